@@ -1,0 +1,196 @@
+// The oil's mass distribution over the narrow cuts: either the built-in
+// typical distribution tilted until its density matches the given one, or
+// the fraction table spread evenly over the cuts inside each fraction.
+#include "engine/oil_calc.h"
+
+#include "engine/message_texts.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace viskora {
+namespace {
+
+constexpr int kFitPasses = 500;
+constexpr double kRenormaliseTolerance = 0.00001;
+constexpr double kShareFloor = 0.0001;
+constexpr double kResidualTolerance = 0.0001;
+// The renormalisation converges geometrically within a few passes; the
+// bound only keeps a damaged distribution from spinning.
+constexpr int kMaxRenormalisePasses = 10000;
+
+} // namespace
+
+double COilCalc::mixtureDensity() const {
+    double sum = 0;
+    for (int i = cutFirst; i < cutEnd; ++i) {
+        sum += cutShare[i] * cutDensity[i];
+    }
+    return sum / 100;
+}
+
+// Density-only fit: tilts the typical distribution about its middle cut,
+// halving and reversing the tilt step whenever the density residual changes
+// sign, and renormalises the shares to 100 % after every tilt.
+void COilCalc::fitDensityOnly() {
+    cutFirst = 0;
+    cutEnd = 515;
+    for (int i = cutFirst; i < cutEnd; ++i) {
+        cutShare[i] = cutDefaultShare[i];
+    }
+
+    const int n = cutEnd - cutFirst;
+    const int mid = cutFirst + n / 2;
+    double lo = 0;
+    for (int i = cutFirst; i < mid; ++i) {
+        lo += cutDefaultShare[i] * cutDensity[i] / 100;
+    }
+    double hi = 0;
+    for (int i = mid + 1; i < cutEnd; ++i) {
+        hi += cutDefaultShare[i] * cutDensity[i] / 100;
+    }
+
+    double residual = density - mixtureDensity();
+    double step = 0.5 * residual / (hi - lo);
+    double previousResidual = residual;
+
+    for (int pass = 0; pass < kFitPasses; ++pass) {
+        if ((previousResidual > 0 && residual < 0) || (previousResidual < 0 && residual > 0)) {
+            step = -0.5 * step;
+        }
+        previousResidual = residual;
+
+        for (int i = cutFirst; i < mid; ++i) {
+            cutShare[i] /= std::exp(2 * step * (mid - i) / n);
+        }
+        for (int i = mid + 1; i < cutEnd; ++i) {
+            cutShare[i] *= std::exp(2 * step * (i - mid) / n);
+        }
+        for (int i = cutFirst; i < cutEnd; ++i) {
+            if (cutShare[i] <= 0) {
+                cutShare[i] = kShareFloor;
+            }
+        }
+
+        double sum = 0;
+        for (int i = cutFirst; i < cutEnd; ++i) {
+            sum += cutShare[i];
+        }
+        if (sum != 100) {
+            for (int round = 0; round < kMaxRenormalisePasses &&
+                                std::fabs(100 - sum) > kRenormaliseTolerance;
+                 ++round) {
+                const double factor = std::exp((100 - sum) / n);
+                sum = 0;
+                for (int i = cutFirst; i < cutEnd; ++i) {
+                    cutShare[i] *= factor;
+                    if (cutShare[i] <= 0) {
+                        cutShare[i] = kShareFloor;
+                    }
+                    sum += cutShare[i];
+                }
+            }
+        }
+
+        residual = density - mixtureDensity();
+    }
+
+    if (std::fabs(residual) > kResidualTolerance) {
+        for (int i = cutFirst; i < cutEnd; ++i) {
+            cutDensity[i] += residual;
+        }
+    }
+}
+
+// Fraction table: each fraction's share is spread evenly over the whole cuts
+// inside it; a remainder fraction up to the table top takes what the shares
+// leave short of 100 %. The cut densities are then shifted so that the
+// mixture has the given density, or the density is taken from the mixture.
+bool COilCalc::distributeFractions() {
+    double tableTop = cutHigh[cutEnd - 1];
+
+    // First cut: the last one whose lower boundary is at or below the start.
+    int firstCut = cutFirst;
+    if (cutLow[cutFirst] >= fracStart[1]) {
+        fracStart[1] = cutLow[cutFirst];
+    } else {
+        int i = cutFirst;
+        while (i < kCutCount && cutLow[i] <= fracStart[1]) {
+            ++i;
+        }
+        firstCut = std::max(i - 1, cutFirst);
+    }
+
+    // End cut: one past the last cut whose upper boundary does not exceed
+    // the end of the last fraction. Both searches stop at the table's ends.
+    const double lastEnd = fracEnd[fracCount];
+    int endCut = cutEnd;
+    if (cutHigh[cutEnd - 1] <= lastEnd) {
+        tableTop = cutHigh[kCutCount - 1];
+        int i = cutEnd - 1;
+        while (i < kCutCount && cutHigh[i] <= lastEnd) {
+            ++i;
+        }
+        endCut = i;
+        cutEnd = kCutCount;
+    } else if (lastEnd == 0) {
+        fracEnd[fracCount] = tableTop;
+    } else {
+        int i = cutEnd - 1;
+        while (i >= 0 && cutHigh[i] > lastEnd) {
+            --i;
+        }
+        endCut = i + 1;
+    }
+
+    double shareSum = 0;
+    for (int row = 1; row <= fracCount; ++row) {
+        shareSum += fracShare[row];
+    }
+    if (shareSum < 100) {
+        ++fracCount;
+        fracStart[fracCount] = fracEnd[fracCount - 1];
+        fracEnd[fracCount] = tableTop;
+        fracShare[fracCount] = 100 - shareSum;
+        endCut = cutEnd;
+    }
+
+    cutFirst = firstCut;
+    cutEnd = endCut;
+
+    for (int row = 1; row <= fracCount; ++row) {
+        fracCutCount[row] = 0;
+        for (int i = cutFirst; i < cutEnd; ++i) {
+            if (fracStart[row] <= cutLow[i] && fracEnd[row] >= cutHigh[i]) {
+                ++fracCutCount[row];
+            }
+        }
+    }
+    // A fraction without a whole cut would lose its share, and every property
+    // after it would be computed from shares that do not add up to 100 %.
+    for (int row = 1; row <= fracCount; ++row) {
+        if (fracCutCount[row] == 0 && fracShare[row] != 0) {
+            reportInputError(texts::kFractionWithoutCut);
+            return false;
+        }
+    }
+    for (int row = 1; row <= fracCount; ++row) {
+        for (int i = cutFirst; i < cutEnd; ++i) {
+            if (fracStart[row] <= cutLow[i] && fracEnd[row] >= cutHigh[i]) {
+                cutShare[i] = fracShare[row] / fracCutCount[row];
+            }
+        }
+    }
+
+    const double mixture = mixtureDensity();
+    if (density == 0) {
+        density = mixture;
+    } else {
+        for (int i = cutFirst; i < cutEnd; ++i) {
+            cutDensity[i] += density - mixture;
+        }
+    }
+    return true;
+}
+
+} // namespace viskora

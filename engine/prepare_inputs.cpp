@@ -1,0 +1,164 @@
+// Input conversion and validation: the entered values are taken to base
+// units, the density is corrected to the reference temperature, the inputs
+// are checked against the range of the correlations, and the oil's
+// narrow-cut distribution is built.
+#include "engine/oil_calc.h"
+
+#include "engine/message_texts.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace viskora {
+namespace {
+
+bool isTemperatureCode(int code) { return code >= 1 && code <= 4; }
+
+// Density at the reference temperature from a density measured at another
+// temperature, kg/m3. The linear expansion rule
+//   rho20 = rho_t + (t - 20) (0.001825 - 0.0013167 rho20), densities in g/cm3,
+// solved for rho20.
+double densityAtReference(double density, double measuredAt, double reference) {
+    const double delta = measuredAt - reference;
+    return ((density / 1000 + 0.001825 * delta) / (1 + 0.0013167 * delta)) * 1000;
+}
+
+bool outsideDensityRange(double density) { return density < 600 || density > 990; }
+
+} // namespace
+
+bool COilCalc::inputsAreFinite() const {
+    if (!std::isfinite(densityIn) || !std::isfinite(densityTempIn) ||
+        !std::isfinite(designTempIn) || !std::isfinite(designPressureIn)) {
+        return false;
+    }
+    if (inputMode != 2) {
+        return true;
+    }
+    const int rows = std::clamp(fracCountIn, 0, kMaxFractions);
+    for (int row = 1; row <= rows; ++row) {
+        if (!std::isfinite(fracStartIn[row]) || !std::isfinite(fracEndIn[row]) ||
+            !std::isfinite(fracShare[row])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool COilCalc::prepareInputs() {
+    if (!inputsAreFinite()) {
+        reportInputError(texts::kNumberOutOfRange);
+        return false;
+    }
+
+    designPressure = designPressureIn * factorOf(pressureFactor, pressureUnit);
+    density = densityIn * factorOf(densityFactor, densityUnit);
+    designTemp = designTempIn;
+    densityTemp = densityTempIn;
+    if (!std::isfinite(designPressure) || !std::isfinite(density)) {
+        reportInputError(texts::kNumberOutOfRange);
+        return false;
+    }
+
+    if (!(designPressure > 0)) {
+        reportInputError(texts::kPressureNotPositive);
+        return false;
+    }
+
+    if (isTemperatureCode(tempUnit)) {
+        designTemp = toCelsius(designTemp, tempUnit);
+        densityTemp = toCelsius(densityTemp, tempUnit);
+    }
+
+    if (densityTemp < 0 && !confirmWarning(texts::kDensityTempBelowZero)) {
+        return false;
+    }
+
+    if (density > 0) {
+        density = densityAtReference(density, densityTemp, refTemp);
+    }
+
+    if (inputMode == 1) {
+        if (density == 0) {
+            reportInputError(texts::kDensityNotGiven);
+            return false;
+        }
+        // A negative density has no distribution to fit.
+        if (density < 0) {
+            reportInputError(texts::kDensityNegative);
+            return false;
+        }
+        if (outsideDensityRange(density) && !confirmWarning(texts::kDensityOutOfRange)) {
+            return false;
+        }
+        fitDensityOnly();
+        return true;
+    }
+
+    if (density < 0) {
+        reportInputError(texts::kDensityNegativeOrZero);
+        return false;
+    }
+    if (density != 0 && outsideDensityRange(density) &&
+        !confirmWarning(texts::kDensityOutOfRangeOrZero)) {
+        return false;
+    }
+    if (fracCountIn < 1 || fracCountIn > kMaxFractions) {
+        reportInputError(texts::kFractionCountOutOfRange);
+        return false;
+    }
+    if (!checkFractionRows()) {
+        return false;
+    }
+    return distributeFractions();
+}
+
+bool COilCalc::checkFractionRows() {
+    fracCount = fracCountIn;
+    for (int row = 1; row <= fracCount; ++row) {
+        if (row >= 2 && fracStartIn[row] != fracEndIn[row - 1]) {
+            reportInputError(texts::kFractionsNotContiguous);
+            return false;
+        }
+        if (isTemperatureCode(tempUnit)) {
+            fracStart[row] = toCelsius(fracStartIn[row], tempUnit);
+            fracEnd[row] = toCelsius(fracEndIn[row], tempUnit);
+        }
+    }
+
+    // An entered 0 means "not given", in every unit.
+    if (fracStartIn[1] == 0) {
+        fracStart[1] = 0;
+    }
+    if (fracEndIn[fracCount] == 0) {
+        fracEnd[fracCount] = 0;
+    }
+
+    if (fracStart[1] < 30 && fracStart[1] != 0 && !confirmWarning(texts::kFirstStartTooLow)) {
+        return false;
+    }
+    if (fracEnd[fracCount] > 600 && !confirmWarning(texts::kLastEndTooHigh)) {
+        return false;
+    }
+
+    double shareSum = 0;
+    for (int row = 1; row <= fracCount; ++row) {
+        const bool endGiven = row < fracCount || fracEnd[row] != 0;
+        if (fracStart[row] >= fracEnd[row] && endGiven) {
+            reportInputError(texts::kFractionEndNotAboveStart);
+            return false;
+        }
+        shareSum += fracShare[row];
+    }
+    if (shareSum < 100 && fracEnd[fracCount] == 0) {
+        reportInputError(texts::kLastEndNeeded);
+        return false;
+    }
+    if (shareSum > 100) {
+        reportInputError(texts::kSharesOver100);
+        return false;
+    }
+    return true;
+}
+
+} // namespace viskora

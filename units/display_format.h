@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+namespace viskora {
+
+// The text shown for a result: three significant digits, plain decimal
+// notation up to three digits before the point (or up to three digits after
+// "0." below 1), exponent notation "1.23e+003" beyond. Locale-free.
+std::string formatForDisplay(double x);
+
+// Fixed notation with the given number of decimals, right-aligned in a field
+// of at least `width` characters, as printf's "%<width>.<decimals>f" writes it
+// in the C locale ("%f" is formatFixed(x, 6), "%4.1f" formatFixed(x, 1, 4)).
+std::string formatFixed(double x, int decimals, int width = 0);
+
+} // namespace viskora
