@@ -1,0 +1,115 @@
+#include "engine/oil_calc.h"
+#include "engine/reference_correlations.h"
+#include "worked_examples.h"
+
+#include <gtest/gtest.h>
+
+namespace viskora {
+namespace {
+
+using testing::roundsTo;
+
+TEST(BaseProperties, FractionTableWorkedExample) {
+    COilCalc calc = testing::fractionExampleOil();
+    ASSERT_TRUE(calc.prepareInputs());
+    calc.computeBaseProperties();
+    EXPECT_TRUE(roundsTo(calc.density, "770.7"));
+    EXPECT_TRUE(roundsTo(calc.tvAvg, "435.2"));
+    EXPECT_TRUE(roundsTo(calc.tmAvg, "440.7"));
+    EXPECT_EQ(calc.t50, 169);
+    EXPECT_TRUE(roundsTo(calc.d15, "0.7747"));
+    EXPECT_TRUE(roundsTo(calc.refrIndex, "1.431"));
+    EXPECT_TRUE(roundsTo(calc.molarMass, "135.0"));
+    EXPECT_TRUE(roundsTo(calc.watsonK, "11.94"));
+    EXPECT_TRUE(roundsTo(calc.specificHeat, "2.007"));
+    EXPECT_TRUE(roundsTo(calc.thermalConductivity, "0.1178"));
+    EXPECT_TRUE(roundsTo(calc.kinematicViscosity, "1.224"));
+    EXPECT_TRUE(roundsTo(calc.vapourPressure, "0.0002397"));
+    EXPECT_TRUE(roundsTo(calc.prandtl, "16.06"));
+    EXPECT_TRUE(roundsTo(calc.surfaceTension, "0.02390"));
+}
+
+TEST(BaseProperties, DensityOnlyWorkedExample) {
+    COilCalc calc = testing::densityExampleOil();
+    ASSERT_TRUE(calc.prepareInputs());
+    calc.computeBaseProperties();
+    EXPECT_NEAR(calc.density, 850, 0.0001);
+    EXPECT_TRUE(roundsTo(calc.tvAvg, "586.1"));
+    EXPECT_TRUE(roundsTo(calc.tmAvg, "598.6"));
+    EXPECT_EQ(calc.t50, 339);
+    EXPECT_TRUE(roundsTo(calc.d15, "0.8535"));
+    EXPECT_TRUE(roundsTo(calc.refrIndex, "1.477"));
+    EXPECT_TRUE(roundsTo(calc.molarMass, "242.5"));
+    EXPECT_TRUE(roundsTo(calc.watsonK, "12.01"));
+    EXPECT_TRUE(roundsTo(calc.specificHeat, "1.919"));
+    EXPECT_TRUE(roundsTo(calc.thermalConductivity, "0.1286"));
+    EXPECT_TRUE(roundsTo(calc.kinematicViscosity, "37.00"));
+    EXPECT_TRUE(roundsTo(calc.vapourPressure, "2.481e-8"));
+    EXPECT_TRUE(roundsTo(calc.prandtl, "469.1"));
+    EXPECT_TRUE(roundsTo(calc.surfaceTension, "0.02934"));
+}
+
+TEST(BaseProperties, NothingIsWrittenUnlessThePartIsToBeEvaluated) {
+    for (int state : {2, 3}) {
+        COilCalc calc = testing::densityExampleOil();
+        ASSERT_TRUE(calc.prepareInputs());
+        calc.phaseState = state;
+        calc.tvAvg = 123;
+        calc.specificHeat = 4.5;
+        calc.computeBaseProperties();
+        EXPECT_EQ(calc.tvAvg, 123);
+        EXPECT_EQ(calc.specificHeat, 4.5);
+    }
+}
+
+TEST(BaseProperties, FittedDensityComesBackFromTheCuts) {
+    for (double density : {650.0, 700.0, 841.914, 900.0, 990.0}) {
+        COilCalc calc;
+        calc.inputMode = 1;
+        calc.densityIn = density;
+        ASSERT_TRUE(calc.prepareInputs());
+        calc.computeBaseProperties();
+        EXPECT_NEAR(calc.density, density, 0.0001) << density;
+    }
+}
+
+TEST(BaseProperties, FiftyPerCentWalkStaysInsideTheTable) {
+    // Shares that never reach 50 % within the range must not walk off it.
+    COilCalc calc;
+    calc.cutFirst = 790;
+    calc.cutEnd = 800;
+    for (int i = 790; i < 800; ++i) {
+        calc.cutShare[i] = 1;
+    }
+    calc.computeBaseProperties();
+    EXPECT_EQ(calc.t50, 835);
+}
+
+TEST(ReferenceCorrelations, ViscosityBranchBoundaries) {
+    EXPECT_DOUBLE_EQ(reference::kinematicViscosity20(121, 0.8), 0.83);
+    EXPECT_NEAR(reference::kinematicViscosity20(35, 0.8), 0.83 - 86.0 / 300, 1e-12);
+    // 390 deg.C still uses the exponential branch; just above it, the line.
+    const double at390 = reference::kinematicViscosity20(390, 0.9);
+    EXPECT_NE(at390, 172.4);
+    EXPECT_NEAR(reference::kinematicViscosity20(400, 0.9), 10 * 1.9832167832167833 + 172.4,
+                1e-9);
+}
+
+TEST(ReferenceCorrelations, ConductivityBranchBoundaries) {
+    const double d = 0.9;
+    const double n = reference::refractiveIndex(d);
+    const double heavy = reference::thermalConductivity20(400, d, n);
+    EXPECT_NEAR(heavy, 0.2362 + 0.000067 * 400 - 0.0292 * d * d * d - 0.674 * std::log10(n),
+                1e-12);
+    // n - d >= 0.595 takes the middle branch.
+    const double light = reference::thermalConductivity20(100, 0.7, 1.3);
+    EXPECT_NEAR(light, 0.000168 * 100 - 0.2269 - 0.308 * 0.343 + 2.977 * std::log10(1.3), 1e-12);
+}
+
+TEST(ReferenceCorrelations, VapourPressureIsOneBarAtTheBoilingPoint) {
+    EXPECT_NEAR(reference::vapourPressure(293, 20), 0.1, 1e-12);
+    EXPECT_LT(reference::vapourPressure(450, 20), reference::vapourPressure(400, 20));
+}
+
+} // namespace
+} // namespace viskora

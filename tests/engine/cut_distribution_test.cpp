@@ -1,0 +1,185 @@
+#include "engine/message_texts.h"
+#include "engine/oil_calc.h"
+#include "scripted_messages.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace viskora {
+namespace {
+
+using testing::ScriptedMessages;
+
+double activeShareSum(const COilCalc& calc) {
+    double sum = 0;
+    for (int i = calc.cutFirst; i < calc.cutEnd; ++i) {
+        sum += calc.cutShare[i];
+    }
+    return sum;
+}
+
+double activeMixtureDensity(const COilCalc& calc) {
+    double sum = 0;
+    for (int i = calc.cutFirst; i < calc.cutEnd; ++i) {
+        sum += calc.cutShare[i] * calc.cutDensity[i];
+    }
+    return sum / 100;
+}
+
+COilCalc densityOnly(double density) {
+    COilCalc calc;
+    calc.inputMode = 1;
+    calc.densityIn = density;
+    EXPECT_TRUE(calc.prepareInputs());
+    return calc;
+}
+
+TEST(BuiltInTables, TypicalDistributionAndDensities) {
+    const COilCalc calc;
+    double shares = 0;
+    double mixture = 0;
+    for (int i = 0; i < 515; ++i) {
+        shares += calc.cutDefaultShare[i];
+        mixture += calc.cutDefaultShare[i] * calc.cutDensity[i] / 100;
+    }
+    EXPECT_NEAR(shares, 99.99948, 1e-9);
+    EXPECT_NEAR(mixture, 841.914, 0.001);
+    EXPECT_EQ(calc.cutLow[0], 35);
+    EXPECT_EQ(calc.cutHigh[799], 835);
+    EXPECT_EQ(calc.cutDensity[75], 739.75); // the table is not monotonic
+    EXPECT_EQ(calc.cutDefaultShare[515], 0);
+}
+
+TEST(DensityOnlyFit, StaysCloseToTheTypicalOilAtItsOwnDensity) {
+    const COilCalc calc = densityOnly(841.914);
+    EXPECT_EQ(calc.cutFirst, 0);
+    EXPECT_EQ(calc.cutEnd, 515);
+    for (int i = 0; i < 515; ++i) {
+        EXPECT_NEAR(calc.cutShare[i], calc.cutDefaultShare[i], 0.001) << i;
+    }
+}
+
+TEST(DensityOnlyFit, TiltsTowardsTheHeavyEndAt850) {
+    const COilCalc calc = densityOnly(850);
+    EXPECT_NEAR(calc.cutShare[0], 0.0701, 0.00005);
+    EXPECT_NEAR(calc.cutShare[514], 0.2549, 0.00005);
+    EXPECT_NEAR(activeShareSum(calc), 100, 0.00001);
+    double cumulative = 0;
+    int cut = 0;
+    while (cumulative < 50) {
+        cumulative += calc.cutShare[cut++];
+    }
+    EXPECT_EQ(cut - 1, 302); // the 50 % point lies in 337 to 338 deg.C
+    EXPECT_NEAR(activeMixtureDensity(calc), 850, 0.0001);
+}
+
+TEST(DensityOnlyFit, LightOilLeavesTheCutDensitiesAlone) {
+    const COilCalc fitted = densityOnly(700);
+    const COilCalc fresh;
+    EXPECT_GT(fitted.cutShare[0], 1.0);
+    EXPECT_NEAR(activeMixtureDensity(fitted), 700, 0.0001);
+    for (int i = 0; i < 515; ++i) {
+        EXPECT_EQ(fitted.cutDensity[i], fresh.cutDensity[i]);
+    }
+}
+
+TEST(DensityOnlyFit, HeavyOilEmptiesTheLightEnd) {
+    const COilCalc calc = densityOnly(990);
+    EXPECT_LT(calc.cutShare[0], 0.0001);
+    EXPECT_GT(calc.cutShare[0], 0); // small positive shares keep their value
+    EXPECT_GT(calc.cutShare[514], 10);
+}
+
+struct FractionRow {
+    double start;
+    double end;
+    double share;
+};
+
+COilCalc fractionTable(const std::vector<FractionRow>& rows, double density,
+                       ScriptedMessages* messages = nullptr) {
+    COilCalc calc(messages);
+    calc.densityIn = density;
+    calc.fracCountIn = static_cast<int>(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        calc.fracStartIn[i + 1] = rows[i].start;
+        calc.fracEndIn[i + 1] = rows[i].end;
+        calc.fracShare[i + 1] = rows[i].share;
+    }
+    return calc;
+}
+
+TEST(FractionTable, OneRowFromTheTableStartTo300) {
+    COilCalc calc = fractionTable({{0, 300, 100}}, 0);
+    ASSERT_TRUE(calc.prepareInputs());
+    EXPECT_EQ(calc.fracStart[1], 35);
+    EXPECT_EQ(calc.cutFirst, 0);
+    EXPECT_EQ(calc.cutEnd, 265);
+    EXPECT_EQ(calc.fracCount, 1);
+    for (int i = 0; i < 265; ++i) {
+        EXPECT_DOUBLE_EQ(calc.cutShare[i], 100.0 / 265);
+    }
+    // No density given: the mixture of the built-in cut densities.
+    EXPECT_NEAR(calc.density, 770.68, 0.01);
+}
+
+TEST(FractionTable, RemainderRowFillsUpTo550) {
+    COilCalc calc = fractionTable({{100, 300, 60}}, 850);
+    ASSERT_TRUE(calc.prepareInputs());
+    EXPECT_EQ(calc.fracCount, 2);
+    EXPECT_EQ(calc.fracStart[2], 300);
+    EXPECT_EQ(calc.fracEnd[2], 550);
+    EXPECT_EQ(calc.fracShare[2], 40);
+    EXPECT_EQ(calc.cutFirst, 65);
+    EXPECT_EQ(calc.cutEnd, 515);
+    EXPECT_NEAR(activeShareSum(calc), 100, 1e-9);
+    EXPECT_NEAR(activeMixtureDensity(calc), 850, 1e-9);
+}
+
+TEST(FractionTable, RemainderAbove550RunsToTheTableTop) {
+    ScriptedMessages messages(true);
+    COilCalc calc = fractionTable({{0, 200, 30}, {200, 600, 30}}, 850, &messages);
+    ASSERT_TRUE(calc.prepareInputs());
+    EXPECT_EQ(calc.fracStart[3], 600);
+    EXPECT_EQ(calc.fracEnd[3], 835);
+    EXPECT_EQ(calc.cutEnd, 800);
+    EXPECT_NEAR(activeShareSum(calc), 100, 1e-9);
+}
+
+TEST(FractionTable, LastEndAboveTheTableIsCutAtItsTop) {
+    ScriptedMessages messages(true);
+    COilCalc calc = fractionTable({{0, 300, 50}, {300, 900, 50}}, 0, &messages);
+    ASSERT_TRUE(calc.prepareInputs());
+    EXPECT_EQ(calc.cutEnd, 800);
+    EXPECT_NEAR(activeShareSum(calc), 100, 1e-9);
+}
+
+TEST(FractionTable, FractionWithoutAWholeCutIsRefused) {
+    // Rows narrower than one cut would lose their share, leaving shares
+    // that no longer add up to 100 %.
+    const std::vector<std::vector<FractionRow>> tables = {
+        {{0, 100.2, 50}, {100.2, 100.9, 10}, {100.9, 300, 40}},
+        {{0, 549.5, 90}},          // the 549.5..550 remainder holds no whole cut
+        {{20, 30, 100}},           // ends below the first cut
+        {{834.2, 835, 100}},       // starts inside the last cut
+    };
+    for (const auto& rows : tables) {
+        ScriptedMessages messages(true);
+        COilCalc calc = fractionTable(rows, 850, &messages);
+        EXPECT_FALSE(calc.prepareInputs());
+        ASSERT_FALSE(messages.texts().empty());
+        EXPECT_EQ(messages.texts().back(), texts::kFractionWithoutCut);
+    }
+}
+
+TEST(FractionTable, ZeroShareRowWithoutCutIsHarmless) {
+    COilCalc calc = fractionTable({{0, 100.2, 50}, {100.2, 100.9, 0}, {100.9, 300, 50}}, 850);
+    EXPECT_TRUE(calc.prepareInputs());
+    EXPECT_NEAR(activeShareSum(calc), 100, 1e-9);
+}
+
+} // namespace
+} // namespace viskora

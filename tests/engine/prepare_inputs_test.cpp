@@ -1,0 +1,246 @@
+#include "engine/message_texts.h"
+#include "engine/oil_calc.h"
+#include "scripted_messages.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <string>
+#include <vector>
+
+namespace viskora {
+namespace {
+
+using testing::ScriptedMessages;
+
+struct Row {
+    double start;
+    double end;
+    double share;
+};
+
+void setFractions(COilCalc& calc, const std::vector<Row>& rows) {
+    calc.inputMode = 2;
+    calc.fracCountIn = static_cast<int>(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        calc.fracStartIn[i + 1] = rows[i].start;
+        calc.fracEndIn[i + 1] = rows[i].end;
+        calc.fracShare[i + 1] = rows[i].share;
+    }
+}
+
+TEST(PrepareInputs, DensityIsCorrectedToTwentyDegrees) {
+    struct Case {
+        double density;
+        double measuredAt;
+        double expected;
+        bool warned;
+    };
+    const Case cases[] = {
+        {850, 20, 850, false},
+        {850, 50, 870.37, false},
+        {850, 0, 835.50, false}, // exactly 0 deg.C is not "below 0"
+        {995, 50, 1009.86, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.measuredAt);
+        ScriptedMessages messages(true);
+        COilCalc calc(&messages);
+        calc.inputMode = 1;
+        calc.densityIn = c.density;
+        calc.densityTempIn = c.measuredAt;
+        ASSERT_TRUE(calc.prepareInputs());
+        EXPECT_NEAR(calc.density, c.expected, 0.005);
+        EXPECT_EQ(messages.shown().size(), c.warned ? 1u : 0u);
+        if (c.warned) {
+            EXPECT_EQ(messages.texts()[0], texts::kDensityOutOfRange);
+        }
+    }
+}
+
+TEST(PrepareInputs, DesignPressureMustBePositive) {
+    for (double pressure : {0.0, -1.0}) {
+        ScriptedMessages messages;
+        COilCalc calc(&messages);
+        calc.inputMode = 1;
+        calc.densityIn = 850;
+        calc.designPressureIn = pressure;
+        EXPECT_FALSE(calc.prepareInputs());
+        ASSERT_EQ(messages.texts(), std::vector<std::string>{texts::kPressureNotPositive});
+    }
+    ScriptedMessages messages;
+    COilCalc calc(&messages);
+    calc.inputMode = 1;
+    calc.densityIn = 850;
+    calc.designPressureIn = 1e-9;
+    EXPECT_TRUE(calc.prepareInputs());
+    EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST(PrepareInputs, DensityZeroIsAnErrorOnlyWithoutFractions) {
+    ScriptedMessages densityOnly;
+    COilCalc first(&densityOnly);
+    first.inputMode = 1;
+    first.densityIn = 0;
+    EXPECT_FALSE(first.prepareInputs());
+    EXPECT_EQ(densityOnly.texts(), std::vector<std::string>{texts::kDensityNotGiven});
+
+    ScriptedMessages withFractions;
+    COilCalc second(&withFractions);
+    second.densityIn = 0;
+    setFractions(second, {{0, 300, 100}});
+    EXPECT_TRUE(second.prepareInputs());
+    EXPECT_TRUE(withFractions.shown().empty());
+}
+
+TEST(PrepareInputs, WarningsAnsweredNoStopWithoutAFurtherMessage) {
+    ScriptedMessages messages(false);
+    COilCalc calc(&messages);
+    calc.inputMode = 1;
+    calc.densityIn = 500;
+    calc.densityTempIn = -5;
+    EXPECT_FALSE(calc.prepareInputs());
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{texts::kDensityTempBelowZero});
+}
+
+TEST(PrepareInputs, WarningsAnsweredYesComeInOrderAndGoOn) {
+    ScriptedMessages messages(true);
+    COilCalc calc(&messages);
+    calc.densityIn = 1200;
+    calc.densityTempIn = -5;
+    setFractions(calc, {{20, 100, 50}, {100, 700, 50}});
+    EXPECT_TRUE(calc.prepareInputs());
+    const std::vector<std::string> expected = {texts::kDensityTempBelowZero,
+                                               texts::kDensityOutOfRangeOrZero,
+                                               texts::kFirstStartTooLow, texts::kLastEndTooHigh};
+    EXPECT_EQ(messages.texts(), expected);
+}
+
+TEST(PrepareInputs, FractionTableErrors) {
+    struct Case {
+        const char* name;
+        std::vector<Row> rows;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"rows not contiguous", {{0, 100.00001, 40}, {100.0, 200, 60}},
+         texts::kFractionsNotContiguous},
+        {"end not above start", {{0, 100, 40}, {100, 100, 60}}, texts::kFractionEndNotAboveStart},
+        {"last end needed", {{0, 100, 40}, {100, 0, 50}}, texts::kLastEndNeeded},
+        {"shares over 100", {{0, 100, 50}, {100, 200, 50.0000001}}, texts::kSharesOver100},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScriptedMessages messages;
+        COilCalc calc(&messages);
+        calc.densityIn = 850;
+        setFractions(calc, c.rows);
+        EXPECT_FALSE(calc.prepareInputs());
+        EXPECT_EQ(messages.texts(), std::vector<std::string>{c.message});
+    }
+}
+
+TEST(PrepareInputs, SharesOver100AreReportedOnlyAfterEveryEarlierCheck) {
+    ScriptedMessages messages(true);
+    COilCalc calc(&messages);
+    calc.densityIn = 850;
+    setFractions(calc, {{10, 100, 60}, {100, 200, 60}});
+    EXPECT_FALSE(calc.prepareInputs());
+    const std::vector<std::string> expected = {texts::kFirstStartTooLow, texts::kSharesOver100};
+    EXPECT_EQ(messages.texts(), expected);
+}
+
+TEST(PrepareInputs, ZeroBoundariesInKelvinStayNotGiven) {
+    ScriptedMessages messages;
+    COilCalc calc(&messages);
+    calc.tempUnit = 1;
+    calc.densityIn = 850;
+    calc.densityTempIn = 293.15;
+    setFractions(calc, {{0, 400, 30}, {400, 0, 30}});
+    EXPECT_FALSE(calc.prepareInputs());
+    EXPECT_EQ(calc.fracStart[1], 0);
+    EXPECT_EQ(calc.fracEnd[2], 0);
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{texts::kLastEndNeeded});
+}
+
+TEST(PrepareInputs, SixtyPerCentWithAGivenEndPasses) {
+    ScriptedMessages messages;
+    COilCalc calc(&messages);
+    calc.densityIn = 850;
+    setFractions(calc, {{100, 300, 60}});
+    EXPECT_TRUE(calc.prepareInputs());
+    EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST(PrepareInputs, RefusesNumbersThatAreNotFinite) {
+    const double infinity = std::numeric_limits<double>::infinity();
+    for (int field = 0; field < 4; ++field) {
+        SCOPED_TRACE(field);
+        ScriptedMessages messages(true);
+        COilCalc calc(&messages);
+        calc.inputMode = 1;
+        calc.densityIn = 850;
+        double* targets[] = {&calc.densityIn, &calc.densityTempIn, &calc.designTempIn,
+                             &calc.designPressureIn};
+        *targets[field] = field % 2 == 0 ? infinity : -infinity;
+        EXPECT_FALSE(calc.prepareInputs());
+        EXPECT_EQ(messages.texts(), std::vector<std::string>{texts::kNumberOutOfRange});
+    }
+    ScriptedMessages messages(true);
+    COilCalc calc(&messages);
+    calc.densityIn = 850;
+    setFractions(calc, {{0, 300, infinity}});
+    EXPECT_FALSE(calc.prepareInputs());
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{texts::kNumberOutOfRange});
+}
+
+TEST(PrepareInputs, NegativeDensityIsRefusedBeforeTheRangeWarning) {
+    ScriptedMessages densityOnly(true);
+    COilCalc first(&densityOnly);
+    first.inputMode = 1;
+    first.densityIn = -850;
+    EXPECT_FALSE(first.prepareInputs());
+    EXPECT_EQ(densityOnly.texts(), std::vector<std::string>{texts::kDensityNegative});
+
+    ScriptedMessages withFractions(true);
+    COilCalc second(&withFractions);
+    second.densityIn = -850;
+    setFractions(second, {{0, 300, 100}});
+    EXPECT_FALSE(second.prepareInputs());
+    EXPECT_EQ(withFractions.texts(), std::vector<std::string>{texts::kDensityNegativeOrZero});
+}
+
+TEST(PrepareInputs, FractionCountOutsideTheTableIsRefused) {
+    for (int count : {0, -1, 101}) {
+        ScriptedMessages messages;
+        COilCalc calc(&messages);
+        calc.densityIn = 850;
+        calc.fracCountIn = count;
+        EXPECT_FALSE(calc.prepareInputs());
+        EXPECT_EQ(messages.texts(), std::vector<std::string>{texts::kFractionCountOutOfRange});
+    }
+}
+
+TEST(PrepareInputs, TemperaturesInEveryUnitReachCelsius) {
+    struct Case {
+        int unit;
+        double entered;
+        double celsius;
+    };
+    const Case cases[] = {{1, 373.15, 100}, {2, 100, 100}, {3, 212, 100}, {4, 671.67, 100}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.unit);
+        COilCalc calc;
+        calc.inputMode = 1;
+        calc.densityIn = 850;
+        calc.tempUnit = c.unit;
+        calc.designTempIn = c.entered;
+        calc.densityTempIn = c.entered;
+        ASSERT_TRUE(calc.prepareInputs());
+        EXPECT_NEAR(calc.designTemp, c.celsius, 1e-9);
+        EXPECT_NEAR(calc.densityTemp, c.celsius, 1e-9);
+    }
+}
+
+} // namespace
+} // namespace viskora
