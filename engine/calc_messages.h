@@ -8,7 +8,7 @@ namespace viskora {
 // message boxes, the command-line calculator on stderr, tests with scripted
 // answers. Texts are UTF-8 with "\n" line breaks.
 class CalcMessages {
-public:
+  public:
     virtual ~CalcMessages() = default;
 
     // An input error: shown with an OK button; the calculation stops.

@@ -3,6 +3,7 @@
 #include "engine/message_texts.h"
 #include "engine/oil_calc.h"
 #include "units/display_format.h"
+#include "units/number_text.h"
 
 #include <cmath>
 #include <exception>
@@ -50,6 +51,63 @@ CalcOutcome runBasicSteps(COilCalc& calc) {
     return CalcOutcome::Completed;
 }
 
+// A result of an evaluated phase must be a finite, physically possible
+// number: densities, specific heats, conductivities and viscosities above 0,
+// vaporisation enthalpy and surface tension not below 0. The results of an
+// absent phase are 0 and are not checked.
+bool additionalResultsAreSound(const COilCalc& calc) {
+    if (!allFinite({calc.gasMassShare, calc.liquidMassShare, calc.gasDensity, calc.gasSpecificHeat,
+                    calc.gasConductivity, calc.gasViscosity, calc.gasVaporisationEnthalpy,
+                    calc.gasPrandtl, calc.liquidDensity, calc.liquidSpecificHeat,
+                    calc.liquidConductivity, calc.liquidViscosity, calc.liquidSurfaceTension,
+                    calc.prandtl})) {
+        return false;
+    }
+    if (calc.gasMassShare > 0 && !(allPositive({calc.gasDensity, calc.gasSpecificHeat,
+                                                calc.gasConductivity, calc.gasViscosity}) &&
+                                   calc.gasVaporisationEnthalpy >= 0)) {
+        return false;
+    }
+    if (calc.liquidMassShare > 0 &&
+        !(allPositive({calc.liquidDensity, calc.liquidSpecificHeat, calc.liquidConductivity,
+                       calc.liquidViscosity}) &&
+          calc.liquidSurfaceTension >= 0)) {
+        return false;
+    }
+    return true;
+}
+
+CalcOutcome runAdditionalSteps(COilCalc& calc, Characterisation* wholeOil) {
+    if (!calc.prepareInputs()) {
+        return CalcOutcome::Stopped;
+    }
+    calc.computeBaseProperties();
+    calc.computeCriticalProperties();
+    if (wholeOil != nullptr) {
+        *wholeOil = characterisationOf(calc);
+    }
+    if (!calc.splitPhases()) {
+        return CalcOutcome::Stopped;
+    }
+    // The gas part: its liquid-state pass gives the vaporisation enthalpy.
+    calc.computeBaseProperties();
+    calc.computeCriticalProperties();
+    calc.computeLiquidProperties();
+    calc.computeGasProperties();
+    if (calc.stepFailed) {
+        return CalcOutcome::Failed;
+    }
+    // The liquid part.
+    calc.computeBaseProperties();
+    calc.computeCriticalProperties();
+    calc.computeLiquidProperties();
+    if (!additionalResultsAreSound(calc)) {
+        calc.reportFailure(texts::kResultOutOfRange);
+        return CalcOutcome::Failed;
+    }
+    return CalcOutcome::Completed;
+}
+
 } // namespace
 
 CalcOutcome runBasicCalculation(COilCalc& calc) {
@@ -72,6 +130,58 @@ BasicResults basicResults(const COilCalc& calc) {
     results.pseudoCritTemp = calc.pseudoCritTemp;
     results.prandtl = calc.prandtl;
     results.prandtlText = formatForDisplay(calc.prandtl);
+    return results;
+}
+
+Characterisation characterisationOf(const COilCalc& calc) {
+    Characterisation c;
+    c.tvAvg = calc.tvAvg;
+    c.tmAvg = calc.tmAvg;
+    c.t50 = calc.t50;
+    c.d20 = calc.d20;
+    c.d15 = calc.d15;
+    c.refrIndex = calc.refrIndex;
+    c.molarMass = calc.molarMass;
+    c.watsonK = calc.watsonK;
+    c.critTemp = calc.critTemp;
+    c.critPressure = calc.critPressure;
+    c.critDensity = calc.critDensity;
+    c.acentric = calc.acentric;
+    return c;
+}
+
+CalcOutcome runAdditionalCalculation(COilCalc& calc, Characterisation* wholeOil) {
+    try {
+        return runAdditionalSteps(calc, wholeOil);
+    } catch (const std::exception&) {
+        calc.reportFailure(texts::kCalculationError);
+        return CalcOutcome::Failed;
+    }
+}
+
+AdditionalResults additionalResults(const COilCalc& calc) {
+    AdditionalResults results;
+    results.gasMassShare = calc.gasMassShare;
+    results.liquidMassShare = calc.liquidMassShare;
+    results.gasDensity = calc.gasDensity;
+    results.gasSpecificHeat = calc.gasSpecificHeat;
+    results.gasConductivity = calc.gasConductivity;
+    results.gasViscosity = calc.gasViscosity;
+    results.gasVaporisationEnthalpy = calc.gasVaporisationEnthalpy;
+    results.gasPrandtl = calc.gasPrandtl;
+    results.liquidDensity = calc.liquidDensity;
+    results.liquidSpecificHeat = calc.liquidSpecificHeat;
+    results.liquidConductivity = calc.liquidConductivity;
+    results.liquidViscosity = calc.liquidViscosity;
+    results.liquidSurfaceTension = calc.liquidSurfaceTension;
+    results.prandtl = calc.prandtl;
+    results.gasPrandtlText = formatForDisplay(calc.gasPrandtl);
+    results.liquidPrandtlText = formatForDisplay(calc.prandtl);
+    // The liquid share is taken from the gas share as shown, so that the two
+    // shown shares add up to 100.0.
+    results.gasShareText = formatFixed(calc.gasMassShare, 1, 4);
+    const double gasShown = textToNumber(results.gasShareText);
+    results.liquidShareText = formatFixed(100.0 - gasShown, 1, 4);
     return results;
 }
 

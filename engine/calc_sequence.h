@@ -34,4 +34,59 @@ CalcOutcome runBasicCalculation(COilCalc& calc);
 
 BasicResults basicResults(const COilCalc& calc);
 
+// The characterisation of the oil, or of the part of it the record
+// describes: boiling temperatures, relative densities, molar mass and the
+// pseudocritical properties.
+struct Characterisation {
+    double tvAvg = 0;        // K, volume-average boiling temperature
+    double tmAvg = 0;        // K, mass-average boiling temperature
+    double t50 = 0;          // deg.C, 50 % distilled
+    double d20 = 0;          // relative density at 20 deg.C
+    double d15 = 0;          // relative density at 15 deg.C
+    double refrIndex = 0;    // refractive index
+    double molarMass = 0;    // kg/kmol
+    double watsonK = 0;      // Watson characterisation factor
+    double critTemp = 0;     // K
+    double critPressure = 0; // MPa
+    double critDensity = 0;  // kg/m3
+    double acentric = 0;
+};
+
+Characterisation characterisationOf(const COilCalc& calc);
+
+// The results of the additional calculation in base units, the Prandtl
+// numbers as the form shows them, and the two mass shares as the form shows
+// them: the gas share with one decimal, the liquid share as 100 minus the
+// number shown for the gas, so that the two always add up to 100.0.
+struct AdditionalResults {
+    double gasMassShare = 0;            // %
+    double liquidMassShare = 0;         // %
+    double gasDensity = 0;              // kg/m3
+    double gasSpecificHeat = 0;         // kJ/(kg K)
+    double gasConductivity = 0;         // W/(m K)
+    double gasViscosity = 0;            // mm2/s
+    double gasVaporisationEnthalpy = 0; // kJ/kg
+    double gasPrandtl = 0;
+    double liquidDensity = 0;        // kg/m3
+    double liquidSpecificHeat = 0;   // kJ/(kg K)
+    double liquidConductivity = 0;   // W/(m K)
+    double liquidViscosity = 0;      // mm2/s
+    double liquidSurfaceTension = 0; // N/m
+    double prandtl = 0;              // of the liquid phase
+    std::string gasPrandtlText;
+    std::string liquidPrandtlText;
+    std::string gasShareText;
+    std::string liquidShareText;
+};
+
+// Runs the additional sequence on a record whose inputs are filled: input
+// checks and distribution, the whole oil's characterisation, the design-state
+// questions and the phase split, the gas part, then the liquid part. The
+// guard and the result check are those of the basic sequence; the results of
+// a phase that is absent are 0, which is not a failure. When `wholeOil` is
+// given it receives the whole oil's characterisation, taken before the split.
+CalcOutcome runAdditionalCalculation(COilCalc& calc, Characterisation* wholeOil = nullptr);
+
+AdditionalResults additionalResults(const COilCalc& calc);
+
 } // namespace viskora

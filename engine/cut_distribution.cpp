@@ -77,8 +77,8 @@ void COilCalc::fitDensityOnly() {
             sum += cutShare[i];
         }
         if (sum != 100) {
-            for (int round = 0; round < kMaxRenormalisePasses &&
-                                std::fabs(100 - sum) > kRenormaliseTolerance;
+            for (int round = 0;
+                 round < kMaxRenormalisePasses && std::fabs(100 - sum) > kRenormaliseTolerance;
                  ++round) {
                 const double factor = std::exp((100 - sum) / n);
                 sum = 0;

@@ -26,8 +26,8 @@ constexpr CutBand kCutDensity[] = {
 
 // Typical mass distribution, % per cut; the cuts above 550 deg.C hold none.
 constexpr CutBand kDefaultShare[] = {
-    {0, 17, 0.0875},     {18, 18, 0.0983},    {19, 164, 0.16833},
-    {165, 264, 0.205},   {265, 314, 0.215},   {315, 514, 0.2125},
+    {0, 17, 0.0875},   {18, 18, 0.0983},  {19, 164, 0.16833},
+    {165, 264, 0.205}, {265, 314, 0.215}, {315, 514, 0.2125},
 };
 
 void fillBands(COilCalc::CutArray& target, const CutBand* begin, const CutBand* end) {

@@ -32,6 +32,13 @@ inline constexpr const char* kLastEndNeeded =
 inline constexpr const char* kSharesOver100 =
     "Input data error.\nThe sum of fraction %% exceeds 100.";
 
+// Questions about a doubtful design state (Yes continues, No stops).
+inline constexpr const char* kAbovePseudoCritical =
+    "Calculated temperature is greater than pseudocritical temperature.\n"
+    "Possible calculation error.\nContinue?";
+inline constexpr const char* kDesignTempBelowZero =
+    "The design temperature < 0 deg.\u0421 (32 deg. F).\nPossible calculation error.\nContinue?";
+
 // Refusals of our own for inputs the correlations cannot take.
 inline constexpr const char* kNumberOutOfRange =
     "Input data error.\nA number is too large to calculate with.";
@@ -49,5 +56,8 @@ inline constexpr const char* kCalculationError = "Error!";
 inline constexpr const char* kResultOutOfRange =
     "Calculation error.\nThe properties of this oil cannot be calculated\n"
     "for the given data: a result is out of range.";
+inline constexpr const char* kGasVolumeNotConverged =
+    "Calculation error.\nThe gas-phase compressibility does not converge\n"
+    "at the given design pressure and temperature.";
 
 } // namespace viskora::texts

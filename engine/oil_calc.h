@@ -18,9 +18,9 @@ class CalcMessages;
 // kinematic viscosity mm2/s, surface tension N/m, vaporisation enthalpy
 // kJ/kg, shares in per cent of mass.
 class COilCalc {
-public:
-    static constexpr int kCutCount = 800;   // narrow cuts of 1 deg.C, 35 to 835 deg.C
-    static constexpr int kMaxFractions = 100; // rows a form can pass
+  public:
+    static constexpr int kCutCount = 800;               // narrow cuts of 1 deg.C, 35 to 835 deg.C
+    static constexpr int kMaxFractions = 100;           // rows a form can pass
     static constexpr int kRowSlots = kMaxFractions + 2; // rows 1..101 (one remainder row)
 
     using CutArray = std::array<double, kCutCount>;
@@ -35,6 +35,9 @@ public:
     bool prepareInputs();
     void computeBaseProperties();
     void computeCriticalProperties();
+    bool splitPhases();
+    void computeLiquidProperties();
+    void computeGasProperties();
 
     // Conversions between two unit codes of one quantity, with this record's
     // factor tables.
@@ -129,6 +132,9 @@ public:
     // --- State flags --------------------------------------------------------
     int phaseState = 1; // 1 evaluate; 2 no gas part; 3 no liquid part
     int pseudoCritTempFrozen = 0;
+    // Set by a step that met a state it cannot evaluate (and has told the
+    // user so); the sequence stops instead of showing made-up results.
+    bool stepFailed = false;
 
     // --- Unit factor tables, indexed by unit code ---------------------------
     FactorTable densityFactor{};
@@ -139,12 +145,12 @@ public:
     FactorTable enthalpyFactor{};
     FactorTable surfaceTensionFactor{};
 
-protected:
+  protected:
     void reportInputError(const char* text) const;
     bool confirmWarning(const char* text) const;
     bool askQuestion(const char* text) const;
 
-private:
+  private:
     bool inputsAreFinite() const;
     bool checkFractionRows();
     void fitDensityOnly();

@@ -12,7 +12,9 @@
 namespace viskora {
 namespace {
 
-bool isTemperatureCode(int code) { return code >= 1 && code <= 4; }
+bool isTemperatureCode(int code) {
+    return code >= 1 && code <= 4;
+}
 
 // Density at the reference temperature from a density measured at another
 // temperature, kg/m3. The linear expansion rule
@@ -23,7 +25,9 @@ double densityAtReference(double density, double measuredAt, double reference) {
     return ((density / 1000 + 0.001825 * delta) / (1 + 0.0013167 * delta)) * 1000;
 }
 
-bool outsideDensityRange(double density) { return density < 600 || density > 990; }
+bool outsideDensityRange(double density) {
+    return density < 600 || density > 990;
+}
 
 } // namespace
 

@@ -6,16 +6,22 @@
 
 namespace viskora::reference {
 
-double relativeDensity15(double d20) { return d20 + 5 * (0.001825 - 0.0013167 * d20); }
+double relativeDensity15(double d20) {
+    return d20 + 5 * (0.001825 - 0.0013167 * d20);
+}
 
-double refractiveIndex(double d20) { return 1.218 + 0.358 * intPower(d20, 2); }
+double refractiveIndex(double d20) {
+    return 1.218 + 0.358 * intPower(d20, 2);
+}
 
 double molarMass(double tvAvg, double d20, double refrIndex) {
     return std::exp(1.02498 * (std::log(tvAvg) - d20 * std::log(refrIndex)) - 1.925106 +
                     0.00231496 * tvAvg - 0.15765 * d20);
 }
 
-double watsonFactor(double tmAvg, double d15) { return 1.216 * std::pow(tmAvg, 0.33333) / d15; }
+double watsonFactor(double tmAvg, double d15) {
+    return 1.216 * std::pow(tmAvg, 0.33333) / d15;
+}
 
 double referenceSpecificHeat(double tempC, double d15, double watsonK) {
     return (0.403 + 0.0009 * tempC) * 4.182 / std::sqrt(d15) * (0.0547 * watsonK + 0.35);
@@ -50,7 +56,9 @@ double kinematicViscosity20(double t50, double d15) {
 namespace {
 
 // Ashworth's temperature function f(T) = sqrt(T^2 + 108000) - 307.6, T in K.
-double ashworth(double t) { return std::sqrt(intPower(t, 2) + 108000) - 307.6; }
+double ashworth(double t) {
+    return std::sqrt(intPower(t, 2) + 108000) - 307.6;
+}
 
 } // namespace
 

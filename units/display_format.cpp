@@ -13,8 +13,8 @@ constexpr const char* kNotANumberText = "n/a";
 
 std::string charsOf(double x, std::chars_format format, int precision) {
     std::array<char, 400> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x, format,
-                                      precision);
+    const auto result =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), x, format, precision);
     return std::string(buffer.data(), result.ptr);
 }
 

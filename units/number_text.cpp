@@ -9,7 +9,9 @@
 namespace viskora {
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
@@ -25,12 +27,12 @@ std::size_t skipBlanks(std::string_view text) {
 
 // The parts of a leading decimal number, as positions in the text.
 struct NumberSpan {
-    std::size_t begin = 0;    // first character after the sign
-    std::size_t end = 0;      // one past the last character of the number
+    std::size_t begin = 0; // first character after the sign
+    std::size_t end = 0;   // one past the last character of the number
     bool negative = false;
-    long long exponent = 0;   // the written exponent, 0 when there is none
+    long long exponent = 0;      // the written exponent, 0 when there is none
     long long integerDigits = 0; // significant digits before the point
-    bool nonZero = false;     // some digit of the mantissa is not 0
+    bool nonZero = false;        // some digit of the mantissa is not 0
 };
 
 std::optional<NumberSpan> scanNumber(std::string_view text) {
@@ -99,9 +101,8 @@ std::optional<double> readLeadingNumber(std::string_view text) {
     }
     const std::string_view number = text.substr(span->begin, span->end - span->begin);
     double value = 0.0;
-    const auto [ptr, ec] =
-        std::from_chars(number.data(), number.data() + number.size(), value,
-                        std::chars_format::general);
+    const auto [ptr, ec] = std::from_chars(number.data(), number.data() + number.size(), value,
+                                           std::chars_format::general);
     if (ec == std::errc::result_out_of_range) {
         // Too large when the decimal magnitude is positive, too small otherwise.
         const bool overflow = span->nonZero && span->integerDigits + span->exponent > 0;
@@ -112,7 +113,9 @@ std::optional<double> readLeadingNumber(std::string_view text) {
     return span->negative ? -value : value;
 }
 
-double textToNumber(std::string_view text) { return readLeadingNumber(text).value_or(0.0); }
+double textToNumber(std::string_view text) {
+    return readLeadingNumber(text).value_or(0.0);
+}
 
 int textToInt(std::string_view text) {
     std::size_t pos = skipBlanks(text);

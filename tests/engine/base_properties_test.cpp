@@ -91,16 +91,14 @@ TEST(ReferenceCorrelations, ViscosityBranchBoundaries) {
     // 390 deg.C still uses the exponential branch; just above it, the line.
     const double at390 = reference::kinematicViscosity20(390, 0.9);
     EXPECT_NE(at390, 172.4);
-    EXPECT_NEAR(reference::kinematicViscosity20(400, 0.9), 10 * 1.9832167832167833 + 172.4,
-                1e-9);
+    EXPECT_NEAR(reference::kinematicViscosity20(400, 0.9), 10 * 1.9832167832167833 + 172.4, 1e-9);
 }
 
 TEST(ReferenceCorrelations, ConductivityBranchBoundaries) {
     const double d = 0.9;
     const double n = reference::refractiveIndex(d);
     const double heavy = reference::thermalConductivity20(400, d, n);
-    EXPECT_NEAR(heavy, 0.2362 + 0.000067 * 400 - 0.0292 * d * d * d - 0.674 * std::log10(n),
-                1e-12);
+    EXPECT_NEAR(heavy, 0.2362 + 0.000067 * 400 - 0.0292 * d * d * d - 0.674 * std::log10(n), 1e-12);
     // n - d >= 0.595 takes the middle branch.
     const double light = reference::thermalConductivity20(100, 0.7, 1.3);
     EXPECT_NEAR(light, 0.000168 * 100 - 0.2269 - 0.308 * 0.343 + 2.977 * std::log10(1.3), 1e-12);

@@ -162,9 +162,9 @@ TEST(FractionTable, FractionWithoutAWholeCutIsRefused) {
     // that no longer add up to 100 %.
     const std::vector<std::vector<FractionRow>> tables = {
         {{0, 100.2, 50}, {100.2, 100.9, 10}, {100.9, 300, 40}},
-        {{0, 549.5, 90}},          // the 549.5..550 remainder holds no whole cut
-        {{20, 30, 100}},           // ends below the first cut
-        {{834.2, 835, 100}},       // starts inside the last cut
+        {{0, 549.5, 90}},    // the 549.5..550 remainder holds no whole cut
+        {{20, 30, 100}},     // ends below the first cut
+        {{834.2, 835, 100}}, // starts inside the last cut
     };
     for (const auto& rows : tables) {
         ScriptedMessages messages(true);

@@ -123,7 +123,8 @@ TEST(PrepareInputs, FractionTableErrors) {
         const char* message;
     };
     const Case cases[] = {
-        {"rows not contiguous", {{0, 100.00001, 40}, {100.0, 200, 60}},
+        {"rows not contiguous",
+         {{0, 100.00001, 40}, {100.0, 200, 60}},
          texts::kFractionsNotContiguous},
         {"end not above start", {{0, 100, 40}, {100, 100, 60}}, texts::kFractionEndNotAboveStart},
         {"last end needed", {{0, 100, 40}, {100, 0, 50}}, texts::kLastEndNeeded},

@@ -16,7 +16,9 @@ bool ScriptedMessages::question(const std::string& text) {
     return nextAnswer();
 }
 
-void ScriptedMessages::failure(const std::string& text) { shown_.push_back({Kind::Failure, text}); }
+void ScriptedMessages::failure(const std::string& text) {
+    shown_.push_back({Kind::Failure, text});
+}
 
 std::vector<std::string> ScriptedMessages::texts() const {
     std::vector<std::string> result;

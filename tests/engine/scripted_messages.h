@@ -11,7 +11,7 @@ namespace viskora::testing {
 // Records every message the engine shows and answers warnings and questions
 // from a script; once the script runs out, every answer is `fallback`.
 class ScriptedMessages : public CalcMessages {
-public:
+  public:
     enum class Kind { InputError, Warning, Question, Failure };
     struct Shown {
         Kind kind;
@@ -30,7 +30,7 @@ public:
     const std::vector<Shown>& shown() const { return shown_; }
     std::vector<std::string> texts() const;
 
-private:
+  private:
     bool nextAnswer();
 
     bool fallback_;

@@ -16,26 +16,11 @@ struct DisplayCase {
 
 TEST(FormatForDisplay, ExampleTable) {
     const DisplayCase cases[] = {
-        {0, "0"},
-        {1e-11, "0"},
-        {0.5, "0.5"},
-        {0.05, "0.05"},
-        {0.001, "0.001"},
-        {0.0012, "1.20e-003"},
-        {0.0125, "1.25e-002"},
-        {0.12345, "0.123"},
-        {0.09996, "0.1"},
-        {0.9996, "1"},
-        {1.5, "1.5"},
-        {9.996, "10"},
-        {10, "10"},
-        {12.345, "12.3"},
-        {-12.345, "-12.3"},
-        {99.96, "100"},
-        {673.15, "673"},
-        {999.6, "1.00e+003"},
-        {1234.5, "1.23e+003"},
-        {12345678901, "1.23e+010"},
+        {0, "0"},         {1e-11, "0"},          {0.5, "0.5"},          {0.05, "0.05"},
+        {0.001, "0.001"}, {0.0012, "1.20e-003"}, {0.0125, "1.25e-002"}, {0.12345, "0.123"},
+        {0.09996, "0.1"}, {0.9996, "1"},         {1.5, "1.5"},          {9.996, "10"},
+        {10, "10"},       {12.345, "12.3"},      {-12.345, "-12.3"},    {99.96, "100"},
+        {673.15, "673"},  {999.6, "1.00e+003"},  {1234.5, "1.23e+003"}, {12345678901, "1.23e+010"},
     };
     for (const DisplayCase& c : cases) {
         SCOPED_TRACE(c.value);
@@ -44,7 +29,7 @@ TEST(FormatForDisplay, ExampleTable) {
 }
 
 TEST(FormatForDisplay, EdgeCases) {
-    EXPECT_EQ(formatForDisplay(-1e-11), "0");    // no "-0"
+    EXPECT_EQ(formatForDisplay(-1e-11), "0"); // no "-0"
     EXPECT_EQ(formatForDisplay(20), "20");
     EXPECT_EQ(formatForDisplay(50), "50");
     EXPECT_EQ(formatForDisplay(0.1235), "0.124"); // half up on the decimal digits
@@ -58,9 +43,9 @@ TEST(FormatForDisplay, EdgeCases) {
 }
 
 TEST(FormatForDisplay, NeverShowsInfinityOrNan) {
-    for (double x : {std::numeric_limits<double>::infinity(),
-                     -std::numeric_limits<double>::infinity(),
-                     std::numeric_limits<double>::quiet_NaN()}) {
+    for (double x :
+         {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+          std::numeric_limits<double>::quiet_NaN()}) {
         const std::string text = formatForDisplay(x);
         EXPECT_EQ(text.find("inf"), std::string::npos);
         EXPECT_EQ(text.find("nan"), std::string::npos);

@@ -17,14 +17,12 @@ struct NumberCase {
 
 TEST(TextToNumber, ReadsTheLongestLeadingDecimalNumber) {
     const NumberCase cases[] = {
-        {"702.7", true, 702.7},     {"  \t20", true, 20},     {"-12.5", true, -12.5},
-        {"+3", true, 3},            {"12abc", true, 12},      {"1.5e3", true, 1500},
-        {"1.5E-2x", true, 0.015},   {"2e", true, 2},          {"2e+", true, 2},
-        {".5", true, 0.5},          {"5.", true, 5},          {"1,5", true, 1},
-        {"", false, 0},             {"abc", false, 0},        {"-", false, 0},
-        {".", false, 0},            {"-.", false, 0},         {" - 5", false, 0},
-        {"inf", false, 0},          {"nan", false, 0},        {"infinity", false, 0},
-        {"0x10", true, 0},          {"e5", false, 0},         {"1 000", true, 1},
+        {"702.7", true, 702.7}, {"  \t20", true, 20},  {"-12.5", true, -12.5},   {"+3", true, 3},
+        {"12abc", true, 12},    {"1.5e3", true, 1500}, {"1.5E-2x", true, 0.015}, {"2e", true, 2},
+        {"2e+", true, 2},       {".5", true, 0.5},     {"5.", true, 5},          {"1,5", true, 1},
+        {"", false, 0},         {"abc", false, 0},     {"-", false, 0},          {".", false, 0},
+        {"-.", false, 0},       {" - 5", false, 0},    {"inf", false, 0},        {"nan", false, 0},
+        {"infinity", false, 0}, {"0x10", true, 0},     {"e5", false, 0},         {"1 000", true, 1},
     };
     for (const NumberCase& c : cases) {
         SCOPED_TRACE(c.text);

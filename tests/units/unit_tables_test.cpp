@@ -13,14 +13,10 @@ TEST(UnitTables, ListsHaveTheirSizesAndBaseUnits) {
         const char* baseName;
     };
     const Expected expected[] = {
-        {Quantity::Temperature, 4, 2, "°C - Celsius"},
-        {Quantity::Density, 14, 1, "kg/m3"},
-        {Quantity::Pressure, 12, 4, "MPa (MN/m2)"},
-        {Quantity::SpecificHeat, 7, 2, "kJ/(kg•K)"},
-        {Quantity::Conductivity, 5, 1, "Wt/(m•K)"},
-        {Quantity::Enthalpy, 7, 2, "kJ/kg"},
-        {Quantity::Viscosity, 7, 2, "mm2/c"},
-        {Quantity::SurfaceTension, 8, 1, "N/m"},
+        {Quantity::Temperature, 4, 2, "°C - Celsius"}, {Quantity::Density, 14, 1, "kg/m3"},
+        {Quantity::Pressure, 12, 4, "MPa (MN/m2)"},    {Quantity::SpecificHeat, 7, 2, "kJ/(kg•K)"},
+        {Quantity::Conductivity, 5, 1, "Wt/(m•K)"},    {Quantity::Enthalpy, 7, 2, "kJ/kg"},
+        {Quantity::Viscosity, 7, 2, "mm2/c"},          {Quantity::SurfaceTension, 8, 1, "N/m"},
     };
     for (const Expected& e : expected) {
         const auto names = unitNames(e.quantity);

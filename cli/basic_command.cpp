@@ -1,0 +1,83 @@
+#include "cli/basic_command.h"
+
+#include "cli/calc_report.h"
+#include "cli/console_messages.h"
+#include "engine/oil_calc.h"
+#include "units/display_format.h"
+
+#include <iostream>
+#include <memory>
+
+namespace viskora {
+namespace {
+
+int runBasic(const OilOptions& options) {
+    std::string problem;
+    const auto oil = resolveOil(options, problem);
+    if (!oil) {
+        std::cerr << "viskora-calc basic: " << problem << "\n(see viskora-calc basic --help)\n";
+        return kExitUsage;
+    }
+    ConsoleMessages messages(options.yes, &std::cerr);
+    COilCalc calc(&messages);
+    fillOilInputs(calc, *oil);
+    const CalcOutcome outcome = runBasicCalculation(calc);
+    const CalcStatus status = statusOf(outcome, messages);
+
+    std::vector<ResultLine> lines;
+    if (outcome == CalcOutcome::Completed) {
+        lines = basicResultLines(basicResults(calc));
+    }
+    if (options.json) {
+        nlohmann::json out = {{"kind", "basic"},
+                              {"status", status.word},
+                              {"messages", messagesJson(messages.shown())}};
+        if (outcome == CalcOutcome::Completed) {
+            out["characterisation"] = characterisationJson(calc);
+            out["results"] = resultsJson(lines);
+            out["shown"] = shownJson(lines);
+        }
+        std::cout << out.dump(2) << '\n';
+    } else if (outcome == CalcOutcome::Completed) {
+        printResultTable(std::cout,
+                         "Calculation at the atmosphere pressure and the temperature 20 "
+                         "deg.\u0421 (68 deg.F)",
+                         lines);
+    }
+    return status.exitStatus;
+}
+
+} // namespace
+
+std::vector<ResultLine> basicResultLines(const BasicResults& results) {
+    // Shown in the unit each result box selects on a new form, converted the
+    // way a unit change converts it (these defaults are the base units).
+    const COilCalc factors;
+    const auto shown = [](double value) { return formatForDisplay(value); };
+    return {
+        {"density", results.density, "kg/m3", shown(factors.convertDensity(results.density, 1, 1))},
+        {"specificHeat", results.specificHeat, "kJ/(kg K)",
+         shown(factors.convertSpecificHeat(results.specificHeat, 2, 2))},
+        {"thermalConductivity", results.thermalConductivity, "W/(m K)",
+         shown(factors.convertConductivity(results.thermalConductivity, 1, 1))},
+        {"kinematicViscosity", results.kinematicViscosity, "mm2/s",
+         shown(factors.convertViscosity(results.kinematicViscosity, 2, 2))},
+        {"surfaceTension", results.surfaceTension, "N/m",
+         shown(factors.convertSurfaceTension(results.surfaceTension, 1, 1))},
+        {"vapourPressure", results.vapourPressure, "MPa",
+         shown(factors.convertPressure(results.vapourPressure, 4, 4))},
+        {"pseudoCritTemp", results.pseudoCritTemp, "deg.C",
+         shown(COilCalc::convertTemperature(results.pseudoCritTemp, 2, 2))},
+        {"prandtl", results.prandtl, "-", results.prandtlText},
+    };
+}
+
+void addBasicCommand(CLI::App& app, int& exitStatus) {
+    auto options = std::make_shared<OilOptions>();
+    CLI::App* command =
+        app.add_subcommand("basic", "Properties at atmospheric pressure and 20 deg.C (68 deg.F)");
+    addOilOptions(*command, *options);
+    command->callback([options, &exitStatus] { exitStatus = runBasic(*options); });
+}
+
+} // namespace viskora

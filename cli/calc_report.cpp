@@ -1,0 +1,87 @@
+#include "cli/calc_report.h"
+
+#include "engine/oil_calc.h"
+
+#include <array>
+#include <charconv>
+#include <iomanip>
+
+namespace viskora {
+
+CalcStatus statusOf(CalcOutcome outcome, const ConsoleMessages& messages) {
+    switch (outcome) {
+    case CalcOutcome::Completed:
+        return {"ok", kExitResults};
+    case CalcOutcome::Stopped:
+        return messages.stoppedByAnswer() ? CalcStatus{"stopped", kExitStopped}
+                                          : CalcStatus{"input-error", kExitInputError};
+    case CalcOutcome::Failed:
+        break;
+    }
+    return {"error", kExitFailed};
+}
+
+std::string shortestNumberText(double value) {
+    std::array<char, 64> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return std::string(buffer.data(), result.ptr);
+}
+
+nlohmann::json messagesJson(const std::vector<ShownMessage>& messages) {
+    nlohmann::json list = nlohmann::json::array();
+    for (const ShownMessage& message : messages) {
+        nlohmann::json item = {{"kind", message.kind}, {"text", message.text}};
+        if (message.answer) {
+            item["answer"] = *message.answer ? "yes" : "no";
+        }
+        list.push_back(item);
+    }
+    return list;
+}
+
+nlohmann::json characterisationJson(const COilCalc& calc) {
+    return {
+        {"tvAvg", calc.tvAvg},
+        {"tmAvg", calc.tmAvg},
+        {"t50", calc.t50},
+        {"d20", calc.d20},
+        {"d15", calc.d15},
+        {"refrIndex", calc.refrIndex},
+        {"molarMass", calc.molarMass},
+        {"watsonK", calc.watsonK},
+        {"critTemp", calc.critTemp},
+        {"critPressure", calc.critPressure},
+        {"critDensity", calc.critDensity},
+        {"acentric", calc.acentric},
+    };
+}
+
+nlohmann::json resultsJson(const std::vector<ResultLine>& lines) {
+    nlohmann::json results = nlohmann::json::object();
+    for (const ResultLine& line : lines) {
+        results[line.name] = line.value;
+    }
+    return results;
+}
+
+nlohmann::json shownJson(const std::vector<ResultLine>& lines) {
+    nlohmann::json shown = nlohmann::json::object();
+    for (const ResultLine& line : lines) {
+        shown[line.name] = line.shown;
+    }
+    return shown;
+}
+
+void printResultTable(std::ostream& out, const std::string& title,
+                      const std::vector<ResultLine>& lines) {
+    out << title << "\n\n";
+    out << std::left << std::setw(26) << "result" << std::setw(36) << "value in base unit"
+        << "shown\n";
+    for (const ResultLine& line : lines) {
+        const std::string value = shortestNumberText(line.value) + " " + line.baseUnit;
+        out << std::left << std::setw(26) << line.name << std::setw(36) << value << line.shown
+            << '\n';
+    }
+}
+
+} // namespace viskora

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "cli/console_messages.h"
+#include "engine/calc_sequence.h"
+
+#include <nlohmann/json.hpp>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace viskora {
+
+class COilCalc;
+
+// One result as the calculator prints it: its record name, its value in the
+// base unit, that unit, and the text the form would show.
+struct ResultLine {
+    std::string name;
+    double value = 0;
+    std::string baseUnit;
+    std::string shown;
+};
+
+// Exit statuses of the calculator.
+enum ExitStatus : int {
+    kExitResults = 0,
+    kExitInputError = 2,
+    kExitStopped = 3,
+    kExitFailed = 4,
+    kExitUsage = 64,
+};
+
+// How a calculation ended, in the calculator's words and exit status.
+struct CalcStatus {
+    const char* word; // "ok", "input-error", "stopped", "error"
+    int exitStatus;
+};
+
+CalcStatus statusOf(CalcOutcome outcome, const ConsoleMessages& messages);
+
+// The shortest decimal text that reads back to the same double.
+std::string shortestNumberText(double value);
+
+nlohmann::json messagesJson(const std::vector<ShownMessage>& messages);
+
+// The characterisation of the oil (or part) the record describes.
+nlohmann::json characterisationJson(const COilCalc& calc);
+
+// Results under their names in base units, and the shown texts.
+nlohmann::json resultsJson(const std::vector<ResultLine>& lines);
+nlohmann::json shownJson(const std::vector<ResultLine>& lines);
+
+// A readable table: name, value and base unit, shown text.
+void printResultTable(std::ostream& out, const std::string& title,
+                      const std::vector<ResultLine>& lines);
+
+} // namespace viskora

@@ -1,0 +1,24 @@
+// viskora-calc: the property engine from the command line, for scripts and
+// batch work. Each subcommand lives in a file of its own.
+#include "cli/basic_command.h"
+#include "cli/calc_report.h"
+
+#include <CLI/CLI.hpp>
+
+#include <iostream>
+
+int main(int argc, char** argv) {
+    CLI::App app{"viskora-calc: thermophysical properties of crude oil and its products"};
+    app.require_subcommand(1);
+    int exitStatus = viskora::kExitResults;
+    viskora::addBasicCommand(app, exitStatus);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp& help) {
+        return app.exit(help);
+    } catch (const CLI::ParseError& error) {
+        std::cerr << "viskora-calc: " << error.what() << "\n\n" << app.help();
+        return viskora::kExitUsage;
+    }
+    return exitStatus;
+}

@@ -1,0 +1,116 @@
+#include "cli/oil_options.h"
+
+#include "engine/oil_calc.h"
+#include "units/number_text.h"
+
+namespace viskora {
+
+void addOilOptions(CLI::App& command, OilOptions& options) {
+    command.add_option("--density", options.density, "Density of the oil (text)")
+        ->capture_default_str();
+    command.add_option("--density-unit", options.densityUnit, "Density unit: code or name")
+        ->capture_default_str();
+    command
+        .add_option("--density-temp", options.densityTemp,
+                    "Temperature at which the density was measured (text)")
+        ->capture_default_str();
+    command
+        .add_option("--temp-unit", options.tempUnit,
+                    "Unit of every temperature input: code, name, K, C, F or R")
+        ->capture_default_str();
+    command.add_option("--fraction", options.fractions,
+                       "A fraction row START:END:SHARE (repeat, at most 100)");
+    command.add_flag("--yes", options.yes, "Answer Yes to every warning (default: No)");
+    command.add_flag("--json", options.json, "Write one JSON object instead of a table");
+}
+
+std::optional<int> parseUnitCode(Quantity quantity, std::string_view text) {
+    const auto names = unitNames(quantity);
+    const auto code = readLeadingNumber(text);
+    if (code && std::to_string(static_cast<long long>(*code)) == text) {
+        if (*code >= 1 && *code <= static_cast<double>(names.size())) {
+            return static_cast<int>(*code);
+        }
+        return std::nullopt;
+    }
+    if (quantity == Quantity::Temperature && text.size() == 1) {
+        const std::string_view letters = "KCFR";
+        const std::size_t position = letters.find(text[0]);
+        if (position != std::string_view::npos) {
+            return static_cast<int>(position) + 1;
+        }
+    }
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        // The whole name, or its first word ("MPa" for "MPa (MN/m2)").
+        const std::string_view name = names[i];
+        if (name == text || name.substr(0, name.find(' ')) == text) {
+            return static_cast<int>(i) + 1;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<FractionTexts> parseFractionRow(std::string_view text) {
+    FractionTexts row;
+    std::size_t begin = 0;
+    for (std::size_t field = 0; field < row.size(); ++field) {
+        const std::size_t colon = text.find(':', begin);
+        const bool last = field + 1 == row.size();
+        if (last != (colon == std::string_view::npos)) {
+            return std::nullopt;
+        }
+        const std::size_t end = last ? text.size() : colon;
+        row[field] = std::string(text.substr(begin, end - begin));
+        begin = end + 1;
+    }
+    return row;
+}
+
+std::optional<ResolvedOil> resolveOil(const OilOptions& options, std::string& problem) {
+    ResolvedOil oil;
+    oil.densityText = options.density;
+    oil.densityTempText = options.densityTemp;
+    const auto densityUnit = parseUnitCode(Quantity::Density, options.densityUnit);
+    if (!densityUnit) {
+        problem = "unknown density unit: " + options.densityUnit;
+        return std::nullopt;
+    }
+    oil.densityUnit = *densityUnit;
+    const auto tempUnit = parseUnitCode(Quantity::Temperature, options.tempUnit);
+    if (!tempUnit) {
+        problem = "unknown temperature unit: " + options.tempUnit;
+        return std::nullopt;
+    }
+    oil.tempUnit = *tempUnit;
+    if (options.fractions.size() > static_cast<std::size_t>(COilCalc::kMaxFractions)) {
+        problem = "at most 100 fraction rows";
+        return std::nullopt;
+    }
+    for (const std::string& text : options.fractions) {
+        const auto row = parseFractionRow(text);
+        if (!row) {
+            problem = "a fraction row is START:END:SHARE, not " + text;
+            return std::nullopt;
+        }
+        oil.fractions.push_back(*row);
+    }
+    return oil;
+}
+
+void fillOilInputs(COilCalc& calc, const ResolvedOil& oil) {
+    calc.inputMode = oil.fractions.empty() ? 1 : 2;
+    if (!oil.fractions.empty()) {
+        calc.fracCountIn = static_cast<int>(oil.fractions.size());
+        for (std::size_t i = 0; i < oil.fractions.size(); ++i) {
+            calc.fracStartIn[i + 1] = textToNumber(oil.fractions[i][0]);
+            calc.fracEndIn[i + 1] = textToNumber(oil.fractions[i][1]);
+            calc.fracShare[i + 1] = textToNumber(oil.fractions[i][2]);
+        }
+    }
+    calc.densityIn = textToNumber(oil.densityText);
+    calc.densityUnit = oil.densityUnit;
+    calc.densityTempIn = textToNumber(oil.densityTempText);
+    calc.tempUnit = oil.tempUnit;
+}
+
+} // namespace viskora

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "units/unit_tables.h"
+
+#include <CLI/CLI.hpp>
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace viskora {
+
+class COilCalc;
+
+// The inputs a calculation form holds, as given on the command line. Values
+// are texts, read by the program's one text-to-number routine as the form
+// reads its boxes.
+struct OilOptions {
+    std::string density = "702.7";
+    std::string densityUnit = "1";
+    std::string densityTemp = "20";
+    std::string tempUnit = "2";
+    std::vector<std::string> fractions;
+    bool yes = false;
+    bool json = false;
+};
+
+// One row of the fraction table: start, end and share texts.
+using FractionTexts = std::array<std::string, 3>;
+
+// The options after their unit codes and fraction rows have been resolved.
+struct ResolvedOil {
+    std::string densityText;
+    int densityUnit = 1;
+    std::string densityTempText;
+    int tempUnit = 2;
+    std::vector<FractionTexts> fractions;
+};
+
+void addOilOptions(CLI::App& command, OilOptions& options);
+
+// A unit code (1-based) given as a number or as the unit's name, for
+// temperatures also as K, C, F or R. Nothing when it names no unit.
+std::optional<int> parseUnitCode(Quantity quantity, std::string_view text);
+
+// "START:END:SHARE" into three texts; nothing when it has another shape.
+std::optional<FractionTexts> parseFractionRow(std::string_view text);
+
+// Resolves units and fraction rows; on a wrong option returns nothing and
+// sets `problem` to a message for the user.
+std::optional<ResolvedOil> resolveOil(const OilOptions& options, std::string& problem);
+
+// Fills an engine record as a form's Calculate does: the fraction rows only
+// when there are any, the density and its temperature with their units.
+void fillOilInputs(COilCalc& calc, const ResolvedOil& oil);
+
+} // namespace viskora

@@ -1,0 +1,124 @@
+#include "run_calculator.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <cmath>
+
+namespace viskora {
+namespace {
+
+using testing::runCalculator;
+
+nlohmann::json jsonOf(const testing::CalculatorRun& run) {
+    return nlohmann::json::parse(run.out);
+}
+
+TEST(BasicCommand, DensityOnlyWorkedExample) {
+    const auto run = runCalculator({"basic", "--density", "850", "--json"});
+    ASSERT_EQ(run.exitStatus, 0) << run.err;
+    const nlohmann::json out = jsonOf(run);
+    EXPECT_EQ(out["kind"], "basic");
+    EXPECT_EQ(out["status"], "ok");
+    EXPECT_TRUE(out["messages"].empty());
+    EXPECT_NEAR(out["characterisation"]["tvAvg"].get<double>(), 586.1, 0.05);
+    EXPECT_NEAR(out["characterisation"]["critTemp"].get<double>(), 759.8498, 0.0001);
+    EXPECT_NEAR(out["results"]["kinematicViscosity"].get<double>(), 37.00, 0.005);
+    EXPECT_NEAR(out["results"]["pseudoCritTemp"].get<double>(), 471.5, 0.05);
+    EXPECT_EQ(out["shown"]["prandtl"], "469");
+    EXPECT_EQ(out["shown"]["vapourPressure"], "2.48e-008");
+    for (const char* name : {"density", "specificHeat", "thermalConductivity", "kinematicViscosity",
+                             "surfaceTension", "vapourPressure", "pseudoCritTemp", "prandtl"}) {
+        EXPECT_TRUE(out["results"].contains(name)) << name;
+        EXPECT_TRUE(out["shown"].contains(name)) << name;
+    }
+}
+
+TEST(BasicCommand, FractionTableWorkedExample) {
+    const auto run =
+        runCalculator({"basic", "--fraction", "0:300:100", "--density", "0", "--json"});
+    ASSERT_EQ(run.exitStatus, 0) << run.err;
+    const nlohmann::json out = jsonOf(run);
+    EXPECT_NEAR(out["results"]["density"].get<double>(), 770.7, 0.05);
+    EXPECT_NEAR(out["results"]["pseudoCritTemp"].get<double>(), 331.5497, 0.0001);
+    EXPECT_EQ(out["characterisation"]["t50"].get<double>(), 169);
+}
+
+TEST(BasicCommand, NumbersReadBackExactly) {
+    const auto run = runCalculator({"basic", "--density", "850", "--json"});
+    const std::string text = run.out;
+    const nlohmann::json out = nlohmann::json::parse(text);
+    const double viscosity = out["results"]["kinematicViscosity"].get<double>();
+    EXPECT_EQ(nlohmann::json::parse(nlohmann::json(viscosity).dump()).get<double>(), viscosity);
+}
+
+TEST(BasicCommand, ExitStatusesAndMessages) {
+    struct Case {
+        std::vector<std::string> arguments;
+        int exitStatus;
+        const char* status;
+    };
+    const Case cases[] = {
+        {{"basic", "--density", "500", "--json"}, 3, "stopped"},
+        {{"basic", "--density", "500", "--yes", "--json"}, 0, "ok"},
+        {{"basic", "--density", "0", "--json"}, 2, "input-error"},
+        {{"basic", "--density", "1e999", "--json"}, 2, "input-error"},
+        {{"basic", "--fraction", "0:100:40", "--fraction", "100:0:50", "--json"}, 2, "input-error"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments[2]);
+        const auto run = runCalculator(c.arguments);
+        EXPECT_EQ(run.exitStatus, c.exitStatus) << run.err;
+        const nlohmann::json out = jsonOf(run);
+        EXPECT_EQ(out["status"], c.status);
+        if (c.exitStatus != 0) {
+            EXPECT_FALSE(run.err.empty());
+            EXPECT_FALSE(out.contains("results"));
+        }
+    }
+}
+
+TEST(BasicCommand, WarningAnswersAreReported) {
+    const auto stopped = runCalculator({"basic", "--density", "500", "--json"});
+    const nlohmann::json out = jsonOf(stopped);
+    ASSERT_EQ(out["messages"].size(), 1u);
+    EXPECT_EQ(out["messages"][0]["kind"], "warning");
+    EXPECT_EQ(out["messages"][0]["answer"], "no");
+    EXPECT_NE(stopped.err.find("warning: Density must be >= 600"), std::string::npos);
+
+    const auto error = runCalculator({"basic", "--density", "0", "--json"});
+    const nlohmann::json errorOut = jsonOf(error);
+    EXPECT_EQ(errorOut["messages"][0]["kind"], "error");
+    EXPECT_EQ(errorOut["messages"][0]["text"], "Density must be specified.");
+    EXPECT_FALSE(errorOut["messages"][0].contains("answer"));
+}
+
+TEST(BasicCommand, WrongUsageGivesStatus64) {
+    for (const std::vector<std::string>& arguments : {std::vector<std::string>{},
+                                                      {"basic", "--density-unit", "parsec"},
+                                                      {"basic", "--fraction", "1:2"},
+                                                      {"basic", "--no-such-option"},
+                                                      {"frobnicate"}}) {
+        const auto run = runCalculator(arguments);
+        EXPECT_EQ(run.exitStatus, 64) << (arguments.empty() ? "" : arguments.back());
+    }
+}
+
+TEST(BasicCommand, UnitsOfTheInputsAreHonoured) {
+    // 0.85 g/cm3 measured at 68 deg.F is the 850 kg/m3 example.
+    const auto run = runCalculator({"basic", "--density", "0.85", "--density-unit", "g/cm3",
+                                    "--density-temp", "68", "--temp-unit", "F", "--json"});
+    ASSERT_EQ(run.exitStatus, 0) << run.err;
+    EXPECT_NEAR(jsonOf(run)["results"]["density"].get<double>(), 850, 1e-6);
+}
+
+TEST(BasicCommand, TableOutputShowsBaseUnitsAndShownTexts) {
+    const auto run = runCalculator({"basic", "--density", "850"});
+    ASSERT_EQ(run.exitStatus, 0);
+    EXPECT_NE(run.out.find("kinematicViscosity"), std::string::npos);
+    EXPECT_NE(run.out.find("mm2/s"), std::string::npos);
+    EXPECT_NE(run.out.find("2.48e-008"), std::string::npos);
+}
+
+} // namespace
+} // namespace viskora
