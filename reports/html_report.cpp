@@ -1,0 +1,166 @@
+#include "reports/html_report.h"
+
+#include "documents/cp1251.h"
+#include "reports/html_escape.h"
+#include "reports/report_lines.h"
+#include "reports/report_templates.h"
+#include "reports/report_texts.h"
+
+#include <string_view>
+#include <vector>
+
+namespace viskora {
+namespace {
+
+namespace t = report_texts;
+
+constexpr std::string_view kInputCell = R"(<td height="30" bgcolor="#FFFFFF" class="d">)";
+constexpr std::string_view kResultsTable = R"(<table width="80%"  border="0" class="d">)";
+constexpr std::string_view kBasicFirstLabelCell =
+    R"(<td width="50%" height="30" align="right" bgcolor="#FFFFFF" class="d">)";
+constexpr std::string_view kAdditionalFirstLabelCell =
+    R"(<td width="41%" height="30" align="right" bgcolor="#FFFFFF" class="d">)";
+
+// The generated part of a page is one run of markup without line breaks.
+class Markup {
+  public:
+    Markup& operator<<(std::string_view literal) {
+        text_ += literal;
+        return *this;
+    }
+    // A text of the document: never trusted to be markup.
+    Markup& text(std::string_view documentText) {
+        text_ += escapeHtml(documentText);
+        return *this;
+    }
+    const std::string& str() const { return text_; }
+
+  private:
+    std::string text_;
+};
+
+void inputRow(Markup& page, std::string_view label, const std::string& value,
+              const std::string& unit) {
+    page << "<tr>" << kInputCell << label;
+    page.text(value) << " ( ";
+    page.text(unit) << " ) "
+                    << "</td>"
+                    << "</tr>";
+}
+
+template <typename Record> void densityInputRow(Markup& page, const Record& record) {
+    page << "<tr>" << kInputCell << t::kDensity;
+    page.text(record.densityText) << " ( ";
+    page.text(record.densityUnitName) << " )&nbsp;&nbsp;&nbsp;&nbsp;&nbsp; " << t::kAtTemperature;
+    page.text(record.densityTempText) << " ( ";
+    page.text(record.tempUnitName) << " ) "
+                                   << "</td>"
+                                   << "</tr>";
+}
+
+void fractionTable(Markup& page, int fractionCount, const FractionRows& rows) {
+    page << R"(<table width="80%"  border="0">)"
+         << "<tr>"
+         << R"(<td height="30">)" << t::kFractionalComposition << " :</td></tr></table>";
+    page << R"(<table width="80%"  border="1" align="center" >)"
+         << "<tr>"
+         << R"(<td height="30" colspan="3" align="center">)" << t::kTemperatureHeading << "</td>"
+         << R"(<td width="41%" rowspan="2" align="center">)"
+         << "The fraction % in the total mass of the substance"
+         << "</td>"
+         << "</tr>";
+    page << "<tr>"
+         << R"(<td width="5%" height="30" align="center">N</td>)"
+         << R"(<td width="25%" align="center">)" << t::kStartPoint << "</td>"
+         << R"(<td width="29%" align="center">)" << t::kFinalPoint << "</td>"
+         << "</tr>";
+    for (int row = 0; row < reportedFractionRows(fractionCount); ++row) {
+        page << "<tr>"
+             << R"(<td height="30" align="center">)";
+        page.text(rows.cell(row, 0)) << "</td>";
+        for (int column = 1; column <= 3; ++column) {
+            page << R"(<td align="center">)";
+            page.text(rows.cell(row, column)) << "</td>";
+        }
+        page << "</tr>";
+    }
+    page << "</table>";
+}
+
+void resultsOpening(Markup& page) {
+    page
+        << "<p>&nbsp;</p>" << kResultsTable << "<tr>"
+        << R"(<td height="30" colspan="2" bordercolor="#FFFFFF" bgcolor="#CCCCCC"><p class="d"><strong>)"
+        << t::kCalculationResults << " </strong></p></td></tr>";
+}
+
+void unitSuffix(Markup& page, const ResultLine& line) {
+    if (line.unitName != nullptr) {
+        page << " ( ";
+        page.text(*line.unitName) << " ) ";
+    }
+}
+
+// The density row sets the widths of the table's two columns; the rows
+// after it take them over.
+void resultRows(Markup& page, const std::vector<ResultLine>& lines,
+                std::string_view firstLabelCell) {
+    for (const ResultLine& line : lines) {
+        page << "<tr>";
+        if (line.label == t::kDensity) {
+            page << firstLabelCell << line.label << "&nbsp;&nbsp;&nbsp;&nbsp; "
+                 << R"( </td><td width="59%" bgcolor="#FFFFFF" class="d">)";
+        } else {
+            page << R"(<td height="30" align="right" bgcolor="#FFFFFF" class="d">)" << line.label
+                 << R"(&nbsp;&nbsp;&nbsp;&nbsp;</td><td height="30" bgcolor="#FFFFFF" class="d"> )";
+        }
+        page.text(*line.text);
+        unitSuffix(page, line);
+        page << "</td></tr>";
+    }
+}
+
+void phaseRows(Markup& page, std::string_view phase, const std::vector<ResultLine>& lines) {
+    page << kResultsTable << "<tr>"
+         << R"(<td height="30" ><p class="d"><strong>)" << phase << "</strong></p></td></tr>";
+    resultRows(page, lines, kAdditionalFirstLabelCell);
+}
+
+std::string finishedPage(std::string_view pageTemplate, Markup& page) {
+    page << "</table>"
+         << "</div>"
+         << "</body>"
+         << "</html>";
+    return std::string(pageTemplate) + utf8ToCp1251(page.str());
+}
+
+} // namespace
+
+std::string basicHtmlReport(const BasicDocumentRecord& record, const FractionRows& rows) {
+    Markup page;
+    densityInputRow(page, record);
+    page << "</table>";
+    if (record.useFractions == 1) {
+        fractionTable(page, record.fractionCount, rows);
+    }
+    resultsOpening(page);
+    resultRows(page, basicResultLines(record), kBasicFirstLabelCell);
+    return finishedPage(basicHtmlTemplate(), page);
+}
+
+std::string additionalHtmlReport(const AdditionalDocumentRecord& record, const FractionRows& rows) {
+    Markup page;
+    densityInputRow(page, record);
+    inputRow(page, t::kDesignTemperature, record.designTempText, record.designTempUnitName);
+    inputRow(page, t::kDesignPressure, record.designPressureText, record.pressureUnitName);
+    page << "</table>";
+    if (record.useFractions == 1) {
+        fractionTable(page, record.fractionCount, rows);
+    }
+    resultsOpening(page);
+    phaseRows(page, t::kGasPhase, gasResultLines(record));
+    phaseRows(page, t::kLiquidPhase, liquidResultLines(record));
+    return finishedPage(additionalHtmlTemplate(), page);
+}
+
+} // namespace viskora

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "reports/document_opener.h"
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace viskora {
+
+inline constexpr std::string_view kDirectoryCreationFailed = "Error while creating directory!";
+inline constexpr std::string_view kFileCreationFailed = "Error while creating file!";
+
+inline constexpr std::string_view kTextReportExtension = ".txt";
+inline constexpr std::string_view kHtmlReportExtension = ".html";
+inline constexpr std::string_view kWorkbookExtension = ".xlsx";
+
+// What became of a report: the file written, or the message to show the user.
+struct ReportOutcome {
+    std::filesystem::path file;
+    std::string message;
+
+    bool written() const { return message.empty(); }
+};
+
+// folder / (baseName + extension).
+std::filesystem::path reportFilePath(const std::filesystem::path& folder, std::string_view baseName,
+                                     std::string_view extension);
+
+// Writes `bytes` as the file `file`, replacing an existing one only once the
+// new content is complete. Does not create folders. Fails with
+// kFileCreationFailed.
+ReportOutcome writeFileContents(const std::filesystem::path& file, std::string_view bytes);
+
+// The steps every report file goes through: create its folder when it is
+// missing (kDirectoryCreationFailed), then write the file (kFileCreationFailed).
+ReportOutcome writeReportFile(const std::filesystem::path& file, std::string_view bytes);
+
+// writeReportFile, then the written file is handed to `opener`.
+ReportOutcome writeAndOpenReport(const std::filesystem::path& file, std::string_view bytes,
+                                 DocumentOpener& opener);
+
+} // namespace viskora

@@ -1,0 +1,142 @@
+#include "reports/xlsx_file.h"
+
+#include <map>
+#include <memory>
+#include <xlsxwriter.h>
+
+namespace viskora {
+namespace {
+
+constexpr std::uint32_t kHyperlinkBlue = 0x0000FF;
+
+struct WorkbookCloser {
+    void operator()(lxw_workbook* workbook) const { workbook_close(workbook); }
+};
+
+std::uint8_t borderCode(BorderLine line) {
+    switch (line) {
+    case BorderLine::None:
+        return LXW_BORDER_NONE;
+    case BorderLine::Hair:
+        return LXW_BORDER_HAIR;
+    case BorderLine::Thin:
+        return LXW_BORDER_THIN;
+    case BorderLine::Medium:
+        return LXW_BORDER_MEDIUM;
+    case BorderLine::Thick:
+        return LXW_BORDER_THICK;
+    }
+    return LXW_BORDER_NONE;
+}
+
+std::uint8_t alignmentCode(CellAlignment alignment) {
+    switch (alignment) {
+    case CellAlignment::General:
+        return LXW_ALIGN_NONE;
+    case CellAlignment::Left:
+        return LXW_ALIGN_LEFT;
+    case CellAlignment::Centre:
+        return LXW_ALIGN_CENTER;
+    case CellAlignment::Right:
+        return LXW_ALIGN_RIGHT;
+    case CellAlignment::Fill:
+        return LXW_ALIGN_FILL;
+    case CellAlignment::Justify:
+        return LXW_ALIGN_JUSTIFY;
+    case CellAlignment::CentreAcrossSelection:
+        return LXW_ALIGN_CENTER_ACROSS;
+    }
+    return LXW_ALIGN_NONE;
+}
+
+// One format per distinct cell style, owned by the workbook.
+class FormatCache {
+  public:
+    explicit FormatCache(lxw_workbook* workbook) : workbook_(workbook) {}
+
+    lxw_format* formatFor(const CellStyle& style) {
+        if (style == CellStyle{}) {
+            return nullptr;
+        }
+        auto [entry, added] = formats_.try_emplace(style, nullptr);
+        if (added) {
+            entry->second = makeFormat(style);
+        }
+        return entry->second;
+    }
+
+  private:
+    lxw_format* makeFormat(const CellStyle& style) {
+        lxw_format* format = workbook_add_format(workbook_);
+        if (style.bold) {
+            format_set_bold(format);
+        }
+        format_set_font_size(format, style.fontSize);
+        if (style.fill) {
+            format_set_pattern(format, LXW_PATTERN_SOLID);
+            format_set_bg_color(format, *style.fill);
+        }
+        format_set_align(format, alignmentCode(style.alignment));
+        setEdge(format, style.top, format_set_top, format_set_top_color);
+        setEdge(format, style.bottom, format_set_bottom, format_set_bottom_color);
+        setEdge(format, style.left, format_set_left, format_set_left_color);
+        setEdge(format, style.right, format_set_right, format_set_right_color);
+        if (style.hyperlink) {
+            format_set_underline(format, LXW_UNDERLINE_SINGLE);
+            format_set_font_color(format, kHyperlinkBlue);
+        }
+        return format;
+    }
+
+    static void setEdge(lxw_format* format, const CellEdge& edge,
+                        void (*setLine)(lxw_format*, std::uint8_t),
+                        void (*setColour)(lxw_format*, lxw_color_t)) {
+        if (edge.line != BorderLine::None) {
+            setLine(format, borderCode(edge.line));
+            setColour(format, edge.colour);
+        }
+    }
+
+    lxw_workbook* workbook_;
+    std::map<CellStyle, lxw_format*> formats_;
+};
+
+bool writeCell(lxw_worksheet* sheet, int row, int column, const SheetCell& cell, lxw_format* format,
+               const std::string* link) {
+    const auto r = static_cast<lxw_row_t>(row - 1);
+    const auto c = static_cast<lxw_col_t>(column - 1);
+    if (link != nullptr) {
+        return worksheet_write_url_opt(sheet, r, c, link->c_str(), format,
+                                       cell.value.empty() ? nullptr : cell.value.c_str(),
+                                       nullptr) == LXW_NO_ERROR;
+    }
+    if (!cell.value.empty()) {
+        return worksheet_write_string(sheet, r, c, cell.value.c_str(), format) == LXW_NO_ERROR;
+    }
+    return format == nullptr || worksheet_write_blank(sheet, r, c, format) == LXW_NO_ERROR;
+}
+
+} // namespace
+
+bool writeXlsxFile(const SheetModel& model, const std::filesystem::path& file) {
+    std::unique_ptr<lxw_workbook, WorkbookCloser> workbook(workbook_new(file.c_str()));
+    if (!workbook) {
+        return false;
+    }
+    lxw_worksheet* sheet = workbook_add_worksheet(workbook.get(), model.name.c_str());
+    if (sheet == nullptr) {
+        return false;
+    }
+    FormatCache formats(workbook.get());
+    bool complete = true;
+    for (const auto& [position, cell] : model.cells) {
+        const auto link = model.hyperlinks.find(position);
+        complete =
+            writeCell(sheet, position.first, position.second, cell, formats.formatFor(cell.style),
+                      link == model.hyperlinks.end() ? nullptr : &link->second) &&
+            complete;
+    }
+    return workbook_close(workbook.release()) == LXW_NO_ERROR && complete;
+}
+
+} // namespace viskora
