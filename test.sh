@@ -15,3 +15,13 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVISKORA_SANITIZE=ON
       -DVISKORA_GUI=OFF -DVISKORA_BENCH=OFF
 cmake --build build-asan
 ctest --test-dir build-asan --output-on-failure --timeout 600
+
+# A few seconds of fuzzing of the document reader and recognition, starting
+# from the checked-in corpus; new finds go to a scratch folder.
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+      -DVISKORA_FUZZ=ON -DVISKORA_GUI=OFF -DVISKORA_BENCH=OFF
+cmake --build build-fuzz --target viskora_document_fuzzer
+fuzz_scratch="$(mktemp -d)"
+build-fuzz/tests/documents/viskora_document_fuzzer -max_total_time=5 -rss_limit_mb=1024 \
+    "$fuzz_scratch" tests/documents/fuzz_corpus
+rm -rf "$fuzz_scratch"

@@ -61,6 +61,7 @@ class Converter {
     // Returns the number of input bytes consumed; stops at the first byte
     // sequence iconv refuses.
     std::size_t convert(std::string_view input, std::string& output) {
+        iconv(handle_, nullptr, nullptr, nullptr, nullptr);
         std::size_t consumed = 0;
         while (consumed < input.size()) {
             char buffer[4096];
@@ -72,7 +73,6 @@ class Converter {
             output.append(buffer, static_cast<std::size_t>(out - buffer));
             consumed = input.size() - inLeft;
             if (result == static_cast<std::size_t>(-1) && errno != E2BIG) {
-                iconv(handle_, nullptr, nullptr, nullptr, nullptr);
                 break;
             }
         }
@@ -83,12 +83,24 @@ class Converter {
     iconv_t handle_;
 };
 
+// Opening a conversion costs more than converting a line, so each thread
+// keeps one converter of each direction.
+Converter& toCp1251Converter() {
+    thread_local Converter converter("CP1251", "UTF-8");
+    return converter;
+}
+
+Converter& toUtf8Converter() {
+    thread_local Converter converter("UTF-8", "CP1251");
+    return converter;
+}
+
 } // namespace
 
 std::string utf8ToCp1251(std::string_view utf8) {
     std::string result;
     result.reserve(utf8.size());
-    Converter converter("CP1251", "UTF-8");
+    Converter& converter = toCp1251Converter();
     while (!utf8.empty()) {
         if (converter.valid()) {
             utf8.remove_prefix(converter.convert(utf8, result));
@@ -116,7 +128,7 @@ std::string utf8ToCp1251(std::string_view utf8) {
 std::string cp1251ToUtf8(std::string_view bytes) {
     std::string result;
     result.reserve(bytes.size() * 2);
-    Converter converter("UTF-8", "CP1251");
+    Converter& converter = toUtf8Converter();
     while (!bytes.empty()) {
         if (converter.valid()) {
             bytes.remove_prefix(converter.convert(bytes, result));
