@@ -1,0 +1,179 @@
+#include "engine/calc_sequence.h"
+#include "engine/message_texts.h"
+#include "engine/oil_calc.h"
+#include "scripted_messages.h"
+#include "worked_examples.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace viskora {
+namespace {
+
+using testing::ScriptedMessages;
+
+COilCalc densityOnly(CalcMessages* messages, double density, double designTemp,
+                     double designPressure) {
+    COilCalc calc(messages);
+    calc.inputMode = 1;
+    calc.densityIn = density;
+    calc.densityTempIn = 20;
+    calc.designTempIn = designTemp;
+    calc.designPressureIn = designPressure;
+    return calc;
+}
+
+void expectPhaseSound(double density, double heat, double conductivity, double viscosity,
+                      double prandtl) {
+    for (double value : {density, heat, conductivity, viscosity, prandtl}) {
+        EXPECT_TRUE(std::isfinite(value));
+        EXPECT_GT(value, 0);
+    }
+}
+
+TEST(AdditionalCalculation, DefaultFormInputsEndToEnd) {
+    // A new form: 702.7 kg/m3 at 20 deg.C, 50 deg.C and 0.3 MPa.
+    ScriptedMessages messages;
+    COilCalc calc = densityOnly(&messages, 702.7, 50, 0.3);
+    ASSERT_EQ(runAdditionalCalculation(calc), CalcOutcome::Completed);
+    EXPECT_TRUE(messages.shown().empty());
+    const AdditionalResults r = additionalResults(calc);
+    // Nothing boils off at 50 deg.C under 0.3 MPa: every cut is liquid.
+    EXPECT_EQ(r.gasShareText, " 0.0");
+    EXPECT_EQ(r.liquidShareText, "100.0");
+    EXPECT_EQ(r.gasDensity, 0);
+    EXPECT_EQ(r.gasPrandtlText, "0");
+    expectPhaseSound(r.liquidDensity, r.liquidSpecificHeat, r.liquidConductivity, r.liquidViscosity,
+                     r.prandtl);
+    // Warmer than 20 deg.C, so lighter than the given 702.7 kg/m3 and a
+    // little compressed by 0.3 MPa.
+    EXPECT_NEAR(r.liquidDensity, 675.8, 0.1);
+    EXPECT_GT(r.liquidSurfaceTension, 0);
+    EXPECT_EQ(r.liquidPrandtlText, "7.86");
+}
+
+TEST(AdditionalCalculation, SmallRoundedGasShareConvergesToARealGasDensity) {
+    // 880 kg/m3, 157.5 deg.C, 1.0 MPa: about 1 % boils off. The gas part used
+    // to be rescaled with the rounded share, got a density of 386 kg/m3 and
+    // left the gas-phase volume iteration cycling for ever.
+    ScriptedMessages messages;
+    COilCalc calc = densityOnly(&messages, 880, 157.5, 1.0);
+    ASSERT_EQ(runAdditionalCalculation(calc), CalcOutcome::Completed) << messages.texts().size();
+    const AdditionalResults r = additionalResults(calc);
+    EXPECT_EQ(r.gasShareText, " 1.0");
+    EXPECT_EQ(r.liquidShareText, "99.0");
+    EXPECT_NEAR(r.gasDensity, 28, 1);
+    expectPhaseSound(r.gasDensity, r.gasSpecificHeat, r.gasConductivity, r.gasViscosity,
+                     r.gasPrandtl);
+    expectPhaseSound(r.liquidDensity, r.liquidSpecificHeat, r.liquidConductivity, r.liquidViscosity,
+                     r.prandtl);
+}
+
+TEST(AdditionalCalculation, EverythingBoiledOffLeavesNoLiquidPart) {
+    ScriptedMessages messages(true);
+    COilCalc calc = densityOnly(&messages, 700, 600, 0.1);
+    Characterisation wholeOil;
+    ASSERT_EQ(runAdditionalCalculation(calc, &wholeOil), CalcOutcome::Completed);
+    // 600 deg.C is above the oil's pseudocritical temperature: one question.
+    ASSERT_EQ(messages.texts(), std::vector<std::string>{texts::kAbovePseudoCritical});
+    const AdditionalResults r = additionalResults(calc);
+    EXPECT_EQ(r.gasShareText, "100.0");
+    EXPECT_EQ(r.liquidShareText, " 0.0");
+    EXPECT_EQ(calc.phaseState, 3);
+    expectPhaseSound(r.gasDensity, r.gasSpecificHeat, r.gasConductivity, r.gasViscosity,
+                     r.gasPrandtl);
+    EXPECT_GT(r.gasVaporisationEnthalpy, 0);
+    EXPECT_EQ(r.liquidDensity, 0);
+    EXPECT_EQ(r.liquidSurfaceTension, 0);
+    EXPECT_EQ(r.prandtl, 0);
+    EXPECT_EQ(r.liquidPrandtlText, "0");
+    // The record is left describing the gas part, which is the whole oil.
+    EXPECT_NEAR(calc.tvAvg, wholeOil.tvAvg, 1e-9);
+}
+
+TEST(AdditionalCalculation, NoAnswerToAQuestionStopsWithoutResults) {
+    ScriptedMessages messages(false);
+    COilCalc calc = densityOnly(&messages, 700, 600, 0.1);
+    EXPECT_EQ(runAdditionalCalculation(calc), CalcOutcome::Stopped);
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{texts::kAbovePseudoCritical});
+    EXPECT_EQ(calc.gasDensity, 0);
+    EXPECT_EQ(calc.liquidDensity, 0);
+}
+
+TEST(AdditionalCalculation, WholeOilCharacterisationIsTheBasicOne) {
+    COilCalc basic = testing::densityExampleOil();
+    ASSERT_EQ(runBasicCalculation(basic), CalcOutcome::Completed);
+    COilCalc additional = densityOnly(nullptr, 850, 200, 0.05);
+    Characterisation wholeOil;
+    ASSERT_EQ(runAdditionalCalculation(additional, &wholeOil), CalcOutcome::Completed);
+    EXPECT_EQ(wholeOil.tvAvg, basic.tvAvg);
+    EXPECT_EQ(wholeOil.molarMass, basic.molarMass);
+    EXPECT_EQ(wholeOil.critTemp, basic.critTemp);
+    EXPECT_EQ(wholeOil.acentric, basic.acentric);
+    // The gas part is lighter than the whole oil, the liquid part heavier.
+    EXPECT_GT(additional.gasMassShare, 1);
+    EXPECT_GT(additional.tvAvg, wholeOil.tvAvg);
+}
+
+TEST(AdditionalCalculation, ExtremeDesignStatesNeverShowImpossibleResults) {
+    struct Case {
+        double density;
+        double designTemp;
+        double designPressure;
+    };
+    const Case cases[] = {
+        {850, 20, 2000}, {850, 1000, 1e5}, {850, -273.5, 0.3}, {850, 350, 1e-9},
+        {990, 800, 0.5}, {600, 20, 1e-6},  {850, 400, 5},      {700, 100, 0.00001},
+    };
+    for (const Case& c : cases) {
+        ScriptedMessages messages(true);
+        COilCalc calc = densityOnly(&messages, c.density, c.designTemp, c.designPressure);
+        const CalcOutcome outcome = runAdditionalCalculation(calc);
+        const std::string label =
+            std::to_string(c.designTemp) + " deg.C, " + std::to_string(c.designPressure) + " MPa";
+        if (outcome == CalcOutcome::Failed) {
+            ASSERT_FALSE(messages.shown().empty()) << label;
+            EXPECT_EQ(messages.shown().back().kind, ScriptedMessages::Kind::Failure) << label;
+            continue;
+        }
+        ASSERT_EQ(outcome, CalcOutcome::Completed) << label;
+        const AdditionalResults r = additionalResults(calc);
+        if (r.gasMassShare > 0) {
+            expectPhaseSound(r.gasDensity, r.gasSpecificHeat, r.gasConductivity, r.gasViscosity,
+                             r.gasPrandtl);
+        }
+        if (r.liquidMassShare > 0) {
+            expectPhaseSound(r.liquidDensity, r.liquidSpecificHeat, r.liquidConductivity,
+                             r.liquidViscosity, r.prandtl);
+        }
+    }
+    // A pressure so high that the liquid's compression factor turns negative.
+    ScriptedMessages messages(true);
+    COilCalc calc = densityOnly(&messages, 850, 20, 2000);
+    EXPECT_EQ(runAdditionalCalculation(calc), CalcOutcome::Failed);
+    EXPECT_EQ(messages.texts().back(), texts::kResultOutOfRange);
+}
+
+TEST(AdditionalResults, SharesAreShownAsTheFormShowsThem) {
+    struct Case {
+        double gasShare;
+        const char* gasText;
+        const char* liquidText;
+    };
+    const Case cases[] = {
+        {5, " 5.0", "95.0"},    {33.36, "33.4", "66.6"}, {0, " 0.0", "100.0"},
+        {100, "100.0", " 0.0"}, {99, "99.0", " 1.0"},    {12.25, "12.2", "87.8"},
+    };
+    for (const Case& c : cases) {
+        COilCalc calc;
+        calc.gasMassShare = c.gasShare;
+        calc.liquidMassShare = 100 - c.gasShare;
+        const AdditionalResults r = additionalResults(calc);
+        EXPECT_EQ(r.gasShareText, c.gasText) << c.gasShare;
+        EXPECT_EQ(r.liquidShareText, c.liquidText) << c.gasShare;
+    }
+}
+
+} // namespace
+} // namespace viskora
