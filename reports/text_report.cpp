@@ -13,6 +13,8 @@ namespace {
 
 namespace t = report_texts;
 
+constexpr std::string_view kTableTop =
+    "+---+------------------------------------------+---------------------------------+";
 constexpr std::string_view kTableRule =
     "+---+----------------------+-------------------+---------------------------------+";
 constexpr std::string_view kPhaseRule = "-------------------";
@@ -85,7 +87,7 @@ void writeFractionBlock(ReportText& report, int fractionCount, const FractionRow
     const std::string blank33(33, ' ');
     report.line();
     report.tabbed(t::kFractionalComposition);
-    report.tabbed(kTableRule);
+    report.tabbed(kTableTop);
     report.tabbed("|   |" + std::string(t::kTemperatureHeading) + "    |" + blank33 + "|");
     report.tabbed("+   +------------------------------------------+" + blank33 + "|");
     report.tabbed("|   |                      |                   |" +

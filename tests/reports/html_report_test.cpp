@@ -1,0 +1,129 @@
+#include "documents/cp1251.h"
+#include "golden_files.h"
+#include "reports/html_escape.h"
+#include "reports/html_report.h"
+#include "reports/report_templates.h"
+#include "reports/report_texts.h"
+#include "sample_documents.h"
+
+#include <gtest/gtest.h>
+
+#include <string_view>
+
+namespace viskora {
+namespace {
+
+using testing::goldenFile;
+
+bool contains(std::string_view text, std::string_view part) {
+    return text.find(part) != std::string_view::npos;
+}
+
+TEST(HtmlReport, BasicWithoutFractionsMatchesGolden) {
+    const auto record = testing::sampleBasicRecord();
+    EXPECT_EQ(basicHtmlReport(record, RecordFractionRows(record)), goldenFile("basic_plain.html"));
+}
+
+TEST(HtmlReport, BasicWithFractionsMatchesGolden) {
+    auto record = testing::sampleBasicRecord();
+    testing::useRows(record, testing::fewFractionRows());
+    EXPECT_EQ(basicHtmlReport(record, RecordFractionRows(record)),
+              goldenFile("basic_fractions.html"));
+}
+
+TEST(HtmlReport, AdditionalWithoutFractionsMatchesGolden) {
+    const auto record = testing::sampleAdditionalRecord();
+    EXPECT_EQ(additionalHtmlReport(record, RecordFractionRows(record)),
+              goldenFile("additional_plain.html"));
+}
+
+TEST(HtmlReport, AdditionalWithHundredRowsMatchesGolden) {
+    auto record = testing::sampleAdditionalRecord();
+    testing::useRows(record, testing::hundredFractionRows());
+    EXPECT_EQ(additionalHtmlReport(record, RecordFractionRows(record)),
+              goldenFile("additional_hundred_rows.html"));
+}
+
+TEST(HtmlReport, TemplatesAreBuiltInWindows1251Pages) {
+    for (const std::string_view page : {basicHtmlTemplate(), additionalHtmlTemplate()}) {
+        EXPECT_GT(page.size(), 1200u);
+        EXPECT_LT(page.size(), 1600u);
+        EXPECT_EQ(page.substr(0, 8), "<html>\r\n");
+        EXPECT_EQ(page.substr(page.size() - 8), "</div>\r\n");
+        EXPECT_TRUE(contains(page, "charset=windows-1251"));
+        EXPECT_TRUE(contains(page, "<title>Viskora Document</title>"));
+        EXPECT_TRUE(contains(page, "href=\"" + std::string(report_texts::kHomePageAddress) + "\""));
+        // Every line feed belongs to a CR LF pair.
+        for (std::size_t i = page.find('\n'); i != std::string_view::npos;
+             i = page.find('\n', i + 1)) {
+            ASSERT_EQ(page[i - 1], '\r');
+        }
+    }
+    EXPECT_TRUE(contains(basicHtmlTemplate(), utf8ToCp1251(report_texts::kBasicTitle)));
+    EXPECT_TRUE(contains(additionalHtmlTemplate(), report_texts::kAdditionalTitle));
+    EXPECT_TRUE(contains(additionalHtmlTemplate(), "<DIV></DIV>"));
+    EXPECT_FALSE(contains(basicHtmlTemplate(), "<DIV></DIV>"));
+}
+
+TEST(HtmlReport, WithoutFractionsInputTableLeadsToResults) {
+    const auto record = testing::sampleBasicRecord();
+    const std::string page = basicHtmlReport(record, RecordFractionRows(record));
+    EXPECT_TRUE(contains(page,
+                         " ) </td></tr></table><p>&nbsp;</p><table width=\"80%\"  border=\"0\" "
+                         "class=\"d\">"));
+    EXPECT_FALSE(contains(page, "Fractional composition"));
+}
+
+TEST(HtmlEscape, EscapesTheFiveMarkupCharacters) {
+    const struct {
+        const char* text;
+        const char* escaped;
+    } cases[] = {
+        {"", ""},
+        {"702.7", "702.7"},
+        {"12<script>alert('x')</script>", "12&lt;script&gt;alert(&#39;x&#39;)&lt;/script&gt;"},
+        {"a & b", "a &amp; b"},
+        {"&amp;", "&amp;amp;"},
+        {"\"quoted\"", "&quot;quoted&quot;"},
+        {"°С kg/m3", "°С kg/m3"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(escapeHtml(c.text), c.escaped) << c.text;
+    }
+}
+
+TEST(HtmlReport, EveryDocumentTextIsEscaped) {
+    const std::string hostile = "1<b onmouseover='x()'>&\"";
+    const std::string safe = "1&lt;b onmouseover=&#39;x()&#39;&gt;&amp;&quot;";
+    auto record = testing::sampleAdditionalRecord();
+    record.densityText = hostile;
+    record.tempUnitName = hostile;
+    record.designPressureText = hostile;
+    record.gasShareText = hostile;
+    record.liquidTensionUnitName = hostile;
+    record.liquidPrandtlText = hostile;
+    testing::useRows(record, {{hostile, "2", hostile}});
+    const std::string page = cp1251ToUtf8(additionalHtmlReport(record, RecordFractionRows(record)));
+    EXPECT_FALSE(contains(page, "<b onmouseover"));
+    std::size_t count = 0;
+    for (std::size_t i = page.find(safe); i != std::string::npos; i = page.find(safe, i + 1)) {
+        ++count;
+    }
+    EXPECT_EQ(count, 8u);
+}
+
+TEST(HtmlReport, FirstResultCellWidthDependsOnKind) {
+    const auto basic = testing::sampleBasicRecord();
+    const auto additional = testing::sampleAdditionalRecord();
+    const std::string basicPage = basicHtmlReport(basic, RecordFractionRows(basic));
+    const std::string additionalPage =
+        additionalHtmlReport(additional, RecordFractionRows(additional));
+    EXPECT_TRUE(contains(basicPage, "<td width=\"50%\" height=\"30\" align=\"right\""));
+    EXPECT_FALSE(contains(basicPage, "<td width=\"41%\" height=\"30\" align=\"right\""));
+    EXPECT_TRUE(contains(additionalPage, "<td width=\"41%\" height=\"30\" align=\"right\""));
+    EXPECT_TRUE(contains(basicPage, "<td width=\"59%\""));
+    EXPECT_TRUE(contains(additionalPage, "<td width=\"59%\""));
+}
+
+} // namespace
+} // namespace viskora
