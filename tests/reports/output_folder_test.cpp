@@ -1,0 +1,176 @@
+#include "reports/output_folder.h"
+#include "reports/report_commands.h"
+#include "reports/report_file.h"
+#include "sample_documents.h"
+#include "temporary_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+namespace viskora {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::TemporaryFolder;
+
+class RecordingOpener : public DocumentOpener {
+  public:
+    void open(const fs::path& file) override { opened.push_back(file); }
+    std::vector<fs::path> opened;
+};
+
+std::string contentsOf(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void makeFile(const fs::path& file, const std::string& text = "x") {
+    std::ofstream(file, std::ios::binary) << text;
+}
+
+std::vector<std::string> namesIn(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST(ReportBaseName, CutsTheTitleBeforeItsLastDot) {
+    const struct {
+        const char* title;
+        const char* base;
+    } cases[] = {
+        {"pipe.vkr", "pipe"},
+        {"a.b.vkr", "a.b"},
+        {"ViskoraAddCalc1", "ViskoraAddCalc1"},
+        {"ViskoraBasicCalc12", "ViskoraBasicCalc12"},
+        {"нефть.vkr", "нефть"},
+        {"trailing.", "trailing"},
+        {"", ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(reportBaseName(c.title), c.base) << c.title;
+    }
+}
+
+TEST(OutputFolder, IsBesideTheProgramWhenThatFolderIsWritable) {
+    TemporaryFolder program;
+    TemporaryFolder data;
+    EXPECT_EQ(chooseOutputFolder(program.path(), data.path()), program.path() / "OUT");
+    fs::create_directory(program.path() / "OUT");
+    EXPECT_EQ(chooseOutputFolder(program.path(), data.path()), program.path() / "OUT");
+}
+
+TEST(OutputFolder, FallsBackToApplicationDataWhenTheProgramFolderCannotHoldIt) {
+    TemporaryFolder program;
+    TemporaryFolder data;
+    // A file named OUT beside the program: the folder cannot be made there.
+    makeFile(program.path() / "OUT");
+    EXPECT_EQ(chooseOutputFolder(program.path(), data.path()), data.path() / "OUT");
+    // The program's path is unknown.
+    EXPECT_EQ(chooseOutputFolder({}, data.path()), data.path() / "OUT");
+    if (::geteuid() != 0) { // the superuser may write anywhere
+        fs::remove(program.path() / "OUT");
+        fs::permissions(program.path(), fs::perms::owner_write, fs::perm_options::remove);
+        EXPECT_EQ(chooseOutputFolder(program.path(), data.path()), data.path() / "OUT");
+        fs::permissions(program.path(), fs::perms::owner_write, fs::perm_options::add);
+    }
+}
+
+TEST(OutputFolder, DefaultIsBesideThisProgramOrInTheUsersData) {
+    const fs::path folder = defaultOutputFolder();
+    EXPECT_EQ(folder.filename(), "OUT");
+    EXPECT_TRUE(folder.parent_path() == executableFolder() ||
+                folder.parent_path() == applicationDataFolder());
+}
+
+TEST(ReportFile, CreatesTheOutputFolderAndOpensTheReport) {
+    TemporaryFolder temp;
+    const fs::path folder = temp.path() / "app" / "OUT";
+    RecordingOpener opener;
+    const auto outcome = writeAndOpenReport(reportFilePath(folder, "pipe", ".txt"), "text", opener);
+    ASSERT_TRUE(outcome.written()) << outcome.message;
+    EXPECT_EQ(outcome.file, folder / "pipe.txt");
+    EXPECT_EQ(contentsOf(folder / "pipe.txt"), "text");
+    ASSERT_EQ(opener.opened.size(), 1u);
+    EXPECT_EQ(opener.opened[0], folder / "pipe.txt");
+}
+
+TEST(ReportFile, FailuresShowTheirMessageAndOpenNothing) {
+    TemporaryFolder temp;
+    RecordingOpener opener;
+    // The folder's place is taken by a file and a folder cannot go below it.
+    makeFile(temp.path() / "blocked");
+    auto outcome = writeAndOpenReport(temp.path() / "blocked" / "OUT" / "pipe.txt", "text", opener);
+    EXPECT_EQ(outcome.message, kDirectoryCreationFailed);
+    // The folder exists but the report's name is taken by a folder.
+    fs::create_directories(temp.path() / "OUT" / "pipe.html");
+    outcome = writeAndOpenReport(temp.path() / "OUT" / "pipe.html", "page", opener);
+    EXPECT_EQ(outcome.message, kFileCreationFailed);
+    // An entry named like the folder that is not a folder.
+    makeFile(temp.path() / "FILE_OUT");
+    outcome = writeAndOpenReport(temp.path() / "FILE_OUT" / "pipe.txt", "text", opener);
+    EXPECT_EQ(outcome.message, kFileCreationFailed);
+    EXPECT_TRUE(opener.opened.empty());
+    EXPECT_EQ(namesIn(temp.path() / "OUT"), std::vector<std::string>{"pipe.html"});
+}
+
+TEST(ReportFile, SameTitleReplacesTheReportAndBothKindsStay) {
+    TemporaryFolder temp;
+    RecordingOpener opener;
+    auto first = testing::sampleBasicRecord();
+    auto second = testing::sampleBasicRecord();
+    second.densityText = "850";
+    const fs::path out = temp.path() / "OUT";
+    ASSERT_TRUE(
+        exportReport(ReportFormat::Text, first, RecordFractionRows(first), out, "pipe.vkr", opener)
+            .written());
+    ASSERT_TRUE(exportReport(ReportFormat::Text, second, RecordFractionRows(second), out,
+                             "pipe.vkr", opener)
+                    .written());
+    ASSERT_TRUE(exportReport(ReportFormat::Html, second, RecordFractionRows(second), out,
+                             "pipe.vkr", opener)
+                    .written());
+    EXPECT_EQ(namesIn(out), (std::vector<std::string>{"pipe.html", "pipe.txt"}));
+    EXPECT_NE(contentsOf(out / "pipe.txt").find("Density : 850 "), std::string::npos);
+
+    const auto additional = testing::sampleAdditionalRecord();
+    ASSERT_TRUE(exportReport(ReportFormat::Text, additional, RecordFractionRows(additional), out,
+                             "ViskoraAddCalc1", opener)
+                    .written());
+    ASSERT_TRUE(exportReport(ReportFormat::Html, additional, RecordFractionRows(additional), out,
+                             "a.b.vkr", opener)
+                    .written());
+    EXPECT_EQ(namesIn(out), (std::vector<std::string>{"ViskoraAddCalc1.txt", "a.b.html",
+                                                      "pipe.html", "pipe.txt"}));
+    EXPECT_EQ(opener.opened.back(), out / "a.b.html");
+}
+
+TEST(OutputFolder, CleanUpDeletesFilesAndKeepsSubfolders) {
+    TemporaryFolder temp;
+    const fs::path out = temp.path() / "OUT";
+    fs::create_directories(out / "kept" / "deeper");
+    makeFile(out / "pipe.txt");
+    makeFile(out / "pipe.html");
+    makeFile(out / ".hidden");
+    makeFile(out / "kept" / "inside.txt");
+    makeFile(temp.path() / "outside.txt");
+    fs::create_symlink(temp.path() / "outside.txt", out / "link-to-file");
+    fs::create_directory_symlink(out / "kept", out / "link-to-folder");
+
+    cleanOutputFolder(out);
+
+    EXPECT_EQ(namesIn(out), std::vector<std::string>{"kept"});
+    EXPECT_TRUE(fs::exists(out / "kept" / "inside.txt"));
+    EXPECT_TRUE(fs::exists(out / "kept" / "deeper"));
+    EXPECT_TRUE(fs::exists(temp.path() / "outside.txt"));
+    cleanOutputFolder(temp.path() / "missing"); // nothing to do, nothing thrown
+}
+
+} // namespace
+} // namespace viskora
