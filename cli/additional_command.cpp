@@ -1,0 +1,155 @@
+#include "cli/additional_command.h"
+
+#include "cli/calc_report.h"
+#include "engine/oil_calc.h"
+#include "units/display_format.h"
+#include "units/number_text.h"
+
+#include <iostream>
+#include <memory>
+
+namespace viskora {
+namespace {
+
+struct AdditionalCommandOptions {
+    OilOptions oil;
+    DesignOptions design;
+};
+
+nlohmann::json characterisationJson(const Characterisation& c) {
+    return {
+        {"tvAvg", c.tvAvg},
+        {"tmAvg", c.tmAvg},
+        {"t50", c.t50},
+        {"d20", c.d20},
+        {"d15", c.d15},
+        {"refrIndex", c.refrIndex},
+        {"molarMass", c.molarMass},
+        {"watsonK", c.watsonK},
+        {"critTemp", c.critTemp},
+        {"critPressure", c.critPressure},
+        {"critDensity", c.critDensity},
+        {"acentric", c.acentric},
+    };
+}
+
+int runAdditionalCommand(const AdditionalCommandOptions& options) {
+    std::string problem;
+    const auto oil = resolveOil(options.oil, problem);
+    const auto pressureUnit = parsePressureUnit(options.design.pressureUnit);
+    if (oil && !pressureUnit) {
+        problem = "unknown pressure unit: " + options.design.pressureUnit;
+    }
+    if (!oil || !pressureUnit) {
+        std::cerr << "viskora-calc additional: " << problem
+                  << "\n(see viskora-calc additional --help)\n";
+        return kExitUsage;
+    }
+    const AdditionalRun run =
+        runAdditional(*oil, options.design, *pressureUnit, options.oil.yes, &std::cerr);
+
+    const CalcStatus& status = run.status;
+
+    std::vector<ResultLine> lines;
+    if (run.outcome == CalcOutcome::Completed) {
+        lines = additionalResultLines(run.results);
+    }
+    if (options.oil.json) {
+        nlohmann::json out = {{"kind", "additional"},
+                              {"status", status.word},
+                              {"messages", messagesJson(run.messages)}};
+        if (run.outcome == CalcOutcome::Completed) {
+            out["characterisation"] = characterisationJson(run.characterisation);
+            out["wholeOilCharacterisation"] = characterisationJson(run.wholeOil);
+            out["results"] = resultsJson(lines);
+            out["shown"] = shownJson(lines);
+        }
+        std::cout << out.dump(2) << '\n';
+    } else if (run.outcome == CalcOutcome::Completed) {
+        printResultTable(std::cout,
+                         "Calculation at given absolute pressure and temperature within the "
+                         "under-critical range",
+                         lines);
+    }
+    return status.exitStatus;
+}
+
+} // namespace
+
+std::optional<int> parsePressureUnit(const std::string& text) {
+    return parseUnitCode(Quantity::Pressure, text);
+}
+
+AdditionalRun runAdditional(const ResolvedOil& oil, const DesignOptions& design, int pressureUnit,
+                            bool answerYes, std::ostream* messageOut) {
+    ConsoleMessages messages(answerYes, messageOut);
+    COilCalc calc(&messages);
+    fillOilInputs(calc, oil);
+    calc.designTempIn = textToNumber(design.designTemp);
+    calc.designPressureIn = textToNumber(design.designPressure);
+    calc.pressureUnit = pressureUnit;
+
+    AdditionalRun run;
+    run.outcome = runAdditionalCalculation(calc, &run.wholeOil);
+    run.messages = messages.shown();
+    run.status = statusOf(run.outcome, messages);
+    if (run.outcome == CalcOutcome::Completed) {
+        run.results = additionalResults(calc);
+        run.characterisation = characterisationOf(calc);
+    }
+    return run;
+}
+
+std::vector<ResultLine> additionalResultLines(const AdditionalResults& r) {
+    // Shown in the unit each result box selects on a new form, converted the
+    // way a unit change converts it (these defaults are the base units).
+    const COilCalc factors;
+    const auto shown = [](double value) { return formatForDisplay(value); };
+    return {
+        {"gasMassShare", r.gasMassShare, "%", r.gasShareText},
+        {"liquidMassShare", r.liquidMassShare, "%", r.liquidShareText},
+        {"gasDensity", r.gasDensity, "kg/m3", shown(factors.convertDensity(r.gasDensity, 1, 1))},
+        {"gasSpecificHeat", r.gasSpecificHeat, "kJ/(kg K)",
+         shown(factors.convertSpecificHeat(r.gasSpecificHeat, 2, 2))},
+        {"gasConductivity", r.gasConductivity, "W/(m K)",
+         shown(factors.convertConductivity(r.gasConductivity, 1, 1))},
+        {"gasViscosity", r.gasViscosity, "mm2/s",
+         shown(factors.convertViscosity(r.gasViscosity, 2, 2))},
+        {"gasVaporisationEnthalpy", r.gasVaporisationEnthalpy, "kJ/kg",
+         shown(factors.convertEnthalpy(r.gasVaporisationEnthalpy, 2, 2))},
+        {"gasPrandtl", r.gasPrandtl, "-", r.gasPrandtlText},
+        {"liquidDensity", r.liquidDensity, "kg/m3",
+         shown(factors.convertDensity(r.liquidDensity, 1, 1))},
+        {"liquidSpecificHeat", r.liquidSpecificHeat, "kJ/(kg K)",
+         shown(factors.convertSpecificHeat(r.liquidSpecificHeat, 2, 2))},
+        {"liquidConductivity", r.liquidConductivity, "W/(m K)",
+         shown(factors.convertConductivity(r.liquidConductivity, 1, 1))},
+        {"liquidViscosity", r.liquidViscosity, "mm2/s",
+         shown(factors.convertViscosity(r.liquidViscosity, 2, 2))},
+        {"liquidSurfaceTension", r.liquidSurfaceTension, "N/m",
+         shown(factors.convertSurfaceTension(r.liquidSurfaceTension, 1, 1))},
+        {"prandtl", r.prandtl, "-", r.liquidPrandtlText},
+    };
+}
+
+void addAdditionalCommand(CLI::App& app, int& exitStatus) {
+    auto options = std::make_shared<AdditionalCommandOptions>();
+    CLI::App* command = app.add_subcommand(
+        "additional", "Gas and liquid phases at a design absolute pressure and temperature");
+    addOilOptions(*command, options->oil);
+    command
+        ->add_option("--design-temp", options->design.designTemp,
+                     "Design temperature, in the temperature unit (text)")
+        ->capture_default_str();
+    command
+        ->add_option("--design-pressure", options->design.designPressure,
+                     "Design absolute pressure (text)")
+        ->capture_default_str();
+    command
+        ->add_option("--pressure-unit", options->design.pressureUnit,
+                     "Unit of the design pressure: code or name")
+        ->capture_default_str();
+    command->callback([options, &exitStatus] { exitStatus = runAdditionalCommand(*options); });
+}
+
+} // namespace viskora
