@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QLineEdit>
+
+#include <limits>
+
+namespace viskora {
+
+// A single-line box whose text always begins with a number. Every typed
+// character is tried on the text and undone when the text would no longer
+// begin with a number (or the number would leave the range); a space never
+// gets in; a paste is tried on the pasted text alone. Keys pressed with
+// Control held are not tried. Deleting with the Delete key may empty the box,
+// Backspace may not.
+class CNumEdit : public QLineEdit {
+    Q_OBJECT
+
+  public:
+    enum Validity { Valid = 0, OutOfRange = 1, NotANumber = 2 };
+
+    explicit CNumEdit(QWidget* parent = nullptr);
+
+    virtual void getRange(float& maximum, float& minimum) const;
+    virtual void setRange(float maximum, float minimum);
+    virtual bool verbose() const;
+    virtual void setVerbose(bool on);
+    // The validity code of `text`; with verbose on, a failure is also shown
+    // in a message box.
+    virtual int validate(const QString& text);
+    virtual int validate();
+    // Shows `value` with six decimals, as "%f" does in the C locale.
+    virtual void setValue(float value);
+    // The number the text begins with when the text is valid, else 0.
+    virtual float value();
+
+    // The validity code of `text` against a range, without any message.
+    static int validity(const QString& text, float minimum, float maximum);
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+  private:
+    // Lets `edit` change the text, then puts the previous text back when the
+    // new one fails the test.
+    template <typename Edit> void tryEdit(Edit edit);
+    void refuse(const QString& keptText);
+    void pasteIfNumber();
+
+    bool verbose_ = false;
+    float minimum_ = std::numeric_limits<float>::lowest();
+    float maximum_ = std::numeric_limits<float>::max();
+};
+
+} // namespace viskora

@@ -1,0 +1,254 @@
+#include "forms/oil_form_view.h"
+
+#include "engine/oil_calc.h"
+#include "forms/enter_escape_filter.h"
+#include "forms/in_place_edit.h"
+#include "forms/spin_arrows.h"
+#include "grid/grid_control.h"
+#include "units/number_text.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+#include <algorithm>
+#include <array>
+
+namespace viskora {
+namespace {
+
+constexpr int kCheckBoxId = 1055;
+constexpr int kCountBoxId = 1039;
+constexpr int kSpinId = 1044;
+constexpr int kApplyId = 1045;
+constexpr int kDensityBoxId = 1003;
+constexpr std::array kColumnTemplateIds{1057, 1059, 1060, 1062};
+constexpr std::array kFractionLabelIds{1040, 1041, 1042, 1043};
+
+// A decimal integer as the count box must hold it: blanks, an optional sign
+// and digits, nothing else.
+bool isInteger(const QString& text) {
+    const QString trimmed = text.trimmed();
+    int pos = 0;
+    if (pos < trimmed.size() &&
+        (trimmed[pos] == QLatin1Char('+') || trimmed[pos] == QLatin1Char('-'))) {
+        ++pos;
+    }
+    if (pos == trimmed.size()) {
+        return false;
+    }
+    return std::all_of(trimmed.begin() + pos, trimmed.end(),
+                       [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
+}
+
+// The templates are built into the program; one that cannot be read is a
+// defect of the build, not of the user's data.
+FormTemplate checkedTemplate(const QString& path) {
+    FormTemplate form = loadFormTemplate(path);
+    if (!form.errors.isEmpty()) {
+        qFatal("form template %s: %s", qPrintable(path), qPrintable(form.errors.join(u"; ")));
+    }
+    return form;
+}
+
+} // namespace
+
+OilFormView::OilFormView(const QString& templatePath, int gridId, int countLabelId, QWidget* parent)
+    : QWidget(parent), controls_(buildForm(checkedTemplate(templatePath), this)),
+      grid_(controls_.get<GridControl>(gridId)), messages_(this), countLabelId_(countLabelId),
+      fractionRows_(*grid_) {
+    grid_->setCellEditorFactory(
+        [](QWidget* editorParent) { return new CInPlaceEdit(editorParent); });
+    installEventFilter(new EnterEscapeFilter(this));
+    resize(templateSize());
+
+    connect(controls_.get<QPushButton>(kApplyId), &QPushButton::clicked, this, &OilFormView::apply);
+    connect(controls_.get<QCheckBox>(kCheckBoxId), &QCheckBox::clicked, this, [this] {
+        // A file can bring the third state; once clicked, the box has two.
+        controls_.get<QCheckBox>(kCheckBoxId)->setTristate(false);
+        switchFractions();
+    });
+}
+
+void OilFormView::apply() {
+    exchangeToRecord();
+    int& count = fractionCountField();
+    if (count > kFractionRowCapacity) {
+        count = kFractionRowCapacity;
+        exchangeToControls();
+    }
+    if (count < 1) {
+        count = 1;
+        exchangeToControls();
+    }
+    int rows = grid_->rowCount();
+    if (count == rows) {
+        return;
+    }
+    for (; rows > count; --rows) {
+        grid_->deleteRow(rows - 1);
+    }
+    while (grid_->rowCount() < count) {
+        const int row = grid_->appendRow(QString::number(grid_->rowCount() + 1));
+        formatGridRow(row);
+        for (int column = 1; column <= 3; ++column) {
+            grid_->setCellText(row, column, QStringLiteral("0"));
+        }
+    }
+    grid_->repaintCells();
+}
+
+void OilFormView::switchFractions() {
+    exchangeToRecord();
+    enableFractionControls(useFractionsField() == 1);
+    grid_->repaintCells();
+    update();
+}
+
+int OilFormView::readFractionSwitch() const {
+    switch (controls_.get<QCheckBox>(kCheckBoxId)->checkState()) {
+    case Qt::Checked:
+        return 1;
+    case Qt::PartiallyChecked:
+        return 2;
+    default:
+        return 0;
+    }
+}
+
+bool OilFormView::readFractionCount(int& count) {
+    auto* box = controls_.get<QLineEdit>(kCountBoxId);
+    if (!isInteger(box->text())) {
+        if (!quietCountBox_) {
+            MessageBoxMessages::show(this, QMessageBox::Warning,
+                                     QStringLiteral("Enter an integer."), QMessageBox::Ok);
+        }
+        box->setFocus();
+        box->selectAll();
+        return false;
+    }
+    count = textToInt(box->text().toStdString());
+    return true;
+}
+
+void OilFormView::showFractionSwitch(int& useFractions) {
+    if (useFractions < 0 || useFractions > 2) {
+        useFractions = 0;
+    }
+    auto* box = controls_.get<QCheckBox>(kCheckBoxId);
+    const QSignalBlocker blocker(box);
+    box->setCheckState(useFractions == 2   ? Qt::PartiallyChecked
+                       : useFractions == 1 ? Qt::Checked
+                                           : Qt::Unchecked);
+}
+
+void OilFormView::showFractionCount(int count) {
+    controls_.get<QLineEdit>(kCountBoxId)->setText(QString::number(count));
+}
+
+void OilFormView::showLabels(std::span<const LabelText> labels) {
+    for (const LabelText& label : labels) {
+        controls_.get<QLabel>(label.id)->setText(QString::fromUtf8(label.text));
+    }
+}
+
+void OilFormView::showFractionLabels() {
+    const LabelText labels[] = {
+        {1040, "Temperature at the atmosphere pressure"},
+        {1041, "Boiling starting point"},
+        {1042, "Boiling final point"},
+        {1043, "The fraction % in the total mass of the substance"},
+        {countLabelId_, "The number of fractions"},
+    };
+    showLabels(labels);
+}
+
+void OilFormView::fillUnitBoxes(std::span<const UnitBoxInfo> boxes, bool selectFirst) {
+    const CUnitNameLists lists;
+    for (const UnitBoxInfo& info : boxes) {
+        auto* box = controls_.get<QComboBox>(info.controlId);
+        const QSignalBlocker blocker(box);
+        for (const std::string& name : lists.names(info.quantity)) {
+            box->addItem(QString::fromStdString(name));
+        }
+        box->setCurrentIndex(selectFirst ? 0 : -1);
+    }
+}
+
+void OilFormView::setSpinRange() {
+    controls_.get<SpinArrows>(kSpinId)->setRange(1, 100);
+}
+
+void OilFormView::setUpGrid(int fractionCount, const FractionTable& array) {
+    grid_->setDragAndDropEnabled(false);
+    grid_->setCellsEditable(true);
+    grid_->setTakesTab(false);
+    grid_->setCellSelectionEnabled(false);
+
+    const int rows = std::clamp(fractionCount, 0, kFractionRowCapacity);
+    grid_->setColumnCount(4);
+    grid_->setRowCount(rows);
+    grid_->setFixedColumnCount(1);
+    for (int column = 0; column < 4; ++column) {
+        grid_->setColumnWidth(column, controls_.widget(kColumnTemplateIds[column])->width());
+    }
+    for (int row = 0; row < rows; ++row) {
+        grid_->setCellText(row, 0, QString::number(row + 1));
+        formatGridRow(row);
+        for (int column = 1; column <= 3; ++column) {
+            grid_->setCellText(row, column, QString::fromStdString(array[row][column - 1]));
+        }
+    }
+    grid_->setCellFont(controls_.font);
+}
+
+void OilFormView::setFractionSwitchText() {
+    controls_.get<QCheckBox>(kCheckBoxId)->setText(QStringLiteral("Use fractional composition"));
+}
+
+void OilFormView::enableFractionControls(bool enabled) {
+    for (int id : {kCountBoxId, kSpinId, kApplyId}) {
+        controls_.widget(id)->setEnabled(enabled);
+    }
+    for (int id : kFractionLabelIds) {
+        controls_.widget(id)->setEnabled(enabled);
+    }
+    controls_.widget(countLabelId_)->setEnabled(enabled);
+    grid_->setEnabled(enabled);
+}
+
+void OilFormView::fitToTemplate() {
+    setMinimumSize(templateSize());
+    resize(templateSize());
+    updateGeometry();
+}
+
+void OilFormView::formatGridRow(int row) {
+    grid_->setRowHeight(row, controls_.widget(kDensityBoxId)->height());
+    grid_->setCellAlignment(row, 0, Qt::AlignHCenter);
+    for (int column = 1; column <= 3; ++column) {
+        grid_->setCellAlignment(row, column, Qt::AlignRight);
+    }
+}
+
+void OilFormView::fillFractionInputs(COilCalc& calc, int useFractions, int fractionCount) const {
+    if (useFractions != 1) {
+        calc.inputMode = 1;
+        return;
+    }
+    calc.inputMode = 2;
+    // A count typed but not applied may lie outside 1 to 100; it is read as
+    // Apply would bring it, so no row beyond the table is ever touched.
+    const int count = std::clamp(fractionCount, 1, kFractionRowCapacity);
+    calc.fracCountIn = count;
+    for (int row = 0; row < count; ++row) {
+        calc.fracStartIn[row + 1] = textToNumber(grid_->cellText(row, 1).toStdString());
+        calc.fracEndIn[row + 1] = textToNumber(grid_->cellText(row, 2).toStdString());
+        calc.fracShare[row + 1] = textToNumber(grid_->cellText(row, 3).toStdString());
+    }
+}
+
+} // namespace viskora

@@ -1,0 +1,114 @@
+#pragma once
+
+#include "documents/document_records.h"
+#include "documents/unit_name_lists.h"
+#include "forms/form_builder.h"
+#include "forms/grid_fraction_rows.h"
+#include "forms/message_box_messages.h"
+#include "forms/record_exchange.h"
+
+#include <QWidget>
+
+#include <memory>
+#include <span>
+
+namespace viskora {
+
+class COilCalc;
+class GridControl;
+
+// What both calculation forms share: the controls built from a template,
+// the fraction table with its count box, Apply button and switch, the Enter
+// and Escape filter, and the engine's messages as message boxes. Each form
+// owns its record; this class reaches the record's fraction fields through
+// the virtual accessors.
+class OilFormView : public QWidget {
+    Q_OBJECT
+
+  public:
+    // Run once when the form is first shown, after a file (if any) has been
+    // read into the record.
+    virtual void initialUpdate() = 0;
+
+    // Controls to record. Stops at an empty or non-integer count box with
+    // "Enter an integer." and returns false; what was read before it is kept.
+    virtual bool exchangeToRecord() = 0;
+    // Record to controls.
+    virtual void exchangeToControls() = 0;
+
+    // The Calculate button.
+    virtual void calculate() = 0;
+    // The Apply button: brings the count into 1 to 100 and gives the grid
+    // that many rows.
+    void apply();
+    // A click on "Use fractional composition".
+    void switchFractions();
+
+    // The template's size in pixels of the form's font.
+    QSize templateSize() const { return controls_.pixelSize; }
+    QSize sizeHint() const override { return templateSize(); }
+
+    // The live fraction table, for saving and reports.
+    const FractionRows& fractionRows() const { return fractionRows_; }
+    const GridControl& grid() const { return *grid_; }
+
+    // A control by its template identifier.
+    QWidget* control(int id) const { return controls_.widget(id); }
+
+  signals:
+    // A calculation completed and changed the results.
+    void calculationCompleted();
+    // The document now differs from its file.
+    void documentModified();
+
+  protected:
+    OilFormView(const QString& templatePath, int gridId, int countLabelId, QWidget* parent);
+
+    virtual int& fractionCountField() = 0;
+    virtual int useFractionsField() const = 0;
+
+    // Pieces of the exchange shared by both forms.
+    int readFractionSwitch() const;
+    bool readFractionCount(int& count);
+    void showFractionSwitch(int& useFractions);
+    void showFractionCount(int count);
+    void showLabels(std::span<const LabelText> labels);
+    void showFractionLabels();
+
+    // Steps of the initial update.
+    void fillUnitBoxes(std::span<const UnitBoxInfo> boxes, bool selectFirst);
+    void setSpinRange();
+    void setUpGrid(int fractionCount, const FractionTable& array);
+    void setFractionSwitchText();
+    void enableFractionControls(bool enabled);
+    void fitToTemplate();
+
+    // Row height and cell drawing of a grid row, as the set-up gives them.
+    void formatGridRow(int row);
+    // The grid rows into the engine record's inputs (the Calculate command).
+    void fillFractionInputs(COilCalc& calc, int useFractions, int fractionCount) const;
+
+    // Within one command the count box's complaint is shown once: the
+    // command's later exchanges stop at the same box without a new message.
+    class QuietCountBox {
+      public:
+        explicit QuietCountBox(OilFormView& form) : form_(form) { form_.quietCountBox_ = true; }
+        ~QuietCountBox() { form_.quietCountBox_ = false; }
+        QuietCountBox(const QuietCountBox&) = delete;
+        QuietCountBox& operator=(const QuietCountBox&) = delete;
+
+      private:
+        OilFormView& form_;
+    };
+
+    FormControls controls_;
+    GridControl* grid_;
+    MessageBoxMessages messages_;
+
+  private:
+    bool quietCountBox_ = false;
+    int countLabelId_;
+    GridFractionRows fractionRows_;
+};
+
+} // namespace viskora

@@ -1,0 +1,77 @@
+#include "grid/cell_delegate.h"
+
+#include "grid/grid_control.h"
+
+#include <QAbstractItemView>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QStyle>
+#include <QToolTip>
+
+namespace viskora {
+
+CellDelegate::CellDelegate(GridControl* grid) : QStyledItemDelegate(grid), grid_(grid) {}
+
+QWidget* CellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                                    const QModelIndex& index) const {
+    if (!grid_->editorFactory_) {
+        return QStyledItemDelegate::createEditor(parent, option, index);
+    }
+    QWidget* editor = grid_->editorFactory_(parent);
+    if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+        const QVariant alignment = index.data(Qt::TextAlignmentRole);
+        if (alignment.isValid()) {
+            line->setAlignment(Qt::Alignment(alignment.toInt()));
+        }
+    }
+    return editor;
+}
+
+void CellDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const {
+    QStyledItemDelegate::initStyleOption(option, index);
+    if (index.column() < grid_->fixedColumns_) {
+        const QPalette::ColorGroup group =
+            option->state.testFlag(QStyle::State_Enabled) ? QPalette::Normal : QPalette::Disabled;
+        option->backgroundBrush = option->palette.brush(group, QPalette::Button);
+        option->palette.setBrush(QPalette::Text,
+                                 option->palette.brush(group, QPalette::ButtonText));
+    }
+}
+
+bool CellDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
+                             const QStyleOptionViewItem& option, const QModelIndex& index) {
+    if (event == nullptr || view == nullptr || event->type() != QEvent::ToolTip) {
+        return QStyledItemDelegate::helpEvent(event, view, option, index);
+    }
+    QStyleOptionViewItem opt = option;
+    initStyleOption(&opt, index);
+    QStyle* style = view->style();
+    const QRect textRect = style->subElementRect(QStyle::SE_ItemViewItemText, &opt, view);
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+    const int needed = opt.fontMetrics.horizontalAdvance(opt.text) + 2 * margin;
+    if (!opt.text.isEmpty() && needed > textRect.width()) {
+        QToolTip::showText(event->globalPos(), opt.text, view->viewport(), opt.rect);
+    } else {
+        QToolTip::hideText();
+    }
+    return true;
+}
+
+bool CellDelegate::eventFilter(QObject* object, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && !grid_->takesTab()) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+            auto* editor = qobject_cast<QWidget*>(object);
+            const bool forward =
+                key->key() == Qt::Key_Tab && !key->modifiers().testFlag(Qt::ShiftModifier);
+            emit commitData(editor);
+            emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+            grid_->leaveByTab(forward);
+            return true;
+        }
+    }
+    return QStyledItemDelegate::eventFilter(object, event);
+}
+
+} // namespace viskora

@@ -1,0 +1,178 @@
+#include "grid/grid_control.h"
+
+#include "grid/cell_delegate.h"
+
+#include <QHeaderView>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace viskora {
+
+GridControl::GridControl(QWidget* parent)
+    : QWidget(parent), table_(new QTableWidget(this)), delegate_(new CellDelegate(this)) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(table_);
+    setFocusProxy(table_);
+    setFocusPolicy(table_->focusPolicy());
+
+    table_->setItemDelegate(delegate_);
+    table_->horizontalHeader()->hide();
+    table_->verticalHeader()->hide();
+    table_->verticalHeader()->setMinimumSectionSize(1);
+    table_->horizontalHeader()->setMinimumSectionSize(1);
+    table_->setWordWrap(false);
+    table_->setTextElideMode(Qt::ElideRight);
+    table_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                            QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
+}
+
+void GridControl::setColumnCount(int count) {
+    table_->setColumnCount(count);
+    for (int row = 0; row < table_->rowCount(); ++row) {
+        fillRow(row);
+    }
+}
+
+int GridControl::columnCount() const {
+    return table_->columnCount();
+}
+
+void GridControl::setRowCount(int count) {
+    const int before = table_->rowCount();
+    table_->setRowCount(count);
+    for (int row = before; row < table_->rowCount(); ++row) {
+        fillRow(row);
+    }
+}
+
+int GridControl::rowCount() const {
+    return table_->rowCount();
+}
+
+void GridControl::setFixedColumnCount(int count) {
+    fixedColumns_ = count;
+    refreshFlags();
+}
+
+void GridControl::setColumnWidth(int column, int pixels) {
+    if (column >= 0 && column < table_->columnCount()) {
+        table_->setColumnWidth(column, pixels);
+    }
+}
+
+void GridControl::setRowHeight(int row, int pixels) {
+    if (row >= 0 && row < table_->rowCount()) {
+        table_->setRowHeight(row, pixels);
+    }
+}
+
+QString GridControl::cellText(int row, int column) const {
+    const QTableWidgetItem* item = itemAt(row, column);
+    return item != nullptr ? item->text() : QString();
+}
+
+void GridControl::setCellText(int row, int column, const QString& text) {
+    if (QTableWidgetItem* item = itemAt(row, column)) {
+        item->setText(text);
+    }
+}
+
+void GridControl::setCellAlignment(int row, int column, Qt::Alignment horizontal) {
+    if (QTableWidgetItem* item = itemAt(row, column)) {
+        item->setTextAlignment((horizontal & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter);
+    }
+}
+
+int GridControl::appendRow(const QString& column0Text) {
+    const int row = table_->rowCount();
+    table_->insertRow(row);
+    fillRow(row);
+    setCellText(row, 0, column0Text);
+    return row;
+}
+
+void GridControl::deleteRow(int row) {
+    if (row >= 0 && row < table_->rowCount()) {
+        table_->removeRow(row);
+    }
+}
+
+void GridControl::setDragAndDropEnabled(bool enabled) {
+    table_->setDragEnabled(enabled);
+    table_->setAcceptDrops(enabled);
+    table_->setDragDropMode(enabled ? QAbstractItemView::DragDrop : QAbstractItemView::NoDragDrop);
+}
+
+void GridControl::setCellsEditable(bool editable) {
+    editable_ = editable;
+    refreshFlags();
+}
+
+void GridControl::setTakesTab(bool takes) {
+    takesTab_ = takes;
+    table_->setTabKeyNavigation(takes);
+}
+
+void GridControl::setCellSelectionEnabled(bool enabled) {
+    selectable_ = enabled;
+    table_->setSelectionMode(enabled ? QAbstractItemView::ExtendedSelection
+                                     : QAbstractItemView::NoSelection);
+    table_->setSelectionBehavior(QAbstractItemView::SelectItems);
+    refreshFlags();
+}
+
+void GridControl::setCellFont(const QFont& font) {
+    table_->setFont(font);
+}
+
+void GridControl::setCellEditorFactory(EditorFactory factory) {
+    editorFactory_ = std::move(factory);
+}
+
+void GridControl::repaintCells() {
+    table_->viewport()->update();
+}
+
+QTableWidgetItem* GridControl::itemAt(int row, int column) const {
+    if (row < 0 || column < 0 || row >= table_->rowCount() || column >= table_->columnCount()) {
+        return nullptr;
+    }
+    return table_->item(row, column);
+}
+
+Qt::ItemFlags GridControl::flagsFor(int column) const {
+    Qt::ItemFlags flags = Qt::ItemIsEnabled;
+    if (column >= fixedColumns_) {
+        if (editable_) {
+            flags |= Qt::ItemIsEditable;
+        }
+        if (selectable_) {
+            flags |= Qt::ItemIsSelectable;
+        }
+    }
+    return flags;
+}
+
+void GridControl::fillRow(int row) {
+    for (int column = 0; column < table_->columnCount(); ++column) {
+        QTableWidgetItem* item = table_->item(row, column);
+        if (item == nullptr) {
+            item = new QTableWidgetItem();
+            table_->setItem(row, column, item);
+        }
+        item->setFlags(flagsFor(column));
+    }
+}
+
+void GridControl::refreshFlags() {
+    for (int row = 0; row < table_->rowCount(); ++row) {
+        fillRow(row);
+    }
+}
+
+void GridControl::leaveByTab(bool forward) {
+    focusNextPrevChild(forward);
+}
+
+} // namespace viskora

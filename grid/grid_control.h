@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+
+class QTableWidget;
+class QTableWidgetItem;
+
+namespace viskora {
+
+class CellDelegate;
+
+// The editable table of the forms: a thin wrapper over QTableWidget that
+// offers only what the fraction table needs. There is no header row; the
+// first `fixedColumnCount` columns look like a header column and cannot be
+// edited. Every cell is drawn on one line, vertically centred, with an
+// ellipsis at its end when the text does not fit (the whole text is then
+// shown as a tool tip). Cells outside the table read as "" and ignore writes.
+class GridControl : public QWidget {
+    Q_OBJECT
+
+  public:
+    // Makes the in-place editor of a cell; the grid owns what it returns.
+    using EditorFactory = std::function<QWidget*(QWidget* parent)>;
+
+    explicit GridControl(QWidget* parent = nullptr);
+
+    void setColumnCount(int count);
+    int columnCount() const;
+    void setRowCount(int count);
+    int rowCount() const;
+    void setFixedColumnCount(int count);
+
+    void setColumnWidth(int column, int pixels);
+    void setRowHeight(int row, int pixels);
+
+    QString cellText(int row, int column) const;
+    void setCellText(int row, int column, const QString& text);
+
+    // Horizontal alignment of a cell; the text is always vertically centred.
+    void setCellAlignment(int row, int column, Qt::Alignment horizontal);
+
+    // Appends a row whose column-0 cell holds `column0Text`; returns its index.
+    int appendRow(const QString& column0Text);
+    void deleteRow(int row);
+
+    void setDragAndDropEnabled(bool enabled);
+    void setCellsEditable(bool editable);
+    // When the grid does not take Tab, Tab and Shift+Tab leave it for the
+    // next or previous control, also while a cell is being edited.
+    void setTakesTab(bool takes);
+    bool takesTab() const { return takesTab_; }
+    void setCellSelectionEnabled(bool enabled);
+    void setCellFont(const QFont& font);
+    void setCellEditorFactory(EditorFactory factory);
+
+    void repaintCells();
+
+  private:
+    QTableWidgetItem* itemAt(int row, int column) const;
+    Qt::ItemFlags flagsFor(int column) const;
+    // Every cell has an item, so that the flags of the fixed columns hold
+    // for every cell (an empty cell of a QTableWidget is editable).
+    void fillRow(int row);
+    void refreshFlags();
+    void leaveByTab(bool forward);
+
+    QTableWidget* table_;
+    CellDelegate* delegate_;
+    EditorFactory editorFactory_;
+    int fixedColumns_ = 0;
+    bool editable_ = true;
+    bool selectable_ = true;
+    bool takesTab_ = true;
+
+    friend class CellDelegate;
+};
+
+} // namespace viskora
