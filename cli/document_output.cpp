@@ -1,0 +1,76 @@
+#include "cli/document_output.h"
+
+#include "cli/basic_command.h"
+#include "cli/calc_report.h"
+#include "documents/document_file.h"
+
+#include <algorithm>
+#include <iostream>
+
+namespace viskora {
+namespace {
+
+const ResultLine& lineNamed(const std::vector<ResultLine>& lines, std::string_view name) {
+    return *std::ranges::find(lines, name, &ResultLine::name);
+}
+
+template <typename Record> void takeInputs(Record& record, const ResolvedOil& oil) {
+    record.densityText = oil.densityText;
+    record.densityUnitIndex = oil.densityUnit - 1;
+    record.densityTempText = oil.densityTempText;
+    record.tempUnitIndex = oil.tempUnit - 1;
+    if (oil.fractions.empty()) {
+        return;
+    }
+    const std::size_t count =
+        std::min(oil.fractions.size(), static_cast<std::size_t>(kFractionRowCapacity));
+    record.useFractions = 1;
+    record.fractionCount = static_cast<int>(count);
+    std::copy_n(oil.fractions.begin(), count, record.fractions.begin());
+}
+
+} // namespace
+
+void addSaveOption(CLI::App& command, std::string& path) {
+    command.add_option("--save", path,
+                       "After a completed calculation, save it as a document file (.vkr)");
+}
+
+BasicDocumentRecord basicDocumentAfterCalculate(const ResolvedOil& oil,
+                                                const BasicResults& results) {
+    BasicDocumentRecord record;
+    takeInputs(record, oil);
+    const std::vector<ResultLine> lines = basicResultLines(results);
+    record.resDensityBase = results.density;
+    record.resDensityText = lineNamed(lines, "density").shown;
+    record.resHeatBase = results.specificHeat;
+    record.resHeatText = lineNamed(lines, "specificHeat").shown;
+    record.resConductivityBase = results.thermalConductivity;
+    record.resConductivityText = lineNamed(lines, "thermalConductivity").shown;
+    record.resViscosityBase = results.kinematicViscosity;
+    record.resViscosityText = lineNamed(lines, "kinematicViscosity").shown;
+    record.resTensionBase = results.surfaceTension;
+    record.resTensionText = lineNamed(lines, "surfaceTension").shown;
+    record.resVapourBase = results.vapourPressure;
+    record.resVapourText = lineNamed(lines, "vapourPressure").shown;
+    record.resCritTempBase = results.pseudoCritTemp;
+    record.resCritTempText = lineNamed(lines, "pseudoCritTemp").shown;
+    record.resPrandtlText = lineNamed(lines, "prandtl").shown;
+    return record;
+}
+
+std::string consoleText(std::string text) {
+    std::erase(text, '\r');
+    return text;
+}
+
+bool saveCalculatorDocument(const std::string& path, const std::string& bytes,
+                            std::string_view commandName) {
+    const SaveResult result = saveDocumentFile(path, bytes);
+    if (!result) {
+        std::cerr << "viskora-calc " << commandName << ": " << consoleText(result.message) << '\n';
+    }
+    return result.ok;
+}
+
+} // namespace viskora

@@ -1,0 +1,150 @@
+#include "run_calculator.h"
+
+#include "documents/document_file.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <fstream>
+#include <unistd.h>
+
+namespace viskora {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::runCalculator;
+
+class DocumentCommands : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "viskora-cli-docs-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        folder_ = pattern;
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    static std::string contents(const fs::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+
+    nlohmann::json shown(const fs::path& path) {
+        const auto run = runCalculator({"show", path.string(), "--json"});
+        EXPECT_EQ(run.exitStatus, 0) << run.err;
+        return nlohmann::json::parse(run.out);
+    }
+
+    fs::path folder_;
+};
+
+TEST_F(DocumentCommands, SavedBasicCalculationOpensAgainWithTheSameFields) {
+    const fs::path path = folder_ / "oil.vkr";
+    const auto calc = runCalculator({"basic", "--density", "0", "--fraction", "0:300:100",
+                                     "--temp-unit", "C", "--json", "--save", path.string()});
+    ASSERT_EQ(calc.exitStatus, 0) << calc.err;
+    const nlohmann::json results = nlohmann::json::parse(calc.out);
+
+    const nlohmann::json doc = shown(path);
+    EXPECT_EQ(doc["kind"], "basic");
+    EXPECT_EQ(doc["densityText"], "0");
+    EXPECT_EQ(doc["tempUnitIndex"], 1);
+    EXPECT_EQ(doc["useFractions"], 1);
+    EXPECT_EQ(doc["fractionCount"], 1);
+    EXPECT_EQ(doc["fractions"], nlohmann::json::parse(R"([["0","300","100"]])"));
+    const std::pair<const char*, const char*> fields[] = {
+        {"density", "resDensity"},
+        {"specificHeat", "resHeat"},
+        {"thermalConductivity", "resConductivity"},
+        {"kinematicViscosity", "resViscosity"},
+        {"surfaceTension", "resTension"},
+        {"vapourPressure", "resVapour"},
+        {"pseudoCritTemp", "resCritTemp"},
+    };
+    for (const auto& [result, stem] : fields) {
+        const std::string name = stem;
+        EXPECT_EQ(doc[name + "Text"], results["shown"][result]) << name;
+        EXPECT_NEAR(doc[name + "Base"].get<double>(), results["results"][result].get<double>(),
+                    5e-7)
+            << name;
+    }
+    EXPECT_EQ(doc["resPrandtlText"], results["shown"]["prandtl"]);
+    EXPECT_EQ(doc["resVapourUnitIndex"], 3);
+    EXPECT_EQ(doc["resVapourUnitName"], "MPa (MN/m2)");
+    EXPECT_EQ(doc["resCritTempUnitName"], "°C - Celsius");
+}
+
+TEST_F(DocumentCommands, SavedWithoutFractionsKeepsTheDefaultTable) {
+    const fs::path path = folder_ / "plain.vkr";
+    const auto calc =
+        runCalculator({"basic", "--density", "8.5e2°", "--density-unit", "kg/m3", "--temp-unit",
+                       "F", "--density-temp", "68", "--save", path.string()});
+    ASSERT_EQ(calc.exitStatus, 0) << calc.err;
+    const std::string bytes = contents(path);
+    EXPECT_EQ(std::ranges::count(bytes, '\n'), 48);
+    EXPECT_TRUE(bytes.starts_with("[General]\ntype=Viskora\nstate=1\nversion=1\n[Data]\n"
+                                  "8.5e2\xB0\n0\n68\n2\n"));
+    const nlohmann::json doc = shown(path);
+    EXPECT_EQ(doc["densityText"], "8.5e2°");
+    EXPECT_EQ(doc["tempUnitName"], "°F - Fahrenheit");
+    EXPECT_EQ(doc["useFractions"], 0);
+    EXPECT_EQ(doc["fractionCount"], 5);
+    EXPECT_EQ(doc["fractions"].size(), 5u);
+    EXPECT_EQ(doc["fractions"][4], nlohmann::json::parse(R"(["0","0","0"])"));
+}
+
+TEST_F(DocumentCommands, NothingIsSavedWhenTheCalculationStops) {
+    const fs::path path = folder_ / "stopped.vkr";
+    const auto calc = runCalculator({"basic", "--density", "0", "--save", path.string()});
+    EXPECT_EQ(calc.exitStatus, 2);
+    EXPECT_FALSE(fs::exists(path));
+}
+
+TEST_F(DocumentCommands, FailedSaveIsReportedAfterTheResults) {
+    const fs::path path = folder_ / "missing" / "oil.vkr";
+    const auto calc = runCalculator({"basic", "--save", path.string()});
+    EXPECT_EQ(calc.exitStatus, 5);
+    EXPECT_NE(calc.out.find("density"), std::string::npos);
+    EXPECT_NE(calc.err.find("Cannot save the file"), std::string::npos);
+    EXPECT_EQ(calc.err.find('\r'), std::string::npos);
+}
+
+TEST_F(DocumentCommands, ShowsAnAdditionalDocument) {
+    AdditionalDocumentRecord record;
+    record.tempUnitIndex = 3;
+    record.designTempText = "600";
+    record.gasShareText = " 5.0";
+    record.fractionCount = 2;
+    record.fractions[1] = {"Ж", "", "x"};
+    const fs::path path = folder_ / "add.vkr";
+    ASSERT_TRUE(saveDocumentFile(path, additionalDocumentText(record, RecordFractionRows(record))));
+    const nlohmann::json doc = shown(path);
+    EXPECT_EQ(doc["kind"], "additional");
+    EXPECT_EQ(doc["designTempText"], "600");
+    EXPECT_EQ(doc["designTempUnitName"], "R  - Rankine");
+    EXPECT_EQ(doc["gasShareText"], " 5.0");
+    EXPECT_EQ(doc["gasEnthalpyUnitName"], "kJ/kg");
+    EXPECT_EQ(doc["liquidTensionUnitName"], "N/m");
+    EXPECT_EQ(doc["fractions"], nlohmann::json::parse(R"([["0","0","0"],["Ж","","x"]])"));
+    EXPECT_EQ(doc["loadedFromFile"], true);
+
+    const auto text = runCalculator({"show", path.string()});
+    EXPECT_EQ(text.exitStatus, 0);
+    EXPECT_TRUE(text.out.starts_with("kind: additional\ndensityText: 702.7\n"));
+    EXPECT_NE(text.out.find("\n  2: Ж |  | x\n"), std::string::npos);
+}
+
+TEST_F(DocumentCommands, ShowRefusesWhatIsNotADocument) {
+    const fs::path junk = folder_ / "junk.vkr";
+    std::ofstream(junk) << "[General]\ntype=viskora\nstate=1\n";
+    for (const fs::path& path : {junk, folder_ / "missing.vkr"}) {
+        const auto run = runCalculator({"show", path.string(), "--json"});
+        EXPECT_EQ(run.exitStatus, 2) << path;
+        EXPECT_EQ(run.out, "");
+        EXPECT_NE(run.err.find("Cannot read this file.\nThis is not a valid Viskora file."),
+                  std::string::npos);
+    }
+}
+
+} // namespace
+} // namespace viskora
