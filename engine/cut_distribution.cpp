@@ -4,6 +4,7 @@
 #include "engine/oil_calc.h"
 
 #include "engine/message_texts.h"
+#include "engine/share_sweep.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,7 +14,6 @@ namespace {
 
 constexpr int kFitPasses = 500;
 constexpr double kRenormaliseTolerance = 0.00001;
-constexpr double kShareFloor = 0.0001;
 constexpr double kResidualTolerance = 0.0001;
 // The renormalisation converges geometrically within a few passes; the
 // bound only keeps a damaged distribution from spinning.
@@ -53,6 +53,7 @@ void COilCalc::fitDensityOnly() {
     double residual = density - mixtureDensity();
     double step = 0.5 * residual / (hi - lo);
     double previousResidual = residual;
+    CutArray tiltFactor;
 
     for (int pass = 0; pass < kFitPasses; ++pass) {
         if ((previousResidual > 0 && residual < 0) || (previousResidual < 0 && residual > 0)) {
@@ -60,39 +61,27 @@ void COilCalc::fitDensityOnly() {
         }
         previousResidual = residual;
 
-        for (int i = cutFirst; i < mid; ++i) {
-            cutShare[i] /= std::exp(2 * step * (mid - i) / n);
-        }
-        for (int i = mid + 1; i < cutEnd; ++i) {
-            cutShare[i] *= std::exp(2 * step * (i - mid) / n);
-        }
+        // Tilt about the middle cut: a share below it is divided by
+        // exp(2 a (mid - i) / n), one above it multiplied by
+        // exp(2 a (i - mid) / n); both are the one factor exp(k (i - mid))
+        // with k = 2 a / n, which spares two divisions per cut, and the
+        // middle cut's factor exp(0) is exactly 1. The factors are made in a
+        // sweep of their own so that the sweep that applies them, floors
+        // and sums the shares makes no calls.
+        const double slope = 2 * step / n;
         for (int i = cutFirst; i < cutEnd; ++i) {
-            if (cutShare[i] <= 0) {
-                cutShare[i] = kShareFloor;
-            }
+            tiltFactor[i] = std::exp(slope * (i - mid));
         }
-
-        double sum = 0;
-        for (int i = cutFirst; i < cutEnd; ++i) {
-            sum += cutShare[i];
-        }
-        if (sum != 100) {
-            for (int round = 0;
-                 round < kMaxRenormalisePasses && std::fabs(100 - sum) > kRenormaliseTolerance;
+        ShareSums sums = sweepShares([&](int i) { return cutShare[i] * tiltFactor[i]; });
+        if (sums.shares != 100) {
+            for (int round = 0; round < kMaxRenormalisePasses &&
+                                std::fabs(100 - sums.shares) > kRenormaliseTolerance;
                  ++round) {
-                const double factor = std::exp((100 - sum) / n);
-                sum = 0;
-                for (int i = cutFirst; i < cutEnd; ++i) {
-                    cutShare[i] *= factor;
-                    if (cutShare[i] <= 0) {
-                        cutShare[i] = kShareFloor;
-                    }
-                    sum += cutShare[i];
-                }
+                const double factor = std::exp((100 - sums.shares) / n);
+                sums = sweepShares([&](int i) { return cutShare[i] * factor; });
             }
         }
-
-        residual = density - mixtureDensity();
+        residual = density - sums.densityWeighted / 100;
     }
 
     if (std::fabs(residual) > kResidualTolerance) {

@@ -156,6 +156,11 @@ class COilCalc {
     void fitDensityOnly();
     bool distributeFractions();
     double mixtureDensity() const;
+    struct ShareSums {
+        double shares;
+        double densityWeighted;
+    };
+    template <typename NewShare> ShareSums sweepShares(NewShare newShare);
 
     CalcMessages* messages_;
 };
