@@ -9,6 +9,11 @@ namespace {
 
 constexpr std::uint32_t kHyperlinkBlue = 0x0000FF;
 
+// The library reads colour 0 as "no colour"; black has a value of its own.
+lxw_color_t colourValue(std::uint32_t rgb) {
+    return rgb == 0 ? static_cast<lxw_color_t>(LXW_COLOR_BLACK) : rgb;
+}
+
 struct WorkbookCloser {
     void operator()(lxw_workbook* workbook) const { workbook_close(workbook); }
 };
@@ -74,7 +79,7 @@ class FormatCache {
         format_set_font_size(format, style.fontSize);
         if (style.fill) {
             format_set_pattern(format, LXW_PATTERN_SOLID);
-            format_set_bg_color(format, *style.fill);
+            format_set_bg_color(format, colourValue(*style.fill));
         }
         format_set_align(format, alignmentCode(style.alignment));
         setEdge(format, style.top, format_set_top, format_set_top_color);
@@ -93,7 +98,7 @@ class FormatCache {
                         void (*setColour)(lxw_format*, lxw_color_t)) {
         if (edge.line != BorderLine::None) {
             setLine(format, borderCode(edge.line));
-            setColour(format, edge.colour);
+            setColour(format, colourValue(edge.colour));
         }
     }
 
