@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QStyleFactory>
 
 #include <cmath>
 #include <vector>
@@ -174,8 +175,15 @@ FormControls buildForm(const FormTemplate& form, QWidget* parent) {
         }
         previous = widget;
     }
-    // Frames stay behind the controls they enclose.
+    // Frames stay behind the controls they enclose. They are drawn as dialog
+    // frames, caption on the top line, so that a frame at its template
+    // position encloses what the template puts inside it.
+    QStyle* groupStyle = QStyleFactory::create(QStringLiteral("Windows"));
+    if (groupStyle != nullptr) {
+        groupStyle->setParent(parent);
+    }
     for (QWidget* group : groups) {
+        group->setStyle(groupStyle);
         group->lower();
     }
     for (std::size_t i = 1; i < focusChain.size(); ++i) {
