@@ -1,0 +1,145 @@
+#include "cli/report_command.h"
+
+#include "cli/calc_report.h"
+#include "cli/document_output.h"
+#include "documents/document_file.h"
+#include "documents/unit_name_lists.h"
+#include "reports/output_folder.h"
+#include "reports/report_commands.h"
+#include "reports/report_file.h"
+#include "reports/spreadsheet_export.h"
+#include "reports/xlsx_spreadsheet.h"
+
+#include <iostream>
+#include <memory>
+#include <optional>
+
+namespace viskora {
+namespace {
+
+enum class ReportKind { Text, Html, Workbook };
+
+struct ReportOptions {
+    std::string path;
+    bool text = false;
+    bool html = false;
+    bool xlsx = false;
+    std::string output;
+};
+
+// A file keeps unit indices only; the names are those the form's unit boxes
+// would show for them.
+void fillUnitNames(BasicDocumentRecord& r) {
+    const CUnitNameLists lists;
+    r.densityUnitName = lists.nameAt(Quantity::Density, r.densityUnitIndex);
+    r.tempUnitName = lists.nameAt(Quantity::Temperature, r.tempUnitIndex);
+    r.resDensityUnitName = lists.nameAt(Quantity::Density, r.resDensityUnitIndex);
+    r.resHeatUnitName = lists.nameAt(Quantity::SpecificHeat, r.resHeatUnitIndex);
+    r.resConductivityUnitName = lists.nameAt(Quantity::Conductivity, r.resConductivityUnitIndex);
+    r.resViscosityUnitName = lists.nameAt(Quantity::Viscosity, r.resViscosityUnitIndex);
+    r.resTensionUnitName = lists.nameAt(Quantity::SurfaceTension, r.resTensionUnitIndex);
+    r.resVapourUnitName = lists.nameAt(Quantity::Pressure, r.resVapourUnitIndex);
+    r.resCritTempUnitName = lists.nameAt(Quantity::Temperature, r.resCritTempUnitIndex);
+}
+
+void fillUnitNames(AdditionalDocumentRecord& r) {
+    const CUnitNameLists lists;
+    r.densityUnitName = lists.nameAt(Quantity::Density, r.densityUnitIndex);
+    r.tempUnitName = lists.nameAt(Quantity::Temperature, r.tempUnitIndex);
+    r.designTempUnitName = r.tempUnitName;
+    r.pressureUnitName = lists.nameAt(Quantity::Pressure, r.pressureUnitIndex);
+    r.gasDensityUnitName = lists.nameAt(Quantity::Density, r.gasDensityUnitIndex);
+    r.gasHeatUnitName = lists.nameAt(Quantity::SpecificHeat, r.gasHeatUnitIndex);
+    r.gasConductivityUnitName = lists.nameAt(Quantity::Conductivity, r.gasConductivityUnitIndex);
+    r.gasViscosityUnitName = lists.nameAt(Quantity::Viscosity, r.gasViscosityUnitIndex);
+    r.gasEnthalpyUnitName = lists.nameAt(Quantity::Enthalpy, r.gasEnthalpyUnitIndex);
+    r.liquidDensityUnitName = lists.nameAt(Quantity::Density, r.liquidDensityUnitIndex);
+    r.liquidHeatUnitName = lists.nameAt(Quantity::SpecificHeat, r.liquidHeatUnitIndex);
+    r.liquidConductivityUnitName =
+        lists.nameAt(Quantity::Conductivity, r.liquidConductivityUnitIndex);
+    r.liquidViscosityUnitName = lists.nameAt(Quantity::Viscosity, r.liquidViscosityUnitIndex);
+    r.liquidTensionUnitName = lists.nameAt(Quantity::SurfaceTension, r.liquidTensionUnitIndex);
+}
+
+std::string_view extensionOf(ReportKind kind) {
+    switch (kind) {
+    case ReportKind::Text:
+        return kTextReportExtension;
+    case ReportKind::Html:
+        return kHtmlReportExtension;
+    case ReportKind::Workbook:
+        return kWorkbookExtension;
+    }
+    return kTextReportExtension;
+}
+
+std::optional<std::string> exportSheet(const BasicDocumentRecord& record,
+                                       SpreadsheetLauncher& launcher) {
+    return exportBasicSpreadsheet(record, RecordFractionRows(record), launcher);
+}
+
+std::optional<std::string> exportSheet(const AdditionalDocumentRecord& record,
+                                       SpreadsheetLauncher& launcher) {
+    return exportAdditionalSpreadsheet(record, RecordFractionRows(record), launcher);
+}
+
+// The failure message, or none when the report was written to `file`.
+template <typename Record>
+std::optional<std::string> writeReport(ReportKind kind, Record record,
+                                       const std::filesystem::path& file) {
+    fillUnitNames(record);
+    if (kind == ReportKind::Workbook) {
+        XlsxSpreadsheetLauncher launcher(file, nullptr);
+        return exportSheet(record, launcher);
+    }
+    const ReportFormat format = kind == ReportKind::Text ? ReportFormat::Text : ReportFormat::Html;
+    const ReportOutcome outcome =
+        writeReportFile(file, reportBytes(format, record, RecordFractionRows(record)));
+    return outcome.written() ? std::nullopt : std::optional(outcome.message);
+}
+
+int runReport(const ReportOptions& options) {
+    const ReportKind kind = options.text   ? ReportKind::Text
+                            : options.html ? ReportKind::Html
+                                           : ReportKind::Workbook;
+    const OpenResult opened = openDocumentFile(options.path);
+    if (!opened.record) {
+        std::cerr << "viskora-calc report: " << options.path << ":\n"
+                  << consoleText(opened.message) << '\n';
+        return kExitInputError;
+    }
+    const std::filesystem::path file =
+        !options.output.empty()
+            ? std::filesystem::path(options.output)
+            : reportFilePath(
+                  defaultOutputFolder(),
+                  reportBaseName(std::filesystem::path(options.path).filename().string()),
+                  extensionOf(kind));
+    const auto failure = std::visit(
+        [&](const auto& record) { return writeReport(kind, record, file); }, *opened.record);
+    if (failure) {
+        std::cerr << "viskora-calc report: " << file.string() << ": " << *failure << '\n';
+        return kExitSaveFailed;
+    }
+    std::cout << file.string() << '\n';
+    return kExitResults;
+}
+
+} // namespace
+
+void addReportCommand(CLI::App& app, int& exitStatus) {
+    auto options = std::make_shared<ReportOptions>();
+    CLI::App* command =
+        app.add_subcommand("report", "Write a text, HTML or spreadsheet report of a document");
+    command->add_option("file", options->path, "Document file (.vkr)")->required();
+    auto* group = command->add_option_group("format", "The kind of report");
+    group->add_flag("--text", options->text, "Plain-text report (.txt)");
+    group->add_flag("--html", options->html, "HTML report (.html)");
+    group->add_flag("--xlsx", options->xlsx, "Spreadsheet workbook (.xlsx)");
+    group->require_option(1);
+    command->add_option("--output", options->output,
+                        "File to write; default: the output folder, named after the document");
+    command->callback([options, &exitStatus] { exitStatus = runReport(*options); });
+}
+
+} // namespace viskora
