@@ -59,6 +59,43 @@ BasicDocumentRecord basicDocumentAfterCalculate(const ResolvedOil& oil,
     return record;
 }
 
+AdditionalDocumentRecord additionalDocumentAfterCalculate(const ResolvedOil& oil,
+                                                          const DesignOptions& design,
+                                                          int pressureUnit,
+                                                          const AdditionalResults& results) {
+    AdditionalDocumentRecord record;
+    takeInputs(record, oil);
+    record.designTempText = design.designTemp;
+    record.designPressureText = design.designPressure;
+    record.pressureUnitIndex = pressureUnit - 1;
+    const std::vector<ResultLine> lines = additionalResultLines(results);
+    record.gasShareText = results.gasShareText;
+    record.gasDensityBase = results.gasDensity;
+    record.gasDensityText = lineNamed(lines, "gasDensity").shown;
+    record.gasHeatBase = results.gasSpecificHeat;
+    record.gasHeatText = lineNamed(lines, "gasSpecificHeat").shown;
+    record.gasConductivityBase = results.gasConductivity;
+    record.gasConductivityText = lineNamed(lines, "gasConductivity").shown;
+    record.gasViscosityBase = results.gasViscosity;
+    record.gasViscosityText = lineNamed(lines, "gasViscosity").shown;
+    record.gasEnthalpyBase = results.gasVaporisationEnthalpy;
+    record.gasEnthalpyText = lineNamed(lines, "gasVaporisationEnthalpy").shown;
+    record.gasPrandtlText = results.gasPrandtlText;
+    record.liquidShareText = results.liquidShareText;
+    record.liquidDensityBase = results.liquidDensity;
+    record.liquidDensityText = lineNamed(lines, "liquidDensity").shown;
+    record.liquidHeatBase = results.liquidSpecificHeat;
+    record.liquidHeatText = lineNamed(lines, "liquidSpecificHeat").shown;
+    record.liquidConductivityBase = results.liquidConductivity;
+    record.liquidConductivityText = lineNamed(lines, "liquidConductivity").shown;
+    record.liquidViscosityBase = results.liquidViscosity;
+    record.liquidViscosityText = lineNamed(lines, "liquidViscosity").shown;
+    record.liquidTensionBase = results.liquidSurfaceTension;
+    record.liquidTensionText = lineNamed(lines, "liquidSurfaceTension").shown;
+    record.liquidPrandtlText = results.liquidPrandtlText;
+    return record;
+}
+
 std::string consoleText(std::string text) {
     std::erase(text, '\r');
     return text;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/additional_command.h"
 #include "cli/oil_options.h"
 #include "documents/document_records.h"
 #include "engine/calc_sequence.h"
@@ -28,6 +29,13 @@ BasicDocumentRecord basicDocumentAfterCalculate(const ResolvedOil& oil,
 // A message of the documents library for the console: its lines end in a
 // line feed alone.
 std::string consoleText(std::string text);
+
+// The same for a new additional form: the design state as given, the shares
+// and results as the form shows them.
+AdditionalDocumentRecord additionalDocumentAfterCalculate(const ResolvedOil& oil,
+                                                          const DesignOptions& design,
+                                                          int pressureUnit,
+                                                          const AdditionalResults& results);
 
 // Writes the document file; on failure tells the user on standard error,
 // prefixed with the command's name, and returns false.

@@ -93,6 +93,31 @@ TEST_F(DocumentCommands, SavedWithoutFractionsKeepsTheDefaultTable) {
     EXPECT_EQ(doc["fractions"][4], nlohmann::json::parse(R"(["0","0","0"])"));
 }
 
+TEST_F(DocumentCommands, SavedAdditionalCalculationOpensAgainWithTheSameFields) {
+    const fs::path path = folder_ / "two phases.vkr";
+    const auto calc = runCalculator({"additional", "--density", "850", "--design-temp", "300",
+                                     "--design-pressure", "100", "--pressure-unit", "kPa",
+                                     "--fraction", "35:200:40", "--fraction", "200:400:60", "--yes",
+                                     "--json", "--save", path.string()});
+    ASSERT_EQ(calc.exitStatus, 0) << calc.err;
+    const nlohmann::json results = nlohmann::json::parse(calc.out);
+    const nlohmann::json doc = shown(path);
+    EXPECT_EQ(doc["kind"], "additional");
+    EXPECT_EQ(doc["designTempText"], "300");
+    EXPECT_EQ(doc["designPressureText"], "100");
+    EXPECT_EQ(doc["pressureUnitIndex"], 2);
+    EXPECT_EQ(doc["useFractions"], 1);
+    EXPECT_EQ(doc["fractions"], nlohmann::json::parse(R"([["35","200","40"],["200","400","60"]])"));
+    EXPECT_EQ(doc["gasShareText"], results["shown"]["gasMassShare"]);
+    EXPECT_EQ(doc["liquidShareText"], results["shown"]["liquidMassShare"]);
+    EXPECT_EQ(doc["gasEnthalpyText"], results["shown"]["gasVaporisationEnthalpy"]);
+    EXPECT_EQ(doc["liquidTensionText"], results["shown"]["liquidSurfaceTension"]);
+    EXPECT_EQ(doc["gasPrandtlText"], results["shown"]["gasPrandtl"]);
+    EXPECT_EQ(doc["liquidPrandtlText"], results["shown"]["prandtl"]);
+    EXPECT_NEAR(doc["liquidDensityBase"].get<double>(),
+                results["results"]["liquidDensity"].get<double>(), 5e-7);
+}
+
 TEST_F(DocumentCommands, NothingIsSavedWhenTheCalculationStops) {
     const fs::path path = folder_ / "stopped.vkr";
     const auto calc = runCalculator({"basic", "--density", "0", "--save", path.string()});
