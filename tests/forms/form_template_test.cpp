@@ -1,0 +1,120 @@
+#include "forms/form_builder.h"
+#include "forms/form_template.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace viskora {
+namespace {
+
+TEST(FormTemplate, BothTemplatesReadWithoutErrors) {
+    struct Case {
+        const char* path;
+        QSize units;
+        std::size_t controls;
+    };
+    const Case cases[] = {
+        {":/forms/basic.form", QSize(393, 301), 50},
+        {":/forms/additional.form", QSize(561, 287), 73},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        const FormTemplate form = loadFormTemplate(QString::fromUtf8(c.path));
+        EXPECT_TRUE(form.errors.isEmpty()) << form.errors.join(u'\n').toStdString();
+        EXPECT_EQ(form.units, c.units);
+        EXPECT_EQ(form.fontFamily, QStringLiteral("MS Shell Dlg"));
+        EXPECT_EQ(form.pointSize, 8);
+        EXPECT_EQ(form.controls.size(), c.controls);
+    }
+}
+
+TEST(FormTemplate, ControlsSitWhereTheTemplateSays) {
+    const FormTemplate basic = loadFormTemplate(QStringLiteral(":/forms/basic.form"));
+    const FormTemplate additional = loadFormTemplate(QStringLiteral(":/forms/additional.form"));
+    struct Case {
+        const FormTemplate* form;
+        int id;
+        ControlKind kind;
+        QRect units;
+    };
+    const Case cases[] = {
+        {&basic, 1003, ControlKind::NumberBox, QRect(58, 18, 60, 12)},
+        {&basic, 1053, ControlKind::Grid, QRect(16, 64, 248, 60)},
+        {&basic, 1039, ControlKind::TextBox, QRect(294, 86, 62, 12)},
+        {&basic, 1044, ControlKind::Spin, QRect(356, 86, 12, 12)},
+        {&basic, 1019, ControlKind::Button, QRect(312, 282, 76, 14)},
+        {&basic, 1062, ControlKind::Label, QRect(10, 293, 69, 1)},
+        {&additional, 1009, ControlKind::TextBox, QRect(168, 34, 62, 12)},
+        {&additional, 1027, ControlKind::Grid, QRect(14, 82, 248, 60)},
+        {&additional, 1076, ControlKind::GroupBox, QRect(282, 160, 270, 120)},
+        {&additional, 1058, ControlKind::NumberBox, QRect(408, 248, 58, 12)},
+        {&additional, 1057, ControlKind::Label, QRect(450, 10, 28, 1)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.id);
+        const ControlSpec* spec = c.form->find(c.id);
+        ASSERT_NE(spec, nullptr);
+        EXPECT_EQ(spec->kind, c.kind);
+        EXPECT_EQ(spec->units, c.units);
+    }
+    EXPECT_TRUE(basic.find(1039)->has("digits"));
+    EXPECT_TRUE(basic.find(1011)->has("readonly"));
+    EXPECT_TRUE(additional.find(1060)->has("hidden"));
+    EXPECT_EQ(basic.find(1045)->caption, QStringLiteral("Apply"));
+}
+
+TEST(FormTemplate, UnreadableLinesAreReported) {
+    const FormTemplate form =
+        parseFormTemplate(QStringLiteral("# comment\n"
+                                         "1|label|0|0|1|1||before the form line\n"
+                                         "form|100|50|Sans|9\n"
+                                         "\n"
+                                         "2|knob|0|0|1|1||\n"
+                                         "3|label|x|0|1|1||\n"
+                                         "4|label|1|2|3|4|left, wrap|a | b\n"
+                                         "5|label|1|2|3\n"));
+    EXPECT_EQ(form.errors.size(), 4);
+    ASSERT_EQ(form.controls.size(), 1U);
+    EXPECT_EQ(form.controls[0].caption, QStringLiteral("a | b"));
+    EXPECT_EQ(form.controls[0].flags, QStringList({"left", "wrap"}));
+    EXPECT_EQ(form.units, QSize(100, 50));
+    EXPECT_FALSE(parseFormTemplate(QString()).errors.isEmpty());
+}
+
+TEST(DialogUnits, ScaleByTheFontAndKeepTouchingEdgesTogether) {
+    QFont font(QStringLiteral("MS Shell Dlg"), 8);
+    const DialogUnits units(font);
+    ASSERT_GT(units.averageCharWidth(), 0);
+    ASSERT_GT(units.fontHeight(), 0);
+    EXPECT_EQ(units.toPixels(QSize(4, 8)), QSize(units.averageCharWidth(), units.fontHeight()));
+    // The count box and its arrows touch in dialog units, so they touch in pixels.
+    const QRect box = units.toPixels(QRect(294, 86, 62, 12));
+    const QRect spin = units.toPixels(QRect(356, 86, 12, 12));
+    EXPECT_EQ(box.right() + 1, spin.left());
+}
+
+TEST(FormBuilder, ControlsAreFoundByIdentifierWithTheirGeometry) {
+    QWidget parent;
+    const FormTemplate form = loadFormTemplate(QStringLiteral(":/forms/basic.form"));
+    const FormControls controls = buildForm(form, &parent);
+    const DialogUnits units(controls.font);
+    EXPECT_EQ(controls.pixelSize, units.toPixels(QSize(393, 301)));
+    QWidget* density = controls.widget(1003);
+    ASSERT_NE(density, nullptr);
+    EXPECT_EQ(density->objectName(), QStringLiteral("1003"));
+    EXPECT_EQ(density->property("controlId").toInt(), 1003);
+    EXPECT_EQ(density->geometry(), units.toPixels(QRect(58, 18, 60, 12)));
+    EXPECT_EQ(parent.findChild<QWidget*>(QStringLiteral("1019")), controls.widget(1019));
+    EXPECT_NE(controls.get<QComboBox>(1004), nullptr);
+    EXPECT_EQ(controls.get<QComboBox>(1003), nullptr);
+    EXPECT_TRUE(controls.widget(1057)->isHidden());
+    EXPECT_EQ(controls.widget(1059)->width(), units.toPixels(QRect(10, 0, 68, 1)).width());
+    EXPECT_EQ(controls.widget(4242), nullptr);
+}
+
+} // namespace
+} // namespace viskora

@@ -1,0 +1,182 @@
+#include "forms/num_edit.h"
+#include "message_box_answerer.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace viskora {
+namespace {
+
+CNumEdit* boxWith(const char* text, int cursor) {
+    auto* box = new CNumEdit();
+    box->setText(QString::fromUtf8(text));
+    box->setCursorPosition(cursor);
+    return box;
+}
+
+struct TypingCase {
+    const char* what;
+    const char* start;
+    int cursor;
+    const char* typed; // one key per character
+    const char* expected;
+};
+
+TEST(CNumEdit, TypingKeepsATextThatBeginsWithANumber) {
+    const TypingCase cases[] = {
+        {"702.7 key by key", "", 0, "702.7", "702.7"},
+        {"minus into an empty box", "", 0, "-", ""},
+        {"point into an empty box", "", 0, ".", ""},
+        {"minus in front of digits", "12", 0, "-", "-12"},
+        {"point in front of digits", "12", 0, ".", ".12"},
+        {"letters after a number", "12", 2, "abc", "12abc"},
+        {"letters first", "", 0, "abc", ""},
+        {"a letter in front of a number", "12", 0, "x", "12"},
+        {"a space never gets in", "1", 1, " 2 ", "12"},
+        {"a space into an empty box", "", 0, " ", ""},
+        {"an exponent", "", 0, "1e-5", "1e-5"},
+        {"a number beyond the float range", "3", 1, "e39", "3e3"},
+        {"a comma is no decimal mark but may follow", "1", 1, ",5", "1,5"},
+    };
+    for (const TypingCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::unique_ptr<CNumEdit> box(boxWith(c.start, c.cursor));
+        QTest::keyClicks(box.get(), QString::fromUtf8(c.typed));
+        EXPECT_EQ(box->text(), QString::fromUtf8(c.expected));
+    }
+}
+
+TEST(CNumEdit, ARefusedKeySelectsTheKeptText) {
+    std::unique_ptr<CNumEdit> box(boxWith("12", 0));
+    QTest::keyClick(box.get(), Qt::Key_A);
+    EXPECT_EQ(box->text(), QStringLiteral("12"));
+    EXPECT_EQ(box->selectedText(), QStringLiteral("12"));
+}
+
+struct EditingKeyCase {
+    const char* what;
+    const char* start;
+    int cursor;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    const char* expected;
+};
+
+TEST(CNumEdit, BackspaceMayNotEmptyTheBoxButDeleteMay) {
+    const EditingKeyCase cases[] = {
+        {"Backspace leaving a number", "72", 2, Qt::Key_Backspace, Qt::NoModifier, "7"},
+        {"Backspace emptying the box", "7", 1, Qt::Key_Backspace, Qt::NoModifier, "7"},
+        {"Backspace leaving a minus alone", "-5", 2, Qt::Key_Backspace, Qt::NoModifier, "-5"},
+        {"Backspace after a minus", "-5", 1, Qt::Key_Backspace, Qt::NoModifier, "5"},
+        {"Delete emptying the box", "7", 0, Qt::Key_Delete, Qt::NoModifier, ""},
+        {"Delete leaving no number", "7.", 0, Qt::Key_Delete, Qt::NoModifier, "."},
+        {"Control held is not tested", "12", 2, Qt::Key_Backspace, Qt::ControlModifier, ""},
+    };
+    for (const EditingKeyCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::unique_ptr<CNumEdit> box(boxWith(c.start, c.cursor));
+        QTest::keyClick(box.get(), c.key, c.modifiers);
+        EXPECT_EQ(box->text(), QString::fromUtf8(c.expected));
+    }
+}
+
+struct PasteCase {
+    const char* what;
+    const char* start;
+    int cursor;
+    const char* clipboard;
+    const char* expected;
+};
+
+TEST(CNumEdit, PasteTestsTheClipboardTextAlone) {
+    const PasteCase cases[] = {
+        {"a number into the middle", "12", 1, "5", "152"},
+        {"a number into an empty box", "", 0, "4.5", "4.5"},
+        {"a word", "12", 2, "abc", "12"},
+        {"a word into an empty box", "", 0, "abc", ""},
+        {"a lone minus", "12", 0, "-", "12"},
+        // Only the pasted text is tried, not the text it makes.
+        {"a number making a text without one", "-5", 1, " 3", "- 35"},
+    };
+    for (const PasteCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::unique_ptr<CNumEdit> box(boxWith(c.start, c.cursor));
+        QGuiApplication::clipboard()->setText(QString::fromUtf8(c.clipboard));
+        QTest::keyClick(box.get(), Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(box->text(), QString::fromUtf8(c.expected));
+    }
+}
+
+TEST(CNumEdit, ValidityCodesFollowTheRange) {
+    CNumEdit box;
+    struct Case {
+        const char* text;
+        int code;
+    };
+    const Case defaultRange[] = {
+        {"0", 0},     {"-3.4e38", 0}, {"3.4e38", 0}, {"3.5e38", 1}, {"-1e39", 1}, {"1e999", 1},
+        {"12abc", 0}, {"  5", 0},     {"abc", 2},    {"", 2},       {"-", 2},     {".", 2},
+    };
+    for (const Case& c : defaultRange) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(box.validate(QString::fromUtf8(c.text)), c.code);
+    }
+
+    box.setRange(10.0F, -1.0F);
+    float maximum = 0;
+    float minimum = 0;
+    box.getRange(maximum, minimum);
+    EXPECT_EQ(maximum, 10.0F);
+    EXPECT_EQ(minimum, -1.0F);
+    const Case narrowRange[] = {{"10", 0}, {"-1", 0}, {"10.5", 1}, {"-2", 1}, {"x", 2}};
+    for (const Case& c : narrowRange) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(box.validate(QString::fromUtf8(c.text)), c.code);
+    }
+    // A key that would leave the range is refused like one that leaves no number.
+    box.setText(QStringLiteral("1"));
+    box.setCursorPosition(1);
+    QTest::keyClick(&box, Qt::Key_5);
+    EXPECT_EQ(box.text(), QStringLiteral("1"));
+}
+
+TEST(CNumEdit, ValueIsShownWithSixDecimalsAndReadFromTheLeadingNumber) {
+    CNumEdit box;
+    box.setValue(1.5F);
+    EXPECT_EQ(box.text(), QStringLiteral("1.500000"));
+    box.setValue(-0.25F);
+    EXPECT_EQ(box.text(), QStringLiteral("-0.250000"));
+    box.setText(QStringLiteral("12abc"));
+    EXPECT_EQ(box.value(), 12.0F);
+    box.setText(QStringLiteral("abc"));
+    EXPECT_EQ(box.value(), 0.0F);
+    box.setText(QStringLiteral("5e39"));
+    EXPECT_EQ(box.value(), 0.0F);
+}
+
+TEST(CNumEdit, VerboseBoxReportsEachRefusal) {
+    CNumEdit box;
+    box.setVerbose(true);
+    EXPECT_TRUE(box.verbose());
+    box.setRange(100.0F, 0.0F);
+    box.setText(QStringLiteral("50"));
+    box.setCursorPosition(2);
+    testing::MessageBoxAnswerer answerer;
+    QTest::keyClick(&box, Qt::Key_0);
+    box.setCursorPosition(2);
+    QTest::keyClick(&box, Qt::Key_X);
+    box.setCursorPosition(0);
+    QTest::keyClick(&box, Qt::Key_Q);
+    EXPECT_EQ(box.text(), QStringLiteral("50x"));
+    ASSERT_EQ(answerer.shown().size(), 2U);
+    EXPECT_EQ(answerer.shown()[0].text, QStringLiteral("Given value is out of range.\n"));
+    EXPECT_EQ(answerer.shown()[1].text, QStringLiteral("Characters must be a number.\n"));
+    EXPECT_EQ(answerer.shown()[0].icon, QMessageBox::Critical);
+    EXPECT_EQ(answerer.shown()[0].buttons, QMessageBox::Ok);
+}
+
+} // namespace
+} // namespace viskora
