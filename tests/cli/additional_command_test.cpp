@@ -1,0 +1,107 @@
+#include "run_calculator.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <cmath>
+
+namespace viskora {
+namespace {
+
+using testing::runCalculator;
+
+const char* const kResultNames[] = {"gasMassShare",
+                                    "liquidMassShare",
+                                    "gasDensity",
+                                    "gasSpecificHeat",
+                                    "gasConductivity",
+                                    "gasViscosity",
+                                    "gasVaporisationEnthalpy",
+                                    "gasPrandtl",
+                                    "liquidDensity",
+                                    "liquidSpecificHeat",
+                                    "liquidConductivity",
+                                    "liquidViscosity",
+                                    "liquidSurfaceTension",
+                                    "prandtl"};
+
+void expectFiniteResults(const nlohmann::json& out) {
+    for (const char* name : kResultNames) {
+        ASSERT_TRUE(out["results"].contains(name)) << name;
+        ASSERT_TRUE(out["shown"].contains(name)) << name;
+        const double value = out["results"][name].get<double>();
+        EXPECT_TRUE(std::isfinite(value)) << name;
+        EXPECT_GE(value, 0) << name;
+    }
+}
+
+TEST(AdditionalCommand, DefaultFormInputsEndToEnd) {
+    const auto run = runCalculator({"additional", "--json"});
+    ASSERT_EQ(run.exitStatus, 0) << run.err;
+    const nlohmann::json out = nlohmann::json::parse(run.out);
+    EXPECT_EQ(out["kind"], "additional");
+    EXPECT_EQ(out["status"], "ok");
+    EXPECT_TRUE(out["messages"].empty());
+    expectFiniteResults(out);
+    // Nothing boils off at 50 deg.C under 0.3 MPa.
+    EXPECT_EQ(out["shown"]["gasMassShare"], " 0.0");
+    EXPECT_EQ(out["shown"]["liquidMassShare"], "100.0");
+    EXPECT_EQ(out["results"]["gasDensity"].get<double>(), 0);
+    EXPECT_NEAR(out["results"]["liquidDensity"].get<double>(), 675.8, 0.1);
+    EXPECT_EQ(out["shown"]["liquidDensity"], "676");
+    // Without a gas part the record ends on the whole oil.
+    EXPECT_EQ(out["characterisation"], out["wholeOilCharacterisation"]);
+    EXPECT_NEAR(out["wholeOilCharacterisation"]["d20"].get<double>(), 0.7027, 1e-4);
+}
+
+TEST(AdditionalCommand, EverythingBoiledOffGivesFiniteGasResults) {
+    const auto run =
+        runCalculator({"additional", "--density", "700", "--design-temp", "600",
+                       "--design-pressure", "1", "--pressure-unit", "bar", "--yes", "--json"});
+    ASSERT_EQ(run.exitStatus, 0) << run.err;
+    const nlohmann::json out = nlohmann::json::parse(run.out);
+    expectFiniteResults(out);
+    EXPECT_EQ(out["shown"]["gasMassShare"], "100.0");
+    EXPECT_EQ(out["shown"]["liquidMassShare"], " 0.0");
+    EXPECT_GT(out["results"]["gasDensity"].get<double>(), 0);
+    EXPECT_EQ(out["results"]["liquidDensity"].get<double>(), 0);
+    ASSERT_EQ(out["messages"].size(), 1u);
+    EXPECT_EQ(out["messages"][0]["answer"], "yes");
+}
+
+TEST(AdditionalCommand, PressureUnitAndTemperatureUnitAreHonoured) {
+    // 10 bar is 1 MPa; 315.5 deg.F is 157.5 deg.C.
+    const auto inMpa = runCalculator({"additional", "--density", "880", "--design-temp", "157.5",
+                                      "--design-pressure", "1", "--json"});
+    const auto inBar = runCalculator(
+        {"additional", "--density", "880", "--density-temp", "68", "--temp-unit", "F",
+         "--design-temp", "315.5", "--design-pressure", "10", "--pressure-unit", "bar", "--json"});
+    ASSERT_EQ(inMpa.exitStatus, 0) << inMpa.err;
+    ASSERT_EQ(inBar.exitStatus, 0) << inBar.err;
+    const nlohmann::json a = nlohmann::json::parse(inMpa.out);
+    const nlohmann::json b = nlohmann::json::parse(inBar.out);
+    EXPECT_EQ(a["shown"], b["shown"]);
+    EXPECT_NEAR(a["results"]["gasDensity"].get<double>(), 28.4, 0.1);
+}
+
+TEST(AdditionalCommand, StatusesAndUsage) {
+    struct Case {
+        std::vector<std::string> arguments;
+        int exitStatus;
+    };
+    const Case cases[] = {
+        {{"additional", "--density", "700", "--design-temp", "600"}, 3},
+        {{"additional", "--design-pressure", "0"}, 2},
+        {{"additional", "--design-pressure", "20000", "--design-temp", "20"}, 4},
+        {{"additional", "--pressure-unit", "furlong"}, 64},
+        {{"additional", "--fraction", "1:2"}, 64},
+    };
+    for (const Case& c : cases) {
+        const auto run = runCalculator(c.arguments);
+        EXPECT_EQ(run.exitStatus, c.exitStatus) << c.arguments.back() << "\n" << run.err;
+        EXPECT_FALSE(run.err.empty()) << c.arguments.back();
+    }
+}
+
+} // namespace
+} // namespace viskora

@@ -1,0 +1,122 @@
+#include "cli/additional_command.h"
+#include "cli/batch_command.h"
+#include "cli/calc_report.h"
+#include "run_calculator.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+namespace viskora {
+namespace {
+
+std::size_t columnOf(const std::string& name) {
+    const csv::Record header = batchHeader();
+    return static_cast<std::size_t>(std::find(header.begin(), header.end(), name) - header.begin());
+}
+
+TEST(BatchCommand, RowsGiveTheResultsOfSingleCalculations) {
+    const BatchInput input = readBatch("kind,density,design_temp,design_pressure,fractions\r\n"
+                                       "additional,880,157.5,1.0,\r\n"
+                                       "additional,0,200,0.1,0:300:100\r\n"
+                                       "basic,850,,,\r\n");
+    ASSERT_TRUE(input.ok) << input.problem;
+    ASSERT_EQ(input.rows.size(), 3u);
+    const std::vector<csv::Record> output = calculateBatch(input.rows, false, 2);
+    ASSERT_EQ(output.size(), 3u);
+
+    for (std::size_t i = 0; i < 2; ++i) {
+        EXPECT_EQ(output[i][columnOf("status")], "ok");
+        const AdditionalRun single =
+            runAdditional(input.rows[i].oil, input.rows[i].design, 4, false, nullptr);
+        for (const ResultLine& line : additionalResultLines(single.results)) {
+            EXPECT_EQ(output[i][columnOf(line.name)], shortestNumberText(line.value)) << line.name;
+        }
+        EXPECT_EQ(output[i][columnOf("density")], "");
+    }
+    EXPECT_EQ(output[2][columnOf("kind")], "basic");
+    EXPECT_EQ(output[2][columnOf("pseudoCritTemp")].substr(0, 5), "471.5");
+    EXPECT_EQ(output[2][columnOf("gasDensity")], "");
+}
+
+TEST(BatchCommand, BadRowsGetTheirOwnStatusAndTheOthersGoOn) {
+    const BatchInput input = readBatch("kind,density,density_unit,fractions,pressure_unit\n"
+                                       "additional,702.7,,,\n"
+                                       "mystery,702.7,,,\n"
+                                       "additional,702.7,parsec,,\n"
+                                       "additional,702.7,,1:2,\n"
+                                       "additional,702.7,,,furlong\n"
+                                       "additional,702.7\n"
+                                       "additional,0,,,\n"
+                                       "additional,500,,,\n"
+                                       "basic,702.7,g/cm3,,\n");
+    ASSERT_TRUE(input.ok) << input.problem;
+    const std::vector<csv::Record> output = calculateBatch(input.rows, false, 0);
+    const std::vector<std::string> statuses = {"ok",          "bad-row", "bad-row",
+                                               "bad-row",     "bad-row", "bad-row",
+                                               "input-error", "stopped", "stopped"};
+    ASSERT_EQ(output.size(), statuses.size());
+    for (std::size_t i = 0; i < output.size(); ++i) {
+        EXPECT_EQ(output[i][columnOf("row")], std::to_string(i + 1));
+        EXPECT_EQ(output[i][columnOf("status")], statuses[i]) << i;
+        EXPECT_EQ(output[i].size(), batchHeader().size());
+        if (statuses[i] != "ok") {
+            EXPECT_FALSE(output[i][columnOf("message")].empty()) << i;
+        }
+    }
+    EXPECT_EQ(output[1][columnOf("kind")], "mystery");
+    EXPECT_EQ(output[6][columnOf("message")], "Density must be specified.");
+    // Yes to every warning lets the light oil through.
+    EXPECT_EQ(calculateBatch({input.rows[7]}, true, 1)[0][columnOf("status")], "ok");
+}
+
+TEST(BatchCommand, MissingColumnsTakeTheDefaultsOfTheCommandLine) {
+    const BatchInput input = readBatch("density\n702.7\n");
+    ASSERT_TRUE(input.ok);
+    ASSERT_EQ(input.rows.size(), 1u);
+    const BatchRow& row = input.rows[0];
+    EXPECT_EQ(row.kind, "additional");
+    EXPECT_EQ(row.design.designTemp, "50");
+    EXPECT_EQ(row.design.designPressure, "0.3");
+    EXPECT_EQ(row.pressureUnit, 4);
+    EXPECT_EQ(row.oil.densityTempText, "20");
+    EXPECT_EQ(row.oil.tempUnit, 2);
+    EXPECT_TRUE(row.oil.fractions.empty());
+}
+
+TEST(BatchCommand, FilesThatCannotBeReadAreRefusedWhole) {
+    for (const char* text :
+         {"", "kind,densty\nbasic,850\n", "density,density\n1,2\n", "density\n\"850\n"}) {
+        const BatchInput input = readBatch(text);
+        EXPECT_FALSE(input.ok) << text;
+        EXPECT_FALSE(input.problem.empty()) << text;
+    }
+}
+
+TEST(BatchCommand, CalculatorReadsAFileOrStandardInputAndWritesCsv) {
+    const std::filesystem::path path =
+        std::filesystem::temp_directory_path() / "viskora-batch-test.csv";
+    {
+        std::ofstream out(path, std::ios::binary);
+        out << "kind,density,fractions\nbasic,850,\nadditional,850,\"0:300:60;300:400:40\"\n";
+    }
+    const auto run = testing::runCalculator({"batch", path.string(), "--threads", "2"});
+    std::filesystem::remove(path);
+    ASSERT_EQ(run.exitStatus, 0) << run.err;
+    const csv::ParseResult parsed = csv::parse(run.out);
+    ASSERT_TRUE(parsed.ok);
+    ASSERT_EQ(parsed.records.size(), 3u);
+    EXPECT_EQ(parsed.records[0], batchHeader());
+    EXPECT_EQ(parsed.records[1][columnOf("status")], "ok");
+    EXPECT_EQ(parsed.records[2][columnOf("status")], "ok");
+    EXPECT_NE(run.out.find("\r\n"), std::string::npos);
+
+    EXPECT_EQ(testing::runCalculator({"batch", "/no/such/file.csv"}).exitStatus, 64);
+    EXPECT_EQ(testing::runCalculator({"batch", "-"}).exitStatus, 2); // empty standard input
+}
+
+} // namespace
+} // namespace viskora
