@@ -1,0 +1,53 @@
+#include "form_fixture.h"
+#include "forms/complex_oil_view.h"
+#include "forms/num_edit.h"
+#include "forms/simple_oil_view.h"
+#include "message_box_answerer.h"
+
+#include <QByteArray>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+
+namespace viskora {
+namespace {
+
+// Run by ctest a second time under LC_ALL=de_DE.UTF-8: a German desktop
+// gives the C library a comma decimal mark once QApplication is built, and
+// the forms must still read and show numbers with a point.
+TEST(Locale, FormsReadAndShowNumbersWithAPointUnderAnyLocale) {
+    const bool commaLocale = std::localeconv()->decimal_point[0] == ',';
+    if (qEnvironmentVariableIsSet("VISKORA_EXPECT_COMMA_LOCALE")) {
+        ASSERT_TRUE(commaLocale) << "the comma locale is not installed";
+    }
+
+    testing::FormFixture<CSimpleOilView> basic;
+    basic.setText(1003, QStringLiteral("702.7"));
+    basic.pick(1008, 1);
+    testing::MessageBoxAnswerer answerer;
+    basic.click(1019);
+    EXPECT_TRUE(answerer.shown().empty());
+    EXPECT_NEAR(basic.view->record().resDensityBase, 702.7, 0.5);
+    EXPECT_EQ(basic.text(1011), QStringLiteral("0.703"));
+    for (int id : {1011, 1013, 1016, 1017, 1018, 1024, 1030, 1027}) {
+        EXPECT_FALSE(basic.text(id).contains(QLatin1Char(','))) << id;
+    }
+
+    testing::FormFixture<CComplexOilView> additional;
+    additional.setText(1007, QStringLiteral("150.5"));
+    additional.click(1019);
+    EXPECT_TRUE(additional.text(1015).contains(QLatin1Char('.')));
+    EXPECT_FALSE(additional.text(1075).contains(QLatin1Char(',')));
+
+    CNumEdit box;
+    box.setValue(2.5F);
+    EXPECT_EQ(box.text(), QStringLiteral("2.500000"));
+    box.clear();
+    QTest::keyClicks(&box, QStringLiteral("0,5"));
+    EXPECT_EQ(box.value(), 0.0F);
+}
+
+} // namespace
+} // namespace viskora
