@@ -83,7 +83,8 @@ std::optional<std::string> exportSheet(const AdditionalDocumentRecord& record,
     return exportAdditionalSpreadsheet(record, RecordFractionRows(record), launcher);
 }
 
-// The failure message, or none when the report was written to `file`.
+// The failure message, or none when the report was written to `file`,
+// whose folder must exist.
 template <typename Record>
 std::optional<std::string> writeReport(ReportKind kind, Record record,
                                        const std::filesystem::path& file) {
@@ -94,7 +95,7 @@ std::optional<std::string> writeReport(ReportKind kind, Record record,
     }
     const ReportFormat format = kind == ReportKind::Text ? ReportFormat::Text : ReportFormat::Html;
     const ReportOutcome outcome =
-        writeReportFile(file, reportBytes(format, record, RecordFractionRows(record)));
+        writeFileContents(file, reportBytes(format, record, RecordFractionRows(record)));
     return outcome.written() ? std::nullopt : std::optional(outcome.message);
 }
 
@@ -108,13 +109,19 @@ int runReport(const ReportOptions& options) {
                   << consoleText(opened.message) << '\n';
         return kExitInputError;
     }
-    const std::filesystem::path file =
-        !options.output.empty()
-            ? std::filesystem::path(options.output)
-            : reportFilePath(
-                  defaultOutputFolder(),
-                  reportBaseName(std::filesystem::path(options.path).filename().string()),
-                  extensionOf(kind));
+    // The output folder is made when missing; a folder given with --output is not.
+    std::filesystem::path file(options.output);
+    if (options.output.empty()) {
+        const std::filesystem::path folder = defaultOutputFolder();
+        if (!ensureOutputFolder(folder)) {
+            std::cerr << "viskora-calc report: " << folder.string() << ": "
+                      << kDirectoryCreationFailed << '\n';
+            return kExitSaveFailed;
+        }
+        file = reportFilePath(
+            folder, reportBaseName(std::filesystem::path(options.path).filename().string()),
+            extensionOf(kind));
+    }
     const auto failure = std::visit(
         [&](const auto& record) { return writeReport(kind, record, file); }, *opened.record);
     if (failure) {

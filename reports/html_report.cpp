@@ -94,7 +94,7 @@ void resultsOpening(Markup& page) {
         << t::kCalculationResults << " </strong></p></td></tr>";
 }
 
-void unitSuffix(Markup& page, const ResultLine& line) {
+void unitSuffix(Markup& page, const ReportLine& line) {
     if (line.unitName != nullptr) {
         page << " ( ";
         page.text(*line.unitName) << " ) ";
@@ -103,9 +103,9 @@ void unitSuffix(Markup& page, const ResultLine& line) {
 
 // The density row sets the widths of the table's two columns; the rows
 // after it take them over.
-void resultRows(Markup& page, const std::vector<ResultLine>& lines,
+void resultRows(Markup& page, const std::vector<ReportLine>& lines,
                 std::string_view firstLabelCell) {
-    for (const ResultLine& line : lines) {
+    for (const ReportLine& line : lines) {
         page << "<tr>";
         if (line.label == t::kDensity) {
             page << firstLabelCell << line.label << "&nbsp;&nbsp;&nbsp;&nbsp; "
@@ -120,7 +120,7 @@ void resultRows(Markup& page, const std::vector<ResultLine>& lines,
     }
 }
 
-void phaseRows(Markup& page, std::string_view phase, const std::vector<ResultLine>& lines) {
+void phaseRows(Markup& page, std::string_view phase, const std::vector<ReportLine>& lines) {
     page << kResultsTable << "<tr>"
          << R"(<td height="30" ><p class="d"><strong>)" << phase << "</strong></p></td></tr>";
     resultRows(page, lines, kAdditionalFirstLabelCell);

@@ -45,6 +45,9 @@ ReportOutcome exportReport(ReportFormat format, const AdditionalDocumentRecord& 
 std::optional<std::string> exportWorkbook(const BasicDocumentRecord& record,
                                           const FractionRows& rows, const fs::path& outputFolder,
                                           std::string_view documentTitle, DocumentOpener& opener) {
+    if (!ensureOutputFolder(outputFolder)) {
+        return std::string(kBasicSpreadsheetUnavailable);
+    }
     XlsxSpreadsheetLauncher launcher(
         reportFilePath(outputFolder, reportBaseName(documentTitle), kWorkbookExtension), &opener);
     return exportBasicSpreadsheet(record, rows, launcher);
@@ -53,6 +56,9 @@ std::optional<std::string> exportWorkbook(const BasicDocumentRecord& record,
 std::optional<std::string> exportWorkbook(const AdditionalDocumentRecord& record,
                                           const FractionRows& rows, const fs::path& outputFolder,
                                           std::string_view documentTitle, DocumentOpener& opener) {
+    if (!ensureOutputFolder(outputFolder)) {
+        return std::string(kAdditionalSpreadsheetUnavailable);
+    }
     XlsxSpreadsheetLauncher launcher(
         reportFilePath(outputFolder, reportBaseName(documentTitle), kWorkbookExtension), &opener);
     return exportAdditionalSpreadsheet(record, rows, launcher);

@@ -33,8 +33,9 @@ ReportOutcome exportReport(ReportFormat format, const AdditionalDocumentRecord& 
                            const FractionRows& rows, const std::filesystem::path& outputFolder,
                            std::string_view documentTitle, DocumentOpener& opener);
 
-// The workbook "<base name>.xlsx" in `outputFolder`, opened once written.
-// Returns the message to show on failure.
+// The workbook "<base name>.xlsx" in `outputFolder` (made when missing),
+// opened once written. Returns the message to show on failure; a folder
+// that cannot be made means the workbook cannot be created.
 std::optional<std::string> exportWorkbook(const BasicDocumentRecord& record,
                                           const FractionRows& rows,
                                           const std::filesystem::path& outputFolder,

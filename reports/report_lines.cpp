@@ -8,7 +8,7 @@ namespace viskora {
 
 namespace t = report_texts;
 
-std::vector<ResultLine> basicResultLines(const BasicDocumentRecord& r) {
+std::vector<ReportLine> basicResultLines(const BasicDocumentRecord& r) {
     return {
         {t::kDensity, &r.resDensityText, &r.resDensityUnitName},
         {t::kSpecificHeat, &r.resHeatText, &r.resHeatUnitName},
@@ -21,7 +21,7 @@ std::vector<ResultLine> basicResultLines(const BasicDocumentRecord& r) {
     };
 }
 
-std::vector<ResultLine> gasResultLines(const AdditionalDocumentRecord& r) {
+std::vector<ReportLine> gasResultLines(const AdditionalDocumentRecord& r) {
     return {
         {t::kShare, &r.gasShareText, nullptr},
         {t::kDensity, &r.gasDensityText, &r.gasDensityUnitName},
@@ -33,7 +33,7 @@ std::vector<ResultLine> gasResultLines(const AdditionalDocumentRecord& r) {
     };
 }
 
-std::vector<ResultLine> liquidResultLines(const AdditionalDocumentRecord& r) {
+std::vector<ReportLine> liquidResultLines(const AdditionalDocumentRecord& r) {
     return {
         {t::kShare, &r.liquidShareText, nullptr},
         {t::kDensity, &r.liquidDensityText, &r.liquidDensityUnitName},

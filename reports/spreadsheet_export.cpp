@@ -106,8 +106,8 @@ class SheetFiller {
     }
 
     // One result per row from `row` on.
-    void resultLines(int row, const std::vector<ResultLine>& lines) {
-        for (const ResultLine& line : lines) {
+    void resultLines(int row, const std::vector<ReportLine>& lines) {
+        for (const ReportLine& line : lines) {
             put(row, kLabelColumn, line.label);
             put(row, kValueColumn, *line.text);
             if (line.unitName != nullptr) {

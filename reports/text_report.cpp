@@ -56,7 +56,7 @@ std::string withUnit(std::string_view label, const std::string& text, const std:
     return std::string(label) + text + " (" + unit + ")  ";
 }
 
-std::string valueLine(const ResultLine& result) {
+std::string valueLine(const ReportLine& result) {
     if (result.unitName == nullptr) {
         return std::string(result.label) + *result.text;
     }
@@ -111,11 +111,11 @@ void writeResultsHeading(ReportText& report) {
     report.line();
 }
 
-void writePhase(ReportText& report, std::string_view phase, const std::vector<ResultLine>& lines) {
+void writePhase(ReportText& report, std::string_view phase, const std::vector<ReportLine>& lines) {
     report.tabbed(phase);
     report.tabbed(kPhaseRule);
     report.line();
-    for (const ResultLine& result : lines) {
+    for (const ReportLine& result : lines) {
         report.tabbed(valueLine(result));
     }
 }
@@ -130,7 +130,7 @@ std::string basicTextReport(const BasicDocumentRecord& record, const FractionRow
         writeFractionBlock(report, record.fractionCount, rows);
     }
     writeResultsHeading(report);
-    const std::vector<ResultLine> results = basicResultLines(record);
+    const std::vector<ReportLine> results = basicResultLines(record);
     for (std::size_t i = 0; i < results.size(); ++i) {
         report.tabbed(valueLine(results[i]));
         if (i + 1 < results.size()) {

@@ -1,6 +1,5 @@
 #include "reports/xlsx_spreadsheet.h"
 
-#include "reports/output_folder.h"
 #include "reports/pending_file.h"
 #include "reports/report_file.h"
 #include "reports/sheet_model.h"
@@ -283,9 +282,6 @@ XlsxSpreadsheetLauncher::XlsxSpreadsheetLauncher(std::filesystem::path file, Doc
     : file_(std::move(file)), opener_(opener) {}
 
 std::unique_ptr<SpreadsheetApplication> XlsxSpreadsheetLauncher::createApplication() {
-    if (!ensureOutputFolder(file_.parent_path())) {
-        return nullptr;
-    }
     auto session = std::make_shared<Session>();
     session->file = file_;
     session->opener = opener_;

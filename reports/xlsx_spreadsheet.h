@@ -13,8 +13,8 @@ namespace viskora {
 // and hands it to `opener`, which stands for showing the workbook to the
 // user. With a null opener the file is only written.
 //
-// The application cannot be created when the file's folder is missing and
-// cannot be made, or no file can be created in it.
+// The application cannot be created when no file can be created in the
+// file's folder (a missing folder is not made).
 class XlsxSpreadsheetLauncher : public SpreadsheetLauncher {
   public:
     XlsxSpreadsheetLauncher(std::filesystem::path file, DocumentOpener* opener);
