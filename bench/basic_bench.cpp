@@ -36,12 +36,12 @@ void BM_BasicFractionMode(benchmark::State& state) {
 }
 BENCHMARK(BM_BasicFractionMode)->Unit(benchmark::kMicrosecond);
 
-// The fit of the 850 kg/m3 oil calls exp 500 x 514 times to tilt the cuts
-// and 896 times more for its renormalising sweeps (counted once).
+// The fit of the 850 kg/m3 oil calls exp 500 x 515 times to tilt the cuts
+// and 896 times more for its renormalising rounds (counted once).
 void BM_DensityOnlyExpFloor(benchmark::State& state) {
     constexpr int kPasses = 500;
-    constexpr int kTiltsPerPass = 514;
-    constexpr int kRenormalisingSweeps = 896;
+    constexpr int kTiltsPerPass = 515;
+    constexpr int kRenormalisingRounds = 896;
     for (auto _ : state) {
         double sum = 0;
         for (int pass = 0; pass < kPasses; ++pass) {
@@ -49,8 +49,8 @@ void BM_DensityOnlyExpFloor(benchmark::State& state) {
                 sum += std::exp(1e-6 * i + 1e-9 * pass);
             }
         }
-        for (int sweep = 0; sweep < kRenormalisingSweeps; ++sweep) {
-            sum += std::exp(1e-9 * sweep);
+        for (int round = 0; round < kRenormalisingRounds; ++round) {
+            sum += std::exp(1e-9 * round);
         }
         benchmark::DoNotOptimize(sum);
     }

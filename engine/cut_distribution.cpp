@@ -54,6 +54,10 @@ void COilCalc::fitDensityOnly() {
     double step = 0.5 * residual / (hi - lo);
     double previousResidual = residual;
     CutArray tiltFactor;
+    // Renormalising multiplies every share by one factor, so a sweep's sums
+    // scale with it: the rounds run on the sums alone, and their product
+    // waits here to be applied with the next tilt (or after the last pass).
+    double pendingScale = 1.0;
 
     for (int pass = 0; pass < kFitPasses; ++pass) {
         if ((previousResidual > 0 && residual < 0) || (previousResidual < 0 && residual > 0)) {
@@ -64,25 +68,30 @@ void COilCalc::fitDensityOnly() {
         // Tilt about the middle cut: a share below it is divided by
         // exp(2 a (mid - i) / n), one above it multiplied by
         // exp(2 a (i - mid) / n); both are the one factor exp(k (i - mid))
-        // with k = 2 a / n, which spares two divisions per cut, and the
-        // middle cut's factor exp(0) is exactly 1. The factors are made in a
-        // sweep of their own so that the sweep that applies them, floors
-        // and sums the shares makes no calls.
+        // with k = 2 a / n, and the middle cut's factor exp(0) is exactly 1.
+        // The factors are made in a sweep of their own so that the sweep
+        // that applies them, floors and sums the shares makes no calls.
         const double slope = 2 * step / n;
         for (int i = cutFirst; i < cutEnd; ++i) {
             tiltFactor[i] = std::exp(slope * (i - mid));
         }
-        ShareSums sums = sweepShares([&](int i) { return cutShare[i] * tiltFactor[i]; });
-        if (sums.shares != 100) {
-            for (int round = 0; round < kMaxRenormalisePasses &&
-                                std::fabs(100 - sums.shares) > kRenormaliseTolerance;
+        const ShareSums sums =
+            sweepShares([&](int i) { return cutShare[i] * pendingScale * tiltFactor[i]; });
+
+        double scale = 1.0;
+        double shareSum = sums.shares;
+        if (shareSum != 100) {
+            for (int round = 0;
+                 round < kMaxRenormalisePasses && std::fabs(100 - shareSum) > kRenormaliseTolerance;
                  ++round) {
-                const double factor = std::exp((100 - sums.shares) / n);
-                sums = sweepShares([&](int i) { return cutShare[i] * factor; });
+                scale *= std::exp((100 - shareSum) / n);
+                shareSum = sums.shares * scale;
             }
         }
-        residual = density - sums.densityWeighted / 100;
+        pendingScale = scale;
+        residual = density - sums.densityWeighted * scale / 100;
     }
+    sweepShares([&](int i) { return cutShare[i] * pendingScale; });
 
     if (std::fabs(residual) > kResidualTolerance) {
         for (int i = cutFirst; i < cutEnd; ++i) {

@@ -8,7 +8,7 @@ namespace viskora {
 // newShare(i), a share of 0 or less is lifted to the floor of 0.0001 %, and
 // the shares and the shares times the cut densities are summed. The sums run
 // in four interleaved partial sums, so that a sweep is not held up by one
-// long chain of dependent additions; the fit makes about 1400 such sweeps.
+// long chain of dependent additions.
 template <typename NewShare> COilCalc::ShareSums COilCalc::sweepShares(NewShare newShare) {
     constexpr int kLanes = 4;
     constexpr double kShareFloor = 0.0001;
