@@ -1,6 +1,8 @@
 // viskora-calc: the property engine from the command line, for scripts and
 // batch work. Each subcommand lives in a file of its own.
+#include "cli/additional_command.h"
 #include "cli/basic_command.h"
+#include "cli/batch_command.h"
 #include "cli/calc_report.h"
 
 #include <CLI/CLI.hpp>
@@ -12,6 +14,8 @@ int main(int argc, char** argv) {
     app.require_subcommand(1);
     int exitStatus = viskora::kExitResults;
     viskora::addBasicCommand(app, exitStatus);
+    viskora::addAdditionalCommand(app, exitStatus);
+    viskora::addBatchCommand(app, exitStatus);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& help) {
