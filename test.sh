@@ -20,8 +20,14 @@ ctest --test-dir build-asan --output-on-failure --timeout 600
 # from the checked-in corpus; new finds go to a scratch folder.
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
       -DVISKORA_FUZZ=ON -DVISKORA_GUI=OFF -DVISKORA_BENCH=OFF
-cmake --build build-fuzz --target viskora_document_fuzzer
+cmake --build build-fuzz --target viskora_document_fuzzer viskora_csv_fuzzer
 fuzz_scratch="$(mktemp -d)"
 build-fuzz/tests/documents/viskora_document_fuzzer -max_total_time=5 -rss_limit_mb=1024 \
     "$fuzz_scratch" tests/documents/fuzz_corpus
+rm -rf "$fuzz_scratch"
+
+# The same for the batch file reader: whatever it reads must write back unchanged.
+fuzz_scratch="$(mktemp -d)"
+build-fuzz/tests/cli/viskora_csv_fuzzer -max_total_time=5 -rss_limit_mb=1024 \
+    "$fuzz_scratch" tests/cli/csv_corpus
 rm -rf "$fuzz_scratch"
