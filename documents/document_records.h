@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstddef>
 #include <string>
 
 namespace viskora {
@@ -169,19 +170,22 @@ class FractionRows {
 };
 
 // The fraction table of a record, shown as rows 0 to fractionCount - 1
-// (clamped to the table's capacity). Use where there is no grid: the
-// calculator, tests. The view follows later changes of the record it was
-// made from, which must outlive it.
+// (clamped to the table's capacity), the count taken when the view is made.
+// Use where there is no grid: the calculator, tests. The view refers to the
+// record's table, so the record must outlive it; a temporary is refused.
 class RecordFractionRows : public FractionRows {
   public:
-    RecordFractionRows(const FractionTable& table, const int& count)
-        : table_(table), count_(count) {}
+    RecordFractionRows(const FractionTable& table, int count)
+        : table_(table), count_(std::clamp(count, 0, kFractionRowCapacity)) {}
     explicit RecordFractionRows(const BasicDocumentRecord& record)
         : RecordFractionRows(record.fractions, record.fractionCount) {}
     explicit RecordFractionRows(const AdditionalDocumentRecord& record)
         : RecordFractionRows(record.fractions, record.fractionCount) {}
+    RecordFractionRows(FractionTable&&, int) = delete;
+    explicit RecordFractionRows(BasicDocumentRecord&&) = delete;
+    explicit RecordFractionRows(AdditionalDocumentRecord&&) = delete;
 
-    int rowCount() const override { return std::clamp(count_, 0, kFractionRowCapacity); }
+    int rowCount() const override { return count_; }
 
     std::string cell(int row, int column) const override {
         if (row < 0 || row >= rowCount() || column < 0 || column > 3) {
@@ -195,7 +199,7 @@ class RecordFractionRows : public FractionRows {
 
   private:
     const FractionTable& table_;
-    const int& count_;
+    int count_;
 };
 
 } // namespace viskora
