@@ -32,41 +32,6 @@ TEST(FormTemplate, BothTemplatesReadWithoutErrors) {
     }
 }
 
-TEST(FormTemplate, ControlsSitWhereTheTemplateSays) {
-    const FormTemplate basic = loadFormTemplate(QStringLiteral(":/forms/basic.form"));
-    const FormTemplate additional = loadFormTemplate(QStringLiteral(":/forms/additional.form"));
-    struct Case {
-        const FormTemplate* form;
-        int id;
-        ControlKind kind;
-        QRect units;
-    };
-    const Case cases[] = {
-        {&basic, 1003, ControlKind::NumberBox, QRect(58, 18, 60, 12)},
-        {&basic, 1053, ControlKind::Grid, QRect(16, 64, 248, 60)},
-        {&basic, 1039, ControlKind::TextBox, QRect(294, 86, 62, 12)},
-        {&basic, 1044, ControlKind::Spin, QRect(356, 86, 12, 12)},
-        {&basic, 1019, ControlKind::Button, QRect(312, 282, 76, 14)},
-        {&basic, 1062, ControlKind::Label, QRect(10, 293, 69, 1)},
-        {&additional, 1009, ControlKind::TextBox, QRect(168, 34, 62, 12)},
-        {&additional, 1027, ControlKind::Grid, QRect(14, 82, 248, 60)},
-        {&additional, 1076, ControlKind::GroupBox, QRect(282, 160, 270, 120)},
-        {&additional, 1058, ControlKind::NumberBox, QRect(408, 248, 58, 12)},
-        {&additional, 1057, ControlKind::Label, QRect(450, 10, 28, 1)},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.id);
-        const ControlSpec* spec = c.form->find(c.id);
-        ASSERT_NE(spec, nullptr);
-        EXPECT_EQ(spec->kind, c.kind);
-        EXPECT_EQ(spec->units, c.units);
-    }
-    EXPECT_TRUE(basic.find(1039)->has("digits"));
-    EXPECT_TRUE(basic.find(1011)->has("readonly"));
-    EXPECT_TRUE(additional.find(1060)->has("hidden"));
-    EXPECT_EQ(basic.find(1045)->caption, QStringLiteral("Apply"));
-}
-
 TEST(FormTemplate, UnreadableLinesAreReported) {
     const FormTemplate form =
         parseFormTemplate(QStringLiteral("# comment\n"

@@ -99,16 +99,6 @@ TEST(GridControl, FixedColumnIsNeitherEditableNorSelectable) {
     EXPECT_FALSE(w.table()->item(0, 2)->flags().testFlag(Qt::ItemIsEditable));
 }
 
-TEST(GridControl, AlignmentIsAlwaysVerticallyCentred) {
-    GridWindow w;
-    w.grid->setCellAlignment(0, 1, Qt::AlignRight | Qt::AlignTop);
-    EXPECT_EQ(w.table()->item(0, 1)->textAlignment(), int(Qt::AlignRight | Qt::AlignVCenter));
-    w.grid->setRowHeight(0, 7);
-    w.grid->setColumnWidth(1, 33);
-    EXPECT_EQ(w.table()->rowHeight(0), 7);
-    EXPECT_EQ(w.table()->columnWidth(1), 33);
-}
-
 TEST(GridControl, TabLeavesTheGridAlsoWhileACellIsEdited) {
     GridWindow w;
     w.grid->setCellEditorFactory([](QWidget* parent) {
@@ -157,14 +147,6 @@ TEST(GridControl, EditorTakesTheCellsAlignmentAndEnterEndsTheEdit) {
     QCoreApplication::processEvents(); // the delegate commits from the event queue
     EXPECT_EQ(w.grid->cellText(2, 3), QStringLiteral("42"));
     EXPECT_EQ(QApplication::focusWidget(), w.table());
-}
-
-TEST(GridControl, GreyingReachesTheCells) {
-    GridWindow w;
-    w.grid->setEnabled(false);
-    EXPECT_FALSE(w.table()->isEnabled());
-    w.grid->setEnabled(true);
-    EXPECT_TRUE(w.table()->isEnabled());
 }
 
 } // namespace
