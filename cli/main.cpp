@@ -4,6 +4,8 @@
 #include "cli/basic_command.h"
 #include "cli/batch_command.h"
 #include "cli/calc_report.h"
+#include "cli/report_command.h"
+#include "cli/show_command.h"
 
 #include <CLI/CLI.hpp>
 
@@ -16,6 +18,8 @@ int main(int argc, char** argv) {
     viskora::addBasicCommand(app, exitStatus);
     viskora::addAdditionalCommand(app, exitStatus);
     viskora::addBatchCommand(app, exitStatus);
+    viskora::addShowCommand(app, exitStatus);
+    viskora::addReportCommand(app, exitStatus);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& help) {
