@@ -112,18 +112,5 @@ TEST(HtmlReport, EveryDocumentTextIsEscaped) {
     EXPECT_EQ(count, 8u);
 }
 
-TEST(HtmlReport, FirstResultCellWidthDependsOnKind) {
-    const auto basic = testing::sampleBasicRecord();
-    const auto additional = testing::sampleAdditionalRecord();
-    const std::string basicPage = basicHtmlReport(basic, RecordFractionRows(basic));
-    const std::string additionalPage =
-        additionalHtmlReport(additional, RecordFractionRows(additional));
-    EXPECT_TRUE(contains(basicPage, "<td width=\"50%\" height=\"30\" align=\"right\""));
-    EXPECT_FALSE(contains(basicPage, "<td width=\"41%\" height=\"30\" align=\"right\""));
-    EXPECT_TRUE(contains(additionalPage, "<td width=\"41%\" height=\"30\" align=\"right\""));
-    EXPECT_TRUE(contains(basicPage, "<td width=\"59%\""));
-    EXPECT_TRUE(contains(additionalPage, "<td width=\"59%\""));
-}
-
 } // namespace
 } // namespace viskora

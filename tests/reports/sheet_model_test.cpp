@@ -58,23 +58,5 @@ TEST(SheetModel, BorderAroundSetsOnlyTheOuterEdges) {
     EXPECT_EQ(single.right, thin);
 }
 
-TEST(SheetModel, PaletteAlignmentAndBorderCodes) {
-    EXPECT_EQ(paletteColour(1), 0x000000u);
-    EXPECT_EQ(paletteColour(15), 0xC0C0C0u);
-    EXPECT_EQ(paletteColour(56), 0x333333u);
-    EXPECT_EQ(paletteColour(0), std::nullopt);
-    EXPECT_EQ(paletteColour(57), std::nullopt);
-
-    EXPECT_EQ(alignmentFromCode(4), CellAlignment::Right);
-    EXPECT_EQ(alignmentFromCode(-4108), CellAlignment::Centre);
-    EXPECT_EQ(alignmentFromCode(1), CellAlignment::General);
-    EXPECT_EQ(alignmentFromCode(0), std::nullopt);
-
-    EXPECT_EQ(borderFromStyle(1, 2), BorderLine::Thin);
-    EXPECT_EQ(borderFromStyle(1, -4138), BorderLine::Medium);
-    EXPECT_EQ(borderFromStyle(1, 3), std::nullopt);
-    EXPECT_EQ(borderFromStyle(-4115, 2), std::nullopt);
-}
-
 } // namespace
 } // namespace viskora

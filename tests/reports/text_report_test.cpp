@@ -48,19 +48,6 @@ TEST(TextReport, AdditionalWithHundredRowsMatchesGolden) {
               goldenFile("additional_hundred_rows.txt"));
 }
 
-TEST(TextReport, TitleAndUnitNamesAreWindows1251) {
-    const auto record = testing::sampleBasicRecord();
-    const std::string bytes = basicTextReport(record, RecordFractionRows(record));
-    // "deg.С" with the Cyrillic Es (0xD1), "°" (0xB0) and "•" (0x95).
-    EXPECT_NE(bytes.find("20 deg.\xD1 (68 deg.F)"), std::string::npos);
-    EXPECT_NE(bytes.find("(\xB0"
-                         "C - Celsius)"),
-              std::string::npos);
-    EXPECT_NE(bytes.find("kJ/(kg\x95K)"), std::string::npos);
-    const auto lines = linesOf(bytes);
-    EXPECT_EQ(lines[6], "\t" + std::string(78, '='));
-}
-
 TEST(TextReport, WithoutFractionsResultsFollowThreeEmptyLines) {
     const auto record = testing::sampleBasicRecord();
     const auto lines = linesOf(basicTextReport(record, RecordFractionRows(record)));
