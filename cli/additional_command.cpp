@@ -1,6 +1,8 @@
 #include "cli/additional_command.h"
 
 #include "cli/calc_report.h"
+#include "cli/document_output.h"
+#include "documents/document_format.h"
 #include "engine/oil_calc.h"
 #include "units/display_format.h"
 #include "units/number_text.h"
@@ -14,6 +16,7 @@ namespace {
 struct AdditionalCommandOptions {
     OilOptions oil;
     DesignOptions design;
+    std::string savePath;
 };
 
 nlohmann::json characterisationJson(const Characterisation& c) {
@@ -70,6 +73,15 @@ int runAdditionalCommand(const AdditionalCommandOptions& options) {
                          "Calculation at given absolute pressure and temperature within the "
                          "under-critical range",
                          lines);
+    }
+    if (run.outcome == CalcOutcome::Completed && !options.savePath.empty()) {
+        const AdditionalDocumentRecord record =
+            additionalDocumentAfterCalculate(*oil, options.design, *pressureUnit, run.results);
+        if (!saveCalculatorDocument(options.savePath,
+                                    additionalDocumentText(record, RecordFractionRows(record)),
+                                    "additional")) {
+            return kExitSaveFailed;
+        }
     }
     return status.exitStatus;
 }
@@ -149,6 +161,7 @@ void addAdditionalCommand(CLI::App& app, int& exitStatus) {
         ->add_option("--pressure-unit", options->design.pressureUnit,
                      "Unit of the design pressure: code or name")
         ->capture_default_str();
+    addSaveOption(*command, options->savePath);
     command->callback([options, &exitStatus] { exitStatus = runAdditionalCommand(*options); });
 }
 

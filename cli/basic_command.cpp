@@ -2,6 +2,8 @@
 
 #include "cli/calc_report.h"
 #include "cli/console_messages.h"
+#include "cli/document_output.h"
+#include "documents/document_format.h"
 #include "engine/oil_calc.h"
 #include "units/display_format.h"
 
@@ -11,7 +13,7 @@
 namespace viskora {
 namespace {
 
-int runBasic(const OilOptions& options) {
+int runBasic(const OilOptions& options, const std::string& savePath) {
     std::string problem;
     const auto oil = resolveOil(options, problem);
     if (!oil) {
@@ -44,6 +46,13 @@ int runBasic(const OilOptions& options) {
                          "deg.\u0421 (68 deg.F)",
                          lines);
     }
+    if (outcome == CalcOutcome::Completed && !savePath.empty()) {
+        const BasicDocumentRecord record = basicDocumentAfterCalculate(*oil, basicResults(calc));
+        if (!saveCalculatorDocument(savePath, basicDocumentText(record, RecordFractionRows(record)),
+                                    "basic")) {
+            return kExitSaveFailed;
+        }
+    }
     return status.exitStatus;
 }
 
@@ -74,10 +83,13 @@ std::vector<ResultLine> basicResultLines(const BasicResults& results) {
 
 void addBasicCommand(CLI::App& app, int& exitStatus) {
     auto options = std::make_shared<OilOptions>();
+    auto savePath = std::make_shared<std::string>();
     CLI::App* command =
         app.add_subcommand("basic", "Properties at atmospheric pressure and 20 deg.C (68 deg.F)");
     addOilOptions(*command, *options);
-    command->callback([options, &exitStatus] { exitStatus = runBasic(*options); });
+    addSaveOption(*command, *savePath);
+    command->callback(
+        [options, savePath, &exitStatus] { exitStatus = runBasic(*options, *savePath); });
 }
 
 } // namespace viskora
