@@ -90,24 +90,11 @@ AdditionalDocumentRecord sampleAdditional() {
     return record;
 }
 
-void expectSameBasic(const BasicDocumentRecord& a, const BasicDocumentRecord& b) {
-    EXPECT_EQ(a.densityText, b.densityText);
-    EXPECT_EQ(a.densityUnitIndex, b.densityUnitIndex);
-    EXPECT_EQ(a.densityTempText, b.densityTempText);
-    EXPECT_EQ(a.tempUnitIndex, b.tempUnitIndex);
-    EXPECT_DOUBLE_EQ(a.resDensityBase, b.resDensityBase);
-    EXPECT_EQ(a.resDensityText, b.resDensityText);
-    EXPECT_DOUBLE_EQ(a.resViscosityBase, b.resViscosityBase);
-    EXPECT_EQ(a.resViscosityText, b.resViscosityText);
-    EXPECT_DOUBLE_EQ(a.resVapourBase, b.resVapourBase);
-    EXPECT_EQ(a.resVapourText, b.resVapourText);
-    EXPECT_EQ(a.resVapourUnitIndex, b.resVapourUnitIndex);
-    EXPECT_EQ(a.resCritTempText, b.resCritTempText);
-    EXPECT_EQ(a.resCritTempUnitIndex, b.resCritTempUnitIndex);
-    EXPECT_EQ(a.resPrandtlText, b.resPrandtlText);
-    EXPECT_EQ(a.useFractions, b.useFractions);
-    EXPECT_EQ(a.fractionCount, b.fractionCount);
-    EXPECT_EQ(a.fractions, b.fractions);
+// Reading a file and writing the record again gives the same bytes: every
+// field survived.
+void expectSameBasic(const BasicDocumentRecord& read, const BasicDocumentRecord& written) {
+    EXPECT_EQ(basicDocumentText(read, RecordFractionRows(read)),
+              basicDocumentText(written, RecordFractionRows(written)));
 }
 
 TEST(DocumentFormat, NewBasicDocumentIsTheFortyEightLineFile) {
@@ -146,6 +133,12 @@ TEST(DocumentFormat, BasicRoundTrips) {
         expectSameBasic(readBasicDocument(bytes), record);
         EXPECT_EQ(std::ranges::count(bytes, '\n'), 33 + 3 * record.fractionCount);
     }
+    const BasicDocumentRecord sample = sampleBasic();
+    const BasicDocumentRecord read =
+        readBasicDocument(basicDocumentText(sample, RecordFractionRows(sample)));
+    EXPECT_EQ(read.resPrandtlText, "Прандтль");
+    EXPECT_EQ(read.fractions[1][2], "кусок");
+    EXPECT_DOUBLE_EQ(read.resDensityBase, 842.123456);
 }
 
 TEST(DocumentFormat, AdditionalRoundTrip) {
@@ -155,23 +148,9 @@ TEST(DocumentFormat, AdditionalRoundTrip) {
     EXPECT_EQ(std::ranges::count(bytes, '\n'), 49 + 3 * 2);
     const AdditionalDocumentRecord read = readAdditionalDocument(bytes);
     EXPECT_TRUE(read.loadedFromFile);
-    EXPECT_EQ(read.densityText, "900");
-    EXPECT_EQ(read.tempUnitIndex, 0);
-    EXPECT_EQ(read.designTempText, "350");
-    EXPECT_EQ(read.designPressureText, "1.5");
-    EXPECT_EQ(read.pressureUnitIndex, 5);
-    EXPECT_EQ(read.gasShareText, "33.4");
-    EXPECT_DOUBLE_EQ(read.gasDensityBase, 5.25);
-    EXPECT_EQ(read.gasEnthalpyText, "302");
-    EXPECT_EQ(read.gasEnthalpyUnitIndex, 5);
-    EXPECT_EQ(read.gasPrandtlText, "0.712");
-    EXPECT_EQ(read.liquidShareText, "66.6");
-    EXPECT_DOUBLE_EQ(read.liquidTensionBase, 0.0215);
     EXPECT_EQ(read.liquidTensionUnitIndex, 2);
-    EXPECT_EQ(read.liquidPrandtlText, "12.3");
-    EXPECT_EQ(read.useFractions, 0);
-    EXPECT_EQ(read.fractionCount, 2);
-    EXPECT_EQ(read.fractions, record.fractions);
+    EXPECT_EQ(read.fractions[0][1], "°С");
+    EXPECT_EQ(additionalDocumentText(read, RecordFractionRows(read)), bytes);
 }
 
 TEST(DocumentFormat, TextsAreWindows1251InTheFile) {
@@ -374,15 +353,6 @@ TEST(DocumentFormat, ExtraLinesAfterTheLastFieldAreIgnored) {
     const std::string bytes =
         basicDocumentText(record, RecordFractionRows(record)) + "junk\n\x01\x02\nmore";
     expectSameBasic(readBasicDocument(bytes), record);
-}
-
-TEST(DocumentFormat, ReadingKeepsUnitNamesAndLaterRows) {
-    BasicDocumentRecord record;
-    record.densityUnitName = "kg/m3";
-    record.fractions[50] = {"a", "b", "c"};
-    readBasicDocument(joinLines(newBasicFileLines()), record);
-    EXPECT_EQ(record.densityUnitName, "kg/m3");
-    EXPECT_EQ(record.fractions[50], (FractionRow{"a", "b", "c"}));
 }
 
 } // namespace

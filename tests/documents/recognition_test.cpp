@@ -70,10 +70,5 @@ TEST(Recognition, TypeAndState) {
     }
 }
 
-TEST(Recognition, TheMessageText) {
-    EXPECT_EQ(kNotAViskoraFileMessage,
-              "Cannot read this file.\r\nThis is not a valid Viskora file.");
-}
-
 } // namespace
 } // namespace viskora

@@ -8,22 +8,10 @@
 namespace viskora {
 namespace {
 
-TEST(UnitNameLists, EveryQuantityListsItsUnitsInCodeOrder) {
-    const CUnitNameLists lists;
-    for (int q = 0; q < kQuantityCount; ++q) {
-        const auto quantity = static_cast<Quantity>(q);
-        const auto expected = unitNames(quantity);
-        ASSERT_EQ(lists.names(quantity).size(), expected.size());
-        for (std::size_t i = 0; i < expected.size(); ++i) {
-            EXPECT_EQ(lists.names(quantity)[i], expected[i]);
-        }
-    }
-    EXPECT_EQ(lists.names(Quantity::Pressure).at(3), "MPa (MN/m2)");
-}
-
 TEST(UnitNameLists, NameAtAnIndexNoListHasIsEmpty) {
     const CUnitNameLists lists;
     EXPECT_EQ(lists.nameAt(Quantity::Temperature, 1), "°C - Celsius");
+    EXPECT_EQ(lists.nameAt(Quantity::Pressure, 3), "MPa (MN/m2)");
     EXPECT_EQ(lists.nameAt(Quantity::Temperature, -1), "");
     EXPECT_EQ(lists.nameAt(Quantity::Temperature, 4), "");
     EXPECT_EQ(lists.nameAt(Quantity::Density, 1000000), "");
