@@ -6,21 +6,25 @@
 
 namespace viskora::leekesler {
 
-double compressibility(const Fluid& f, double reducedTemp, double reducedVolume) {
-    const double tr = reducedTemp;
+Compressibility::Compressibility(const Fluid& fluid, double reducedTemp)
+    : fluid_(fluid), b_(fluid.b1 - fluid.b2 / reducedTemp - fluid.b3 / intPower(reducedTemp, 2) -
+                        fluid.b4 / intPower(reducedTemp, 3)),
+      c_(fluid.c1 - fluid.c2 / reducedTemp + fluid.c3 / intPower(reducedTemp, 3)),
+      d_(fluid.d1 + fluid.d2 / reducedTemp), reducedTempCubed_(intPower(reducedTemp, 3)) {}
+
+double Compressibility::operator()(double reducedVolume) const {
     const double v = reducedVolume;
-    const double b = f.b1 - f.b2 / tr - f.b3 / intPower(tr, 2) - f.b4 / intPower(tr, 3);
-    const double c = f.c1 - f.c2 / tr + f.c3 / intPower(tr, 3);
-    const double d = f.d1 + f.d2 / tr;
-    return 1 + b / v + c / intPower(v, 2) + d / intPower(v, 5) +
-           f.c4 / (intPower(tr, 3) * intPower(v, 2)) * (f.beta + f.gamma / intPower(v, 2)) *
-               std::exp(-f.gamma / intPower(v, 2));
+    return 1 + b_ / v + c_ / intPower(v, 2) + d_ / intPower(v, 5) +
+           fluid_.c4 / (reducedTempCubed_ * intPower(v, 2)) *
+               (fluid_.beta + fluid_.gamma / intPower(v, 2)) *
+               std::exp(-fluid_.gamma / intPower(v, 2));
 }
 
 std::optional<double> reducedVolume(const Fluid& fluid, double reducedTemp, double reducedPressure,
                                     int maxRounds) {
+    const Compressibility z(fluid, reducedTemp);
     double volume = 100;
-    double next = reducedTemp * compressibility(fluid, reducedTemp, volume) / reducedPressure;
+    double next = reducedTemp * z(volume) / reducedPressure;
     double previous = volume;
     int rounds = 0;
     while (std::abs(next - previous) / previous > fluid.tolerance) {
@@ -29,7 +33,7 @@ std::optional<double> reducedVolume(const Fluid& fluid, double reducedTemp, doub
         }
         ++rounds;
         previous = volume;
-        next = reducedTemp * compressibility(fluid, reducedTemp, volume) / reducedPressure;
+        next = reducedTemp * z(volume) / reducedPressure;
         volume = (next + volume) / 2;
     }
     if (!std::isfinite(volume) || !std::isfinite(next)) {

@@ -27,9 +27,22 @@ inline constexpr double kReferenceAcentric = 0.3978;
 // values without physical meaning.
 inline constexpr int kMaxVolumeRounds = 10000;
 
-// The fluid's compressibility factor Z at reduced temperature Tr and reduced
-// volume V (the Benedict-Webb-Rubin form of the method).
-double compressibility(const Fluid& fluid, double reducedTemp, double reducedVolume);
+// The fluid's compressibility factor Z at one reduced temperature Tr as a
+// function of the reduced volume V (the Benedict-Webb-Rubin form of the
+// method); the coefficients that depend on Tr alone are formed once.
+class Compressibility {
+  public:
+    Compressibility(const Fluid& fluid, double reducedTemp);
+
+    double operator()(double reducedVolume) const;
+
+  private:
+    const Fluid& fluid_;
+    double b_;
+    double c_;
+    double d_;
+    double reducedTempCubed_;
+};
 
 // The fluid's reduced volume at Tr and Pr by the damped fixed-point
 // iteration V <- (V + Tr Z(V) / Pr) / 2 from V = 100, until the relative

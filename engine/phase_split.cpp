@@ -16,8 +16,9 @@ bool COilCalc::splitPhases() {
         return false;
     }
 
+    const boiling::AshworthShift atDesignPressure(designPressure);
     for (int i = cutFirst; i < cutEnd; ++i) {
-        cutHighAtP[i] = boiling::ashworthBoilingPointAtPressure(cutHigh[i], designPressure);
+        cutHighAtP[i] = atDesignPressure(cutHigh[i]);
     }
 
     // The gas part is the unbroken run of light cuts wholly boiled off at the

@@ -89,7 +89,7 @@ TEST(LeeKesler, FirstEstimateWithinToleranceStaysAtOneHundred) {
     const double tr = 1.2;
     for (const auto* fluid : {&leekesler::kSimpleFluid, &leekesler::kReferenceFluid}) {
         // The pressure at which V = 100 is a fixed point.
-        const double pr = tr * leekesler::compressibility(*fluid, tr, 100) / 100;
+        const double pr = tr * leekesler::Compressibility(*fluid, tr)(100) / 100;
         EXPECT_EQ(leekesler::reducedVolume(*fluid, tr, pr), 100.0);
         // Off by less than the tolerance: still 100, not a refined value.
         EXPECT_EQ(leekesler::reducedVolume(*fluid, tr, pr * (1 + fluid->tolerance / 2)), 100.0);
@@ -97,8 +97,8 @@ TEST(LeeKesler, FirstEstimateWithinToleranceStaysAtOneHundred) {
 }
 
 TEST(LeeKesler, ZTendsToOneAtLargeVolumes) {
-    EXPECT_NEAR(leekesler::compressibility(leekesler::kSimpleFluid, 1.5, 1e6), 1, 1e-6);
-    EXPECT_NEAR(leekesler::compressibility(leekesler::kReferenceFluid, 1.5, 1e6), 1, 1e-6);
+    EXPECT_NEAR(leekesler::Compressibility(leekesler::kSimpleFluid, 1.5)(1e6), 1, 1e-6);
+    EXPECT_NEAR(leekesler::Compressibility(leekesler::kReferenceFluid, 1.5)(1e6), 1, 1e-6);
 }
 
 TEST(LeeKesler, VolumeIterationGivesUpAfterItsBound) {

@@ -152,9 +152,9 @@ TEST(SplitPhases, AtmosphericDesignPressureLeavesBoilingTemperaturesAlone) {
 }
 
 TEST(BoilingShift, HigherPressureRaisesAndLowerPressureLowersTheBoilingPoint) {
-    EXPECT_NEAR(boiling::ashworthBoilingPointAtPressure(300, 1.0), 444.17, 0.01);
-    EXPECT_GT(boiling::ashworthBoilingPointAtPressure(100, 0.3), 100);
-    EXPECT_LT(boiling::ashworthBoilingPointAtPressure(100, 0.05), 100);
+    EXPECT_NEAR(boiling::AshworthShift(1.0)(300), 444.17, 0.01);
+    EXPECT_GT(boiling::AshworthShift(0.3)(100), 100);
+    EXPECT_LT(boiling::AshworthShift(0.05)(100), 100);
 }
 
 } // namespace
