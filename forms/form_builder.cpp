@@ -20,23 +20,23 @@
 namespace viskora {
 namespace {
 
-Qt::Alignment horizontalAlignment(const ControlSpec& spec, Qt::Alignment fallback) {
-    if (spec.has("right")) {
+Qt::Alignment horizontalAlignment(const ControlSpec& entry, Qt::Alignment fallback) {
+    if (entry.has("right")) {
         return Qt::AlignRight;
     }
-    if (spec.has("center")) {
+    if (entry.has("center")) {
         return Qt::AlignHCenter;
     }
-    if (spec.has("left")) {
+    if (entry.has("left")) {
         return Qt::AlignLeft;
     }
     return fallback;
 }
 
-QLineEdit* makeLineEdit(const ControlSpec& spec, QLineEdit* edit) {
-    edit->setAlignment(horizontalAlignment(spec, Qt::AlignLeft) | Qt::AlignVCenter);
-    edit->setReadOnly(spec.has("readonly"));
-    if (spec.has("digits")) {
+QLineEdit* makeLineEdit(const ControlSpec& entry, QLineEdit* edit) {
+    edit->setAlignment(horizontalAlignment(entry, Qt::AlignLeft) | Qt::AlignVCenter);
+    edit->setReadOnly(entry.has("readonly"));
+    if (entry.has("digits")) {
         edit->setValidator(
             new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
     }
@@ -50,26 +50,26 @@ QFrame* makeLine(QFrame::Shape shape, QWidget* parent) {
     return line;
 }
 
-QWidget* makeControl(const ControlSpec& spec, QWidget* parent, QWidget* previous) {
-    switch (spec.kind) {
+QWidget* makeControl(const ControlSpec& entry, QWidget* parent, QWidget* previous) {
+    switch (entry.kind) {
     case ControlKind::GroupBox:
-        return new QGroupBox(spec.caption, parent);
+        return new QGroupBox(entry.caption, parent);
     case ControlKind::Label: {
-        auto* label = new QLabel(spec.caption, parent);
-        label->setAlignment(horizontalAlignment(spec, Qt::AlignLeft) | Qt::AlignTop);
-        label->setWordWrap(spec.has("wrap"));
+        auto* label = new QLabel(entry.caption, parent);
+        label->setAlignment(horizontalAlignment(entry, Qt::AlignLeft) | Qt::AlignTop);
+        label->setWordWrap(entry.has("wrap"));
         return label;
     }
     case ControlKind::NumberBox:
-        return makeLineEdit(spec, new CNumEdit(parent));
+        return makeLineEdit(entry, new CNumEdit(parent));
     case ControlKind::TextBox:
-        return makeLineEdit(spec, new QLineEdit(parent));
+        return makeLineEdit(entry, new QLineEdit(parent));
     case ControlKind::UnitList:
         return new QComboBox(parent);
     case ControlKind::CheckBox:
-        return new QCheckBox(spec.caption, parent);
+        return new QCheckBox(entry.caption, parent);
     case ControlKind::Button: {
-        auto* button = new QPushButton(spec.caption, parent);
+        auto* button = new QPushButton(entry.caption, parent);
         button->setAutoDefault(false);
         return button;
     }
@@ -156,21 +156,21 @@ FormControls buildForm(const FormTemplate& form, QWidget* parent) {
     std::vector<QWidget*> focusChain;
     std::vector<QWidget*> groups;
     QWidget* previous = nullptr;
-    for (const ControlSpec& spec : form.controls) {
-        QWidget* widget = makeControl(spec, parent, previous);
-        widget->setGeometry(lineGeometry(spec.kind, units.toPixels(spec.units)));
-        if (spec.id != -1) {
-            widget->setObjectName(QString::number(spec.id));
-            widget->setProperty("controlId", spec.id);
-            controls.byId_.insert(spec.id, widget);
+    for (const ControlSpec& entry : form.controls) {
+        QWidget* widget = makeControl(entry, parent, previous);
+        widget->setGeometry(lineGeometry(entry.kind, units.toPixels(entry.units)));
+        if (entry.id != -1) {
+            widget->setObjectName(QString::number(entry.id));
+            widget->setProperty("controlId", entry.id);
+            controls.byId_.insert(entry.id, widget);
         }
-        if (spec.has("hidden")) {
+        if (entry.has("hidden")) {
             widget->hide();
         }
-        if (spec.kind == ControlKind::GroupBox) {
+        if (entry.kind == ControlKind::GroupBox) {
             groups.push_back(widget);
         }
-        if (takesFocus(spec.kind)) {
+        if (takesFocus(entry.kind)) {
             focusChain.push_back(widget);
         }
         previous = widget;
