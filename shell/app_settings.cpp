@@ -1,0 +1,74 @@
+#include "shell/app_settings.h"
+
+#include "shell/recent_file_list.h"
+
+namespace viskora {
+namespace {
+
+const QString kReadPathKey = QStringLiteral("Settings/ReadPath");
+const QString kRecentSection = QStringLiteral("Recent File List");
+
+QString recentKey(int number) {
+    return kRecentSection + QStringLiteral("/File") + QString::number(number);
+}
+
+// An integer setting; a missing or non-numeric value gives the default.
+int readInt(const QSettings& settings, const QString& key, int fallback) {
+    bool ok = false;
+    const int value = settings.value(key).toInt(&ok);
+    return ok ? value : fallback;
+}
+
+} // namespace
+
+AppSettings::AppSettings()
+    : settings_(QStringLiteral("Qavel Engineering"), QStringLiteral("Viskora")) {}
+
+WindowPlacement AppSettings::placement() const {
+    const WindowPlacement defaults;
+    return {readInt(settings_, QStringLiteral("x"), defaults.x),
+            readInt(settings_, QStringLiteral("y"), defaults.y),
+            readInt(settings_, QStringLiteral("w"), defaults.w),
+            readInt(settings_, QStringLiteral("h"), defaults.h)};
+}
+
+void AppSettings::setPlacement(const WindowPlacement& placement) {
+    settings_.setValue(QStringLiteral("x"), placement.x);
+    settings_.setValue(QStringLiteral("y"), placement.y);
+    settings_.setValue(QStringLiteral("w"), placement.w);
+    settings_.setValue(QStringLiteral("h"), placement.h);
+    settings_.sync();
+}
+
+QString AppSettings::readPath() const {
+    return settings_.value(kReadPathKey).toString();
+}
+
+void AppSettings::setReadPath(const QString& folder) {
+    settings_.setValue(kReadPathKey, folder);
+    settings_.sync();
+}
+
+QStringList AppSettings::recentFiles() const {
+    QStringList paths;
+    for (int number = 1; number <= RecentFileList::kCapacity; ++number) {
+        const QString path = settings_.value(recentKey(number)).toString();
+        if (!path.isEmpty()) {
+            paths << path;
+        }
+    }
+    return paths;
+}
+
+void AppSettings::setRecentFiles(const QStringList& paths) {
+    for (int number = 1; number <= RecentFileList::kCapacity; ++number) {
+        if (number <= paths.size()) {
+            settings_.setValue(recentKey(number), paths[number - 1]);
+        } else {
+            settings_.remove(recentKey(number));
+        }
+    }
+    settings_.sync();
+}
+
+} // namespace viskora

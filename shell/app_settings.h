@@ -1,0 +1,33 @@
+#pragma once
+
+#include "shell/window_placement.h"
+
+#include <QSettings>
+#include <QString>
+#include <QStringList>
+
+namespace viskora {
+
+// The program's per-user settings: the main window's placement ("x", "y",
+// "w", "h" at the top level), the Open dialog's folder ("Settings/ReadPath")
+// and the recent-file list ("Recent File List/File1" to "File4"). Where
+// they live is the platform's business (an INI file under ~/.config on
+// Linux); tests point QStandardPaths' test mode or XDG_CONFIG_HOME elsewhere.
+class AppSettings {
+  public:
+    AppSettings();
+
+    WindowPlacement placement() const;
+    void setPlacement(const WindowPlacement& placement);
+
+    QString readPath() const;
+    void setReadPath(const QString& folder);
+
+    QStringList recentFiles() const;
+    void setRecentFiles(const QStringList& paths);
+
+  private:
+    mutable QSettings settings_;
+};
+
+} // namespace viskora

@@ -1,0 +1,56 @@
+#include "shell/child_frame.h"
+
+#include "forms/oil_form_view.h"
+#include "shell/oil_document.h"
+
+#include <QCloseEvent>
+#include <QScrollArea>
+
+namespace viskora {
+namespace {
+
+// Scrolls the form when the window is smaller than it; asks for the whole
+// form otherwise.
+class FormScroller : public QScrollArea {
+  public:
+    QSize sizeHint() const override {
+        return widget()->sizeHint() + QSize(2 * frameWidth(), 2 * frameWidth());
+    }
+};
+
+} // namespace
+
+CChildFrame::CChildFrame(std::unique_ptr<OilDocument> document) : document_(document.release()) {
+    document_->setParent(this);
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    auto* scroller = new FormScroller;
+    scroller->setWidgetResizable(true);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidget(&document_->view());
+    setWidget(scroller);
+
+    setWindowTitle(document_->title());
+    connect(document_, &OilDocument::titleChanged, this, &QWidget::setWindowTitle);
+    connect(&document_->view(), &OilFormView::documentModified, document_,
+            [this] { document_->setModified(true); });
+}
+
+void CChildFrame::closeWithoutPrompt() {
+    prompted_ = true;
+    close();
+}
+
+void CChildFrame::fitToForm(const QSize& available) {
+    resize(sizeHint().boundedTo(available));
+}
+
+void CChildFrame::closeEvent(QCloseEvent* event) {
+    if (!prompted_ && !document_->saveModified()) {
+        event->ignore();
+        return;
+    }
+    QMdiSubWindow::closeEvent(event);
+}
+
+} // namespace viskora

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "forms/complex_oil_view.h"
+#include "shell/oil_document.h"
+
+namespace viskora {
+
+// An additional calculation: the oil at a given absolute pressure and
+// temperature, split into a gas and a liquid phase.
+class CComplexOilDoc : public OilDocumentOf<CComplexOilView, AdditionalDocumentRecord> {
+  public:
+    explicit CComplexOilDoc(DocumentHost& host) : OilDocumentOf(DocumentKind::Additional, host) {}
+
+  protected:
+    std::string recordBytes() const override {
+        return additionalDocumentText(view().record(), view().fractionRows());
+    }
+};
+
+} // namespace viskora

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace viskora {
+
+// The Open and Save As dialogs. The program uses the desktop's dialogs;
+// tests hand in paths of their own.
+class FileDialogs {
+  public:
+    virtual ~FileDialogs() = default;
+
+    // An existing file chosen in `folder`; empty when cancelled.
+    virtual QString openFileName(QWidget* parent, const QString& folder) = 0;
+    // The path to save to, `suggested` being the proposed path; empty when
+    // cancelled.
+    virtual QString saveFileName(QWidget* parent, const QString& suggested) = 0;
+};
+
+// The platform's file dialogs with the document filter.
+class DesktopFileDialogs : public FileDialogs {
+  public:
+    QString openFileName(QWidget* parent, const QString& folder) override;
+    QString saveFileName(QWidget* parent, const QString& suggested) override;
+};
+
+} // namespace viskora

@@ -1,0 +1,104 @@
+#pragma once
+
+#include "shell/window_placement.h"
+
+#include <QHash>
+#include <QMainWindow>
+
+#include <memory>
+
+class QLabel;
+class QMdiArea;
+class QMenu;
+class QToolBar;
+class QToolButton;
+
+namespace viskora {
+
+class CChildFrame;
+class CViskoraApp;
+class OilDocument;
+
+// The program's multi-document main window: the menu bar (one of three
+// menus, after the kind of the active calculation), the toolbar, the status
+// bar with its prompt and lock indicators, and the area that holds one
+// child window per open calculation. It routes the document commands to the
+// active calculation, the application commands to the application, and
+// opens the files dropped on it.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    enum class MenuKind { NoDocument, Basic, Additional };
+
+    explicit CMainFrame(CViskoraApp& app);
+    ~CMainFrame() override;
+
+    // The action of a command; for the recent files, the entry's action.
+    QAction* action(int id) const { return actions_.value(id); }
+    MenuKind menuKind() const { return menuKind_; }
+    QMdiArea& mdiArea() const { return *mdiArea_; }
+    QToolBar& toolBar() const { return *toolBar_; }
+    QToolButton& newButton() const { return *newButton_; }
+    QLabel& indicator(int index) const { return *indicators_[index]; }
+
+    // The child window of the active calculation, and all of them in the
+    // order they were opened.
+    CChildFrame* activeChild() const;
+    QList<CChildFrame*> children() const;
+
+    // Shows a new child window for the document and activates it.
+    CChildFrame* addChild(std::unique_ptr<OilDocument> document);
+    void activateChild(CChildFrame* child);
+
+    void restorePlacement(const WindowPlacement& placement);
+    // The recent-file entries of the File menus.
+    void showRecentFiles(const QStringList& paths);
+    // Reads the keyboard's lock lights into the indicators.
+    void updateIndicators();
+
+    // Opens each dropped file in turn, as the Open command does.
+    void openDroppedFiles(const QList<QUrl>& urls);
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void createActions();
+    void createMenus();
+    void createToolBar();
+    void createStatusBar();
+    QAction* makeAction(int id);
+    QMenu* makeMenu(const QString& title);
+    void addRecentSection(QMenu* file);
+    void fillWindowMenu();
+
+    void activeChildChanged();
+    void switchMenus(MenuKind kind);
+    void updateCaption();
+    void closeAllChildren();
+    void runDocumentCommand(void (*command)(OilDocument&));
+
+    CViskoraApp& app_;
+    QMdiArea* mdiArea_;
+    QToolBar* toolBar_ = nullptr;
+    QToolButton* newButton_ = nullptr;
+    QLabel* indicators_[3] = {};
+    QHash<int, QAction*> actions_;
+    QAction* recentPlaceholder_ = nullptr;
+    QList<QAction*> recentActions_;
+    QList<QAction*> windowListActions_;
+
+    QMenu* noDocumentFile_ = nullptr;
+    QMenu* documentFile_ = nullptr;
+    QMenu* newMenu_ = nullptr;
+    QMenu* exportMenu_ = nullptr;
+    QMenu* viewMenu_ = nullptr;
+    QMenu* windowMenu_ = nullptr;
+    QMenu* helpMenu_ = nullptr;
+    MenuKind menuKind_ = MenuKind::NoDocument;
+    bool menusShown_ = false;
+};
+
+} // namespace viskora

@@ -1,0 +1,292 @@
+#include "shell/viskora_app.h"
+
+#include "forms/complex_oil_view.h"
+#include "forms/message_box_messages.h"
+#include "forms/simple_oil_view.h"
+#include "reports/output_folder.h"
+#include "reports/report_texts.h"
+#include "shell/about_dlg.h"
+#include "shell/child_frame.h"
+#include "shell/complex_oil_doc.h"
+#include "shell/desktop_opener.h"
+#include "shell/file_dialogs.h"
+#include "shell/help_window.h"
+#include "shell/main_frame.h"
+#include "shell/path_text.h"
+#include "shell/simple_oil_doc.h"
+#include "shell/single_instance.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QUrl>
+
+namespace viskora {
+namespace {
+
+std::size_t kindIndex(DocumentKind kind) {
+    return kind == DocumentKind::Basic ? 0 : 1;
+}
+
+// The first argument after the program's name that is not an option.
+QString fileArgument(const QStringList& arguments) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (!arguments[i].startsWith(QLatin1Char('-'))) {
+            return arguments[i];
+        }
+    }
+    return {};
+}
+
+// Two names of one file are the same file; a file that is gone compares by
+// its absolute path.
+QString fileIdentity(const QString& path) {
+    const QFileInfo info(path);
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? info.absoluteFilePath() : canonical;
+}
+
+} // namespace
+
+QString CViskoraApp::documentName(DocumentKind kind) {
+    return kind == DocumentKind::Basic ? QStringLiteral("ViskoraBasicCalc")
+                                       : QStringLiteral("ViskoraAddCalc");
+}
+
+CViskoraApp::CViskoraApp(AppOptions options) : options_(std::move(options)) {
+    outputFolder_ = options_.outputFolder.empty() ? defaultOutputFolder() : options_.outputFolder;
+    executableFolder_ = options_.executableFolder.isEmpty() ? QCoreApplication::applicationDirPath()
+                                                            : options_.executableFolder;
+}
+
+CViskoraApp::~CViskoraApp() = default;
+
+void CViskoraApp::initInstance(const QStringList& arguments) {
+    recent_ = RecentFileList(settings_.recentFiles());
+    mainFrame_ = std::make_unique<CMainFrame>(*this);
+    mainFrame_->showRecentFiles(recent_.paths());
+    mainFrame_->restorePlacement(settings_.placement());
+    mainFrame_->show();
+    helpContents_ = locateHelpContents(executableFolder_);
+
+    const QString file = fileArgument(arguments);
+    if (!file.isEmpty()) {
+        openDocumentFile(QFileInfo(file).absoluteFilePath());
+    }
+}
+
+bool CViskoraApp::acceptHandOvers(const QString& serverName) {
+    if (singleInstance_ == nullptr) {
+        singleInstance_ = new SingleInstance(this);
+        connect(singleInstance_, &SingleInstance::pathHandedOver, this,
+                [this](const QString& path) {
+                    activateMainFrame();
+                    openOrActivate(path);
+                });
+        connect(singleInstance_, &SingleInstance::activationRequested, this,
+                &CViskoraApp::activateMainFrame);
+    }
+    return singleInstance_->listen(serverName);
+}
+
+void CViskoraApp::exitInstance() {
+    cleanOutputFolder(outputFolder_);
+}
+
+QList<OilDocument*> CViskoraApp::documents() const {
+    QList<OilDocument*> list;
+    if (mainFrame_) {
+        for (CChildFrame* frame : mainFrame_->children()) {
+            list << &frame->document();
+        }
+    }
+    return list;
+}
+
+HelpWindow* CViskoraApp::helpWindow() const {
+    return help_;
+}
+
+std::unique_ptr<OilDocument> CViskoraApp::makeDocument(DocumentKind kind) {
+    if (kind == DocumentKind::Basic) {
+        return std::make_unique<CSimpleOilDoc>(*this);
+    }
+    return std::make_unique<CComplexOilDoc>(*this);
+}
+
+OilDocument* CViskoraApp::newDocument(DocumentKind kind) {
+    // A new additional calculation starts from the basic one in front.
+    CSimpleOilView* takeOverSource = nullptr;
+    if (const CChildFrame* active = mainFrame_->activeChild();
+        active != nullptr && active->document().kind() == DocumentKind::Basic) {
+        takeOverSource = &static_cast<CSimpleOilDoc&>(active->document()).view();
+    }
+
+    std::unique_ptr<OilDocument> document = makeDocument(kind);
+    int& count = untitledCount_[kindIndex(kind)];
+    document->setTitle(documentName(kind) + QString::number(++count));
+    if (kind == DocumentKind::Additional) {
+        static_cast<CComplexOilDoc&>(*document).view().setTakeOverSource(takeOverSource);
+    }
+    OilDocument* created = document.get();
+    created->view().initialUpdate();
+    mainFrame_->addChild(std::move(document));
+    return created;
+}
+
+void CViskoraApp::fileOpen() {
+    QString folder = settings_.readPath();
+    if (folder.isEmpty()) {
+        folder = executableFolder_.isEmpty() ? QDir::rootPath() : executableFolder_;
+    }
+    const QString path = fileDialogs().openFileName(mainFrame_.get(), folder);
+    if (path.isEmpty()) {
+        return;
+    }
+    openDocumentFile(path);
+    settings_.setReadPath(QFileInfo(path).absolutePath());
+}
+
+OilDocument* CViskoraApp::openDocumentFile(const QString& path) {
+    OpenResult result = viskora::openDocumentFile(toFsPath(path));
+    if (!result.record) {
+        showMessage(messageText(result.message));
+        return nullptr;
+    }
+    const DocumentKind kind = std::holds_alternative<BasicDocumentRecord>(*result.record)
+                                  ? DocumentKind::Basic
+                                  : DocumentKind::Additional;
+    std::unique_ptr<OilDocument> document = makeDocument(kind);
+    document->adoptRecord(std::move(*result.record));
+    document->setPathName(path);
+    OilDocument* opened = document.get();
+    opened->view().initialUpdate();
+    mainFrame_->addChild(std::move(document));
+    addRecentFile(opened->pathName());
+    return opened;
+}
+
+OilDocument* CViskoraApp::openOrActivate(const QString& path) {
+    const QString wanted = fileIdentity(path);
+    for (CChildFrame* frame : mainFrame_->children()) {
+        const QString open = frame->document().pathName();
+        if (!open.isEmpty() && fileIdentity(open) == wanted) {
+            mainFrame_->activateChild(frame);
+            return &frame->document();
+        }
+    }
+    return openDocumentFile(QFileInfo(path).absoluteFilePath());
+}
+
+void CViskoraApp::openRecentFile(int index) {
+    if (index < 0 || index >= recent_.size()) {
+        return;
+    }
+    const QString path = recent_.paths()[index];
+    if (openOrActivate(path) == nullptr) {
+        // Gone or no longer a calculation: the entry leads nowhere.
+        recent_.remove(recent_.paths().indexOf(path));
+        settings_.setRecentFiles(recent_.paths());
+        mainFrame_->showRecentFiles(recent_.paths());
+    }
+}
+
+void CViskoraApp::helpContents() {
+    if (helpContents_.isEmpty()) {
+        showMessage(QStringLiteral("The help pages were not found beside the program in\n%1")
+                        .arg(QDir::toNativeSeparators(executableFolder_)));
+        return;
+    }
+    if (help_ == nullptr) {
+        help_ = new HelpWindow(shellOpener(), mainFrame_.get());
+    }
+    help_->showPage(helpContents_);
+}
+
+void CViskoraApp::homePage() {
+    shellOpener().openUrl(QUrl(QString::fromUtf8(report_texts::kHomePageAddress)));
+}
+
+void CViskoraApp::about() {
+    CAboutDlg dialog(shellOpener(), mainFrame_.get());
+    dialog.exec();
+}
+
+bool CViskoraApp::saveAllModified() {
+    const QList<OilDocument*> open = documents();
+    for (DocumentKind kind : kDocumentKinds) {
+        for (OilDocument* document : open) {
+            if (document->kind() == kind && !document->saveModified()) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+void CViskoraApp::closeAllDocuments() {
+    for (CChildFrame* frame : mainFrame_->children()) {
+        frame->closeWithoutPrompt();
+    }
+}
+
+void CViskoraApp::mainFrameClosing(const WindowPlacement& placement) {
+    settings_.setPlacement(placement);
+    if (help_ != nullptr) {
+        help_->close();
+    }
+}
+
+FileDialogs& CViskoraApp::fileDialogs() {
+    if (options_.fileDialogs != nullptr) {
+        return *options_.fileDialogs;
+    }
+    if (!desktopDialogs_) {
+        desktopDialogs_ = std::make_unique<DesktopFileDialogs>();
+    }
+    return *desktopDialogs_;
+}
+
+QWidget* CViskoraApp::dialogParent() {
+    return mainFrame_.get();
+}
+
+QString CViskoraApp::newFileFolder() const {
+    const QString folder = settings_.readPath();
+    return folder.isEmpty() ? QDir::homePath() : folder;
+}
+
+ShellOpener& CViskoraApp::shellOpener() {
+    if (options_.opener != nullptr) {
+        return *options_.opener;
+    }
+    if (!desktopOpener_) {
+        desktopOpener_ = std::make_unique<DesktopShellOpener>();
+    }
+    return *desktopOpener_;
+}
+
+void CViskoraApp::documentSaved(const OilDocument& document) {
+    addRecentFile(document.pathName());
+}
+
+void CViskoraApp::addRecentFile(const QString& path) {
+    recent_.add(path);
+    settings_.setRecentFiles(recent_.paths());
+    mainFrame_->showRecentFiles(recent_.paths());
+}
+
+void CViskoraApp::activateMainFrame() {
+    if (mainFrame_->isMinimized()) {
+        mainFrame_->showNormal();
+    }
+    mainFrame_->raise();
+    mainFrame_->activateWindow();
+}
+
+void CViskoraApp::showMessage(const QString& text) {
+    MessageBoxMessages::show(mainFrame_.get(), QMessageBox::Warning, text, QMessageBox::Ok);
+}
+
+} // namespace viskora

@@ -1,0 +1,123 @@
+#pragma once
+
+#include "documents/document_format.h"
+#include "shell/app_settings.h"
+#include "shell/document_host.h"
+#include "shell/recent_file_list.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <filesystem>
+#include <memory>
+
+namespace viskora {
+
+class CMainFrame;
+class DesktopFileDialogs;
+class DesktopShellOpener;
+class HelpWindow;
+class OilDocument;
+class SingleInstance;
+
+// What the program takes from its surroundings; tests put their own in.
+struct AppOptions {
+    FileDialogs* fileDialogs = nullptr; // null: the desktop's dialogs
+    ShellOpener* opener = nullptr;      // null: the desktop's default programs
+    // The report folder; empty: beside the executable or in the user's data
+    // folder.
+    std::filesystem::path outputFolder;
+    // Where the help pages and the Open dialog's first folder are looked
+    // for; empty: the executable's folder.
+    QString executableFolder;
+};
+
+// The application: the two document kinds (additional first, then basic),
+// the settings, the main window, the commands not tied to a document, and
+// the clean-up at exit. The QApplication itself belongs to main().
+class CViskoraApp : public QObject, public DocumentHost {
+    Q_OBJECT
+
+  public:
+    // The document kinds in the order they are registered, and their
+    // document names (the stem of a new document's title).
+    static constexpr std::array kDocumentKinds{DocumentKind::Additional, DocumentKind::Basic};
+    static QString documentName(DocumentKind kind);
+
+    explicit CViskoraApp(AppOptions options = {});
+    ~CViskoraApp() override;
+
+    // Start-up: reads the settings, creates and shows the main window and
+    // opens the file named by the first argument after the program's own
+    // name (arguments as QCoreApplication::arguments() gives them).
+    void initInstance(const QStringList& arguments);
+    // Accepts files handed over by later starts, opening them as recent
+    // files are opened. False when the program could not listen.
+    bool acceptHandOvers(const QString& serverName);
+    // At exit, after the main window has closed: deletes the report files.
+    void exitInstance();
+
+    CMainFrame& mainFrame() const { return *mainFrame_; }
+    AppSettings& settings() { return settings_; }
+    const RecentFileList& recentFiles() const { return recent_; }
+    // The open documents, in the order of their windows' creation.
+    QList<OilDocument*> documents() const;
+    HelpWindow* helpWindow() const;
+    QString helpContentsPath() const { return helpContents_; }
+
+    // File > New > Basic Calculation / Additional Calculation.
+    OilDocument* newDocument(DocumentKind kind);
+    // File > Open: the dialog, then the chosen file by its kind.
+    void fileOpen();
+    // Opens a file by its kind (the Open dialog, the command line, dropped
+    // files): a new window even when the file is open already. Null when
+    // the file is not a calculation (the user has been told).
+    OilDocument* openDocumentFile(const QString& path);
+    // A recent file or one handed over by a later start: the window of the
+    // file when it is open already, else the file opened by its kind.
+    OilDocument* openOrActivate(const QString& path);
+    void openRecentFile(int index);
+
+    void helpContents();
+    void homePage();
+    void about();
+
+    // Exit: asks about every modified document (additional ones first);
+    // false when the user cancelled.
+    bool saveAllModified();
+    void closeAllDocuments();
+    // The main window is closing: keeps its placement.
+    void mainFrameClosing(const WindowPlacement& placement);
+
+    // DocumentHost
+    FileDialogs& fileDialogs() override;
+    QWidget* dialogParent() override;
+    QString newFileFolder() const override;
+    std::filesystem::path outputFolder() const override { return outputFolder_; }
+    ShellOpener& shellOpener() override;
+    void documentSaved(const OilDocument& document) override;
+
+  private:
+    std::unique_ptr<OilDocument> makeDocument(DocumentKind kind);
+    void addRecentFile(const QString& path);
+    void activateMainFrame();
+    void showMessage(const QString& text);
+
+    AppOptions options_;
+    std::unique_ptr<DesktopFileDialogs> desktopDialogs_;
+    std::unique_ptr<DesktopShellOpener> desktopOpener_;
+    std::filesystem::path outputFolder_;
+    QString executableFolder_;
+    QString helpContents_;
+    AppSettings settings_;
+    RecentFileList recent_;
+    std::array<int, 2> untitledCount_{};
+    std::unique_ptr<CMainFrame> mainFrame_;
+    QPointer<HelpWindow> help_;
+    SingleInstance* singleInstance_ = nullptr;
+};
+
+} // namespace viskora

@@ -1,0 +1,208 @@
+#include "shell_fixture.h"
+
+#include "forms/simple_oil_view.h"
+#include "shell/child_frame.h"
+#include "shell/commands.h"
+#include "shell/main_frame.h"
+#include "shell/oil_document.h"
+#include "shell/simple_oil_doc.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+
+namespace viskora::testing {
+namespace {
+
+using Documents = ShellTest;
+using SavePrompt = ShellTest;
+
+QByteArray contents(const QString& file) {
+    QFile in(file);
+    return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+}
+
+void calculate(OilDocument& document) {
+    qobject_cast<QAbstractButton*>(document.view().control(1019))->click();
+}
+
+QLineEdit& densityBox(const OilDocument& document) {
+    return *qobject_cast<QLineEdit*>(document.view().control(1003));
+}
+
+TEST_F(Documents, OnlyACompletedCalculationMarksTheDocumentModified) {
+    start();
+    trigger(command::NewBasic);
+    OilDocument& document = *activeDocument();
+    densityBox(document).setText(QStringLiteral("850"));
+    EXPECT_FALSE(document.isModified());
+    calculate(document);
+    EXPECT_TRUE(document.isModified());
+}
+
+TEST_F(Documents, SaveAsThenOpenThroughTheDialogsGivesTheSameForm) {
+    start();
+    trigger(command::NewBasic);
+    OilDocument& document = *activeDocument();
+    densityBox(document).setText(QStringLiteral("850"));
+    calculate(document);
+    const QString file = path("pipe.vkr");
+    dialogs.saveAnswers = {file};
+    trigger(command::Save);
+
+    EXPECT_EQ(dialogs.suggestions.value(0),
+              QDir(QDir::homePath()).filePath("ViskoraBasicCalc1.vkr"));
+    EXPECT_EQ(document.title(), QStringLiteral("pipe.vkr"));
+    EXPECT_EQ(document.pathName(), file);
+    EXPECT_FALSE(document.isModified());
+    const QByteArray saved = contents(file);
+    EXPECT_TRUE(saved.startsWith("[General]\ntype=Viskora\nstate=1\nversion=1\n[Data]\n850\n"));
+    EXPECT_EQ(saved.count('\n'), 48);
+    EXPECT_EQ(app->recentFiles().paths().value(0), file);
+
+    // A later Save writes to the same file without asking.
+    densityBox(document).setText(QStringLiteral("860"));
+    trigger(command::Save);
+    EXPECT_EQ(dialogs.suggestions.size(), 1);
+    EXPECT_TRUE(contents(file).contains("\n860\n"));
+
+    // Open gives a second, independent window on the same file.
+    dialogs.openAnswers = {file};
+    trigger(command::Open);
+    EXPECT_EQ(dialogs.openFolders.value(0), path("bin"));
+    ASSERT_EQ(app->documents().size(), 2);
+    OilDocument& reopened = *activeDocument();
+    EXPECT_NE(&reopened, &document);
+    EXPECT_EQ(reopened.title(), QStringLiteral("pipe.vkr"));
+    EXPECT_EQ(densityBox(reopened).text(), QStringLiteral("860"));
+    EXPECT_EQ(static_cast<CSimpleOilDoc&>(reopened).view().record().resDensityText,
+              static_cast<CSimpleOilDoc&>(document).view().record().resDensityText);
+    EXPECT_EQ(app->settings().readPath(), folder.path());
+
+    // The next Open starts in the folder of the last one.
+    trigger(command::Open);
+    EXPECT_EQ(dialogs.openFolders.value(1), folder.path());
+    EXPECT_EQ(app->documents().size(), 2);
+}
+
+TEST_F(Documents, ACancelledSaveAsChangesNothing) {
+    start();
+    trigger(command::NewAdditional);
+    OilDocument& document = *activeDocument();
+    calculate(document);
+    trigger(command::SaveAs);
+    EXPECT_EQ(document.title(), QStringLiteral("ViskoraAddCalc1"));
+    EXPECT_TRUE(document.pathName().isEmpty());
+    EXPECT_TRUE(document.isModified());
+}
+
+TEST_F(Documents, AFailedSaveIsReportedAndKeepsTheDocumentModified) {
+    start();
+    trigger(command::NewBasic);
+    OilDocument& document = *activeDocument();
+    calculate(document);
+    dialogs.saveAnswers = {path("no-such-folder/pipe.vkr")};
+    MessageBoxScript boxes;
+    trigger(command::Save);
+    ASSERT_EQ(boxes.texts.size(), 1);
+    EXPECT_TRUE(boxes.texts[0].startsWith(QStringLiteral("Cannot save the file ")));
+    EXPECT_TRUE(document.isModified());
+    EXPECT_TRUE(document.pathName().isEmpty());
+}
+
+TEST_F(SavePrompt, TheThreeAnswersAtClose) {
+    struct Case {
+        QMessageBox::StandardButton answer;
+        bool saved;
+        bool closed;
+    };
+    const Case cases[] = {
+        {QMessageBox::Yes, true, true},
+        {QMessageBox::No, false, true},
+        {QMessageBox::Cancel, false, false},
+    };
+    start();
+    int run = 0;
+    for (const Case& c : cases) {
+        trigger(command::NewBasic);
+        OilDocument* document = activeDocument();
+        calculate(*document);
+        const QString file = path(QStringLiteral("answer%1.vkr").arg(++run));
+        dialogs.saveAnswers = {file};
+        MessageBoxScript boxes({c.answer});
+        const QString title = document->title();
+        trigger(command::Close);
+        QApplication::processEvents();
+        EXPECT_EQ(boxes.texts, QStringList{QStringLiteral("Save changes to %1?").arg(title)});
+        EXPECT_EQ(QFile::exists(file), c.saved) << run;
+        EXPECT_EQ(titles().contains(title) || titles().contains(QFileInfo(file).fileName()),
+                  !c.closed)
+            << run;
+    }
+}
+
+TEST_F(SavePrompt, AnUncalculatedDocumentClosesWithoutAsking) {
+    start();
+    trigger(command::NewBasic);
+    densityBox(*activeDocument()).setText(QStringLiteral("900"));
+    MessageBoxScript boxes;
+    trigger(command::Close);
+    QApplication::processEvents();
+    EXPECT_TRUE(boxes.texts.isEmpty());
+    EXPECT_TRUE(app->documents().isEmpty());
+}
+
+TEST_F(SavePrompt, ASavedDocumentIsNamedByItsFileAndAFailedSaveKeepsItOpen) {
+    start();
+    trigger(command::NewBasic);
+    OilDocument& document = *activeDocument();
+    QDir(folder.path()).mkdir(QStringLiteral("sub"));
+    dialogs.saveAnswers = {path("sub/pipe.vkr")};
+    trigger(command::Save);
+    calculate(document);
+    // The folder goes away under the open document.
+    ASSERT_TRUE(QDir(path("sub")).removeRecursively());
+
+    MessageBoxScript boxes({QMessageBox::Yes});
+    trigger(command::Close);
+    QApplication::processEvents();
+    ASSERT_EQ(boxes.texts.size(), 2);
+    EXPECT_EQ(boxes.texts[0], QStringLiteral("Save changes to pipe.vkr?"));
+    EXPECT_TRUE(boxes.texts[1].startsWith(QStringLiteral("Cannot save the file ")));
+    EXPECT_EQ(app->documents().size(), 1);
+    EXPECT_TRUE(document.isModified());
+}
+
+TEST_F(SavePrompt, ExitAsksAboutAdditionalCalculationsFirstAndCancelKeepsTheProgram) {
+    start();
+    trigger(command::NewBasic);
+    calculate(*activeDocument());
+    trigger(command::NewAdditional);
+    calculate(*activeDocument());
+
+    MessageBoxScript boxes({QMessageBox::No, QMessageBox::Cancel});
+    trigger(command::Exit);
+    EXPECT_EQ(boxes.texts, (QStringList{QStringLiteral("Save changes to ViskoraAddCalc1?"),
+                                        QStringLiteral("Save changes to ViskoraBasicCalc1?")}));
+    EXPECT_TRUE(frame().isVisible());
+    EXPECT_EQ(app->documents().size(), 2);
+}
+
+TEST_F(SavePrompt, CloseAllStopsAtTheFirstCancel) {
+    start();
+    trigger(command::NewBasic);
+    calculate(*activeDocument());
+    trigger(command::NewBasic);
+    trigger(command::NewBasic);
+    calculate(*activeDocument());
+
+    MessageBoxScript boxes({QMessageBox::Cancel});
+    trigger(command::CloseAll);
+    QApplication::processEvents();
+    EXPECT_EQ(boxes.texts, QStringList{QStringLiteral("Save changes to ViskoraBasicCalc1?")});
+    EXPECT_EQ(app->documents().size(), 3);
+}
+
+} // namespace
+} // namespace viskora::testing

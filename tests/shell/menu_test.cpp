@@ -1,0 +1,234 @@
+#include "shell_fixture.h"
+
+#include "shell/commands.h"
+#include "shell/main_frame.h"
+#include "shell/oil_document.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace viskora::testing {
+namespace {
+
+using Menus = ShellTest;
+using ToolBar = ShellTest;
+using StatusBar = ShellTest;
+
+QMenu* menuNamed(const CMainFrame& frame, const QString& title) {
+    for (QAction* action : frame.menuBar()->actions()) {
+        if (action->text() == title) {
+            return action->menu();
+        }
+    }
+    return nullptr;
+}
+
+QStringList barTitles(const QMenuBar& bar) {
+    QStringList list;
+    for (const QAction* action : bar.actions()) {
+        list << (action->isSeparator() ? QStringLiteral("|") : action->text());
+    }
+    return list;
+}
+
+// A menu's visible entries: "-" for a separator, a submenu by its title.
+QStringList entries(const QMenu& menu) {
+    QStringList list;
+    for (const QAction* action : menu.actions()) {
+        if (action->isVisible()) {
+            list << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        }
+    }
+    return list;
+}
+
+TEST_F(Menus, TheMenuFollowsTheKindOfTheActiveCalculation) {
+    start();
+    const QStringList noDocument{QStringLiteral("&File"), QStringLiteral("&View"),
+                                 QStringLiteral("|"), QStringLiteral("&Help")};
+    const QStringList document{QStringLiteral("&File"), QStringLiteral("Data Export "),
+                               QStringLiteral("&View"), QStringLiteral("&Window"),
+                               QStringLiteral("|"),     QStringLiteral("&Help")};
+    EXPECT_EQ(barTitles(*frame().menuBar()), noDocument);
+
+    trigger(command::NewBasic);
+    EXPECT_EQ(frame().menuKind(), CMainFrame::MenuKind::Basic);
+    EXPECT_EQ(barTitles(*frame().menuBar()), document);
+
+    trigger(command::NewAdditional);
+    EXPECT_EQ(frame().menuKind(), CMainFrame::MenuKind::Additional);
+    EXPECT_EQ(barTitles(*frame().menuBar()), document);
+
+    // The same command from the additional menu makes another one.
+    trigger(command::NewAdditional);
+    EXPECT_EQ(frame().menuKind(), CMainFrame::MenuKind::Additional);
+    EXPECT_EQ(app->documents().size(), 3);
+
+    frame().activateChild(frame().children().front());
+    EXPECT_EQ(frame().menuKind(), CMainFrame::MenuKind::Basic);
+
+    trigger(command::CloseAll);
+    ASSERT_TRUE(waitFor([this] { return frame().menuKind() == CMainFrame::MenuKind::NoDocument; }));
+    EXPECT_EQ(barTitles(*frame().menuBar()), noDocument);
+}
+
+TEST_F(Menus, FileMenusListTheirEntriesInOrder) {
+    start();
+    EXPECT_EQ(entries(*menuNamed(frame(), QStringLiteral("&File"))),
+              (QStringList{QStringLiteral("New"), QStringLiteral("Open..."), QStringLiteral("-"),
+                           QStringLiteral("Recent File"), QStringLiteral("-"),
+                           QStringLiteral("&Close"), QStringLiteral("E&xit")}));
+    trigger(command::NewBasic);
+    EXPECT_EQ(
+        entries(*menuNamed(frame(), QStringLiteral("&File"))),
+        (QStringList{QStringLiteral("New"), QStringLiteral("&Open..."), QStringLiteral("&Close"),
+                     QStringLiteral("&Save"), QStringLiteral("Save &As..."), QStringLiteral("-"),
+                     QStringLiteral("Recent File"), QStringLiteral("-"), QStringLiteral("E&xit")}));
+    EXPECT_EQ(
+        entries(*menuNamed(frame(), QStringLiteral("Data Export "))),
+        (QStringList{QStringLiteral("Text"), QStringLiteral("HTML"), QStringLiteral("MS Excel")}));
+    EXPECT_EQ(entries(*menuNamed(frame(), QStringLiteral("&Help"))),
+              (QStringList{QStringLiteral("Contents"), QStringLiteral("Qavel Engineering Homepage"),
+                           QStringLiteral("-"), QStringLiteral("&About Viskora...")}));
+}
+
+TEST_F(Menus, DocumentCommandsAreGreyedWithoutACalculation) {
+    start();
+    const int documentCommands[] = {command::Close,      command::Save,       command::SaveAs,
+                                    command::TextReport, command::HtmlReport, command::ExcelExport,
+                                    command::CloseAll};
+    const int alwaysThere[] = {command::NewBasic, command::NewAdditional, command::New,
+                               command::Open,     command::HelpContents,  command::HomePage,
+                               command::About,    command::Exit,          command::ViewToolbar};
+    for (int id : documentCommands) {
+        EXPECT_FALSE(frame().action(id)->isEnabled()) << id;
+    }
+    for (int id : alwaysThere) {
+        EXPECT_TRUE(frame().action(id)->isEnabled()) << id;
+    }
+    EXPECT_FALSE(frame().action(command::RecentFile1)->isVisible());
+
+    trigger(command::NewBasic);
+    for (int id : documentCommands) {
+        EXPECT_TRUE(frame().action(id)->isEnabled()) << id;
+    }
+    trigger(command::Close);
+    ASSERT_TRUE(waitFor([this] { return !frame().action(command::Save)->isEnabled(); }));
+}
+
+TEST_F(Menus, CommandsCarryTheirPromptsTooltipsAndKeys) {
+    start();
+    struct Case {
+        int id;
+        const char* prompt;
+        const char* tooltip;
+        QKeySequence keys;
+    };
+    const Case cases[] = {
+        {command::New, "Create a new calculation", "New", QKeySequence(QStringLiteral("Ctrl+N"))},
+        {command::Open, "Open an existing calculation", "Open",
+         QKeySequence(QStringLiteral("Ctrl+O"))},
+        {command::Save, "Save the active calculation", "Save",
+         QKeySequence(QStringLiteral("Ctrl+S"))},
+        {command::ExcelExport, "Export data to MS EXCEL format", "Export data to MS Excel format",
+         QKeySequence()},
+        {command::HelpContents, "Display Help topic", "Help", QKeySequence(QStringLiteral("F1"))},
+        {command::Exit, "Quit the application; prompts to save calculation", "Exit",
+         QKeySequence()},
+    };
+    for (const Case& c : cases) {
+        const QAction* action = frame().action(c.id);
+        EXPECT_EQ(action->statusTip(), QString::fromUtf8(c.prompt)) << c.id;
+        EXPECT_EQ(action->toolTip(), QString::fromUtf8(c.tooltip)) << c.id;
+        EXPECT_EQ(action->shortcut(), c.keys) << c.id;
+    }
+    EXPECT_EQ(frame().action(command::NewBasic)->statusTip(),
+              QStringLiteral("Open SimpleOil document"));
+}
+
+TEST_F(Menus, CtrlNCreatesNothing) {
+    start();
+    trigger(command::New);
+    EXPECT_TRUE(app->documents().isEmpty());
+}
+
+TEST_F(Menus, TheWindowMenuListsTheOpenCalculations) {
+    start();
+    trigger(command::NewBasic);
+    trigger(command::NewAdditional);
+    QMenu* window = menuNamed(frame(), QStringLiteral("&Window"));
+    emit window->aboutToShow();
+    const QStringList shown = entries(*window);
+    EXPECT_EQ(shown.mid(0, 3), (QStringList{QStringLiteral("&Cascade"), QStringLiteral("&Tile"),
+                                            QStringLiteral("Close All")}));
+    EXPECT_EQ(shown.mid(3),
+              (QStringList{QStringLiteral("-"), QStringLiteral("&1 ViskoraBasicCalc1"),
+                           QStringLiteral("&2 ViskoraAddCalc1")}));
+    window->actions().value(4)->trigger();
+    EXPECT_EQ(activeDocument()->title(), QStringLiteral("ViskoraBasicCalc1"));
+}
+
+TEST_F(ToolBar, ButtonsComeInOrderAndNewDropsDownBothKinds) {
+    start();
+    QStringList order;
+    for (QAction* action : frame().toolBar().actions()) {
+        if (action->isSeparator()) {
+            order << QStringLiteral("-");
+        } else if (frame().toolBar().widgetForAction(action) == &frame().newButton()) {
+            order << QString::number(command::New);
+        } else {
+            order << QString::number(action->data().toInt());
+        }
+    }
+    EXPECT_EQ(order, (QStringList{"57600", "57601", "57603", "-", "137", "138", "139", "-", "141",
+                                  "134"}));
+    EXPECT_EQ(frame().toolBar().iconSize(), QSize(24, 24));
+    QToolButton& button = frame().newButton();
+    EXPECT_EQ(button.popupMode(), QToolButton::InstantPopup);
+    ASSERT_NE(button.menu(), nullptr);
+    const QList<QAction*> items = button.menu()->actions();
+    ASSERT_EQ(items.size(), 2);
+    items[1]->trigger();
+    EXPECT_EQ(activeDocument()->kind(), DocumentKind::Additional);
+    items[0]->trigger();
+    EXPECT_EQ(activeDocument()->kind(), DocumentKind::Basic);
+}
+
+TEST_F(ToolBar, ViewCommandsHideAndShowTheBars) {
+    start();
+    trigger(command::ViewToolbar);
+    EXPECT_FALSE(frame().toolBar().isVisible());
+    EXPECT_FALSE(frame().action(command::ViewToolbar)->isChecked());
+    trigger(command::ViewStatusBar);
+    EXPECT_FALSE(frame().statusBar()->isVisible());
+    trigger(command::ViewToolbar);
+    EXPECT_TRUE(frame().toolBar().isVisible());
+    EXPECT_TRUE(frame().action(command::ViewToolbar)->isChecked());
+}
+
+TEST_F(StatusBar, ShowsReadyBetweenPromptsAndThreeIndicators) {
+    start();
+    EXPECT_EQ(frame().statusBar()->currentMessage(), QStringLiteral("Ready"));
+    // A highlighted item shows its prompt; leaving it brings "Ready" back.
+    frame().action(command::Open)->showStatusText(&frame());
+    EXPECT_EQ(frame().statusBar()->currentMessage(),
+              QStringLiteral("Open an existing calculation"));
+    QStatusTipEvent leave{QString()};
+    QApplication::sendEvent(&frame(), &leave);
+    EXPECT_EQ(frame().statusBar()->currentMessage(), QStringLiteral("Ready"));
+    const char* names[] = {"CAP", "NUM", "SCRL"};
+    for (int index = 0; index < 3; ++index) {
+        EXPECT_EQ(frame().indicator(index).objectName(), QString::fromLatin1(names[index]));
+    }
+}
+
+} // namespace
+} // namespace viskora::testing

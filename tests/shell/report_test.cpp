@@ -1,0 +1,214 @@
+#include "shell_fixture.h"
+
+#include "forms/oil_form_view.h"
+#include "shell/about_dlg.h"
+#include "shell/commands.h"
+#include "shell/help_window.h"
+#include "shell/hyperlink_static.h"
+#include "shell/main_frame.h"
+#include "shell/oil_document.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QTest>
+
+namespace viskora::testing {
+namespace {
+
+using Reports = ShellTest;
+using Help = ShellTest;
+
+QUrl fileUrl(const QString& path) {
+    return QUrl::fromLocalFile(path);
+}
+
+TEST_F(Reports, EachCommandWritesItsFileIntoTheOutputFolderAndOpensIt) {
+    start();
+    trigger(command::NewBasic);
+    dialogs.saveAnswers = {path("pipe.vkr")};
+    trigger(command::Save);
+    qobject_cast<QAbstractButton*>(activeDocument()->view().control(1019))->click();
+
+    trigger(command::TextReport);
+    trigger(command::HtmlReport);
+    trigger(command::ExcelExport);
+    const QString out = path("OUT");
+    EXPECT_EQ(opener.urls, (QList<QUrl>{fileUrl(out + "/pipe.txt"), fileUrl(out + "/pipe.html"),
+                                        fileUrl(out + "/pipe.xlsx")}));
+    for (const char* name : {"pipe.txt", "pipe.html", "pipe.xlsx"}) {
+        EXPECT_GT(QFileInfo(QDir(out).filePath(QLatin1String(name))).size(), 0) << name;
+    }
+    QFile text(out + "/pipe.txt");
+    ASSERT_TRUE(text.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(text.readAll().contains("Calculation results"));
+
+    // At exit the files go; a folder in there stays with its contents.
+    ASSERT_TRUE(QDir(out).mkpath(QStringLiteral("keep")));
+    QFile kept(out + "/keep/mine.txt");
+    ASSERT_TRUE(kept.open(QIODevice::WriteOnly));
+    kept.close();
+    quit();
+    EXPECT_EQ(QDir(out).entryList(QDir::Files), QStringList());
+    EXPECT_TRUE(QFile::exists(out + "/keep/mine.txt"));
+}
+
+TEST_F(Reports, ANewCalculationIsNamedByItsTitleAndTextTypedSinceIsIncluded) {
+    start();
+    trigger(command::NewAdditional);
+    qobject_cast<QLineEdit*>(activeDocument()->view().control(1003))->setText("777.5");
+    trigger(command::TextReport);
+    QFile text(path("OUT/ViskoraAddCalc1.txt"));
+    ASSERT_TRUE(text.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(text.readAll().contains("777.5"));
+}
+
+TEST_F(Reports, AReportNoProgramCouldOpenSaysWhereItIs) {
+    start();
+    trigger(command::NewBasic);
+    opener.opens = false;
+    MessageBoxScript boxes;
+    trigger(command::HtmlReport);
+    ASSERT_EQ(boxes.texts.size(), 1);
+    EXPECT_TRUE(
+        boxes.texts[0].contains(QDir::toNativeSeparators(path("OUT/ViskoraBasicCalc1.html"))));
+}
+
+TEST_F(Reports, AnOutputFolderThatCannotBeMadeIsReported) {
+    textFile(QStringLiteral("blocker"), "a file where a folder should be");
+    AppOptions blocked = options();
+    blocked.outputFolder = path("blocker/OUT").toStdString();
+    app = std::make_unique<CViskoraApp>(blocked);
+    app->initInstance({path("bin/viskora")});
+    trigger(command::NewBasic);
+    MessageBoxScript boxes;
+    trigger(command::TextReport);
+    EXPECT_EQ(boxes.texts, QStringList{QStringLiteral("Error while creating directory!")});
+    EXPECT_TRUE(opener.urls.isEmpty());
+}
+
+TEST_F(Reports, TheHomePageCommandOpensTheMakersAddress) {
+    start();
+    trigger(command::HomePage);
+    EXPECT_EQ(opener.urls, QList<QUrl>{QUrl(QStringLiteral("https://www.viskora.example/"))});
+}
+
+TEST(HelpLocation, BesideTheExecutableOrInTheInstalledDataFolder) {
+    QTemporaryDir root;
+    const QDir dir(root.path());
+    ASSERT_TRUE(dir.mkpath("build/help") && dir.mkpath("usr/bin") &&
+                dir.mkpath("usr/share/viskora/help"));
+    for (const char* page : {"build/help/index.html", "usr/share/viskora/help/index.html"}) {
+        QFile file(dir.filePath(QLatin1String(page)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    EXPECT_EQ(locateHelpContents(dir.filePath("build")),
+              QFileInfo(dir.filePath("build/help/index.html")).canonicalFilePath());
+    EXPECT_EQ(locateHelpContents(dir.filePath("usr/bin")),
+              QFileInfo(dir.filePath("usr/share/viskora/help/index.html")).canonicalFilePath());
+    EXPECT_EQ(locateHelpContents(dir.filePath("usr")), QString());
+}
+
+TEST_F(Help, ContentsAndF1ShowTheContentsPage) {
+    start();
+    trigger(command::HelpContents);
+    ASSERT_NE(app->helpWindow(), nullptr);
+    EXPECT_TRUE(app->helpWindow()->isVisible());
+    EXPECT_EQ(app->helpWindow()->currentPage(), app->helpContentsPath());
+    EXPECT_EQ(QFileInfo(app->helpContentsPath()).fileName(), QStringLiteral("index.html"));
+    app->helpWindow()->close();
+
+    frame().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame()));
+    QTest::keyClick(&frame(), Qt::Key_F1);
+    EXPECT_TRUE(app->helpWindow()->isVisible());
+}
+
+TEST_F(Help, MissingPagesAreReported) {
+    QFile::remove(path("bin/help/index.html"));
+    start();
+    MessageBoxScript boxes;
+    trigger(command::HelpContents);
+    EXPECT_EQ(boxes.texts.size(), 1);
+    EXPECT_EQ(app->helpWindow(), nullptr);
+}
+
+class AboutBox : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dialog.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        // The links measure their text once they have been painted.
+        dialog.repaint();
+        QApplication::processEvents();
+    }
+
+    static void move(QWidget& widget, QPoint point) {
+        QMouseEvent event(QEvent::MouseMove, point, widget.mapToGlobal(point), Qt::NoButton,
+                          Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(&widget, &event);
+    }
+    static void press(QWidget& widget, QPoint point) {
+        QMouseEvent event(QEvent::MouseButtonPress, point, widget.mapToGlobal(point),
+                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&widget, &event);
+    }
+
+    RecordingOpener opener;
+    CAboutDlg dialog{opener};
+};
+
+TEST_F(AboutBox, ShowsTheLinksWithTheirTargets) {
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("About Viskora"));
+    EXPECT_EQ(dialog.homePageLink().linkText(), QStringLiteral("www.viskora.example"));
+    EXPECT_EQ(dialog.homePageLink().target(), QStringLiteral("https://www.viskora.example/"));
+    EXPECT_EQ(dialog.supportLink().linkText(), QStringLiteral("support@viskora.example"));
+    EXPECT_EQ(dialog.supportLink().target(), QStringLiteral("mailto:support@viskora.example"));
+}
+
+TEST_F(AboutBox, TheHandCursorComesWithTheSecondMoveAndGoesOnLeaving) {
+    CHyperlinkStatic& link = dialog.homePageLink();
+    const Qt::CursorShape before = link.cursor().shape();
+    move(link, QPoint(2, 2));
+    EXPECT_EQ(link.cursor().shape(), before);
+    move(link, QPoint(3, 2));
+    EXPECT_EQ(link.cursor().shape(), Qt::PointingHandCursor);
+    move(link, QPoint(4, 2));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&link, &leave);
+    EXPECT_EQ(link.cursor().shape(), before);
+    // A new visit starts over.
+    move(link, QPoint(2, 2));
+    EXPECT_EQ(link.cursor().shape(), before);
+}
+
+TEST_F(AboutBox, OnlyAClickOnTheTextOpensTheTarget) {
+    CHyperlinkStatic& link = dialog.supportLink();
+    const std::optional<QSize> extent = link.textExtent();
+    ASSERT_TRUE(extent.has_value());
+    ASSERT_LT(extent->width() + 2, link.width());
+    press(link, QPoint(extent->width() + 1, 1));
+    EXPECT_TRUE(opener.urls.isEmpty());
+    press(link, QPoint(1, 1));
+    EXPECT_EQ(opener.urls, QList<QUrl>{QUrl(QStringLiteral("mailto:support@viskora.example"))});
+}
+
+TEST(HyperlinkStatic, BeforeItsFirstPaintingAClickOpensNothing) {
+    RecordingOpener opener;
+    QWidget parent;
+    CHyperlinkStatic link(opener, &parent);
+    link.setLinkText(QStringLiteral("www.viskora.example"));
+    link.setTarget(QStringLiteral("https://www.viskora.example/"));
+    link.resize(200, 20);
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(1, 1), QPointF(1, 1), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&link, &press);
+    EXPECT_FALSE(link.textExtent().has_value());
+    EXPECT_TRUE(opener.urls.isEmpty());
+}
+
+} // namespace
+} // namespace viskora::testing

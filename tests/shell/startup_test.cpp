@@ -1,0 +1,165 @@
+#include "shell_fixture.h"
+
+#include "shell/commands.h"
+
+#include "forms/complex_oil_view.h"
+#include "forms/simple_oil_view.h"
+#include "shell/child_frame.h"
+#include "shell/complex_oil_doc.h"
+#include "shell/main_frame.h"
+#include "shell/simple_oil_doc.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMenuBar>
+
+namespace viskora::testing {
+namespace {
+
+using StartUp = ShellTest;
+using NewDocuments = ShellTest;
+using Placement = ShellTest;
+
+QStringList menuTitles(const CMainFrame& frame) {
+    QStringList titles;
+    for (const QAction* action : frame.menuBar()->actions()) {
+        if (!action->isSeparator()) {
+            titles << action->text();
+        }
+    }
+    return titles;
+}
+
+TEST_F(StartUp, WithoutAFileTheWindowIsEmptyAndShowsTheNoDocumentMenu) {
+    start();
+    EXPECT_TRUE(app->documents().isEmpty());
+    EXPECT_EQ(frame().menuKind(), CMainFrame::MenuKind::NoDocument);
+    EXPECT_EQ(menuTitles(frame()), (QStringList{QStringLiteral("&File"), QStringLiteral("&View"),
+                                                QStringLiteral("&Help")}));
+    EXPECT_EQ(frame().windowTitle(), QStringLiteral("Viskora"));
+    EXPECT_TRUE(frame().isVisible());
+}
+
+TEST_F(StartUp, AFileOnTheCommandLineOpensByItsKind) {
+    struct Case {
+        QString file;
+        DocumentKind kind;
+        CMainFrame::MenuKind menu;
+        QString density;
+    };
+    const Case cases[] = {
+        {basicFile(QStringLiteral("pipe.vkr"), "850"), DocumentKind::Basic,
+         CMainFrame::MenuKind::Basic, QStringLiteral("850")},
+        // The extension does not decide: an additional file named like any.
+        {additionalFile(QStringLiteral("tank.dat"), "870"), DocumentKind::Additional,
+         CMainFrame::MenuKind::Additional, QStringLiteral("870")},
+    };
+    for (const Case& c : cases) {
+        start({c.file});
+        ASSERT_EQ(app->documents().size(), 1) << c.file.toStdString();
+        OilDocument& document = *app->documents().front();
+        EXPECT_EQ(document.kind(), c.kind);
+        EXPECT_EQ(document.title(), QFileInfo(c.file).fileName());
+        EXPECT_EQ(document.pathName(), c.file);
+        EXPECT_FALSE(document.isModified());
+        EXPECT_EQ(frame().menuKind(), c.menu);
+        EXPECT_EQ(qobject_cast<QLineEdit*>(document.view().control(1003))->text(), c.density);
+        EXPECT_EQ(app->recentFiles().paths().value(0), c.file);
+        quit();
+    }
+}
+
+TEST_F(StartUp, ACommandLineFileThatIsNoCalculationIsReportedAndTheWindowStaysEmpty) {
+    const QString file =
+        textFile(QStringLiteral("notes.vkr"), "[General]\ntype=viskora\nstate=1\n");
+    MessageBoxScript boxes;
+    start({file});
+    EXPECT_EQ(boxes.texts, QStringList{QStringLiteral(
+                               "Cannot read this file.\nThis is not a valid Viskora file.")});
+    EXPECT_TRUE(app->documents().isEmpty());
+    EXPECT_TRUE(app->recentFiles().isEmpty());
+    EXPECT_EQ(frame().menuKind(), CMainFrame::MenuKind::NoDocument);
+}
+
+TEST_F(StartUp, AFileThatIsMissingIsReportedLikeAnyOtherUnreadableFile) {
+    MessageBoxScript boxes;
+    start({path("gone.vkr")});
+    EXPECT_EQ(boxes.texts.size(), 1);
+    EXPECT_TRUE(app->documents().isEmpty());
+}
+
+TEST_F(NewDocuments, TitlesRunPerKindAndAreNotReused) {
+    start();
+    trigger(command::NewBasic);
+    trigger(command::NewAdditional);
+    trigger(command::NewBasic);
+    EXPECT_EQ(titles(),
+              (QStringList{QStringLiteral("ViskoraBasicCalc1"), QStringLiteral("ViskoraAddCalc1"),
+                           QStringLiteral("ViskoraBasicCalc2")}));
+    trigger(command::Close);
+    trigger(command::NewBasic);
+    EXPECT_EQ(activeDocument()->title(), QStringLiteral("ViskoraBasicCalc3"));
+    EXPECT_FALSE(activeDocument()->isModified());
+    QApplication::processEvents();
+    EXPECT_EQ(frame().windowTitle(), QStringLiteral("Viskora - ViskoraBasicCalc3"));
+}
+
+TEST_F(NewDocuments, AnAdditionalCalculationTakesOverFromTheActiveBasicOneOnly) {
+    start();
+    trigger(command::NewBasic);
+    auto& basic = static_cast<CSimpleOilDoc&>(*activeDocument());
+    qobject_cast<QLineEdit*>(basic.view().control(1003))->setText(QStringLiteral("850"));
+
+    trigger(command::NewAdditional);
+    auto& first = static_cast<CComplexOilDoc&>(*activeDocument());
+    EXPECT_EQ(first.view().record().densityText, "850");
+
+    // With an additional calculation in front, the new one keeps its
+    // defaults.
+    trigger(command::NewAdditional);
+    auto& second = static_cast<CComplexOilDoc&>(*activeDocument());
+    EXPECT_EQ(second.view().record().densityText, "702.7");
+    EXPECT_EQ(second.view().record().designPressureText, "0.3");
+}
+
+TEST_F(NewDocuments, TheChildWindowShowsTheWholeFormWhenThereIsRoom) {
+    start();
+    frame().resize(1200, 900);
+    QApplication::processEvents();
+    trigger(command::NewBasic);
+    const OilFormView& view = activeDocument()->view();
+    EXPECT_GE(view.width(), view.templateSize().width());
+    EXPECT_GE(view.height(), view.templateSize().height());
+}
+
+TEST_F(Placement, TheFirstStartUsesTheDefaultRectangle) {
+    start();
+    EXPECT_EQ(frame().geometry(), QRect(27, 35, 768, 548));
+}
+
+TEST_F(Placement, TheNextStartShowsTheRestoredRectangleNotMaximised) {
+    start();
+    frame().setGeometry(60, 70, 700, 500);
+    QApplication::processEvents();
+    frame().showMaximized();
+    QApplication::processEvents();
+    quit();
+
+    start();
+    EXPECT_EQ(frame().geometry(), QRect(60, 70, 700, 500));
+    EXPECT_FALSE(frame().isMaximized());
+}
+
+TEST(WindowPlacement, ARectangleOnNoScreenOrWithoutSizeGivesTheDefault) {
+    const QList<QRect> screens{QRect(0, 0, 1920, 1080)};
+    const QRect defaults(27, 35, 768, 548);
+    EXPECT_EQ(placementToRestore({100, 100, 800, 600}, screens), QRect(100, 100, 800, 600));
+    EXPECT_EQ(placementToRestore({3000, 100, 800, 600}, screens), defaults);
+    EXPECT_EQ(placementToRestore({100, 100, 0, 600}, screens), defaults);
+    EXPECT_EQ(placementToRestore({-700, 10, 800, 600}, screens), QRect(-700, 10, 800, 600));
+    EXPECT_EQ(placementToRestore({3000, 100, 800, 600}, {}), QRect(3000, 100, 800, 600));
+}
+
+} // namespace
+} // namespace viskora::testing
