@@ -188,6 +188,7 @@ void CComplexOilView::copyGridRowsFrom(const CSimpleOilView& basic) {
 }
 
 bool CComplexOilView::exchangeToRecord() {
+    grid_->finishEditing();
     readTexts(exchangeLayout(), controls_, record_);
     record_.useFractions = readFractionSwitch();
     if (!readFractionCount(record_.fractionCount)) {

@@ -4,6 +4,7 @@
 #include "engine/message_texts.h"
 #include "engine/oil_calc.h"
 #include "forms/busy_cursor.h"
+#include "grid/grid_control.h"
 #include "units/number_text.h"
 
 #include <QComboBox>
@@ -111,6 +112,7 @@ void CSimpleOilView::initialUpdate() {
 }
 
 bool CSimpleOilView::exchangeToRecord() {
+    grid_->finishEditing();
     readTexts(exchangeLayout(), controls_, record_);
     record_.useFractions = readFractionSwitch();
     if (!readFractionCount(record_.fractionCount)) {

@@ -16,9 +16,11 @@ CellDelegate::CellDelegate(GridControl* grid) : QStyledItemDelegate(grid), grid_
 QWidget* CellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                                     const QModelIndex& index) const {
     if (!grid_->editorFactory_) {
-        return QStyledItemDelegate::createEditor(parent, option, index);
+        openEditor_ = QStyledItemDelegate::createEditor(parent, option, index);
+        return openEditor_;
     }
     QWidget* editor = grid_->editorFactory_(parent);
+    openEditor_ = editor;
     if (auto* line = qobject_cast<QLineEdit*>(editor)) {
         const QVariant alignment = index.data(Qt::TextAlignmentRole);
         if (alignment.isValid()) {
@@ -56,6 +58,15 @@ bool CellDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
         QToolTip::hideText();
     }
     return true;
+}
+
+void CellDelegate::finishEditing() {
+    if (openEditor_ != nullptr) {
+        QWidget* editor = openEditor_;
+        openEditor_ = nullptr;
+        emit commitData(editor);
+        emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
 }
 
 bool CellDelegate::eventFilter(QObject* object, QEvent* event) {

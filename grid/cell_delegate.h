@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QStyledItemDelegate>
 
 namespace viskora {
@@ -21,12 +22,16 @@ class CellDelegate : public QStyledItemDelegate {
     bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
                    const QModelIndex& index) override;
 
+    // Writes the text of an editor still open into its cell and closes it.
+    void finishEditing();
+
   protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
     bool eventFilter(QObject* object, QEvent* event) override;
 
   private:
     GridControl* grid_;
+    mutable QPointer<QWidget> openEditor_;
 };
 
 } // namespace viskora

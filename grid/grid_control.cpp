@@ -175,4 +175,8 @@ void GridControl::leaveByTab(bool forward) {
     focusNextPrevChild(forward);
 }
 
+void GridControl::finishEditing() {
+    delegate_->finishEditing();
+}
+
 } // namespace viskora

@@ -59,6 +59,10 @@ class GridControl : public QWidget {
 
     void repaintCells();
 
+    // Ends an edit still open in a cell, keeping its text, so that readers
+    // of the grid (Calculate, saving, the reports) see what was typed.
+    void finishEditing();
+
   private:
     QTableWidgetItem* itemAt(int row, int column) const;
     Qt::ItemFlags flagsFor(int column) const;

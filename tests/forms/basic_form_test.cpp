@@ -13,6 +13,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QSignalSpy>
+#include <QTableWidget>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -67,6 +68,24 @@ TEST(BasicForm, ANewFormShowsItsDefaults) {
         EXPECT_FALSE(f.view->control(id)->isEnabled()) << id;
     }
     EXPECT_EQ(f.view->sizeHint(), f.view->templateSize());
+}
+
+TEST(BasicForm, ACellStillBeingEditedReachesTheRecordExchange) {
+    // Save and the reports start with the exchange; a value typed into a
+    // cell whose editor is still open (Ctrl+S from the cell) must not be lost.
+    Form f;
+    f.click(1055);
+    auto* table = f.grid().findChild<QTableWidget*>();
+    ASSERT_NE(table, nullptr);
+    const QModelIndex index = table->model()->index(0, 1);
+    table->setCurrentIndex(index);
+    table->edit(index);
+    auto* editor = table->viewport()->findChild<CNumEdit*>();
+    ASSERT_NE(editor, nullptr);
+    editor->setText(QStringLiteral("350"));
+    EXPECT_EQ(f.cell(0, 1), QStringLiteral("0"));
+    f.view->exchangeToRecord();
+    EXPECT_EQ(f.cell(0, 1), QStringLiteral("350"));
 }
 
 TEST(BasicForm, SwitchGreysExactlyTheFractionControlsAndKeepsTheTable) {
