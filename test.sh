@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what the build needs (Debian 12), builds everything into build/,
-# runs every test, then runs the Qt-free libraries' tests again under
+# Installs what the build needs (Debian 12), builds everything into build/
+# and runs every test, fuzzes the document and batch-file readers for a few
+# seconds each, then runs the Qt-free libraries' tests again under
 # AddressSanitizer and UndefinedBehaviorSanitizer in build-asan/.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -10,11 +11,6 @@ install_build_dependencies
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build
 ctest --test-dir build --output-on-failure --timeout 600
-
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVISKORA_SANITIZE=ON \
-      -DVISKORA_GUI=OFF -DVISKORA_BENCH=OFF
-cmake --build build-asan
-ctest --test-dir build-asan --output-on-failure --timeout 600
 
 # A few seconds of fuzzing of the document reader and recognition, starting
 # from the checked-in corpus; new finds go to a scratch folder.
@@ -31,3 +27,9 @@ fuzz_scratch="$(mktemp -d)"
 build-fuzz/tests/cli/viskora_csv_fuzzer -max_total_time=5 -rss_limit_mb=1024 \
     "$fuzz_scratch" tests/cli/csv_corpus
 rm -rf "$fuzz_scratch"
+
+# Last, the Qt-free libraries' tests under the sanitizers.
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVISKORA_SANITIZE=ON \
+      -DVISKORA_GUI=OFF -DVISKORA_BENCH=OFF
+cmake --build build-asan
+ctest --test-dir build-asan --output-on-failure --timeout 600
