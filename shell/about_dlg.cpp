@@ -53,8 +53,7 @@ CAboutDlg::CAboutDlg(ShellOpener& opener, QWidget* parent) : QDialog(parent) {
     icon->setPixmap(QIcon(QStringLiteral(":/icons/viskora.png")).pixmap(iconPlace.size()));
 
     textAt(units, this, {46, 12, 152, 8}, QStringLiteral("Viskora Version 2.0"), Qt::AlignHCenter);
-    textAt(units, this, {46, 26, 152, 8},
-           QStringLiteral("Copyright \u00a9 Qavel Engineering. All rights reserved."),
+    textAt(units, this, {46, 26, 152, 8}, QStringLiteral("Copyright \u00a9 Qavel Engineering"),
            Qt::AlignHCenter);
     textAt(units, this, {46, 64, 58, 8}, QStringLiteral("Homepage : "), Qt::AlignRight);
     textAt(units, this, {46, 78, 58, 8}, QStringLiteral("Support : "), Qt::AlignRight);

@@ -316,6 +316,7 @@ CChildFrame* CMainFrame::addChild(std::unique_ptr<OilDocument> document) {
     child->setWindowIcon(windowIcon());
     mdiArea_->addSubWindow(child);
     connect(child, &QWidget::windowTitleChanged, this, &CMainFrame::updateCaption);
+    connect(child, &QMdiSubWindow::windowStateChanged, this, &CMainFrame::updateCaption);
     connect(child, &QObject::destroyed, this, [this] {
         // The area chooses the next window itself; a closed last window
         // leaves the no-document menu.

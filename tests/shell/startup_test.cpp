@@ -105,6 +105,22 @@ TEST_F(NewDocuments, TitlesRunPerKindAndAreNotReused) {
     EXPECT_EQ(frame().windowTitle(), QStringLiteral("Viskora - ViskoraBasicCalc3"));
 }
 
+TEST_F(NewDocuments, TheCaptionNamesTheActiveCalculationInBracketsWhenItIsMaximised) {
+    start();
+    trigger(command::NewBasic);
+    CChildFrame* child = frame().activeChild();
+    child->showMaximized();
+    QApplication::processEvents();
+    EXPECT_EQ(frame().windowTitle(), QStringLiteral("Viskora - [ViskoraBasicCalc1]"));
+    child->showNormal();
+    QApplication::processEvents();
+    EXPECT_EQ(frame().windowTitle(), QStringLiteral("Viskora - ViskoraBasicCalc1"));
+    trigger(command::Close);
+    QApplication::processEvents();
+    QApplication::processEvents();
+    EXPECT_EQ(frame().windowTitle(), QStringLiteral("Viskora"));
+}
+
 TEST_F(NewDocuments, AnAdditionalCalculationTakesOverFromTheActiveBasicOneOnly) {
     start();
     trigger(command::NewBasic);
