@@ -8,19 +8,6 @@
 #include <QFileInfo>
 #include <QIcon>
 
-namespace {
-
-QString fileToHandOver(const QStringList& arguments) {
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        if (!arguments[i].startsWith(QLatin1Char('-'))) {
-            return QFileInfo(arguments[i]).absoluteFilePath();
-        }
-    }
-    return {};
-}
-
-} // namespace
-
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Qavel Engineering"));
@@ -30,7 +17,12 @@ int main(int argc, char* argv[]) {
 
     const QString serverName = viskora::SingleInstance::defaultServerName();
     const QStringList arguments = QCoreApplication::arguments();
-    if (viskora::SingleInstance::handOver(serverName, fileToHandOver(arguments))) {
+    // The running program has its own current folder: hand over a full path.
+    QString file = viskora::CViskoraApp::fileArgument(arguments);
+    if (!file.isEmpty()) {
+        file = QFileInfo(file).absoluteFilePath();
+    }
+    if (viskora::SingleInstance::handOver(serverName, file)) {
         return 0;
     }
 

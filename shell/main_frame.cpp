@@ -167,10 +167,7 @@ void CMainFrame::createActions() {
 }
 
 QMenu* CMainFrame::makeMenu(const QString& title) {
-    auto* menu = new QMenu(title, this);
-    // Keeps the status bar prompt of the highlighted item in step with it.
-    menu->setToolTipsVisible(false);
-    return menu;
+    return new QMenu(title, this);
 }
 
 void CMainFrame::addRecentSection(QMenu* file) {

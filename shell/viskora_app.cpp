@@ -29,16 +29,6 @@ std::size_t kindIndex(DocumentKind kind) {
     return kind == DocumentKind::Basic ? 0 : 1;
 }
 
-// The first argument after the program's name that is not an option.
-QString fileArgument(const QStringList& arguments) {
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        if (!arguments[i].startsWith(QLatin1Char('-'))) {
-            return arguments[i];
-        }
-    }
-    return {};
-}
-
 // Two names of one file are the same file; a file that is gone compares by
 // its absolute path.
 QString fileIdentity(const QString& path) {
@@ -52,6 +42,15 @@ QString fileIdentity(const QString& path) {
 QString CViskoraApp::documentName(DocumentKind kind) {
     return kind == DocumentKind::Basic ? QStringLiteral("ViskoraBasicCalc")
                                        : QStringLiteral("ViskoraAddCalc");
+}
+
+QString CViskoraApp::fileArgument(const QStringList& arguments) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (!arguments[i].startsWith(QLatin1Char('-'))) {
+            return arguments[i];
+        }
+    }
+    return {};
 }
 
 CViskoraApp::CViskoraApp(AppOptions options) : options_(std::move(options)) {

@@ -46,6 +46,9 @@ class CViskoraApp : public QObject, public DocumentHost {
     // document names (the stem of a new document's title).
     static constexpr std::array kDocumentKinds{DocumentKind::Additional, DocumentKind::Basic};
     static QString documentName(DocumentKind kind);
+    // The file named on a command line (QCoreApplication::arguments()): the
+    // first argument after the program's name that is not an option.
+    static QString fileArgument(const QStringList& arguments);
 
     explicit CViskoraApp(AppOptions options = {});
     ~CViskoraApp() override;

@@ -124,36 +124,6 @@ TEST_F(Menus, DocumentCommandsAreGreyedWithoutACalculation) {
     ASSERT_TRUE(waitFor([this] { return !frame().action(command::Save)->isEnabled(); }));
 }
 
-TEST_F(Menus, CommandsCarryTheirPromptsTooltipsAndKeys) {
-    start();
-    struct Case {
-        int id;
-        const char* prompt;
-        const char* tooltip;
-        QKeySequence keys;
-    };
-    const Case cases[] = {
-        {command::New, "Create a new calculation", "New", QKeySequence(QStringLiteral("Ctrl+N"))},
-        {command::Open, "Open an existing calculation", "Open",
-         QKeySequence(QStringLiteral("Ctrl+O"))},
-        {command::Save, "Save the active calculation", "Save",
-         QKeySequence(QStringLiteral("Ctrl+S"))},
-        {command::ExcelExport, "Export data to MS EXCEL format", "Export data to MS Excel format",
-         QKeySequence()},
-        {command::HelpContents, "Display Help topic", "Help", QKeySequence(QStringLiteral("F1"))},
-        {command::Exit, "Quit the application; prompts to save calculation", "Exit",
-         QKeySequence()},
-    };
-    for (const Case& c : cases) {
-        const QAction* action = frame().action(c.id);
-        EXPECT_EQ(action->statusTip(), QString::fromUtf8(c.prompt)) << c.id;
-        EXPECT_EQ(action->toolTip(), QString::fromUtf8(c.tooltip)) << c.id;
-        EXPECT_EQ(action->shortcut(), c.keys) << c.id;
-    }
-    EXPECT_EQ(frame().action(command::NewBasic)->statusTip(),
-              QStringLiteral("Open SimpleOil document"));
-}
-
 TEST_F(Menus, CtrlNCreatesNothing) {
     start();
     trigger(command::New);
