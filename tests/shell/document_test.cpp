@@ -86,6 +86,21 @@ TEST_F(Documents, SaveAsThenOpenThroughTheDialogsGivesTheSameForm) {
     EXPECT_EQ(app->documents().size(), 2);
 }
 
+TEST_F(Documents, AFormThatCannotBeReadIsNotSavedOrReported) {
+    start();
+    trigger(command::NewBasic);
+    qobject_cast<QLineEdit*>(activeDocument()->view().control(1039))->clear();
+    dialogs.saveAnswers = {path("pipe.vkr")};
+    MessageBoxScript boxes;
+    trigger(command::Save);
+    trigger(command::TextReport);
+    EXPECT_EQ(boxes.texts, (QStringList{QStringLiteral("Enter an integer."),
+                                        QStringLiteral("Enter an integer.")}));
+    EXPECT_FALSE(QFile::exists(path("pipe.vkr")));
+    EXPECT_EQ(activeDocument()->title(), QStringLiteral("ViskoraBasicCalc1"));
+    EXPECT_TRUE(opener.urls.isEmpty());
+}
+
 TEST_F(Documents, ACancelledSaveAsChangesNothing) {
     start();
     trigger(command::NewAdditional);
