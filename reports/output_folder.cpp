@@ -14,6 +14,13 @@ bool writableFolder(const fs::path& folder) {
     return fs::is_directory(folder, error) && ::access(folder.c_str(), W_OK | X_OK) == 0;
 }
 
+// The system's own program folders: an installed program's reports belong in
+// the user's data, also when the superuser (who may write anywhere) runs it.
+bool systemProgramFolder(const fs::path& folder) {
+    const std::string text = folder.lexically_normal().string();
+    return text == "/bin" || text == "/sbin" || text.rfind("/usr/", 0) == 0;
+}
+
 fs::path absoluteFromEnvironment(const char* name) {
     const char* value = std::getenv(name);
     if (value == nullptr) {
@@ -42,7 +49,7 @@ fs::path applicationDataFolder() {
 }
 
 fs::path chooseOutputFolder(const fs::path& programFolder, const fs::path& dataFolder) {
-    if (!programFolder.empty()) {
+    if (!programFolder.empty() && !systemProgramFolder(programFolder)) {
         const fs::path beside = programFolder / kOutputFolderName;
         std::error_code error;
         const bool present = fs::exists(fs::symlink_status(beside, error));

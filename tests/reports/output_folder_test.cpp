@@ -82,6 +82,13 @@ TEST(OutputFolder, FallsBackToApplicationDataWhenTheProgramFolderCannotHoldIt) {
     }
 }
 
+TEST(OutputFolder, AnInstalledProgramWritesIntoTheUsersDataEvenAsSuperuser) {
+    TemporaryFolder data;
+    for (const char* folder : {"/usr/bin", "/usr/local/bin", "/bin", "/usr/lib/viskora/"}) {
+        EXPECT_EQ(chooseOutputFolder(folder, data.path()), data.path() / "OUT") << folder;
+    }
+}
+
 TEST(OutputFolder, DefaultIsBesideThisProgramOrInTheUsersData) {
     const fs::path folder = defaultOutputFolder();
     EXPECT_EQ(folder.filename(), "OUT");
