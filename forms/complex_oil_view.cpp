@@ -1,7 +1,6 @@
 #include "forms/complex_oil_view.h"
 
 #include "engine/calc_sequence.h"
-#include "engine/message_texts.h"
 #include "engine/oil_calc.h"
 #include "forms/busy_cursor.h"
 #include "forms/simple_oil_view.h"
@@ -228,24 +227,11 @@ void CComplexOilView::calculate() {
     const QuietCountBox quiet(*this);
     const auto calc = std::make_unique<COilCalc>(&messages_);
     BusyCursor busy;
-    fillFractionInputs(*calc, record_.useFractions, record_.fractionCount);
-    calc->densityIn = textToNumber(record_.densityText);
-    calc->densityUnit = record_.densityUnitIndex + 1;
-    calc->densityTempIn = textToNumber(record_.densityTempText);
-    calc->tempUnit = record_.tempUnitIndex + 1;
+    fillOilInputs(*calc, record_);
     calc->designTempIn = textToNumber(record_.designTempText);
     calc->designPressureIn = textToNumber(record_.designPressureText);
     calc->pressureUnit = record_.pressureUnitIndex + 1;
-
-    CalcOutcome outcome = CalcOutcome::Failed;
-    try {
-        outcome = runAdditionalCalculation(*calc);
-    } catch (...) {
-        busy.restore();
-        messages_.failure(texts::kCalculationError);
-        return;
-    }
-    if (outcome != CalcOutcome::Completed) {
+    if (!runGuarded(busy, [&] { return runAdditionalCalculation(*calc); })) {
         return;
     }
 
@@ -269,10 +255,7 @@ void CComplexOilView::calculate() {
     record_.gasShareText = results.gasShareText;
     record_.liquidPrandtlText = results.liquidPrandtlText;
     record_.liquidShareText = results.liquidShareText;
-    exchangeToControls();
-    busy.restore();
-    emit documentModified();
-    emit calculationCompleted();
+    showCompletedCalculation(busy);
 }
 
 } // namespace viskora

@@ -1,6 +1,8 @@
 #include "forms/oil_form_view.h"
 
+#include "engine/message_texts.h"
 #include "engine/oil_calc.h"
+#include "forms/busy_cursor.h"
 #include "forms/enter_escape_filter.h"
 #include "forms/in_place_edit.h"
 #include "forms/spin_arrows.h"
@@ -249,6 +251,25 @@ void OilFormView::fillFractionInputs(COilCalc& calc, int useFractions, int fract
         calc.fracEndIn[row + 1] = textToNumber(grid_->cellText(row, 2).toStdString());
         calc.fracShare[row + 1] = textToNumber(grid_->cellText(row, 3).toStdString());
     }
+}
+
+bool OilFormView::runGuarded(BusyCursor& busy, const std::function<CalcOutcome()>& sequence) {
+    CalcOutcome outcome = CalcOutcome::Failed;
+    try {
+        outcome = sequence();
+    } catch (...) {
+        busy.restore();
+        messages_.failure(texts::kCalculationError);
+        return false;
+    }
+    return outcome == CalcOutcome::Completed;
+}
+
+void OilFormView::showCompletedCalculation(BusyCursor& busy) {
+    exchangeToControls();
+    busy.restore();
+    emit documentModified();
+    emit calculationCompleted();
 }
 
 } // namespace viskora

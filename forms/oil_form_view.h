@@ -2,19 +2,23 @@
 
 #include "documents/document_records.h"
 #include "documents/unit_name_lists.h"
+#include "engine/calc_sequence.h"
+#include "engine/oil_calc.h"
 #include "forms/form_builder.h"
 #include "forms/grid_fraction_rows.h"
 #include "forms/message_box_messages.h"
 #include "forms/record_exchange.h"
+#include "units/number_text.h"
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <span>
 
 namespace viskora {
 
-class COilCalc;
+class BusyCursor;
 class GridControl;
 
 // What both calculation forms share: the controls built from a template,
@@ -87,6 +91,25 @@ class OilFormView : public QWidget {
     void formatGridRow(int row);
     // The grid rows into the engine record's inputs (the Calculate command).
     void fillFractionInputs(COilCalc& calc, int useFractions, int fractionCount) const;
+
+    // The inputs both forms give the engine alike at Calculate: the fraction
+    // rows when the table is in use, the density with its unit, and the
+    // temperature it was measured at with the unit of every temperature.
+    template <typename Record> void fillOilInputs(COilCalc& calc, const Record& record) const {
+        fillFractionInputs(calc, record.useFractions, record.fractionCount);
+        calc.densityIn = textToNumber(record.densityText);
+        calc.densityUnit = record.densityUnitIndex + 1;
+        calc.densityTempIn = textToNumber(record.densityTempText);
+        calc.tempUnit = record.tempUnitIndex + 1;
+    }
+
+    // Runs a calculation sequence under the guard that turns any exception
+    // into "Error!"; true when the calculation completed.
+    bool runGuarded(BusyCursor& busy, const std::function<CalcOutcome()>& sequence);
+
+    // The end of a completed Calculate: the record shown again, the cursor
+    // back, the document marked modified.
+    void showCompletedCalculation(BusyCursor& busy);
 
     // Within one command the count box's complaint is shown once: the
     // command's later exchanges stop at the same box without a new message.

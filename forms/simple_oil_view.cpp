@@ -1,11 +1,9 @@
 #include "forms/simple_oil_view.h"
 
 #include "engine/calc_sequence.h"
-#include "engine/message_texts.h"
 #include "engine/oil_calc.h"
 #include "forms/busy_cursor.h"
 #include "grid/grid_control.h"
-#include "units/number_text.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -143,21 +141,8 @@ void CSimpleOilView::calculate() {
     const QuietCountBox quiet(*this);
     const auto calc = std::make_unique<COilCalc>(&messages_);
     BusyCursor busy;
-    fillFractionInputs(*calc, record_.useFractions, record_.fractionCount);
-    calc->densityIn = textToNumber(record_.densityText);
-    calc->densityUnit = record_.densityUnitIndex + 1;
-    calc->densityTempIn = textToNumber(record_.densityTempText);
-    calc->tempUnit = record_.tempUnitIndex + 1;
-
-    CalcOutcome outcome = CalcOutcome::Failed;
-    try {
-        outcome = runBasicCalculation(*calc);
-    } catch (...) {
-        busy.restore();
-        messages_.failure(texts::kCalculationError);
-        return;
-    }
-    if (outcome != CalcOutcome::Completed) {
+    fillOilInputs(*calc, record_);
+    if (!runGuarded(busy, [&] { return runBasicCalculation(*calc); })) {
         return;
     }
 
@@ -175,10 +160,7 @@ void CSimpleOilView::calculate() {
         changeResultUnit(result);
     }
     record_.resPrandtlText = results.prandtlText;
-    exchangeToControls();
-    busy.restore();
-    emit documentModified();
-    emit calculationCompleted();
+    showCompletedCalculation(busy);
 }
 
 } // namespace viskora
