@@ -19,23 +19,6 @@ struct AdditionalCommandOptions {
     std::string savePath;
 };
 
-nlohmann::json characterisationJson(const Characterisation& c) {
-    return {
-        {"tvAvg", c.tvAvg},
-        {"tmAvg", c.tmAvg},
-        {"t50", c.t50},
-        {"d20", c.d20},
-        {"d15", c.d15},
-        {"refrIndex", c.refrIndex},
-        {"molarMass", c.molarMass},
-        {"watsonK", c.watsonK},
-        {"critTemp", c.critTemp},
-        {"critPressure", c.critPressure},
-        {"critDensity", c.critDensity},
-        {"acentric", c.acentric},
-    };
-}
-
 int runAdditionalCommand(const AdditionalCommandOptions& options) {
     std::string problem;
     const auto oil = resolveOil(options.oil, problem);

@@ -35,7 +35,7 @@ int runBasic(const OilOptions& options, const std::string& savePath) {
                               {"status", status.word},
                               {"messages", messagesJson(messages.shown())}};
         if (outcome == CalcOutcome::Completed) {
-            out["characterisation"] = characterisationJson(calc);
+            out["characterisation"] = characterisationJson(characterisationOf(calc));
             out["results"] = resultsJson(lines);
             out["shown"] = shownJson(lines);
         }

@@ -1,6 +1,5 @@
 #include "cli/calc_report.h"
 
-#include "engine/oil_calc.h"
 
 #include <array>
 #include <charconv>
@@ -39,20 +38,20 @@ nlohmann::json messagesJson(const std::vector<ShownMessage>& messages) {
     return list;
 }
 
-nlohmann::json characterisationJson(const COilCalc& calc) {
+nlohmann::json characterisationJson(const Characterisation& c) {
     return {
-        {"tvAvg", calc.tvAvg},
-        {"tmAvg", calc.tmAvg},
-        {"t50", calc.t50},
-        {"d20", calc.d20},
-        {"d15", calc.d15},
-        {"refrIndex", calc.refrIndex},
-        {"molarMass", calc.molarMass},
-        {"watsonK", calc.watsonK},
-        {"critTemp", calc.critTemp},
-        {"critPressure", calc.critPressure},
-        {"critDensity", calc.critDensity},
-        {"acentric", calc.acentric},
+        {"tvAvg", c.tvAvg},
+        {"tmAvg", c.tmAvg},
+        {"t50", c.t50},
+        {"d20", c.d20},
+        {"d15", c.d15},
+        {"refrIndex", c.refrIndex},
+        {"molarMass", c.molarMass},
+        {"watsonK", c.watsonK},
+        {"critTemp", c.critTemp},
+        {"critPressure", c.critPressure},
+        {"critDensity", c.critDensity},
+        {"acentric", c.acentric},
     };
 }
 

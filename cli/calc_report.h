@@ -11,7 +11,6 @@
 
 namespace viskora {
 
-class COilCalc;
 
 // One result as the calculator prints it: its record name, its value in the
 // base unit, that unit, and the text the form would show.
@@ -44,8 +43,8 @@ std::string shortestNumberText(double value);
 
 nlohmann::json messagesJson(const std::vector<ShownMessage>& messages);
 
-// The characterisation of the oil (or part) the record describes.
-nlohmann::json characterisationJson(const COilCalc& calc);
+// The characterisation of an oil or of a part of it, under the record's names.
+nlohmann::json characterisationJson(const Characterisation& characterisation);
 
 // Results under their names in base units, and the shown texts.
 nlohmann::json resultsJson(const std::vector<ResultLine>& lines);
