@@ -9,7 +9,7 @@ cd "$repo"
 source scripts/install-deps.sh
 install_build_dependencies
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVISKORA_GUI=ON -DVISKORA_SANITIZE=OFF
 cmake --build build
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then

@@ -8,7 +8,7 @@ cd "$(dirname "$0")"
 source scripts/install-deps.sh
 install_build_dependencies
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVISKORA_GUI=ON -DVISKORA_SANITIZE=OFF
 cmake --build build
 ctest --test-dir build --output-on-failure --timeout 600
 
