@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
+#include <vector>
 
 namespace viskora {
 namespace {
@@ -111,9 +112,11 @@ std::optional<std::string> readDocumentBytes(const fs::path& path) {
         return std::nullopt;
     }
     std::string bytes;
-    char buffer[65536];
-    while (file.read(buffer, sizeof buffer) || file.gcount() > 0) {
-        bytes.append(buffer, static_cast<std::size_t>(file.gcount()));
+    // On the heap: a file may be opened deep inside nested event loops.
+    std::vector<char> buffer(64 * 1024);
+    while (file.read(buffer.data(), static_cast<std::streamsize>(buffer.size())) ||
+           file.gcount() > 0) {
+        bytes.append(buffer.data(), static_cast<std::size_t>(file.gcount()));
         if (bytes.size() > kMaxDocumentFileBytes) {
             return std::nullopt;
         }
