@@ -1,29 +1,113 @@
 #include "shell/single_instance.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QStandardPaths>
+#include <QTimer>
 #include <QUrl>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace viskora {
 namespace {
 
 constexpr int kConnectTimeoutMs = 1000;
-// A path is far shorter; a longer message is not from our program.
+// Connections served at once; later ones wait in the system's queue, so that
+// clients holding connections open cannot use up the program's file
+// descriptors (the server would then stop listening).
+constexpr int kMostConnections = 8;
+// A client has this long from being served to closing its connection.
+constexpr int kConnectionTimeoutMs = 3000;
+// A path is far shorter; a longer message is refused whole.
 constexpr qint64 kLongestMessage = 64 * 1024;
+const QString kSocketFileName = QStringLiteral("viskora.socket");
+
+QString absoluteEnvironmentPath(const char* name) {
+    const QString value = qEnvironmentVariable(name);
+    return QDir::isAbsolutePath(value) ? QDir::cleanPath(value) : QString();
+}
+
+// Whether `folder` is a folder, not a symbolic link, of this user that
+// nobody else may enter. With `repair`, a folder of the user's that others
+// may enter is closed to them first.
+bool isPrivateFolder(const QString& folder, bool repair) {
+    const int descriptor = ::open(QFile::encodeName(folder).constData(),
+                                  O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (descriptor < 0) {
+        return false;
+    }
+    struct stat info {};
+    bool isPrivate =
+        ::fstat(descriptor, &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == ::geteuid();
+    if (isPrivate && (info.st_mode & 07777) != S_IRWXU) {
+        isPrivate = repair && ::fchmod(descriptor, S_IRWXU) == 0;
+    }
+    ::close(descriptor);
+    return isPrivate;
+}
+
+// Makes `folder` as a private folder, or checks the one already there.
+bool makePrivateFolder(const QString& folder) {
+    if (!QDir().mkpath(QFileInfo(folder).path())) {
+        return false;
+    }
+    if (::mkdir(QFile::encodeName(folder).constData(), S_IRWXU) != 0 && errno != EEXIST) {
+        return false;
+    }
+    return isPrivateFolder(folder, true);
+}
+
+// The folder for the socket. Never a shared one such as /tmp: whoever
+// listens there first would receive the user's file paths.
+QString privateSocketFolder() {
+    const QString runtime = absoluteEnvironmentPath("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && isPrivateFolder(runtime, false)) {
+        return runtime;
+    }
+    const QString home = absoluteEnvironmentPath("HOME");
+    QString cache = absoluteEnvironmentPath("XDG_CACHE_HOME");
+    if (cache.isEmpty() && !home.isEmpty()) {
+        cache = home + QStringLiteral("/.cache");
+    }
+    QStringList candidates;
+    if (!cache.isEmpty()) {
+        candidates << cache + QStringLiteral("/viskora-runtime");
+    }
+    if (!home.isEmpty()) {
+        candidates << home + QStringLiteral("/.viskora-runtime");
+    }
+    for (const QString& folder : candidates) {
+        if (makePrivateFolder(folder)) {
+            return folder;
+        }
+    }
+    return {};
+}
+
+// Whether `serverName` is a socket of this user: file paths go to no one
+// else.
+bool isOwnSocket(const QString& serverName) {
+    struct stat info {};
+    return ::lstat(QFile::encodeName(serverName).constData(), &info) == 0 &&
+           S_ISSOCK(info.st_mode) && info.st_uid == ::geteuid();
+}
 
 } // namespace
 
 QString SingleInstance::defaultServerName() {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty()) {
-        folder = QDir::tempPath();
-    }
-    return QDir(folder).filePath(QStringLiteral("viskora.socket"));
+    const QString folder = privateSocketFolder();
+    return folder.isEmpty() ? QString() : QDir(folder).filePath(kSocketFileName);
 }
 
 bool SingleInstance::handOver(const QString& serverName, const QString& path) {
+    if (serverName.isEmpty() || !isOwnSocket(serverName)) {
+        return false;
+    }
     QLocalSocket socket;
     socket.connectToServer(serverName);
     if (!socket.waitForConnected(kConnectTimeoutMs)) {
@@ -42,39 +126,85 @@ bool SingleInstance::handOver(const QString& serverName, const QString& path) {
 
 SingleInstance::SingleInstance(QObject* parent) : QObject(parent), server_(new QLocalServer(this)) {
     server_->setSocketOptions(QLocalServer::UserAccessOption);
-    connect(server_, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* socket = server_->nextPendingConnection()) {
-            connect(socket, &QLocalSocket::disconnected, this, [this, socket] {
-                readMessages(socket);
-                socket->deleteLater();
-            });
-            connect(socket, &QLocalSocket::readyRead, this, [socket] {
-                if (socket->bytesAvailable() > kLongestMessage) {
-                    socket->abort();
-                }
-            });
-        }
-    });
+    // Connections beyond those served stay in the system's queue rather
+    // than as open descriptors of this program.
+    server_->setMaxPendingConnections(1);
+    connect(server_, &QLocalServer::newConnection, this, &SingleInstance::serveWaitingConnections);
 }
 
 bool SingleInstance::listen(const QString& serverName) {
+    if (serverName.isEmpty()) {
+        return false;
+    }
     if (server_->listen(serverName)) {
         return true;
     }
     if (server_->serverError() != QAbstractSocket::AddressInUseError) {
         return false;
     }
-    // Nobody answered there (the caller tried handOver first): a socket
-    // file of a program that crashed.
+    // Nobody of this user answered there (the caller tried handOver first):
+    // a socket file of a program that crashed.
     QLocalServer::removeServer(serverName);
     return server_->listen(serverName);
 }
 
-void SingleInstance::readMessages(QLocalSocket* socket) {
-    if (socket->bytesAvailable() > kLongestMessage) {
-        return;
+void SingleInstance::serveWaitingConnections() {
+    while (serving_ < kMostConnections) {
+        QLocalSocket* socket = server_->nextPendingConnection();
+        if (socket == nullptr) {
+            return;
+        }
+        serve(socket);
     }
-    const QList<QByteArray> lines = socket->readAll().split('\n');
+}
+
+void SingleInstance::serve(QLocalSocket* socket) {
+    ++serving_;
+    struct Reception {
+        QByteArray message;
+        bool ended = false;
+    };
+    const auto reception = std::make_shared<Reception>();
+    auto* deadline = new QTimer(socket);
+    deadline->setSingleShot(true);
+
+    // False once the message is too long to be one of ours.
+    const auto read = [socket, reception] {
+        reception->message += socket->readAll();
+        return reception->message.size() <= kLongestMessage;
+    };
+    // Ends the connection once; a complete message is then read.
+    const auto end = [this, socket, reception, deadline](bool complete) {
+        if (reception->ended) {
+            return;
+        }
+        reception->ended = true;
+        deadline->stop();
+        socket->disconnect(this);
+        socket->abort();
+        socket->deleteLater();
+        --serving_;
+        if (complete) {
+            readMessage(reception->message);
+        }
+        serveWaitingConnections();
+    };
+
+    connect(socket, &QLocalSocket::readyRead, this, [read, end] {
+        if (!read()) {
+            end(false);
+        }
+    });
+    connect(socket, &QLocalSocket::disconnected, this, [read, end] { end(read()); });
+    connect(deadline, &QTimer::timeout, this, [end] { end(false); });
+    deadline->start(kConnectionTimeoutMs);
+    if (socket->state() != QLocalSocket::ConnectedState) {
+        end(read());
+    }
+}
+
+void SingleInstance::readMessage(const QByteArray& message) {
+    const QList<QByteArray> lines = message.split('\n');
     // The text after the last line feed is an unfinished line.
     for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
         if (lines[i].isEmpty()) {

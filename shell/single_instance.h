@@ -9,18 +9,23 @@ class QLocalSocket;
 namespace viskora {
 
 // One running program per user. The first start listens on a local socket
-// that only its user can reach; a later start hands its file (or, without
-// one, just a wish to be shown) to it and ends. Each message is one line:
-// the file's URL, or nothing.
+// in a folder that only its user can enter; a later start hands its file
+// (or, without one, just a wish to be shown) to it and ends. Each message is
+// one line: the file's URL, or nothing; a message is complete when the
+// client closes the connection. A few connections are served at once, each
+// for a few seconds at most, and a message longer than 64 KiB is refused.
 class SingleInstance : public QObject {
     Q_OBJECT
 
   public:
-    // The user's socket name: in the user's runtime folder.
+    // The user's socket name: in $XDG_RUNTIME_DIR when that is a folder of
+    // the user's that nobody else may enter, else in such a folder made
+    // under the user's cache or home folder. Empty when there is none: the
+    // program then runs on its own.
     static QString defaultServerName();
 
     // As a later start: hands `path` (empty: none) to the program listening
-    // on `serverName`. False when no program answers.
+    // on `serverName`. False when no program of this user answers there.
     static bool handOver(const QString& serverName, const QString& path);
 
     explicit SingleInstance(QObject* parent = nullptr);
@@ -35,9 +40,12 @@ class SingleInstance : public QObject {
     void activationRequested();
 
   private:
-    void readMessages(QLocalSocket* socket);
+    void serveWaitingConnections();
+    void serve(QLocalSocket* socket);
+    void readMessage(const QByteArray& message);
 
     QLocalServer* server_;
+    int serving_ = 0;
 };
 
 } // namespace viskora

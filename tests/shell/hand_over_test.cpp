@@ -1,0 +1,300 @@
+// The channel through which a later start hands its file to the running
+// program, as another local user, a flood of starts or a stuck client meet
+// it.
+
+#include "shell_fixture.h"
+
+#include "shell/main_frame.h"
+#include "shell/oil_document.h"
+#include "shell/single_instance.h"
+
+#include <QDir>
+#include <QFile>
+#include <QHash>
+#include <QLocalSocket>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstring>
+#include <ctime>
+#include <filesystem>
+#include <pwd.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace viskora::testing {
+namespace {
+
+using HandOverChannel = ShellTest;
+
+// A user id that is not ours, for files the superuser gives away.
+constexpr uid_t kOtherUser = 65534;
+// No message from a later start is longer.
+constexpr qint64 kLongestMessage = 64 * 1024;
+// A client that has not finished by then has stalled.
+constexpr int kStalledAfterMs = 6000;
+
+// Sets environment variables for one test and puts the old values back.
+class ScopedEnvironment {
+  public:
+    ScopedEnvironment() = default;
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+    ~ScopedEnvironment() {
+        for (auto it = saved_.cbegin(); it != saved_.cend(); ++it) {
+            if (it.value().first) {
+                qputenv(it.key().constData(), it.value().second);
+            } else {
+                qunsetenv(it.key().constData());
+            }
+        }
+    }
+
+    void set(const char* name, const QString& value) {
+        remember(name);
+        qputenv(name, QFile::encodeName(value));
+    }
+    void unset(const char* name) {
+        remember(name);
+        qunsetenv(name);
+    }
+
+  private:
+    void remember(const char* name) {
+        if (!saved_.contains(name)) {
+            saved_.insert(name, {qEnvironmentVariableIsSet(name), qgetenv(name)});
+        }
+    }
+
+    QHash<QByteArray, std::pair<bool, QByteArray>> saved_;
+};
+
+bool isPrivateFolder(const QString& folder) {
+    struct stat info {};
+    return ::lstat(QFile::encodeName(folder).constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
+           info.st_uid == ::geteuid() && (info.st_mode & 07777) == 0700;
+}
+
+bool makeFolder(const QString& folder, mode_t mode) {
+    return QDir().mkpath(folder) && ::chmod(QFile::encodeName(folder).constData(), mode) == 0;
+}
+
+enum class Runtime { Unset, Private, OpenToOthers, OtherUsers };
+
+struct FolderCase {
+    const char* what;
+    Runtime runtime;
+    // The cache's socket folder is a link to a folder everybody may write.
+    bool cacheFolderIsLink;
+    // Where the socket belongs, under the test's folder.
+    const char* expected;
+};
+
+TEST(HandOverSocket, LivesOnlyInAFolderOfTheUserThatNobodyElseMayEnter) {
+    const bool superuser = ::geteuid() == 0;
+    const FolderCase cases[] = {
+        {"the runtime folder is the user's own", Runtime::Private, false, "runtime"},
+        // Another user has taken the runtime folder the toolkit would make in
+        // the shared temporary folder.
+        {"no runtime folder", Runtime::Unset, false, "home/.cache/viskora-runtime"},
+        {"the runtime folder is open to others", Runtime::OpenToOthers, false,
+         "home/.cache/viskora-runtime"},
+        {"the runtime folder is another user's", Runtime::OtherUsers, false,
+         "home/.cache/viskora-runtime"},
+        {"the cache's folder leads to a shared one", Runtime::Unset, true, "home/.viskora-runtime"},
+    };
+    const passwd* user = ::getpwuid(::geteuid());
+    ASSERT_NE(user, nullptr);
+    for (const FolderCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (c.runtime == Runtime::OtherUsers && !superuser) {
+            continue;
+        }
+        QTemporaryDir root;
+        ASSERT_TRUE(root.isValid());
+        const QString shared = root.filePath(QStringLiteral("shared"));
+        const QString taken =
+            shared + QStringLiteral("/runtime-") + QString::fromLocal8Bit(user->pw_name);
+        ASSERT_TRUE(makeFolder(shared, 01777));
+        ASSERT_TRUE(makeFolder(taken, 0700));
+        const QString home = root.filePath(QStringLiteral("home"));
+        ASSERT_TRUE(makeFolder(home, 0700));
+        const QString runtime = root.filePath(QStringLiteral("runtime"));
+        ASSERT_TRUE(makeFolder(runtime, c.runtime == Runtime::OpenToOthers ? 0755 : 0700));
+        if (superuser) {
+            ASSERT_EQ(::chown(QFile::encodeName(taken).constData(), kOtherUser, kOtherUser), 0);
+        }
+        if (c.runtime == Runtime::OtherUsers) {
+            ASSERT_EQ(::chown(QFile::encodeName(runtime).constData(), kOtherUser, kOtherUser), 0);
+        }
+        if (c.cacheFolderIsLink) {
+            ASSERT_TRUE(makeFolder(home + QStringLiteral("/.cache"), 0700));
+            ASSERT_TRUE(QFile::link(shared, home + QStringLiteral("/.cache/viskora-runtime")));
+        }
+
+        ScopedEnvironment environment;
+        environment.set("TMPDIR", shared);
+        environment.set("HOME", home);
+        environment.unset("XDG_CACHE_HOME");
+        if (c.runtime == Runtime::Unset) {
+            environment.unset("XDG_RUNTIME_DIR");
+        } else {
+            environment.set("XDG_RUNTIME_DIR", runtime);
+        }
+
+        const QString name = SingleInstance::defaultServerName();
+        const QString folder = QFileInfo(name).path();
+        EXPECT_EQ(folder.toStdString(),
+                  root.filePath(QString::fromLatin1(c.expected)).toStdString());
+        EXPECT_EQ(QFileInfo(name).fileName(), QStringLiteral("viskora.socket"));
+        EXPECT_TRUE(isPrivateFolder(folder)) << folder.toStdString();
+        EXPECT_FALSE(name.startsWith(shared)) << name.toStdString();
+    }
+}
+
+TEST_F(HandOverChannel, ASocketThatIsNotTheUsersIsNeverWrittenTo) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "only the superuser can give a socket to another user";
+    }
+    start();
+    const QString server = path("hand-over.socket");
+    ASSERT_TRUE(app->acceptHandOvers(server));
+    ASSERT_EQ(::chown(QFile::encodeName(server).constData(), kOtherUser, kOtherUser), 0);
+
+    EXPECT_FALSE(SingleInstance::handOver(server, basicFile(QStringLiteral("pipe.vkr"))));
+    waitFor([] { return false; }, 300);
+    EXPECT_TRUE(app->documents().isEmpty());
+}
+
+// A process that holds connections to a server open until released, as
+// clients that never finish would.
+class ConnectionHolder {
+  public:
+    ConnectionHolder(const QString& serverName, int count) {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const QByteArray name = QFile::encodeName(serverName);
+        std::memcpy(address.sun_path, name.constData(),
+                    std::min<std::size_t>(name.size(), sizeof address.sun_path - 1));
+        int release[2];
+        if (::pipe(release) != 0) {
+            return;
+        }
+        pid_ = ::fork();
+        if (pid_ == 0) {
+            // Only calls that are safe in the child of a threaded program.
+            ::close(release[1]);
+            int held = 0;
+            for (int attempt = 0; held < count && attempt < 4000; ++attempt) {
+                const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0);
+                if (socket < 0) {
+                    break;
+                }
+                if (::connect(socket, reinterpret_cast<const sockaddr*>(&address),
+                              sizeof address) == 0) {
+                    ++held;
+                    continue;
+                }
+                ::close(socket);
+                const timespec pause{0, 500'000};
+                ::nanosleep(&pause, nullptr);
+            }
+            char byte = 0;
+            while (::read(release[0], &byte, 1) > 0) {
+            }
+            ::_exit(0);
+        }
+        ::close(release[0]);
+        release_ = release[1];
+    }
+    ConnectionHolder(const ConnectionHolder&) = delete;
+    ConnectionHolder& operator=(const ConnectionHolder&) = delete;
+    ~ConnectionHolder() { stop(); }
+
+    bool started() const { return pid_ > 0; }
+    void stop() {
+        if (release_ >= 0) {
+            ::close(release_);
+            release_ = -1;
+            ::waitpid(pid_, nullptr, 0);
+        }
+    }
+
+  private:
+    pid_t pid_ = -1;
+    int release_ = -1;
+};
+
+int openDescriptors() {
+    return static_cast<int>(std::distance(std::filesystem::directory_iterator("/proc/self/fd"),
+                                          std::filesystem::directory_iterator()));
+}
+
+TEST_F(HandOverChannel, HeldConnectionsNeitherUseUpDescriptorsNorStopTheProgramListening) {
+    start();
+    const QString server = path("hand-over.socket");
+    ASSERT_TRUE(app->acceptHandOvers(server));
+    const QString basic = basicFile(QStringLiteral("pipe.vkr"));
+
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &saved), 0);
+    {
+        ConnectionHolder holder(server, 300);
+        ASSERT_TRUE(holder.started());
+        // The program has few descriptors to spare.
+        rlimit scarce = saved;
+        scarce.rlim_cur = static_cast<rlim_t>(openDescriptors() + 40);
+        ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &scarce), 0);
+        waitFor([] { return false; }, 2500);
+        ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &saved), 0);
+    }
+    // This test is both server and client: the server needs a moment to
+    // clear its queue of the closed connections.
+    waitFor([] { return false; }, 500);
+
+    ASSERT_TRUE(SingleInstance::handOver(server, basic));
+    ASSERT_TRUE(waitFor([this] { return app->documents().size() == 1; }));
+    EXPECT_EQ(activeDocument()->pathName(), basic);
+}
+
+TEST_F(HandOverChannel, StalledClientsAreDroppedAndAnOversizedMessageIsRefusedWhole) {
+    start();
+    const QString server = path("hand-over.socket");
+    ASSERT_TRUE(app->acceptHandOvers(server));
+    const QByteArray basicLine =
+        QUrl::fromLocalFile(basicFile(QStringLiteral("pipe.vkr"))).toEncoded() + '\n';
+
+    // Says nothing; says half a line and stops.
+    QLocalSocket idle;
+    QLocalSocket slow;
+    for (QLocalSocket* socket : {&idle, &slow}) {
+        socket->connectToServer(server);
+        ASSERT_TRUE(socket->waitForConnected(1000));
+    }
+    slow.write(basicLine.left(10));
+    // A file, then more than a message may hold.
+    QLocalSocket talkative;
+    talkative.connectToServer(server);
+    ASSERT_TRUE(talkative.waitForConnected(1000));
+    talkative.write(basicLine + QByteArray(kLongestMessage, 'x') + '\n');
+    talkative.disconnectFromServer();
+
+    ASSERT_TRUE(waitFor(
+        [&] {
+            return idle.state() == QLocalSocket::UnconnectedState &&
+                   slow.state() == QLocalSocket::UnconnectedState;
+        },
+        kStalledAfterMs));
+    EXPECT_TRUE(app->documents().isEmpty());
+
+    // The channel still serves.
+    ASSERT_TRUE(SingleInstance::handOver(server, path(QStringLiteral("pipe.vkr"))));
+    ASSERT_TRUE(waitFor([this] { return app->documents().size() == 1; }));
+}
+
+} // namespace
+} // namespace viskora::testing
