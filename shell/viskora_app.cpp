@@ -16,11 +16,14 @@
 #include "shell/simple_oil_doc.h"
 #include "shell/single_instance.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QUrl>
+
+#include <utility>
 
 namespace viskora {
 namespace {
@@ -35,6 +38,43 @@ QString fileIdentity(const QString& path) {
     const QFileInfo info(path);
     const QString canonical = info.canonicalFilePath();
     return canonical.isEmpty() ? info.absoluteFilePath() : canonical;
+}
+
+// While a modal dialog is open, how often to look whether it has closed.
+constexpr int kModalDialogPollMs = 100;
+// A message box lists this many files at most.
+constexpr qsizetype kFilesListed = 10;
+
+// Files that could not be opened, as one message: each reason once, in the
+// order of first appearance, followed by its files.
+QString openFailuresText(const QList<std::pair<QString, QString>>& failures) {
+    if (failures.size() == 1) {
+        return failures.front().second;
+    }
+    QStringList reasons;
+    for (const auto& [path, reason] : failures) {
+        if (!reasons.contains(reason)) {
+            reasons << reason;
+        }
+    }
+    QString text = QStringLiteral("%1 files were not opened.").arg(failures.size());
+    qsizetype listed = 0;
+    for (const QString& reason : reasons) {
+        QString files;
+        for (const auto& [path, failure] : failures) {
+            if (failure == reason && listed < kFilesListed) {
+                files += QStringLiteral("\n    ") + QDir::toNativeSeparators(path);
+                ++listed;
+            }
+        }
+        if (!files.isEmpty()) {
+            text += QStringLiteral("\n\n") + reason + files;
+        }
+    }
+    if (listed < failures.size()) {
+        text += QStringLiteral("\n\n... and %1 more.").arg(failures.size() - listed);
+    }
+    return text;
 }
 
 } // namespace
@@ -78,10 +118,14 @@ void CViskoraApp::initInstance(const QStringList& arguments) {
 bool CViskoraApp::acceptHandOvers(const QString& serverName) {
     if (singleInstance_ == nullptr) {
         singleInstance_ = new SingleInstance(this);
+        handOverTimer_.setSingleShot(true);
+        connect(&handOverTimer_, &QTimer::timeout, this, &CViskoraApp::openHandedOverFiles);
         connect(singleInstance_, &SingleInstance::pathHandedOver, this,
                 [this](const QString& path) {
-                    activateMainFrame();
-                    openOrActivate(path);
+                    handedOver_ << path;
+                    if (!handOverTimer_.isActive()) {
+                        handOverTimer_.start(0);
+                    }
                 });
         connect(singleInstance_, &SingleInstance::activationRequested, this,
                 &CViskoraApp::activateMainFrame);
@@ -147,10 +191,49 @@ void CViskoraApp::fileOpen() {
     settings_.setReadPath(QFileInfo(path).absolutePath());
 }
 
+void CViskoraApp::openHandedOverFiles() {
+    // Never from inside a modal dialog's event loop: a box shown there would
+    // hold the next hand-overs, whose boxes would nest in it, and so on
+    // until the stack runs out.
+    if (openingHandedOver_ || QApplication::activeModalWidget() != nullptr) {
+        handOverTimer_.start(kModalDialogPollMs);
+        return;
+    }
+    openingHandedOver_ = true;
+    activateMainFrame();
+    QList<std::pair<QString, QString>> failures;
+    for (const QString& path : std::exchange(handedOver_, {})) {
+        if (activateOpenDocument(path) != nullptr) {
+            continue;
+        }
+        const QString absolute = QFileInfo(path).absoluteFilePath();
+        QString failure;
+        if (loadDocumentFile(absolute, failure) == nullptr) {
+            failures.append({absolute, failure});
+        }
+    }
+    if (!failures.isEmpty()) {
+        showMessage(openFailuresText(failures));
+    }
+    openingHandedOver_ = false;
+    if (!handedOver_.isEmpty()) {
+        handOverTimer_.start(0);
+    }
+}
+
 OilDocument* CViskoraApp::openDocumentFile(const QString& path) {
+    QString failure;
+    OilDocument* opened = loadDocumentFile(path, failure);
+    if (opened == nullptr) {
+        showMessage(failure);
+    }
+    return opened;
+}
+
+OilDocument* CViskoraApp::loadDocumentFile(const QString& path, QString& failure) {
     OpenResult result = viskora::openDocumentFile(toFsPath(path));
     if (!result.record) {
-        showMessage(messageText(result.message));
+        failure = messageText(result.message);
         return nullptr;
     }
     const DocumentKind kind = std::holds_alternative<BasicDocumentRecord>(*result.record)
@@ -167,6 +250,13 @@ OilDocument* CViskoraApp::openDocumentFile(const QString& path) {
 }
 
 OilDocument* CViskoraApp::openOrActivate(const QString& path) {
+    if (OilDocument* open = activateOpenDocument(path)) {
+        return open;
+    }
+    return openDocumentFile(QFileInfo(path).absoluteFilePath());
+}
+
+OilDocument* CViskoraApp::activateOpenDocument(const QString& path) {
     const QString wanted = fileIdentity(path);
     for (CChildFrame* frame : mainFrame_->children()) {
         const QString open = frame->document().pathName();
@@ -175,7 +265,7 @@ OilDocument* CViskoraApp::openOrActivate(const QString& path) {
             return &frame->document();
         }
     }
-    return openDocumentFile(QFileInfo(path).absoluteFilePath());
+    return nullptr;
 }
 
 void CViskoraApp::openRecentFile(int index) {

@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 
 #include <array>
 #include <filesystem>
@@ -58,7 +59,10 @@ class CViskoraApp : public QObject, public DocumentHost {
     // name (arguments as QCoreApplication::arguments() gives them).
     void initInstance(const QStringList& arguments);
     // Accepts files handed over by later starts, opening them as recent
-    // files are opened. False when the program could not listen.
+    // files are opened. Those handed over while a modal dialog is open wait
+    // until it has closed; the files among them that are not calculations
+    // are reported together in one box. False when the program could not
+    // listen.
     bool acceptHandOvers(const QString& serverName);
     // At exit, after the main window has closed: deletes the report files.
     void exitInstance();
@@ -105,6 +109,12 @@ class CViskoraApp : public QObject, public DocumentHost {
 
   private:
     std::unique_ptr<OilDocument> makeDocument(DocumentKind kind);
+    // Opens a file by its kind; null, with the reason in `failure`, when the
+    // file is not a calculation.
+    OilDocument* loadDocumentFile(const QString& path, QString& failure);
+    // Activates the window of the file when it is open; null when it is not.
+    OilDocument* activateOpenDocument(const QString& path);
+    void openHandedOverFiles();
     void addRecentFile(const QString& path);
     void activateMainFrame();
     void showMessage(const QString& text);
@@ -121,6 +131,9 @@ class CViskoraApp : public QObject, public DocumentHost {
     std::unique_ptr<CMainFrame> mainFrame_;
     QPointer<HelpWindow> help_;
     SingleInstance* singleInstance_ = nullptr;
+    QStringList handedOver_;
+    QTimer handOverTimer_;
+    bool openingHandedOver_ = false;
 };
 
 } // namespace viskora

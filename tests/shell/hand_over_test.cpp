@@ -8,10 +8,14 @@
 #include "shell/oil_document.h"
 #include "shell/single_instance.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QHash>
 #include <QLocalSocket>
+#include <QMessageBox>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -167,6 +171,62 @@ TEST_F(HandOverChannel, ASocketThatIsNotTheUsersIsNeverWrittenTo) {
 
     EXPECT_FALSE(SingleInstance::handOver(server, basicFile(QStringLiteral("pipe.vkr"))));
     waitFor([] { return false; }, 300);
+    EXPECT_TRUE(app->documents().isEmpty());
+}
+
+TEST_F(HandOverChannel, FilesHandedOverWhileABoxIsOpenWaitAndAreReportedInOneBox) {
+    start();
+    const QString server = path("hand-over.socket");
+    ASSERT_TRUE(app->acceptHandOvers(server));
+    constexpr int kFlood = 30;
+
+    // While the box about the first file is open, more files that are no
+    // calculations arrive; the box is answered a second later.
+    int mostBoxesOpen = 0;
+    QStringList texts;
+    bool flooded = false;
+    QElapsedTimer sinceFlood;
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        int open = 0;
+        for (const QWidget* widget : QApplication::topLevelWidgets()) {
+            open += qobject_cast<const QMessageBox*>(widget) != nullptr && widget->isVisible();
+        }
+        mostBoxesOpen = std::max(mostBoxesOpen, open);
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || !box->isVisible()) {
+            return;
+        }
+        if (!flooded) {
+            flooded = true;
+            for (int index = 0; index < kFlood; ++index) {
+                const QString file = textFile(QStringLiteral("notes%1.txt").arg(index), "hello\n");
+                SingleInstance::handOver(server, file);
+            }
+            sinceFlood.start();
+            return;
+        }
+        if (sinceFlood.elapsed() >= 1000) {
+            texts << box->text();
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    watcher.start(5);
+
+    ASSERT_TRUE(SingleInstance::handOver(server, textFile(QStringLiteral("first.txt"), "hi\n")));
+    ASSERT_TRUE(waitFor(
+        [&] { return texts.size() >= 2 && QApplication::activeModalWidget() == nullptr; }, 15000));
+    waitFor([] { return false; }, 300);
+    EXPECT_EQ(mostBoxesOpen, 1);
+    ASSERT_EQ(texts.size(), 2);
+    EXPECT_EQ(texts[0],
+              QStringLiteral("Cannot read this file.\nThis is not a valid Viskora file."));
+    EXPECT_TRUE(texts[1].startsWith(QStringLiteral("30 files were not opened.\n\n"
+                                                   "Cannot read this file.\n"
+                                                   "This is not a valid Viskora file.\n    ")))
+        << texts[1].toStdString();
+    EXPECT_TRUE(texts[1].contains(path(QStringLiteral("notes0.txt"))));
+    EXPECT_TRUE(texts[1].endsWith(QStringLiteral("\n\n... and 20 more.")));
     EXPECT_TRUE(app->documents().isEmpty());
 }
 
