@@ -162,6 +162,41 @@ bool writeCell(lxw_worksheet* sheet, int row, int column, const SheetCell& cell,
     return format == nullptr || worksheet_write_blank(sheet, r, c, format) == LXW_NO_ERROR;
 }
 
+bool writeLayout(lxw_worksheet* sheet, const SheetModel& model) {
+    bool complete = true;
+    const auto done = [&](lxw_error error) { complete = error == LXW_NO_ERROR && complete; };
+    for (const auto& [column, width] : model.columnWidths) {
+        const auto c = static_cast<lxw_col_t>(column - 1);
+        done(worksheet_set_column(sheet, c, c, width, nullptr));
+    }
+    const PageLayout& page = model.page;
+    if (page.paperSize) {
+        worksheet_set_paper(sheet, static_cast<std::uint8_t>(*page.paperSize));
+    }
+    if (page.orientation) {
+        if (*page.orientation == PageOrientation::Portrait) {
+            worksheet_set_portrait(sheet);
+        } else {
+            worksheet_set_landscape(sheet);
+        }
+    }
+    if (page.fitToPages) {
+        worksheet_fit_to_pages(sheet, static_cast<std::uint16_t>(page.fitToPages->first),
+                               static_cast<std::uint16_t>(page.fitToPages->second));
+    }
+    if (const auto& area = page.printArea) {
+        done(worksheet_print_area(sheet, static_cast<lxw_row_t>(area->firstRow - 1),
+                                  static_cast<lxw_col_t>(area->firstColumn - 1),
+                                  static_cast<lxw_row_t>(area->lastRow - 1),
+                                  static_cast<lxw_col_t>(area->lastColumn - 1)));
+    }
+    if (page.titleRows) {
+        done(worksheet_repeat_rows(sheet, static_cast<lxw_row_t>(page.titleRows->first - 1),
+                                   static_cast<lxw_row_t>(page.titleRows->second - 1)));
+    }
+    return complete;
+}
+
 } // namespace
 
 bool writeXlsxFile(const SheetModel& model, const std::filesystem::path& file) {
@@ -175,7 +210,7 @@ bool writeXlsxFile(const SheetModel& model, const std::filesystem::path& file) {
         return false;
     }
     FormatCache formats(workbook.get());
-    bool complete = true;
+    bool complete = writeLayout(sheet, model);
     for (const auto& [position, cell] : model.cells) {
         const auto link = model.hyperlinks.find(position);
         complete = writeCell(sheet, position.first, position.second, cell, formats,

@@ -9,6 +9,7 @@ import sys
 import unittest
 
 import openpyxl
+import openpyxl.utils
 
 WRITER, FOLDER = sys.argv[1], pathlib.Path(sys.argv[2])
 HOME = "https://www.viskora.example/"
@@ -29,6 +30,8 @@ def values(ws, row, columns):
 
 
 SCIENTIFIC = "0.00E+00"
+# The width of a column nobody set, in characters.
+DEFAULT_WIDTH = 8.43
 
 
 class Common:
@@ -210,6 +213,63 @@ class BasicWithHundredRows(unittest.TestCase, Common):
         self.assertEqual(values(ws, 113, (2, 3, 5, 7)), [100, 530, 535, 1])
         self.check_edges(ws, "B113", True, True, True, True)
         self.check_basic_results(ws, 116)
+
+
+def shown_text(cell):
+    """The text a reader shows for a cell, as far as its length goes."""
+    if isinstance(cell.value, (int, float)):
+        if cell.number_format == SCIENTIFIC:
+            return f"{cell.value:.2E}"
+        return f"{cell.value:g}"
+    return cell.value
+
+
+class PrintLayout(unittest.TestCase):
+    """Every sheet prints one A4 portrait page wide, its columns fit its texts."""
+
+    SAMPLES = {
+        # sample: (last row, the fraction table's heading rows)
+        "basic_plain.xlsx": (21, None),
+        "additional_five_rows.xlsx": (40, "$14:$15"),
+        "basic_hundred_rows.xlsx": (124, "$12:$13"),
+    }
+
+    def test_page_setup(self):
+        for name, (last_row, heading_rows) in self.SAMPLES.items():
+            ws = sheet(name)
+            setup = ws.page_setup
+            self.assertEqual(int(setup.paperSize), 9, name)  # A4
+            self.assertEqual(setup.orientation, "portrait", name)
+            self.assertTrue(ws.sheet_properties.pageSetUpPr.fitToPage, name)
+            self.assertIn(setup.fitToWidth, (None, 1), name)  # 1 is the default
+            self.assertEqual(int(setup.fitToHeight), 0, name)  # as many pages down as needed
+            self.assertEqual(ws.print_area, [f"$B$1:$I${last_row}"], name)
+            self.assertEqual(ws.print_title_rows, heading_rows, name)
+
+    def test_columns_fit_their_texts(self):
+        # A text has the columns up to the next filled cell of its row (the
+        # empty ones it runs on into, or its box in the fraction table), at
+        # most to column I: together they must hold it, or it is cut off in
+        # print or runs into its neighbour.
+        for name in self.SAMPLES:
+            ws = sheet(name)
+            letters = {c: openpyxl.utils.get_column_letter(c) for c in range(2, 10)}
+            widths = {c: ws.column_dimensions[letter].width
+                      if letter in ws.column_dimensions else DEFAULT_WIDTH
+                      for c, letter in letters.items()}
+            for row in ws.iter_rows(min_row=1, max_row=ws.max_row, min_col=2, max_col=9):
+                filled = [cell for cell in row if cell.value is not None]
+                for cell, following in zip(filled, filled[1:] + [None]):
+                    end = following.column if following is not None else 10
+                    room = sum(widths[c] for c in range(cell.column, end))
+                    wanted = len(shown_text(cell)) * (1.1 if cell.font.b else 1)
+                    self.assertGreaterEqual(room, wanted, (name, cell.coordinate, cell.value))
+
+    def test_table_texts_are_centred_in_their_boxes(self):
+        ws = sheet("additional_five_rows.xlsx")
+        for ref in ("C14", "D14", "F14", "G14", "I15", "C15", "E15", "C16", "D16", "E20", "G20"):
+            self.assertEqual(ws[ref].alignment.horizontal, "centerContinuous", ref)
+        self.assertIsNone(ws["C21"].alignment.horizontal)
 
 
 if __name__ == "__main__":
