@@ -63,7 +63,6 @@ struct CellRange {
 
 inline constexpr int kMaxSheetRows = 1048576;
 inline constexpr int kMaxSheetColumns = 16384;
-inline constexpr double kMaxColumnWidth = 255.0;
 
 enum class PageOrientation : std::uint8_t { Portrait, Landscape };
 

@@ -34,6 +34,8 @@ inline constexpr int kAlignCentreAcross = 7;
 // Paper size "A4" and the portrait orientation of the page setup.
 inline constexpr int kPaperA4 = 9;
 inline constexpr int kPortrait = 1;
+// The widest a column can be, in characters.
+inline constexpr double kMaxColumnWidth = 255.0;
 
 class SheetFont {
   public:

@@ -43,7 +43,7 @@ class SheetFiller {
         room(row, column, text, lastColumn);
     }
 
-    // A designed input line: label, value and unit.
+    // An input line below the density: label, value and unit.
     void putInput(int row, std::string_view label, std::string_view text, std::string_view unit) {
         put(row, kLabelColumn, label, kLastLabelColumn);
         put(row, kValueColumn, text);
@@ -150,7 +150,10 @@ class SheetFiller {
     void layOutForPrinting() {
         const std::vector<double> widths = fit_.widths();
         for (int column = kFirstColumn; column <= kLastColumn; ++column) {
-            sheet_.setColumnWidth(column, widths[static_cast<std::size_t>(column - kFirstColumn)]);
+            // A text too long for any column is cut off rather than refused.
+            sheet_.setColumnWidth(
+                column,
+                std::min(widths[static_cast<std::size_t>(column - kFirstColumn)], kMaxColumnWidth));
         }
         const auto page = sheet_.pageSetup();
         page->setPaperSize(kPaperA4);
