@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # ./run.sh [FILE.vkr]: installs what the build needs (Debian 12), builds
-# into build/ and starts the desktop program, with the file when one is
-# given.
+# the desktop program and the command-line calculator into build/ (the tests
+# and benchmarks are left to ./test.sh) and starts the desktop program, with
+# the file when one is given.
 set -euo pipefail
 caller_dir="$PWD"
 repo="$(cd "$(dirname "$0")" && pwd)"
@@ -10,7 +11,7 @@ source scripts/install-deps.sh
 install_build_dependencies
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVISKORA_GUI=ON -DVISKORA_SANITIZE=OFF
-cmake --build build
+cmake --build build --target viskora viskora-calc
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "No display: the desktop program needs a graphical session (DISPLAY or WAYLAND_DISPLAY)."

@@ -64,10 +64,24 @@ struct CellRange {
 inline constexpr int kMaxSheetRows = 1048576;
 inline constexpr int kMaxSheetColumns = 16384;
 
+enum class PageOrientation : std::uint8_t { Portrait, Landscape };
+
+// How the sheet prints; what is left unset is the reader's default.
+struct PageLayout {
+    std::optional<int> paperSize; // code of the page setup, 9 for A4
+    std::optional<PageOrientation> orientation;
+    // Pages across and down the print is scaled to; 0 leaves a direction free.
+    std::optional<std::pair<int, int>> fitToPages;
+    std::optional<CellRange> printArea;
+    std::optional<std::pair<int, int>> titleRows; // first and last
+};
+
 struct SheetModel {
     std::string name = "Sheet1";
     std::map<std::pair<int, int>, SheetCell> cells;        // by (row, column)
     std::map<std::pair<int, int>, std::string> hyperlinks; // address by anchor cell
+    std::map<int, double> columnWidths;                    // characters, by column
+    PageLayout page;
 
     SheetCell& cell(int row, int column) { return cells[{row, column}]; }
     // Calls `change` on every cell of the range, creating missing ones.

@@ -27,8 +27,15 @@ inline constexpr int kPaletteGrey = 15;
 // Border line style "continuous" and weight "thin".
 inline constexpr int kContinuousLine = 1;
 inline constexpr int kThinBorder = 2;
-// The horizontal alignment code that puts a cell's text at its right edge.
+// Horizontal alignment codes: a cell's text at its right edge, and centred
+// across the range's cells (the empty ones to the right of a text take part).
 inline constexpr int kAlignRight = 4;
+inline constexpr int kAlignCentreAcross = 7;
+// Paper size "A4" and the portrait orientation of the page setup.
+inline constexpr int kPaperA4 = 9;
+inline constexpr int kPortrait = 1;
+// The widest a column can be, in characters.
+inline constexpr double kMaxColumnWidth = 255.0;
 
 class SheetFont {
   public:
@@ -68,6 +75,21 @@ class SheetHyperlinks {
     virtual void add(SheetRange& anchor, const std::string& address) = 0;
 };
 
+// How the worksheet prints.
+class SheetPageSetup {
+  public:
+    virtual ~SheetPageSetup() = default;
+    virtual void setPaperSize(int paper) = 0;
+    virtual void setOrientation(int orientation) = 0;
+    // Scaled down to `wide` pages across and `tall` pages down; 0 leaves a
+    // direction free.
+    virtual void fitToPages(int wide, int tall) = 0;
+    // The rectangle printed, spanned by two cell names such as "B1" and "I21".
+    virtual void setPrintArea(const std::string& firstCell, const std::string& lastCell) = 0;
+    // Rows printed again at the top of every page.
+    virtual void setPrintTitleRows(int firstRow, int lastRow) = 0;
+};
+
 class Worksheet {
   public:
     virtual ~Worksheet() = default;
@@ -78,6 +100,9 @@ class Worksheet {
     virtual std::unique_ptr<SheetRange> range(const std::string& firstCell,
                                               const std::string& lastCell) = 0;
     virtual std::unique_ptr<SheetHyperlinks> hyperlinks() = 0;
+    // The width of a column in characters of the default font.
+    virtual void setColumnWidth(int column, double characters) = 0;
+    virtual std::unique_ptr<SheetPageSetup> pageSetup() = 0;
 };
 
 class Worksheets {

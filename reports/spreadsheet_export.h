@@ -13,8 +13,9 @@ inline constexpr std::string_view kBasicSpreadsheetUnavailable = "Cannot create 
 inline constexpr std::string_view kAdditionalSpreadsheetUnavailable =
     "Couldn't create Excel instance.";
 
-// Fills the first sheet of a new workbook with the document and hands the
-// spreadsheet program to the user. Returns the message to show when that
+// Fills the first sheet of a new workbook with the document, sets its column
+// widths and page setup for printing, and hands the spreadsheet program to
+// the user. Returns the message to show when that
 // fails: the kind's "cannot create" text when the program cannot be started,
 // the error's own text when a later call fails. The fraction rows come from
 // `rows`, as many as the record's fraction count says.

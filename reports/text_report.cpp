@@ -24,12 +24,15 @@ constexpr std::string_view kPhaseRule = "-------------------";
 constexpr std::array<std::size_t, 4> kColumnWidths = {3, 22, 19, 33};
 
 // Characters as the reader of the file counts them: one per windows-1251
-// byte, whatever the text's length in UTF-8.
+// byte (every character of the report has one), whatever the text's length
+// in UTF-8.
 std::size_t shownLength(std::string_view utf8) {
     return utf8ToCp1251(utf8).size();
 }
 
-// The report is assembled in UTF-8 and converted once at the end.
+// The report is assembled in UTF-8; at the end it goes through windows-1251
+// once, so that it holds the characters the program's other files hold, and
+// malformed UTF-8 from a record never reaches the file.
 class ReportText {
   public:
     void line(std::string_view text = {}) {
@@ -46,7 +49,7 @@ class ReportText {
         tabbed(title);
         tabbed(std::string(shownLength(title), mark));
     }
-    std::string bytes() const { return utf8ToCp1251(text_); }
+    std::string bytes() const { return cp1251ToUtf8(utf8ToCp1251(text_)); }
 
   private:
     std::string text_;

@@ -1,13 +1,43 @@
 #include "reports/xlsx_file.h"
 
+#include "reports/typed_entry.h"
+
+#include <clocale>
+#include <locale.h>
 #include <map>
 #include <memory>
+#include <utility>
 #include <xlsxwriter.h>
 
 namespace viskora {
 namespace {
 
 constexpr std::uint32_t kHyperlinkBlue = 0x0000FF;
+constexpr const char* kExponentFormat = "0.00E+00";
+
+// The library writes numbers (cell values, column widths, margins) with the C
+// library's printf, which follows the numeric locale: under a desktop locale
+// with a decimal comma the file would hold "0,7" where a reader expects
+// "0.7". The workbook is written under the "C" locale of this thread alone,
+// so nothing else sees the change.
+class ClassicNumbersOnThisThread {
+  public:
+    ClassicNumbersOnThisThread()
+        : classic_(newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr))),
+          previous_(classic_ != nullptr ? uselocale(classic_) : nullptr) {}
+    ~ClassicNumbersOnThisThread() {
+        if (classic_ != nullptr) {
+            uselocale(previous_);
+            freelocale(classic_);
+        }
+    }
+    ClassicNumbersOnThisThread(const ClassicNumbersOnThisThread&) = delete;
+    ClassicNumbersOnThisThread& operator=(const ClassicNumbersOnThisThread&) = delete;
+
+  private:
+    locale_t classic_;
+    locale_t previous_;
+};
 
 // The library reads colour 0 as "no colour"; black has a value of its own.
 lxw_color_t colourValue(std::uint32_t rgb) {
@@ -54,25 +84,28 @@ std::uint8_t alignmentCode(CellAlignment alignment) {
     return LXW_ALIGN_NONE;
 }
 
-// One format per distinct cell style, owned by the workbook.
+// One format per distinct cell style and number look, owned by the workbook.
 class FormatCache {
   public:
     explicit FormatCache(lxw_workbook* workbook) : workbook_(workbook) {}
 
-    lxw_format* formatFor(const CellStyle& style) {
-        if (style == CellStyle{}) {
+    lxw_format* formatFor(const CellStyle& style, bool exponentForm = false) {
+        if (style == CellStyle{} && !exponentForm) {
             return nullptr;
         }
-        auto [entry, added] = formats_.try_emplace(style, nullptr);
+        auto [entry, added] = formats_.try_emplace({style, exponentForm}, nullptr);
         if (added) {
-            entry->second = makeFormat(style);
+            entry->second = makeFormat(style, exponentForm);
         }
         return entry->second;
     }
 
   private:
-    lxw_format* makeFormat(const CellStyle& style) {
+    lxw_format* makeFormat(const CellStyle& style, bool exponentForm) {
         lxw_format* format = workbook_add_format(workbook_);
+        if (exponentForm) {
+            format_set_num_format(format, kExponentFormat);
+        }
         if (style.bold) {
             format_set_bold(format);
         }
@@ -103,17 +136,25 @@ class FormatCache {
     }
 
     lxw_workbook* workbook_;
-    std::map<CellStyle, lxw_format*> formats_;
+    std::map<std::pair<CellStyle, bool>, lxw_format*> formats_;
 };
 
-bool writeCell(lxw_worksheet* sheet, int row, int column, const SheetCell& cell, lxw_format* format,
-               const std::string* link) {
+// A cell's text goes in as if typed: what reads as a number is stored as
+// that number, the rest as text.
+bool writeCell(lxw_worksheet* sheet, int row, int column, const SheetCell& cell,
+               FormatCache& formats, const std::string* link) {
     const auto r = static_cast<lxw_row_t>(row - 1);
     const auto c = static_cast<lxw_col_t>(column - 1);
+    lxw_format* format = formats.formatFor(cell.style);
     if (link != nullptr) {
         return worksheet_write_url_opt(sheet, r, c, link->c_str(), format,
                                        cell.value.empty() ? nullptr : cell.value.c_str(),
                                        nullptr) == LXW_NO_ERROR;
+    }
+    if (const auto number = typedNumber(cell.value)) {
+        return worksheet_write_number(sheet, r, c, number->value,
+                                      formats.formatFor(cell.style, number->exponentForm)) ==
+               LXW_NO_ERROR;
     }
     if (!cell.value.empty()) {
         return worksheet_write_string(sheet, r, c, cell.value.c_str(), format) == LXW_NO_ERROR;
@@ -121,9 +162,45 @@ bool writeCell(lxw_worksheet* sheet, int row, int column, const SheetCell& cell,
     return format == nullptr || worksheet_write_blank(sheet, r, c, format) == LXW_NO_ERROR;
 }
 
+bool writeLayout(lxw_worksheet* sheet, const SheetModel& model) {
+    bool complete = true;
+    const auto done = [&](lxw_error error) { complete = error == LXW_NO_ERROR && complete; };
+    for (const auto& [column, width] : model.columnWidths) {
+        const auto c = static_cast<lxw_col_t>(column - 1);
+        done(worksheet_set_column(sheet, c, c, width, nullptr));
+    }
+    const PageLayout& page = model.page;
+    if (page.paperSize) {
+        worksheet_set_paper(sheet, static_cast<std::uint8_t>(*page.paperSize));
+    }
+    if (page.orientation) {
+        if (*page.orientation == PageOrientation::Portrait) {
+            worksheet_set_portrait(sheet);
+        } else {
+            worksheet_set_landscape(sheet);
+        }
+    }
+    if (page.fitToPages) {
+        worksheet_fit_to_pages(sheet, static_cast<std::uint16_t>(page.fitToPages->first),
+                               static_cast<std::uint16_t>(page.fitToPages->second));
+    }
+    if (const auto& area = page.printArea) {
+        done(worksheet_print_area(sheet, static_cast<lxw_row_t>(area->firstRow - 1),
+                                  static_cast<lxw_col_t>(area->firstColumn - 1),
+                                  static_cast<lxw_row_t>(area->lastRow - 1),
+                                  static_cast<lxw_col_t>(area->lastColumn - 1)));
+    }
+    if (page.titleRows) {
+        done(worksheet_repeat_rows(sheet, static_cast<lxw_row_t>(page.titleRows->first - 1),
+                                   static_cast<lxw_row_t>(page.titleRows->second - 1)));
+    }
+    return complete;
+}
+
 } // namespace
 
 bool writeXlsxFile(const SheetModel& model, const std::filesystem::path& file) {
+    const ClassicNumbersOnThisThread classicNumbers;
     std::unique_ptr<lxw_workbook, WorkbookCloser> workbook(workbook_new(file.c_str()));
     if (!workbook) {
         return false;
@@ -133,13 +210,12 @@ bool writeXlsxFile(const SheetModel& model, const std::filesystem::path& file) {
         return false;
     }
     FormatCache formats(workbook.get());
-    bool complete = true;
+    bool complete = writeLayout(sheet, model);
     for (const auto& [position, cell] : model.cells) {
         const auto link = model.hyperlinks.find(position);
-        complete =
-            writeCell(sheet, position.first, position.second, cell, formats.formatFor(cell.style),
-                      link == model.hyperlinks.end() ? nullptr : &link->second) &&
-            complete;
+        complete = writeCell(sheet, position.first, position.second, cell, formats,
+                             link == model.hyperlinks.end() ? nullptr : &link->second) &&
+                   complete;
     }
     return workbook_close(workbook.release()) == LXW_NO_ERROR && complete;
 }

@@ -169,6 +169,53 @@ class XlsxHyperlinks : public SheetHyperlinks {
     SessionPtr session_;
 };
 
+class XlsxPageSetup : public SheetPageSetup {
+  public:
+    explicit XlsxPageSetup(SessionPtr session) : session_(std::move(session)) {}
+
+    // The paper sizes of the page setup are numbered from 1 (letter) to 118.
+    void setPaperSize(int paper) override {
+        if (paper < 1 || paper > kMaxPaperSize) {
+            throw SpreadsheetError("Unknown paper size.");
+        }
+        session_->sheet.page.paperSize = paper;
+    }
+    void setOrientation(int orientation) override {
+        if (orientation != kPortrait && orientation != kLandscape) {
+            throw SpreadsheetError("Unknown page orientation.");
+        }
+        session_->sheet.page.orientation =
+            orientation == kPortrait ? PageOrientation::Portrait : PageOrientation::Landscape;
+    }
+    void fitToPages(int wide, int tall) override {
+        if (wide < 0 || wide > kMaxFitPages || tall < 0 || tall > kMaxFitPages) {
+            throw SpreadsheetError("Page count out of range.");
+        }
+        session_->sheet.page.fitToPages = std::pair{wide, tall};
+    }
+    void setPrintArea(const std::string& firstCell, const std::string& lastCell) override {
+        const auto first = parseCellName(firstCell);
+        const auto last = parseCellName(lastCell);
+        if (!first || !last) {
+            throw SpreadsheetError("Invalid cell name.");
+        }
+        session_->sheet.page.printArea = spannedRange(*first, *last);
+    }
+    void setPrintTitleRows(int firstRow, int lastRow) override {
+        if (!insideSheet(firstRow, 1) || !insideSheet(lastRow, 1) || firstRow > lastRow) {
+            throw SpreadsheetError("Rows outside the sheet.");
+        }
+        session_->sheet.page.titleRows = std::pair{firstRow, lastRow};
+    }
+
+  private:
+    static constexpr int kMaxPaperSize = 118;
+    static constexpr int kLandscape = 2;
+    static constexpr int kMaxFitPages = 32767;
+
+    SessionPtr session_;
+};
+
 class XlsxWorksheet : public Worksheet {
   public:
     explicit XlsxWorksheet(SessionPtr session) : session_(std::move(session)) {}
@@ -197,6 +244,15 @@ class XlsxWorksheet : public Worksheet {
     }
     std::unique_ptr<SheetHyperlinks> hyperlinks() override {
         return std::make_unique<XlsxHyperlinks>(session_);
+    }
+    void setColumnWidth(int column, double characters) override {
+        if (!insideSheet(1, column) || !(characters >= 0 && characters <= kMaxColumnWidth)) {
+            throw SpreadsheetError("Column width out of range.");
+        }
+        session_->sheet.columnWidths[column] = characters;
+    }
+    std::unique_ptr<SheetPageSetup> pageSetup() override {
+        return std::make_unique<XlsxPageSetup>(session_);
     }
 
   private:

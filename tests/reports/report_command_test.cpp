@@ -1,4 +1,3 @@
-#include "documents/cp1251.h"
 #include "run_calculator.h"
 #include "temporary_folder.h"
 
@@ -35,7 +34,8 @@ TEST(ReportCommand, WritesEachKindOfReportOfASavedDocument) {
     auto run = runCalculator({"report", document.string(), "--text", "--output", text.string()});
     ASSERT_EQ(run.exitStatus, 0) << run.err;
     EXPECT_EQ(run.out, text.string() + "\n");
-    const std::string report = cp1251ToUtf8(contentsOf(text));
+    // UTF-8, as terminals and editors read it.
+    const std::string report = contentsOf(text);
     EXPECT_EQ(report.rfind("Thermophysical properties of oil and its derivatives\r\n", 0), 0u);
     // Unit names follow from the file's unit indices.
     EXPECT_TRUE(contains(report, "\tDensity : 702.7 (kg/m3)  at the temperature : 20 (°C - "

@@ -101,6 +101,31 @@ class LoggedHyperlinks : public SheetHyperlinks {
     CallLog& log_;
 };
 
+class LoggedPageSetup : public SheetPageSetup {
+  public:
+    explicit LoggedPageSetup(CallLog& log) : log_(log) {}
+    void setPaperSize(int paper) override {
+        log_.push_back("PageSetup.PaperSize=" + std::to_string(paper));
+    }
+    void setOrientation(int orientation) override {
+        log_.push_back("PageSetup.Orientation=" + std::to_string(orientation));
+    }
+    void fitToPages(int wide, int tall) override {
+        log_.push_back("PageSetup.FitToPages(" + std::to_string(wide) + "," + std::to_string(tall) +
+                       ")");
+    }
+    void setPrintArea(const std::string& first, const std::string& last) override {
+        log_.push_back("PageSetup.PrintArea=" + first + ":" + last);
+    }
+    void setPrintTitleRows(int first, int last) override {
+        log_.push_back("PageSetup.PrintTitleRows=" + std::to_string(first) + ":" +
+                       std::to_string(last));
+    }
+
+  private:
+    CallLog& log_;
+};
+
 class LoggedWorksheet : public Worksheet {
   public:
     LoggedWorksheet(CallLog& log, int failAtRow) : log_(log), failAtRow_(failAtRow) {}
@@ -117,6 +142,14 @@ class LoggedWorksheet : public Worksheet {
     }
     std::unique_ptr<SheetHyperlinks> hyperlinks() override {
         return std::make_unique<LoggedHyperlinks>(log_);
+    }
+    // The widths are checked on the written workbook, against its texts.
+    void setColumnWidth(int column, double) override {
+        log_.push_back("Columns(" + std::to_string(column) + ").ColumnWidth");
+    }
+    std::unique_ptr<SheetPageSetup> pageSetup() override {
+        log_.push_back("Worksheet.PageSetup");
+        return std::make_unique<LoggedPageSetup>(log_);
     }
 
   private:
@@ -263,6 +296,19 @@ TEST(SpreadsheetExport, BasicCallsInLayoutOrder) {
         "Cells(20,7)=°C - Celsius",
         "Cells(21,2)=Prandtl number : ",
         "Cells(21,6)=13.2",
+        "Columns(2).ColumnWidth",
+        "Columns(3).ColumnWidth",
+        "Columns(4).ColumnWidth",
+        "Columns(5).ColumnWidth",
+        "Columns(6).ColumnWidth",
+        "Columns(7).ColumnWidth",
+        "Columns(8).ColumnWidth",
+        "Columns(9).ColumnWidth",
+        "Worksheet.PageSetup",
+        "PageSetup.PaperSize=9",
+        "PageSetup.Orientation=1",
+        "PageSetup.FitToPages(1,0)",
+        "PageSetup.PrintArea=B1:I21",
         "Application.Visible=1",
         "Application.UserControl=1",
     };
@@ -330,8 +376,13 @@ TEST(SpreadsheetExport, AdditionalWithFiveRowsPlacesEveryBlock) {
     expectRun(log,
               {"Cells(33,2)=Liquid phase", "Cells(33,2).Font.Bold=1", "Cells(33,3).Font.Bold=1"});
     EXPECT_TRUE(logged(log, "Cells(39,2)=Surface tension : "));
-    expectRun(log, {"Cells(40,2)=Prandtl number : ", "Cells(40,6)=9.2", "Application.Visible=1",
-                    "Application.UserControl=1"});
+    expectRun(log, {"Cells(40,2)=Prandtl number : ", "Cells(40,6)=9.2"});
+    // The table's boxes centre their texts, and its headings print on every page.
+    expectRun(log,
+              {"Range(C14:F14).HorizontalAlignment=7", "Range(C15:D20).HorizontalAlignment=7",
+               "Range(E15:F20).HorizontalAlignment=7", "Range(G14:I20).HorizontalAlignment=7"});
+    expectRun(log, {"PageSetup.PrintArea=B1:I40", "PageSetup.PrintTitleRows=14:15",
+                    "Application.Visible=1", "Application.UserControl=1"});
 }
 
 TEST(SpreadsheetExport, ResultsRowFollowsTheFractionRows) {

@@ -4,6 +4,7 @@
 #include "reports/xlsx_spreadsheet.h"
 #include "sample_documents.h"
 
+#include <clocale>
 #include <iostream>
 
 namespace {
@@ -46,6 +47,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::filesystem::path folder = argv[1];
+    // The desktop program runs under the user's locale, which Qt takes from
+    // the environment: a decimal comma there must not reach the workbook.
+    std::setlocale(LC_ALL, "de_DE.UTF-8");
 
     const auto basic = testing::sampleBasicRecord();
     auto additional = testing::sampleAdditionalRecord();

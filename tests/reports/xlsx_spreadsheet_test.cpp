@@ -73,6 +73,18 @@ TEST(XlsxSpreadsheet, FailedSaveIsReportedAndNothingOpened) {
     EXPECT_EQ(entriesIn(temp.path()), std::vector<fs::path>{"pipe.xlsx"});
 }
 
+TEST(XlsxSpreadsheet, ATextTooLongForAnyColumnStillExports) {
+    // A column is at most 255 characters wide; a longer cell text is cut
+    // off in print instead of failing the export.
+    TemporaryFolder temp;
+    RecordingOpener opener;
+    auto record = testing::sampleBasicRecord();
+    testing::useRows(record, {{"35", std::string(600, 'x'), "100"}});
+    EXPECT_EQ(exportWorkbook(record, RecordFractionRows(record), temp.path(), "long.vkr", opener),
+              std::nullopt);
+    EXPECT_EQ(opener.opened, std::vector<fs::path>{temp.path() / "long.xlsx"});
+}
+
 TEST(XlsxSpreadsheet, CallsOutsideWhatTheSheetCanHoldAreRefused) {
     TemporaryFolder temp;
     XlsxSpreadsheetLauncher launcher(temp.path() / "calls.xlsx", nullptr);
@@ -96,6 +108,9 @@ TEST(XlsxSpreadsheet, CallsOutsideWhatTheSheetCanHoldAreRefused) {
     EXPECT_THROW(range->borderAround(1, 7, 1, 1), SpreadsheetError);
     EXPECT_THROW(range->font()->setSize(0), SpreadsheetError);
     EXPECT_EQ(range->font()->size(), 11.0);
+    EXPECT_THROW(sheet->setColumnWidth(2, 256), SpreadsheetError);
+    EXPECT_THROW(sheet->pageSetup()->setPrintArea("B1", "I0"), SpreadsheetError);
+    EXPECT_THROW(sheet->pageSetup()->setPrintTitleRows(15, 14), SpreadsheetError);
     // Nothing is written before the application is shown.
     EXPECT_FALSE(fs::exists(temp.path() / "calls.xlsx"));
     application->setVisible(true);
