@@ -154,11 +154,11 @@ bool COilCalc::checkFractionRows() {
         }
         shareSum += fracShare[row];
     }
-    if (shareSum < 100 && fracEnd[fracCount] == 0) {
+    if (shareSum < 100 - kShareSumTolerance && fracEnd[fracCount] == 0) {
         reportInputError(texts::kLastEndNeeded);
         return false;
     }
-    if (shareSum > 100) {
+    if (shareSum > 100 + kShareSumTolerance) {
         reportInputError(texts::kSharesOver100);
         return false;
     }
