@@ -212,3 +212,22 @@ TEST(VacuumCurves, WithoutDensityUseTypicalWatsonK) {
 
 } // namespace
 } // namespace viskora::curves
+
+namespace viskora::curves {
+namespace {
+
+// A curve steep at first and flat later is not fitted by a degenerate
+// distribution (T0 near 0 K) whose tail would reach absolute zero.
+TEST(ExtendedCurves, ConcaveCurveKeepsAPlausibleStart) {
+    CurveInput input;
+    input.type = CurveType::SimDist;
+    input.points = {{"10", "150"}, {"50", "250"}, {"90", "300"}};
+    const CurveOutcome outcome = convertCurve(input);
+    ASSERT_TRUE(outcome.usable());
+    ASSERT_TRUE(outcome.fit);
+    EXPECT_GT(outcome.startTemperature, -100);
+    EXPECT_LT(outcome.rows.front().share, 11);
+}
+
+} // namespace
+} // namespace viskora::curves
