@@ -1,12 +1,11 @@
 #include "cli/curve_options.h"
 
 #include "cli/calc_report.h"
-#include "engine/reference_correlations.h"
+#include "curves/oil_density.h"
 #include "units/display_format.h"
 #include "units/number_text.h"
 #include "units/unit_tables.h"
 
-#include <cmath>
 #include <iomanip>
 #include <iostream>
 
@@ -107,17 +106,8 @@ curves::CurveOutcome convertResolvedCurve(const ResolvedCurve& curve) {
 }
 
 std::optional<double> density20Of(const ResolvedOil& oil) {
-    const double given = textToNumber(oil.densityText);
-    if (!(given > 0)) {
-        return std::nullopt;
-    }
-    const double kgPerM3 = given * factorOf(factorTable(Quantity::Density), oil.densityUnit);
-    const double measuredAt = toCelsius(textToNumber(oil.densityTempText), oil.tempUnit);
-    const double at20 = reference::densityAtReference(kgPerM3, measuredAt, 20);
-    if (!std::isfinite(at20) || !(at20 > 0)) {
-        return std::nullopt;
-    }
-    return at20;
+    return curves::densityAt20(textToNumber(oil.densityText), oil.densityUnit,
+                               textToNumber(oil.densityTempText), oil.tempUnit);
 }
 
 nlohmann::json curveJson(const CurveInput& input, const CurveOutcome& outcome) {

@@ -2,7 +2,28 @@
 
 #include "curves/extended_curve.h"
 
+#include <algorithm>
+
 namespace viskora::curves {
+namespace {
+
+std::vector<CurvePoint> massCurveOf(const MassCuts& mass, int start, int end) {
+    constexpr int kFirstCutLow = 35;
+    std::vector<CurvePoint> points;
+    double cumulative = mass.below;
+    for (int i = 0; i < start - kFirstCutLow; ++i) {
+        cumulative += mass.cuts[static_cast<std::size_t>(i)];
+    }
+    for (int t = start; t <= end; ++t) {
+        points.push_back({std::min(cumulative * 100, 100.0), static_cast<double>(t)});
+        if (t - kFirstCutLow < COilCalc::kCutCount) {
+            cumulative += mass.cuts[static_cast<std::size_t>(t - kFirstCutLow)];
+        }
+    }
+    return points;
+}
+
+} // namespace
 
 CurveOutcome convertCurve(const CurveInput& input) {
     CurveOutcome outcome;
@@ -31,14 +52,15 @@ CurveOutcome convertCurve(const CurveInput& input) {
     for (const CurvePoint& p : outcome.tbp.points) {
         pointTemperatures.push_back(p.temperature);
     }
-    FilledRows filled = fillRows(massCuts(curve, outcome.tbp.basis, input.density20), input.rule,
-                                 pointTemperatures);
+    const MassCuts mass = massCuts(curve, outcome.tbp.basis, input.density20);
+    FilledRows filled = fillRows(mass, input.rule, pointTemperatures);
     if (!filled.error.empty()) {
         outcome.errors.push_back(filled.error);
         return outcome;
     }
     outcome.warnings.insert(outcome.warnings.end(), filled.warnings.begin(), filled.warnings.end());
     outcome.rows = std::move(filled.rows);
+    outcome.massCurve = massCurveOf(mass, outcome.rows.front().start, outcome.rows.back().end);
     outcome.rowTexts = rowTexts(outcome.rows, input.tempUnit);
     return outcome;
 }

@@ -32,6 +32,9 @@ struct CurveOutcome {
     TbpCurve tbp;                  // at the given percents, deg.C
     std::optional<RiaziFit> fit;   // of the TBP curve, K
     double startTemperature = 0;   // deg.C, the TBP curve at 0 %
+    // The TBP curve by mass: percent distilled at each whole degree from the
+    // first row's start to the last row's end, for a plot.
+    std::vector<CurvePoint> massCurve;
     std::vector<FractionRow> rows;
     std::vector<RowTexts> rowTexts; // in the input's temperature unit
 
