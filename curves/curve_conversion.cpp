@@ -50,7 +50,10 @@ CurveOutcome convertCurve(const CurveInput& input) {
 
     std::vector<double> pointTemperatures;
     for (const CurvePoint& p : outcome.tbp.points) {
-        pointTemperatures.push_back(p.temperature);
+        // The 0 and 100 % points are the curve's ends, not boundaries inside it.
+        if (p.percent > 0 && p.percent < 100) {
+            pointTemperatures.push_back(p.temperature);
+        }
     }
     const MassCuts mass = massCuts(curve, outcome.tbp.basis, input.density20);
     FilledRows filled = fillRows(mass, input.rule, pointTemperatures);

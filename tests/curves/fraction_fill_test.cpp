@@ -231,3 +231,22 @@ TEST(ExtendedCurves, ConcaveCurveKeepsAPlausibleStart) {
 
 } // namespace
 } // namespace viskora::curves
+
+namespace viskora::curves {
+namespace {
+
+// A curve given from 0 % starts at its 0 % point: that point is not also a
+// boundary, which would make a sliver of a first row.
+TEST(FillRules, ZeroPercentPointMakesNoSliverRow) {
+    CurveInput input;
+    input.type = CurveType::D86;
+    input.points = kKeroseneD86;
+    const CurveOutcome outcome = convertCurve(input);
+    ASSERT_TRUE(outcome.usable());
+    for (const FractionRow& row : outcome.rows) {
+        EXPECT_GT(row.share, 4) << row.start << ".." << row.end;
+    }
+}
+
+} // namespace
+} // namespace viskora::curves
