@@ -1,6 +1,7 @@
 #include "cli/additional_command.h"
 
 #include "cli/calc_report.h"
+#include "cli/curve_options.h"
 #include "cli/document_output.h"
 #include "documents/document_format.h"
 #include "engine/oil_calc.h"
@@ -15,13 +16,14 @@ namespace {
 
 struct AdditionalCommandOptions {
     OilOptions oil;
+    CurveOptions curve;
     DesignOptions design;
     std::string savePath;
 };
 
 int runAdditionalCommand(const AdditionalCommandOptions& options) {
     std::string problem;
-    const auto oil = resolveOil(options.oil, problem);
+    auto oil = resolveOil(options.oil, problem);
     const auto pressureUnit = parsePressureUnit(options.design.pressureUnit);
     if (oil && !pressureUnit) {
         problem = "unknown pressure unit: " + options.design.pressureUnit;
@@ -30,6 +32,10 @@ int runAdditionalCommand(const AdditionalCommandOptions& options) {
         std::cerr << "viskora-calc additional: " << problem
                   << "\n(see viskora-calc additional --help)\n";
         return kExitUsage;
+    }
+    const CurveStep curve = applyCurveToOil(options.curve, *oil, "additional", options.oil.json);
+    if (curve.stopStatus) {
+        return *curve.stopStatus;
     }
     const AdditionalRun run =
         runAdditional(*oil, options.design, *pressureUnit, options.oil.yes, &std::cerr);
@@ -44,6 +50,9 @@ int runAdditionalCommand(const AdditionalCommandOptions& options) {
         nlohmann::json out = {{"kind", "additional"},
                               {"status", status.word},
                               {"messages", messagesJson(run.messages)}};
+        if (!curve.json.is_null()) {
+            out["curve"] = curve.json;
+        }
         if (run.outcome == CalcOutcome::Completed) {
             out["characterisation"] = characterisationJson(run.characterisation);
             out["wholeOilCharacterisation"] = characterisationJson(run.wholeOil);
@@ -132,6 +141,7 @@ void addAdditionalCommand(CLI::App& app, int& exitStatus) {
     CLI::App* command = app.add_subcommand(
         "additional", "Gas and liquid phases at a design absolute pressure and temperature");
     addOilOptions(*command, options->oil);
+    addCurveOptions(*command, options->curve);
     command
         ->add_option("--design-temp", options->design.designTemp,
                      "Design temperature, in the temperature unit (text)")

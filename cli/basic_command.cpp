@@ -2,6 +2,7 @@
 
 #include "cli/calc_report.h"
 #include "cli/console_messages.h"
+#include "cli/curve_options.h"
 #include "cli/document_output.h"
 #include "documents/document_format.h"
 #include "engine/oil_calc.h"
@@ -13,12 +14,17 @@
 namespace viskora {
 namespace {
 
-int runBasic(const OilOptions& options, const std::string& savePath) {
+int runBasic(const OilOptions& options, const CurveOptions& curveOptions,
+             const std::string& savePath) {
     std::string problem;
-    const auto oil = resolveOil(options, problem);
+    auto oil = resolveOil(options, problem);
     if (!oil) {
         std::cerr << "viskora-calc basic: " << problem << "\n(see viskora-calc basic --help)\n";
         return kExitUsage;
+    }
+    const CurveStep curve = applyCurveToOil(curveOptions, *oil, "basic", options.json);
+    if (curve.stopStatus) {
+        return *curve.stopStatus;
     }
     ConsoleMessages messages(options.yes, &std::cerr);
     COilCalc calc(&messages);
@@ -34,6 +40,9 @@ int runBasic(const OilOptions& options, const std::string& savePath) {
         nlohmann::json out = {{"kind", "basic"},
                               {"status", status.word},
                               {"messages", messagesJson(messages.shown())}};
+        if (!curve.json.is_null()) {
+            out["curve"] = curve.json;
+        }
         if (outcome == CalcOutcome::Completed) {
             out["characterisation"] = characterisationJson(characterisationOf(calc));
             out["results"] = resultsJson(lines);
@@ -83,13 +92,16 @@ std::vector<ResultLine> basicResultLines(const BasicResults& results) {
 
 void addBasicCommand(CLI::App& app, int& exitStatus) {
     auto options = std::make_shared<OilOptions>();
+    auto curveOptions = std::make_shared<CurveOptions>();
     auto savePath = std::make_shared<std::string>();
     CLI::App* command =
         app.add_subcommand("basic", "Properties at atmospheric pressure and 20 deg.C (68 deg.F)");
     addOilOptions(*command, *options);
+    addCurveOptions(*command, *curveOptions);
     addSaveOption(*command, *savePath);
-    command->callback(
-        [options, savePath, &exitStatus] { exitStatus = runBasic(*options, *savePath); });
+    command->callback([options, curveOptions, savePath, &exitStatus] {
+        exitStatus = runBasic(*options, *curveOptions, *savePath);
+    });
 }
 
 } // namespace viskora

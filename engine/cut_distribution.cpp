@@ -145,7 +145,7 @@ bool COilCalc::distributeFractions() {
     for (int row = 1; row <= fracCount; ++row) {
         shareSum += fracShare[row];
     }
-    if (shareSum < 100) {
+    if (shareSum < 100 - kShareSumTolerance) {
         ++fracCount;
         fracStart[fracCount] = fracEnd[fracCount - 1];
         fracEnd[fracCount] = tableTop;

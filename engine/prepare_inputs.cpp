@@ -5,6 +5,7 @@
 #include "engine/oil_calc.h"
 
 #include "engine/message_texts.h"
+#include "engine/reference_correlations.h"
 
 #include <algorithm>
 #include <cmath>
@@ -14,15 +15,6 @@ namespace {
 
 bool isTemperatureCode(int code) {
     return code >= 1 && code <= 4;
-}
-
-// Density at the reference temperature from a density measured at another
-// temperature, kg/m3. The linear expansion rule
-//   rho20 = rho_t + (t - 20) (0.001825 - 0.0013167 rho20), densities in g/cm3,
-// solved for rho20.
-double densityAtReference(double density, double measuredAt, double reference) {
-    const double delta = measuredAt - reference;
-    return ((density / 1000 + 0.001825 * delta) / (1 + 0.0013167 * delta)) * 1000;
 }
 
 bool outsideDensityRange(double density) {
@@ -79,7 +71,7 @@ bool COilCalc::prepareInputs() {
     }
 
     if (density > 0) {
-        density = densityAtReference(density, densityTemp, refTemp);
+        density = reference::densityAtReference(density, densityTemp, refTemp);
     }
 
     if (inputMode == 1) {
@@ -154,11 +146,11 @@ bool COilCalc::checkFractionRows() {
         }
         shareSum += fracShare[row];
     }
-    if (shareSum < 100 && fracEnd[fracCount] == 0) {
+    if (shareSum < 100 - kShareSumTolerance && fracEnd[fracCount] == 0) {
         reportInputError(texts::kLastEndNeeded);
         return false;
     }
-    if (shareSum > 100) {
+    if (shareSum > 100 + kShareSumTolerance) {
         reportInputError(texts::kSharesOver100);
         return false;
     }

@@ -6,6 +6,11 @@
 
 namespace viskora::reference {
 
+double densityAtReference(double density, double measuredAt, double reference) {
+    const double delta = measuredAt - reference;
+    return ((density / 1000 + 0.001825 * delta) / (1 + 0.0013167 * delta)) * 1000;
+}
+
 double relativeDensity15(double d20) {
     return d20 + 5 * (0.001825 - 0.0013167 * d20);
 }

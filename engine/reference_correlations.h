@@ -5,6 +5,12 @@
 // water at 4 deg.C.
 namespace viskora::reference {
 
+// Density at the reference temperature (deg.C) from a density (kg/m3)
+// measured at another temperature, kg/m3. The linear expansion rule
+//   rho20 = rho_t + (t - 20) (0.001825 - 0.0013167 rho20), densities in g/cm3,
+// solved for rho20.
+double densityAtReference(double density, double measuredAt, double reference);
+
 // Relative density at 15 deg.C from the one at 20 deg.C, by the linear
 // expansion rule with the coefficient 0.001825 - 0.0013167 d20 per deg.C.
 double relativeDensity15(double d20);

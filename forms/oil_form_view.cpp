@@ -1,8 +1,10 @@
 #include "forms/oil_form_view.h"
 
+#include "curves/oil_density.h"
 #include "engine/message_texts.h"
 #include "engine/oil_calc.h"
 #include "forms/busy_cursor.h"
+#include "forms/curve_dialog.h"
 #include "forms/enter_escape_filter.h"
 #include "forms/in_place_edit.h"
 #include "forms/spin_arrows.h"
@@ -27,6 +29,10 @@ constexpr int kCountBoxId = 1039;
 constexpr int kSpinId = 1044;
 constexpr int kApplyId = 1045;
 constexpr int kDensityBoxId = 1003;
+constexpr int kDensityUnitBoxId = 1004;
+constexpr int kDensityTempBoxId = 1005;
+constexpr int kTempUnitBoxId = 1006;
+constexpr int kFromCurveId = 1100;
 constexpr std::array kColumnTemplateIds{1057, 1059, 1060, 1062};
 constexpr std::array kFractionLabelIds{1040, 1041, 1042, 1043};
 
@@ -68,6 +74,8 @@ OilFormView::OilFormView(const QString& templatePath, int gridId, int countLabel
     resize(templateSize());
 
     connect(controls_.get<QPushButton>(kApplyId), &QPushButton::clicked, this, &OilFormView::apply);
+    connect(controls_.get<QPushButton>(kFromCurveId), &QPushButton::clicked, this,
+            &OilFormView::fillFromCurve);
     connect(controls_.get<QCheckBox>(kCheckBoxId), &QCheckBox::clicked, this, [this] {
         // A file can bring the third state; once clicked, the box has two.
         controls_.get<QCheckBox>(kCheckBoxId)->setTristate(false);
@@ -101,6 +109,34 @@ void OilFormView::apply() {
         }
     }
     grid_->repaintCells();
+}
+
+void OilFormView::fillFromCurve() {
+    // The dialog reads the units and the density as the boxes show them now.
+    const int tempUnit = controls_.get<QComboBox>(kTempUnitBoxId)->currentIndex() + 1;
+    const int pointUnit = tempUnit >= 1 ? tempUnit : 2;
+    const auto density = curves::densityAt20(
+        textToNumber(controls_.get<QLineEdit>(kDensityBoxId)->text().toStdString()),
+        controls_.get<QComboBox>(kDensityUnitBoxId)->currentIndex() + 1,
+        textToNumber(controls_.get<QLineEdit>(kDensityTempBoxId)->text().toStdString()), pointUnit);
+    CurveDialog dialog(pointUnit, density, this);
+    if (dialog.exec() != QDialog::Accepted || dialog.rows().empty()) {
+        return;
+    }
+    const std::vector<curves::RowTexts>& rows = dialog.rows();
+    showFractionCount(static_cast<int>(rows.size()));
+    apply();
+    for (int row = 0; row < static_cast<int>(rows.size()) && row < grid_->rowCount(); ++row) {
+        const curves::RowTexts& texts = rows[static_cast<std::size_t>(row)];
+        grid_->setCellText(row, 1, QString::fromStdString(texts.start));
+        grid_->setCellText(row, 2, QString::fromStdString(texts.end));
+        grid_->setCellText(row, 3, QString::fromStdString(texts.share));
+    }
+    auto* box = controls_.get<QCheckBox>(kCheckBoxId);
+    box->setTristate(false);
+    box->setCheckState(Qt::Checked);
+    switchFractions();
+    emit documentModified();
 }
 
 void OilFormView::switchFractions() {

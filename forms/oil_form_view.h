@@ -47,6 +47,9 @@ class OilFormView : public QWidget {
     void apply();
     // A click on "Use fractional composition".
     void switchFractions();
+    // "From Curve...": the rows a distillation curve gives replace the
+    // table, and the table is switched on.
+    void fillFromCurve();
 
     // The template's size in pixels of the form's font.
     QSize templateSize() const { return controls_.pixelSize; }

@@ -3,9 +3,9 @@
 
 VISKORA_PACKAGES=(
     cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev libx11-dev
+    qt6-base-dev qt6-base-dev-tools qt6-charts-dev libgl-dev libx11-dev
     libxlsxwriter-dev libgtest-dev libgmock-dev libbenchmark-dev
-    libcli11-dev nlohmann-json3-dev
+    libcli11-dev nlohmann-json3-dev libeigen3-dev
     locales python3-openpyxl xvfb xauth
     dpkg-dev file
 )

@@ -240,9 +240,9 @@ TEST(AdditionalForm, TabVisitsTheControlsInTemplateOrder) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     view->control(1003)->setFocus();
     const int expected[] = {1003, 1004, 1005, 1006, 1007, 1009, 1008, 1010, 1055, 1027,
-                            1039, 1045, 1019, 1015, 1065, 1012, 1072, 1081, 1077, 1082,
-                            1078, 1083, 1079, 1084, 1080, 1075, 1020, 1088, 1047, 1089,
-                            1050, 1090, 1052, 1092, 1058, 1091, 1066};
+                            1039, 1045, 1100, 1019, 1015, 1065, 1012, 1072, 1081, 1077,
+                            1082, 1078, 1083, 1079, 1084, 1080, 1075, 1020, 1088, 1047,
+                            1089, 1050, 1090, 1052, 1092, 1058, 1091, 1066};
     for (int id : expected) {
         QWidget* focus = QApplication::focusWidget();
         ASSERT_NE(focus, nullptr);

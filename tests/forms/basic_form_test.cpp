@@ -434,8 +434,9 @@ TEST(BasicForm, TabVisitsTheControlsInTemplateOrder) {
     QApplication::setActiveWindow(&window);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     view->control(1003)->setFocus();
-    const int expected[] = {1003, 1004, 1005, 1006, 1055, 1053, 1039, 1045, 1011, 1008, 1013, 1014,
-                            1016, 1021, 1017, 1022, 1018, 1026, 1024, 1025, 1030, 1034, 1027, 1019};
+    const int expected[] = {1003, 1004, 1005, 1006, 1055, 1053, 1039, 1045, 1100,
+                            1011, 1008, 1013, 1014, 1016, 1021, 1017, 1022, 1018,
+                            1026, 1024, 1025, 1030, 1034, 1027, 1019};
     for (int id : expected) {
         QWidget* focus = QApplication::focusWidget();
         ASSERT_NE(focus, nullptr);

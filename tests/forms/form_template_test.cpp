@@ -18,8 +18,8 @@ TEST(FormTemplate, BothTemplatesReadWithoutErrors) {
         std::size_t controls;
     };
     const Case cases[] = {
-        {":/forms/basic.form", QSize(393, 301), 50},
-        {":/forms/additional.form", QSize(561, 287), 73},
+        {":/forms/basic.form", QSize(393, 301), 51},
+        {":/forms/additional.form", QSize(561, 287), 74},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path);

@@ -1,0 +1,22 @@
+#include "curves/oil_density.h"
+
+#include "engine/reference_correlations.h"
+#include "units/unit_tables.h"
+
+#include <cmath>
+
+namespace viskora::curves {
+
+std::optional<double> densityAt20(double value, int densityUnit, double measuredAt, int tempUnit) {
+    if (!(value > 0) || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    const double kgPerM3 = value * factorOf(factorTable(Quantity::Density), densityUnit);
+    const double at20 = reference::densityAtReference(kgPerM3, toCelsius(measuredAt, tempUnit), 20);
+    if (!std::isfinite(at20) || !(at20 > 0)) {
+        return std::nullopt;
+    }
+    return at20;
+}
+
+} // namespace viskora::curves

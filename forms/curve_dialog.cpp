@@ -1,0 +1,361 @@
+#include "forms/curve_dialog.h"
+
+#include "units/display_format.h"
+#include "units/number_text.h"
+#include "units/unit_tables.h"
+
+#include <QApplication>
+#include <QChart>
+#include <QChartView>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QScatterSeries>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <array>
+
+namespace viskora {
+namespace {
+
+using curves::CurveType;
+
+constexpr int kInitialPointRows = 12;
+
+struct TypeEntry {
+    const char* label;
+    CurveType type;
+};
+
+constexpr std::array<TypeEntry, 5> kTypes = {{
+    {"ASTM D86 (by volume)", CurveType::D86},
+    {"TBP by volume", CurveType::TbpVolume},
+    {"TBP by mass", CurveType::TbpMass},
+    {"Simulated distillation D2887 (by mass)", CurveType::SimDist},
+    {"ASTM D1160 at 10 mmHg (by volume)", CurveType::D1160},
+}};
+
+QString unitSymbol(int tempUnit) {
+    constexpr std::array<const char*, 4> kSymbols = {"K", "\u00b0C", "\u00b0F", "\u00b0R"};
+    return QString::fromUtf8(kSymbols[static_cast<std::size_t>(std::clamp(tempUnit, 1, 4) - 1)]);
+}
+
+QString cellText(const QTableWidget* table, int row, int column) {
+    const QTableWidgetItem* item = table->item(row, column);
+    return item ? item->text() : QString();
+}
+
+void setCell(QTableWidget* table, int row, int column, const QString& text) {
+    auto* item = new QTableWidgetItem(text);
+    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    table->setItem(row, column, item);
+}
+
+QStringList fieldsOf(const QString& line) {
+    if (line.contains(QLatin1Char('\t'))) {
+        return line.split(QLatin1Char('\t'));
+    }
+    if (line.contains(QLatin1Char(';'))) {
+        return line.split(QLatin1Char(';'));
+    }
+    return line.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+}
+
+bool isNumber(const QString& text) {
+    return readLeadingNumber(text.trimmed().toStdString()).has_value();
+}
+
+QString temperatureText(double celsius, int tempUnit) {
+    return QString::fromStdString(formatFixed(convertTemperature(celsius, 2, tempUnit), 1));
+}
+
+} // namespace
+
+CurveDialog::CurveDialog(int tempUnit, std::optional<double> density20, QWidget* parent)
+    : QDialog(parent), tempUnit_(tempUnit), density20_(density20) {
+    setWindowTitle(QStringLiteral("Fractional composition from a distillation curve"));
+
+    type_ = new QComboBox(this);
+    for (const TypeEntry& entry : kTypes) {
+        type_->addItem(QString::fromUtf8(entry.label));
+    }
+    method_ = new QComboBox(this);
+    method_->addItem(QStringLiteral("Daubert 1994 (API 3A1.1)"));
+    method_->addItem(QStringLiteral("Riazi-Daubert 1986"));
+    connect(type_, &QComboBox::currentIndexChanged, this, &CurveDialog::updateMethodBox);
+
+    points_ = new QTableWidget(kInitialPointRows, 2, this);
+    points_->setHorizontalHeaderLabels(
+        {QStringLiteral("Distilled, %"), QStringLiteral("Temperature, ") + unitSymbol(tempUnit_)});
+    points_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    points_->verticalHeader()->setDefaultSectionSize(points_->fontMetrics().height() + 6);
+    auto* paste = new QPushButton(QStringLiteral("&Paste"), this);
+    paste->setToolTip(QStringLiteral("Two columns copied from a spreadsheet: percent and "
+                                     "temperature"));
+    connect(paste, &QPushButton::clicked, this,
+            [this] { pastePoints(QApplication::clipboard()->text()); });
+
+    byCount_ = new QRadioButton(QStringLiteral("Fractions of equal mass:"), this);
+    count_ = new QSpinBox(this);
+    count_->setRange(1, 100);
+    count_->setValue(10);
+    byStep_ = new QRadioButton(QStringLiteral("Boundaries every, \u00b0C:"), this);
+    step_ = new QSpinBox(this);
+    step_->setRange(1, 800);
+    step_->setValue(25);
+    byCount_->setChecked(true);
+
+    auto* curveForm = new QFormLayout;
+    curveForm->addRow(QStringLiteral("Curve:"), type_);
+    curveForm->addRow(QStringLiteral("D86 to TBP:"), method_);
+    auto* pasteRow = new QHBoxLayout;
+    pasteRow->addStretch();
+    pasteRow->addWidget(paste);
+    auto* rule = new QGroupBox(QStringLiteral("Fill"), this);
+    auto* ruleForm = new QFormLayout(rule);
+    ruleForm->addRow(byCount_, count_);
+    ruleForm->addRow(byStep_, step_);
+    auto* left = new QVBoxLayout;
+    left->addLayout(curveForm);
+    left->addWidget(points_, 1);
+    left->addLayout(pasteRow);
+    left->addWidget(rule);
+
+    plot_ = new QChartView(this);
+    plot_->setMinimumSize(440, 280);
+    plot_->setRenderHint(QPainter::Antialiasing);
+    converted_ = new QTableWidget(0, 3, this);
+    converted_->setHorizontalHeaderLabels({QStringLiteral("Distilled, %"),
+                                           QStringLiteral("Given, ") + unitSymbol(tempUnit_),
+                                           QStringLiteral("TBP, ") + unitSymbol(tempUnit_)});
+    converted_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    converted_->verticalHeader()->setVisible(false);
+    converted_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    converted_->verticalHeader()->setDefaultSectionSize(converted_->fontMetrics().height() + 6);
+    fit_ = new QLabel(this);
+    messages_ = new QLabel(this);
+    messages_->setWordWrap(true);
+    auto* right = new QVBoxLayout;
+    right->addWidget(plot_, 2);
+    right->addWidget(converted_, 1);
+    right->addWidget(fit_);
+    right->addWidget(messages_);
+
+    auto* buttons = new QDialogButtonBox(this);
+    auto* convertButton =
+        buttons->addButton(QStringLiteral("&Convert"), QDialogButtonBox::ActionRole);
+    auto* fillButton = buttons->addButton(QStringLiteral("&Fill"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(QDialogButtonBox::Cancel);
+    fillButton->setObjectName(QStringLiteral("fill"));
+    convertButton->setObjectName(QStringLiteral("convert"));
+    connect(convertButton, &QPushButton::clicked, this, [this] { convert(); });
+    connect(buttons, &QDialogButtonBox::accepted, this, &CurveDialog::fill);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(left, 2);
+    columns->addLayout(right, 3);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(columns);
+    layout->addWidget(buttons);
+    updateMethodBox();
+}
+
+void CurveDialog::updateMethodBox() {
+    method_->setEnabled(kTypes[static_cast<std::size_t>(type_->currentIndex())].type ==
+                        CurveType::D86);
+}
+
+void CurveDialog::pastePoints(const QString& text) {
+    QStringList lines = text.split(QLatin1Char('\n'));
+    std::vector<std::pair<QString, QString>> pairs;
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString line = lines[i].trimmed();
+        if (line.isEmpty()) {
+            continue;
+        }
+        const QStringList fields = fieldsOf(line);
+        const QString percent = fields.value(0).trimmed();
+        const QString temperature = fields.value(1).trimmed();
+        if (pairs.empty() && !isNumber(percent) && !isNumber(temperature)) {
+            continue; // a heading
+        }
+        pairs.emplace_back(percent, temperature);
+    }
+    if (pairs.empty()) {
+        return;
+    }
+    points_->clearContents();
+    points_->setRowCount(std::max(kInitialPointRows, static_cast<int>(pairs.size()) + 2));
+    for (std::size_t i = 0; i < pairs.size(); ++i) {
+        setCell(points_, static_cast<int>(i), 0, pairs[i].first);
+        setCell(points_, static_cast<int>(i), 1, pairs[i].second);
+    }
+    convert();
+}
+
+curves::CurveInput CurveDialog::input() const {
+    curves::CurveInput in;
+    in.type = kTypes[static_cast<std::size_t>(type_->currentIndex())].type;
+    in.method =
+        method_->currentIndex() == 0 ? curves::D86Method::Daubert : curves::D86Method::RiaziDaubert;
+    in.tempUnit = tempUnit_;
+    in.density20 = density20_;
+    in.rule = byCount_->isChecked() ? curves::RowRule{curves::RowRule::Kind::Count, count_->value()}
+                                    : curves::RowRule{curves::RowRule::Kind::Step, step_->value()};
+    for (int row = 0; row < points_->rowCount(); ++row) {
+        const QString percent = cellText(points_, row, 0).trimmed();
+        const QString temperature = cellText(points_, row, 1).trimmed();
+        if (percent.isEmpty() && temperature.isEmpty()) {
+            continue;
+        }
+        in.points.push_back({percent.toStdString(), temperature.toStdString()});
+    }
+    return in;
+}
+
+bool CurveDialog::convert() {
+    const curves::CurveInput in = input();
+    const curves::CurveOutcome outcome = curves::convertCurve(in);
+    showOutcome(in, outcome);
+    return outcome.usable();
+}
+
+QString CurveDialog::messageText() const {
+    return messages_->text();
+}
+
+void CurveDialog::fill() {
+    const curves::CurveInput in = input();
+    const curves::CurveOutcome outcome = curves::convertCurve(in);
+    showOutcome(in, outcome);
+    if (!outcome.usable()) {
+        return;
+    }
+    rows_ = outcome.rowTexts;
+    accept();
+}
+
+void CurveDialog::showOutcome(const curves::CurveInput& in, const curves::CurveOutcome& outcome) {
+    QStringList lines;
+    for (const std::string& error : outcome.errors) {
+        lines << QString::fromStdString(error);
+    }
+    for (const std::string& warning : outcome.warnings) {
+        lines << QStringLiteral("Note: ") + QString::fromStdString(warning);
+    }
+    messages_->setText(lines.join(QLatin1Char('\n')));
+    messages_->setStyleSheet(outcome.usable() ? QString() : QStringLiteral("color: #b00000;"));
+
+    converted_->setRowCount(0);
+    fit_->clear();
+    if (outcome.usable()) {
+        const auto addRow = [&](const QString& percent, const QString& given, const QString& tbp) {
+            const int row = converted_->rowCount();
+            converted_->insertRow(row);
+            setCell(converted_, row, 0, percent);
+            setCell(converted_, row, 1, given);
+            setCell(converted_, row, 2, tbp);
+        };
+        if (outcome.given.front().percent > 0) {
+            addRow(QStringLiteral("0 (fitted)"), QString(),
+                   temperatureText(outcome.startTemperature, tempUnit_));
+        }
+        for (std::size_t i = 0; i < outcome.given.size(); ++i) {
+            addRow(QString::fromStdString(formatForDisplay(outcome.given[i].percent)),
+                   temperatureText(outcome.given[i].temperature, tempUnit_),
+                   temperatureText(outcome.tbp.points[i].temperature, tempUnit_));
+        }
+        if (outcome.given.back().percent < 100) {
+            addRow(QStringLiteral("100 (table end)"), QString(),
+                   temperatureText(outcome.rows.back().end, tempUnit_));
+        }
+        QString fit = outcome.tbp.basis == curves::CurveBasis::Mass
+                          ? QStringLiteral("TBP by mass. ")
+                          : QStringLiteral("TBP by volume, weighed into mass over the cuts. ");
+        if (outcome.fit) {
+            const curves::RiaziDistribution& d = outcome.fit->distribution;
+            fit += QStringLiteral("Fitted distribution: T0 = %1 K, A = %2, B = %3, R\u00b2 = %4.")
+                       .arg(QString::fromStdString(formatFixed(d.t0, 1)),
+                            QString::fromStdString(formatFixed(d.a, 4)),
+                            QString::fromStdString(formatFixed(d.b, 3)),
+                            QString::fromStdString(formatFixed(outcome.fit->rSquared, 4)));
+        }
+        if (outcome.tbp.watsonK) {
+            fit += QStringLiteral(" Watson K %1.")
+                       .arg(QString::fromStdString(formatFixed(*outcome.tbp.watsonK, 2)));
+        }
+        fit += QStringLiteral(" %1 fractions.").arg(outcome.rows.size());
+        fit_->setText(fit);
+        fit_->setWordWrap(true);
+    }
+    showPlot(in, outcome);
+}
+
+void CurveDialog::showPlot(const curves::CurveInput& in, const curves::CurveOutcome& outcome) {
+    auto* chart = new QChart;
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    auto* xAxis = new QValueAxis;
+    xAxis->setRange(0, 100);
+    xAxis->setTitleText(QStringLiteral("Distilled, %"));
+    xAxis->setLabelFormat(QStringLiteral("%.0f"));
+    auto* yAxis = new QValueAxis;
+    yAxis->setTitleText(QStringLiteral("Temperature, ") + unitSymbol(in.tempUnit));
+    yAxis->setLabelFormat(QStringLiteral("%.0f"));
+    chart->addAxis(xAxis, Qt::AlignBottom);
+    chart->addAxis(yAxis, Qt::AlignLeft);
+
+    double low = 0;
+    double high = 0;
+    bool any = false;
+    const auto add = [&](QXYSeries* series, const std::vector<curves::CurvePoint>& points) {
+        for (const curves::CurvePoint& p : points) {
+            const double t = convertTemperature(p.temperature, 2, in.tempUnit);
+            series->append(p.percent, t);
+            low = any ? std::min(low, t) : t;
+            high = any ? std::max(high, t) : t;
+            any = true;
+        }
+        chart->addSeries(series);
+        series->attachAxis(xAxis);
+        series->attachAxis(yAxis);
+    };
+    if (outcome.usable()) {
+        auto* curve = new QLineSeries;
+        curve->setName(QStringLiteral("TBP by mass (table)"));
+        add(curve, outcome.massCurve);
+        auto* given = new QScatterSeries;
+        given->setName(QStringLiteral("Given"));
+        given->setMarkerSize(8);
+        add(given, outcome.given);
+        auto* tbp = new QScatterSeries;
+        tbp->setName(outcome.tbp.basis == curves::CurveBasis::Mass
+                         ? QStringLiteral("TBP")
+                         : QStringLiteral("TBP by volume"));
+        tbp->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
+        tbp->setMarkerSize(7);
+        add(tbp, outcome.tbp.points);
+    }
+    if (any && high > low) {
+        yAxis->setRange(low, high);
+        yAxis->applyNiceNumbers();
+    }
+    QChart* old = plot_->chart();
+    plot_->setChart(chart);
+    delete old;
+}
+
+} // namespace viskora

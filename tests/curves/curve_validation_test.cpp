@@ -1,0 +1,98 @@
+#include "curves/curve_conversion.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace viskora::curves {
+namespace {
+
+struct CurveCase {
+    std::string name;
+    std::vector<CurvePointText> points;
+    int tempUnit;
+    std::string error;   // a part of the expected error, empty when usable
+    std::string warning; // a part of an expected warning
+};
+
+void PrintTo(const CurveCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+bool anyContains(const std::vector<std::string>& texts, const std::string& part) {
+    for (const std::string& text : texts) {
+        if (text.find(part) != std::string::npos) {
+            return true;
+        }
+    }
+    return false;
+}
+
+class CurveChecks : public ::testing::TestWithParam<CurveCase> {};
+
+TEST_P(CurveChecks, RefuseBadCurvesWithTheirReason) {
+    const CurveCase& c = GetParam();
+    CurveInput input;
+    input.type = CurveType::D86;
+    input.points = c.points;
+    input.tempUnit = c.tempUnit;
+    const CurveOutcome outcome = convertCurve(input);
+    if (c.error.empty()) {
+        EXPECT_TRUE(outcome.usable()) << (outcome.errors.empty() ? "" : outcome.errors.front());
+        EXPECT_FALSE(outcome.rows.empty());
+    } else {
+        EXPECT_TRUE(anyContains(outcome.errors, c.error))
+            << (outcome.errors.empty() ? "no error" : outcome.errors.front());
+        EXPECT_TRUE(outcome.rows.empty());
+        EXPECT_TRUE(outcome.rowTexts.empty());
+    }
+    if (!c.warning.empty()) {
+        EXPECT_TRUE(anyContains(outcome.warnings, c.warning));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Curves, CurveChecks,
+    ::testing::Values(
+        // Usable: out of order is sorted; blanks around a number are fine.
+        CurveCase{"Unordered", {{"50", "206.7"}, {"10", " 173.7 "}, {"90", "242.8"}}, 2, "", ""},
+        CurveCase{"TwoPointsWarn", {{"10", "350"}, {"90", "469"}}, 3, "", "Only two points"},
+        CurveCase{"LevelIsAllowed", {{"10", "100"}, {"50", "100"}, {"90", "150"}}, 2, "", ""},
+        // Errors.
+        CurveCase{"NoPoint", {}, 2, "at least two points", ""},
+        CurveCase{"OnePoint", {{"50", "200"}}, 2, "at least two points", ""},
+        CurveCase{"Falling",
+                  {{"10", "200"}, {"50", "180"}, {"90", "250"}},
+                  2,
+                  "falls between 10 % and 50 %",
+                  ""},
+        CurveCase{"PercentAbove100", {{"10", "200"}, {"101", "300"}}, 2, "outside 0..100", ""},
+        CurveCase{"PercentBelow0", {{"-5", "150"}, {"50", "300"}}, 2, "outside 0..100", ""},
+        CurveCase{"SamePercent",
+                  {{"50", "200"}, {"50", "210"}, {"90", "300"}},
+                  2,
+                  "Two points are given at 50 %",
+                  ""},
+        CurveCase{"CommaDecimal",
+                  {{"10", "150"}, {"50", "200,5"}},
+                  2,
+                  "temperature \"200,5\" is not a number",
+                  ""},
+        CurveCase{"TextTemperature",
+                  {{"10", "150"}, {"50", "hot"}},
+                  2,
+                  "Point 2: the temperature \"hot\" is not a number",
+                  ""},
+        CurveCase{"EmptyPercent",
+                  {{"", "150"}, {"50", "200"}},
+                  2,
+                  "Point 1: the percent distilled \"\" is not a number",
+                  ""},
+        CurveCase{"NotANumberWord", {{"10", "nan"}, {"50", "200"}}, 2, "is not a number", ""},
+        CurveCase{
+            "BelowAbsoluteZero", {{"10", "-10"}, {"50", "200"}}, 1, "not above absolute zero", ""}),
+    [](const auto& info) { return info.param.name; });
+
+} // namespace
+} // namespace viskora::curves

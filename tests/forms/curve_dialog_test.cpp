@@ -1,0 +1,140 @@
+#include "form_fixture.h"
+#include "forms/complex_oil_view.h"
+#include "forms/curve_dialog.h"
+#include "forms/simple_oil_view.h"
+#include "message_box_answerer.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace viskora {
+namespace {
+
+using testing::MessageBoxAnswerer;
+
+constexpr int kFromCurveId = 1100;
+constexpr int kSwitchId = 1055;
+
+// Kerosene by D86 (Riazi 2005, Ex. 3.3), deg.C, as two spreadsheet columns
+// under a heading.
+const QString kKeroseneColumns = QStringLiteral("Percent\tD86, C\n0\t165.6\n10\t173.7\n30\t193.3\n"
+                                                "50\t206.7\n70\t222.8\n90\t242.8\n");
+
+// Clicks "From Curve..." and, inside the dialog's own event loop, does
+// `work` with it; the dialog must have been closed by then.
+template <typename View>
+void withCurveDialog(testing::FormFixture<View>& f, const std::function<void(CurveDialog&)>& work) {
+    bool reached = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<CurveDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            return;
+        }
+        reached = true;
+        work(*dialog);
+        if (dialog->isVisible()) {
+            dialog->reject();
+        }
+    });
+    f.click(kFromCurveId);
+    ASSERT_TRUE(reached) << "the dialog did not open";
+}
+
+QJsonObject calculatorJson(const QStringList& arguments) {
+    QProcess calculator;
+    calculator.start(QStringLiteral(VISKORA_CALC_PATH), arguments);
+    EXPECT_TRUE(calculator.waitForFinished(30000));
+    EXPECT_EQ(calculator.exitCode(), 0) << calculator.readAllStandardError().toStdString();
+    return QJsonDocument::fromJson(calculator.readAllStandardOutput()).object();
+}
+
+// Paste, Fill and Calculate in the form give the table and the results the
+// calculator gives for the same curve.
+TEST(CurveDialog, FillsTheTableAndCalculatesAsTheCalculator) {
+    testing::FormFixture<CSimpleOilView> f;
+    QSignalSpy modified(f.view.get(), &OilFormView::documentModified);
+    withCurveDialog(f, [](CurveDialog& dialog) {
+        dialog.pastePoints(kKeroseneColumns);
+        dialog.findChild<QPushButton*>(QStringLiteral("fill"))->click();
+    });
+    EXPECT_EQ(modified.count(), 1);
+    EXPECT_TRUE(f.get<QCheckBox>(kSwitchId)->isChecked());
+    EXPECT_TRUE(f.view->control(1045)->isEnabled());
+
+    const QJsonObject calc =
+        calculatorJson({QStringLiteral("basic"), QStringLiteral("--curve"), QStringLiteral("D86"),
+                        QStringLiteral("--curve-point"), QStringLiteral("0:165.6"),
+                        QStringLiteral("--curve-point"), QStringLiteral("10:173.7"),
+                        QStringLiteral("--curve-point"), QStringLiteral("30:193.3"),
+                        QStringLiteral("--curve-point"), QStringLiteral("50:206.7"),
+                        QStringLiteral("--curve-point"), QStringLiteral("70:222.8"),
+                        QStringLiteral("--curve-point"), QStringLiteral("90:242.8"),
+                        QStringLiteral("--yes"), QStringLiteral("--json")});
+    const QJsonArray rows =
+        calc[QStringLiteral("curve")].toObject()[QStringLiteral("rows")].toArray();
+    ASSERT_EQ(f.grid().rowCount(), rows.size());
+    EXPECT_EQ(f.text(1039), QString::number(rows.size()));
+    for (int row = 0; row < rows.size(); ++row) {
+        const QJsonObject expected = rows[row].toObject();
+        EXPECT_EQ(f.cell(row, 1), expected[QStringLiteral("start")].toString()) << row;
+        EXPECT_EQ(f.cell(row, 2), expected[QStringLiteral("end")].toString()) << row;
+        EXPECT_EQ(f.cell(row, 3), expected[QStringLiteral("share")].toString()) << row;
+    }
+
+    MessageBoxAnswerer answerer;
+    f.click(1019);
+    const QJsonObject shown = calc[QStringLiteral("shown")].toObject();
+    const std::pair<int, const char*> boxes[] = {
+        {1011, "density"},
+        {1013, "specificHeat"},
+        {1016, "thermalConductivity"},
+        {1017, "kinematicViscosity"},
+        {1018, "surfaceTension"},
+        {1024, "vapourPressure"},
+        {1030, "pseudoCritTemp"},
+        {1027, "prandtl"},
+    };
+    for (const auto& [id, name] : boxes) {
+        EXPECT_EQ(f.text(id), shown[QString::fromUtf8(name)].toString()) << name;
+    }
+}
+
+// A bad curve is said in the dialog, Fill does not close it, and the form
+// keeps its table, switch and unmodified state.
+TEST(CurveDialog, BadCurveIsSaidAndLeavesTheTable) {
+    testing::FormFixture<CComplexOilView> f;
+    QSignalSpy modified(f.view.get(), &OilFormView::documentModified);
+    const int rowsBefore = f.grid().rowCount();
+    QString message;
+    bool stayedOpen = false;
+    withCurveDialog(f, [&](CurveDialog& dialog) {
+        dialog.pastePoints(QStringLiteral("10;200\n50;180\n90;250\n"));
+        dialog.findChild<QPushButton*>(QStringLiteral("fill"))->click();
+        stayedOpen = dialog.isVisible();
+        message = dialog.messageText();
+    });
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_TRUE(message.contains(QStringLiteral("falls between 10 % and 50 %")))
+        << message.toStdString();
+    EXPECT_EQ(modified.count(), 0);
+    EXPECT_FALSE(f.get<QCheckBox>(kSwitchId)->isChecked());
+    ASSERT_EQ(f.grid().rowCount(), rowsBefore);
+    for (int row = 0; row < rowsBefore; ++row) {
+        EXPECT_EQ(f.cell(row, 3), QStringLiteral("0"));
+    }
+}
+
+} // namespace
+} // namespace viskora
