@@ -8,7 +8,6 @@
 #include "reports/report_commands.h"
 #include "reports/report_file.h"
 #include "reports/spreadsheet_export.h"
-#include "reports/xlsx_spreadsheet.h"
 
 #include <iostream>
 #include <memory>
@@ -74,13 +73,13 @@ std::string_view extensionOf(ReportKind kind) {
 }
 
 std::optional<std::string> exportSheet(const BasicDocumentRecord& record,
-                                       SpreadsheetLauncher& launcher) {
-    return exportBasicSpreadsheet(record, RecordFractionRows(record), launcher);
+                                       const std::filesystem::path& file) {
+    return exportBasicSpreadsheet(record, RecordFractionRows(record), file, nullptr);
 }
 
 std::optional<std::string> exportSheet(const AdditionalDocumentRecord& record,
-                                       SpreadsheetLauncher& launcher) {
-    return exportAdditionalSpreadsheet(record, RecordFractionRows(record), launcher);
+                                       const std::filesystem::path& file) {
+    return exportAdditionalSpreadsheet(record, RecordFractionRows(record), file, nullptr);
 }
 
 // The failure message, or none when the report was written to `file`,
@@ -90,8 +89,7 @@ std::optional<std::string> writeReport(ReportKind kind, Record record,
                                        const std::filesystem::path& file) {
     fillUnitNames(record);
     if (kind == ReportKind::Workbook) {
-        XlsxSpreadsheetLauncher launcher(file, nullptr);
-        return exportSheet(record, launcher);
+        return exportSheet(record, file);
     }
     const ReportFormat format = kind == ReportKind::Text ? ReportFormat::Text : ReportFormat::Html;
     const ReportOutcome outcome =

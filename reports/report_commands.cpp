@@ -4,7 +4,6 @@
 #include "reports/output_folder.h"
 #include "reports/spreadsheet_export.h"
 #include "reports/text_report.h"
-#include "reports/xlsx_spreadsheet.h"
 
 namespace viskora {
 
@@ -48,9 +47,9 @@ std::optional<std::string> exportWorkbook(const BasicDocumentRecord& record,
     if (!ensureOutputFolder(outputFolder)) {
         return std::string(kBasicSpreadsheetUnavailable);
     }
-    XlsxSpreadsheetLauncher launcher(
+    return exportBasicSpreadsheet(
+        record, rows,
         reportFilePath(outputFolder, reportBaseName(documentTitle), kWorkbookExtension), &opener);
-    return exportBasicSpreadsheet(record, rows, launcher);
 }
 
 std::optional<std::string> exportWorkbook(const AdditionalDocumentRecord& record,
@@ -59,9 +58,9 @@ std::optional<std::string> exportWorkbook(const AdditionalDocumentRecord& record
     if (!ensureOutputFolder(outputFolder)) {
         return std::string(kAdditionalSpreadsheetUnavailable);
     }
-    XlsxSpreadsheetLauncher launcher(
+    return exportAdditionalSpreadsheet(
+        record, rows,
         reportFilePath(outputFolder, reportBaseName(documentTitle), kWorkbookExtension), &opener);
-    return exportAdditionalSpreadsheet(record, rows, launcher);
 }
 
 } // namespace viskora

@@ -6,25 +6,22 @@
 #include <map>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <utility>
 
 namespace viskora {
 
-// A worksheet held in memory while the export describes it, cell by cell:
+// A worksheet held in memory while the export lays it out, cell by cell:
 // the spreadsheet file is written in one go at the end, with one combined
 // format per cell (a cell may get a border, a fill, bold type and an
-// alignment from separate calls).
+// alignment from separate steps).
 
-enum class BorderLine : std::uint8_t { None, Hair, Thin, Medium, Thick };
+enum class BorderLine : std::uint8_t { None, Thin };
 
 enum class CellAlignment : std::uint8_t {
     General,
-    Left,
-    Centre,
     Right,
-    Fill,
-    Justify,
+    // Centred across the range's cells (the empty ones to the right of a
+    // text take part).
     CentreAcrossSelection
 };
 
@@ -35,11 +32,8 @@ struct CellEdge {
     auto operator<=>(const CellEdge&) const = default;
 };
 
-inline constexpr double kDefaultFontSize = 11.0;
-
 struct CellStyle {
     bool bold = false;
-    double fontSize = kDefaultFontSize;
     std::optional<std::uint32_t> fill; // 0xRRGGBB
     CellAlignment alignment = CellAlignment::General;
     CellEdge top, bottom, left, right;
@@ -61,15 +55,10 @@ struct CellRange {
     int lastColumn;
 };
 
-inline constexpr int kMaxSheetRows = 1048576;
-inline constexpr int kMaxSheetColumns = 16384;
-
-enum class PageOrientation : std::uint8_t { Portrait, Landscape };
-
-// How the sheet prints; what is left unset is the reader's default.
+// How the sheet prints; what is left unset is the reader's default
+// (portrait, the printer's paper).
 struct PageLayout {
     std::optional<int> paperSize; // code of the page setup, 9 for A4
-    std::optional<PageOrientation> orientation;
     // Pages across and down the print is scaled to; 0 leaves a direction free.
     std::optional<std::pair<int, int>> fitToPages;
     std::optional<CellRange> printArea;
@@ -85,28 +74,12 @@ struct SheetModel {
 
     SheetCell& cell(int row, int column) { return cells[{row, column}]; }
     // Calls `change` on every cell of the range, creating missing ones.
-    void forEachCell(const CellRange& range,
-                     const std::function<void(int, int, SheetCell&)>& change);
+    void forEachCell(const CellRange& range, const std::function<void(SheetCell&)>& change);
+    // A border around the outside of the range.
     void borderAround(const CellRange& range, CellEdge edge);
+    // A link to `address` on the cell, which shows the address when it
+    // holds no text of its own.
+    void link(int row, int column, const std::string& address);
 };
-
-// The row and column of a cell name such as "B9" or "AA10"; none when the
-// text is not a cell name inside the sheet's limits.
-std::optional<std::pair<int, int>> parseCellName(std::string_view name);
-
-// The range spanned by two cells, whichever corner each one is.
-CellRange spannedRange(std::pair<int, int> first, std::pair<int, int> second);
-
-bool insideSheet(int row, int column);
-
-// Colour of an entry of the default 56-colour palette; none outside 1 to 56.
-std::optional<std::uint32_t> paletteColour(int index);
-
-// Alignment codes of the object model; none for an unknown code.
-std::optional<CellAlignment> alignmentFromCode(int code);
-
-// Border of a line style and weight (only continuous lines are drawn); none
-// for a combination the sheet cannot show.
-std::optional<BorderLine> borderFromStyle(int lineStyle, int weight);
 
 } // namespace viskora

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "documents/document_records.h"
-#include "reports/spreadsheet_automation.h"
+#include "reports/document_opener.h"
+#include "reports/sheet_model.h"
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,17 +15,25 @@ inline constexpr std::string_view kBasicSpreadsheetUnavailable = "Cannot create 
 inline constexpr std::string_view kAdditionalSpreadsheetUnavailable =
     "Couldn't create Excel instance.";
 
-// Fills the first sheet of a new workbook with the document, sets its column
-// widths and page setup for printing, and hands the spreadsheet program to
-// the user. Returns the message to show when that
-// fails: the kind's "cannot create" text when the program cannot be started,
-// the error's own text when a later call fails. The fraction rows come from
-// `rows`, as many as the record's fraction count says.
+// The document laid out on one sheet: heading and link, the inputs, the
+// fraction table when the document uses one (as many rows from `rows` as the
+// record's fraction count says) and the results, with columns that fit
+// every text and a page setup that prints one A4 page wide.
+SheetModel basicSheet(const BasicDocumentRecord& record, const FractionRows& rows);
+SheetModel additionalSheet(const AdditionalDocumentRecord& record, const FractionRows& rows);
+
+// Writes the document's sheet as the workbook `file` (an old file is
+// replaced only by a complete new one; a missing folder is not made) and
+// hands it to `opener` unless that is null. Returns the message to show on
+// failure: the kind's "cannot create" text when no file can be created in
+// the folder, kFileCreationFailed when the workbook cannot be written.
 std::optional<std::string> exportBasicSpreadsheet(const BasicDocumentRecord& record,
                                                   const FractionRows& rows,
-                                                  SpreadsheetLauncher& launcher);
+                                                  const std::filesystem::path& file,
+                                                  DocumentOpener* opener);
 std::optional<std::string> exportAdditionalSpreadsheet(const AdditionalDocumentRecord& record,
                                                        const FractionRows& rows,
-                                                       SpreadsheetLauncher& launcher);
+                                                       const std::filesystem::path& file,
+                                                       DocumentOpener* opener);
 
 } // namespace viskora

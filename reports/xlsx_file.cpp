@@ -48,36 +48,12 @@ struct WorkbookCloser {
     void operator()(lxw_workbook* workbook) const { workbook_close(workbook); }
 };
 
-std::uint8_t borderCode(BorderLine line) {
-    switch (line) {
-    case BorderLine::None:
-        return LXW_BORDER_NONE;
-    case BorderLine::Hair:
-        return LXW_BORDER_HAIR;
-    case BorderLine::Thin:
-        return LXW_BORDER_THIN;
-    case BorderLine::Medium:
-        return LXW_BORDER_MEDIUM;
-    case BorderLine::Thick:
-        return LXW_BORDER_THICK;
-    }
-    return LXW_BORDER_NONE;
-}
-
 std::uint8_t alignmentCode(CellAlignment alignment) {
     switch (alignment) {
     case CellAlignment::General:
         return LXW_ALIGN_NONE;
-    case CellAlignment::Left:
-        return LXW_ALIGN_LEFT;
-    case CellAlignment::Centre:
-        return LXW_ALIGN_CENTER;
     case CellAlignment::Right:
         return LXW_ALIGN_RIGHT;
-    case CellAlignment::Fill:
-        return LXW_ALIGN_FILL;
-    case CellAlignment::Justify:
-        return LXW_ALIGN_JUSTIFY;
     case CellAlignment::CentreAcrossSelection:
         return LXW_ALIGN_CENTER_ACROSS;
     }
@@ -109,7 +85,6 @@ class FormatCache {
         if (style.bold) {
             format_set_bold(format);
         }
-        format_set_font_size(format, style.fontSize);
         if (style.fill) {
             format_set_pattern(format, LXW_PATTERN_SOLID);
             format_set_bg_color(format, colourValue(*style.fill));
@@ -130,7 +105,7 @@ class FormatCache {
                         void (*setLine)(lxw_format*, std::uint8_t),
                         void (*setColour)(lxw_format*, lxw_color_t)) {
         if (edge.line != BorderLine::None) {
-            setLine(format, borderCode(edge.line));
+            setLine(format, LXW_BORDER_THIN);
             setColour(format, colourValue(edge.colour));
         }
     }
@@ -172,13 +147,6 @@ bool writeLayout(lxw_worksheet* sheet, const SheetModel& model) {
     const PageLayout& page = model.page;
     if (page.paperSize) {
         worksheet_set_paper(sheet, static_cast<std::uint8_t>(*page.paperSize));
-    }
-    if (page.orientation) {
-        if (*page.orientation == PageOrientation::Portrait) {
-            worksheet_set_portrait(sheet);
-        } else {
-            worksheet_set_landscape(sheet);
-        }
     }
     if (page.fitToPages) {
         worksheet_fit_to_pages(sheet, static_cast<std::uint16_t>(page.fitToPages->first),

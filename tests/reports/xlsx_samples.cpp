@@ -1,7 +1,6 @@
 // Writes the sample workbooks that check_workbooks.py reads back:
 //   viskora_xlsx_samples FOLDER
 #include "reports/spreadsheet_export.h"
-#include "reports/xlsx_spreadsheet.h"
 #include "sample_documents.h"
 
 #include <clocale>
@@ -26,8 +25,7 @@ template <typename Record, typename Export>
 bool writeSample(const std::filesystem::path& folder, const char* name, const Record& record,
                  Export exportSheet) {
     CountingOpener opener;
-    XlsxSpreadsheetLauncher launcher(folder / name, &opener);
-    const auto failure = exportSheet(record, RecordFractionRows(record), launcher);
+    const auto failure = exportSheet(record, RecordFractionRows(record), folder / name, &opener);
     if (failure) {
         std::cerr << name << ": " << *failure << "\n";
         return false;
