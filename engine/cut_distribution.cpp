@@ -18,6 +18,10 @@ constexpr double kResidualTolerance = 0.0001;
 // The renormalisation converges geometrically within a few passes; the
 // bound only keeps a damaged distribution from spinning.
 constexpr int kMaxRenormalisePasses = 10000;
+// Shares typed with a few decimals rarely add up to 100 exactly in binary:
+// 13.4 + 16.585 + 47.499 + 17.09 + 5.426 is 100.00000000000001. A sum this
+// close to 100 is a complete table, neither over 100 % nor short of it.
+constexpr double kShareSumTolerance = 1e-9;
 
 } // namespace
 
@@ -100,6 +104,14 @@ void COilCalc::fitDensityOnly() {
     }
 }
 
+double COilCalc::fractionShareSum() const {
+    double sum = 0;
+    for (int row = 1; row <= fracCount; ++row) {
+        sum += fracShare[row];
+    }
+    return std::fabs(sum - 100) <= kShareSumTolerance ? 100 : sum;
+}
+
 // Fraction table: each fraction's share is spread evenly over the whole cuts
 // inside it; a remainder fraction up to the table top takes what the shares
 // leave short of 100 %. The cut densities are then shifted so that the
@@ -141,11 +153,9 @@ bool COilCalc::distributeFractions() {
         endCut = i + 1;
     }
 
-    double shareSum = 0;
-    for (int row = 1; row <= fracCount; ++row) {
-        shareSum += fracShare[row];
-    }
-    if (shareSum < 100) {
+    const double shareSum = fractionShareSum();
+    const bool remainderAdded = shareSum < 100;
+    if (remainderAdded) {
         ++fracCount;
         fracStart[fracCount] = fracEnd[fracCount - 1];
         fracEnd[fracCount] = tableTop;
@@ -166,9 +176,15 @@ bool COilCalc::distributeFractions() {
     }
     // A fraction without a whole cut would lose its share, and every property
     // after it would be computed from shares that do not add up to 100 %.
+    // A remainder that was to run up to the top of the table finds no cut
+    // when the last fraction ends inside the last cut or beyond it: the
+    // shortfall itself is then the fault, and the message says so.
+    const bool remainderAtTop = remainderAdded && tableTop == cutHigh[kCutCount - 1];
     for (int row = 1; row <= fracCount; ++row) {
         if (fracCutCount[row] == 0 && fracShare[row] != 0) {
-            reportInputError(texts::kFractionWithoutCut);
+            const bool isRemainder = remainderAdded && row == fracCount;
+            reportInputError(isRemainder && remainderAtTop ? texts::kSharesShortWithoutRange
+                                                           : texts::kFractionWithoutCut);
             return false;
         }
     }

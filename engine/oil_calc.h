@@ -155,6 +155,7 @@ class COilCalc {
     bool checkFractionRows();
     void fitDensityOnly();
     bool distributeFractions();
+    double fractionShareSum() const;
     double mixtureDensity() const;
     struct ShareSums {
         double shares;

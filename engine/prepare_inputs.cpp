@@ -145,15 +145,14 @@ bool COilCalc::checkFractionRows() {
         return false;
     }
 
-    double shareSum = 0;
     for (int row = 1; row <= fracCount; ++row) {
         const bool endGiven = row < fracCount || fracEnd[row] != 0;
         if (fracStart[row] >= fracEnd[row] && endGiven) {
             reportInputError(texts::kFractionEndNotAboveStart);
             return false;
         }
-        shareSum += fracShare[row];
     }
+    const double shareSum = fractionShareSum();
     if (shareSum < 100 && fracEnd[fracCount] == 0) {
         reportInputError(texts::kLastEndNeeded);
         return false;
