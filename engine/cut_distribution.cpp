@@ -4,7 +4,6 @@
 #include "engine/oil_calc.h"
 
 #include "engine/message_texts.h"
-#include "engine/share_sweep.h"
 
 #include <algorithm>
 #include <cmath>
@@ -23,48 +22,54 @@ constexpr int kMaxRenormalisePasses = 10000;
 // close to 100 is a complete table, neither over 100 % nor short of it.
 constexpr double kShareSumTolerance = 1e-9;
 
-// Writes ratio^j to factor[from + j * direction] for j = 1..count. The
-// powers are made in kChains interleaved chains of multiplications, each
-// going up by ratio^kChains, so that the products do not wait on one another.
-// Every product adds at most half an ulp of rounding: the power j is within
-// about j / kChains + 4 ulp of the exact one.
-void fillPowers(COilCalc::CutArray& factor, int from, int direction, int count, double ratio) {
-    constexpr int kChains = 8;
-    double power[kChains];
-    power[0] = ratio;
-    for (int chain = 1; chain < kChains; ++chain) {
-        power[chain] = power[chain - 1] * ratio;
-    }
-    const double stride = power[kChains / 2 - 1] * power[kChains / 2 - 1];
-    int j = 1;
-    for (; j + kChains - 1 <= count; j += kChains) {
-        for (int chain = 0; chain < kChains; ++chain) {
-            factor[from + (j + chain) * direction] = power[chain];
-            power[chain] *= stride;
-        }
-    }
-    for (int chain = 0; j <= count; ++j, ++chain) {
-        factor[from + j * direction] = power[chain];
-    }
-}
-
-// The tilt factors exp(k (i - mid)) of one pass for the cuts first..end-1,
-// made by multiplication outwards from the middle cut, whose factor is
-// exactly 1: upwards in powers of exp(k), downwards in powers of its
-// reciprocal. The factors of the far cuts are within about 40 ulp (1e-14) of
-// the exponentials, far below any digit a result shows. The reciprocal is 1
-// exactly when exp(k) is, so a step too small to change exp(k) leaves every
-// factor at 1. Returns whether every factor is exactly 1.
-bool fillTiltFactors(COilCalc::CutArray& factor, int first, int end, int mid, double k) {
-    const double up = std::exp(k);
-    const double down = 1 / up;
-    factor[mid] = 1.0;
-    fillPowers(factor, mid, 1, end - 1 - mid, up);
-    fillPowers(factor, mid, -1, mid - first, down);
-    return up == 1.0;
-}
+constexpr double kShareFloor = 0.0001;
 
 } // namespace
+
+// One side of a tilt: the `count` cuts from `from` on in `direction` (+1 or
+// -1) take share x start x ratio^j, j = 0, 1, ..., a share of 0 or less is
+// lifted to the floor of 0.0001 %, and the shares and the shares times the
+// cut densities are summed. The factors are made in four interleaved chains
+// of multiplications, each going on by ratio^4, and summed in four partial
+// sums, so that no product or sum waits long on the one before. Every
+// product adds at most half an ulp of rounding, so the factor of the cut j
+// places on is within about j / 4 + 4 ulp of start x ratio^j.
+COilCalc::ShareSums COilCalc::tiltSide(int from, int direction, int count, double start,
+                                       double ratio) {
+    const double ratio2 = ratio * ratio;
+    const double stride = ratio2 * ratio2;
+    double factor0 = start;
+    double factor1 = start * ratio;
+    double factor2 = start * ratio2;
+    double factor3 = factor1 * ratio2;
+    double shares0 = 0, shares1 = 0, shares2 = 0, shares3 = 0;
+    double weighted0 = 0, weighted1 = 0, weighted2 = 0, weighted3 = 0;
+    const auto tilt = [&](int i, double factor, double& shares, double& weighted) {
+        double share = cutShare[i] * factor;
+        share = share <= 0 ? kShareFloor : share;
+        cutShare[i] = share;
+        shares += share;
+        weighted += share * cutDensity[i];
+    };
+    int j = 0;
+    for (; j + 4 <= count; j += 4) {
+        const int i = from + j * direction;
+        tilt(i, factor0, shares0, weighted0);
+        tilt(i + direction, factor1, shares1, weighted1);
+        tilt(i + 2 * direction, factor2, shares2, weighted2);
+        tilt(i + 3 * direction, factor3, shares3, weighted3);
+        factor0 *= stride;
+        factor1 *= stride;
+        factor2 *= stride;
+        factor3 *= stride;
+    }
+    for (; j < count; ++j) {
+        tilt(from + j * direction, factor0, shares0, weighted0);
+        factor0 *= ratio;
+    }
+    return {(shares0 + shares1) + (shares2 + shares3),
+            (weighted0 + weighted1) + (weighted2 + weighted3)};
+}
 
 double COilCalc::mixtureDensity() const {
     double sum = 0;
@@ -98,7 +103,6 @@ void COilCalc::fitDensityOnly() {
     double residual = density - mixtureDensity();
     double step = 0.5 * residual / (hi - lo);
     double previousResidual = residual;
-    CutArray tiltFactor;
     // Renormalising multiplies every share by one factor, so a sweep's sums
     // scale with it: the rounds run on the sums alone, and their product
     // waits here to be applied with the next tilt (or after the last pass).
@@ -113,13 +117,20 @@ void COilCalc::fitDensityOnly() {
         // Tilt about the middle cut: a share below it is divided by
         // exp(2 a (mid - i) / n), one above it multiplied by
         // exp(2 a (i - mid) / n); both are the one factor exp(k (i - mid))
-        // with k = 2 a / n. The factors are made in a sweep of their own so
-        // that the sweep that applies them, floors and sums the shares stays
-        // a plain loop.
-        const double slope = 2 * step / n;
-        const bool flat = fillTiltFactors(tiltFactor, cutFirst, cutEnd, mid, slope);
-        const ShareSums sums =
-            sweepShares([&](int i) { return cutShare[i] * pendingScale * tiltFactor[i]; });
+        // with k = 2 a / n, here the powers of exp(k) upwards from the middle
+        // cut (whose factor is 1) and of its reciprocal downwards. The
+        // factors of the far cuts are within about 70 ulp (2e-14) of the
+        // exponentials, far below any digit a result shows. The pending
+        // scale rides along as the first factor of each side. The
+        // reciprocal of exp(k) is 1 exactly when exp(k) is, so a step too
+        // small to change exp(k) makes every factor 1.
+        const double up = std::exp(2 * step / n);
+        const double down = 1 / up;
+        const bool flat = up == 1.0;
+        const ShareSums upper = tiltSide(mid, 1, cutEnd - mid, pendingScale, up);
+        const ShareSums lower = tiltSide(mid - 1, -1, mid - cutFirst, pendingScale * down, down);
+        const ShareSums sums = {upper.shares + lower.shares,
+                                upper.densityWeighted + lower.densityWeighted};
 
         double scale = 1.0;
         double shareSum = sums.shares;
@@ -134,19 +145,19 @@ void COilCalc::fitDensityOnly() {
         const double newResidual = density - sums.densityWeighted * scale / 100;
 
         // The remaining passes change nothing, to the bit, once a pass has
-        // (1) tilted by factors that are all exactly 1, (2) applied a
-        // pending scale of exactly 1, (3) needed no renormalising scale, and
-        // (4) left the residual exactly as it found it. Proof: by (1) and
-        // (2) every share became share x 1 x 1, the same double, and it is
-        // not lifted to the floor, since every share is positive (the
-        // typical shares are, and a sweep leaves none at 0 or below). The
-        // next pass then finds residual == previousResidual by (4), which is
-        // no change of sign, so it keeps the step and the slope, and by (1)
-        // its factors are again all 1; by (3) its pending scale is 1, so its
-        // sweep again leaves every share as it is and, adding the same
-        // numbers in the same order, gets the same sums, hence scale 1 and
-        // the same residual. That pass ends in the state this one ends in,
-        // and so does every pass after it.
+        // (1) tilted with exp(k) exactly 1, (2) applied a pending scale of
+        // exactly 1, (3) needed no renormalising scale, and (4) left the
+        // residual exactly as it found it. Proof: by (1) and (2) every
+        // factor was a product of ones, exactly 1, so every share became
+        // share x 1, the same double, and it was not lifted to the floor,
+        // since every share is positive (the typical shares are, and a sweep
+        // leaves none at 0 or below). The next pass then finds residual ==
+        // previousResidual by (4), which is no change of sign, so it keeps
+        // the step, and by (1) its exp(k) is again 1; by (3) its pending
+        // scale is 1, so it again leaves every share as it is and, adding
+        // the same numbers in the same order, gets the same sums, hence
+        // scale 1 and the same residual. That pass ends in the state this
+        // one ends in, and so does every pass after it.
         const bool unchanged =
             flat && pendingScale == 1.0 && scale == 1.0 && newResidual == residual;
         pendingScale = scale;
@@ -155,7 +166,7 @@ void COilCalc::fitDensityOnly() {
             break;
         }
     }
-    sweepShares([&](int i) { return cutShare[i] * pendingScale; });
+    tiltSide(cutFirst, 1, cutEnd - cutFirst, pendingScale, 1.0);
 
     if (std::fabs(residual) > kResidualTolerance) {
         for (int i = cutFirst; i < cutEnd; ++i) {

@@ -161,7 +161,7 @@ class COilCalc {
         double shares;
         double densityWeighted;
     };
-    template <typename NewShare> ShareSums sweepShares(NewShare newShare);
+    ShareSums tiltSide(int from, int direction, int count, double start, double ratio);
 
     CalcMessages* messages_;
 };
