@@ -29,7 +29,9 @@ constexpr double kShareFloor = 0.0001;
 // One side of a tilt: the `count` cuts from `from` on in `direction` (+1 or
 // -1) take share x start x ratio^j, j = 0, 1, ..., a share of 0 or less is
 // lifted to the floor of 0.0001 %, and the shares and the shares times the
-// cut densities are summed. The factors are made in four interleaved chains
+// cut densities are summed. The factors are positive, so a share reaches 0
+// only by underflow, far outside the density range; the loop only watches
+// for it, and liftAndSumSide does the lifting. The factors are made in four interleaved chains
 // of multiplications, each going on by ratio^4, and summed in four partial
 // sums, so that no product or sum waits long on the one before. Every
 // product adds at most half an ulp of rounding, so the factor of the cut j
@@ -44,31 +46,57 @@ COilCalc::ShareSums COilCalc::tiltSide(int from, int direction, int count, doubl
     double factor3 = factor1 * ratio2;
     double shares0 = 0, shares1 = 0, shares2 = 0, shares3 = 0;
     double weighted0 = 0, weighted1 = 0, weighted2 = 0, weighted3 = 0;
-    const auto tilt = [&](int i, double factor, double& shares, double& weighted) {
-        double share = cutShare[i] * factor;
-        share = share <= 0 ? kShareFloor : share;
+    double lowest = 1;
+    const auto tilt = [this](int i, double factor, double& shares, double& weighted) {
+        const double share = cutShare[i] * factor;
         cutShare[i] = share;
         shares += share;
         weighted += share * cutDensity[i];
+        return share;
     };
     int j = 0;
     for (; j + 4 <= count; j += 4) {
         const int i = from + j * direction;
-        tilt(i, factor0, shares0, weighted0);
-        tilt(i + direction, factor1, shares1, weighted1);
-        tilt(i + 2 * direction, factor2, shares2, weighted2);
-        tilt(i + 3 * direction, factor3, shares3, weighted3);
+        const double share0 = tilt(i, factor0, shares0, weighted0);
+        const double share1 = tilt(i + direction, factor1, shares1, weighted1);
+        const double share2 = tilt(i + 2 * direction, factor2, shares2, weighted2);
+        const double share3 = tilt(i + 3 * direction, factor3, shares3, weighted3);
+        lowest = std::min(lowest, std::min(std::min(share0, share1), std::min(share2, share3)));
         factor0 *= stride;
         factor1 *= stride;
         factor2 *= stride;
         factor3 *= stride;
     }
     for (; j < count; ++j) {
-        tilt(from + j * direction, factor0, shares0, weighted0);
+        lowest = std::min(lowest, tilt(from + j * direction, factor0, shares0, weighted0));
         factor0 *= ratio;
+    }
+    if (lowest <= 0) {
+        return liftAndSumSide(from, direction, count);
     }
     return {(shares0 + shares1) + (shares2 + shares3),
             (weighted0 + weighted1) + (weighted2 + weighted3)};
+}
+
+// The rare end of a tilt in which a share underflowed to 0: every share of
+// the side at 0 or below is lifted to the floor, and the side is summed
+// again, each cut into the same partial sum as in tiltSide, so that the sums
+// are those of a sweep that had lifted the shares as it went.
+COilCalc::ShareSums COilCalc::liftAndSumSide(int from, int direction, int count) {
+    double shares[4] = {};
+    double weighted[4] = {};
+    const int interleaved = count - count % 4;
+    for (int j = 0; j < count; ++j) {
+        const int i = from + j * direction;
+        if (cutShare[i] <= 0) {
+            cutShare[i] = kShareFloor;
+        }
+        const int lane = j < interleaved ? j % 4 : 0;
+        shares[lane] += cutShare[i];
+        weighted[lane] += cutShare[i] * cutDensity[i];
+    }
+    return {(shares[0] + shares[1]) + (shares[2] + shares[3]),
+            (weighted[0] + weighted[1]) + (weighted[2] + weighted[3])};
 }
 
 double COilCalc::mixtureDensity() const {

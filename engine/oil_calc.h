@@ -162,6 +162,7 @@ class COilCalc {
         double densityWeighted;
     };
     ShareSums tiltSide(int from, int direction, int count, double start, double ratio);
+    ShareSums liftAndSumSide(int from, int direction, int count);
 
     CalcMessages* messages_;
 };

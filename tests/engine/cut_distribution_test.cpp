@@ -93,6 +93,23 @@ TEST(DensityOnlyFit, HeavyOilEmptiesTheLightEnd) {
     EXPECT_GT(calc.cutShare[514], 10);
 }
 
+TEST(DensityOnlyFit, FarBeyondTheRangeNoShareIsLeftAtZero) {
+    // The tilt runs on for all passes and the far cuts' shares underflow;
+    // each is lifted to the floor again, and the shares still add up.
+    for (double density : {450.0, 1100.0}) {
+        SCOPED_TRACE(density);
+        ScriptedMessages messages(true);
+        COilCalc calc(&messages);
+        calc.inputMode = 1;
+        calc.densityIn = density;
+        ASSERT_TRUE(calc.prepareInputs());
+        for (int i = calc.cutFirst; i < calc.cutEnd; ++i) {
+            ASSERT_GT(calc.cutShare[i], 0) << i;
+        }
+        EXPECT_NEAR(activeShareSum(calc), 100, 0.001);
+    }
+}
+
 struct FractionRow {
     double start;
     double end;
