@@ -22,20 +22,21 @@ constexpr int kMaxRenormalisePasses = 10000;
 // close to 100 is a complete table, neither over 100 % nor short of it.
 constexpr double kShareSumTolerance = 1e-9;
 
+// A share of 0 or less is lifted to this, in per cent.
 constexpr double kShareFloor = 0.0001;
 
 } // namespace
 
 // One side of a tilt: the `count` cuts from `from` on in `direction` (+1 or
 // -1) take share x start x ratio^j, j = 0, 1, ..., a share of 0 or less is
-// lifted to the floor of 0.0001 %, and the shares and the shares times the
-// cut densities are summed. The factors are positive, so a share reaches 0
-// only by underflow, far outside the density range; the loop only watches
-// for it, and liftAndSumSide does the lifting. The factors are made in four interleaved chains
-// of multiplications, each going on by ratio^4, and summed in four partial
+// lifted to the floor, and the shares and the shares times the cut
+// densities are summed. The factors are made in four interleaved chains of
+// multiplications, each going on by ratio^4, and summed in four partial
 // sums, so that no product or sum waits long on the one before. Every
 // product adds at most half an ulp of rounding, so the factor of the cut j
-// places on is within about j / 4 + 4 ulp of start x ratio^j.
+// places on is within about j / 4 + 4 ulp of start x ratio^j. The factors
+// are positive, so a share reaches 0 only by underflow, far outside the
+// density range: the loop only watches for it, and liftAndSumSide lifts.
 COilCalc::ShareSums COilCalc::tiltSide(int from, int direction, int count, double start,
                                        double ratio) {
     const double ratio2 = ratio * ratio;
