@@ -28,7 +28,11 @@ int runAdditionalCommand(const AdditionalCommandOptions& options) {
     if (oil && !pressureUnit) {
         problem = "unknown pressure unit: " + options.design.pressureUnit;
     }
-    if (!oil || !pressureUnit) {
+    const bool designValid =
+        oil && pressureUnit &&
+        checkNumberText("--design-temp", options.design.designTemp, problem) &&
+        checkNumberText("--design-pressure", options.design.designPressure, problem);
+    if (!designValid) {
         std::cerr << "viskora-calc additional: " << problem
                   << "\n(see viskora-calc additional --help)\n";
         return kExitUsage;

@@ -150,8 +150,14 @@ BatchRow resolveRow(const csv::Record& fields, const std::vector<Column>& column
         row.problem = "unknown kind: " + row.kind + " (basic or additional)";
         return row;
     }
-    const auto resolved = resolveOil(oil, row.problem);
+    const OilValueNames names = {"column density", "column density_temp", "column fractions"};
+    const auto resolved = resolveOil(oil, row.problem, names);
     if (!resolved) {
+        return row;
+    }
+    if (row.kind == "additional" &&
+        (!checkNumberText("column design_temp", row.design.designTemp, row.problem) ||
+         !checkNumberText("column design_pressure", row.design.designPressure, row.problem))) {
         return row;
     }
     row.oil = *resolved;

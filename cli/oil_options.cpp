@@ -24,6 +24,14 @@ void addOilOptions(CLI::App& command, OilOptions& options) {
     command.add_flag("--json", options.json, "Write one JSON object instead of a table");
 }
 
+bool checkNumberText(std::string_view name, std::string_view text, std::string& problem) {
+    if (readWholeNumber(text)) {
+        return true;
+    }
+    problem = std::string(name) + ": \"" + std::string(text) + "\" is not a number";
+    return false;
+}
+
 std::optional<int> parseUnitCode(Quantity quantity, std::string_view text) {
     const auto names = unitNames(quantity);
     const auto code = readLeadingNumber(text);
@@ -66,7 +74,12 @@ std::optional<FractionTexts> parseFractionRow(std::string_view text) {
     return row;
 }
 
-std::optional<ResolvedOil> resolveOil(const OilOptions& options, std::string& problem) {
+std::optional<ResolvedOil> resolveOil(const OilOptions& options, std::string& problem,
+                                      const OilValueNames& names) {
+    if (!checkNumberText(names.density, options.density, problem) ||
+        !checkNumberText(names.densityTemp, options.densityTemp, problem)) {
+        return std::nullopt;
+    }
     ResolvedOil oil;
     oil.densityText = options.density;
     oil.densityTempText = options.densityTemp;
@@ -91,6 +104,11 @@ std::optional<ResolvedOil> resolveOil(const OilOptions& options, std::string& pr
         if (!row) {
             problem = "a fraction row is START:END:SHARE, not " + text;
             return std::nullopt;
+        }
+        for (const std::string& field : *row) {
+            if (!checkNumberText(names.fraction + " " + text, field, problem)) {
+                return std::nullopt;
+            }
         }
         oil.fractions.push_back(*row);
     }

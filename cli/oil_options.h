@@ -15,8 +15,8 @@ namespace viskora {
 class COilCalc;
 
 // The inputs a calculation form holds, as given on the command line. Values
-// are texts, read by the program's one text-to-number routine as the form
-// reads its boxes.
+// are texts, each a whole number or empty (checked by resolveOil), read by
+// the program's one text-to-number routine.
 struct OilOptions {
     std::string density = "702.7";
     std::string densityUnit = "1";
@@ -39,7 +39,20 @@ struct ResolvedOil {
     std::vector<FractionTexts> fractions;
 };
 
+// How the values are named in messages: as options on the command line, as
+// columns in a batch file.
+struct OilValueNames {
+    std::string density = "--density";
+    std::string densityTemp = "--density-temp";
+    std::string fraction = "--fraction";
+};
+
 void addOilOptions(CLI::App& command, OilOptions& options);
+
+// Scripts must not have a value half read: a value is a whole number or an
+// empty text (0). Otherwise sets `problem`, naming the value, and returns
+// false.
+bool checkNumberText(std::string_view name, std::string_view text, std::string& problem);
 
 // A unit code (1-based) given as a number or as the unit's name, for
 // temperatures also as K, C, F or R. Nothing when it names no unit.
@@ -48,9 +61,10 @@ std::optional<int> parseUnitCode(Quantity quantity, std::string_view text);
 // "START:END:SHARE" into three texts; nothing when it has another shape.
 std::optional<FractionTexts> parseFractionRow(std::string_view text);
 
-// Resolves units and fraction rows; on a wrong option returns nothing and
-// sets `problem` to a message for the user.
-std::optional<ResolvedOil> resolveOil(const OilOptions& options, std::string& problem);
+// Resolves units and fraction rows and checks the values; on a wrong option
+// returns nothing and sets `problem` to a message for the user.
+std::optional<ResolvedOil> resolveOil(const OilOptions& options, std::string& problem,
+                                      const OilValueNames& names = {});
 
 // Fills an engine record as a form's Calculate does: the fraction rows only
 // when there are any, the density and its temperature with their units.

@@ -19,8 +19,23 @@ int clampedRowCount(int fractionCount) {
     return std::clamp(fractionCount, 0, kFractionRowCapacity);
 }
 
+// Six decimals in fixed notation keep no digit of a value below 5e-7 and
+// fewer than four of one below 0.001; such a value is written in exponent
+// notation instead, which the reader takes as well.
+constexpr double kFixedNotationFrom = 0.001;
+
+std::string baseValueText(double value) {
+    if (!std::isfinite(value)) {
+        return formatFixed(0.0, 6);
+    }
+    if (value != 0 && std::fabs(value) < kFixedNotationFrom) {
+        return formatExponent(value, 6);
+    }
+    return formatFixed(value, 6);
+}
+
 // Appends lines of a document file: texts in windows-1251, integers as
-// "%d", base values as "%f".
+// "%d", base values as "%f" (or "%.6e" below 0.001).
 class DocumentWriter {
   public:
     void line(std::string_view raw) {
@@ -37,7 +52,7 @@ class DocumentWriter {
 
     void integer(int value) { line(std::to_string(value)); }
 
-    void base(double value) { line(formatFixed(std::isfinite(value) ? value : 0.0, 6)); }
+    void base(double value) { line(baseValueText(value)); }
 
     void result(double baseValue, std::string_view text, int unitIndex) {
         base(baseValue);

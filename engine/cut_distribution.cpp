@@ -4,7 +4,6 @@
 #include "engine/oil_calc.h"
 
 #include "engine/message_texts.h"
-#include "engine/share_sweep.h"
 
 #include <algorithm>
 #include <cmath>
@@ -18,8 +17,88 @@ constexpr double kResidualTolerance = 0.0001;
 // The renormalisation converges geometrically within a few passes; the
 // bound only keeps a damaged distribution from spinning.
 constexpr int kMaxRenormalisePasses = 10000;
+// Shares typed with a few decimals rarely add up to 100 exactly in binary:
+// 13.4 + 16.585 + 47.499 + 17.09 + 5.426 is 100.00000000000001. A sum this
+// close to 100 is a complete table, neither over 100 % nor short of it.
+constexpr double kShareSumTolerance = 1e-9;
+
+// A share of 0 or less is lifted to this, in per cent.
+constexpr double kShareFloor = 0.0001;
 
 } // namespace
+
+// One side of a tilt: the `count` cuts from `from` on in `direction` (+1 or
+// -1) take share x start x ratio^j, j = 0, 1, ..., a share of 0 or less is
+// lifted to the floor, and the shares and the shares times the cut
+// densities are summed. The factors are made in four interleaved chains of
+// multiplications, each going on by ratio^4, and summed in four partial
+// sums, so that no product or sum waits long on the one before. Every
+// product adds at most half an ulp of rounding, so the factor of the cut j
+// places on is within about j / 4 + 4 ulp of start x ratio^j. The factors
+// are positive, so a share reaches 0 only by underflow, far outside the
+// density range: the loop only watches for it, and liftAndSumSide lifts.
+COilCalc::ShareSums COilCalc::tiltSide(int from, int direction, int count, double start,
+                                       double ratio) {
+    const double ratio2 = ratio * ratio;
+    const double stride = ratio2 * ratio2;
+    double factor0 = start;
+    double factor1 = start * ratio;
+    double factor2 = start * ratio2;
+    double factor3 = factor1 * ratio2;
+    double shares0 = 0, shares1 = 0, shares2 = 0, shares3 = 0;
+    double weighted0 = 0, weighted1 = 0, weighted2 = 0, weighted3 = 0;
+    double lowest = 1;
+    const auto tilt = [this](int i, double factor, double& shares, double& weighted) {
+        const double share = cutShare[i] * factor;
+        cutShare[i] = share;
+        shares += share;
+        weighted += share * cutDensity[i];
+        return share;
+    };
+    int j = 0;
+    for (; j + 4 <= count; j += 4) {
+        const int i = from + j * direction;
+        const double share0 = tilt(i, factor0, shares0, weighted0);
+        const double share1 = tilt(i + direction, factor1, shares1, weighted1);
+        const double share2 = tilt(i + 2 * direction, factor2, shares2, weighted2);
+        const double share3 = tilt(i + 3 * direction, factor3, shares3, weighted3);
+        lowest = std::min(lowest, std::min(std::min(share0, share1), std::min(share2, share3)));
+        factor0 *= stride;
+        factor1 *= stride;
+        factor2 *= stride;
+        factor3 *= stride;
+    }
+    for (; j < count; ++j) {
+        lowest = std::min(lowest, tilt(from + j * direction, factor0, shares0, weighted0));
+        factor0 *= ratio;
+    }
+    if (lowest <= 0) {
+        return liftAndSumSide(from, direction, count);
+    }
+    return {(shares0 + shares1) + (shares2 + shares3),
+            (weighted0 + weighted1) + (weighted2 + weighted3)};
+}
+
+// The rare end of a tilt in which a share underflowed to 0: every share of
+// the side at 0 or below is lifted to the floor, and the side is summed
+// again, each cut into the same partial sum as in tiltSide, so that the sums
+// are those of a sweep that had lifted the shares as it went.
+COilCalc::ShareSums COilCalc::liftAndSumSide(int from, int direction, int count) {
+    double shares[4] = {};
+    double weighted[4] = {};
+    const int interleaved = count - count % 4;
+    for (int j = 0; j < count; ++j) {
+        const int i = from + j * direction;
+        if (cutShare[i] <= 0) {
+            cutShare[i] = kShareFloor;
+        }
+        const int lane = j < interleaved ? j % 4 : 0;
+        shares[lane] += cutShare[i];
+        weighted[lane] += cutShare[i] * cutDensity[i];
+    }
+    return {(shares[0] + shares[1]) + (shares[2] + shares[3]),
+            (weighted[0] + weighted[1]) + (weighted[2] + weighted[3])};
+}
 
 double COilCalc::mixtureDensity() const {
     double sum = 0;
@@ -53,7 +132,6 @@ void COilCalc::fitDensityOnly() {
     double residual = density - mixtureDensity();
     double step = 0.5 * residual / (hi - lo);
     double previousResidual = residual;
-    CutArray tiltFactor;
     // Renormalising multiplies every share by one factor, so a sweep's sums
     // scale with it: the rounds run on the sums alone, and their product
     // waits here to be applied with the next tilt (or after the last pass).
@@ -68,15 +146,20 @@ void COilCalc::fitDensityOnly() {
         // Tilt about the middle cut: a share below it is divided by
         // exp(2 a (mid - i) / n), one above it multiplied by
         // exp(2 a (i - mid) / n); both are the one factor exp(k (i - mid))
-        // with k = 2 a / n, and the middle cut's factor exp(0) is exactly 1.
-        // The factors are made in a sweep of their own so that the sweep
-        // that applies them, floors and sums the shares makes no calls.
-        const double slope = 2 * step / n;
-        for (int i = cutFirst; i < cutEnd; ++i) {
-            tiltFactor[i] = std::exp(slope * (i - mid));
-        }
-        const ShareSums sums =
-            sweepShares([&](int i) { return cutShare[i] * pendingScale * tiltFactor[i]; });
+        // with k = 2 a / n, here the powers of exp(k) upwards from the middle
+        // cut (whose factor is 1) and of its reciprocal downwards. The
+        // factors of the far cuts are within about 70 ulp (2e-14) of the
+        // exponentials, far below any digit a result shows. The pending
+        // scale rides along as the first factor of each side. The
+        // reciprocal of exp(k) is 1 exactly when exp(k) is, so a step too
+        // small to change exp(k) makes every factor 1.
+        const double up = std::exp(2 * step / n);
+        const double down = 1 / up;
+        const bool flat = up == 1.0;
+        const ShareSums upper = tiltSide(mid, 1, cutEnd - mid, pendingScale, up);
+        const ShareSums lower = tiltSide(mid - 1, -1, mid - cutFirst, pendingScale * down, down);
+        const ShareSums sums = {upper.shares + lower.shares,
+                                upper.densityWeighted + lower.densityWeighted};
 
         double scale = 1.0;
         double shareSum = sums.shares;
@@ -88,16 +171,45 @@ void COilCalc::fitDensityOnly() {
                 shareSum = sums.shares * scale;
             }
         }
+        const double newResidual = density - sums.densityWeighted * scale / 100;
+
+        // The remaining passes change nothing, to the bit, once a pass has
+        // (1) tilted with exp(k) exactly 1, (2) applied a pending scale of
+        // exactly 1, (3) needed no renormalising scale, and (4) left the
+        // residual exactly as it found it. Proof: by (1) and (2) every
+        // factor was a product of ones, exactly 1, so every share became
+        // share x 1, the same double, and it was not lifted to the floor,
+        // since every share is positive (the typical shares are, and a sweep
+        // leaves none at 0 or below). The next pass then finds residual ==
+        // previousResidual by (4), which is no change of sign, so it keeps
+        // the step, and by (1) its exp(k) is again 1; by (3) its pending
+        // scale is 1, so it again leaves every share as it is and, adding
+        // the same numbers in the same order, gets the same sums, hence
+        // scale 1 and the same residual. That pass ends in the state this
+        // one ends in, and so does every pass after it.
+        const bool unchanged =
+            flat && pendingScale == 1.0 && scale == 1.0 && newResidual == residual;
         pendingScale = scale;
-        residual = density - sums.densityWeighted * scale / 100;
+        residual = newResidual;
+        if (unchanged) {
+            break;
+        }
     }
-    sweepShares([&](int i) { return cutShare[i] * pendingScale; });
+    tiltSide(cutFirst, 1, cutEnd - cutFirst, pendingScale, 1.0);
 
     if (std::fabs(residual) > kResidualTolerance) {
         for (int i = cutFirst; i < cutEnd; ++i) {
             cutDensity[i] += residual;
         }
     }
+}
+
+double COilCalc::fractionShareSum() const {
+    double sum = 0;
+    for (int row = 1; row <= fracCount; ++row) {
+        sum += fracShare[row];
+    }
+    return std::fabs(sum - 100) <= kShareSumTolerance ? 100 : sum;
 }
 
 // Fraction table: each fraction's share is spread evenly over the whole cuts
@@ -141,11 +253,9 @@ bool COilCalc::distributeFractions() {
         endCut = i + 1;
     }
 
-    double shareSum = 0;
-    for (int row = 1; row <= fracCount; ++row) {
-        shareSum += fracShare[row];
-    }
-    if (shareSum < 100 - kShareSumTolerance) {
+    const double shareSum = fractionShareSum();
+    const bool remainderAdded = shareSum < 100;
+    if (remainderAdded) {
         ++fracCount;
         fracStart[fracCount] = fracEnd[fracCount - 1];
         fracEnd[fracCount] = tableTop;
@@ -166,9 +276,15 @@ bool COilCalc::distributeFractions() {
     }
     // A fraction without a whole cut would lose its share, and every property
     // after it would be computed from shares that do not add up to 100 %.
+    // A remainder that was to run up to the top of the table finds no cut
+    // when the last fraction ends inside the last cut or beyond it: the
+    // shortfall itself is then the fault, and the message says so.
+    const bool remainderAtTop = remainderAdded && tableTop == cutHigh[kCutCount - 1];
     for (int row = 1; row <= fracCount; ++row) {
         if (fracCutCount[row] == 0 && fracShare[row] != 0) {
-            reportInputError(texts::kFractionWithoutCut);
+            const bool isRemainder = remainderAdded && row == fracCount;
+            reportInputError(isRemainder && remainderAtTop ? texts::kSharesShortWithoutRange
+                                                           : texts::kFractionWithoutCut);
             return false;
         }
     }

@@ -50,6 +50,9 @@ inline constexpr const char* kFractionCountOutOfRange =
 inline constexpr const char* kFractionWithoutCut =
     "Input data error.\nEvery fraction must contain at least one whole\n"
     "1 deg.\u0421 boiling interval between 35 and 835 deg.\u0421.";
+inline constexpr const char* kSharesShortWithoutRange =
+    "Input data error.\nThe fractions add up to less than 100 %,\n"
+    "and no boiling range is left above the last fraction.";
 
 // Failures of a calculation.
 inline constexpr const char* kCalculationError = "Error!";

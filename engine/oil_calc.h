@@ -22,10 +22,6 @@ class COilCalc {
     static constexpr int kCutCount = 800;               // narrow cuts of 1 deg.C, 35 to 835 deg.C
     static constexpr int kMaxFractions = 100;           // rows a form can pass
     static constexpr int kRowSlots = kMaxFractions + 2; // rows 1..101 (one remainder row)
-    // Shares typed as decimals that add up to 100 can sum to 100 +- 1e-14 in
-    // binary (9 x 10.1 + 9.1 gives 99.99999999999999): a sum this close to
-    // 100 is 100.
-    static constexpr double kShareSumTolerance = 1e-9;
 
     using CutArray = std::array<double, kCutCount>;
     using RowArray = std::array<double, kRowSlots>;
@@ -159,12 +155,14 @@ class COilCalc {
     bool checkFractionRows();
     void fitDensityOnly();
     bool distributeFractions();
+    double fractionShareSum() const;
     double mixtureDensity() const;
     struct ShareSums {
         double shares;
         double densityWeighted;
     };
-    template <typename NewShare> ShareSums sweepShares(NewShare newShare);
+    ShareSums tiltSide(int from, int direction, int count, double start, double ratio);
+    ShareSums liftAndSumSide(int from, int direction, int count);
 
     CalcMessages* messages_;
 };

@@ -5,7 +5,6 @@
 #include "engine/oil_calc.h"
 
 #include "engine/message_texts.h"
-#include "engine/reference_correlations.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,6 +14,15 @@ namespace {
 
 bool isTemperatureCode(int code) {
     return code >= 1 && code <= 4;
+}
+
+// Density at the reference temperature from a density measured at another
+// temperature, kg/m3. The linear expansion rule
+//   rho20 = rho_t + (t - 20) (0.001825 - 0.0013167 rho20), densities in g/cm3,
+// solved for rho20.
+double densityAtReference(double density, double measuredAt, double reference) {
+    const double delta = measuredAt - reference;
+    return ((density / 1000 + 0.001825 * delta) / (1 + 0.0013167 * delta)) * 1000;
 }
 
 bool outsideDensityRange(double density) {
@@ -71,7 +79,7 @@ bool COilCalc::prepareInputs() {
     }
 
     if (density > 0) {
-        density = reference::densityAtReference(density, densityTemp, refTemp);
+        density = densityAtReference(density, densityTemp, refTemp);
     }
 
     if (inputMode == 1) {
@@ -137,20 +145,19 @@ bool COilCalc::checkFractionRows() {
         return false;
     }
 
-    double shareSum = 0;
     for (int row = 1; row <= fracCount; ++row) {
         const bool endGiven = row < fracCount || fracEnd[row] != 0;
         if (fracStart[row] >= fracEnd[row] && endGiven) {
             reportInputError(texts::kFractionEndNotAboveStart);
             return false;
         }
-        shareSum += fracShare[row];
     }
-    if (shareSum < 100 - kShareSumTolerance && fracEnd[fracCount] == 0) {
+    const double shareSum = fractionShareSum();
+    if (shareSum < 100 && fracEnd[fracCount] == 0) {
         reportInputError(texts::kLastEndNeeded);
         return false;
     }
-    if (shareSum > 100 + kShareSumTolerance) {
+    if (shareSum > 100) {
         reportInputError(texts::kSharesOver100);
         return false;
     }

@@ -56,6 +56,20 @@ std::string withPointAfter(std::string digits, std::size_t place) {
     return digits;
 }
 
+// Below this magnitude ten decimals hold fewer than three significant
+// digits, so a value is written from its own digits instead.
+constexpr double kOwnDigitsBelow = 1e-7;
+
+// "d.dde-0dd" of a positive value, rounded from the value itself.
+std::string tinyMagnitudeText(double magnitude) {
+    const std::string text = formatExponent(magnitude, 2);
+    const std::size_t e = text.find('e');
+    int exponent = 0;
+    std::from_chars(text.data() + e + 1 + (text[e + 1] == '+' ? 1 : 0), text.data() + text.size(),
+                    exponent);
+    return exponentText(std::string_view(text).substr(0, e), exponent);
+}
+
 std::string magnitudeText(double x) {
     const std::string fixed = charsOf(std::fabs(x), std::chars_format::fixed, 10);
     const std::size_t point = fixed.find('.');
@@ -67,6 +81,9 @@ std::string magnitudeText(double x) {
     stripTrailing(fraction, '0');
     if (integer.empty() && fraction.empty()) {
         return "0";
+    }
+    if (std::fabs(x) < kOwnDigitsBelow) {
+        return tinyMagnitudeText(std::fabs(x));
     }
 
     int n = static_cast<int>(integer.size());
@@ -139,6 +156,10 @@ std::string formatFixed(double x, int decimals, int width) {
         text.insert(0, static_cast<std::size_t>(width) - text.size(), ' ');
     }
     return text;
+}
+
+std::string formatExponent(double x, int decimals) {
+    return charsOf(x, std::chars_format::scientific, decimals);
 }
 
 } // namespace viskora

@@ -14,4 +14,9 @@ std::string formatForDisplay(double x);
 // in the C locale ("%f" is formatFixed(x, 6), "%4.1f" formatFixed(x, 1, 4)).
 std::string formatFixed(double x, int decimals, int width = 0);
 
+// Exponent notation with the given number of decimals, as printf's
+// "%.<decimals>e" writes it in the C locale: formatExponent(2.48e-8, 6) is
+// "2.480000e-08".
+std::string formatExponent(double x, int decimals);
+
 } // namespace viskora

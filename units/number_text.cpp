@@ -117,6 +117,22 @@ double textToNumber(std::string_view text) {
     return readLeadingNumber(text).value_or(0.0);
 }
 
+std::optional<double> readWholeNumber(std::string_view text) {
+    std::size_t end = text.size();
+    while (end > 0 && isBlank(text[end - 1])) {
+        --end;
+    }
+    text = text.substr(0, end);
+    if (skipBlanks(text) == text.size()) {
+        return 0.0;
+    }
+    const std::optional<NumberSpan> span = scanNumber(text);
+    if (!span || span->end != text.size()) {
+        return std::nullopt;
+    }
+    return readLeadingNumber(text);
+}
+
 int textToInt(std::string_view text) {
     std::size_t pos = skipBlanks(text);
     bool negative = false;

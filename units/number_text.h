@@ -17,6 +17,11 @@ std::optional<double> readLeadingNumber(std::string_view text);
 // The same, with 0 for a text that does not begin with a number.
 double textToNumber(std::string_view text);
 
+// Strict reading for values that scripts give: blanks around it aside, the
+// whole text must be one number as above; an empty or blank text reads 0.
+// Nothing when anything else is in the text ("1,5", "850abc", "abc").
+std::optional<double> readWholeNumber(std::string_view text);
+
 // Lenient decimal integer: leading blanks skipped, an optional sign and the
 // digits up to the first other character; 0 when there are no digits.
 // Saturates at the limits of int instead of overflowing.

@@ -104,6 +104,30 @@ TEST(BasicCommand, WrongUsageGivesStatus64) {
     }
 }
 
+TEST(BasicCommand, ValuesWithTextAfterTheNumberAreRefusedByName) {
+    struct Case {
+        std::vector<std::string> arguments;
+        const char* named;
+    };
+    const Case cases[] = {
+        {{"basic", "--density", "1,5"}, "--density"},
+        {{"basic", "--density-temp", "20C"}, "--density-temp"},
+        {{"basic", "--fraction", "0:300:100%"}, "--fraction 0:300:100%"},
+        {{"additional", "--design-temp", "850abc"}, "--design-temp"},
+        {{"additional", "--design-pressure", "0,3"}, "--design-pressure"},
+    };
+    for (const Case& c : cases) {
+        const auto run = runCalculator(c.arguments);
+        EXPECT_EQ(run.exitStatus, 64) << c.named;
+        EXPECT_NE(run.err.find(c.named), std::string::npos) << run.err;
+        EXPECT_TRUE(run.out.empty()) << c.named;
+    }
+    // An empty text is still 0: here the density that must be specified.
+    const auto empty = runCalculator({"basic", "--density", ""});
+    EXPECT_EQ(empty.exitStatus, 2);
+    EXPECT_NE(empty.err.find("Density must be specified."), std::string::npos);
+}
+
 TEST(BasicCommand, UnitsOfTheInputsAreHonoured) {
     // 0.85 g/cm3 measured at 68 deg.F is the 850 kg/m3 example.
     const auto run = runCalculator({"basic", "--density", "0.85", "--density-unit", "g/cm3",

@@ -73,6 +73,30 @@ TEST(BatchCommand, BadRowsGetTheirOwnStatusAndTheOthersGoOn) {
     EXPECT_EQ(calculateBatch({input.rows[7]}, true, 1)[0][columnOf("status")], "ok");
 }
 
+TEST(BatchCommand, ValuesWithTextAfterTheNumberMakeABadRowNamingTheColumn) {
+    const BatchInput input = readBatch("kind,density,density_temp,design_temp,design_pressure,"
+                                       "fractions\n"
+                                       "additional,\"850,5\",20,50,0.3,\n"
+                                       "additional,850,20abc,50,0.3,\n"
+                                       "additional,850,20,50 C,0.3,\n"
+                                       "additional,850,20,50,0.3MPa,\n"
+                                       "basic,850,20,,,\"0:300:60;300:1,5:40\"\n"
+                                       "additional,,20,50,0.3,\n");
+    ASSERT_TRUE(input.ok) << input.problem;
+    const std::vector<csv::Record> output = calculateBatch(input.rows, false, 1);
+    const char* columns[] = {"density", "density_temp", "design_temp", "design_pressure",
+                             "fractions"};
+    for (std::size_t i = 0; i < std::size(columns); ++i) {
+        EXPECT_EQ(output[i][columnOf("status")], "bad-row") << i;
+        EXPECT_NE(output[i][columnOf("message")].find(std::string("column ") + columns[i]),
+                  std::string::npos)
+            << output[i][columnOf("message")];
+    }
+    // An empty density is 0, as before: the engine asks for a density.
+    EXPECT_EQ(output[5][columnOf("status")], "input-error");
+    EXPECT_EQ(output[5][columnOf("message")], "Density must be specified.");
+}
+
 TEST(BatchCommand, MissingColumnsTakeTheDefaultsOfTheCommandLine) {
     const BatchInput input = readBatch("density\n702.7\n");
     ASSERT_TRUE(input.ok);

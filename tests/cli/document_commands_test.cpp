@@ -1,6 +1,9 @@
 #include "run_calculator.h"
 
 #include "documents/document_file.h"
+#include "documents/document_format.h"
+#include "engine/oil_calc.h"
+#include "units/display_format.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -74,18 +77,34 @@ TEST_F(DocumentCommands, SavedBasicCalculationOpensAgainWithTheSameFields) {
     EXPECT_EQ(doc["resCritTempUnitName"], "°C - Celsius");
 }
 
+TEST_F(DocumentCommands, TinyResultSurvivesSavingOpeningAndAUnitChange) {
+    // The vapour pressure of the 850 kg/m3 oil is about 2.48e-8 MPa.
+    const fs::path path = folder_ / "oil.vkr";
+    const auto calc =
+        runCalculator({"basic", "--density", "850", "--json", "--save", path.string()});
+    ASSERT_EQ(calc.exitStatus, 0) << calc.err;
+    const double vapour = nlohmann::json::parse(calc.out)["results"]["vapourPressure"];
+    ASSERT_LT(vapour, 1e-7);
+
+    const double reopened = readBasicDocument(contents(path)).resVapourBase;
+    EXPECT_NEAR(reopened, vapour, vapour * 1e-6);
+    // Shown in Pa (unit code 1) after opening, as after the calculation.
+    const COilCalc factors;
+    EXPECT_EQ(formatForDisplay(factors.convertPressure(reopened, 4, 1)), "2.48e-002");
+}
+
 TEST_F(DocumentCommands, SavedWithoutFractionsKeepsTheDefaultTable) {
     const fs::path path = folder_ / "plain.vkr";
     const auto calc =
-        runCalculator({"basic", "--density", "8.5e2°", "--density-unit", "kg/m3", "--temp-unit",
-                       "F", "--density-temp", "68", "--save", path.string()});
+        runCalculator({"basic", "--density", "8.5e2", "--density-unit", "kg/m3", "--temp-unit", "F",
+                       "--density-temp", "68", "--save", path.string()});
     ASSERT_EQ(calc.exitStatus, 0) << calc.err;
     const std::string bytes = contents(path);
     EXPECT_EQ(std::ranges::count(bytes, '\n'), 48);
     EXPECT_TRUE(bytes.starts_with("[General]\ntype=Viskora\nstate=1\nversion=1\n[Data]\n"
-                                  "8.5e2\xB0\n0\n68\n2\n"));
+                                  "8.5e2\n0\n68\n2\n"));
     const nlohmann::json doc = shown(path);
-    EXPECT_EQ(doc["densityText"], "8.5e2°");
+    EXPECT_EQ(doc["densityText"], "8.5e2");
     EXPECT_EQ(doc["tempUnitName"], "°F - Fahrenheit");
     EXPECT_EQ(doc["useFractions"], 0);
     EXPECT_EQ(doc["fractionCount"], 5);

@@ -93,6 +93,23 @@ TEST(DensityOnlyFit, HeavyOilEmptiesTheLightEnd) {
     EXPECT_GT(calc.cutShare[514], 10);
 }
 
+TEST(DensityOnlyFit, FarBeyondTheRangeNoShareIsLeftAtZero) {
+    // The tilt runs on for all passes and the far cuts' shares underflow;
+    // each is lifted to the floor again, and the shares still add up.
+    for (double density : {450.0, 1100.0}) {
+        SCOPED_TRACE(density);
+        ScriptedMessages messages(true);
+        COilCalc calc(&messages);
+        calc.inputMode = 1;
+        calc.densityIn = density;
+        ASSERT_TRUE(calc.prepareInputs());
+        for (int i = calc.cutFirst; i < calc.cutEnd; ++i) {
+            ASSERT_GT(calc.cutShare[i], 0) << i;
+        }
+        EXPECT_NEAR(activeShareSum(calc), 100, 0.001);
+    }
+}
+
 struct FractionRow {
     double start;
     double end;
@@ -174,6 +191,69 @@ TEST(FractionTable, FractionWithoutAWholeCutIsRefused) {
         EXPECT_EQ(messages.texts().back(), texts::kFractionWithoutCut);
     }
 }
+
+struct ShareSumCase {
+    const char* name;
+    std::vector<FractionRow> rows;
+    const char* error; // nullptr: accepted
+    int rowsAfter;     // rows once accepted, a remainder row included
+};
+
+class ShareSums : public ::testing::TestWithParam<ShareSumCase> {};
+
+TEST_P(ShareSums, AreJudgedAsTheDecimalsTheUserTyped) {
+    const ShareSumCase& c = GetParam();
+    ScriptedMessages messages(true);
+    COilCalc calc = fractionTable(c.rows, 850, &messages);
+    const bool accepted = calc.prepareInputs();
+    if (c.error != nullptr) {
+        EXPECT_FALSE(accepted);
+        ASSERT_FALSE(messages.texts().empty());
+        EXPECT_EQ(messages.texts().back(), c.error);
+        return;
+    }
+    ASSERT_TRUE(accepted) << (messages.texts().empty() ? "" : messages.texts().back());
+    EXPECT_EQ(calc.fracCount, c.rowsAfter);
+    EXPECT_NEAR(activeShareSum(calc), 100, 1e-9);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    FractionTable, ShareSums,
+    ::testing::Values(
+        // 100 in decimal, 100.00000000000001 as a sum of doubles.
+        ShareSumCase{"over_in_binary",
+                     {{0, 100, 13.4},
+                      {100, 200, 16.585},
+                      {200, 300, 47.499},
+                      {300, 400, 17.09},
+                      {400, 500, 5.426}},
+                     nullptr,
+                     5},
+        // 100 in decimal, 99.99999999999999 in binary, and no cut left above
+        // 835 deg.C for a remainder.
+        ShareSumCase{"under_in_binary_up_to_the_top",
+                     {{0, 100, 48.491},
+                      {100, 200, 13.645},
+                      {200, 300, 17.022},
+                      {300, 400, 2.857},
+                      {400, 835, 17.985}},
+                     nullptr,
+                     5},
+        // A real excess stays an error however small.
+        ShareSumCase{
+            "over_by_a_millionth", {{0, 300, 50}, {300, 400, 50.000001}}, texts::kSharesOver100, 0},
+        // A real shortfall with nothing above the last fraction to take it.
+        ShareSumCase{"short_ending_inside_the_last_cut",
+                     {{0, 300, 50}, {300, 834.5, 49.5}},
+                     texts::kSharesShortWithoutRange,
+                     0},
+        ShareSumCase{"short_ending_above_the_table",
+                     {{0, 300, 50}, {300, 900, 49.5}},
+                     texts::kSharesShortWithoutRange,
+                     0},
+        // One whole cut, 834..835, is left for the remainder.
+        ShareSumCase{"short_with_the_last_cut_free", {{0, 300, 50}, {300, 834, 49.5}}, nullptr, 3}),
+    [](const ::testing::TestParamInfo<ShareSumCase>& info) { return info.param.name; });
 
 TEST(FractionTable, ZeroShareRowWithoutCutIsHarmless) {
     COilCalc calc = fractionTable({{0, 100.2, 50}, {100.2, 100.9, 0}, {100.9, 300, 50}}, 850);

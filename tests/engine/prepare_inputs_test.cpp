@@ -141,38 +141,6 @@ TEST(PrepareInputs, FractionTableErrors) {
     }
 }
 
-// Shares whose decimal texts add up to exactly 100 make a whole table,
-// whatever their binary sum: neither "over 100" nor a remainder row.
-TEST(PrepareInputs, DecimalSharesAddingTo100AreAWholeTable) {
-    const std::vector<Row> cases[] = {
-        // Sums to 100.00000000000001 in binary.
-        {{40, 100, 28.35}, {100, 200, 37.89}, {200, 300, 1.65}, {300, 400, 32.11}},
-        // Sums to 99.99999999999999; the table ends at the last cut, where a
-        // remainder row would have no cut to hold it.
-        {{35, 100, 10.1},
-         {100, 150, 10.1},
-         {150, 200, 10.1},
-         {200, 250, 10.1},
-         {250, 300, 10.1},
-         {300, 350, 10.1},
-         {350, 400, 10.1},
-         {400, 450, 10.1},
-         {450, 500, 10.1},
-         {500, 835, 9.1}},
-    };
-    for (const std::vector<Row>& rows : cases) {
-        SCOPED_TRACE(rows.size());
-        ScriptedMessages messages(true);
-        COilCalc calc(&messages);
-        calc.densityIn = 850;
-        setFractions(calc, rows);
-        EXPECT_TRUE(calc.prepareInputs());
-        EXPECT_EQ(calc.fracCount, static_cast<int>(rows.size()));
-        EXPECT_EQ(messages.texts(),
-                  std::vector<std::string>(rows.size() > 4 ? 1 : 0, texts::kLastEndTooHigh));
-    }
-}
-
 TEST(PrepareInputs, SharesOver100AreReportedOnlyAfterEveryEarlierCheck) {
     ScriptedMessages messages(true);
     COilCalc calc(&messages);

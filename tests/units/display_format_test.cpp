@@ -42,6 +42,22 @@ TEST(FormatForDisplay, EdgeCases) {
     EXPECT_EQ(formatForDisplay(5.10), "5.1");
 }
 
+TEST(FormatForDisplay, TinyValuesShowTheirOwnDigits) {
+    const DisplayCase cases[] = {
+        {3.46e-10, "3.46e-010"},   // ten decimals would leave only "3"
+        {2.1456e-9, "2.15e-009"},  // rounded from the value, not from 0.0000000021
+        {-3.46e-10, "-3.46e-010"}, // the sign stays
+        {6e-11, "6.00e-011"},      // the smallest value that is not "0"
+        {4e-11, "0"},              // rounds to 0 at ten decimals
+        {9.9999e-8, "1.00e-007"},  // rounds up across the threshold
+        {1.2345e-7, "1.24e-007"},  // from 1e-7 on, rounded from the ten decimals as before
+    };
+    for (const DisplayCase& c : cases) {
+        SCOPED_TRACE(c.value);
+        EXPECT_EQ(formatForDisplay(c.value), c.text);
+    }
+}
+
 TEST(FormatForDisplay, NeverShowsInfinityOrNan) {
     for (double x :
          {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),

@@ -32,6 +32,23 @@ TEST(TextToNumber, ReadsTheLongestLeadingDecimalNumber) {
     }
 }
 
+TEST(ReadWholeNumber, TakesOnlyTextsThatAreOneNumber) {
+    const NumberCase cases[] = {
+        {"702.7", true, 702.7}, {" 1.5\t", true, 1.5}, {"-2.5e-3", true, -0.0025},
+        {"", true, 0},          {"  ", true, 0}, // empty reads 0, as an empty box
+        {"1,5", false, 0},      {"850abc", false, 0},  {"abc", false, 0},
+        {"2e", false, 0},       {"1 000", false, 0},   {"inf", false, 0},
+    };
+    for (const NumberCase& c : cases) {
+        SCOPED_TRACE(c.text);
+        const auto read = readWholeNumber(c.text);
+        ASSERT_EQ(read.has_value(), c.isNumber);
+        if (read) {
+            EXPECT_DOUBLE_EQ(*read, c.value);
+        }
+    }
+}
+
 TEST(TextToNumber, NumbersBeyondADoubleBecomeInfinityOrZero) {
     EXPECT_EQ(textToNumber("1e999"), std::numeric_limits<double>::infinity());
     EXPECT_EQ(textToNumber("-1e999"), -std::numeric_limits<double>::infinity());
