@@ -112,6 +112,8 @@ class SpreadsheetLauncher {
   public:
     virtual ~SpreadsheetLauncher() = default;
     virtual std::unique_ptr<SpreadsheetApplication> createApplication() = 0;
+    // After createApplication() gave nothing: why, as a sentence, when known.
+    virtual std::string unavailableReason() const { return {}; }
 };
 
 } // namespace viskora

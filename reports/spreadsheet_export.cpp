@@ -1,5 +1,6 @@
 #include "reports/spreadsheet_export.h"
 
+#include "reports/report_file.h"
 #include "reports/report_lines.h"
 #include "reports/report_texts.h"
 
@@ -137,7 +138,7 @@ std::optional<std::string> exportSheet(SpreadsheetLauncher& launcher, std::strin
                                        std::string_view kindTitle, Fill fill) {
     const auto application = launcher.createApplication();
     if (!application) {
-        return std::string(unavailable);
+        return failureWithReason(unavailable, launcher.unavailableReason());
     }
     try {
         const auto workbook = application->workbooks()->add(kSingleWorksheetTemplate);

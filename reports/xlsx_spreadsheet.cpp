@@ -261,8 +261,12 @@ class XlsxApplication : public SpreadsheetApplication {
         if (!visible || !s.hasWorkbook || s.shown) {
             return;
         }
-        if (!writeXlsxFile(s.sheet, s.pending->temporaryPath()) || !s.pending->commit()) {
-            throw SpreadsheetError(std::string(kFileCreationFailed));
+        const std::string failure = writeXlsxFile(s.sheet, s.pending->temporaryPath());
+        if (!failure.empty()) {
+            throw SpreadsheetError(failureWithReason(kFileCreationFailed, failure));
+        }
+        if (!s.pending->commit()) {
+            throw SpreadsheetError(failureWithReason(kFileCreationFailed, s.pending->failure()));
         }
         s.shown = true;
         if (s.opener != nullptr) {
@@ -287,6 +291,7 @@ std::unique_ptr<SpreadsheetApplication> XlsxSpreadsheetLauncher::createApplicati
     session->opener = opener_;
     session->pending = std::make_unique<PendingFile>(file_);
     if (!session->pending->created()) {
+        unavailableReason_ = session->pending->failure();
         return nullptr;
     }
     return std::make_unique<XlsxApplication>(std::move(session));
