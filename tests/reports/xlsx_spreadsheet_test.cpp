@@ -1,6 +1,8 @@
+#include "documents/replacement_file.h"
 #include "reports/report_commands.h"
 #include "reports/report_file.h"
 #include "reports/spreadsheet_export.h"
+#include "reports/xlsx_file.h"
 #include "reports/xlsx_spreadsheet.h"
 #include "sample_documents.h"
 #include "temporary_folder.h"
@@ -53,24 +55,54 @@ TEST(XlsxSpreadsheet, UnusableFolderMeansNoSpreadsheetProgram) {
     const auto additional = testing::sampleAdditionalRecord();
     EXPECT_EQ(exportWorkbook(basic, RecordFractionRows(basic), temp.path() / "blocked" / "OUT",
                              "pipe.vkr", opener),
-              kBasicSpreadsheetUnavailable);
+              failureWithReason(kBasicSpreadsheetUnavailable, "Not a directory."));
     EXPECT_EQ(exportWorkbook(additional, RecordFractionRows(additional),
                              temp.path() / "blocked" / "OUT", "pipe.vkr", opener),
-              kAdditionalSpreadsheetUnavailable);
+              failureWithReason(kAdditionalSpreadsheetUnavailable, "Not a directory."));
     EXPECT_TRUE(opener.opened.empty());
 }
 
 TEST(XlsxSpreadsheet, FailedSaveIsReportedAndNothingOpened) {
     TemporaryFolder temp;
-    // A folder holds the workbook's name: the finished file cannot take its place.
+    // A folder holds the workbook's name: it is not replaced.
     fs::create_directories(temp.path() / "pipe.xlsx" / "inside");
     RecordingOpener opener;
     const auto record = testing::sampleBasicRecord();
     EXPECT_EQ(exportWorkbook(record, RecordFractionRows(record), temp.path(), "pipe.vkr", opener),
-              kFileCreationFailed);
+              failureWithReason(kBasicSpreadsheetUnavailable, kNotARegularFileReason));
     EXPECT_TRUE(opener.opened.empty());
     EXPECT_TRUE(fs::exists(temp.path() / "pipe.xlsx" / "inside"));
     EXPECT_EQ(entriesIn(temp.path()), std::vector<fs::path>{"pipe.xlsx"});
+}
+
+// A text longer than a cell holds fails the workbook with that reason, and
+// the old workbook stays.
+TEST(XlsxSpreadsheet, TextLongerThanACellHoldsSaysSo) {
+    TemporaryFolder temp;
+    std::ofstream(temp.path() / "pipe.xlsx") << "old";
+    RecordingOpener opener;
+    auto record = testing::sampleBasicRecord();
+    record.densityText = std::string(kMaxCellCharacters + 1, '7');
+    ::testing::internal::CaptureStderr();
+    const auto message =
+        exportWorkbook(record, RecordFractionRows(record), temp.path(), "pipe.vkr", opener);
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(message, failureWithReason(kFileCreationFailed, kCellTextTooLongReason));
+    EXPECT_TRUE(opener.opened.empty());
+    EXPECT_EQ(entriesIn(temp.path()), std::vector<fs::path>{"pipe.xlsx"});
+}
+
+// The library prints its own diagnostics on failure; they must not reach the
+// terminal, and the reason comes back instead.
+TEST(XlsxSpreadsheet, LibraryDiagnosticsStayOffTheTerminal) {
+    TemporaryFolder temp;
+    SheetModel sheet;
+    sheet.name = "Viskora";
+    sheet.cell(1, 1).value = "text";
+    ::testing::internal::CaptureStderr();
+    const std::string failure = writeXlsxFile(sheet, temp.path() / "missing" / "a.xlsx");
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(failure, "No such file or directory.");
 }
 
 TEST(XlsxSpreadsheet, CallsOutsideWhatTheSheetCanHoldAreRefused) {
