@@ -225,8 +225,8 @@ TEST_F(DocumentFileTest, SaveOverAReadOnlyFileIsRefused) {
     fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     const SaveResult result = saveDocumentFile(path, "new");
     EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.message, "Cannot save the file " + path.string() + ".\r\n" +
-                                  std::string(kReadOnlyFileReason));
+    EXPECT_EQ(result.message,
+              "Cannot save the file " + path.string() + ".\r\n" + std::string(kReadOnlyFileReason));
     EXPECT_EQ(contents(path), "old contents\n");
     EXPECT_EQ(entries(), 1);
 }
