@@ -78,10 +78,11 @@ TEST(ReportCommand, RefusesWhatItCannotRead) {
 }
 
 // Every kind of report refuses, with exit status 5 and the reason, to take
-// the place of a pipe or of a read-only file, and leaves it as it was.
+// the place of a pipe or of a read-only file, and leaves it as it was; a
+// name as long as a file system allows is written.
 class ReportTargetTest : public ::testing::TestWithParam<const char*> {};
 
-TEST_P(ReportTargetTest, PipesAndReadOnlyFilesAreNotReplaced) {
+TEST_P(ReportTargetTest, PipesAndReadOnlyFilesAreNotReplacedAndLongNamesAreWritten) {
     TemporaryFolder temp;
     const fs::path document = temp.path() / "pipe.vkr";
     ASSERT_EQ(runCalculator({"basic", "--save", document.string()}).exitStatus, 0);
@@ -102,6 +103,13 @@ TEST_P(ReportTargetTest, PipesAndReadOnlyFilesAreNotReplaced) {
     EXPECT_EQ(run.exitStatus, 5);
     EXPECT_TRUE(contains(run.err, "The file is read-only.")) << run.err;
     EXPECT_EQ(contentsOf(readOnly), "kept");
+
+    // A name of 255 bytes, the file system's limit, still has room for the
+    // temporary file beside it.
+    const fs::path longName = temp.path() / (std::string(251, 'r') + ".out");
+    run = runCalculator({"report", document.string(), GetParam(), "--output", longName.string()});
+    EXPECT_EQ(run.exitStatus, 0) << run.err;
+    EXPECT_TRUE(fs::is_regular_file(longName));
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, ReportTargetTest, ::testing::Values("--text", "--html", "--xlsx"),
