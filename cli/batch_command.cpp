@@ -106,9 +106,6 @@ std::vector<std::string> splitFractions(std::string_view text) {
     }
 }
 
-// A row's fields by column; columns the header lacks, and empty kind and
-// unit fields, keep the defaults of the command line. An empty value field
-// is an empty text, read as 0 like an empty box of the form.
 // A row that cannot be read names the kind its kind field holds, or none.
 BatchRow unreadableRow(const csv::Record& fields, const std::vector<Column>& columns,
                        std::string problem) {
@@ -123,6 +120,9 @@ BatchRow unreadableRow(const csv::Record& fields, const std::vector<Column>& col
     return row;
 }
 
+// A row's fields by column; columns the header lacks, and empty kind and
+// unit fields, keep the defaults of the command line. An empty value field
+// is an empty text, read as 0 like an empty box of the form.
 BatchRow resolveRow(const csv::Record& fields, const std::vector<Column>& columns) {
     BatchRow row;
     if (fields.size() != columns.size()) {
