@@ -21,6 +21,9 @@
 namespace viskora {
 namespace {
 
+// The longest message a row of the output carries.
+constexpr std::size_t kMaxMessageCharacters = 200;
+
 enum class Column {
     Kind,
     Density,
@@ -103,15 +106,29 @@ std::vector<std::string> splitFractions(std::string_view text) {
     }
 }
 
+// A row that cannot be read names the kind its kind field holds, or none.
+BatchRow unreadableRow(const csv::Record& fields, const std::vector<Column>& columns,
+                       std::string problem) {
+    BatchRow row;
+    row.kind.clear();
+    const auto kind = std::find(columns.begin(), columns.end(), Column::Kind);
+    const auto index = static_cast<std::size_t>(kind - columns.begin());
+    if (kind != columns.end() && index < fields.size()) {
+        row.kind = csv::excerpt(trimmed(fields[index]));
+    }
+    row.problem = std::move(problem);
+    return row;
+}
+
 // A row's fields by column; columns the header lacks, and empty kind and
 // unit fields, keep the defaults of the command line. An empty value field
 // is an empty text, read as 0 like an empty box of the form.
 BatchRow resolveRow(const csv::Record& fields, const std::vector<Column>& columns) {
     BatchRow row;
     if (fields.size() != columns.size()) {
-        row.problem = "the row has " + std::to_string(fields.size()) + " fields, the header " +
-                      std::to_string(columns.size());
-        return row;
+        return unreadableRow(fields, columns,
+                             "the row has " + std::to_string(fields.size()) +
+                                 " fields, the header " + std::to_string(columns.size()));
     }
     OilOptions oil;
     for (std::size_t i = 0; i < columns.size(); ++i) {
@@ -147,12 +164,15 @@ BatchRow resolveRow(const csv::Record& fields, const std::vector<Column>& column
         }
     }
     if (row.kind != "basic" && row.kind != "additional") {
+        row.kind = csv::excerpt(row.kind);
         row.problem = "unknown kind: " + row.kind + " (basic or additional)";
         return row;
     }
     const OilValueNames names = {"column density", "column density_temp", "column fractions"};
     const auto resolved = resolveOil(oil, row.problem, names);
     if (!resolved) {
+        // The problem may quote a field; a row's message stays short.
+        row.problem = csv::excerpt(row.problem, kMaxMessageCharacters);
         return row;
     }
     if (row.kind == "additional" &&
@@ -163,7 +183,7 @@ BatchRow resolveRow(const csv::Record& fields, const std::vector<Column>& column
     row.oil = *resolved;
     const auto pressureUnit = parsePressureUnit(row.design.pressureUnit);
     if (!pressureUnit) {
-        row.problem = "unknown pressure unit: " + row.design.pressureUnit;
+        row.problem = "unknown pressure unit: " + csv::excerpt(row.design.pressureUnit);
         return row;
     }
     row.pressureUnit = *pressureUnit;
@@ -204,7 +224,10 @@ RowOutcome calculateRow(const BatchRow& row, bool answerYes) {
 }
 
 csv::Record outputRecord(std::size_t index, const BatchRow& row, const RowOutcome& outcome) {
-    csv::Record record = {std::to_string(index + 1), row.kind, outcome.status, outcome.message};
+    // Kind and message may repeat the input's text, which must not become a
+    // formula when the output is opened as a spreadsheet.
+    csv::Record record = {std::to_string(index + 1), csv::spreadsheetText(row.kind), outcome.status,
+                          csv::spreadsheetText(outcome.message)};
     const std::vector<std::string>& columns = resultColumns();
     record.resize(record.size() + columns.size());
     for (const ResultLine& line : outcome.lines) {
@@ -280,24 +303,31 @@ BatchInput readBatch(std::string_view text) {
         input.problem = "the file has no header row";
         return input;
     }
+    if (const auto over = parsed.overLimit.find(0); over != parsed.overLimit.end()) {
+        input.ok = false;
+        input.problem = "the header " + over->second + ": " + parsed.records.front().front();
+        return input;
+    }
     std::vector<Column> columns;
     for (const std::string& name : parsed.records.front()) {
         const auto column = columnNames().find(trimmed(name));
         if (column == columnNames().end()) {
             input.ok = false;
-            input.problem = "unknown column: " + name;
+            input.problem = "unknown column: " + csv::excerpt(name);
             return input;
         }
         if (std::find(columns.begin(), columns.end(), column->second) != columns.end()) {
             input.ok = false;
-            input.problem = "column given twice: " + name;
+            input.problem = "column given twice: " + csv::excerpt(name);
             return input;
         }
         columns.push_back(column->second);
     }
-    for (auto record = std::next(parsed.records.begin()); record != parsed.records.end();
-         ++record) {
-        input.rows.push_back(resolveRow(*record, columns));
+    for (std::size_t i = 1; i < parsed.records.size(); ++i) {
+        const auto over = parsed.overLimit.find(i);
+        input.rows.push_back(over == parsed.overLimit.end()
+                                 ? resolveRow(parsed.records[i], columns)
+                                 : unreadableRow({}, columns, "the row " + over->second));
     }
     return input;
 }

@@ -14,10 +14,12 @@
 namespace viskora {
 
 // One row of a batch file, resolved; `problem` is set when the row cannot be
-// calculated as it stands (an unknown kind or unit, a malformed fraction list
-// or a wrong number of fields).
+// calculated as it stands (an unknown kind or unit, a malformed fraction list,
+// a wrong number of fields, or a record over the reader's limits).
 struct BatchRow {
-    std::string kind = "additional"; // as given; "basic" or "additional" unless `problem` says
+    // As given; "basic" or "additional" unless `problem` says. A row that
+    // cannot be read has what its kind field holds, or nothing.
+    std::string kind = "additional";
     ResolvedOil oil;
     DesignOptions design;
     int pressureUnit = 4;

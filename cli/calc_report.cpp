@@ -1,6 +1,5 @@
 #include "cli/calc_report.h"
 
-
 #include <array>
 #include <charconv>
 #include <iomanip>

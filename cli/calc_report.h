@@ -11,7 +11,6 @@
 
 namespace viskora {
 
-
 // One result as the calculator prints it: its record name, its value in the
 // base unit, that unit, and the text the form would show.
 struct ResultLine {

@@ -26,9 +26,14 @@ class Reader {
         return true;
     }
 
-    // False on a malformed quoted field; `error` says why.
-    bool readRecord(Record& record, std::string& error) {
+    // False on a malformed quoted field; `error` says why. A record over
+    // the limits is read to its end but not kept: `overLimit` says which
+    // limit it passed and record holds its excerpt.
+    bool readRecord(Record& record, std::string& overLimit, std::string& error) {
         record.clear();
+        overLimit.clear();
+        start_ = pos_;
+        std::size_t fields = 0;
         while (true) {
             std::string value;
             if (!atEnd() && text_[pos_] == '"') {
@@ -37,23 +42,40 @@ class Reader {
                 }
             } else {
                 while (!atEnd() && text_[pos_] != ',' && !isLineEnd(text_[pos_])) {
-                    value += text_[pos_++];
+                    keep(value, text_[pos_++]);
                 }
             }
-            record.push_back(std::move(value));
-            if (atEnd()) {
-                return true;
+            if (++fields <= kMaxFields && withinBytes()) {
+                record.push_back(std::move(value));
             }
-            if (text_[pos_] == ',') {
+            if (!atEnd() && text_[pos_] == ',') {
                 ++pos_;
                 continue;
             }
-            skipLineEnd();
-            return true;
+            if (!atEnd()) {
+                skipLineEnd();
+            }
+            break;
         }
+        if (!withinBytes() || fields > kMaxFields) {
+            overLimit = withinBytes() ? "has more than " + std::to_string(kMaxFields) + " fields"
+                                      : std::string("is longer than 1 MiB");
+            const std::string_view whole = text_.substr(start_, pos_ - start_);
+            record = {excerpt(whole.substr(0, whole.find_first_of("\r\n")))};
+        }
+        return true;
     }
 
   private:
+    bool withinBytes() const { return pos_ - start_ <= kMaxRecordBytes; }
+
+    // Appends c unless the record is already over its length limit.
+    void keep(std::string& value, char c) const {
+        if (withinBytes()) {
+            value += c;
+        }
+    }
+
     bool readQuoted(std::string& value, std::string& error) {
         ++pos_; // the opening quote
         while (true) {
@@ -64,7 +86,7 @@ class Reader {
             const char c = text_[pos_++];
             if (c == '"') {
                 if (!atEnd() && text_[pos_] == '"') {
-                    value += '"';
+                    keep(value, '"');
                     ++pos_;
                     continue;
                 }
@@ -77,7 +99,7 @@ class Reader {
             if (c == '\n' || (c == '\r' && (atEnd() || text_[pos_] != '\n'))) {
                 ++line_;
             }
-            value += c;
+            keep(value, c);
         }
     }
 
@@ -95,6 +117,7 @@ class Reader {
 
     std::string_view text_;
     std::size_t pos_ = 0;
+    std::size_t start_ = 0; // where the record being read starts
     std::size_t line_ = 1;
 };
 
@@ -113,15 +136,38 @@ ParseResult parse(std::string_view text) {
         }
         const std::size_t line = reader.line();
         std::string error;
-        if (!reader.readRecord(record, error)) {
+        std::string overLimit;
+        if (!reader.readRecord(record, overLimit, error)) {
             result.ok = false;
             result.errorLine = line;
             result.error = error;
             return result;
         }
+        if (!overLimit.empty()) {
+            result.overLimit.emplace(result.records.size(), overLimit);
+        }
         result.records.push_back(record);
     }
     return result;
+}
+
+std::string excerpt(std::string_view text, std::size_t characters) {
+    std::size_t seen = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        // Every byte but a UTF-8 continuation byte starts a character.
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && seen++ == characters) {
+            return std::string(text.substr(0, i)) + "...";
+        }
+    }
+    return std::string(text);
+}
+
+std::string spreadsheetText(std::string_view text) {
+    if (!text.empty() &&
+        std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos) {
+        return "'" + std::string(text);
+    }
+    return std::string(text);
 }
 
 std::string field(std::string_view text) {

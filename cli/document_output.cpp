@@ -32,8 +32,14 @@ template <typename Record> void takeInputs(Record& record, const ResolvedOil& oi
 } // namespace
 
 void addSaveOption(CLI::App& command, std::string& path) {
-    command.add_option("--save", path,
-                       "After a completed calculation, save it as a document file (.vkr)");
+    command
+        .add_option("--save", path,
+                    "After a completed calculation, save it as a document file (.vkr)")
+        ->check(CLI::Validator(
+            [](const std::string& value) {
+                return value.empty() ? std::string("the file name is empty") : std::string();
+            },
+            ""));
 }
 
 BasicDocumentRecord basicDocumentAfterCalculate(const ResolvedOil& oil,

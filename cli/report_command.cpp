@@ -111,9 +111,11 @@ int runReport(const ReportOptions& options) {
     std::filesystem::path file(options.output);
     if (options.output.empty()) {
         const std::filesystem::path folder = defaultOutputFolder();
-        if (!ensureOutputFolder(folder)) {
+        const std::string folderFailure = makeOutputFolder(folder);
+        if (!folderFailure.empty()) {
             std::cerr << "viskora-calc report: " << folder.string() << ": "
-                      << kDirectoryCreationFailed << '\n';
+                      << consoleText(failureWithReason(kDirectoryCreationFailed, folderFailure))
+                      << '\n';
             return kExitSaveFailed;
         }
         file = reportFilePath(
@@ -123,7 +125,8 @@ int runReport(const ReportOptions& options) {
     const auto failure = std::visit(
         [&](const auto& record) { return writeReport(kind, record, file); }, *opened.record);
     if (failure) {
-        std::cerr << "viskora-calc report: " << file.string() << ": " << *failure << '\n';
+        std::cerr << "viskora-calc report: " << file.string() << ": " << consoleText(*failure)
+                  << '\n';
         return kExitSaveFailed;
     }
     std::cout << file.string() << '\n';

@@ -113,6 +113,48 @@ void addFields(FieldList& f, const AdditionalDocumentRecord& r) {
     f.fractions(r.useFractions, r.fractionCount, r.fractions);
 }
 
+// A document's text as it can go to a terminal: a control character (an
+// escape sequence would be run by the terminal, a line break would forge a
+// field) is written as a C escape, and so is a backslash, so that the
+// escapes cannot be forged either. UTF-8 C1 controls (U+0080..U+009F) are
+// escaped like the others.
+std::string printable(std::string_view text) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        const bool c1 = byte == 0xC2 && i + 1 < text.size() &&
+                        static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
+                        static_cast<unsigned char>(text[i + 1]) <= 0x9F;
+        if (byte == '\\') {
+            out += "\\\\";
+        } else if (byte == '\t') {
+            out += "\\t";
+        } else if (byte == '\n') {
+            out += "\\n";
+        } else if (byte == '\r') {
+            out += "\\r";
+        } else if (byte < 0x20 || byte == 0x7F) {
+            out += "\\x";
+            out += kHex[byte >> 4];
+            out += kHex[byte & 0xF];
+        } else if (c1) {
+            const auto code = static_cast<unsigned char>(text[++i]);
+            out += "\\u00";
+            out += kHex[code >> 4];
+            out += kHex[code & 0xF];
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+std::string printableValue(const nlohmann::ordered_json& value) {
+    return printable(value.get<std::string>());
+}
+
 // One "name: value" line per field; the fraction rows one per line below.
 void printFields(std::ostream& out, const nlohmann::ordered_json& fields) {
     for (const auto& [name, value] : fields.items()) {
@@ -120,11 +162,11 @@ void printFields(std::ostream& out, const nlohmann::ordered_json& fields) {
             out << "fractions:\n";
             int number = 1;
             for (const auto& row : value) {
-                out << "  " << number++ << ": " << row[0].get<std::string>() << " | "
-                    << row[1].get<std::string>() << " | " << row[2].get<std::string>() << '\n';
+                out << "  " << number++ << ": " << printableValue(row[0]) << " | "
+                    << printableValue(row[1]) << " | " << printableValue(row[2]) << '\n';
             }
         } else if (value.is_string()) {
-            out << name << ": " << value.get<std::string>() << '\n';
+            out << name << ": " << printableValue(value) << '\n';
         } else if (value.is_number_float()) {
             out << name << ": " << shortestNumberText(value.get<double>()) << '\n';
         } else {

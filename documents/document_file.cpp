@@ -1,130 +1,91 @@
 #include "documents/document_file.h"
 
+#include "documents/replacement_file.h"
+
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
-#include <fstream>
 #include <sys/stat.h>
-#include <system_error>
 #include <unistd.h>
-#include <vector>
 
 namespace viskora {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string saveFailure(const fs::path& path, int error) {
-    return "Cannot save the file " + path.string() + ".\r\n" +
-           std::generic_category().message(error) + ".";
+std::string saveFailure(const fs::path& path, const std::string& reason) {
+    return "Cannot save the file " + path.string() + ".\r\n" + reason;
 }
 
-// The file a save replaces: the target of a symbolic link, else path itself.
-fs::path saveTarget(const fs::path& path) {
-    std::error_code ec;
-    if (fs::is_symlink(path, ec)) {
-        fs::path target = fs::canonical(path, ec);
-        if (!ec) {
-            return target;
-        }
-    }
-    return path;
+constexpr std::size_t kReadBlockBytes = 65536;
+
+std::string cannotRead(std::string_view reason) {
+    return "Cannot read this file.\r\n" + std::string(reason);
 }
 
-// Creates a new, empty file beside target, open for writing. Its mode
-// follows the umask like any new file's does.
-int createTemporary(const fs::path& target, fs::path& temporary) {
-    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    const std::string stem = "." + target.filename().string() + ".saving-" +
-                             std::to_string(static_cast<long>(getpid())) + "-";
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = folder / (stem + std::to_string(attempt));
-        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST) {
-            return fd;
-        }
-    }
-    errno = EEXIST;
-    return -1;
-}
-
-bool writeAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
-
-void syncFolder(const fs::path& target) {
-    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
+struct FileCloser {
+    int fd;
+    ~FileCloser() { ::close(fd); }
+};
 
 } // namespace
 
 SaveResult saveDocumentFile(const fs::path& path, std::string_view bytes) {
-    const fs::path target = saveTarget(path);
-    fs::path temporary;
-    const int fd = createTemporary(target, temporary);
-    if (fd < 0) {
-        return {false, saveFailure(path, errno)};
+    ReplacementFile file(path);
+    if (!file.write(bytes) || !file.commit()) {
+        return {false, saveFailure(path, file.failure())};
     }
-    // A replaced file keeps its permissions.
-    struct stat old {};
-    if (::stat(target.c_str(), &old) == 0) {
-        ::fchmod(fd, old.st_mode & 07777);
-    }
-    bool written = writeAll(fd, bytes) && ::fsync(fd) == 0;
-    int error = written ? 0 : errno;
-    if (::close(fd) != 0 && written) {
-        written = false;
-        error = errno;
-    }
-    if (written && ::rename(temporary.c_str(), target.c_str()) != 0) {
-        written = false;
-        error = errno;
-    }
-    if (!written) {
-        ::unlink(temporary.c_str());
-        return {false, saveFailure(path, error)};
-    }
-    syncFolder(target);
     return {true, {}};
 }
 
-std::optional<std::string> readDocumentBytes(const fs::path& path) {
-    std::error_code ec;
-    if (!fs::is_regular_file(path, ec)) {
-        return std::nullopt;
+DocumentBytes readDocumentFile(const fs::path& path) {
+    // Not blocking, so that opening a pipe with no writer returns at once;
+    // it is refused as not a regular file.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        return {std::nullopt, cannotRead(systemErrorText(errno))};
     }
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        return std::nullopt;
+    const FileCloser closer{fd};
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        return {std::nullopt, cannotRead(systemErrorText(errno))};
     }
+    if (S_ISDIR(info.st_mode)) {
+        return {std::nullopt, cannotRead(systemErrorText(EISDIR))};
+    }
+    if (!S_ISREG(info.st_mode)) {
+        return {std::nullopt, cannotRead(kNotARegularFileToReadReason)};
+    }
+    if (static_cast<std::uintmax_t>(info.st_size) > kMaxDocumentFileBytes) {
+        return {std::nullopt, cannotRead(kTooLargeToReadReason)};
+    }
+    // The size may change while the file is read: no more than the limit
+    // is ever kept.
     std::string bytes;
-    // On the heap: a file may be opened deep inside nested event loops.
-    std::vector<char> buffer(64 * 1024);
-    while (file.read(buffer.data(), static_cast<std::streamsize>(buffer.size())) ||
-           file.gcount() > 0) {
-        bytes.append(buffer.data(), static_cast<std::size_t>(file.gcount()));
-        if (bytes.size() > kMaxDocumentFileBytes) {
-            return std::nullopt;
+    std::size_t filled = 0;
+    while (true) {
+        bytes.resize(std::min(filled + kReadBlockBytes, kMaxDocumentFileBytes + 1));
+        const ssize_t got = ::read(fd, bytes.data() + filled, bytes.size() - filled);
+        if (got < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return {std::nullopt, cannotRead(systemErrorText(errno))};
+        }
+        filled += static_cast<std::size_t>(got);
+        if (got == 0) {
+            break;
+        }
+        if (filled > kMaxDocumentFileBytes) {
+            return {std::nullopt, cannotRead(kTooLargeToReadReason)};
         }
     }
-    if (file.bad()) {
-        return std::nullopt;
-    }
-    return bytes;
+    bytes.resize(filled);
+    return {std::move(bytes), {}};
+}
+
+std::optional<std::string> readDocumentBytes(const fs::path& path) {
+    return readDocumentFile(path).bytes;
 }
 
 std::optional<DocumentKind> recogniseDocumentFile(const fs::path& path) {
@@ -136,16 +97,18 @@ std::optional<DocumentKind> recogniseDocumentFile(const fs::path& path) {
 }
 
 OpenResult openDocumentFile(const fs::path& path) {
-    const std::optional<std::string> bytes = readDocumentBytes(path);
-    const std::optional<DocumentKind> kind =
-        bytes ? recogniseDocument(*bytes) : std::optional<DocumentKind>();
+    const DocumentBytes file = readDocumentFile(path);
+    if (!file.bytes) {
+        return {std::nullopt, file.failure};
+    }
+    const std::optional<DocumentKind> kind = recogniseDocument(*file.bytes);
     if (!kind) {
         return {std::nullopt, std::string(kNotAViskoraFileMessage)};
     }
     if (*kind == DocumentKind::Basic) {
-        return {readBasicDocument(*bytes), {}};
+        return {readBasicDocument(*file.bytes), {}};
     }
-    return {readAdditionalDocument(*bytes), {}};
+    return {readAdditionalDocument(*file.bytes), {}};
 }
 
 } // namespace viskora

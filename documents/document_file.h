@@ -21,14 +21,32 @@ struct SaveResult {
 };
 
 // Writes bytes as the file at path without ever leaving a half-written
-// file behind: the bytes go to a new file in the same folder, are flushed to
-// the disk, and only then replace the old file in one rename. On failure
-// the old file is as it was. A symbolic link is followed, so the file it
-// points to is replaced and the link stays.
+// file behind, as ReplacementFile does: the bytes go to a new file in the
+// same folder, are flushed to the disk, and only then take the old file's
+// place. On failure the old file is as it was and the message names the
+// file and the reason. A symbolic link is followed, so the file it points to
+// is replaced and the link stays; what is not a regular file, a read-only
+// file and a file whose owner could not be kept are refused.
 SaveResult saveDocumentFile(const std::filesystem::path& path, std::string_view bytes);
 
-// The bytes of a regular file of at most kMaxDocumentFileBytes; nothing when
-// the file cannot be read or is larger.
+// The reasons a file is not read.
+inline constexpr std::string_view kNotARegularFileToReadReason =
+    "It is not a regular file (a pipe or a device).";
+inline constexpr std::string_view kTooLargeToReadReason =
+    "It is larger than 16 MiB, more than any Viskora file holds.";
+
+struct DocumentBytes {
+    std::optional<std::string> bytes; // the whole file
+    std::string failure;              // why there are none, for the user
+};
+
+// The bytes of a regular file of at most kMaxDocumentFileBytes, or the
+// message that says why the file cannot be read ("Cannot read this file."
+// and the system's reason: missing, no permission, a folder, a pipe, too
+// large).
+DocumentBytes readDocumentFile(const std::filesystem::path& path);
+
+// readDocumentFile's bytes.
 std::optional<std::string> readDocumentBytes(const std::filesystem::path& path);
 
 // The kind of the document at path; nothing for a file that cannot be read
@@ -43,6 +61,8 @@ struct OpenResult {
 };
 
 // Recognises the file at path and reads it into a new record of its kind.
+// The message says why a file could not be read, or is
+// kNotAViskoraFileMessage for a readable file that is not a document.
 OpenResult openDocumentFile(const std::filesystem::path& path);
 
 } // namespace viskora

@@ -5,6 +5,7 @@
 #include "documents/profile_lookup.h"
 #include "units/display_format.h"
 #include "units/number_text.h"
+#include "units/unit_tables.h"
 
 #include <algorithm>
 #include <cmath>
@@ -197,6 +198,48 @@ std::string additionalDocumentText(const AdditionalDocumentRecord& record,
     return out.take();
 }
 
+namespace {
+
+// A unit index the quantity's list does not have (only a damaged file holds
+// one) becomes the base unit's: that is how every value is read then, so the
+// unit shown next to it must say so.
+void keepInList(int& unitIndex, Quantity quantity) {
+    const auto count = static_cast<int>(unitNames(quantity).size());
+    if (unitIndex < 0 || unitIndex >= count) {
+        unitIndex = baseUnitCode(quantity) - 1;
+    }
+}
+
+void keepUnitsInLists(BasicDocumentRecord& r) {
+    keepInList(r.densityUnitIndex, Quantity::Density);
+    keepInList(r.tempUnitIndex, Quantity::Temperature);
+    keepInList(r.resDensityUnitIndex, Quantity::Density);
+    keepInList(r.resHeatUnitIndex, Quantity::SpecificHeat);
+    keepInList(r.resConductivityUnitIndex, Quantity::Conductivity);
+    keepInList(r.resViscosityUnitIndex, Quantity::Viscosity);
+    keepInList(r.resTensionUnitIndex, Quantity::SurfaceTension);
+    keepInList(r.resVapourUnitIndex, Quantity::Pressure);
+    keepInList(r.resCritTempUnitIndex, Quantity::Temperature);
+}
+
+void keepUnitsInLists(AdditionalDocumentRecord& r) {
+    keepInList(r.densityUnitIndex, Quantity::Density);
+    keepInList(r.tempUnitIndex, Quantity::Temperature);
+    keepInList(r.pressureUnitIndex, Quantity::Pressure);
+    keepInList(r.gasDensityUnitIndex, Quantity::Density);
+    keepInList(r.gasHeatUnitIndex, Quantity::SpecificHeat);
+    keepInList(r.gasConductivityUnitIndex, Quantity::Conductivity);
+    keepInList(r.gasViscosityUnitIndex, Quantity::Viscosity);
+    keepInList(r.gasEnthalpyUnitIndex, Quantity::Enthalpy);
+    keepInList(r.liquidDensityUnitIndex, Quantity::Density);
+    keepInList(r.liquidHeatUnitIndex, Quantity::SpecificHeat);
+    keepInList(r.liquidConductivityUnitIndex, Quantity::Conductivity);
+    keepInList(r.liquidViscosityUnitIndex, Quantity::Viscosity);
+    keepInList(r.liquidTensionUnitIndex, Quantity::SurfaceTension);
+}
+
+} // namespace
+
 void readBasicDocument(std::string_view bytes, BasicDocumentRecord& record) {
     DocumentReader in(bytes);
     in.skip(5);
@@ -215,6 +258,7 @@ void readBasicDocument(std::string_view bytes, BasicDocumentRecord& record) {
     record.resPrandtlText = in.text();
     record.useFractions = in.integer();
     in.fractions(record.fractionCount, record.fractions);
+    keepUnitsInLists(record);
 }
 
 void readAdditionalDocument(std::string_view bytes, AdditionalDocumentRecord& record) {
@@ -249,6 +293,7 @@ void readAdditionalDocument(std::string_view bytes, AdditionalDocumentRecord& re
     record.liquidPrandtlText = in.text();
     record.useFractions = in.integer();
     in.fractions(record.fractionCount, record.fractions);
+    keepUnitsInLists(record);
     record.loadedFromFile = true;
 }
 

@@ -30,8 +30,10 @@ std::string additionalDocumentText(const AdditionalDocumentRecord& record,
 // Fill a record from document file bytes. Missing lines read as empty text,
 // 0 or 0.0; lines after the last field are ignored; a number that is not
 // finite reads as 0. At most the table's 100 rows are read and
-// fractionCount is kept within 0..100. Unit names are left as they are: the
-// form sets them from the unit indices. An additional record is marked
+// fractionCount is kept within 0..100. A unit index outside its quantity's
+// list reads as the base unit's, as the value beside it is read in the base
+// unit. Unit names are left as they are: the form sets them from the unit
+// indices. An additional record is marked
 // loadedFromFile.
 void readBasicDocument(std::string_view bytes, BasicDocumentRecord& record);
 void readAdditionalDocument(std::string_view bytes, AdditionalDocumentRecord& record);

@@ -21,8 +21,9 @@ class CUnitNameLists {
 
     const std::vector<std::string>& names(Quantity quantity) const;
 
-    // The name at a unit index, or "" for an index the list does not have
-    // (a damaged file can hold one).
+    // The name at a unit index. An index the list does not have (a damaged
+    // file can hold one) gives the base unit's name, as its value is read
+    // in the base unit.
     std::string nameAt(Quantity quantity, int unitIndex) const;
 
   private:

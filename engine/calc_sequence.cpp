@@ -30,6 +30,32 @@ bool allPositive(std::initializer_list<double> values) {
     return true;
 }
 
+// The characterisation of the oil (or of a part of it) and the cut table it
+// comes from: a value that is not a number here could be passed over by a
+// comparison further on and end as a finite, wrong result.
+bool characterisationIsFinite(const COilCalc& calc) {
+    for (int i = calc.cutFirst; i < calc.cutEnd; ++i) {
+        if (!std::isfinite(calc.cutShare[i]) || !std::isfinite(calc.cutDensity[i])) {
+            return false;
+        }
+    }
+    return allFinite({calc.density, calc.tvAvg, calc.tmAvg, calc.t50, calc.d20, calc.d15,
+                      calc.refrIndex, calc.molarMass, calc.watsonK, calc.critTemp,
+                      calc.critPressure, calc.critDensity, calc.acentric, calc.pseudoCritTemp});
+}
+
+// Characterises the part of the oil the record describes; false, having told
+// the user, when that has no value.
+bool characterise(COilCalc& calc) {
+    calc.computeBaseProperties();
+    calc.computeCriticalProperties();
+    if (calc.phaseState == 1 && !characterisationIsFinite(calc)) {
+        calc.reportFailure(texts::kResultOutOfRange);
+        return false;
+    }
+    return true;
+}
+
 bool basicResultsAreSound(const COilCalc& calc) {
     return allFinite({calc.density, calc.specificHeat, calc.thermalConductivity,
                       calc.kinematicViscosity, calc.surfaceTension, calc.vapourPressure,
@@ -42,8 +68,9 @@ CalcOutcome runBasicSteps(COilCalc& calc) {
     if (!calc.prepareInputs()) {
         return CalcOutcome::Stopped;
     }
-    calc.computeBaseProperties();
-    calc.computeCriticalProperties();
+    if (!characterise(calc)) {
+        return CalcOutcome::Failed;
+    }
     if (!basicResultsAreSound(calc)) {
         calc.reportFailure(texts::kResultOutOfRange);
         return CalcOutcome::Failed;
@@ -81,25 +108,32 @@ CalcOutcome runAdditionalSteps(COilCalc& calc, Characterisation* wholeOil) {
     if (!calc.prepareInputs()) {
         return CalcOutcome::Stopped;
     }
-    calc.computeBaseProperties();
-    calc.computeCriticalProperties();
+    if (!characterise(calc)) {
+        return CalcOutcome::Failed;
+    }
     if (wholeOil != nullptr) {
         *wholeOil = characterisationOf(calc);
     }
     if (!calc.splitPhases()) {
-        return CalcOutcome::Stopped;
+        return calc.stepFailed ? CalcOutcome::Failed : CalcOutcome::Stopped;
     }
     // The gas part: its liquid-state pass gives the vaporisation enthalpy.
-    calc.computeBaseProperties();
-    calc.computeCriticalProperties();
+    if (!characterise(calc)) {
+        return CalcOutcome::Failed;
+    }
     calc.computeLiquidProperties();
+    if (calc.phaseState == 1 && !std::isfinite(calc.vaporisationEnthalpy)) {
+        calc.reportFailure(texts::kResultOutOfRange);
+        return CalcOutcome::Failed;
+    }
     calc.computeGasProperties();
     if (calc.stepFailed) {
         return CalcOutcome::Failed;
     }
     // The liquid part.
-    calc.computeBaseProperties();
-    calc.computeCriticalProperties();
+    if (!characterise(calc)) {
+        return CalcOutcome::Failed;
+    }
     calc.computeLiquidProperties();
     if (!additionalResultsAreSound(calc)) {
         calc.reportFailure(texts::kResultOutOfRange);

@@ -47,6 +47,12 @@ inline constexpr const char* kDensityNegativeOrZero =
     "Input data error.\nDensity must be > 0, or 0 to take it from the fractions.";
 inline constexpr const char* kFractionCountOutOfRange =
     "Input data error.\nThe number of fractions must be from 1 to 100.";
+inline constexpr const char* kDensityTempBelowAbsoluteZero =
+    "Input data error.\nThe temperature at which the density is given is below absolute zero.";
+inline constexpr const char* kDesignTempBelowAbsoluteZero =
+    "Input data error.\nThe design temperature is below absolute zero.";
+inline constexpr const char* kFractionTempBelowAbsoluteZero =
+    "Input data error.\nA fraction boiling temperature is below absolute zero.";
 inline constexpr const char* kFractionWithoutCut =
     "Input data error.\nEvery fraction must contain at least one whole\n"
     "1 deg.\u0421 boiling interval between 35 and 835 deg.\u0421.";

@@ -35,6 +35,8 @@ class COilCalc {
     bool prepareInputs();
     void computeBaseProperties();
     void computeCriticalProperties();
+    // False when a question was answered No, or, with stepFailed set, when
+    // the split has no value at the design state.
     bool splitPhases();
     void computeLiquidProperties();
     void computeGasProperties();

@@ -5,6 +5,8 @@
 #include "engine/boiling_shift.h"
 #include "engine/message_texts.h"
 
+#include <cmath>
+
 namespace viskora {
 
 bool COilCalc::splitPhases() {
@@ -16,9 +18,17 @@ bool COilCalc::splitPhases() {
         return false;
     }
 
+    // Far from atmospheric pressure the shift leaves the range where it has
+    // a value: a boiling temperature that is not a number would end the gas
+    // run at the first cut and pass for a gas share of 0 %.
     const boiling::AshworthShift atDesignPressure(designPressure);
     for (int i = cutFirst; i < cutEnd; ++i) {
         cutHighAtP[i] = atDesignPressure(cutHigh[i]);
+        if (!std::isfinite(cutHighAtP[i])) {
+            stepFailed = true;
+            reportFailure(texts::kResultOutOfRange);
+            return false;
+        }
     }
 
     // The gas part is the unbroken run of light cuts wholly boiled off at the

@@ -29,6 +29,38 @@ bool outsideDensityRange(double density) {
     return density < 600 || density > 990;
 }
 
+// A temperature in deg.C below absolute zero. The margin keeps absolute zero
+// entered in deg.F or deg.R, which comes back a rounding step below
+// -273.15, from counting as below it.
+bool belowAbsoluteZero(double celsius) {
+    return celsius < -273.15 - 1e-9;
+}
+
+// The refusal for the first temperature input below absolute zero, or none.
+// Every such input is checked, also the fraction rows that the later checks
+// would refuse for other reasons, before any warning is asked.
+const char* temperatureBelowAbsoluteZero(const COilCalc& calc) {
+    const auto celsius = [&](double value) {
+        return calc.tempUnit >= 1 && calc.tempUnit <= 4 ? toCelsius(value, calc.tempUnit) : value;
+    };
+    if (belowAbsoluteZero(celsius(calc.densityTempIn))) {
+        return texts::kDensityTempBelowAbsoluteZero;
+    }
+    if (belowAbsoluteZero(celsius(calc.designTempIn))) {
+        return texts::kDesignTempBelowAbsoluteZero;
+    }
+    if (calc.inputMode == 2) {
+        const int rows = std::clamp(calc.fracCountIn, 0, COilCalc::kMaxFractions);
+        for (int row = 1; row <= rows; ++row) {
+            if (belowAbsoluteZero(celsius(calc.fracStartIn[row])) ||
+                belowAbsoluteZero(celsius(calc.fracEndIn[row]))) {
+                return texts::kFractionTempBelowAbsoluteZero;
+            }
+        }
+    }
+    return nullptr;
+}
+
 } // namespace
 
 bool COilCalc::inputsAreFinite() const {
@@ -72,6 +104,10 @@ bool COilCalc::prepareInputs() {
     if (isTemperatureCode(tempUnit)) {
         designTemp = toCelsius(designTemp, tempUnit);
         densityTemp = toCelsius(densityTemp, tempUnit);
+    }
+    if (const char* refusal = temperatureBelowAbsoluteZero(*this)) {
+        reportInputError(refusal);
+        return false;
     }
 
     if (densityTemp < 0 && !confirmWarning(texts::kDensityTempBelowZero)) {

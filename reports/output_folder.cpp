@@ -1,5 +1,7 @@
 #include "reports/output_folder.h"
 
+#include "documents/replacement_file.h"
+
 #include <cstdlib>
 #include <system_error>
 #include <unistd.h>
@@ -74,13 +76,17 @@ std::string reportBaseName(std::string_view documentTitle) {
                                                      : documentTitle.substr(0, dot));
 }
 
-bool ensureOutputFolder(const fs::path& folder) {
+std::string makeOutputFolder(const fs::path& folder) {
     std::error_code error;
     if (folder.empty() || fs::exists(fs::symlink_status(folder, error))) {
-        return true;
+        return {};
     }
     fs::create_directories(folder, error);
-    return !error;
+    return error ? systemErrorText(error.value()) : std::string();
+}
+
+bool ensureOutputFolder(const fs::path& folder) {
+    return makeOutputFolder(folder).empty();
 }
 
 void cleanOutputFolder(const fs::path& folder) {

@@ -39,6 +39,10 @@ std::string reportBaseName(std::string_view documentTitle);
 // be created and could not be.
 bool ensureOutputFolder(const std::filesystem::path& folder);
 
+// ensureOutputFolder, giving the reason the folder could not be created, as
+// a sentence, or empty when it is there.
+std::string makeOutputFolder(const std::filesystem::path& folder);
+
 // Deletes every entry of the folder that is not itself a folder; subfolders
 // and their contents stay, failures are ignored.
 void cleanOutputFolder(const std::filesystem::path& folder);

@@ -44,8 +44,9 @@ ReportOutcome exportReport(ReportFormat format, const AdditionalDocumentRecord& 
 std::optional<std::string> exportWorkbook(const BasicDocumentRecord& record,
                                           const FractionRows& rows, const fs::path& outputFolder,
                                           std::string_view documentTitle, DocumentOpener& opener) {
-    if (!ensureOutputFolder(outputFolder)) {
-        return std::string(kBasicSpreadsheetUnavailable);
+    const std::string folderFailure = makeOutputFolder(outputFolder);
+    if (!folderFailure.empty()) {
+        return failureWithReason(kBasicSpreadsheetUnavailable, folderFailure);
     }
     return exportBasicSpreadsheet(
         record, rows,
@@ -55,8 +56,9 @@ std::optional<std::string> exportWorkbook(const BasicDocumentRecord& record,
 std::optional<std::string> exportWorkbook(const AdditionalDocumentRecord& record,
                                           const FractionRows& rows, const fs::path& outputFolder,
                                           std::string_view documentTitle, DocumentOpener& opener) {
-    if (!ensureOutputFolder(outputFolder)) {
-        return std::string(kAdditionalSpreadsheetUnavailable);
+    const std::string folderFailure = makeOutputFolder(outputFolder);
+    if (!folderFailure.empty()) {
+        return failureWithReason(kAdditionalSpreadsheetUnavailable, folderFailure);
     }
     return exportAdditionalSpreadsheet(
         record, rows,

@@ -3,11 +3,18 @@
 #include "reports/output_folder.h"
 #include "reports/pending_file.h"
 
-#include <fstream>
-
 namespace viskora {
 
 namespace fs = std::filesystem;
+
+std::string failureWithReason(std::string_view message, std::string_view reason) {
+    std::string text(message);
+    if (!reason.empty()) {
+        text += "\r\n";
+        text += reason;
+    }
+    return text;
+}
 
 fs::path reportFilePath(const fs::path& folder, std::string_view baseName,
                         std::string_view extension) {
@@ -18,22 +25,17 @@ fs::path reportFilePath(const fs::path& folder, std::string_view baseName,
 
 ReportOutcome writeFileContents(const fs::path& file, std::string_view bytes) {
     PendingFile pending(file);
-    if (!pending.created()) {
-        return {file, std::string(kFileCreationFailed)};
-    }
-    std::ofstream stream(pending.temporaryPath(), std::ios::binary | std::ios::trunc);
-    stream.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    stream.close();
     // A report that could not be written whole is a failure, not a success.
-    if (!stream || !pending.commit()) {
-        return {file, std::string(kFileCreationFailed)};
+    if (!pending.write(bytes) || !pending.commit()) {
+        return {file, failureWithReason(kFileCreationFailed, pending.failure())};
     }
     return {file, {}};
 }
 
 ReportOutcome writeReportFile(const fs::path& file, std::string_view bytes) {
-    if (!ensureOutputFolder(file.parent_path())) {
-        return {file, std::string(kDirectoryCreationFailed)};
+    const std::string folderFailure = makeOutputFolder(file.parent_path());
+    if (!folderFailure.empty()) {
+        return {file, failureWithReason(kDirectoryCreationFailed, folderFailure)};
     }
     return writeFileContents(file, bytes);
 }

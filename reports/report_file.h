@@ -23,17 +23,22 @@ struct ReportOutcome {
     bool written() const { return message.empty(); }
 };
 
+// A report message followed by the reason for the failure, on a line of its
+// own.
+std::string failureWithReason(std::string_view message, std::string_view reason);
+
 // folder / (baseName + extension).
 std::filesystem::path reportFilePath(const std::filesystem::path& folder, std::string_view baseName,
                                      std::string_view extension);
 
 // Writes `bytes` as the file `file`, replacing an existing one only once the
 // new content is complete. Does not create folders. Fails with
-// kFileCreationFailed.
+// kFileCreationFailed and the reason.
 ReportOutcome writeFileContents(const std::filesystem::path& file, std::string_view bytes);
 
 // The steps every report file goes through: create its folder when it is
-// missing (kDirectoryCreationFailed), then write the file (kFileCreationFailed).
+// missing (kDirectoryCreationFailed), then write the file (kFileCreationFailed),
+// each failure with its reason.
 ReportOutcome writeReportFile(const std::filesystem::path& file, std::string_view bytes);
 
 // writeReportFile, then the written file is handed to `opener`.

@@ -191,10 +191,14 @@ std::optional<std::string> saveWorkbook(const SheetModel& sheet, const std::file
                                         std::string_view unavailable, DocumentOpener* opener) {
     PendingFile pending(file);
     if (!pending.created()) {
-        return std::string(unavailable);
+        return failureWithReason(unavailable, pending.failure());
     }
-    if (!writeXlsxFile(sheet, pending.temporaryPath()) || !pending.commit()) {
-        return std::string(kFileCreationFailed);
+    const std::string failure = writeXlsxFile(sheet, pending.temporaryPath());
+    if (!failure.empty()) {
+        return failureWithReason(kFileCreationFailed, failure);
+    }
+    if (!pending.commit()) {
+        return failureWithReason(kFileCreationFailed, pending.failure());
     }
     if (opener != nullptr) {
         opener->open(file);

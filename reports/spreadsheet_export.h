@@ -25,8 +25,9 @@ SheetModel additionalSheet(const AdditionalDocumentRecord& record, const Fractio
 // Writes the document's sheet as the workbook `file` (an old file is
 // replaced only by a complete new one; a missing folder is not made) and
 // hands it to `opener` unless that is null. Returns the message to show on
-// failure: the kind's "cannot create" text when no file can be created in
-// the folder, kFileCreationFailed when the workbook cannot be written.
+// failure: the kind's "cannot create" text when the file may not be replaced
+// or no file can be created in the folder, kFileCreationFailed when the
+// workbook cannot be written, each followed by the reason.
 std::optional<std::string> exportBasicSpreadsheet(const BasicDocumentRecord& record,
                                                   const FractionRows& rows,
                                                   const std::filesystem::path& file,

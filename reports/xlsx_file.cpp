@@ -1,11 +1,16 @@
 #include "reports/xlsx_file.h"
 
+#include "documents/replacement_file.h"
 #include "reports/typed_entry.h"
 
+#include <cerrno>
 #include <clocale>
+#include <cstdio>
+#include <fcntl.h>
 #include <locale.h>
 #include <map>
 #include <memory>
+#include <unistd.h>
 #include <utility>
 #include <xlsxwriter.h>
 
@@ -42,6 +47,47 @@ class ClassicNumbersOnThisThread {
 // The library reads colour 0 as "no colour"; black has a value of its own.
 lxw_color_t colourValue(std::uint32_t rgb) {
     return rgb == 0 ? static_cast<lxw_color_t>(LXW_COLOR_BLACK) : rgb;
+}
+
+// The library prints its diagnostics to the standard error stream; while one
+// of these lives, that stream goes nowhere.
+class QuietStandardError {
+  public:
+    QuietStandardError() {
+        std::fflush(stderr);
+        saved_ = ::dup(STDERR_FILENO);
+        const int nowhere = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (saved_ >= 0 && nowhere >= 0) {
+            ::dup2(nowhere, STDERR_FILENO);
+        }
+        if (nowhere >= 0) {
+            ::close(nowhere);
+        }
+    }
+    ~QuietStandardError() {
+        std::fflush(stderr);
+        if (saved_ >= 0) {
+            ::dup2(saved_, STDERR_FILENO);
+            ::close(saved_);
+        }
+    }
+    QuietStandardError(const QuietStandardError&) = delete;
+    QuietStandardError& operator=(const QuietStandardError&) = delete;
+
+  private:
+    int saved_ = -1;
+};
+
+std::size_t utf8Characters(std::string_view text) {
+    std::size_t characters = 0;
+    for (const char c : text) {
+        characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+    }
+    return characters;
+}
+
+std::string libraryFailure(lxw_error error) {
+    return std::string("Cannot write the workbook: ") + lxw_strerror(error) + ".";
 }
 
 struct WorkbookCloser {
@@ -116,30 +162,29 @@ class FormatCache {
 
 // A cell's text goes in as if typed: what reads as a number is stored as
 // that number, the rest as text.
-bool writeCell(lxw_worksheet* sheet, int row, int column, const SheetCell& cell,
-               FormatCache& formats, const std::string* link) {
+lxw_error writeCell(lxw_worksheet* sheet, int row, int column, const SheetCell& cell,
+                    FormatCache& formats, const std::string* link) {
     const auto r = static_cast<lxw_row_t>(row - 1);
     const auto c = static_cast<lxw_col_t>(column - 1);
     lxw_format* format = formats.formatFor(cell.style);
     if (link != nullptr) {
         return worksheet_write_url_opt(sheet, r, c, link->c_str(), format,
-                                       cell.value.empty() ? nullptr : cell.value.c_str(),
-                                       nullptr) == LXW_NO_ERROR;
+                                       cell.value.empty() ? nullptr : cell.value.c_str(), nullptr);
     }
     if (const auto number = typedNumber(cell.value)) {
         return worksheet_write_number(sheet, r, c, number->value,
-                                      formats.formatFor(cell.style, number->exponentForm)) ==
-               LXW_NO_ERROR;
+                                      formats.formatFor(cell.style, number->exponentForm));
     }
     if (!cell.value.empty()) {
-        return worksheet_write_string(sheet, r, c, cell.value.c_str(), format) == LXW_NO_ERROR;
+        return worksheet_write_string(sheet, r, c, cell.value.c_str(), format);
     }
-    return format == nullptr || worksheet_write_blank(sheet, r, c, format) == LXW_NO_ERROR;
+    return format == nullptr ? LXW_NO_ERROR : worksheet_write_blank(sheet, r, c, format);
 }
 
-bool writeLayout(lxw_worksheet* sheet, const SheetModel& model) {
-    bool complete = true;
-    const auto done = [&](lxw_error error) { complete = error == LXW_NO_ERROR && complete; };
+// The column widths and the page setup; the first error, if any.
+lxw_error writeLayout(lxw_worksheet* sheet, const SheetModel& model) {
+    lxw_error first = LXW_NO_ERROR;
+    const auto done = [&](lxw_error error) { first = first == LXW_NO_ERROR ? error : first; };
     for (const auto& [column, width] : model.columnWidths) {
         const auto c = static_cast<lxw_col_t>(column - 1);
         done(worksheet_set_column(sheet, c, c, width, nullptr));
@@ -162,30 +207,44 @@ bool writeLayout(lxw_worksheet* sheet, const SheetModel& model) {
         done(worksheet_repeat_rows(sheet, static_cast<lxw_row_t>(page.titleRows->first - 1),
                                    static_cast<lxw_row_t>(page.titleRows->second - 1)));
     }
-    return complete;
+    return first;
 }
 
 } // namespace
 
-bool writeXlsxFile(const SheetModel& model, const std::filesystem::path& file) {
+std::string writeXlsxFile(const SheetModel& model, const std::filesystem::path& file) {
     const ClassicNumbersOnThisThread classicNumbers;
+    // A text too long for a cell is found before the library is asked, so
+    // that the reason is the user's to act on.
+    for (const auto& [position, cell] : model.cells) {
+        if (utf8Characters(cell.value) > kMaxCellCharacters) {
+            return std::string(kCellTextTooLongReason);
+        }
+    }
+    const QuietStandardError quiet;
+    errno = 0;
     std::unique_ptr<lxw_workbook, WorkbookCloser> workbook(workbook_new(file.c_str()));
     if (!workbook) {
-        return false;
+        return errno != 0 ? systemErrorText(errno) : libraryFailure(LXW_ERROR_MEMORY_MALLOC_FAILED);
     }
     lxw_worksheet* sheet = workbook_add_worksheet(workbook.get(), model.name.c_str());
     if (sheet == nullptr) {
-        return false;
+        return libraryFailure(LXW_ERROR_SHEETNAME_LENGTH_EXCEEDED);
     }
     FormatCache formats(workbook.get());
-    bool complete = writeLayout(sheet, model);
+    lxw_error first = writeLayout(sheet, model);
     for (const auto& [position, cell] : model.cells) {
         const auto link = model.hyperlinks.find(position);
-        complete = writeCell(sheet, position.first, position.second, cell, formats,
-                             link == model.hyperlinks.end() ? nullptr : &link->second) &&
-                   complete;
+        const lxw_error error = writeCell(sheet, position.first, position.second, cell, formats,
+                                          link == model.hyperlinks.end() ? nullptr : &link->second);
+        first = first == LXW_NO_ERROR ? error : first;
     }
-    return workbook_close(workbook.release()) == LXW_NO_ERROR && complete;
+    errno = 0;
+    const lxw_error closed = workbook_close(workbook.release());
+    if (closed != LXW_NO_ERROR) {
+        return errno != 0 ? systemErrorText(errno) : libraryFailure(closed);
+    }
+    return first == LXW_NO_ERROR ? std::string() : libraryFailure(first);
 }
 
 } // namespace viskora

@@ -142,5 +142,89 @@ TEST(BatchCommand, CalculatorReadsAFileOrStandardInputAndWritesCsv) {
     EXPECT_EQ(testing::runCalculator({"batch", "-"}).exitStatus, 2); // empty standard input
 }
 
+// One line of a file must not take memory or output without bound: a row
+// over the limits is a bad row of no kind, and the rows around it go on.
+TEST(BatchCommand, RowsOverTheLimitsAreBadRows) {
+    const std::string longRow(csv::kMaxRecordBytes + 1, ',');
+    std::string manyFields(csv::kMaxFields, ',');
+    const BatchInput input =
+        readBatch("kind,density\nbasic,850\n" + longRow + "\n" + manyFields + "\n\"basic\",\"" +
+                  std::string(csv::kMaxRecordBytes, 'x') + "\"\nbasic,850\n");
+    ASSERT_TRUE(input.ok) << input.problem;
+    const std::vector<csv::Record> output = calculateBatch(input.rows, false, 1);
+    ASSERT_EQ(output.size(), 5u);
+    const std::vector<std::string> messages = {"", "the row is longer than 1 MiB",
+                                               "the row has more than 256 fields",
+                                               "the row is longer than 1 MiB", ""};
+    for (std::size_t i = 0; i < output.size(); ++i) {
+        EXPECT_EQ(output[i][columnOf("status")], messages[i].empty() ? "ok" : "bad-row") << i;
+        EXPECT_EQ(output[i][columnOf("message")], messages[i]) << i;
+        EXPECT_EQ(output[i][columnOf("kind")], messages[i].empty() ? "basic" : "") << i;
+    }
+}
+
+// A header that cannot be read is quoted by its first 80 characters only.
+TEST(BatchCommand, AnUnreadableHeaderIsQuotedShort) {
+    const std::string name(100, 'h');
+    const std::string quoted = std::string(80, 'h') + "...";
+    const struct {
+        std::string text;
+        std::string problem;
+    } cases[] = {
+        {name + "\n1\n", "unknown column: " + quoted},
+        {"density," + name + std::string(csv::kMaxRecordBytes, ' ') + "\n",
+         "the header is longer than 1 MiB: density," + std::string(72, 'h') + "..."},
+        {"density" + std::string(csv::kMaxFields, ',') + "\n",
+         "the header has more than 256 fields: density" + std::string(73, ',') + "..."},
+    };
+    for (const auto& c : cases) {
+        const BatchInput input = readBatch(c.text);
+        EXPECT_FALSE(input.ok);
+        EXPECT_EQ(input.problem, c.problem);
+    }
+}
+
+// A row with a wrong number of fields names the kind its kind field holds,
+// or none when it has no kind field.
+TEST(BatchCommand, RowsOfTheWrongLengthNameTheirKind) {
+    const BatchInput input = readBatch("density,kind,density_unit\n850,basic\n850\n,,,\n");
+    ASSERT_TRUE(input.ok) << input.problem;
+    const std::vector<csv::Record> output = calculateBatch(input.rows, false, 1);
+    ASSERT_EQ(output.size(), 3u);
+    EXPECT_EQ(output[0][columnOf("kind")], "basic");
+    EXPECT_EQ(output[1][columnOf("kind")], "");
+    EXPECT_EQ(output[2][columnOf("kind")], "");
+    for (const csv::Record& row : output) {
+        EXPECT_EQ(row[columnOf("status")], "bad-row");
+    }
+}
+
+// A kind repeated from the input must reach a spreadsheet as text.
+TEST(BatchCommand, ATextThatLooksLikeAFormulaIsWrittenAsText) {
+    const BatchInput input = readBatch("kind\n=HYPERLINK(\"http://x\";\"y\")\n@SUM(A1)\n");
+    ASSERT_TRUE(input.ok) << input.problem;
+    const std::vector<csv::Record> output = calculateBatch(input.rows, false, 1);
+    ASSERT_EQ(output.size(), 2u);
+    EXPECT_EQ(output[0][columnOf("kind")], "'=HYPERLINK(\"http://x\";\"y\")");
+    EXPECT_EQ(output[0][columnOf("message")],
+              "unknown kind: =HYPERLINK(\"http://x\";\"y\") (basic or additional)");
+    EXPECT_EQ(output[1][columnOf("kind")], "'@SUM(A1)");
+}
+
+TEST(BatchCommand, CalculatorQuotesAnOverlongHeaderShortAndStops) {
+    const std::filesystem::path path =
+        std::filesystem::temp_directory_path() / "viskora-batch-long-header.csv";
+    {
+        std::ofstream out(path, std::ios::binary);
+        out << std::string(2 * csv::kMaxRecordBytes, 'k') << "\n850\n";
+    }
+    const auto run = testing::runCalculator({"batch", path.string()});
+    std::filesystem::remove(path);
+    EXPECT_EQ(run.exitStatus, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "viskora-calc batch: the header is longer than 1 MiB: " +
+                           std::string(80, 'k') + "...\n");
+}
+
 } // namespace
 } // namespace viskora

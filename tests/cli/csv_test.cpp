@@ -76,5 +76,25 @@ TEST(Csv, WrittenRecordsReadBackUnchanged) {
     EXPECT_EQ(result.records, records);
 }
 
+TEST(Csv, SpreadsheetTextKeepsFormulasFromRunning) {
+    const struct {
+        std::string_view text;
+        std::string_view written;
+    } cases[] = {
+        {"=1+1", "'=1+1"},      {"+1", "'+1"},     {"-1", "'-1"},  {"@SUM(A1)", "'@SUM(A1)"},
+        {"\t=1", "'\t=1"},      {"\r=1", "'\r=1"}, {"a=1", "a=1"}, {"", ""},
+        {"'quoted", "'quoted"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(csv::spreadsheetText(c.text), c.written) << c.text;
+    }
+}
+
+TEST(Csv, ExcerptCutsWholeCharacters) {
+    EXPECT_EQ(csv::excerpt("short"), "short");
+    EXPECT_EQ(csv::excerpt(std::string(80, 'a')), std::string(80, 'a'));
+    EXPECT_EQ(csv::excerpt("жжж", 2), "жж...");
+}
+
 } // namespace
 } // namespace viskora

@@ -153,6 +153,12 @@ TEST_F(DocumentCommands, FailedSaveIsReportedAfterTheResults) {
     EXPECT_EQ(calc.err.find('\r'), std::string::npos);
 }
 
+TEST_F(DocumentCommands, AnEmptySaveNameIsWrongUsage) {
+    const auto calc = runCalculator({"basic", "--save", ""});
+    EXPECT_EQ(calc.exitStatus, 64);
+    EXPECT_EQ(calc.out, "");
+}
+
 TEST_F(DocumentCommands, ShowsAnAdditionalDocument) {
     AdditionalDocumentRecord record;
     record.tempUnitIndex = 3;
@@ -178,15 +184,36 @@ TEST_F(DocumentCommands, ShowsAnAdditionalDocument) {
     EXPECT_NE(text.out.find("\n  2: Ж |  | x\n"), std::string::npos);
 }
 
+// A document's texts could hold terminal escape sequences: the plain output
+// shows them escaped, JSON keeps them as they are.
+TEST_F(DocumentCommands, ShowEscapesControlCharacters) {
+    BasicDocumentRecord record;
+    record.densityText = "\x1b]0;owned\x07 8\\5";
+    record.fractionCount = 1;
+    record.fractions[0] = {"\x1b[2J", "\x7f", "1"};
+    const fs::path path = folder_ / "escapes.vkr";
+    ASSERT_TRUE(saveDocumentFile(path, basicDocumentText(record, RecordFractionRows(record))));
+    const auto text = runCalculator({"show", path.string()});
+    EXPECT_EQ(text.exitStatus, 0);
+    EXPECT_EQ(text.out.find('\x1b'), std::string::npos);
+    EXPECT_NE(text.out.find("densityText: \\x1b]0;owned\\x07 8\\\\5\n"), std::string::npos)
+        << text.out;
+    EXPECT_NE(text.out.find("  1: \\x1b[2J | \\x7f | 1\n"), std::string::npos) << text.out;
+    EXPECT_EQ(shown(path)["densityText"], record.densityText);
+}
+
 TEST_F(DocumentCommands, ShowRefusesWhatIsNotADocument) {
     const fs::path junk = folder_ / "junk.vkr";
     std::ofstream(junk) << "[General]\ntype=viskora\nstate=1\n";
-    for (const fs::path& path : {junk, folder_ / "missing.vkr"}) {
+    const std::pair<fs::path, std::string> cases[] = {
+        {junk, "This is not a valid Viskora file."},
+        {folder_ / "missing.vkr", "No such file or directory."},
+    };
+    for (const auto& [path, reason] : cases) {
         const auto run = runCalculator({"show", path.string(), "--json"});
         EXPECT_EQ(run.exitStatus, 2) << path;
         EXPECT_EQ(run.out, "");
-        EXPECT_NE(run.err.find("Cannot read this file.\nThis is not a valid Viskora file."),
-                  std::string::npos);
+        EXPECT_NE(run.err.find("Cannot read this file.\n" + reason), std::string::npos) << run.err;
     }
 }
 

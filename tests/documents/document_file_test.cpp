@@ -1,5 +1,7 @@
 #include "documents/document_file.h"
 
+#include "documents/replacement_file.h"
+
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -144,19 +146,123 @@ TEST_F(DocumentFileTest, OpenByKind) {
     EXPECT_TRUE(read.loadedFromFile);
 }
 
-TEST_F(DocumentFileTest, WhatCannotBeOpenedGetsTheMessage) {
-    const fs::path junk = folder_ / "junk.vkr";
-    put(junk, "hello\n");
-    const fs::path huge = folder_ / "huge.vkr";
-    put(huge, "[General]\ntype=Viskora\nstate=1\n");
-    fs::resize_file(huge, kMaxDocumentFileBytes + 1);
-    const fs::path paths[] = {junk, huge, folder_ / "missing.vkr", folder_};
-    for (const fs::path& path : paths) {
-        const OpenResult result = openDocumentFile(path);
-        EXPECT_FALSE(result.record) << path;
-        EXPECT_EQ(result.message, kNotAViskoraFileMessage) << path;
-        EXPECT_EQ(recogniseDocumentFile(path), std::nullopt) << path;
+// What is at the path when a file is opened, and the reason the message
+// gives after "Cannot read this file."; empty for a readable file that is
+// not a document.
+struct UnreadableCase {
+    const char* name;
+    void (*make)(const fs::path& path);
+    std::string_view reason;
+};
+
+class UnreadableFileTest : public DocumentFileTest,
+                           public ::testing::WithParamInterface<UnreadableCase> {};
+
+TEST_P(UnreadableFileTest, SaysWhy) {
+    const fs::path path = folder_ / "calc.vkr";
+    GetParam().make(path);
+    const OpenResult result = openDocumentFile(path);
+    EXPECT_FALSE(result.record);
+    EXPECT_EQ(recogniseDocumentFile(path), std::nullopt);
+    if (GetParam().reason.empty()) {
+        EXPECT_EQ(result.message, kNotAViskoraFileMessage);
+    } else {
+        EXPECT_EQ(result.message, "Cannot read this file.\r\n" + std::string(GetParam().reason));
     }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paths, UnreadableFileTest,
+    ::testing::Values(
+        // Readable, but not a document: the one message of that kind.
+        UnreadableCase{"NotADocument",
+                       [](const fs::path& p) { std::ofstream(p, std::ios::binary) << "hello\n"; },
+                       ""},
+        UnreadableCase{"Missing", [](const fs::path&) {}, "No such file or directory."},
+        UnreadableCase{"Folder", [](const fs::path& p) { fs::create_directory(p); },
+                       "Is a directory."},
+        // Opening a pipe must neither wait for a writer nor read it.
+        UnreadableCase{"Pipe", [](const fs::path& p) { ::mkfifo(p.c_str(), 0600); },
+                       kNotARegularFileToReadReason},
+        // A document header, then more than any document holds.
+        UnreadableCase{"TooLarge",
+                       [](const fs::path& p) {
+                           std::ofstream(p, std::ios::binary)
+                               << "[General]\ntype=Viskora\nstate=1\n";
+                           fs::resize_file(p, kMaxDocumentFileBytes + 1);
+                       },
+                       kTooLargeToReadReason}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(DocumentFileTest, AFileWithoutReadPermissionSaysSo) {
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "permissions do not bind the superuser";
+    }
+    const fs::path path = folder_ / "calc.vkr";
+    put(path, "[General]\ntype=Viskora\nstate=1\n");
+    fs::permissions(path, fs::perms::none);
+    EXPECT_EQ(openDocumentFile(path).message, "Cannot read this file.\r\nPermission denied.");
+}
+
+// Saving over something that is not the user's writable regular file
+// refuses, names the file and leaves what was there.
+TEST_F(DocumentFileTest, SaveOverAPipeIsRefusedAndThePipeStays) {
+    const fs::path path = folder_ / "pipe.vkr";
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    const SaveResult result = saveDocumentFile(path, "data");
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.message, "Cannot save the file " + path.string() + ".\r\n" +
+                                  std::string(kNotARegularFileReason));
+    EXPECT_TRUE(fs::is_fifo(path));
+    EXPECT_EQ(entries(), 1);
+}
+
+// The superuser could replace the file, so the refusal must come from the
+// file's mode and not from a permission check.
+TEST_F(DocumentFileTest, SaveOverAReadOnlyFileIsRefused) {
+    const fs::path path = folder_ / "calc.vkr";
+    put(path, "old contents\n");
+    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const SaveResult result = saveDocumentFile(path, "new");
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.message,
+              "Cannot save the file " + path.string() + ".\r\n" + std::string(kReadOnlyFileReason));
+    EXPECT_EQ(contents(path), "old contents\n");
+    EXPECT_EQ(entries(), 1);
+}
+
+TEST_F(DocumentFileTest, SaveKeepsTheOwnerAndGroupOfAnotherUsersFile) {
+    if (geteuid() != 0) {
+        GTEST_SKIP() << "only the superuser may give a file away";
+    }
+    const fs::path path = folder_ / "calc.vkr";
+    put(path, "old");
+    ASSERT_EQ(::chown(path.c_str(), 4321, 8765), 0);
+    ASSERT_TRUE(saveDocumentFile(path, "new"));
+    struct stat info {};
+    ASSERT_EQ(::stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, 4321u);
+    EXPECT_EQ(info.st_gid, 8765u);
+    EXPECT_EQ(contents(path), "new");
+}
+
+TEST_F(DocumentFileTest, SaveWritesThroughHardLinks) {
+    const fs::path path = folder_ / "calc.vkr";
+    const fs::path other = folder_ / "other name.vkr";
+    put(path, "old contents, longer than the new\n");
+    fs::create_hard_link(path, other);
+    ASSERT_TRUE(saveDocumentFile(path, "new\n"));
+    EXPECT_EQ(contents(other), "new\n");
+    EXPECT_TRUE(fs::equivalent(path, other));
+    EXPECT_EQ(entries(), 2);
+}
+
+TEST_F(DocumentFileTest, ANameNearTheFileSystemLimitSaves) {
+    const fs::path path = folder_ / (std::string(251, 'n') + ".vkr");
+    ASSERT_TRUE(saveDocumentFile(path, "first"));
+    ASSERT_TRUE(saveDocumentFile(path, "second"));
+    EXPECT_EQ(contents(path), "second");
+    EXPECT_EQ(entries(), 1);
 }
 
 } // namespace

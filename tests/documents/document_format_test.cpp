@@ -343,13 +343,40 @@ TEST(DocumentFormat, LenientNumbers) {
         {"2.5e1", 2, 25.0},    {"x5", 0, 0.0},   {".5", 0, 0.5},   {"- 4", 0, 0.0},
     };
     for (const Case& c : cases) {
-        const std::vector<std::string> lines = {
-            "[General]", "type=Viskora",      "state=1", "version=1", "[Data]",
-            "t",         std::string(c.line), "t",       "1",         std::string(c.line)};
+        // The line is read as the density result's base value and as the
+        // fraction check box, the one integer that is not a unit index.
+        std::vector<std::string> lines = {
+            "[General]", "type=Viskora",      "state=1", "version=1", "[Data]", "t", "0", "t",
+            "1",         std::string(c.line), "t",       "0"};
+        lines.insert(lines.end(), 18, "0");
+        lines.push_back("t");
+        lines.emplace_back(c.line);
         const BasicDocumentRecord read = readBasicDocument(joinLines(lines));
-        EXPECT_EQ(read.densityUnitIndex, c.integer) << c.line;
+        EXPECT_EQ(read.useFractions, c.integer) << c.line;
         EXPECT_DOUBLE_EQ(read.resDensityBase, c.base) << c.line;
     }
+}
+
+// A damaged file's unit index outside its list reads as the base unit's,
+// the unit its value is read in.
+TEST(DocumentFormat, UnitIndicesOutsideTheirListsReadAsTheBaseUnits) {
+    std::vector<std::string> lines = newBasicFileLines();
+    lines[6] = "40";  // density unit
+    lines[8] = "-3";  // temperature unit
+    lines[11] = "99"; // density result unit
+    lines[26] = "11"; // vapour pressure unit: the last of its list
+    const BasicDocumentRecord read = readBasicDocument(joinLines(lines));
+    EXPECT_EQ(read.densityUnitIndex, 0);
+    EXPECT_EQ(read.tempUnitIndex, 1);
+    EXPECT_EQ(read.resDensityUnitIndex, 0);
+    EXPECT_EQ(read.resVapourUnitIndex, 11);
+
+    const AdditionalDocumentRecord additional = sampleAdditional();
+    std::string bytes = additionalDocumentText(additional, RecordFractionRows(additional));
+    const std::size_t pressure = bytes.find("\n1.5\n5\n"); // the pressure and its unit
+    ASSERT_NE(pressure, std::string::npos);
+    bytes.replace(pressure, 7, "\n1.5\n12\n");
+    EXPECT_EQ(readAdditionalDocument(bytes).pressureUnitIndex, 3);
 }
 
 TEST(DocumentFormat, AdditionalLineElevenIsIgnored) {

@@ -8,13 +8,15 @@
 namespace viskora {
 namespace {
 
-TEST(UnitNameLists, NameAtAnIndexNoListHasIsEmpty) {
+// A damaged file's index outside the list is read in the base unit, and its
+// name says so.
+TEST(UnitNameLists, NameAtAnIndexNoListHasIsTheBaseUnits) {
     const CUnitNameLists lists;
     EXPECT_EQ(lists.nameAt(Quantity::Temperature, 1), "°C - Celsius");
     EXPECT_EQ(lists.nameAt(Quantity::Pressure, 3), "MPa (MN/m2)");
-    EXPECT_EQ(lists.nameAt(Quantity::Temperature, -1), "");
-    EXPECT_EQ(lists.nameAt(Quantity::Temperature, 4), "");
-    EXPECT_EQ(lists.nameAt(Quantity::Density, 1000000), "");
+    EXPECT_EQ(lists.nameAt(Quantity::Temperature, -1), "°C - Celsius");
+    EXPECT_EQ(lists.nameAt(Quantity::Temperature, 4), "°C - Celsius");
+    EXPECT_EQ(lists.nameAt(Quantity::Density, 1000000), "kg/m3");
 }
 
 struct DefaultUnit {

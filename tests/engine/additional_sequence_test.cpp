@@ -123,8 +123,8 @@ TEST(AdditionalCalculation, ExtremeDesignStatesNeverShowImpossibleResults) {
         double designPressure;
     };
     const Case cases[] = {
-        {850, 20, 2000}, {850, 1000, 1e5}, {850, -273.5, 0.3}, {850, 350, 1e-9},
-        {990, 800, 0.5}, {600, 20, 1e-6},  {850, 400, 5},      {700, 100, 0.00001},
+        {850, 20, 2000}, {850, 1000, 1e5}, {850, -273.15, 0.3}, {850, 350, 1e-9},
+        {990, 800, 0.5}, {600, 20, 1e-6},  {850, 400, 5},       {700, 100, 0.00001},
     };
     for (const Case& c : cases) {
         ScriptedMessages messages(true);
@@ -153,6 +153,36 @@ TEST(AdditionalCalculation, ExtremeDesignStatesNeverShowImpossibleResults) {
     COilCalc calc = densityOnly(&messages, 850, 20, 2000);
     EXPECT_EQ(runAdditionalCalculation(calc), CalcOutcome::Failed);
     EXPECT_EQ(messages.texts().back(), texts::kResultOutOfRange);
+}
+
+// Near vacuum the boiling temperatures at the design pressure fall; below
+// about 1e-19 MPa the shift has no value any more, and the calculation must
+// fail rather than report the oil as all liquid.
+TEST(AdditionalCalculation, ExtremelyLowPressuresBoilOffOrFail) {
+    struct Case {
+        double designPressure;
+        double minGasShare; // < 0: the calculation fails as out of range
+    };
+    const Case cases[] = {
+        {1e-12, 50},
+        {1e-15, 80},
+        {1e-20, -1},
+        {1e-30, -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.designPressure);
+        ScriptedMessages messages(true);
+        COilCalc calc = densityOnly(&messages, 850, 20, c.designPressure);
+        const CalcOutcome outcome = runAdditionalCalculation(calc);
+        if (c.minGasShare < 0) {
+            EXPECT_EQ(outcome, CalcOutcome::Failed);
+            ASSERT_FALSE(messages.texts().empty());
+            EXPECT_EQ(messages.texts().back(), texts::kResultOutOfRange);
+            continue;
+        }
+        ASSERT_EQ(outcome, CalcOutcome::Completed);
+        EXPECT_GE(additionalResults(calc).gasMassShare, c.minGasShare);
+    }
 }
 
 TEST(AdditionalResults, SharesAreShownAsTheFormShowsThem) {

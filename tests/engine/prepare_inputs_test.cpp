@@ -243,5 +243,62 @@ TEST(PrepareInputs, TemperaturesInEveryUnitReachCelsius) {
     }
 }
 
+// Every temperature input below absolute zero is refused before any warning
+// is asked; absolute zero itself, in any unit, is not below it.
+TEST(PrepareInputs, TemperaturesBelowAbsoluteZeroAreRefused) {
+    struct Case {
+        const char* name;
+        int unit;
+        double densityTemp;
+        double designTemp;
+        std::vector<Row> rows; // empty: density only
+        const char* message;   // nullptr: accepted
+    };
+    const Case cases[] = {
+        {"density temperature of -1 K", 1, -1, 300, {}, texts::kDensityTempBelowAbsoluteZero},
+        {"design temperature of -274 deg.C", 2, 20, -274, {}, texts::kDesignTempBelowAbsoluteZero},
+        {"design temperature of -460 deg.F", 3, 68, -460, {}, texts::kDesignTempBelowAbsoluteZero},
+        {"fraction start of -1 R",
+         4,
+         528,
+         528,
+         {{-1, 600, 50}, {600, 800, 50}},
+         texts::kFractionTempBelowAbsoluteZero},
+        {"fraction end of -300 deg.C, also not above its start",
+         2,
+         20,
+         20,
+         {{0, -300, 50}, {-300, 200, 50}},
+         texts::kFractionTempBelowAbsoluteZero},
+        // Absolute zero in each unit: the density temperature only brings
+        // the "< 0 deg." warning first.
+        {"0 K", 1, 0, 0, {}, nullptr},
+        {"-273.15 deg.C", 2, -273.15, -273.15, {}, nullptr},
+        {"-459.67 deg.F", 3, -459.67, -459.67, {}, nullptr},
+        {"0 R", 4, 0, 0, {}, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScriptedMessages messages(true);
+        COilCalc calc(&messages);
+        calc.inputMode = 1;
+        calc.densityIn = 850;
+        calc.tempUnit = c.unit;
+        calc.densityTempIn = c.densityTemp;
+        calc.designTempIn = c.designTemp;
+        if (!c.rows.empty()) {
+            setFractions(calc, c.rows);
+        }
+        const bool prepared = calc.prepareInputs();
+        if (c.message == nullptr) {
+            ASSERT_FALSE(messages.texts().empty());
+            EXPECT_EQ(messages.texts().front(), texts::kDensityTempBelowZero);
+            continue;
+        }
+        EXPECT_FALSE(prepared);
+        EXPECT_EQ(messages.texts(), std::vector<std::string>{c.message});
+    }
+}
+
 } // namespace
 } // namespace viskora

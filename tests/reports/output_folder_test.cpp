@@ -1,3 +1,4 @@
+#include "documents/replacement_file.h"
 #include "reports/output_folder.h"
 #include "reports/report_commands.h"
 #include "reports/report_file.h"
@@ -114,15 +115,15 @@ TEST(ReportFile, FailuresShowTheirMessageAndOpenNothing) {
     // The folder's place is taken by a file and a folder cannot go below it.
     makeFile(temp.path() / "blocked");
     auto outcome = writeAndOpenReport(temp.path() / "blocked" / "OUT" / "pipe.txt", "text", opener);
-    EXPECT_EQ(outcome.message, kDirectoryCreationFailed);
+    EXPECT_EQ(outcome.message, failureWithReason(kDirectoryCreationFailed, "Not a directory."));
     // The folder exists but the report's name is taken by a folder.
     fs::create_directories(temp.path() / "OUT" / "pipe.html");
     outcome = writeAndOpenReport(temp.path() / "OUT" / "pipe.html", "page", opener);
-    EXPECT_EQ(outcome.message, kFileCreationFailed);
+    EXPECT_EQ(outcome.message, failureWithReason(kFileCreationFailed, kNotARegularFileReason));
     // An entry named like the folder that is not a folder.
     makeFile(temp.path() / "FILE_OUT");
     outcome = writeAndOpenReport(temp.path() / "FILE_OUT" / "pipe.txt", "text", opener);
-    EXPECT_EQ(outcome.message, kFileCreationFailed);
+    EXPECT_EQ(outcome.message, failureWithReason(kFileCreationFailed, "Not a directory."));
     EXPECT_TRUE(opener.opened.empty());
     EXPECT_EQ(namesIn(temp.path() / "OUT"), std::vector<std::string>{"pipe.html"});
 }

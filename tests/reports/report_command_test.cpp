@@ -5,6 +5,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <sys/stat.h>
 
 namespace viskora {
 namespace {
@@ -75,6 +76,44 @@ TEST(ReportCommand, RefusesWhatItCannotRead) {
     EXPECT_EQ(runCalculator({"report", document.string()}).exitStatus, 64);
     EXPECT_EQ(runCalculator({"report", document.string(), "--text", "--xlsx"}).exitStatus, 64);
 }
+
+// Every kind of report refuses, with exit status 5 and the reason, to take
+// the place of a pipe or of a read-only file, and leaves it as it was; a
+// name as long as a file system allows is written.
+class ReportTargetTest : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(ReportTargetTest, PipesAndReadOnlyFilesAreNotReplacedAndLongNamesAreWritten) {
+    TemporaryFolder temp;
+    const fs::path document = temp.path() / "pipe.vkr";
+    ASSERT_EQ(runCalculator({"basic", "--save", document.string()}).exitStatus, 0);
+
+    const fs::path pipe = temp.path() / "pipe.out";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    auto run = runCalculator({"report", document.string(), GetParam(), "--output", pipe.string()});
+    EXPECT_EQ(run.exitStatus, 5);
+    EXPECT_TRUE(contains(run.err, pipe.string())) << run.err;
+    EXPECT_TRUE(contains(run.err, "It is not a regular file")) << run.err;
+    EXPECT_TRUE(fs::is_fifo(pipe));
+
+    // Read-only by its mode, for the superuser as well.
+    const fs::path readOnly = temp.path() / "kept.out";
+    std::ofstream(readOnly) << "kept";
+    fs::permissions(readOnly, fs::perms::owner_read);
+    run = runCalculator({"report", document.string(), GetParam(), "--output", readOnly.string()});
+    EXPECT_EQ(run.exitStatus, 5);
+    EXPECT_TRUE(contains(run.err, "The file is read-only.")) << run.err;
+    EXPECT_EQ(contentsOf(readOnly), "kept");
+
+    // A name of 255 bytes, the file system's limit, still has room for the
+    // temporary file beside it.
+    const fs::path longName = temp.path() / (std::string(251, 'r') + ".out");
+    run = runCalculator({"report", document.string(), GetParam(), "--output", longName.string()});
+    EXPECT_EQ(run.exitStatus, 0) << run.err;
+    EXPECT_TRUE(fs::is_regular_file(longName));
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, ReportTargetTest, ::testing::Values("--text", "--html", "--xlsx"),
+                         [](const auto& info) { return std::string(info.param + 2); });
 
 } // namespace
 } // namespace viskora

@@ -1,9 +1,11 @@
 // The sheet's cells and formats are read back from written workbooks by
 // check_workbooks.py; these tests cover where the blocks land for other
 // table sizes and what becomes of the file.
+#include "documents/replacement_file.h"
 #include "reports/report_commands.h"
 #include "reports/report_file.h"
 #include "reports/spreadsheet_export.h"
+#include "reports/xlsx_file.h"
 #include "sample_documents.h"
 #include "temporary_folder.h"
 
@@ -124,28 +126,58 @@ TEST(WorkbookExport, UnusableFolderShowsTheKindsMessage) {
     // The output folder cannot be made.
     EXPECT_EQ(exportWorkbook(basic, RecordFractionRows(basic), temp.path() / "blocked" / "OUT",
                              "pipe.vkr", opener),
-              "Cannot create Excel instance.");
+              failureWithReason(kBasicSpreadsheetUnavailable, "Not a directory."));
     EXPECT_EQ(exportWorkbook(additional, RecordFractionRows(additional),
                              temp.path() / "blocked" / "OUT", "pipe.vkr", opener),
-              "Couldn't create Excel instance.");
+              failureWithReason(kAdditionalSpreadsheetUnavailable, "Not a directory."));
     // A file's folder is missing.
     EXPECT_EQ(exportBasicSpreadsheet(basic, RecordFractionRows(basic),
                                      temp.path() / "missing" / "pipe.xlsx", &opener),
-              kBasicSpreadsheetUnavailable);
+              failureWithReason(kBasicSpreadsheetUnavailable, "No such file or directory."));
     EXPECT_TRUE(opener.opened.empty());
 }
 
 TEST(WorkbookExport, FailedSaveIsReportedAndNothingOpened) {
     TemporaryFolder temp;
-    // A folder holds the workbook's name: the finished file cannot take its place.
+    // A folder holds the workbook's name: it is not replaced.
     fs::create_directories(temp.path() / "pipe.xlsx" / "inside");
     RecordingOpener opener;
     const auto record = testing::sampleBasicRecord();
     EXPECT_EQ(exportWorkbook(record, RecordFractionRows(record), temp.path(), "pipe.vkr", opener),
-              kFileCreationFailed);
+              failureWithReason(kBasicSpreadsheetUnavailable, kNotARegularFileReason));
     EXPECT_TRUE(opener.opened.empty());
     EXPECT_TRUE(fs::exists(temp.path() / "pipe.xlsx" / "inside"));
     EXPECT_EQ(entriesIn(temp.path()), std::vector<fs::path>{"pipe.xlsx"});
+}
+
+// A text longer than a cell holds fails the workbook with that reason, and
+// the old workbook stays.
+TEST(WorkbookExport, TextLongerThanACellHoldsSaysSo) {
+    TemporaryFolder temp;
+    std::ofstream(temp.path() / "pipe.xlsx") << "old";
+    RecordingOpener opener;
+    auto record = testing::sampleBasicRecord();
+    record.densityText = std::string(kMaxCellCharacters + 1, '7');
+    ::testing::internal::CaptureStderr();
+    const auto message =
+        exportWorkbook(record, RecordFractionRows(record), temp.path(), "pipe.vkr", opener);
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(message, failureWithReason(kFileCreationFailed, kCellTextTooLongReason));
+    EXPECT_TRUE(opener.opened.empty());
+    EXPECT_EQ(entriesIn(temp.path()), std::vector<fs::path>{"pipe.xlsx"});
+}
+
+// The library prints its own diagnostics on failure; they must not reach the
+// terminal, and the reason comes back instead.
+TEST(WorkbookExport, LibraryDiagnosticsStayOffTheTerminal) {
+    TemporaryFolder temp;
+    SheetModel sheet;
+    sheet.name = "Viskora";
+    sheet.cell(1, 1).value = "text";
+    ::testing::internal::CaptureStderr();
+    const std::string failure = writeXlsxFile(sheet, temp.path() / "missing" / "a.xlsx");
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(failure, "No such file or directory.");
 }
 
 } // namespace

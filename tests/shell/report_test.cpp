@@ -86,7 +86,8 @@ TEST_F(Reports, AnOutputFolderThatCannotBeMadeIsReported) {
     trigger(command::NewBasic);
     MessageBoxScript boxes;
     trigger(command::TextReport);
-    EXPECT_EQ(boxes.texts, QStringList{QStringLiteral("Error while creating directory!")});
+    EXPECT_EQ(boxes.texts,
+              QStringList{QStringLiteral("Error while creating directory!\nNot a directory.")});
     EXPECT_TRUE(opener.urls.isEmpty());
 }
 

@@ -82,10 +82,11 @@ TEST_F(StartUp, ACommandLineFileThatIsNoCalculationIsReportedAndTheWindowStaysEm
     EXPECT_EQ(frame().menuKind(), CMainFrame::MenuKind::NoDocument);
 }
 
-TEST_F(StartUp, AFileThatIsMissingIsReportedLikeAnyOtherUnreadableFile) {
+TEST_F(StartUp, AFileThatCannotBeReadIsReportedWithTheReason) {
     MessageBoxScript boxes;
     start({path("gone.vkr")});
-    EXPECT_EQ(boxes.texts.size(), 1);
+    EXPECT_EQ(boxes.texts,
+              QStringList{QStringLiteral("Cannot read this file.\nNo such file or directory.")});
     EXPECT_TRUE(app->documents().isEmpty());
 }
 
