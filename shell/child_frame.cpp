@@ -30,8 +30,14 @@ CChildFrame::CChildFrame(std::unique_ptr<OilDocument> document) : document_(docu
     scroller->setWidget(&document_->view());
     setWidget(scroller);
 
-    setWindowTitle(document_->title());
-    connect(document_, &OilDocument::titleChanged, this, &QWidget::setWindowTitle);
+    // Qt shows "[*]" as "*" while the window is marked modified, else not.
+    const auto showTitle = [this](const QString& title) {
+        setWindowTitle(title + QStringLiteral("[*]"));
+    };
+    showTitle(document_->title());
+    setWindowModified(document_->isModified());
+    connect(document_, &OilDocument::titleChanged, this, showTitle);
+    connect(document_, &OilDocument::modifiedChanged, this, &QWidget::setWindowModified);
     connect(&document_->view(), &OilFormView::documentModified, document_,
             [this] { document_->setModified(true); });
 }

@@ -314,6 +314,7 @@ CChildFrame* CMainFrame::addChild(std::unique_ptr<OilDocument> document) {
     mdiArea_->addSubWindow(child);
     connect(child, &QWidget::windowTitleChanged, this, &CMainFrame::updateCaption);
     connect(child, &QMdiSubWindow::windowStateChanged, this, &CMainFrame::updateCaption);
+    connect(&child->document(), &OilDocument::modifiedChanged, this, &CMainFrame::updateCaption);
     connect(child, &QObject::destroyed, this, [this] {
         // The area chooses the next window itself; a closed last window
         // leaves the no-document menu.
@@ -398,7 +399,7 @@ void CMainFrame::fillWindowMenu() {
         CChildFrame* frame = frames[index];
         const QString number = index < 9 ? QStringLiteral("&%1 ").arg(index + 1)
                                          : QStringLiteral("%1 ").arg(index + 1);
-        QAction* entry = windowMenu_->addAction(number + frame->windowTitle());
+        QAction* entry = windowMenu_->addAction(number + frame->document().title());
         entry->setCheckable(true);
         entry->setChecked(frame == active);
         entry->setStatusTip(QStringLiteral("Activate this window"));
@@ -411,7 +412,10 @@ void CMainFrame::updateCaption() {
     // Deferred: a maximised child window writes its own title into the
     // caption when its state changes; this one comes after it.
     QTimer::singleShot(0, this, [this] {
+        // The child's title ends in Qt's "[*]", shown as "*" while the
+        // window is marked modified.
         const CChildFrame* child = activeChild();
+        setWindowModified(child != nullptr && child->isWindowModified());
         if (child == nullptr) {
             setWindowTitle(QStringLiteral("Viskora"));
         } else if (child->isMaximized()) {

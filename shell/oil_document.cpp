@@ -22,6 +22,13 @@ void OilDocument::setTitle(const QString& title) {
     }
 }
 
+void OilDocument::setModified(bool modified) {
+    if (modified != modified_) {
+        modified_ = modified;
+        emit modifiedChanged(modified_);
+    }
+}
+
 void OilDocument::setPathName(const QString& path) {
     pathName_ = QFileInfo(path).absoluteFilePath();
     setTitle(QFileInfo(pathName_).fileName());
@@ -63,7 +70,7 @@ bool OilDocument::doSave(const QString& path) {
         return false;
     }
     setPathName(path);
-    modified_ = false;
+    setModified(false);
     host_.documentSaved(*this);
     return true;
 }

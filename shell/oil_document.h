@@ -37,7 +37,7 @@ class OilDocument : public QObject {
     void setPathName(const QString& path);
 
     bool isModified() const { return modified_; }
-    void setModified(bool modified) { modified_ = modified; }
+    void setModified(bool modified);
 
     // A record read from a file, taken into the form before it is first
     // shown.
@@ -63,6 +63,7 @@ class OilDocument : public QObject {
 
   signals:
     void titleChanged(const QString& title);
+    void modifiedChanged(bool modified);
 
   protected:
     OilDocument(DocumentKind kind, DocumentHost& host);

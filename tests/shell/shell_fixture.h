@@ -103,6 +103,10 @@ class ShellTest : public ::testing::Test {
     std::unique_ptr<CViskoraApp> app;
 };
 
+// A window's title as Qt shows it: "[*]" is "*" while the window is marked
+// modified and nothing otherwise.
+QString shownTitle(const QWidget& window);
+
 // Runs the event loop until `done` holds or the time is up.
 bool waitFor(const std::function<bool()>& done, int milliseconds = 5000);
 
