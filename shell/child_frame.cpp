@@ -27,6 +27,9 @@ CChildFrame::CChildFrame(std::unique_ptr<OilDocument> document) : document_(docu
     auto* scroller = new FormScroller;
     scroller->setWidgetResizable(true);
     scroller->setFrameShape(QFrame::NoFrame);
+    // The form's controls take the focus; the area around them would be an
+    // invisible stop between the last control and the first.
+    scroller->setFocusPolicy(Qt::NoFocus);
     scroller->setWidget(&document_->view());
     setWidget(scroller);
 

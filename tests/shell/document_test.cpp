@@ -12,8 +12,10 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+
 #include <QTableWidget>
 #include <QTest>
+#include <utility>
 
 namespace viskora::testing {
 namespace {
@@ -115,6 +117,26 @@ TEST_F(Documents, LoadingAFileLeavesItUnmarkedAndAnEditAsksAtClose) {
     trigger(command::Close);
     EXPECT_EQ(boxes.texts, QStringList{QStringLiteral("Save changes to pipe.vkr?")});
     EXPECT_EQ(activeDocument(), &document);
+}
+
+// Tab from the last control (Calculate on the basic form) once went to no
+// visible control for one press, and Shift+Tab from the density box too.
+TEST_F(Documents, TabWrapsBetweenTheFirstAndLastControlsOfTheForm) {
+    start();
+    const std::pair<int, int> forms[] = {{command::NewBasic, 1019}, {command::NewAdditional, 1066}};
+    for (const auto& [command, lastId] : forms) {
+        SCOPED_TRACE(command);
+        trigger(command);
+        QApplication::processEvents();
+        const OilFormView& view = activeDocument()->view();
+        QWidget* last = view.control(lastId);
+        QWidget* density = view.control(1003);
+        last->setFocus();
+        QTest::keyClick(last, Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), density);
+        QTest::keyClick(density, Qt::Key_Backtab, Qt::ShiftModifier);
+        EXPECT_EQ(QApplication::focusWidget(), last);
+    }
 }
 
 TEST_F(Documents, SaveAsThenOpenThroughTheDialogsGivesTheSameForm) {

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QTest>
+#include <QTextBrowser>
 
 namespace viskora::testing {
 namespace {
@@ -125,6 +126,15 @@ TEST_F(Help, ContentsAndF1ShowTheContentsPage) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&frame()));
     QTest::keyClick(&frame(), Qt::Key_F1);
     EXPECT_TRUE(app->helpWindow()->isVisible());
+
+    // Escape in the guide's page closes it.
+    HelpWindow* help = app->helpWindow();
+    help->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(help));
+    QWidget* page = help->findChild<QTextBrowser*>();
+    page->setFocus();
+    QTest::keyClick(page, Qt::Key_Escape);
+    EXPECT_FALSE(help->isVisible());
 }
 
 TEST_F(Help, MissingPagesAreReported) {
