@@ -1,5 +1,7 @@
 #include "shell/main_frame.h"
 
+#include "forms/complex_oil_view.h"
+#include "forms/simple_oil_view.h"
 #include "shell/child_frame.h"
 #include "shell/commands.h"
 #include "shell/keyboard_locks.h"
@@ -21,6 +23,7 @@
 #include <QProxyStyle>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -322,6 +325,7 @@ CChildFrame* CMainFrame::addChild(std::unique_ptr<OilDocument> document) {
     });
     child->fitToForm(mdiArea_->viewport()->size());
     child->show();
+    child->move(cascadePosition(*child));
     activateChild(child);
     return child;
 }
@@ -440,12 +444,56 @@ void CMainFrame::closeAllChildren() {
     }
 }
 
+QPoint CMainFrame::cascadePosition(const CChildFrame& child) const {
+    const CChildFrame* previous = nullptr;
+    for (CChildFrame* frame : children()) {
+        if (frame != &child && !frame->isMinimized() && !frame->isMaximized()) {
+            previous = frame;
+        }
+    }
+    if (previous == nullptr) {
+        return {0, 0};
+    }
+    const int step = child.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &child);
+    const QPoint next = previous->pos() + QPoint(step, step);
+    const bool fits = mdiArea_->viewport()->rect().contains(QRect(next, child.size()));
+    return fits ? next : QPoint(0, 0);
+}
+
+QSize CMainFrame::sizeShowingWholeForm() const {
+    // Either form, in a child window as addChild makes it: the additional
+    // form is the wider, the basic one the taller.
+    QMdiSubWindow basic;
+    basic.setWidget(new CSimpleOilView);
+    QMdiSubWindow additional;
+    additional.setWidget(new CComplexOilView);
+    const QSize child = basic.sizeHint().expandedTo(additional.sizeHint());
+    const int areaFrame = 2 * mdiArea_->frameWidth();
+    int bars = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
+    if (toolBar_ != nullptr) {
+        bars += toolBar_->sizeHint().height();
+    }
+    return child + QSize(areaFrame, areaFrame + bars);
+}
+
 void CMainFrame::restorePlacement(const WindowPlacement& placement) {
     QList<QRect> screens;
     for (const QScreen* screen : QGuiApplication::screens()) {
         screens << screen->availableGeometry();
     }
-    setGeometry(placementToRestore(placement, screens));
+    if (const std::optional<QRect> saved = placementToRestore(placement, screens)) {
+        setGeometry(*saved);
+        return;
+    }
+    // The frame the window manager will draw is not known before the window
+    // is shown; the style's own window frame stands in for it.
+    const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, this);
+    const int title = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+    const QMargins frame(border, title + border, border, border);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect available = screen != nullptr ? screen->availableGeometry() : QRect();
+    setGeometry(available.isEmpty() ? QRect(QPoint(0, 0), sizeShowingWholeForm())
+                                    : firstStartRect(sizeShowingWholeForm(), available, frame));
 }
 
 void CMainFrame::openDroppedFiles(const QList<QUrl>& urls) {
