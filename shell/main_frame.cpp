@@ -461,13 +461,13 @@ QPoint CMainFrame::cascadePosition(const CChildFrame& child) const {
 }
 
 QSize CMainFrame::sizeShowingWholeForm() const {
-    // Either form, in a child window as addChild makes it: the additional
-    // form is the wider, the basic one the taller.
-    QMdiSubWindow basic;
-    basic.setWidget(new CSimpleOilView);
-    QMdiSubWindow additional;
-    additional.setWidget(new CComplexOilView);
-    const QSize child = basic.sizeHint().expandedTo(additional.sizeHint());
+    // Either form (the additional one is the wider, the basic one the
+    // taller) in a child window: the window's frame and title bar around it.
+    const QSize forms =
+        CSimpleOilView().templateSize().expandedTo(CComplexOilView().templateSize());
+    const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, this);
+    const int title = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+    const QSize child = forms + QSize(2 * border, title + border);
     const int areaFrame = 2 * mdiArea_->frameWidth();
     int bars = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
     if (toolBar_ != nullptr) {
