@@ -10,8 +10,22 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QPointer>
 
 namespace viskora {
+namespace {
+
+// The report is there even when the desktop has no program for it; say
+// where, rather than seem to have done nothing.
+void reportNotOpened(QWidget* parent, const std::filesystem::path& file) {
+    MessageBoxMessages::show(parent, QMessageBox::Warning,
+                             QStringLiteral("No program could be started to open the report.\n"
+                                            "It was written to %1")
+                                 .arg(QDir::toNativeSeparators(fromFsPath(file))),
+                             QMessageBox::Ok);
+}
+
+} // namespace
 
 OilDocument::OilDocument(DocumentKind kind, DocumentHost& host) : kind_(kind), host_(host) {}
 
@@ -101,7 +115,12 @@ void OilDocument::exportReport(ReportKind report) {
         return;
     }
     const std::string title = title_.toStdString();
-    ReportFileOpener opener(host_.shellOpener());
+    // The desktop's opener may fail after it started, when this command is
+    // long over and the window perhaps closed.
+    ReportFileOpener opener(host_.shellOpener(), [parent = QPointer<QWidget>(host_.dialogParent())](
+                                                     const std::filesystem::path& file) {
+        reportNotOpened(parent, file);
+    });
     std::filesystem::path written;
     if (report == ReportKind::Workbook) {
         if (const auto message = writeWorkbook(host_.outputFolder(), title, opener)) {
@@ -119,12 +138,8 @@ void OilDocument::exportReport(ReportKind report) {
         }
         written = outcome.file;
     }
-    // The report is there even when the desktop has no program for it;
-    // say where, rather than seem to have done nothing.
     if (!opener.lastOpened()) {
-        showMessage(QStringLiteral("No program could be started to open the report.\n"
-                                   "It was written to %1")
-                        .arg(QDir::toNativeSeparators(fromFsPath(written))));
+        reportNotOpened(host_.dialogParent(), written);
     }
 }
 

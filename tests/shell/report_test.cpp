@@ -14,8 +14,12 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+
+#include <algorithm>
 
 namespace viskora::testing {
 namespace {
@@ -76,6 +80,52 @@ TEST_F(Reports, AReportNoProgramCouldOpenSaysWhereItIs) {
     ASSERT_EQ(boxes.texts.size(), 1);
     EXPECT_TRUE(
         boxes.texts[0].contains(QDir::toNativeSeparators(path("OUT/ViskoraBasicCalc1.html"))));
+}
+
+// xdg-open starts even when no program is registered for the type and fails
+// later; the report then seemed to vanish.
+TEST_F(Reports, AReportWhoseOpenerFailsLaterSaysWhereItIs) {
+    start();
+    trigger(command::NewBasic);
+    MessageBoxScript boxes;
+    trigger(command::TextReport);
+    EXPECT_TRUE(boxes.texts.isEmpty());
+    ASSERT_EQ(opener.failures.size(), 1U);
+    ASSERT_TRUE(opener.failures[0]);
+    opener.failures[0]();
+    ASSERT_EQ(boxes.texts.size(), 1);
+    EXPECT_TRUE(
+        boxes.texts[0].contains(QDir::toNativeSeparators(path("OUT/ViskoraBasicCalc1.txt"))));
+}
+
+struct OpenerCase {
+    const char* what;
+    const char* program;
+    bool started;
+    bool failedLater;
+};
+
+TEST(DesktopOpener, TheOpenersExitStatusIsWatched) {
+    const OpenerCase cases[] = {
+        {"an opener that succeeds", "true", true, false},
+        {"an opener that fails after it started", "false", true, true},
+        {"no opener installed", "no-such-opener-here", false, false},
+    };
+    QTemporaryDir folder;
+    const QUrl file = QUrl::fromLocalFile(folder.filePath(QStringLiteral("report.txt")));
+    for (const OpenerCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        DesktopShellOpener opener{QString::fromLatin1(c.program)};
+        bool failed = false;
+        EXPECT_EQ(opener.openUrl(file, [&failed] { failed = true; }), c.started);
+        EXPECT_TRUE(waitFor([&opener] {
+            const QList<QProcess*> processes = opener.findChildren<QProcess*>();
+            return std::all_of(processes.begin(), processes.end(), [](const QProcess* process) {
+                return process->state() == QProcess::NotRunning;
+            });
+        }));
+        EXPECT_EQ(failed, c.failedLater);
+    }
 }
 
 TEST_F(Reports, AnOutputFolderThatCannotBeMadeIsReported) {

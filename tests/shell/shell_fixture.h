@@ -16,18 +16,22 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace viskora::testing {
 
 // Records what the program hands to the desktop.
 class RecordingOpener : public ShellOpener {
   public:
-    bool openUrl(const QUrl& url) override {
+    bool openUrl(const QUrl& url, FailureHandler failed) override {
         urls << url;
+        failures.push_back(std::move(failed));
         return opens;
     }
 
     QList<QUrl> urls;
+    // What each opened URL's opener would call on failing later.
+    std::vector<FailureHandler> failures;
     bool opens = true;
 };
 
