@@ -64,4 +64,16 @@ std::optional<std::string> exportWorkbook(const AdditionalDocumentRecord& record
     return exportAdditionalSpreadsheet(record, rows, launcher);
 }
 
+std::optional<std::string> writeWorkbookFile(const BasicDocumentRecord& record,
+                                             const FractionRows& rows, const fs::path& file) {
+    XlsxSpreadsheetLauncher launcher(file, nullptr);
+    return exportBasicSpreadsheet(record, rows, launcher);
+}
+
+std::optional<std::string> writeWorkbookFile(const AdditionalDocumentRecord& record,
+                                             const FractionRows& rows, const fs::path& file) {
+    XlsxSpreadsheetLauncher launcher(file, nullptr);
+    return exportAdditionalSpreadsheet(record, rows, launcher);
+}
+
 } // namespace viskora

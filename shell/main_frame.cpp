@@ -140,6 +140,11 @@ void CMainFrame::createActions() {
         runDocumentCommand(
             [](OilDocument& document) { document.exportReport(ReportKind::Workbook); });
     });
+    connect(action(command::PdfReport), &QAction::triggered, this, [this] {
+        runDocumentCommand([](OilDocument& document) { document.exportReport(ReportKind::Pdf); });
+    });
+    connect(action(command::SaveReportAs), &QAction::triggered, this,
+            [this] { runDocumentCommand([](OilDocument& document) { document.saveReportAs(); }); });
     connect(action(command::Cascade), &QAction::triggered, mdiArea_, &QMdiArea::cascadeSubWindows);
     connect(action(command::Tile), &QAction::triggered, mdiArea_, &QMdiArea::tileSubWindows);
     connect(action(command::CloseAll), &QAction::triggered, this, &CMainFrame::closeAllChildren);
@@ -210,6 +215,9 @@ void CMainFrame::createMenus() {
     exportMenu_->addAction(action(command::TextReport));
     exportMenu_->addAction(action(command::HtmlReport));
     exportMenu_->addAction(action(command::ExcelExport));
+    exportMenu_->addAction(action(command::PdfReport));
+    exportMenu_->addSeparator();
+    exportMenu_->addAction(action(command::SaveReportAs));
 
     viewMenu_ = makeMenu(QStringLiteral("&View"));
     viewMenu_->addAction(action(command::ViewToolbar));
@@ -347,9 +355,9 @@ void CMainFrame::activeChildChanged() {
                                                                     : MenuKind::Additional);
     }
     const bool hasDocument = child != nullptr;
-    for (int id :
-         {command::Close, command::Save, command::SaveAs, command::TextReport, command::HtmlReport,
-          command::ExcelExport, command::Cascade, command::Tile, command::CloseAll}) {
+    for (int id : {command::Close, command::Save, command::SaveAs, command::TextReport,
+                   command::HtmlReport, command::ExcelExport, command::PdfReport,
+                   command::SaveReportAs, command::Cascade, command::Tile, command::CloseAll}) {
         action(id)->setEnabled(hasDocument);
     }
     updateCaption();

@@ -1,7 +1,9 @@
 #include "shell/oil_document.h"
 
+#include "documents/cp1251.h"
 #include "forms/message_box_messages.h"
 #include "forms/oil_form_view.h"
+#include "printing/pdf_report.h"
 #include "reports/output_folder.h"
 #include "shell/desktop_opener.h"
 #include "shell/document_host.h"
@@ -11,6 +13,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPointer>
+
+#include <algorithm>
+#include <iterator>
+#include <utility>
 
 namespace viskora {
 namespace {
@@ -128,6 +134,15 @@ void OilDocument::exportReport(ReportKind report) {
             return;
         }
         written = reportFilePath(host_.outputFolder(), reportBaseName(title), kWorkbookExtension);
+    } else if (report == ReportKind::Pdf) {
+        const ReportOutcome outcome = writeAndOpenReport(
+            reportFilePath(host_.outputFolder(), reportBaseName(title), kPdfReportExtension),
+            pdfBytes(), opener);
+        if (!outcome.written()) {
+            showMessage(messageText(outcome.message));
+            return;
+        }
+        written = outcome.file;
     } else {
         const ReportFormat format =
             report == ReportKind::Text ? ReportFormat::Text : ReportFormat::Html;
@@ -141,6 +156,54 @@ void OilDocument::exportReport(ReportKind report) {
     if (!opener.lastOpened()) {
         reportNotOpened(host_.dialogParent(), written);
     }
+}
+
+std::string OilDocument::pdfBytes() const {
+    return pdfFromHtml(cp1251ToUtf8(reportText(ReportFormat::Html)), title_.toStdString());
+}
+
+bool OilDocument::saveReportAs() {
+    if (!view().exchangeToRecord()) {
+        return false;
+    }
+    const QString suggested =
+        QDir(host_.reportFolder())
+            .filePath(QString::fromStdString(reportBaseName(title_.toStdString())) +
+                      QStringLiteral(".pdf"));
+    const QString path = host_.fileDialogs().saveReportFileName(host_.dialogParent(), suggested);
+    if (path.isEmpty()) {
+        return false;
+    }
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    const std::pair<QString, ReportKind> kinds[] = {
+        {QStringLiteral("txt"), ReportKind::Text}, {QStringLiteral("html"), ReportKind::Html},
+        {QStringLiteral("htm"), ReportKind::Html}, {QStringLiteral("xlsx"), ReportKind::Workbook},
+        {QStringLiteral("pdf"), ReportKind::Pdf},
+    };
+    const auto kind = std::find_if(std::begin(kinds), std::end(kinds),
+                                   [&suffix](const auto& entry) { return entry.first == suffix; });
+    if (kind == std::end(kinds)) {
+        showMessage(QStringLiteral("A report is saved as .txt, .html, .xlsx or .pdf."));
+        return false;
+    }
+    if (const auto message = writeReportAs(kind->second, toFsPath(path))) {
+        showMessage(messageText(*message));
+        return false;
+    }
+    host_.setReportFolder(QFileInfo(path).absolutePath());
+    return true;
+}
+
+std::optional<std::string> OilDocument::writeReportAs(ReportKind kind,
+                                                      const std::filesystem::path& file) {
+    if (kind == ReportKind::Workbook) {
+        return writeWorkbookAs(file);
+    }
+    const std::string bytes = kind == ReportKind::Pdf    ? pdfBytes()
+                              : kind == ReportKind::Html ? reportText(ReportFormat::Html)
+                                                         : reportText(ReportFormat::Text);
+    const ReportOutcome outcome = writeFileContents(file, bytes);
+    return outcome.written() ? std::nullopt : std::optional(outcome.message);
 }
 
 void OilDocument::showMessage(const QString& text) const {

@@ -41,10 +41,11 @@ TEST_F(Reports, EachCommandWritesItsFileIntoTheOutputFolderAndOpensIt) {
     trigger(command::TextReport);
     trigger(command::HtmlReport);
     trigger(command::ExcelExport);
+    trigger(command::PdfReport);
     const QString out = path("OUT");
     EXPECT_EQ(opener.urls, (QList<QUrl>{fileUrl(out + "/pipe.txt"), fileUrl(out + "/pipe.html"),
-                                        fileUrl(out + "/pipe.xlsx")}));
-    for (const char* name : {"pipe.txt", "pipe.html", "pipe.xlsx"}) {
+                                        fileUrl(out + "/pipe.xlsx"), fileUrl(out + "/pipe.pdf")}));
+    for (const char* name : {"pipe.txt", "pipe.html", "pipe.xlsx", "pipe.pdf"}) {
         EXPECT_GT(QFileInfo(QDir(out).filePath(QLatin1String(name))).size(), 0) << name;
     }
     QFile text(out + "/pipe.txt");
@@ -126,6 +127,52 @@ TEST(DesktopOpener, TheOpenersExitStatusIsWatched) {
         }));
         EXPECT_EQ(failed, c.failedLater);
     }
+}
+
+// A report in the output folder goes at exit; Save Report As keeps one where
+// the user wants it.
+TEST_F(Reports, SaveReportAsWritesTheKindItsNameSaysAndRemembersTheFolder) {
+    struct Case {
+        const char* name;
+        QByteArray start;
+    };
+    const Case cases[] = {
+        {"kept/pipe.txt", "Thermophysical properties"},
+        {"kept/pipe.html", "<html>"},
+        {"kept/pipe.HTM", "<html>"},
+        {"kept/pipe.xlsx", "PK"},
+        {"kept/pipe.pdf", "%PDF-"},
+    };
+    ASSERT_TRUE(QDir(path(QString())).mkpath(QStringLiteral("kept")));
+    start();
+    trigger(command::NewBasic);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        dialogs.saveAnswers = {path(QString::fromLatin1(c.name))};
+        MessageBoxScript boxes;
+        trigger(command::SaveReportAs);
+        EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join(u'|').toStdString();
+        QFile written(path(QString::fromLatin1(c.name)));
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(written.readAll().startsWith(c.start));
+    }
+    EXPECT_TRUE(opener.urls.isEmpty());
+    // The first proposal is in the home folder, the later ones where the last went.
+    ASSERT_EQ(dialogs.reportSuggestions.size(), 5);
+    EXPECT_EQ(dialogs.reportSuggestions[0],
+              QDir(QDir::homePath()).filePath(QStringLiteral("ViskoraBasicCalc1.pdf")));
+    EXPECT_EQ(dialogs.reportSuggestions[4], path(QStringLiteral("kept/ViskoraBasicCalc1.pdf")));
+
+    // The folder is kept for the next start; a name of no report kind is refused.
+    quit();
+    start();
+    trigger(command::NewBasic);
+    dialogs.saveAnswers = {path(QStringLiteral("kept/notes.doc"))};
+    MessageBoxScript boxes;
+    trigger(command::SaveReportAs);
+    EXPECT_EQ(dialogs.reportSuggestions.last(), path(QStringLiteral("kept/ViskoraBasicCalc1.pdf")));
+    EXPECT_EQ(boxes.texts.size(), 1);
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("kept/notes.doc"))));
 }
 
 TEST_F(Reports, AnOutputFolderThatCannotBeMadeIsReported) {

@@ -47,10 +47,17 @@ class ScriptedDialogs : public FileDialogs {
         return saveAnswers.empty() ? QString() : take(saveAnswers);
     }
 
+    QString saveReportFileName(QWidget*, const QString& suggested) override {
+        reportSuggestions << suggested;
+        return saveAnswers.empty() ? QString() : take(saveAnswers);
+    }
+
     std::deque<QString> openAnswers;
+    // Save As and Save Report As take their answers from here.
     std::deque<QString> saveAnswers;
     QStringList openFolders;
     QStringList suggestions;
+    QStringList reportSuggestions;
 
   private:
     static QString take(std::deque<QString>& answers) {
