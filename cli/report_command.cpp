@@ -2,12 +2,17 @@
 
 #include "cli/calc_report.h"
 #include "cli/document_output.h"
+#include "documents/cp1251.h"
 #include "documents/document_file.h"
 #include "documents/unit_name_lists.h"
 #include "reports/output_folder.h"
 #include "reports/report_commands.h"
 #include "reports/report_file.h"
 #include "reports/spreadsheet_export.h"
+
+#ifdef VISKORA_PDF_REPORTS
+#include "printing/pdf_report.h"
+#endif
 
 #include <iostream>
 #include <memory>
@@ -16,13 +21,14 @@
 namespace viskora {
 namespace {
 
-enum class ReportKind { Text, Html, Workbook };
+enum class ReportKind { Text, Html, Workbook, Pdf };
 
 struct ReportOptions {
     std::string path;
     bool text = false;
     bool html = false;
     bool xlsx = false;
+    bool pdf = false;
     std::string output;
 };
 
@@ -68,6 +74,8 @@ std::string_view extensionOf(ReportKind kind) {
         return kHtmlReportExtension;
     case ReportKind::Workbook:
         return kWorkbookExtension;
+    case ReportKind::Pdf:
+        return kPdfReportExtension;
     }
     return kTextReportExtension;
 }
@@ -92,14 +100,20 @@ std::optional<std::string> writeReport(ReportKind kind, Record record,
         return exportSheet(record, file);
     }
     const ReportFormat format = kind == ReportKind::Text ? ReportFormat::Text : ReportFormat::Html;
-    const ReportOutcome outcome =
-        writeFileContents(file, reportBytes(format, record, RecordFractionRows(record)));
+    std::string bytes = reportBytes(format, record, RecordFractionRows(record));
+#ifdef VISKORA_PDF_REPORTS
+    if (kind == ReportKind::Pdf) {
+        bytes = pdfFromHtml(cp1251ToUtf8(bytes), file.stem().string());
+    }
+#endif
+    const ReportOutcome outcome = writeFileContents(file, bytes);
     return outcome.written() ? std::nullopt : std::optional(outcome.message);
 }
 
 int runReport(const ReportOptions& options) {
     const ReportKind kind = options.text   ? ReportKind::Text
                             : options.html ? ReportKind::Html
+                            : options.pdf  ? ReportKind::Pdf
                                            : ReportKind::Workbook;
     const OpenResult opened = openDocumentFile(options.path);
     if (!opened.record) {
@@ -138,12 +152,15 @@ int runReport(const ReportOptions& options) {
 void addReportCommand(CLI::App& app, int& exitStatus) {
     auto options = std::make_shared<ReportOptions>();
     CLI::App* command =
-        app.add_subcommand("report", "Write a text, HTML or spreadsheet report of a document");
+        app.add_subcommand("report", "Write a text, HTML, spreadsheet or PDF report of a document");
     command->add_option("file", options->path, "Document file (.vkr)")->required();
     auto* group = command->add_option_group("format", "The kind of report");
     group->add_flag("--text", options->text, "Plain-text report (.txt)");
     group->add_flag("--html", options->html, "HTML report (.html)");
     group->add_flag("--xlsx", options->xlsx, "Spreadsheet workbook (.xlsx)");
+#ifdef VISKORA_PDF_REPORTS
+    group->add_flag("--pdf", options->pdf, "The HTML report on A4 pages (.pdf)");
+#endif
     group->require_option(1);
     command->add_option("--output", options->output,
                         "File to write; default: the output folder, named after the document");

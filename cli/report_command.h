@@ -4,7 +4,7 @@
 
 namespace viskora {
 
-// `viskora-calc report FILE.vkr (--text | --html | --xlsx) [--output PATH]`:
+// `viskora-calc report FILE.vkr (--text | --html | --xlsx | --pdf) [--output PATH]`:
 // writes a report of a document file, to PATH or else into the output
 // folder under the file's base name, and prints the path written. Nothing
 // is opened.

@@ -12,6 +12,8 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QScopedValueRollback>
+#include <QValidator>
 
 namespace viskora {
 namespace {
@@ -30,11 +32,38 @@ bool isSpace(const QKeyEvent* event) {
     return event->text() == QStringLiteral(" ");
 }
 
+// The number reader takes only the point as the decimal mark, so a comma
+// would silently cut "1,5" to 1.
+QString withDecimalPoints(QString text) {
+    return text.replace(QLatin1Char(','), QLatin1Char('.'));
+}
+
 } // namespace
 
+// QLineEdit asks its validator after every change, whatever made it, and
+// undoes the change when the answer is Invalid and the text before was
+// acceptable. Setting a text from code is never undone.
+class NumberGuard : public QValidator {
+  public:
+    explicit NumberGuard(CNumEdit* box) : QValidator(box), box_(box) {}
+
+    State validate(QString& input, int& /*position*/) const override {
+        if (box_->ownEdit_ || input.isEmpty()) {
+            return Acceptable;
+        }
+        return CNumEdit::validity(input, box_->minimum_, box_->maximum_) == CNumEdit::Valid
+                   ? Acceptable
+                   : Invalid;
+    }
+
+  private:
+    CNumEdit* box_;
+};
+
 CNumEdit::CNumEdit(QWidget* parent) : QLineEdit(parent) {
-    // A dropped text would go round the number test.
+    // A dropped text would be tried on the text it makes, not alone.
     setAcceptDrops(false);
+    setValidator(new NumberGuard(this));
 }
 
 void CNumEdit::getRange(float& maximum, float& minimum) const {
@@ -94,7 +123,10 @@ float CNumEdit::value() {
 
 template <typename Edit> void CNumEdit::tryEdit(Edit edit) {
     const QString kept = text();
-    edit();
+    {
+        const QScopedValueRollback<bool> own(ownEdit_, true);
+        edit();
+    }
     if (validate() != Valid) {
         refuse(kept);
     }
@@ -108,6 +140,16 @@ void CNumEdit::refuse(const QString& keptText) {
 }
 
 void CNumEdit::keyPressEvent(QKeyEvent* event) {
+    // Delete and the keys held with Control are not tried, and may leave a
+    // text without a number.
+    const QScopedValueRollback<bool> own(ownEdit_, true);
+    if (event->text() == QStringLiteral(",")) {
+        QKeyEvent point(event->type(), Qt::Key_Period, event->modifiers(), QStringLiteral("."),
+                        event->isAutoRepeat(), event->count());
+        keyPressEvent(&point);
+        event->setAccepted(point.isAccepted());
+        return;
+    }
     if (event->matches(QKeySequence::Paste)) {
         pasteIfNumber();
         event->accept();
@@ -131,20 +173,23 @@ void CNumEdit::inputMethodEvent(QInputMethodEvent* event) {
         return;
     }
     QInputMethodEvent withoutSpaces(event->preeditString(), event->attributes());
-    withoutSpaces.setCommitString(QString(event->commitString()).remove(QLatin1Char(' ')),
-                                  event->replacementStart(), event->replacementLength());
+    withoutSpaces.setCommitString(
+        withDecimalPoints(QString(event->commitString()).remove(QLatin1Char(' '))),
+        event->replacementStart(), event->replacementLength());
     tryEdit([&] { QLineEdit::inputMethodEvent(&withoutSpaces); });
 }
 
 void CNumEdit::mouseReleaseEvent(QMouseEvent* event) {
     // The middle button pastes the selection on X11: the same test as a paste.
-    if (event->button() == Qt::MiddleButton && !isReadOnly()) {
-        const QClipboard* clipboard = QGuiApplication::clipboard();
-        if (clipboard->supportsSelection() &&
-            validity(clipboard->text(QClipboard::Selection), minimum_, maximum_) != Valid) {
-            event->accept();
-            return;
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    if (event->button() == Qt::MiddleButton && !isReadOnly() && clipboard->supportsSelection()) {
+        const QString selection = clipboard->text(QClipboard::Selection);
+        if (validity(selection, minimum_, maximum_) == Valid) {
+            deselect();
+            insertPasted(selection);
         }
+        event->accept();
+        return;
     }
     QLineEdit::mouseReleaseEvent(event);
 }
@@ -152,8 +197,11 @@ void CNumEdit::mouseReleaseEvent(QMouseEvent* event) {
 void CNumEdit::contextMenuEvent(QContextMenuEvent* event) {
     QMenu* menu = createStandardContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
+    // The entry is found by its text: this Qt names none of its entries.
+    const QString pasteText = QLineEdit::tr("&Paste");
     for (QAction* action : menu->actions()) {
-        if (action->objectName() == QLatin1String("edit-paste")) {
+        if (action->objectName() == QLatin1String("edit-paste") ||
+            action->text().startsWith(pasteText)) {
             action->disconnect(this);
             connect(action, &QAction::triggered, this, &CNumEdit::pasteIfNumber);
         }
@@ -166,10 +214,14 @@ void CNumEdit::pasteIfNumber() {
         return;
     }
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    if (data != nullptr && data->hasText() && validate(data->text()) != Valid) {
-        return;
+    if (data != nullptr && data->hasText() && validate(data->text()) == Valid) {
+        insertPasted(data->text());
     }
-    paste();
+}
+
+void CNumEdit::insertPasted(const QString& pasted) {
+    const QScopedValueRollback<bool> own(ownEdit_, true);
+    insert(withDecimalPoints(pasted));
 }
 
 } // namespace viskora

@@ -9,9 +9,12 @@ namespace viskora {
 // A single-line box whose text always begins with a number. Every typed
 // character is tried on the text and undone when the text would no longer
 // begin with a number (or the number would leave the range); a space never
-// gets in; a paste is tried on the pasted text alone. Keys pressed with
-// Control held are not tried. Deleting with the Delete key may empty the box,
-// Backspace may not.
+// gets in; a paste (Ctrl+V, Shift+Insert, the middle button, the context
+// menu) is tried on the pasted text alone. Keys pressed with Control held are
+// not tried. Deleting with the Delete key may empty the box, Backspace may
+// not. A comma typed or pasted goes in as a decimal point, since the reader
+// of the text takes only the point. Any other way text may get in (a menu
+// entry, a drop) is undone when the text it makes fails the same test.
 class CNumEdit : public QLineEdit {
     Q_OBJECT
 
@@ -48,8 +51,15 @@ class CNumEdit : public QLineEdit {
     template <typename Edit> void tryEdit(Edit edit);
     void refuse(const QString& keptText);
     void pasteIfNumber();
+    // Inserts a paste already tried, its commas made points.
+    void insertPasted(const QString& pasted);
+
+    friend class NumberGuard;
 
     bool verbose_ = false;
+    // Set while a path that tries its own text makes its edit, so that the
+    // guard leaves that edit to it.
+    bool ownEdit_ = false;
     float minimum_ = std::numeric_limits<float>::lowest();
     float maximum_ = std::numeric_limits<float>::max();
 };

@@ -81,6 +81,23 @@ OilFormView::OilFormView(const QString& templatePath, int gridId, int countLabel
         controls_.get<QCheckBox>(kCheckBoxId)->setTristate(false);
         switchFractions();
     });
+    watchUserChanges();
+}
+
+void OilFormView::watchUserChanges() {
+    // Only signals of the user's own actions: the form fills its controls
+    // with setText and setCurrentIndex, which emit none of them.
+    for (QLineEdit* box : findChildren<QLineEdit*>()) {
+        connect(box, &QLineEdit::textEdited, this, &OilFormView::documentModified);
+    }
+    for (QComboBox* box : findChildren<QComboBox*>()) {
+        connect(box, &QComboBox::activated, this, &OilFormView::documentModified);
+    }
+    connect(controls_.get<QCheckBox>(kCheckBoxId), &QCheckBox::clicked, this,
+            &OilFormView::documentModified);
+    connect(controls_.get<SpinArrows>(kSpinId), &SpinArrows::stepped, this,
+            &OilFormView::documentModified);
+    connect(grid_, &GridControl::cellEdited, this, &OilFormView::documentModified);
 }
 
 void OilFormView::apply() {

@@ -65,7 +65,9 @@ class OilFormView : public QWidget {
   signals:
     // A calculation completed and changed the results.
     void calculationCompleted();
-    // The document now differs from its file.
+    // The document now differs from its file: the user changed an input, a
+    // unit box, the fraction count, a cell or the switch, or a calculation
+    // completed. Filling the form from a record never emits it.
     void documentModified();
 
   protected:
@@ -132,6 +134,9 @@ class OilFormView : public QWidget {
     MessageBoxMessages messages_;
 
   private:
+    // Connects every way the user changes an input to documentModified.
+    void watchUserChanges();
+
     bool quietCountBox_ = false;
     int countLabelId_;
     GridFractionRows fractionRows_;

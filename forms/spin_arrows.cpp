@@ -71,7 +71,11 @@ void SpinArrows::stepBy(int steps) {
         std::clamp(static_cast<long long>(current) + steps, static_cast<long long>(lower_),
                    static_cast<long long>(upper_));
     position_ = static_cast<int>(next);
-    buddy_->setText(QString::number(position_));
+    const QString stepped = QString::number(position_);
+    if (stepped != text) {
+        buddy_->setText(stepped);
+        emit this->stepped();
+    }
 }
 
 bool SpinArrows::eventFilter(QObject* object, QEvent* event) {

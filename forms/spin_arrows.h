@@ -25,6 +25,10 @@ class SpinArrows : public QWidget {
     // Moves the buddy's value by `steps`, kept within the range.
     void stepBy(int steps);
 
+  signals:
+    // A step changed the buddy's text.
+    void stepped();
+
   protected:
     bool eventFilter(QObject* object, QEvent* event) override;
 

@@ -60,27 +60,68 @@ bool CellDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
     return true;
 }
 
+void CellDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
+                                const QModelIndex& index) const {
+    const QString before = index.data(Qt::EditRole).toString();
+    QStyledItemDelegate::setModelData(editor, model, index);
+    if (index.data(Qt::EditRole).toString() != before) {
+        emit grid_->cellEdited(index.row(), index.column());
+    }
+}
+
 void CellDelegate::finishEditing() {
     if (openEditor_ != nullptr) {
         QWidget* editor = openEditor_;
         openEditor_ = nullptr;
-        emit commitData(editor);
-        emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+        endEdit(editor);
+    }
+}
+
+void CellDelegate::endEdit(QWidget* editor) {
+    emit commitData(editor);
+    emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
+
+std::optional<QPoint> CellDelegate::arrowStep(const QObject* editor, const QKeyEvent* key) {
+    if (key->modifiers() != Qt::NoModifier && key->modifiers() != Qt::KeypadModifier) {
+        return std::nullopt;
+    }
+    const auto* line = qobject_cast<const QLineEdit*>(editor);
+    const bool atStart =
+        line == nullptr || (line->cursorPosition() == 0 && !line->hasSelectedText());
+    const bool atEnd = line == nullptr ||
+                       (line->cursorPosition() == line->text().size() && !line->hasSelectedText());
+    switch (key->key()) {
+    case Qt::Key_Up:
+        return QPoint(0, -1);
+    case Qt::Key_Down:
+        return QPoint(0, 1);
+    case Qt::Key_Left:
+        return atStart ? std::optional(QPoint(-1, 0)) : std::nullopt;
+    case Qt::Key_Right:
+        return atEnd ? std::optional(QPoint(1, 0)) : std::nullopt;
+    default:
+        return std::nullopt;
     }
 }
 
 bool CellDelegate::eventFilter(QObject* object, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && !grid_->takesTab()) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
-            auto* editor = qobject_cast<QWidget*>(object);
-            const bool forward =
-                key->key() == Qt::Key_Tab && !key->modifiers().testFlag(Qt::ShiftModifier);
-            emit commitData(editor);
-            emit closeEditor(editor, QAbstractItemDelegate::NoHint);
-            grid_->leaveByTab(forward);
-            return true;
-        }
+    if (event->type() != QEvent::KeyPress) {
+        return QStyledItemDelegate::eventFilter(object, event);
+    }
+    const auto* key = static_cast<QKeyEvent*>(event);
+    auto* editor = qobject_cast<QWidget*>(object);
+    if (!grid_->takesTab() && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)) {
+        const bool forward =
+            key->key() == Qt::Key_Tab && !key->modifiers().testFlag(Qt::ShiftModifier);
+        endEdit(editor);
+        grid_->leaveByTab(forward);
+        return true;
+    }
+    if (const std::optional<QPoint> step = arrowStep(object, key)) {
+        endEdit(editor);
+        grid_->stepCurrentCell(step->y(), step->x());
+        return true;
     }
     return QStyledItemDelegate::eventFilter(object, event);
 }

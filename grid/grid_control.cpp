@@ -175,6 +175,15 @@ void GridControl::leaveByTab(bool forward) {
     focusNextPrevChild(forward);
 }
 
+void GridControl::stepCurrentCell(int rows, int columns) {
+    const int row = table_->currentRow() + rows;
+    const int column = table_->currentColumn() + columns;
+    if (row >= 0 && row < table_->rowCount() && column >= fixedColumns_ &&
+        column < table_->columnCount()) {
+        table_->setCurrentCell(row, column);
+    }
+}
+
 void GridControl::finishEditing() {
     delegate_->finishEditing();
 }

@@ -63,6 +63,10 @@ class GridControl : public QWidget {
     // of the grid (Calculate, saving, the reports) see what was typed.
     void finishEditing();
 
+  signals:
+    // The user changed the text of a cell through its editor.
+    void cellEdited(int row, int column);
+
   private:
     QTableWidgetItem* itemAt(int row, int column) const;
     Qt::ItemFlags flagsFor(int column) const;
@@ -71,6 +75,9 @@ class GridControl : public QWidget {
     void fillRow(int row);
     void refreshFlags();
     void leaveByTab(bool forward);
+    // Makes the editable cell `rows` down and `columns` right of the current
+    // one current; a step out of the editable cells is not taken.
+    void stepCurrentCell(int rows, int columns);
 
     QTableWidget* table_;
     CellDelegate* delegate_;

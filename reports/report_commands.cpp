@@ -65,4 +65,14 @@ std::optional<std::string> exportWorkbook(const AdditionalDocumentRecord& record
         reportFilePath(outputFolder, reportBaseName(documentTitle), kWorkbookExtension), &opener);
 }
 
+std::optional<std::string> writeWorkbookFile(const BasicDocumentRecord& record,
+                                             const FractionRows& rows, const fs::path& file) {
+    return exportBasicSpreadsheet(record, rows, file, nullptr);
+}
+
+std::optional<std::string> writeWorkbookFile(const AdditionalDocumentRecord& record,
+                                             const FractionRows& rows, const fs::path& file) {
+    return exportAdditionalSpreadsheet(record, rows, file, nullptr);
+}
+
 } // namespace viskora

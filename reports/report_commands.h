@@ -45,4 +45,13 @@ std::optional<std::string> exportWorkbook(const AdditionalDocumentRecord& record
                                           const std::filesystem::path& outputFolder,
                                           std::string_view documentTitle, DocumentOpener& opener);
 
+// The workbook written as `file` (whose folder must exist), opened by
+// nothing: the Save Report As command. Returns the message on failure.
+std::optional<std::string> writeWorkbookFile(const BasicDocumentRecord& record,
+                                             const FractionRows& rows,
+                                             const std::filesystem::path& file);
+std::optional<std::string> writeWorkbookFile(const AdditionalDocumentRecord& record,
+                                             const FractionRows& rows,
+                                             const std::filesystem::path& file);
+
 } // namespace viskora

@@ -14,6 +14,7 @@ inline constexpr std::string_view kFileCreationFailed = "Error while creating fi
 inline constexpr std::string_view kTextReportExtension = ".txt";
 inline constexpr std::string_view kHtmlReportExtension = ".html";
 inline constexpr std::string_view kWorkbookExtension = ".xlsx";
+inline constexpr std::string_view kPdfReportExtension = ".pdf";
 
 // What became of a report: the file written, or the message to show the user.
 struct ReportOutcome {

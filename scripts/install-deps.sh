@@ -6,7 +6,7 @@ VISKORA_PACKAGES=(
     qt6-base-dev qt6-base-dev-tools qt6-charts-dev libgl-dev libx11-dev
     libxlsxwriter-dev libgtest-dev libgmock-dev libbenchmark-dev
     libcli11-dev nlohmann-json3-dev libeigen3-dev
-    locales python3-openpyxl xvfb xauth
+    locales python3-openpyxl xvfb xauth poppler-utils
     dpkg-dev file
 )
 

@@ -6,6 +6,7 @@ namespace viskora {
 namespace {
 
 const QString kReadPathKey = QStringLiteral("Settings/ReadPath");
+const QString kReportPathKey = QStringLiteral("Settings/ReportPath");
 const QString kRecentSection = QStringLiteral("Recent File List");
 
 QString recentKey(int number) {
@@ -37,6 +38,15 @@ void AppSettings::setPlacement(const WindowPlacement& placement) {
     settings_.setValue(QStringLiteral("y"), placement.y);
     settings_.setValue(QStringLiteral("w"), placement.w);
     settings_.setValue(QStringLiteral("h"), placement.h);
+    settings_.sync();
+}
+
+QString AppSettings::reportPath() const {
+    return settings_.value(kReportPathKey).toString();
+}
+
+void AppSettings::setReportPath(const QString& folder) {
+    settings_.setValue(kReportPathKey, folder);
     settings_.sync();
 }
 

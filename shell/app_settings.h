@@ -22,6 +22,9 @@ class AppSettings {
 
     QString readPath() const;
     void setReadPath(const QString& folder);
+    // The folder Save Report As last saved into ("Settings/ReportPath").
+    QString reportPath() const;
+    void setReportPath(const QString& folder);
 
     QStringList recentFiles() const;
     void setRecentFiles(const QStringList& paths);

@@ -27,11 +27,20 @@ CChildFrame::CChildFrame(std::unique_ptr<OilDocument> document) : document_(docu
     auto* scroller = new FormScroller;
     scroller->setWidgetResizable(true);
     scroller->setFrameShape(QFrame::NoFrame);
+    // The form's controls take the focus; the area around them would be an
+    // invisible stop between the last control and the first.
+    scroller->setFocusPolicy(Qt::NoFocus);
     scroller->setWidget(&document_->view());
     setWidget(scroller);
 
-    setWindowTitle(document_->title());
-    connect(document_, &OilDocument::titleChanged, this, &QWidget::setWindowTitle);
+    // Qt shows "[*]" as "*" while the window is marked modified, else not.
+    const auto showTitle = [this](const QString& title) {
+        setWindowTitle(title + QStringLiteral("[*]"));
+    };
+    showTitle(document_->title());
+    setWindowModified(document_->isModified());
+    connect(document_, &OilDocument::titleChanged, this, showTitle);
+    connect(document_, &OilDocument::modifiedChanged, this, &QWidget::setWindowModified);
     connect(&document_->view(), &OilFormView::documentModified, document_,
             [this] { document_->setModified(true); });
 }

@@ -2,7 +2,12 @@
 
 #include "reports/document_opener.h"
 
+#include <QObject>
+#include <QString>
 #include <QUrl>
+
+#include <functional>
+#include <utility>
 
 namespace viskora {
 
@@ -10,28 +15,45 @@ namespace viskora {
 // the program associated with it. Tests record what would be opened.
 class ShellOpener {
   public:
+    // Called from the event loop when the desktop's opener, once started,
+    // ends in failure (no program for the type, a file it cannot open).
+    using FailureHandler = std::function<void()>;
+
     virtual ~ShellOpener() = default;
     // False when no program could be started for it.
-    virtual bool openUrl(const QUrl& url) = 0;
+    virtual bool openUrl(const QUrl& url, FailureHandler failed = {}) = 0;
 };
 
-// The desktop's default-application mechanism (xdg-open on Linux).
-class DesktopShellOpener : public ShellOpener {
+// The desktop's default-application mechanism: xdg-open, whose exit status
+// is watched without waiting for it.
+class DesktopShellOpener : public QObject, public ShellOpener {
+    Q_OBJECT
+
   public:
-    bool openUrl(const QUrl& url) override;
+    explicit DesktopShellOpener(QString opener = QStringLiteral("xdg-open"));
+
+    bool openUrl(const QUrl& url, FailureHandler failed = {}) override;
+
+  private:
+    QString opener_;
 };
 
 // The reports' opener over a ShellOpener: a written report file is opened as
-// a local file URL. Remembers whether the file could be opened.
+// a local file URL. Remembers whether an opener could be started; when one
+// started but failed later, `openFailed` gets the report's path.
 class ReportFileOpener : public DocumentOpener {
   public:
-    explicit ReportFileOpener(ShellOpener& shell) : shell_(shell) {}
+    using OpenFailed = std::function<void(const std::filesystem::path& file)>;
+
+    ReportFileOpener(ShellOpener& shell, OpenFailed openFailed)
+        : shell_(shell), openFailed_(std::move(openFailed)) {}
 
     void open(const std::filesystem::path& file) override;
     bool lastOpened() const { return lastOpened_; }
 
   private:
     ShellOpener& shell_;
+    OpenFailed openFailed_;
     bool lastOpened_ = true;
 };
 

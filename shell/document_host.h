@@ -25,6 +25,9 @@ class DocumentHost {
     // The folder Save As proposes for a document that has no file yet.
     virtual QString newFileFolder() const = 0;
     virtual std::filesystem::path outputFolder() const = 0;
+    // The folder Save Report As proposes: the one last saved into.
+    virtual QString reportFolder() const = 0;
+    virtual void setReportFolder(const QString& folder) = 0;
     virtual ShellOpener& shellOpener() = 0;
     virtual void documentSaved(const OilDocument& document) = 0;
 };

@@ -1,6 +1,9 @@
 #include "shell/file_dialogs.h"
 
 #include <QFileDialog>
+#include <QStringList>
+
+#include <utility>
 
 namespace viskora {
 
@@ -16,6 +19,42 @@ QString DesktopFileDialogs::saveFileName(QWidget* parent, const QString& suggest
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("vkr"));
     dialog.selectFile(suggested);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+QString DesktopFileDialogs::saveReportFileName(QWidget* parent, const QString& suggested) {
+    // Each filter with the extension a name without one of them gets.
+    const std::pair<QString, QString> kinds[] = {
+        {QStringLiteral("PDF Report (*.pdf)"), QStringLiteral("pdf")},
+        {QStringLiteral("HTML Report (*.html *.htm)"), QStringLiteral("html")},
+        {QStringLiteral("Text Report (*.txt)"), QStringLiteral("txt")},
+        {QStringLiteral("Spreadsheet (*.xlsx)"), QStringLiteral("xlsx")},
+    };
+    QStringList filters;
+    for (const auto& [filter, suffix] : kinds) {
+        filters << filter;
+    }
+    QFileDialog dialog(parent, QStringLiteral("Save Report As"), suggested);
+    dialog.setNameFilters(filters);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.selectFile(suggested);
+    for (const auto& [filter, suffix] : kinds) {
+        if (suggested.endsWith(QLatin1Char('.') + suffix, Qt::CaseInsensitive)) {
+            dialog.selectNameFilter(filter);
+            dialog.setDefaultSuffix(suffix);
+        }
+    }
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, &kinds](const QString& selected) {
+                         for (const auto& [filter, suffix] : kinds) {
+                             if (filter == selected) {
+                                 dialog.setDefaultSuffix(suffix);
+                             }
+                         }
+                     });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }

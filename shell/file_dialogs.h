@@ -17,6 +17,9 @@ class FileDialogs {
     // The path to save to, `suggested` being the proposed path; empty when
     // cancelled.
     virtual QString saveFileName(QWidget* parent, const QString& suggested) = 0;
+    // The path of a report to save, its extension naming the kind (.txt,
+    // .html, .xlsx or .pdf); empty when cancelled.
+    virtual QString saveReportFileName(QWidget* parent, const QString& suggested) = 0;
 };
 
 // The platform's file dialogs with the document filter.
@@ -24,6 +27,7 @@ class DesktopFileDialogs : public FileDialogs {
   public:
     QString openFileName(QWidget* parent, const QString& folder) override;
     QString saveFileName(QWidget* parent, const QString& suggested) override;
+    QString saveReportFileName(QWidget* parent, const QString& suggested) override;
 };
 
 } // namespace viskora

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QTextBrowser>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -62,6 +63,15 @@ void HelpWindow::showPage(const QString& path) {
     show();
     raise();
     activateWindow();
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+    // Escape closes the guide as it closes a dialog; the page passes it on.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 QString HelpWindow::currentPage() const {

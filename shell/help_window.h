@@ -16,7 +16,7 @@ class ShellOpener;
 QString locateHelpContents(const QString& executableFolder);
 
 // A window showing the user's guide. Links between its pages are followed
-// inside it; web and mail links go to the desktop.
+// inside it; web and mail links go to the desktop. Escape closes it.
 class HelpWindow : public QWidget {
     Q_OBJECT
 
@@ -26,6 +26,9 @@ class HelpWindow : public QWidget {
     // Shows the page and brings the window forward.
     void showPage(const QString& path);
     QString currentPage() const;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     QTextBrowser* browser_;

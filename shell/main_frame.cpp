@@ -1,5 +1,7 @@
 #include "shell/main_frame.h"
 
+#include "forms/complex_oil_view.h"
+#include "forms/simple_oil_view.h"
 #include "shell/child_frame.h"
 #include "shell/commands.h"
 #include "shell/keyboard_locks.h"
@@ -21,6 +23,7 @@
 #include <QProxyStyle>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -137,6 +140,11 @@ void CMainFrame::createActions() {
         runDocumentCommand(
             [](OilDocument& document) { document.exportReport(ReportKind::Workbook); });
     });
+    connect(action(command::PdfReport), &QAction::triggered, this, [this] {
+        runDocumentCommand([](OilDocument& document) { document.exportReport(ReportKind::Pdf); });
+    });
+    connect(action(command::SaveReportAs), &QAction::triggered, this,
+            [this] { runDocumentCommand([](OilDocument& document) { document.saveReportAs(); }); });
     connect(action(command::Cascade), &QAction::triggered, mdiArea_, &QMdiArea::cascadeSubWindows);
     connect(action(command::Tile), &QAction::triggered, mdiArea_, &QMdiArea::tileSubWindows);
     connect(action(command::CloseAll), &QAction::triggered, this, &CMainFrame::closeAllChildren);
@@ -207,6 +215,9 @@ void CMainFrame::createMenus() {
     exportMenu_->addAction(action(command::TextReport));
     exportMenu_->addAction(action(command::HtmlReport));
     exportMenu_->addAction(action(command::ExcelExport));
+    exportMenu_->addAction(action(command::PdfReport));
+    exportMenu_->addSeparator();
+    exportMenu_->addAction(action(command::SaveReportAs));
 
     viewMenu_ = makeMenu(QStringLiteral("&View"));
     viewMenu_->addAction(action(command::ViewToolbar));
@@ -314,6 +325,7 @@ CChildFrame* CMainFrame::addChild(std::unique_ptr<OilDocument> document) {
     mdiArea_->addSubWindow(child);
     connect(child, &QWidget::windowTitleChanged, this, &CMainFrame::updateCaption);
     connect(child, &QMdiSubWindow::windowStateChanged, this, &CMainFrame::updateCaption);
+    connect(&child->document(), &OilDocument::modifiedChanged, this, &CMainFrame::updateCaption);
     connect(child, &QObject::destroyed, this, [this] {
         // The area chooses the next window itself; a closed last window
         // leaves the no-document menu.
@@ -321,6 +333,7 @@ CChildFrame* CMainFrame::addChild(std::unique_ptr<OilDocument> document) {
     });
     child->fitToForm(mdiArea_->viewport()->size());
     child->show();
+    child->move(cascadePosition(*child));
     activateChild(child);
     return child;
 }
@@ -342,9 +355,9 @@ void CMainFrame::activeChildChanged() {
                                                                     : MenuKind::Additional);
     }
     const bool hasDocument = child != nullptr;
-    for (int id :
-         {command::Close, command::Save, command::SaveAs, command::TextReport, command::HtmlReport,
-          command::ExcelExport, command::Cascade, command::Tile, command::CloseAll}) {
+    for (int id : {command::Close, command::Save, command::SaveAs, command::TextReport,
+                   command::HtmlReport, command::ExcelExport, command::PdfReport,
+                   command::SaveReportAs, command::Cascade, command::Tile, command::CloseAll}) {
         action(id)->setEnabled(hasDocument);
     }
     updateCaption();
@@ -398,7 +411,7 @@ void CMainFrame::fillWindowMenu() {
         CChildFrame* frame = frames[index];
         const QString number = index < 9 ? QStringLiteral("&%1 ").arg(index + 1)
                                          : QStringLiteral("%1 ").arg(index + 1);
-        QAction* entry = windowMenu_->addAction(number + frame->windowTitle());
+        QAction* entry = windowMenu_->addAction(number + frame->document().title());
         entry->setCheckable(true);
         entry->setChecked(frame == active);
         entry->setStatusTip(QStringLiteral("Activate this window"));
@@ -411,7 +424,10 @@ void CMainFrame::updateCaption() {
     // Deferred: a maximised child window writes its own title into the
     // caption when its state changes; this one comes after it.
     QTimer::singleShot(0, this, [this] {
+        // The child's title ends in Qt's "[*]", shown as "*" while the
+        // window is marked modified.
         const CChildFrame* child = activeChild();
+        setWindowModified(child != nullptr && child->isWindowModified());
         if (child == nullptr) {
             setWindowTitle(QStringLiteral("Viskora"));
         } else if (child->isMaximized()) {
@@ -436,12 +452,56 @@ void CMainFrame::closeAllChildren() {
     }
 }
 
+QPoint CMainFrame::cascadePosition(const CChildFrame& child) const {
+    const CChildFrame* previous = nullptr;
+    for (CChildFrame* frame : children()) {
+        if (frame != &child && !frame->isMinimized() && !frame->isMaximized()) {
+            previous = frame;
+        }
+    }
+    if (previous == nullptr) {
+        return {0, 0};
+    }
+    const int step = child.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &child);
+    const QPoint next = previous->pos() + QPoint(step, step);
+    const bool fits = mdiArea_->viewport()->rect().contains(QRect(next, child.size()));
+    return fits ? next : QPoint(0, 0);
+}
+
+QSize CMainFrame::sizeShowingWholeForm() const {
+    // Either form (the additional one is the wider, the basic one the
+    // taller) in a child window: the window's frame and title bar around it.
+    const QSize forms =
+        CSimpleOilView().templateSize().expandedTo(CComplexOilView().templateSize());
+    const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, this);
+    const int title = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+    const QSize child = forms + QSize(2 * border, title + border);
+    const int areaFrame = 2 * mdiArea_->frameWidth();
+    int bars = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
+    if (toolBar_ != nullptr) {
+        bars += toolBar_->sizeHint().height();
+    }
+    return child + QSize(areaFrame, areaFrame + bars);
+}
+
 void CMainFrame::restorePlacement(const WindowPlacement& placement) {
     QList<QRect> screens;
     for (const QScreen* screen : QGuiApplication::screens()) {
         screens << screen->availableGeometry();
     }
-    setGeometry(placementToRestore(placement, screens));
+    if (const std::optional<QRect> saved = placementToRestore(placement, screens)) {
+        setGeometry(*saved);
+        return;
+    }
+    // The frame the window manager will draw is not known before the window
+    // is shown; the style's own window frame stands in for it.
+    const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, this);
+    const int title = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+    const QMargins frame(border, title + border, border, border);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect available = screen != nullptr ? screen->availableGeometry() : QRect();
+    setGeometry(available.isEmpty() ? QRect(QPoint(0, 0), sizeShowingWholeForm())
+                                    : firstStartRect(sizeShowingWholeForm(), available, frame));
 }
 
 void CMainFrame::openDroppedFiles(const QList<QUrl>& urls) {

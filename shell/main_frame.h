@@ -51,7 +51,13 @@ class CMainFrame : public QMainWindow {
     CChildFrame* addChild(std::unique_ptr<OilDocument> document);
     void activateChild(CChildFrame* child);
 
+    // The saved placement, or on a first start (or when the saved one is
+    // unusable) the size that shows a whole additional form, within the
+    // primary screen's available area.
     void restorePlacement(const WindowPlacement& placement);
+    // The window's size when a child window opened as addChild opens it
+    // shows a whole form of either kind.
+    QSize sizeShowingWholeForm() const;
     // The recent-file entries of the File menus.
     void showRecentFiles(const QStringList& paths);
     // Reads the keyboard's lock lights into the indicators.
@@ -79,6 +85,9 @@ class CMainFrame : public QMainWindow {
     void updateCaption();
     void closeAllChildren();
     void runDocumentCommand(void (*command)(OilDocument&));
+    // Where a new child window goes: a title bar's height down and right of
+    // the last one opened, or the top left corner when it would not fit.
+    QPoint cascadePosition(const CChildFrame& child) const;
 
     CViskoraApp& app_;
     QMdiArea* mdiArea_;

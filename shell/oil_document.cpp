@@ -1,7 +1,9 @@
 #include "shell/oil_document.h"
 
+#include "documents/cp1251.h"
 #include "forms/message_box_messages.h"
 #include "forms/oil_form_view.h"
+#include "printing/pdf_report.h"
 #include "reports/output_folder.h"
 #include "shell/desktop_opener.h"
 #include "shell/document_host.h"
@@ -10,8 +12,26 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QPointer>
+
+#include <algorithm>
+#include <iterator>
+#include <utility>
 
 namespace viskora {
+namespace {
+
+// The report is there even when the desktop has no program for it; say
+// where, rather than seem to have done nothing.
+void reportNotOpened(QWidget* parent, const std::filesystem::path& file) {
+    MessageBoxMessages::show(parent, QMessageBox::Warning,
+                             QStringLiteral("No program could be started to open the report.\n"
+                                            "It was written to %1")
+                                 .arg(QDir::toNativeSeparators(fromFsPath(file))),
+                             QMessageBox::Ok);
+}
+
+} // namespace
 
 OilDocument::OilDocument(DocumentKind kind, DocumentHost& host) : kind_(kind), host_(host) {}
 
@@ -19,6 +39,13 @@ void OilDocument::setTitle(const QString& title) {
     if (title != title_) {
         title_ = title;
         emit titleChanged(title_);
+    }
+}
+
+void OilDocument::setModified(bool modified) {
+    if (modified != modified_) {
+        modified_ = modified;
+        emit modifiedChanged(modified_);
     }
 }
 
@@ -63,7 +90,7 @@ bool OilDocument::doSave(const QString& path) {
         return false;
     }
     setPathName(path);
-    modified_ = false;
+    setModified(false);
     host_.documentSaved(*this);
     return true;
 }
@@ -94,7 +121,12 @@ void OilDocument::exportReport(ReportKind report) {
         return;
     }
     const std::string title = title_.toStdString();
-    ReportFileOpener opener(host_.shellOpener());
+    // The desktop's opener may fail after it started, when this command is
+    // long over and the window perhaps closed.
+    ReportFileOpener opener(host_.shellOpener(), [parent = QPointer<QWidget>(host_.dialogParent())](
+                                                     const std::filesystem::path& file) {
+        reportNotOpened(parent, file);
+    });
     std::filesystem::path written;
     if (report == ReportKind::Workbook) {
         if (const auto message = writeWorkbook(host_.outputFolder(), title, opener)) {
@@ -102,6 +134,15 @@ void OilDocument::exportReport(ReportKind report) {
             return;
         }
         written = reportFilePath(host_.outputFolder(), reportBaseName(title), kWorkbookExtension);
+    } else if (report == ReportKind::Pdf) {
+        const ReportOutcome outcome = writeAndOpenReport(
+            reportFilePath(host_.outputFolder(), reportBaseName(title), kPdfReportExtension),
+            pdfBytes(), opener);
+        if (!outcome.written()) {
+            showMessage(messageText(outcome.message));
+            return;
+        }
+        written = outcome.file;
     } else {
         const ReportFormat format =
             report == ReportKind::Text ? ReportFormat::Text : ReportFormat::Html;
@@ -112,13 +153,57 @@ void OilDocument::exportReport(ReportKind report) {
         }
         written = outcome.file;
     }
-    // The report is there even when the desktop has no program for it;
-    // say where, rather than seem to have done nothing.
     if (!opener.lastOpened()) {
-        showMessage(QStringLiteral("No program could be started to open the report.\n"
-                                   "It was written to %1")
-                        .arg(QDir::toNativeSeparators(fromFsPath(written))));
+        reportNotOpened(host_.dialogParent(), written);
     }
+}
+
+std::string OilDocument::pdfBytes() const {
+    return pdfFromHtml(cp1251ToUtf8(reportText(ReportFormat::Html)), title_.toStdString());
+}
+
+bool OilDocument::saveReportAs() {
+    if (!view().exchangeToRecord()) {
+        return false;
+    }
+    const QString suggested =
+        QDir(host_.reportFolder())
+            .filePath(QString::fromStdString(reportBaseName(title_.toStdString())) +
+                      QStringLiteral(".pdf"));
+    const QString path = host_.fileDialogs().saveReportFileName(host_.dialogParent(), suggested);
+    if (path.isEmpty()) {
+        return false;
+    }
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    const std::pair<QString, ReportKind> kinds[] = {
+        {QStringLiteral("txt"), ReportKind::Text}, {QStringLiteral("html"), ReportKind::Html},
+        {QStringLiteral("htm"), ReportKind::Html}, {QStringLiteral("xlsx"), ReportKind::Workbook},
+        {QStringLiteral("pdf"), ReportKind::Pdf},
+    };
+    const auto kind = std::find_if(std::begin(kinds), std::end(kinds),
+                                   [&suffix](const auto& entry) { return entry.first == suffix; });
+    if (kind == std::end(kinds)) {
+        showMessage(QStringLiteral("A report is saved as .txt, .html, .xlsx or .pdf."));
+        return false;
+    }
+    if (const auto message = writeReportAs(kind->second, toFsPath(path))) {
+        showMessage(messageText(*message));
+        return false;
+    }
+    host_.setReportFolder(QFileInfo(path).absolutePath());
+    return true;
+}
+
+std::optional<std::string> OilDocument::writeReportAs(ReportKind kind,
+                                                      const std::filesystem::path& file) {
+    if (kind == ReportKind::Workbook) {
+        return writeWorkbookAs(file);
+    }
+    const std::string bytes = kind == ReportKind::Pdf    ? pdfBytes()
+                              : kind == ReportKind::Html ? reportText(ReportFormat::Html)
+                                                         : reportText(ReportFormat::Text);
+    const ReportOutcome outcome = writeFileContents(file, bytes);
+    return outcome.written() ? std::nullopt : std::optional(outcome.message);
 }
 
 void OilDocument::showMessage(const QString& text) const {

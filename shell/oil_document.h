@@ -15,8 +15,9 @@ namespace viskora {
 class DocumentHost;
 class OilFormView;
 
-// The reports a document writes: the two report files and the workbook.
-enum class ReportKind { Text, Html, Workbook };
+// The reports a document writes: the text and HTML files, the workbook and
+// the HTML report as a PDF.
+enum class ReportKind { Text, Html, Workbook, Pdf };
 
 // One open calculation. The document holds what every document holds (the
 // title, the file's path, the modified flag); every value of the
@@ -37,7 +38,7 @@ class OilDocument : public QObject {
     void setPathName(const QString& path);
 
     bool isModified() const { return modified_; }
-    void setModified(bool modified) { modified_ = modified; }
+    void setModified(bool modified);
 
     // A record read from a file, taken into the form before it is first
     // shown.
@@ -57,12 +58,17 @@ class OilDocument : public QObject {
     // it. False when it must stay open (Cancel, or a save that failed).
     bool saveModified();
 
-    // The Text, HTML and MS Excel commands: copy the form into the record,
-    // write the report into the output folder and open it.
+    // The Text, HTML, MS Excel and PDF commands: copy the form into the
+    // record, write the report into the output folder and open it.
     void exportReport(ReportKind report);
+    // Save Report As: the report of the kind the chosen file's extension
+    // names, written as that file and not opened. False when cancelled or
+    // failed (the user has been told why).
+    bool saveReportAs();
 
   signals:
     void titleChanged(const QString& title);
+    void modifiedChanged(bool modified);
 
   protected:
     OilDocument(DocumentKind kind, DocumentHost& host);
@@ -74,8 +80,17 @@ class OilDocument : public QObject {
     virtual std::optional<std::string> writeWorkbook(const std::filesystem::path& folder,
                                                      std::string_view title,
                                                      DocumentOpener& opener) const = 0;
+    // The text or HTML report's bytes (windows-1251).
+    virtual std::string reportText(ReportFormat format) const = 0;
+    // The workbook as `file`, or the message on failure.
+    virtual std::optional<std::string> writeWorkbookAs(const std::filesystem::path& file) const = 0;
 
   private:
+    // The PDF file's bytes of the HTML report.
+    std::string pdfBytes() const;
+    // A report of `kind` as `file`, opened by nothing; the message on failure.
+    std::optional<std::string> writeReportAs(ReportKind kind, const std::filesystem::path& file);
+
     bool doSave(const QString& path);
     void showMessage(const QString& text) const;
 
@@ -109,6 +124,12 @@ template <typename View, typename Record> class OilDocumentOf : public OilDocume
                                              DocumentOpener& opener) const override {
         return viskora::exportWorkbook(view_->record(), view_->fractionRows(), folder, title,
                                        opener);
+    }
+    std::string reportText(ReportFormat format) const override {
+        return viskora::reportBytes(format, view_->record(), view_->fractionRows());
+    }
+    std::optional<std::string> writeWorkbookAs(const std::filesystem::path& file) const override {
+        return viskora::writeWorkbookFile(view_->record(), view_->fractionRows(), file);
     }
 
   private:

@@ -346,6 +346,15 @@ QString CViskoraApp::newFileFolder() const {
     return folder.isEmpty() ? QDir::homePath() : folder;
 }
 
+QString CViskoraApp::reportFolder() const {
+    const QString folder = settings_.reportPath();
+    return folder.isEmpty() ? newFileFolder() : folder;
+}
+
+void CViskoraApp::setReportFolder(const QString& folder) {
+    settings_.setReportPath(folder);
+}
+
 ShellOpener& CViskoraApp::shellOpener() {
     if (options_.opener != nullptr) {
         return *options_.opener;

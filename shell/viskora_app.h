@@ -103,6 +103,8 @@ class CViskoraApp : public QObject, public DocumentHost {
     FileDialogs& fileDialogs() override;
     QWidget* dialogParent() override;
     QString newFileFolder() const override;
+    QString reportFolder() const override;
+    void setReportFolder(const QString& folder) override;
     std::filesystem::path outputFolder() const override { return outputFolder_; }
     ShellOpener& shellOpener() override;
     void documentSaved(const OilDocument& document) override;

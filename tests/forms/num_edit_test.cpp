@@ -1,11 +1,20 @@
+#include "forms/in_place_edit.h"
 #include "forms/num_edit.h"
 #include "message_box_answerer.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QInputMethodEvent>
+#include <QMenu>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
 
 namespace viskora {
 namespace {
@@ -39,7 +48,7 @@ TEST(CNumEdit, TypingKeepsATextThatBeginsWithANumber) {
         {"a space into an empty box", "", 0, " ", ""},
         {"an exponent", "", 0, "1e-5", "1e-5"},
         {"a number beyond the float range", "3", 1, "e39", "3e3"},
-        {"a comma is no decimal mark but may follow", "1", 1, ",5", "1,5"},
+        {"a comma goes in as a decimal point", "1", 1, ",5", "1.5"},
     };
     for (const TypingCase& c : cases) {
         SCOPED_TRACE(c.what);
@@ -107,6 +116,89 @@ TEST(CNumEdit, PasteTestsTheClipboardTextAlone) {
         QGuiApplication::clipboard()->setText(QString::fromUtf8(c.clipboard));
         QTest::keyClick(box.get(), Qt::Key_V, Qt::ControlModifier);
         EXPECT_EQ(box->text(), QString::fromUtf8(c.expected));
+    }
+}
+
+// The ways a text gets into a box besides single keys.
+enum class Entry { CtrlV, ShiftInsert, ContextMenuPaste, InputMethod };
+
+// Right-clicks the box and chooses Paste from the menu the box pops up.
+void pasteFromContextMenu(CNumEdit& box) {
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(2, 2), box.mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(&box, &click);
+    auto* menu = box.findChild<QMenu*>();
+    ASSERT_NE(menu, nullptr);
+    QAction* paste = nullptr;
+    for (QAction* action : menu->actions()) {
+        if (action->text().startsWith(QStringLiteral("&Paste"))) {
+            paste = action;
+        }
+    }
+    ASSERT_NE(paste, nullptr);
+    paste->trigger();
+    menu->close();
+}
+
+void enter(CNumEdit& box, Entry entry, const QString& text) {
+    switch (entry) {
+    case Entry::CtrlV:
+        QGuiApplication::clipboard()->setText(text);
+        QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+        break;
+    case Entry::ShiftInsert:
+        QGuiApplication::clipboard()->setText(text);
+        QTest::keyClick(&box, Qt::Key_Insert, Qt::ShiftModifier);
+        break;
+    case Entry::ContextMenuPaste:
+        QGuiApplication::clipboard()->setText(text);
+        pasteFromContextMenu(box);
+        break;
+    case Entry::InputMethod: {
+        QInputMethodEvent commit;
+        commit.setCommitString(text);
+        QApplication::sendEvent(&box, &commit);
+        break;
+    }
+    }
+}
+
+struct EntryCase {
+    const char* what;
+    Entry entry;
+    const char* start;
+    int cursor;
+    const char* text;
+    const char* expected;
+};
+
+// A value box and a fraction cell's editor take text by every path under one
+// rule; a word pasted from the context menu once went round it ("x50" read
+// as 0).
+TEST(CNumEdit, EveryWayInTakesOnlyNumbersAndMakesCommasPoints) {
+    const EntryCase cases[] = {
+        {"Ctrl+V of a word", Entry::CtrlV, "50", 0, "x", "50"},
+        {"Shift+Insert of a word", Entry::ShiftInsert, "50", 0, "x", "50"},
+        {"menu Paste of a word", Entry::ContextMenuPaste, "50", 0, "x", "50"},
+        {"menu Paste of a word into a cell's 0", Entry::ContextMenuPaste, "0", 0, "abc", "0"},
+        {"input method commit of a word", Entry::InputMethod, "50", 0, "x", "50"},
+        {"menu Paste of a number", Entry::ContextMenuPaste, "50", 0, "4", "450"},
+        {"input method commit of a number", Entry::InputMethod, "50", 2, "5", "505"},
+        {"Ctrl+V of a decimal comma", Entry::CtrlV, "", 0, "1,5", "1.5"},
+        {"Shift+Insert of a decimal comma", Entry::ShiftInsert, "", 0, "1,5", "1.5"},
+        {"menu Paste of a decimal comma", Entry::ContextMenuPaste, "", 0, "1,5", "1.5"},
+        {"input method commit of a decimal comma", Entry::InputMethod, "1", 1, ",5", "1.5"},
+    };
+    const std::function<CNumEdit*()> boxes[] = {[] { return new CNumEdit(); },
+                                                [] { return new CInPlaceEdit(); }};
+    for (const auto& makeBox : boxes) {
+        for (const EntryCase& c : cases) {
+            std::unique_ptr<CNumEdit> box(makeBox());
+            SCOPED_TRACE(std::string(box->metaObject()->className()) + ": " + c.what);
+            box->setText(QString::fromUtf8(c.start));
+            box->setCursorPosition(c.cursor);
+            enter(*box, c.entry, QString::fromUtf8(c.text));
+            EXPECT_EQ(box->text(), QString::fromUtf8(c.expected));
+        }
     }
 }
 

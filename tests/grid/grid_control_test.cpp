@@ -2,11 +2,15 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTableWidget>
 #include <QTest>
 #include <QVBoxLayout>
 
 #include <gtest/gtest.h>
+
+#include <tuple>
+#include <vector>
 
 namespace viskora {
 namespace {
@@ -147,6 +151,88 @@ TEST(GridControl, EditorTakesTheCellsAlignmentAndEnterEndsTheEdit) {
     QCoreApplication::processEvents(); // the delegate commits from the event queue
     EXPECT_EQ(w.grid->cellText(2, 3), QStringLiteral("42"));
     EXPECT_EQ(QApplication::focusWidget(), w.table());
+}
+
+// Keys for the script of a case: digits are typed, the letters are keys.
+void press(char key) {
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr);
+    switch (key) {
+    case 'U':
+        QTest::keyClick(focus, Qt::Key_Up);
+        break;
+    case 'D':
+        QTest::keyClick(focus, Qt::Key_Down);
+        break;
+    case 'L':
+        QTest::keyClick(focus, Qt::Key_Left);
+        break;
+    case 'R':
+        QTest::keyClick(focus, Qt::Key_Right);
+        break;
+    case 'E':
+        QTest::keyClick(focus, Qt::Key_Return);
+        break;
+    default:
+        QTest::keyClicks(focus, QString(QLatin1Char(key)));
+    }
+    QCoreApplication::processEvents();
+}
+
+struct ArrowCase {
+    const char* what;
+    int row;
+    int column;
+    const char* keys;
+    std::vector<std::tuple<int, int, const char*>> cells;
+    QPoint current; // column, row
+};
+
+// Typing 35, Right, 150 once gave "3515030" in one cell.
+TEST(GridControl, ArrowsInAnEditedCellCommitAndMoveAsInASpreadsheet) {
+    const ArrowCase cases[] = {
+        {"Right at the end", 1, 1, "35R150E", {{1, 1, "35"}, {1, 2, "150"}}, {2, 1}},
+        {"Down", 1, 1, "7D8E", {{1, 1, "7"}, {2, 1, "8"}}, {1, 2}},
+        {"Up", 1, 1, "7U8E", {{1, 1, "7"}, {0, 1, "8"}}, {1, 0}},
+        {"Left at the start", 1, 2, "7LL8E", {{1, 2, "7"}, {1, 1, "8"}}, {1, 1}},
+        {"Left and Right within the text", 1, 1, "12LR3E", {{1, 1, "123"}}, {1, 1}},
+        {"Enter stays", 2, 3, "4E", {{2, 3, "4"}}, {3, 2}},
+        {"no step into the fixed column", 1, 1, "9LL", {{1, 1, "9"}, {1, 0, "2"}}, {1, 1}},
+        {"no step out of the table", 2, 3, "6DR", {{2, 3, "6"}}, {3, 2}},
+    };
+    for (const ArrowCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        GridWindow w;
+        w.grid->setCellEditorFactory([](QWidget* parent) { return new QLineEdit(parent); });
+        w.show();
+        w.grid->setFocus();
+        w.table()->setCurrentCell(c.row, c.column);
+        for (const char* key = c.keys; *key != '\0'; ++key) {
+            press(*key);
+        }
+        for (const auto& [row, column, text] : c.cells) {
+            EXPECT_EQ(w.grid->cellText(row, column), QString::fromUtf8(text))
+                << row << "," << column;
+        }
+        EXPECT_EQ(QPoint(w.table()->currentColumn(), w.table()->currentRow()), c.current);
+    }
+}
+
+TEST(GridControl, OnlyAnEditThatChangesACellIsReported) {
+    GridWindow w;
+    w.grid->setCellEditorFactory([](QWidget* parent) { return new QLineEdit(parent); });
+    QSignalSpy edited(w.grid, &GridControl::cellEdited);
+    w.show();
+    w.grid->setCellText(0, 1, QStringLiteral("5")); // from code: no edit
+    w.grid->setFocus();
+    w.table()->setCurrentCell(0, 1);
+    press('5');
+    press('E');
+    EXPECT_EQ(edited.count(), 0);
+    press('6');
+    press('E');
+    ASSERT_EQ(edited.count(), 1);
+    EXPECT_EQ(edited[0], (QList<QVariant>{0, 1}));
 }
 
 } // namespace

@@ -1,11 +1,16 @@
+#include "documents/cp1251.h"
 #include "run_calculator.h"
 #include "temporary_folder.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <regex>
+#include <sstream>
 #include <sys/stat.h>
+#include <vector>
 
 namespace viskora {
 namespace {
@@ -52,6 +57,110 @@ TEST(ReportCommand, WritesEachKindOfReportOfASavedDocument) {
     run = runCalculator({"report", document.string(), "--xlsx", "--output", workbook.string()});
     ASSERT_EQ(run.exitStatus, 0) << run.err;
     EXPECT_EQ(contentsOf(workbook).substr(0, 2), "PK");
+}
+
+// What a poppler tool prints for a PDF file.
+std::string popplerOutput(const std::string& tool, const fs::path& pdf) {
+    const fs::path out = pdf.string() + "." + tool.substr(0, tool.find(' ')) + ".out";
+    const std::string command =
+        tool + " '" + pdf.string() + "' " +
+        (tool.rfind("pdftotext", 0) == 0 ? "'" + out.string() + "'" : "") +
+        (tool.rfind("pdftotext", 0) == 0 ? "" : " > '" + out.string() + "'");
+    EXPECT_EQ(std::system(command.c_str()), 0) << command;
+    return contentsOf(out);
+}
+
+// Runs of white space as one space, none at the ends.
+std::string collapsed(const std::string& text) {
+    std::string one = std::regex_replace(text, std::regex("\\s+"), " ");
+    const auto first = one.find_first_not_of(' ');
+    const auto last = one.find_last_not_of(' ');
+    return first == std::string::npos ? std::string() : one.substr(first, last - first + 1);
+}
+
+// The texts a reader sees on the HTML report's page, one per element.
+std::vector<std::string> visibleTexts(const std::string& html) {
+    std::string body = html.substr(html.find("<body"));
+    body = std::regex_replace(body, std::regex("<[^>]*>"), "\n");
+    for (const auto& [entity, text] : std::vector<std::pair<std::string, std::string>>{
+             {"&nbsp;", " "}, {"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&amp;", "&"}}) {
+        body = std::regex_replace(body, std::regex(entity), text);
+    }
+    std::vector<std::string> texts;
+    std::istringstream lines(body);
+    for (std::string line; std::getline(lines, line);) {
+        if (const std::string text = collapsed(line); !text.empty()) {
+            texts.push_back(text);
+        }
+    }
+    return texts;
+}
+
+struct PdfCase {
+    const char* what;
+    std::vector<std::string> calculation;
+    const char* pages; // as pdfinfo prints them; empty: any
+};
+
+// A report nobody could open became a PDF anyone can; it must say all the
+// HTML report says.
+TEST(ReportCommand, APdfReportHoldsEveryLabelAndValueOfTheHtmlReportOnA4) {
+    const PdfCase cases[] = {
+        {"a basic calculation fits one page", {"basic", "--density", "850"}, "Pages: 1 "},
+        {"an additional calculation with fractions",
+         {"additional", "--fraction", "35:200:40", "--fraction", "200:400:60", "--yes"},
+         ""},
+    };
+    for (const PdfCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        TemporaryFolder temp;
+        const fs::path document = temp.path() / "pipe.vkr";
+        std::vector<std::string> calculation = c.calculation;
+        calculation.insert(calculation.end(), {"--save", document.string()});
+        ASSERT_EQ(runCalculator(calculation).exitStatus, 0);
+        const fs::path page = temp.path() / "pipe.html";
+        ASSERT_EQ(runCalculator({"report", document.string(), "--html", "--output", page.string()})
+                      .exitStatus,
+                  0);
+        const fs::path pdf = temp.path() / "pipe.pdf";
+        const auto run =
+            runCalculator({"report", document.string(), "--pdf", "--output", pdf.string()});
+        ASSERT_EQ(run.exitStatus, 0) << run.err;
+        EXPECT_EQ(run.out, pdf.string() + "\n");
+        ASSERT_EQ(contentsOf(pdf).substr(0, 5), "%PDF-");
+
+        const std::string shown = collapsed(popplerOutput("pdftotext -raw -enc UTF-8", pdf));
+        const std::vector<std::string> texts = visibleTexts(cp1251ToUtf8(contentsOf(page)));
+        ASSERT_GT(texts.size(), 20U);
+        for (const std::string& text : texts) {
+            EXPECT_TRUE(contains(shown, text)) << "missing from the PDF: " << text;
+        }
+
+        const std::string info = popplerOutput("pdfinfo", pdf);
+        EXPECT_TRUE(contains(info, "(A4)")) << info;
+        if (*c.pages != '\0') {
+            EXPECT_TRUE(contains(collapsed(info), c.pages)) << info;
+        }
+        // Every font embedded: the fifth column from the end of pdffonts.
+        std::istringstream fonts(popplerOutput("pdffonts", pdf));
+        int fontCount = 0;
+        bool pastHeader = false;
+        for (std::string line; std::getline(fonts, line);) {
+            if (line.rfind("----", 0) == 0) {
+                pastHeader = true;
+                continue;
+            }
+            if (!pastHeader || line.empty()) {
+                continue;
+            }
+            std::istringstream words(line);
+            const std::vector<std::string> columns{std::istream_iterator<std::string>(words), {}};
+            ASSERT_GE(columns.size(), 6U) << line;
+            EXPECT_EQ(columns[columns.size() - 5], "yes") << line;
+            ++fontCount;
+        }
+        EXPECT_GT(fontCount, 0);
+    }
 }
 
 TEST(ReportCommand, RefusesWhatItCannotRead) {

@@ -9,8 +9,13 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+
+#include <QTableWidget>
+#include <QTest>
+#include <utility>
 
 namespace viskora::testing {
 namespace {
@@ -31,14 +36,107 @@ QLineEdit& densityBox(const OilDocument& document) {
     return *qobject_cast<QLineEdit*>(document.view().control(1003));
 }
 
-TEST_F(Documents, OnlyACompletedCalculationMarksTheDocumentModified) {
+struct UserChange {
+    const char* what;
+    int newCommand;
+    bool fractionsOn; // the switch clicked before, the mark then cleared
+    std::function<void(OilFormView&)> make;
+};
+
+void typeInto(OilFormView& view, int id, const char* keys) {
+    QWidget* box = view.control(id);
+    box->setFocus();
+    QTest::keyClicks(box, QString::fromLatin1(keys));
+}
+
+void pickUnit(OilFormView& view, int id, int index) {
+    auto* box = qobject_cast<QComboBox*>(view.control(id));
+    box->setCurrentIndex(index);
+    emit box->activated(index);
+}
+
+// A design temperature changed after the last Calculate was once dropped
+// without a question when the window closed.
+TEST_F(Documents, EveryChangeByTheUserMarksTheDocumentAndItsTitle) {
+    const UserChange changes[] = {
+        {"a digit typed into the density", command::NewBasic, false,
+         [](OilFormView& v) { typeInto(v, 1003, "1"); }},
+        {"the design temperature", command::NewAdditional, false,
+         [](OilFormView& v) { typeInto(v, 1007, "5"); }},
+        {"a unit box", command::NewBasic, false, [](OilFormView& v) { pickUnit(v, 1004, 1); }},
+        {"a result's unit box", command::NewBasic, false,
+         [](OilFormView& v) { pickUnit(v, 1008, 1); }},
+        {"the switch", command::NewBasic, false,
+         [](OilFormView& v) { qobject_cast<QAbstractButton*>(v.control(1055))->click(); }},
+        {"the count typed", command::NewBasic, true,
+         [](OilFormView& v) { typeInto(v, 1039, "1"); }},
+        {"the count's arrows", command::NewBasic, true,
+         [](OilFormView& v) {
+             typeInto(v, 1039, "");
+             QTest::keyClick(v.control(1039), Qt::Key_Up);
+         }},
+        {"a cell", command::NewBasic, true,
+         [](OilFormView& v) {
+             auto* table = v.findChild<QTableWidget*>();
+             table->setFocus();
+             table->setCurrentCell(0, 1);
+             QTest::keyClick(table, Qt::Key_7);
+             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+             QCoreApplication::processEvents();
+         }},
+    };
     start();
-    trigger(command::NewBasic);
+    for (const UserChange& change : changes) {
+        SCOPED_TRACE(change.what);
+        trigger(change.newCommand);
+        OilDocument& document = *activeDocument();
+        QApplication::processEvents();
+        EXPECT_FALSE(document.isModified());
+        if (change.fractionsOn) {
+            qobject_cast<QAbstractButton*>(document.view().control(1055))->click();
+            document.setModified(false);
+        }
+        change.make(document.view());
+        EXPECT_TRUE(document.isModified());
+        QApplication::processEvents();
+        EXPECT_TRUE(shownTitle(*frame().activeChild()).endsWith(QLatin1Char('*')));
+        EXPECT_TRUE(shownTitle(frame()).endsWith(QLatin1Char('*')));
+        frame().activeChild()->closeWithoutPrompt();
+    }
+}
+
+TEST_F(Documents, LoadingAFileLeavesItUnmarkedAndAnEditAsksAtClose) {
+    const QString file = basicFile(QStringLiteral("pipe.vkr"));
+    start({file});
     OilDocument& document = *activeDocument();
-    densityBox(document).setText(QStringLiteral("850"));
+    QApplication::processEvents();
     EXPECT_FALSE(document.isModified());
-    calculate(document);
-    EXPECT_TRUE(document.isModified());
+    EXPECT_EQ(shownTitle(frame()), QStringLiteral("Viskora - pipe.vkr"));
+    typeInto(document.view(), 1005, "1");
+    MessageBoxScript boxes({QMessageBox::Cancel});
+    trigger(command::Close);
+    EXPECT_EQ(boxes.texts, QStringList{QStringLiteral("Save changes to pipe.vkr?")});
+    EXPECT_EQ(activeDocument(), &document);
+}
+
+// Tab from the last control (Calculate on the basic form) once went to no
+// visible control for one press, and Shift+Tab from the density box too.
+TEST_F(Documents, TabWrapsBetweenTheFirstAndLastControlsOfTheForm) {
+    start();
+    const std::pair<int, int> forms[] = {{command::NewBasic, 1019}, {command::NewAdditional, 1066}};
+    for (const auto& [command, lastId] : forms) {
+        SCOPED_TRACE(command);
+        trigger(command);
+        QApplication::processEvents();
+        const OilFormView& view = activeDocument()->view();
+        QWidget* last = view.control(lastId);
+        QWidget* density = view.control(1003);
+        last->setFocus();
+        QTest::keyClick(last, Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), density);
+        QTest::keyClick(density, Qt::Key_Backtab, Qt::ShiftModifier);
+        EXPECT_EQ(QApplication::focusWidget(), last);
+    }
 }
 
 TEST_F(Documents, SaveAsThenOpenThroughTheDialogsGivesTheSameForm) {

@@ -92,9 +92,10 @@ TEST_F(Menus, FileMenusListTheirEntriesInOrder) {
         (QStringList{QStringLiteral("New"), QStringLiteral("&Open..."), QStringLiteral("&Close"),
                      QStringLiteral("&Save"), QStringLiteral("Save &As..."), QStringLiteral("-"),
                      QStringLiteral("Recent File"), QStringLiteral("-"), QStringLiteral("E&xit")}));
-    EXPECT_EQ(
-        entries(*menuNamed(frame(), QStringLiteral("Data Export "))),
-        (QStringList{QStringLiteral("Text"), QStringLiteral("HTML"), QStringLiteral("MS Excel")}));
+    EXPECT_EQ(entries(*menuNamed(frame(), QStringLiteral("Data Export "))),
+              (QStringList{QStringLiteral("Text"), QStringLiteral("HTML"),
+                           QStringLiteral("MS Excel"), QStringLiteral("PDF Report"),
+                           QStringLiteral("-"), QStringLiteral("Save Report As...")}));
     EXPECT_EQ(entries(*menuNamed(frame(), QStringLiteral("&Help"))),
               (QStringList{QStringLiteral("Contents"), QStringLiteral("Qavel Engineering Homepage"),
                            QStringLiteral("-"), QStringLiteral("&About Viskora...")}));
@@ -102,9 +103,10 @@ TEST_F(Menus, FileMenusListTheirEntriesInOrder) {
 
 TEST_F(Menus, DocumentCommandsAreGreyedWithoutACalculation) {
     start();
-    const int documentCommands[] = {command::Close,      command::Save,       command::SaveAs,
-                                    command::TextReport, command::HtmlReport, command::ExcelExport,
-                                    command::CloseAll};
+    const int documentCommands[] = {
+        command::Close,      command::Save,         command::SaveAs,
+        command::TextReport, command::HtmlReport,   command::ExcelExport,
+        command::PdfReport,  command::SaveReportAs, command::CloseAll};
     const int alwaysThere[] = {command::NewBasic, command::NewAdditional, command::New,
                                command::Open,     command::HelpContents,  command::HomePage,
                                command::About,    command::Exit,          command::ViewToolbar};

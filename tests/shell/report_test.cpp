@@ -14,7 +14,12 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
+
+#include <algorithm>
 
 namespace viskora::testing {
 namespace {
@@ -36,10 +41,11 @@ TEST_F(Reports, EachCommandWritesItsFileIntoTheOutputFolderAndOpensIt) {
     trigger(command::TextReport);
     trigger(command::HtmlReport);
     trigger(command::ExcelExport);
+    trigger(command::PdfReport);
     const QString out = path("OUT");
     EXPECT_EQ(opener.urls, (QList<QUrl>{fileUrl(out + "/pipe.txt"), fileUrl(out + "/pipe.html"),
-                                        fileUrl(out + "/pipe.xlsx")}));
-    for (const char* name : {"pipe.txt", "pipe.html", "pipe.xlsx"}) {
+                                        fileUrl(out + "/pipe.xlsx"), fileUrl(out + "/pipe.pdf")}));
+    for (const char* name : {"pipe.txt", "pipe.html", "pipe.xlsx", "pipe.pdf"}) {
         EXPECT_GT(QFileInfo(QDir(out).filePath(QLatin1String(name))).size(), 0) << name;
     }
     QFile text(out + "/pipe.txt");
@@ -75,6 +81,98 @@ TEST_F(Reports, AReportNoProgramCouldOpenSaysWhereItIs) {
     ASSERT_EQ(boxes.texts.size(), 1);
     EXPECT_TRUE(
         boxes.texts[0].contains(QDir::toNativeSeparators(path("OUT/ViskoraBasicCalc1.html"))));
+}
+
+// xdg-open starts even when no program is registered for the type and fails
+// later; the report then seemed to vanish.
+TEST_F(Reports, AReportWhoseOpenerFailsLaterSaysWhereItIs) {
+    start();
+    trigger(command::NewBasic);
+    MessageBoxScript boxes;
+    trigger(command::TextReport);
+    EXPECT_TRUE(boxes.texts.isEmpty());
+    ASSERT_EQ(opener.failures.size(), 1U);
+    ASSERT_TRUE(opener.failures[0]);
+    opener.failures[0]();
+    ASSERT_EQ(boxes.texts.size(), 1);
+    EXPECT_TRUE(
+        boxes.texts[0].contains(QDir::toNativeSeparators(path("OUT/ViskoraBasicCalc1.txt"))));
+}
+
+struct OpenerCase {
+    const char* what;
+    const char* program;
+    bool started;
+    bool failedLater;
+};
+
+TEST(DesktopOpener, TheOpenersExitStatusIsWatched) {
+    const OpenerCase cases[] = {
+        {"an opener that succeeds", "true", true, false},
+        {"an opener that fails after it started", "false", true, true},
+        {"no opener installed", "no-such-opener-here", false, false},
+    };
+    QTemporaryDir folder;
+    const QUrl file = QUrl::fromLocalFile(folder.filePath(QStringLiteral("report.txt")));
+    for (const OpenerCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        DesktopShellOpener opener{QString::fromLatin1(c.program)};
+        bool failed = false;
+        EXPECT_EQ(opener.openUrl(file, [&failed] { failed = true; }), c.started);
+        EXPECT_TRUE(waitFor([&opener] {
+            const QList<QProcess*> processes = opener.findChildren<QProcess*>();
+            return std::all_of(processes.begin(), processes.end(), [](const QProcess* process) {
+                return process->state() == QProcess::NotRunning;
+            });
+        }));
+        EXPECT_EQ(failed, c.failedLater);
+    }
+}
+
+// A report in the output folder goes at exit; Save Report As keeps one where
+// the user wants it.
+TEST_F(Reports, SaveReportAsWritesTheKindItsNameSaysAndRemembersTheFolder) {
+    struct Case {
+        const char* name;
+        QByteArray start;
+    };
+    const Case cases[] = {
+        {"kept/pipe.txt", "Thermophysical properties"},
+        {"kept/pipe.html", "<html>"},
+        {"kept/pipe.HTM", "<html>"},
+        {"kept/pipe.xlsx", "PK"},
+        {"kept/pipe.pdf", "%PDF-"},
+    };
+    ASSERT_TRUE(QDir(path(QString())).mkpath(QStringLiteral("kept")));
+    start();
+    trigger(command::NewBasic);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        dialogs.saveAnswers = {path(QString::fromLatin1(c.name))};
+        MessageBoxScript boxes;
+        trigger(command::SaveReportAs);
+        EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join(u'|').toStdString();
+        QFile written(path(QString::fromLatin1(c.name)));
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(written.readAll().startsWith(c.start));
+    }
+    EXPECT_TRUE(opener.urls.isEmpty());
+    // The first proposal is in the home folder, the later ones where the last went.
+    ASSERT_EQ(dialogs.reportSuggestions.size(), 5);
+    EXPECT_EQ(dialogs.reportSuggestions[0],
+              QDir(QDir::homePath()).filePath(QStringLiteral("ViskoraBasicCalc1.pdf")));
+    EXPECT_EQ(dialogs.reportSuggestions[4], path(QStringLiteral("kept/ViskoraBasicCalc1.pdf")));
+
+    // The folder is kept for the next start; a name of no report kind is refused.
+    quit();
+    start();
+    trigger(command::NewBasic);
+    dialogs.saveAnswers = {path(QStringLiteral("kept/notes.doc"))};
+    MessageBoxScript boxes;
+    trigger(command::SaveReportAs);
+    EXPECT_EQ(dialogs.reportSuggestions.last(), path(QStringLiteral("kept/ViskoraBasicCalc1.pdf")));
+    EXPECT_EQ(boxes.texts.size(), 1);
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("kept/notes.doc"))));
 }
 
 TEST_F(Reports, AnOutputFolderThatCannotBeMadeIsReported) {
@@ -126,6 +224,15 @@ TEST_F(Help, ContentsAndF1ShowTheContentsPage) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&frame()));
     QTest::keyClick(&frame(), Qt::Key_F1);
     EXPECT_TRUE(app->helpWindow()->isVisible());
+
+    // Escape in the guide's page closes it.
+    HelpWindow* help = app->helpWindow();
+    help->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(help));
+    QWidget* page = help->findChild<QTextBrowser*>();
+    page->setFocus();
+    QTest::keyClick(page, Qt::Key_Escape);
+    EXPECT_FALSE(help->isVisible());
 }
 
 TEST_F(Help, MissingPagesAreReported) {

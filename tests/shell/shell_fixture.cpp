@@ -143,4 +143,10 @@ bool waitFor(const std::function<bool()>& done, int milliseconds) {
     return true;
 }
 
+QString shownTitle(const QWidget& window) {
+    return QString(window.windowTitle())
+        .replace(QStringLiteral("[*]"),
+                 window.isWindowModified() ? QStringLiteral("*") : QString());
+}
+
 } // namespace viskora::testing

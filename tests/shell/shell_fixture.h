@@ -16,18 +16,22 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace viskora::testing {
 
 // Records what the program hands to the desktop.
 class RecordingOpener : public ShellOpener {
   public:
-    bool openUrl(const QUrl& url) override {
+    bool openUrl(const QUrl& url, FailureHandler failed) override {
         urls << url;
+        failures.push_back(std::move(failed));
         return opens;
     }
 
     QList<QUrl> urls;
+    // What each opened URL's opener would call on failing later.
+    std::vector<FailureHandler> failures;
     bool opens = true;
 };
 
@@ -43,10 +47,17 @@ class ScriptedDialogs : public FileDialogs {
         return saveAnswers.empty() ? QString() : take(saveAnswers);
     }
 
+    QString saveReportFileName(QWidget*, const QString& suggested) override {
+        reportSuggestions << suggested;
+        return saveAnswers.empty() ? QString() : take(saveAnswers);
+    }
+
     std::deque<QString> openAnswers;
+    // Save As and Save Report As take their answers from here.
     std::deque<QString> saveAnswers;
     QStringList openFolders;
     QStringList suggestions;
+    QStringList reportSuggestions;
 
   private:
     static QString take(std::deque<QString>& answers) {
@@ -102,6 +113,10 @@ class ShellTest : public ::testing::Test {
     ScriptedDialogs dialogs;
     std::unique_ptr<CViskoraApp> app;
 };
+
+// A window's title as Qt shows it: "[*]" is "*" while the window is marked
+// modified and nothing otherwise.
+QString shownTitle(const QWidget& window);
 
 // Runs the event loop until `done` holds or the time is up.
 bool waitFor(const std::function<bool()>& done, int milliseconds = 5000);
