@@ -77,10 +77,7 @@ bool additionalResultsAreSound(const COilCalc& calc) {
     return true;
 }
 
-CalcOutcome runAdditionalSteps(COilCalc& calc, Characterisation* wholeOil) {
-    if (!calc.prepareInputs()) {
-        return CalcOutcome::Stopped;
-    }
+CalcOutcome runAdditionalStepsAfterInputs(COilCalc& calc, Characterisation* wholeOil) {
     calc.computeBaseProperties();
     calc.computeCriticalProperties();
     if (wholeOil != nullptr) {
@@ -106,6 +103,13 @@ CalcOutcome runAdditionalSteps(COilCalc& calc, Characterisation* wholeOil) {
         return CalcOutcome::Failed;
     }
     return CalcOutcome::Completed;
+}
+
+CalcOutcome runAdditionalSteps(COilCalc& calc, Characterisation* wholeOil) {
+    if (!calc.prepareInputs()) {
+        return CalcOutcome::Stopped;
+    }
+    return runAdditionalStepsAfterInputs(calc, wholeOil);
 }
 
 } // namespace
@@ -153,6 +157,15 @@ Characterisation characterisationOf(const COilCalc& calc) {
 CalcOutcome runAdditionalCalculation(COilCalc& calc, Characterisation* wholeOil) {
     try {
         return runAdditionalSteps(calc, wholeOil);
+    } catch (const std::exception&) {
+        calc.reportFailure(texts::kCalculationError);
+        return CalcOutcome::Failed;
+    }
+}
+
+CalcOutcome runAdditionalCalculationAfterInputs(COilCalc& calc, Characterisation* wholeOil) {
+    try {
+        return runAdditionalStepsAfterInputs(calc, wholeOil);
     } catch (const std::exception&) {
         calc.reportFailure(texts::kCalculationError);
         return CalcOutcome::Failed;
