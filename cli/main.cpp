@@ -4,6 +4,7 @@
 #include "cli/basic_command.h"
 #include "cli/batch_command.h"
 #include "cli/calc_report.h"
+#include "cli/curves_command.h"
 #include "cli/report_command.h"
 #include "cli/show_command.h"
 
@@ -20,6 +21,7 @@ int main(int argc, char** argv) {
     viskora::addBatchCommand(app, exitStatus);
     viskora::addShowCommand(app, exitStatus);
     viskora::addReportCommand(app, exitStatus);
+    viskora::addCurvesCommand(app, exitStatus);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& help) {

@@ -120,6 +120,7 @@ SweepResult runSweep(const OilFiller& fillOil, const SweepSettings& settings,
 
     const PreparedOil oil(*record);
     const std::string oilMessage = messages.pointMessage();
+    const bool oilStoppedByAnswer = messages.stoppedByAnswer();
 
     if (!measured.empty() && oil.outcome() == CalcOutcome::Completed) {
         result.anchor =
@@ -142,7 +143,9 @@ SweepResult runSweep(const OilFiller& fillOil, const SweepSettings& settings,
         if (point.outcome == CalcOutcome::Completed) {
             point.results = additionalResults(*record);
         } else {
-            point.message = messages.pointMessage().empty() ? oilMessage : messages.pointMessage();
+            const bool ownMessage = !messages.pointMessage().empty();
+            point.message = ownMessage ? messages.pointMessage() : oilMessage;
+            point.stoppedByAnswer = ownMessage ? messages.stoppedByAnswer() : oilStoppedByAnswer;
         }
         if (result.anchor) {
             point.anchoredViscosity =

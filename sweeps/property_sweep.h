@@ -40,6 +40,7 @@ struct SweepPoint {
     double pressure = 0;    // in the sweep's pressure unit
     CalcOutcome outcome = CalcOutcome::Failed;
     std::string message;
+    bool stoppedByAnswer = false; // the message is a warning or question answered No
     AdditionalResults results;
     std::optional<double> anchoredViscosity; // mm2/s, from the measured values
 };

@@ -4,6 +4,7 @@ namespace viskora {
 
 void SweepMessages::tell(const std::string& text, bool isFailure) {
     pointMessage_ = text;
+    stoppedByAnswer_ = false;
     if (probing_ || user_ == nullptr || !told_.insert(text).second) {
         return;
     }
@@ -38,6 +39,7 @@ bool SweepMessages::answer(const std::string& text, bool asQuestion) {
     }
     if (!yes) {
         pointMessage_ = text;
+        stoppedByAnswer_ = true;
     }
     return yes;
 }

@@ -18,8 +18,13 @@ class SweepMessages : public CalcMessages {
     explicit SweepMessages(CalcMessages* user) : user_(user) {}
 
     // Starts a new point: its message is cleared.
-    void startPoint() { pointMessage_.clear(); }
+    void startPoint() {
+        pointMessage_.clear();
+        stoppedByAnswer_ = false;
+    }
     const std::string& pointMessage() const { return pointMessage_; }
+    // True when the point's message is a warning or question answered No.
+    bool stoppedByAnswer() const { return stoppedByAnswer_; }
 
     // While probing (calculations of the sweep's own, not shown as points)
     // nothing reaches the user, warnings and questions are answered Yes and
@@ -39,6 +44,7 @@ class SweepMessages : public CalcMessages {
     std::map<std::string, bool> answers_;
     std::set<std::string> told_;
     std::string pointMessage_;
+    bool stoppedByAnswer_ = false;
     bool probing_ = false;
 };
 

@@ -1,0 +1,86 @@
+#include "run_calculator.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+namespace viskora {
+namespace {
+
+using testing::runCalculator;
+
+const std::vector<std::string> kOil = {"--density",  "860",        "--temp-unit",
+                                       "F",          "--fraction", "86:392:40",
+                                       "--fraction", "392:662:35", "--yes"};
+
+std::vector<std::string> with(std::vector<std::string> arguments,
+                              const std::vector<std::string>& more) {
+    arguments.insert(arguments.end(), more.begin(), more.end());
+    return arguments;
+}
+
+TEST(CurvesCommand, EachPointIsTheAdditionalCommandsAnswer) {
+    // Temperatures in deg.F from freezing to where part of the oil boils
+    // off, pressure in bar: every point's results are those `additional`
+    // gives at its state, under the same names.
+    const auto run =
+        runCalculator(with({"curves"}, with(kOil, {"--temps", "14:554:90", "--design-pressure", "2",
+                                                   "--pressure-unit", "bar", "--json"})));
+    ASSERT_EQ(run.exitStatus, 0) << run.err;
+    const nlohmann::json out = nlohmann::json::parse(run.out);
+    EXPECT_EQ(out["units"]["temperature"], "°F");
+    EXPECT_EQ(out["units"]["pressure"], "bar");
+    ASSERT_EQ(out["points"].size(), 7u);
+    for (const nlohmann::json& point : out["points"]) {
+        const std::string temperature = point["temperature"].dump();
+        const auto single = runCalculator(
+            with({"additional"}, with(kOil, {"--design-temp", temperature, "--design-pressure", "2",
+                                             "--pressure-unit", "bar", "--json"})));
+        ASSERT_EQ(single.exitStatus, 0) << single.err;
+        EXPECT_EQ(point["results"], nlohmann::json::parse(single.out)["results"]) << temperature;
+    }
+}
+
+TEST(CurvesCommand, CsvHasUnitsInTheHeaderAndStoppedPointsKeepTheirMessage) {
+    // No --yes: the point below 0 deg.C stops, the others are computed.
+    const auto run = runCalculator({"curves", "--density", "850", "--temps", "-10:10:10",
+                                    "--measured-viscosity", "5@20", "--csv"});
+    EXPECT_EQ(run.exitStatus, 3) << run.err;
+    std::vector<std::string> lines;
+    std::size_t begin = 0;
+    for (std::size_t end; (end = run.out.find("\r\n", begin)) != std::string::npos;
+         begin = end + 2) {
+        lines.push_back(run.out.substr(begin, end - begin));
+    }
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0].rfind("temperature [°C],pressure [MPa],gasMassShare [%],", 0), 0u);
+    EXPECT_NE(lines[0].find(",anchoredLiquidViscosity [mm2/s],message"), std::string::npos);
+    EXPECT_EQ(lines[1].rfind("-10,0.3,,,", 0), 0u) << lines[1];
+    EXPECT_NE(lines[1].find("The design temperature < 0"), std::string::npos);
+    EXPECT_EQ(lines[2].rfind("0,0.3,0,100,", 0), 0u) << lines[2];
+    EXPECT_NE(run.err.find("The design temperature < 0"), std::string::npos);
+}
+
+class CurvesCommandUsage : public ::testing::TestWithParam<std::vector<std::string>> {};
+
+TEST_P(CurvesCommandUsage, IsRefusedBeforeCalculating) {
+    const auto run = runCalculator(with({"curves"}, GetParam()));
+    EXPECT_EQ(run.exitStatus, 64) << run.err;
+    EXPECT_TRUE(run.out.empty());
+    EXPECT_FALSE(run.err.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, CurvesCommandUsage,
+    ::testing::Values(std::vector<std::string>{"--density", "850"}, // no sweep
+                      std::vector<std::string>{"--temps", "0:100:10", "--pressures", "1:2:1"},
+                      std::vector<std::string>{"--temps", "0:100"},
+                      std::vector<std::string>{"--temps", "0:100:10x"},
+                      std::vector<std::string>{"--temps", "0:1000:1"}, // 1001 points
+                      std::vector<std::string>{"--temps", "0:100:10", "--json", "--csv"},
+                      std::vector<std::string>{"--temps", "0:100:10", "--measured-viscosity", "5"},
+                      // Viscosity rising with temperature.
+                      std::vector<std::string>{"--temps", "0:100:10", "--measured-viscosity",
+                                               "3@20", "--measured-viscosity", "5@40"}));
+
+} // namespace
+} // namespace viskora
