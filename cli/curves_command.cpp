@@ -278,14 +278,17 @@ void addCurvesCommand(CLI::App& app, int& exitStatus) {
     CLI::Option* pressures = command->add_option(
         "--pressures", options->pressures, "Absolute pressures FROM:TO:STEP, in the pressure unit");
     temps->excludes(pressures);
+    // A fixed value the sweep would not use is refused rather than ignored.
     command
         ->add_option("--design-pressure", options->design.designPressure,
                      "Fixed absolute pressure of a temperature sweep (text)")
-        ->capture_default_str();
+        ->capture_default_str()
+        ->excludes(pressures);
     command
         ->add_option("--design-temp", options->design.designTemp,
                      "Fixed temperature of a pressure sweep, in the temperature unit (text)")
-        ->capture_default_str();
+        ->capture_default_str()
+        ->excludes(temps);
     command
         ->add_option("--pressure-unit", options->design.pressureUnit,
                      "Unit of every pressure: code or name")

@@ -8,6 +8,26 @@ namespace {
 const std::string kTooManyPoints =
     "A sweep has at most " + std::to_string(kMaxSweepPoints) + " points.";
 
+// Rounds the values inside the range to 12 significant digits of its larger
+// end, so that 0.1 + 2 x 0.1 gives the 0.3 a user would type and not
+// 0.30000000000000004. A value times a power of ten up to 1e15 stays below
+// 2^53, so it rounds to a whole number exactly, and dividing by the same
+// power gives the double nearest to the decimal value.
+void roundToTyped(std::vector<double>& values, double from, double to) {
+    const double magnitude = std::fmax(std::fabs(from), std::fabs(to));
+    if (!(magnitude > 0)) {
+        return;
+    }
+    const int digits = 11 - static_cast<int>(std::floor(std::log10(magnitude)));
+    if (digits < 0 || digits > 15) {
+        return;
+    }
+    const double scale = std::pow(10.0, digits);
+    for (std::size_t i = 1; i + 1 < values.size(); ++i) {
+        values[i] = std::round(values[i] * scale) / scale;
+    }
+}
+
 std::vector<double> evenlySpaced(double from, double to, int count) {
     std::vector<double> values;
     values.reserve(static_cast<std::size_t>(count));
@@ -16,6 +36,7 @@ std::vector<double> evenlySpaced(double from, double to, int count) {
         values.push_back(from + i * interval);
     }
     values.push_back(to);
+    roundToTyped(values, from, to);
     return values;
 }
 
@@ -70,6 +91,7 @@ std::optional<std::vector<double>> sweepValues(const SweepRange& range, std::str
         problem = kTooManyPoints;
         return std::nullopt;
     }
+    roundToTyped(values, range.from, range.to);
     return values;
 }
 

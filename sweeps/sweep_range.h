@@ -21,7 +21,9 @@ struct SweepRange {
 
 // The values of a range, the first `from` and the last `to`: with a step
 // that does not divide the span, the last interval is the shorter one. Each
-// value is from + i * step, so no rounding error builds up along the sweep.
+// value is from + i * step, so no rounding error builds up along the sweep,
+// rounded to 12 significant digits so that decimal steps give the values as
+// typed.
 // Nothing, with `problem` set for the user, when a number is not finite,
 // the step is 0 or the range has more than kMaxSweepPoints points.
 std::optional<std::vector<double>> sweepValues(const SweepRange& range, std::string& problem);

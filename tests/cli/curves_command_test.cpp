@@ -74,6 +74,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(std::vector<std::string>{"--density", "850"}, // no sweep
                       std::vector<std::string>{"--temps", "0:100:10", "--pressures", "1:2:1"},
                       std::vector<std::string>{"--temps", "0:100"},
+                      // A fixed value the sweep would not use.
+                      std::vector<std::string>{"--temps", "0:100:10", "--design-temp", "80"},
+                      std::vector<std::string>{"--pressures", "1:2:1", "--design-pressure", "3"},
                       std::vector<std::string>{"--temps", "0:100:10x"},
                       std::vector<std::string>{"--temps", "0:1000:1"}, // 1001 points
                       std::vector<std::string>{"--temps", "0:100:10", "--json", "--csv"},

@@ -28,7 +28,8 @@ TEST_P(SweepValues, GivesThePointsOrRefuses) {
     ASSERT_TRUE(values) << problem;
     ASSERT_EQ(values->size(), c.expected.size());
     for (std::size_t i = 0; i < values->size(); ++i) {
-        EXPECT_NEAR((*values)[i], c.expected[i], 1e-12) << i;
+        // Exactly the value as typed: 0.3, not 0.30000000000000004.
+        EXPECT_EQ((*values)[i], c.expected[i]) << i;
     }
     // The sweep ends on its "to", exactly.
     EXPECT_EQ(values->back(), c.range.to);
@@ -55,6 +56,10 @@ INSTANTIATE_TEST_SUITE_P(
                       RangeCase{"Downwards", {100, 0, 50, 0}, {100, 50, 0}},
                       RangeCase{"NegativeStepTakenBySize", {0, 20, -10, 0}, {0, 10, 20}},
                       RangeCase{"PointCount", {0, 100, 0, 5}, {0, 25, 50, 75, 100}},
+                      RangeCase{"DecimalPointCount", {0.1, 0.5, 0, 5}, {0.1, 0.2, 0.3, 0.4, 0.5}},
+                      RangeCase{"DecimalStepAwayFromZero",
+                                {101.3, 102.1, 0.2, 0},
+                                {101.3, 101.5, 101.7, 101.9, 102.1}},
                       RangeCase{"OnePoint", {40, 40, 10, 0}, {40}},
                       RangeCase{"ThousandPointsAllowed", {0, 999, 1, 0}, counting(1000)},
                       // Refused.
