@@ -1,5 +1,9 @@
 #include "run_calculator.h"
 
+#include "cli/console_messages.h"
+#include "sweeps/curve_inputs.h"
+#include "sweeps/sweep_columns.h"
+
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
@@ -58,6 +62,47 @@ TEST(CurvesCommand, CsvHasUnitsInTheHeaderAndStoppedPointsKeepTheirMessage) {
     EXPECT_NE(lines[1].find("The design temperature < 0"), std::string::npos);
     EXPECT_EQ(lines[2].rfind("0,0.3,0,100,", 0), 0u) << lines[2];
     EXPECT_NE(run.err.find("The design temperature < 0"), std::string::npos);
+}
+
+TEST(CurvesCommand, ASavedDocumentGivesTheCalculatorsNumbers) {
+    // The same oil and sweep as a curves document and on the command line:
+    // deg.F, a fraction table, pressures in bar, one measured viscosity in
+    // cSt. Every column of every point agrees, under the same names.
+    CurveDocument document;
+    document.densityText = "860";
+    document.tempUnitIndex = 2;
+    document.useFractions = true;
+    document.fractions = {{"86", "392", "40"}, {"392", "662", "35"}};
+    document.variable = SweepVariable::Pressure;
+    document.fromText = "0.5";
+    document.toText = "3";
+    document.stepText = "0.5";
+    document.designTempText = "392";
+    document.pressureUnitIndex = 5;
+    document.measured = {{"9.3", 4, "104"}};
+    const CurveDocument reread = *readCurveDocument(curveDocumentText(document)).document;
+    const CurveInputs inputs = curveInputs(reread);
+    ConsoleMessages answersYes(true, nullptr);
+    const SweepResult sweep =
+        runSweep(inputs.fillOil, inputs.settings, inputs.measured, &answersYes);
+
+    const auto run =
+        runCalculator(with({"curves"}, with(kOil, {"--pressures", "0.5:3:0.5", "--design-temp",
+                                                   "392", "--pressure-unit", "bar",
+                                                   "--measured-viscosity", "9.3@104", "--json"})));
+    ASSERT_EQ(run.exitStatus, 0) << run.err;
+    const nlohmann::json points = nlohmann::json::parse(run.out)["points"];
+    ASSERT_EQ(points.size(), sweep.points.size());
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        for (const SweepColumn& column : sweepColumns()) {
+            const auto value = sweepColumnValue(sweep.points[i], column);
+            ASSERT_TRUE(value) << column.name;
+            const std::string name(column.name);
+            const nlohmann::json& shown =
+                points[i].contains(name) ? points[i][name] : points[i]["results"][name];
+            EXPECT_EQ(shown.get<double>(), *value) << name << " at point " << i;
+        }
+    }
 }
 
 class CurvesCommandUsage : public ::testing::TestWithParam<std::vector<std::string>> {};
