@@ -5,6 +5,7 @@
 #include "cli/batch_command.h"
 #include "cli/calc_report.h"
 #include "cli/curve_command.h"
+#include "cli/curves_command.h"
 #include "cli/report_command.h"
 #include "cli/show_command.h"
 
@@ -22,6 +23,7 @@ int main(int argc, char** argv) {
     viskora::addShowCommand(app, exitStatus);
     viskora::addReportCommand(app, exitStatus);
     viskora::addCurveConvertCommand(app, exitStatus);
+    viskora::addCurvesCommand(app, exitStatus);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& help) {

@@ -104,10 +104,7 @@ bool additionalResultsAreSound(const COilCalc& calc) {
     return true;
 }
 
-CalcOutcome runAdditionalSteps(COilCalc& calc, Characterisation* wholeOil) {
-    if (!calc.prepareInputs()) {
-        return CalcOutcome::Stopped;
-    }
+CalcOutcome runAdditionalStepsAfterInputs(COilCalc& calc, Characterisation* wholeOil) {
     if (!characterise(calc)) {
         return CalcOutcome::Failed;
     }
@@ -140,6 +137,13 @@ CalcOutcome runAdditionalSteps(COilCalc& calc, Characterisation* wholeOil) {
         return CalcOutcome::Failed;
     }
     return CalcOutcome::Completed;
+}
+
+CalcOutcome runAdditionalSteps(COilCalc& calc, Characterisation* wholeOil) {
+    if (!calc.prepareInputs()) {
+        return CalcOutcome::Stopped;
+    }
+    return runAdditionalStepsAfterInputs(calc, wholeOil);
 }
 
 } // namespace
@@ -187,6 +191,15 @@ Characterisation characterisationOf(const COilCalc& calc) {
 CalcOutcome runAdditionalCalculation(COilCalc& calc, Characterisation* wholeOil) {
     try {
         return runAdditionalSteps(calc, wholeOil);
+    } catch (const std::exception&) {
+        calc.reportFailure(texts::kCalculationError);
+        return CalcOutcome::Failed;
+    }
+}
+
+CalcOutcome runAdditionalCalculationAfterInputs(COilCalc& calc, Characterisation* wholeOil) {
+    try {
+        return runAdditionalStepsAfterInputs(calc, wholeOil);
     } catch (const std::exception&) {
         calc.reportFailure(texts::kCalculationError);
         return CalcOutcome::Failed;

@@ -87,6 +87,11 @@ struct AdditionalResults {
 // given it receives the whole oil's characterisation, taken before the split.
 CalcOutcome runAdditionalCalculation(COilCalc& calc, Characterisation* wholeOil = nullptr);
 
+// The additional sequence from the whole oil's characterisation on, for a
+// record whose input step has already run (see engine/prepared_oil.h).
+CalcOutcome runAdditionalCalculationAfterInputs(COilCalc& calc,
+                                                Characterisation* wholeOil = nullptr);
+
 AdditionalResults additionalResults(const COilCalc& calc);
 
 } // namespace viskora

@@ -55,6 +55,9 @@ class COilCalc {
     // Tells the user that the calculation failed (OK button, no icon).
     void reportFailure(const char* text) const;
 
+    // Where this record's messages go; nothing when they are not shown.
+    CalcMessages* messages() const { return messages_; }
+
     // --- Inputs, in the units the user gave them -------------------------
     double densityIn = 930;
     double densityTempIn = 20;

@@ -1,0 +1,85 @@
+// Property curves: a 300-point temperature sweep of a density-only oil and
+// of a 20-row fraction table, beside the same 300 states calculated one by
+// one, which repeat the cut distribution (for a density-only oil the density
+// fit) at every state.
+#include "engine/calc_messages.h"
+#include "engine/calc_sequence.h"
+#include "engine/oil_calc.h"
+#include "sweeps/property_sweep.h"
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace viskora {
+namespace {
+
+// 1 to 300 deg.C by 1 K at 0.3 MPa: liquid at first, part gas at the top.
+constexpr double kFrom = 1;
+constexpr double kTo = 300;
+constexpr double kPressure = 0.3;
+
+// Answers Yes, as a user going on past every doubtful state would.
+class AnswerYes : public CalcMessages {
+  public:
+    void inputError(const std::string&) override {}
+    bool warning(const std::string&) override { return true; }
+    bool question(const std::string&) override { return true; }
+    void failure(const std::string&) override {}
+};
+
+void fillDensityOnly(COilCalc& calc) {
+    calc.inputMode = 1;
+    calc.densityIn = 850;
+}
+
+// Twenty fractions of 5 % each, 40 to 440 deg.C, density 850 kg/m3.
+void fillTwentyFractions(COilCalc& calc) {
+    calc.inputMode = 2;
+    calc.densityIn = 850;
+    calc.fracCountIn = 20;
+    for (int row = 1; row <= 20; ++row) {
+        calc.fracStartIn[row] = 20 + 20 * row;
+        calc.fracEndIn[row] = 40 + 20 * row;
+        calc.fracShare[row] = 5;
+    }
+}
+
+template <void (*Fill)(COilCalc&)> void BM_Sweep(benchmark::State& state) {
+    AnswerYes answers;
+    SweepSettings settings;
+    settings.range = {kFrom, kTo, 1, 0};
+    settings.designPressure = kPressure;
+    for (auto _ : state) {
+        const SweepResult sweep = runSweep(Fill, settings, {}, &answers);
+        benchmark::DoNotOptimize(sweep.points.back().results.liquidDensity);
+    }
+}
+
+template <void (*Fill)(COilCalc&)> void BM_OneByOne(benchmark::State& state) {
+    AnswerYes answers;
+    auto calc = std::make_unique<COilCalc>(&answers);
+    for (auto _ : state) {
+        for (double t = kFrom; t <= kTo; t += 1) {
+            *calc = COilCalc(&answers);
+            Fill(*calc);
+            calc->designTempIn = t;
+            calc->designPressureIn = kPressure;
+            benchmark::DoNotOptimize(runAdditionalCalculation(*calc));
+        }
+    }
+}
+
+BENCHMARK(BM_Sweep<fillDensityOnly>)->Name("BM_Sweep300DensityOnly")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Sweep<fillTwentyFractions>)
+    ->Name("BM_Sweep300TwentyFractions")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OneByOne<fillDensityOnly>)
+    ->Name("BM_OneByOne300DensityOnly")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OneByOne<fillTwentyFractions>)
+    ->Name("BM_OneByOne300TwentyFractions")
+    ->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace viskora

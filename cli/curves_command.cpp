@@ -1,0 +1,310 @@
+#include "cli/curves_command.h"
+
+#include "cli/additional_command.h"
+#include "cli/calc_report.h"
+#include "cli/console_messages.h"
+#include "cli/csv.h"
+#include "cli/oil_options.h"
+#include "engine/oil_calc.h"
+#include "units/display_format.h"
+#include "units/number_text.h"
+
+#include <algorithm>
+#include <cmath>
+#include <iomanip>
+#include <iostream>
+#include <memory>
+
+namespace viskora {
+namespace {
+
+struct CurvesCommandOptions {
+    OilOptions oil;
+    std::string temps;
+    std::string pressures;
+    DesignOptions design;
+    std::vector<std::string> measured;
+    bool csv = false;
+};
+
+// A number typed on the command line, taken whole: "12.5" but not "12.5x"
+// or "".
+std::optional<double> wholeNumber(std::string_view text) {
+    if (text.empty() || text.find_first_not_of("0123456789+-.eE") != std::string_view::npos) {
+        return std::nullopt;
+    }
+    const auto value = readLeadingNumber(text);
+    if (!value || !std::isfinite(*value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// The short name of a unit for a column heading: "°C" of "°C - Celsius".
+std::string unitLabel(Quantity quantity, int code) {
+    const auto names = unitNames(quantity);
+    if (code < 1 || code > static_cast<int>(names.size())) {
+        return {};
+    }
+    std::string_view name = names[static_cast<std::size_t>(code - 1)];
+    if (quantity == Quantity::Temperature) {
+        name = name.substr(0, name.find(' '));
+    } else if (quantity == Quantity::Pressure) {
+        name = name.substr(0, name.find(" ("));
+    }
+    return std::string(name);
+}
+
+CalcStatus pointStatus(const SweepPoint& point) {
+    switch (point.outcome) {
+    case CalcOutcome::Completed:
+        return {"ok", kExitResults};
+    case CalcOutcome::Stopped:
+        return point.stoppedByAnswer ? CalcStatus{"stopped", kExitStopped}
+                                     : CalcStatus{"input-error", kExitInputError};
+    case CalcOutcome::Failed:
+        break;
+    }
+    return {"error", kExitFailed};
+}
+
+// The sweep's status is that of its first point that did not complete.
+CalcStatus sweepStatus(const SweepResult& sweep) {
+    for (const SweepPoint& point : sweep.points) {
+        if (point.outcome != CalcOutcome::Completed) {
+            return pointStatus(point);
+        }
+    }
+    return {"ok", kExitResults};
+}
+
+struct Heading {
+    std::string name;
+    std::string unit;
+};
+
+std::vector<Heading> headings(int tempUnit, int pressureUnit, bool anchored) {
+    std::vector<Heading> list = {{"temperature", unitLabel(Quantity::Temperature, tempUnit)},
+                                 {"pressure", unitLabel(Quantity::Pressure, pressureUnit)}};
+    for (const ResultLine& line : additionalResultLines(AdditionalResults{})) {
+        list.push_back({line.name, line.baseUnit});
+    }
+    if (anchored) {
+        list.push_back({"anchoredLiquidViscosity", "mm2/s"});
+    }
+    return list;
+}
+
+// A point's cells in heading order; empty where it has no value.
+std::vector<std::optional<double>> cells(const SweepPoint& point, bool anchored) {
+    std::vector<std::optional<double>> row = {point.temperature, point.pressure};
+    for (const ResultLine& line : additionalResultLines(point.results)) {
+        row.push_back(point.outcome == CalcOutcome::Completed ? std::optional(line.value)
+                                                              : std::nullopt);
+    }
+    if (anchored) {
+        row.push_back(point.anchoredViscosity);
+    }
+    return row;
+}
+
+void writeCsv(std::ostream& out, const SweepResult& sweep, const std::vector<Heading>& heads,
+              bool anchored) {
+    csv::Record header;
+    for (const Heading& head : heads) {
+        header.push_back(head.name + " [" + head.unit + "]");
+    }
+    header.push_back("message");
+    out << csv::line(header);
+    for (const SweepPoint& point : sweep.points) {
+        csv::Record record;
+        for (const auto& value : cells(point, anchored)) {
+            record.push_back(value ? shortestNumberText(*value) : std::string());
+        }
+        record.push_back(point.message);
+        out << csv::line(record);
+    }
+}
+
+void writeTable(std::ostream& out, const SweepResult& sweep, const std::vector<Heading>& heads,
+                bool anchored) {
+    out << "Properties at given absolute pressures and temperatures\n\n";
+    std::vector<int> widths;
+    for (const Heading& head : heads) {
+        const std::string title = head.name + " [" + head.unit + "]";
+        widths.push_back(static_cast<int>(std::max<std::size_t>(title.size(), 10)) + 2);
+        out << std::left << std::setw(widths.back()) << title;
+    }
+    out << "message\n";
+    for (const SweepPoint& point : sweep.points) {
+        const auto row = cells(point, anchored);
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            out << std::left << std::setw(widths[i])
+                << (row[i] ? formatForDisplay(*row[i]) : std::string("-"));
+        }
+        std::string oneLine = point.message;
+        std::replace(oneLine.begin(), oneLine.end(), '\n', ' ');
+        out << oneLine << '\n';
+    }
+}
+
+nlohmann::json pointJson(const SweepPoint& point, bool anchored) {
+    nlohmann::json item = {{"temperature", point.temperature},
+                           {"pressure", point.pressure},
+                           {"status", pointStatus(point).word}};
+    if (point.outcome == CalcOutcome::Completed) {
+        item["results"] = resultsJson(additionalResultLines(point.results));
+    } else {
+        item["message"] = point.message;
+    }
+    if (anchored) {
+        item["anchoredLiquidViscosity"] =
+            point.anchoredViscosity ? nlohmann::json(*point.anchoredViscosity) : nlohmann::json();
+    }
+    return item;
+}
+
+int runCurvesCommand(const CurvesCommandOptions& options) {
+    std::string problem;
+    const auto oil = resolveOil(options.oil, problem);
+    const auto pressureUnit = parsePressureUnit(options.design.pressureUnit);
+    const bool overTemperature = !options.temps.empty();
+    const auto range = parseSweepRange(overTemperature ? options.temps : options.pressures);
+    std::vector<MeasuredViscosity> measured;
+    if (oil && !pressureUnit) {
+        problem = "unknown pressure unit: " + options.design.pressureUnit;
+    } else if (oil && !range) {
+        problem =
+            "a sweep is FROM:TO:STEP, not " + (overTemperature ? options.temps : options.pressures);
+    } else if (oil && options.oil.json && options.csv) {
+        problem = "--json and --csv cannot be given together";
+    }
+    for (const std::string& text : options.measured) {
+        const auto point = parseMeasuredViscosity(text);
+        if (!point && problem.empty()) {
+            problem = "a measured viscosity is VALUE@TEMP, not " + text;
+        }
+        measured.push_back(point.value_or(MeasuredViscosity{}));
+    }
+    if (!problem.empty()) {
+        std::cerr << "viskora-calc curves: " << problem << "\n(see viskora-calc curves --help)\n";
+        return kExitUsage;
+    }
+
+    SweepSettings settings;
+    settings.variable = overTemperature ? SweepVariable::Temperature : SweepVariable::Pressure;
+    settings.range = *range;
+    settings.designTemp = textToNumber(options.design.designTemp);
+    settings.designPressure = textToNumber(options.design.designPressure);
+    settings.pressureUnit = *pressureUnit;
+
+    ConsoleMessages messages(options.oil.yes, &std::cerr);
+    const SweepResult sweep = runSweep([&oil](COilCalc& calc) { fillOilInputs(calc, *oil); },
+                                       settings, measured, &messages);
+    if (!sweep.problem.empty()) {
+        std::cerr << "viskora-calc curves: " << sweep.problem << '\n';
+        return kExitUsage;
+    }
+    if (!sweep.anchorNote.empty()) {
+        std::cerr << "viskora-calc curves: " << sweep.anchorNote << '\n';
+    }
+
+    const bool anchored = !measured.empty();
+    const CalcStatus status = sweepStatus(sweep);
+    const auto heads = headings(oil->tempUnit, *pressureUnit, anchored);
+    if (options.oil.json) {
+        nlohmann::json points = nlohmann::json::array();
+        for (const SweepPoint& point : sweep.points) {
+            points.push_back(pointJson(point, anchored));
+        }
+        nlohmann::json units = nlohmann::json::object();
+        for (const Heading& head : heads) {
+            units[head.name] = head.unit;
+        }
+        nlohmann::json out = {{"kind", "curves"},
+                              {"status", status.word},
+                              {"variable", overTemperature ? "temperature" : "pressure"},
+                              {"units", units},
+                              {"messages", messagesJson(messages.shown())},
+                              {"points", points}};
+        if (anchored) {
+            out["anchorNote"] = sweep.anchorNote;
+        }
+        std::cout << out.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
+    } else if (options.csv) {
+        writeCsv(std::cout, sweep, heads, anchored);
+    } else {
+        writeTable(std::cout, sweep, heads, anchored);
+    }
+    return status.exitStatus;
+}
+
+} // namespace
+
+std::optional<SweepRange> parseSweepRange(std::string_view text) {
+    const auto row = parseFractionRow(text);
+    if (!row) {
+        return std::nullopt;
+    }
+    const auto from = wholeNumber((*row)[0]);
+    const auto to = wholeNumber((*row)[1]);
+    const auto step = wholeNumber((*row)[2]);
+    if (!from || !to || !step) {
+        return std::nullopt;
+    }
+    return SweepRange{*from, *to, *step, 0};
+}
+
+std::optional<MeasuredViscosity> parseMeasuredViscosity(std::string_view text) {
+    const std::size_t at = text.find('@');
+    if (at == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const auto viscosity = wholeNumber(text.substr(0, at));
+    const auto temperature = wholeNumber(text.substr(at + 1));
+    if (!viscosity || !temperature) {
+        return std::nullopt;
+    }
+    return MeasuredViscosity{*viscosity, *temperature};
+}
+
+void addCurvesCommand(CLI::App& app, int& exitStatus) {
+    auto options = std::make_shared<CurvesCommandOptions>();
+    CLI::App* command = app.add_subcommand(
+        "curves", "Gas and liquid properties over a range of temperatures or pressures");
+    addOilOptions(*command, options->oil);
+    CLI::Option* temps = command->add_option("--temps", options->temps,
+                                             "Temperatures FROM:TO:STEP, in the temperature unit");
+    CLI::Option* pressures = command->add_option(
+        "--pressures", options->pressures, "Absolute pressures FROM:TO:STEP, in the pressure unit");
+    temps->excludes(pressures);
+    // A fixed value the sweep would not use is refused rather than ignored.
+    command
+        ->add_option("--design-pressure", options->design.designPressure,
+                     "Fixed absolute pressure of a temperature sweep (text)")
+        ->capture_default_str()
+        ->excludes(pressures);
+    command
+        ->add_option("--design-temp", options->design.designTemp,
+                     "Fixed temperature of a pressure sweep, in the temperature unit (text)")
+        ->capture_default_str()
+        ->excludes(temps);
+    command
+        ->add_option("--pressure-unit", options->design.pressureUnit,
+                     "Unit of every pressure: code or name")
+        ->capture_default_str();
+    command->add_option("--measured-viscosity", options->measured,
+                        "A measured kinematic viscosity VALUE@TEMP, mm2/s at a temperature in "
+                        "the temperature unit (once or twice)");
+    command->add_flag("--csv", options->csv, "Write CSV (UTF-8, units in the header)");
+    command->callback([options, command, &exitStatus] {
+        if (options->temps.empty() && options->pressures.empty()) {
+            std::cerr << "viskora-calc curves: give --temps or --pressures\n" << command->help();
+            exitStatus = kExitUsage;
+            return;
+        }
+        exitStatus = runCurvesCommand(*options);
+    });
+}
+
+} // namespace viskora

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "sweeps/property_sweep.h"
+
+#include <CLI/CLI.hpp>
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace viskora {
+
+// `viskora-calc curves`: the additional calculation over a range of
+// temperatures at a fixed pressure, or of pressures at a fixed temperature,
+// as a table, CSV or JSON.
+void addCurvesCommand(CLI::App& app, int& exitStatus);
+
+// "FROM:TO:STEP" into a sweep range; nothing when it has another shape or a
+// part is not a number.
+std::optional<SweepRange> parseSweepRange(std::string_view text);
+
+// "VALUE@TEMP" into a measured viscosity; nothing when it has another shape.
+std::optional<MeasuredViscosity> parseMeasuredViscosity(std::string_view text);
+
+} // namespace viskora

@@ -1,0 +1,71 @@
+#include "engine/prepared_oil.h"
+
+#include "engine/calc_messages.h"
+#include "engine/message_texts.h"
+#include "engine/oil_calc.h"
+
+#include <cmath>
+#include <exception>
+
+namespace viskora {
+namespace {
+
+// The design state's share of the input step, exactly as prepareInputs takes
+// it: both values finite, the pressure converted to MPa and above 0, the
+// temperature converted to deg.C.
+bool takeDesignState(COilCalc& calc) {
+    const auto refuse = [&calc](const char* text) {
+        if (calc.messages() != nullptr) {
+            calc.messages()->inputError(text);
+        }
+        return false;
+    };
+    if (!std::isfinite(calc.designTempIn) || !std::isfinite(calc.designPressureIn)) {
+        return refuse(texts::kNumberOutOfRange);
+    }
+    calc.designPressure = calc.designPressureIn * factorOf(calc.pressureFactor, calc.pressureUnit);
+    if (!std::isfinite(calc.designPressure)) {
+        return refuse(texts::kNumberOutOfRange);
+    }
+    if (!(calc.designPressure > 0)) {
+        return refuse(texts::kPressureNotPositive);
+    }
+    calc.designTemp = calc.designTempIn;
+    if (calc.tempUnit >= 1 && calc.tempUnit <= 4) {
+        calc.designTemp = toCelsius(calc.designTempIn, calc.tempUnit);
+    }
+    return true;
+}
+
+} // namespace
+
+PreparedOil::PreparedOil(const COilCalc& oil) : prepared_(std::make_unique<COilCalc>(oil)) {
+    // The input step does not use the design state beyond checking it, so a
+    // state it always accepts stands in; every calculation sets its own.
+    prepared_->designTempIn = 0;
+    prepared_->designPressureIn = 1;
+    try {
+        outcome_ = prepared_->prepareInputs() ? CalcOutcome::Completed : CalcOutcome::Stopped;
+    } catch (const std::exception&) {
+        prepared_->reportFailure(texts::kCalculationError);
+        outcome_ = CalcOutcome::Failed;
+    }
+}
+
+PreparedOil::~PreparedOil() = default;
+
+CalcOutcome PreparedOil::runAdditional(double designTempIn, double designPressureIn,
+                                       COilCalc& result, Characterisation* wholeOil) const {
+    if (outcome_ != CalcOutcome::Completed) {
+        return outcome_;
+    }
+    result = *prepared_;
+    result.designTempIn = designTempIn;
+    result.designPressureIn = designPressureIn;
+    if (!takeDesignState(result)) {
+        return CalcOutcome::Stopped;
+    }
+    return runAdditionalCalculationAfterInputs(result, wholeOil);
+}
+
+} // namespace viskora

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "engine/calc_sequence.h"
+
+#include <memory>
+
+namespace viskora {
+
+class COilCalc;
+
+// An oil whose inputs have been checked and whose narrow-cut distribution
+// (for a density-only oil, the density fit, by far the dearest step) has been
+// built once, ready to be calculated at many design states. Each state is
+// calculated on a copy of the prepared record, so no state leaves anything
+// behind for the next.
+class PreparedOil {
+  public:
+    // `oil` holds the oil's inputs (density, its temperature, units and the
+    // fraction table) and the pressure unit; its design temperature and
+    // pressure are not looked at. The messages `oil` was made with hear the
+    // input step's warnings and errors now, and every state's later.
+    explicit PreparedOil(const COilCalc& oil);
+    ~PreparedOil();
+    PreparedOil(const PreparedOil&) = delete;
+    PreparedOil& operator=(const PreparedOil&) = delete;
+
+    // Completed when the oil can be calculated; otherwise the user has been
+    // told why not, and every state gives this outcome without a message.
+    CalcOutcome outcome() const { return outcome_; }
+
+    // The additional calculation at a design temperature and pressure given
+    // in the oil's temperature and pressure units, left in `result`: the same
+    // numbers, to the bit, as runAdditionalCalculation on a fresh record with
+    // the same inputs.
+    CalcOutcome runAdditional(double designTempIn, double designPressureIn, COilCalc& result,
+                              Characterisation* wholeOil = nullptr) const;
+
+  private:
+    std::unique_ptr<COilCalc> prepared_;
+    CalcOutcome outcome_ = CalcOutcome::Failed;
+};
+
+} // namespace viskora

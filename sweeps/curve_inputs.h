@@ -1,0 +1,22 @@
+#pragma once
+
+#include "sweeps/curve_document.h"
+#include "sweeps/property_sweep.h"
+
+#include <vector>
+
+namespace viskora {
+
+// What runSweep needs, taken from a curves document as a form's Calculate
+// takes its boxes: each text by the program's text-to-number routine, unit
+// indices as unit codes, measured viscosities converted to mm2/s.
+struct CurveInputs {
+    OilFiller fillOil;
+    SweepSettings settings;
+    std::vector<MeasuredViscosity> measured;
+};
+
+// The inputs refer to `document`, which must outlive them.
+CurveInputs curveInputs(const CurveDocument& document);
+
+} // namespace viskora

@@ -1,0 +1,134 @@
+#include "run_calculator.h"
+
+#include "cli/console_messages.h"
+#include "sweeps/curve_inputs.h"
+#include "sweeps/sweep_columns.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+namespace viskora {
+namespace {
+
+using testing::runCalculator;
+
+const std::vector<std::string> kOil = {"--density",  "860",        "--temp-unit",
+                                       "F",          "--fraction", "86:392:40",
+                                       "--fraction", "392:662:35", "--yes"};
+
+std::vector<std::string> with(std::vector<std::string> arguments,
+                              const std::vector<std::string>& more) {
+    arguments.insert(arguments.end(), more.begin(), more.end());
+    return arguments;
+}
+
+TEST(CurvesCommand, EachPointIsTheAdditionalCommandsAnswer) {
+    // Temperatures in deg.F from freezing to where part of the oil boils
+    // off, pressure in bar: every point's results are those `additional`
+    // gives at its state, under the same names.
+    const auto run =
+        runCalculator(with({"curves"}, with(kOil, {"--temps", "14:554:90", "--design-pressure", "2",
+                                                   "--pressure-unit", "bar", "--json"})));
+    ASSERT_EQ(run.exitStatus, 0) << run.err;
+    const nlohmann::json out = nlohmann::json::parse(run.out);
+    EXPECT_EQ(out["units"]["temperature"], "°F");
+    EXPECT_EQ(out["units"]["pressure"], "bar");
+    ASSERT_EQ(out["points"].size(), 7u);
+    for (const nlohmann::json& point : out["points"]) {
+        const std::string temperature = point["temperature"].dump();
+        const auto single = runCalculator(
+            with({"additional"}, with(kOil, {"--design-temp", temperature, "--design-pressure", "2",
+                                             "--pressure-unit", "bar", "--json"})));
+        ASSERT_EQ(single.exitStatus, 0) << single.err;
+        EXPECT_EQ(point["results"], nlohmann::json::parse(single.out)["results"]) << temperature;
+    }
+}
+
+TEST(CurvesCommand, CsvHasUnitsInTheHeaderAndStoppedPointsKeepTheirMessage) {
+    // No --yes: the point below 0 deg.C stops, the others are computed.
+    const auto run = runCalculator({"curves", "--density", "850", "--temps", "-10:10:10",
+                                    "--measured-viscosity", "5@20", "--csv"});
+    EXPECT_EQ(run.exitStatus, 3) << run.err;
+    std::vector<std::string> lines;
+    std::size_t begin = 0;
+    for (std::size_t end; (end = run.out.find("\r\n", begin)) != std::string::npos;
+         begin = end + 2) {
+        lines.push_back(run.out.substr(begin, end - begin));
+    }
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0].rfind("temperature [°C],pressure [MPa],gasMassShare [%],", 0), 0u);
+    EXPECT_NE(lines[0].find(",anchoredLiquidViscosity [mm2/s],message"), std::string::npos);
+    EXPECT_EQ(lines[1].rfind("-10,0.3,,,", 0), 0u) << lines[1];
+    EXPECT_NE(lines[1].find("The design temperature < 0"), std::string::npos);
+    EXPECT_EQ(lines[2].rfind("0,0.3,0,100,", 0), 0u) << lines[2];
+    EXPECT_NE(run.err.find("The design temperature < 0"), std::string::npos);
+}
+
+TEST(CurvesCommand, ASavedDocumentGivesTheCalculatorsNumbers) {
+    // The same oil and sweep as a curves document and on the command line:
+    // deg.F, a fraction table, pressures in bar, one measured viscosity in
+    // cSt. Every column of every point agrees, under the same names.
+    CurveDocument document;
+    document.densityText = "860";
+    document.tempUnitIndex = 2;
+    document.useFractions = true;
+    document.fractions = {{"86", "392", "40"}, {"392", "662", "35"}};
+    document.variable = SweepVariable::Pressure;
+    document.fromText = "0.5";
+    document.toText = "3";
+    document.stepText = "0.5";
+    document.designTempText = "392";
+    document.pressureUnitIndex = 5;
+    document.measured = {{"9.3", 4, "104"}};
+    const CurveDocument reread = *readCurveDocument(curveDocumentText(document)).document;
+    const CurveInputs inputs = curveInputs(reread);
+    ConsoleMessages answersYes(true, nullptr);
+    const SweepResult sweep =
+        runSweep(inputs.fillOil, inputs.settings, inputs.measured, &answersYes);
+
+    const auto run =
+        runCalculator(with({"curves"}, with(kOil, {"--pressures", "0.5:3:0.5", "--design-temp",
+                                                   "392", "--pressure-unit", "bar",
+                                                   "--measured-viscosity", "9.3@104", "--json"})));
+    ASSERT_EQ(run.exitStatus, 0) << run.err;
+    const nlohmann::json points = nlohmann::json::parse(run.out)["points"];
+    ASSERT_EQ(points.size(), sweep.points.size());
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        for (const SweepColumn& column : sweepColumns()) {
+            const auto value = sweepColumnValue(sweep.points[i], column);
+            ASSERT_TRUE(value) << column.name;
+            const std::string name(column.name);
+            const nlohmann::json& shown =
+                points[i].contains(name) ? points[i][name] : points[i]["results"][name];
+            EXPECT_EQ(shown.get<double>(), *value) << name << " at point " << i;
+        }
+    }
+}
+
+class CurvesCommandUsage : public ::testing::TestWithParam<std::vector<std::string>> {};
+
+TEST_P(CurvesCommandUsage, IsRefusedBeforeCalculating) {
+    const auto run = runCalculator(with({"curves"}, GetParam()));
+    EXPECT_EQ(run.exitStatus, 64) << run.err;
+    EXPECT_TRUE(run.out.empty());
+    EXPECT_FALSE(run.err.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, CurvesCommandUsage,
+    ::testing::Values(std::vector<std::string>{"--density", "850"}, // no sweep
+                      std::vector<std::string>{"--temps", "0:100:10", "--pressures", "1:2:1"},
+                      std::vector<std::string>{"--temps", "0:100"},
+                      // A fixed value the sweep would not use.
+                      std::vector<std::string>{"--temps", "0:100:10", "--design-temp", "80"},
+                      std::vector<std::string>{"--pressures", "1:2:1", "--design-pressure", "3"},
+                      std::vector<std::string>{"--temps", "0:100:10x"},
+                      std::vector<std::string>{"--temps", "0:1000:1"}, // 1001 points
+                      std::vector<std::string>{"--temps", "0:100:10", "--json", "--csv"},
+                      std::vector<std::string>{"--temps", "0:100:10", "--measured-viscosity", "5"},
+                      // Viscosity rising with temperature.
+                      std::vector<std::string>{"--temps", "0:100:10", "--measured-viscosity",
+                                               "3@20", "--measured-viscosity", "5@40"}));
+
+} // namespace
+} // namespace viskora

@@ -1,0 +1,244 @@
+#include "sweeps/property_sweep.h"
+
+#include "engine/message_texts.h"
+#include "engine/oil_calc.h"
+#include "scripted_messages.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+namespace viskora {
+namespace {
+
+using testing::ScriptedMessages;
+
+void densityOnly(COilCalc& calc, double density) {
+    calc.inputMode = 1;
+    calc.densityIn = density;
+}
+
+// Three fractions up to 300 deg.C and a remainder, density 850 kg/m3.
+void fractionTable(COilCalc& calc) {
+    calc.inputMode = 2;
+    calc.densityIn = 850;
+    calc.fracCountIn = 3;
+}
+
+// Twenty fractions of 5 % each, 40 to 440 deg.C, density from the cuts.
+void twentyFractions(COilCalc& calc) {
+    calc.inputMode = 2;
+    calc.densityIn = 0;
+    calc.fracCountIn = 20;
+    for (int row = 1; row <= 20; ++row) {
+        calc.fracStartIn[row] = 20 + 20 * row;
+        calc.fracEndIn[row] = 40 + 20 * row;
+        calc.fracShare[row] = 5;
+    }
+}
+
+struct SweepCase {
+    const char* name;
+    OilFiller fill;
+    SweepSettings settings;
+};
+
+class SweepPointsEqualSingleCalculations : public ::testing::TestWithParam<SweepCase> {};
+
+void expectSameResults(const AdditionalResults& a, const AdditionalResults& b) {
+    EXPECT_EQ(a.gasMassShare, b.gasMassShare);
+    EXPECT_EQ(a.liquidMassShare, b.liquidMassShare);
+    EXPECT_EQ(a.gasDensity, b.gasDensity);
+    EXPECT_EQ(a.gasSpecificHeat, b.gasSpecificHeat);
+    EXPECT_EQ(a.gasConductivity, b.gasConductivity);
+    EXPECT_EQ(a.gasViscosity, b.gasViscosity);
+    EXPECT_EQ(a.gasVaporisationEnthalpy, b.gasVaporisationEnthalpy);
+    EXPECT_EQ(a.gasPrandtl, b.gasPrandtl);
+    EXPECT_EQ(a.liquidDensity, b.liquidDensity);
+    EXPECT_EQ(a.liquidSpecificHeat, b.liquidSpecificHeat);
+    EXPECT_EQ(a.liquidConductivity, b.liquidConductivity);
+    EXPECT_EQ(a.liquidViscosity, b.liquidViscosity);
+    EXPECT_EQ(a.liquidSurfaceTension, b.liquidSurfaceTension);
+    EXPECT_EQ(a.prandtl, b.prandtl);
+    EXPECT_EQ(a.gasShareText, b.gasShareText);
+    EXPECT_EQ(a.liquidPrandtlText, b.liquidPrandtlText);
+}
+
+TEST_P(SweepPointsEqualSingleCalculations, ToTheBit) {
+    const SweepCase& c = GetParam();
+    ScriptedMessages answersYes(true);
+    const SweepResult sweep = runSweep(c.fill, c.settings, {}, &answersYes);
+    ASSERT_TRUE(sweep.problem.empty()) << sweep.problem;
+    ASSERT_FALSE(sweep.points.empty());
+    int completed = 0;
+    for (const SweepPoint& point : sweep.points) {
+        ScriptedMessages single(true);
+        auto calc = std::make_unique<COilCalc>(&single);
+        c.fill(*calc);
+        calc->pressureUnit = c.settings.pressureUnit;
+        calc->designTempIn = point.temperature;
+        calc->designPressureIn = point.pressure;
+        const CalcOutcome outcome = runAdditionalCalculation(*calc);
+        ASSERT_EQ(point.outcome, outcome) << point.temperature << " " << point.pressure;
+        if (outcome == CalcOutcome::Completed) {
+            ++completed;
+            expectSameResults(point.results, additionalResults(*calc));
+        } else {
+            EXPECT_EQ(point.message, single.shown().back().text);
+        }
+    }
+    EXPECT_GT(completed, 0);
+}
+
+SweepSettings overTemperature(double from, double to, double step, double pressure,
+                              int pressureUnit = 4) {
+    SweepSettings settings;
+    settings.range = {from, to, step, 0};
+    settings.designPressure = pressure;
+    settings.pressureUnit = pressureUnit;
+    return settings;
+}
+
+SweepSettings overPressure(double from, double to, double step, double temperature) {
+    SweepSettings settings;
+    settings.variable = SweepVariable::Pressure;
+    settings.range = {from, to, step, 0};
+    settings.designTemp = temperature;
+    return settings;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Oils, SweepPointsEqualSingleCalculations,
+    ::testing::Values(
+        // Below 0 deg.C (a question) up to where much of the oil boils off.
+        SweepCase{"DensityOnlyOverTemperature", [](COilCalc& c) { densityOnly(c, 850); },
+                  overTemperature(-20, 400, 20, 0.3)},
+        SweepCase{"FractionTableOverTemperature", fractionTable, overTemperature(0, 350, 25, 1.5)},
+        SweepCase{"TwentyFractionsOverPressure", twentyFractions, overPressure(0.05, 3, 0.25, 250)},
+        // Temperatures in deg.F and pressures in another unit take the same
+        // conversions as a single calculation; 0 is refused at its point.
+        SweepCase{"FahrenheitAndOtherPressureUnit",
+                  [](COilCalc& c) {
+                      densityOnly(c, 800);
+                      c.tempUnit = 3;
+                      c.densityTempIn = 68;
+                  },
+                  overTemperature(32, 572, 60, 3, 2)},
+        SweepCase{"ZeroPressureIsRefusedAtItsPoint", [](COilCalc& c) { densityOnly(c, 760); },
+                  overPressure(0, 1, 0.5, 120)}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PropertySweep, StoppedPointsCarryTheirMessageAndQuestionsAreAskedOnce) {
+    // No to "design temperature below 0": those points stop, the others are
+    // computed, and the question was put once.
+    ScriptedMessages answersNo(false);
+    const SweepResult sweep = runSweep([](COilCalc& c) { densityOnly(c, 850); },
+                                       overTemperature(-30, 30, 10, 0.3), {}, &answersNo);
+    ASSERT_EQ(sweep.points.size(), 7u);
+    for (const SweepPoint& point : sweep.points) {
+        if (point.temperature < 0) {
+            EXPECT_EQ(point.outcome, CalcOutcome::Stopped);
+            EXPECT_EQ(point.message, texts::kDesignTempBelowZero);
+        } else {
+            EXPECT_EQ(point.outcome, CalcOutcome::Completed);
+            EXPECT_TRUE(point.message.empty());
+        }
+    }
+    EXPECT_EQ(answersNo.texts(), std::vector<std::string>{texts::kDesignTempBelowZero});
+}
+
+TEST(PropertySweep, TheOilsWarningIsAskedOnceAndItsErrorStopsEveryPoint) {
+    ScriptedMessages answersYes(true);
+    const SweepResult heavy = runSweep([](COilCalc& c) { densityOnly(c, 1000); },
+                                       overTemperature(20, 200, 20, 0.3), {}, &answersYes);
+    EXPECT_EQ(answersYes.texts(), std::vector<std::string>{texts::kDensityOutOfRange});
+    for (const SweepPoint& point : heavy.points) {
+        EXPECT_EQ(point.outcome, CalcOutcome::Completed);
+    }
+
+    ScriptedMessages told(true);
+    const SweepResult none = runSweep([](COilCalc& c) { densityOnly(c, 0); },
+                                      overTemperature(20, 60, 20, 0.3), {}, &told);
+    EXPECT_EQ(told.texts(), std::vector<std::string>{texts::kDensityNotGiven});
+    ASSERT_EQ(none.points.size(), 3u);
+    for (const SweepPoint& point : none.points) {
+        EXPECT_EQ(point.outcome, CalcOutcome::Stopped);
+        EXPECT_EQ(point.message, texts::kDensityNotGiven);
+    }
+}
+
+TEST(PropertySweep, CancelStopsAfterThePointInHand) {
+    int calls = 0;
+    const SweepResult sweep = runSweep([](COilCalc& c) { densityOnly(c, 850); },
+                                       overTemperature(0, 100, 10, 0.3), {}, nullptr,
+                                       [&calls](int done, int total) {
+                                           ++calls;
+                                           EXPECT_EQ(total, 11);
+                                           return done < 3;
+                                       });
+    EXPECT_TRUE(sweep.cancelled);
+    EXPECT_EQ(sweep.points.size(), 3u);
+    EXPECT_EQ(calls, 3);
+}
+
+TEST(PropertySweep, TwoMeasuredViscositiesGiveThePublishedValue) {
+    // The published example, with temperatures in deg.C on the sweep.
+    const SweepResult sweep =
+        runSweep([](COilCalc& c) { densityOnly(c, 850); }, overTemperature(0, 40, 20, 0.3),
+                 {{1.644, 0}, {0.925, 40}}, nullptr);
+    ASSERT_EQ(sweep.points.size(), 3u);
+    ASSERT_TRUE(sweep.points[1].anchoredViscosity);
+    EXPECT_NEAR(*sweep.points[1].anchoredViscosity, 1.201, 0.002);
+    EXPECT_NEAR(*sweep.points[0].anchoredViscosity, 1.644, 1e-9);
+    EXPECT_NEAR(*sweep.points[2].anchoredViscosity, 0.925, 1e-9);
+}
+
+TEST(PropertySweep, OneMeasuredViscosityAnchorsThroughItsPoint) {
+    // 12 mm2/s at 104 deg.F on a sweep in deg.F: the anchored curve passes
+    // through the point and rises as the temperature falls.
+    const SweepResult sweep = runSweep(
+        [](COilCalc& c) {
+            densityOnly(c, 870);
+            c.tempUnit = 3;
+            c.densityTempIn = 68;
+        },
+        overTemperature(32, 302, 18, 0.5), {{12, 104}}, nullptr);
+    ASSERT_TRUE(sweep.anchor) << sweep.anchorNote;
+    double previous = INFINITY;
+    for (const SweepPoint& point : sweep.points) {
+        ASSERT_TRUE(point.anchoredViscosity);
+        if (point.temperature == 104) {
+            EXPECT_NEAR(*point.anchoredViscosity, 12, 1e-9);
+        }
+        EXPECT_LT(*point.anchoredViscosity, previous) << point.temperature;
+        previous = *point.anchoredViscosity;
+    }
+}
+
+struct MeasuredCase {
+    const char* name;
+    std::vector<MeasuredViscosity> measured;
+};
+
+class RefusedMeasuredViscosities : public ::testing::TestWithParam<MeasuredCase> {};
+
+TEST_P(RefusedMeasuredViscosities, StopTheSweepWithAReason) {
+    const SweepResult sweep =
+        runSweep([](COilCalc& c) { densityOnly(c, 850); }, overTemperature(0, 40, 20, 0.3),
+                 GetParam().measured, nullptr);
+    EXPECT_FALSE(sweep.problem.empty());
+    EXPECT_TRUE(sweep.points.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Measured, RefusedMeasuredViscosities,
+                         ::testing::Values(MeasuredCase{"ThreePoints", {{5, 20}, {3, 40}, {2, 60}}},
+                                           MeasuredCase{"RisingWithTemperature",
+                                                        {{3, 20}, {5, 40}}},
+                                           MeasuredCase{"SameTemperature", {{5, 20}, {3, 20}}},
+                                           MeasuredCase{"ZeroViscosity", {{0, 20}}},
+                                           MeasuredCase{"BelowAbsoluteZero", {{5, -300}}}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace viskora
