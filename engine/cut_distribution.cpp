@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace viskora {
 namespace {
@@ -25,6 +26,83 @@ constexpr double kShareSumTolerance = 1e-9;
 // A share of 0 or less is lifted to this, in per cent.
 constexpr double kShareFloor = 0.0001;
 
+// The steepest tilt of the density fit whose shares are made from its sums:
+// the shares then span at most exp(650) from the smallest to the largest,
+// and a far cut's share (about exp(-2 |K| reach) of 100 %) stays above
+// 1e-280, clear of the smallest double (2.2e-308), where the fit lifts
+// shares that underflow to the floor, cut by cut.
+constexpr double kMostShareSpanExponent = 650;
+
+// What a tilt of the fit gives: the sums of the tilted distribution, and
+// whether the distribution is exactly the one it was before.
+struct TiltOutcome {
+    TiltedSums::Sums sums;
+    bool unchanged;
+};
+
+// What the passes of the fit leave: the density residual, kg/m3, and the
+// renormalising scale not yet applied to the shares.
+struct FitEnd {
+    double residual;
+    double pendingScale;
+};
+
+// The tilt-step search of the density fit, whatever makes the sums. Each
+// pass halves and reverses the step when the density residual has changed
+// sign, tilts the distribution by exp(k (i - mid)) with k = 2 step / n,
+// where `tiltBy(k, pendingScale)` first applies the renormalising scale
+// still pending and returns the tilt's outcome, or nothing when it cannot
+// tilt that far; then it renormalises the shares to 100 % on the sums
+// alone (multiplying every share by one factor scales the sums exactly but
+// for rounding) and leaves that scale pending for the next tilt.
+template <typename TiltBy>
+std::optional<FitEnd> searchTilt(double density, double residual, double step, int n,
+                                 TiltBy tiltBy) {
+    double previousResidual = residual;
+    double pendingScale = 1.0;
+    for (int pass = 0; pass < kFitPasses; ++pass) {
+        if ((previousResidual > 0 && residual < 0) || (previousResidual < 0 && residual > 0)) {
+            step = -0.5 * step;
+        }
+        previousResidual = residual;
+
+        const std::optional<TiltOutcome> tilted = tiltBy(2 * step / n, pendingScale);
+        if (!tilted) {
+            return std::nullopt;
+        }
+        double scale = 1.0;
+        double shareSum = tilted->sums.shares;
+        if (shareSum != 100) {
+            for (int round = 0;
+                 round < kMaxRenormalisePasses && std::fabs(100 - shareSum) > kRenormaliseTolerance;
+                 ++round) {
+                scale *= std::exp((100 - shareSum) / n);
+                shareSum = tilted->sums.shares * scale;
+            }
+        }
+        const double newResidual = density - tilted->sums.densityWeighted * scale / 100;
+
+        // The remaining passes change nothing, to the bit, once a pass has
+        // (1) left the distribution exactly as it found it, (2) needed no
+        // renormalising scale, and (3) left the residual exactly as it found
+        // it. Proof: the next pass finds residual == previousResidual by
+        // (3), which is no change of sign, so it keeps the step and tilts by
+        // the same k with no scale pending by (2); a tilt that left the
+        // distribution unchanged does so again (its factors are all exactly
+        // 1, or its k too small to move the tilt), so that pass adds the
+        // same numbers in the same order, gets the same sums, hence scale 1
+        // and the same residual: it ends in the state this one ends in, and
+        // so does every pass after it.
+        const bool settled = tilted->unchanged && scale == 1.0 && newResidual == residual;
+        pendingScale = scale;
+        residual = newResidual;
+        if (settled) {
+            break;
+        }
+    }
+    return FitEnd{residual, pendingScale};
+}
+
 } // namespace
 
 // One side of a tilt: the `count` cuts from `from` on in `direction` (+1 or
@@ -37,8 +115,8 @@ constexpr double kShareFloor = 0.0001;
 // places on is within about j / 4 + 4 ulp of start x ratio^j. The factors
 // are positive, so a share reaches 0 only by underflow, far outside the
 // density range: the loop only watches for it, and liftAndSumSide lifts.
-COilCalc::ShareSums COilCalc::tiltSide(int from, int direction, int count, double start,
-                                       double ratio) {
+TiltedSums::Sums COilCalc::tiltSide(int from, int direction, int count, double start,
+                                    double ratio) {
     const double ratio2 = ratio * ratio;
     const double stride = ratio2 * ratio2;
     double factor0 = start;
@@ -83,7 +161,7 @@ COilCalc::ShareSums COilCalc::tiltSide(int from, int direction, int count, doubl
 // the side at 0 or below is lifted to the floor, and the side is summed
 // again, each cut into the same partial sum as in tiltSide, so that the sums
 // are those of a sweep that had lifted the shares as it went.
-COilCalc::ShareSums COilCalc::liftAndSumSide(int from, int direction, int count) {
+TiltedSums::Sums COilCalc::liftAndSumSide(int from, int direction, int count) {
     double shares[4] = {};
     double weighted[4] = {};
     const int interleaved = count - count % 4;
@@ -110,14 +188,17 @@ double COilCalc::mixtureDensity() const {
 
 // Density-only fit: tilts the typical distribution about its middle cut,
 // halving and reversing the tilt step whenever the density residual changes
-// sign, and renormalises the shares to 100 % after every tilt.
+// sign, and renormalises the shares to 100 % after every tilt. Every tilt
+// and scale multiplies each share by a factor, so the distribution after any
+// pass is the typical one times exp(K (i - mid)) times S, K the tilts and S
+// the scales so far: the passes run on the sums of that distribution
+// (TiltedSums) and the shares are made once at the end. Only a tilt so
+// steep that the far shares near the smallest double, far outside the
+// density range, is made cut by cut, as the shares there are lifted to the
+// floor when they underflow.
 void COilCalc::fitDensityOnly() {
     cutFirst = 0;
     cutEnd = 515;
-    for (int i = cutFirst; i < cutEnd; ++i) {
-        cutShare[i] = cutDefaultShare[i];
-    }
-
     const int n = cutEnd - cutFirst;
     const int mid = cutFirst + n / 2;
     double lo = 0;
@@ -128,78 +209,55 @@ void COilCalc::fitDensityOnly() {
     for (int i = mid + 1; i < cutEnd; ++i) {
         hi += cutDefaultShare[i] * cutDensity[i] / 100;
     }
-
-    double residual = density - mixtureDensity();
-    double step = 0.5 * residual / (hi - lo);
-    double previousResidual = residual;
-    // Renormalising multiplies every share by one factor, so a sweep's sums
-    // scale with it: the rounds run on the sums alone, and their product
-    // waits here to be applied with the next tilt (or after the last pass).
-    double pendingScale = 1.0;
-
-    for (int pass = 0; pass < kFitPasses; ++pass) {
-        if ((previousResidual > 0 && residual < 0) || (previousResidual < 0 && residual > 0)) {
-            step = -0.5 * step;
-        }
-        previousResidual = residual;
-
-        // Tilt about the middle cut: a share below it is divided by
-        // exp(2 a (mid - i) / n), one above it multiplied by
-        // exp(2 a (i - mid) / n); both are the one factor exp(k (i - mid))
-        // with k = 2 a / n, here the powers of exp(k) upwards from the middle
-        // cut (whose factor is 1) and of its reciprocal downwards. The
-        // factors of the far cuts are within about 70 ulp (2e-14) of the
-        // exponentials, far below any digit a result shows. The pending
-        // scale rides along as the first factor of each side. The
-        // reciprocal of exp(k) is 1 exactly when exp(k) is, so a step too
-        // small to change exp(k) makes every factor 1.
-        const double up = std::exp(2 * step / n);
-        const double down = 1 / up;
-        const bool flat = up == 1.0;
-        const ShareSums upper = tiltSide(mid, 1, cutEnd - mid, pendingScale, up);
-        const ShareSums lower = tiltSide(mid - 1, -1, mid - cutFirst, pendingScale * down, down);
-        const ShareSums sums = {upper.shares + lower.shares,
-                                upper.densityWeighted + lower.densityWeighted};
-
-        double scale = 1.0;
-        double shareSum = sums.shares;
-        if (shareSum != 100) {
-            for (int round = 0;
-                 round < kMaxRenormalisePasses && std::fabs(100 - shareSum) > kRenormaliseTolerance;
-                 ++round) {
-                scale *= std::exp((100 - shareSum) / n);
-                shareSum = sums.shares * scale;
-            }
-        }
-        const double newResidual = density - sums.densityWeighted * scale / 100;
-
-        // The remaining passes change nothing, to the bit, once a pass has
-        // (1) tilted with exp(k) exactly 1, (2) applied a pending scale of
-        // exactly 1, (3) needed no renormalising scale, and (4) left the
-        // residual exactly as it found it. Proof: by (1) and (2) every
-        // factor was a product of ones, exactly 1, so every share became
-        // share x 1, the same double, and it was not lifted to the floor,
-        // since every share is positive (the typical shares are, and a sweep
-        // leaves none at 0 or below). The next pass then finds residual ==
-        // previousResidual by (4), which is no change of sign, so it keeps
-        // the step, and by (1) its exp(k) is again 1; by (3) its pending
-        // scale is 1, so it again leaves every share as it is and, adding
-        // the same numbers in the same order, gets the same sums, hence
-        // scale 1 and the same residual. That pass ends in the state this
-        // one ends in, and so does every pass after it.
-        const bool unchanged =
-            flat && pendingScale == 1.0 && scale == 1.0 && newResidual == residual;
-        pendingScale = scale;
-        residual = newResidual;
-        if (unchanged) {
-            break;
-        }
+    for (int i = cutFirst; i < cutEnd; ++i) {
+        cutShare[i] = cutDefaultShare[i];
     }
-    tiltSide(cutFirst, 1, cutEnd - cutFirst, pendingScale, 1.0);
+    const double residual = density - mixtureDensity();
+    const double step = 0.5 * residual / (hi - lo);
 
-    if (std::fabs(residual) > kResidualTolerance) {
+    TiltedSums typical(&cutDefaultShare[cutFirst], &cutDensity[cutFirst], n, mid - cutFirst);
+    double tilt = 0;
+    double scale = 1;
+    const auto tiltBySums = [&](double k, double pendingScale) -> std::optional<TiltOutcome> {
+        const bool unchanged = tilt + k == tilt && pendingScale == 1.0;
+        tilt += k;
+        scale *= pendingScale;
+        if (2 * std::fabs(tilt) * typical.reach() > kMostShareSpanExponent) {
+            return std::nullopt;
+        }
+        const TiltedSums::Sums sums = typical.at(tilt);
+        return TiltOutcome{{sums.shares * scale, sums.densityWeighted * scale}, unchanged};
+    };
+    std::optional<FitEnd> end = searchTilt(density, residual, step, n, tiltBySums);
+    if (end) {
+        const double finalScale = scale * end->pendingScale;
+        typical.forEachFactor(tilt, [&](int i, double factor) {
+            cutShare[cutFirst + i] = cutDefaultShare[cutFirst + i] * factor * finalScale;
+        });
+    } else {
+        // The tilt is applied to the shares pass by pass: the factors are
+        // the powers of exp(k) upwards from the middle cut (whose factor is
+        // 1) and of its reciprocal downwards, the pending scale riding along
+        // as the first factor of each side. The reciprocal of exp(k) is 1
+        // exactly when exp(k) is, so a step too small to change exp(k)
+        // makes every factor 1.
+        const auto tiltByCuts = [&](double k, double pendingScale) -> std::optional<TiltOutcome> {
+            const double up = std::exp(k);
+            const double down = 1 / up;
+            const TiltedSums::Sums upper = tiltSide(mid, 1, cutEnd - mid, pendingScale, up);
+            const TiltedSums::Sums lower =
+                tiltSide(mid - 1, -1, mid - cutFirst, pendingScale * down, down);
+            return TiltOutcome{
+                {upper.shares + lower.shares, upper.densityWeighted + lower.densityWeighted},
+                up == 1.0 && pendingScale == 1.0};
+        };
+        end = searchTilt(density, residual, step, n, tiltByCuts);
+        tiltSide(cutFirst, 1, cutEnd - cutFirst, end->pendingScale, 1.0);
+    }
+
+    if (std::fabs(end->residual) > kResidualTolerance) {
         for (int i = cutFirst; i < cutEnd; ++i) {
-            cutDensity[i] += residual;
+            cutDensity[i] += end->residual;
         }
     }
 }

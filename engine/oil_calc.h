@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/tilted_sums.h"
 #include "units/unit_tables.h"
 
 #include <array>
@@ -162,12 +163,8 @@ class COilCalc {
     bool distributeFractions();
     double fractionShareSum() const;
     double mixtureDensity() const;
-    struct ShareSums {
-        double shares;
-        double densityWeighted;
-    };
-    ShareSums tiltSide(int from, int direction, int count, double start, double ratio);
-    ShareSums liftAndSumSide(int from, int direction, int count);
+    TiltedSums::Sums tiltSide(int from, int direction, int count, double start, double ratio);
+    TiltedSums::Sums liftAndSumSide(int from, int direction, int count);
 
     CalcMessages* messages_;
 };
