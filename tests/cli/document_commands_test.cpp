@@ -159,6 +159,63 @@ TEST_F(DocumentCommands, ShowsAnAdditionalDocument) {
     EXPECT_NE(text.out.find("\n  2: Ж |  | x\n"), std::string::npos);
 }
 
+TEST_F(DocumentCommands, ShowPrintsEveryFieldOfABasicDocument) {
+    BasicDocumentRecord record;
+    record.densityText = "0";
+    record.resDensityBase = 770.680981;
+    record.resDensityText = "771";
+    record.resPrandtlText = "16.1";
+    record.useFractions = 1;
+    record.fractionCount = 2;
+    record.fractions[0] = {"0", "300", "60"};
+    record.fractions[1] = {"300", "", "40"};
+    const fs::path path = folder_ / "basic.vkr";
+    ASSERT_TRUE(saveDocumentFile(path, basicDocumentText(record, RecordFractionRows(record))));
+    const auto run = runCalculator({"show", path.string()});
+    ASSERT_EQ(run.exitStatus, 0) << run.err;
+    EXPECT_EQ(run.out, "kind: basic\n"
+                       "densityText: 0\n"
+                       "densityUnitIndex: 0\n"
+                       "densityUnitName: kg/m3\n"
+                       "densityTempText: 20\n"
+                       "tempUnitIndex: 1\n"
+                       "tempUnitName: °C - Celsius\n"
+                       "resDensityBase: 770.680981\n"
+                       "resDensityText: 771\n"
+                       "resDensityUnitIndex: 0\n"
+                       "resDensityUnitName: kg/m3\n"
+                       "resHeatBase: 0\n"
+                       "resHeatText: 0\n"
+                       "resHeatUnitIndex: 1\n"
+                       "resHeatUnitName: kJ/(kg•K)\n"
+                       "resConductivityBase: 0\n"
+                       "resConductivityText: 0\n"
+                       "resConductivityUnitIndex: 0\n"
+                       "resConductivityUnitName: Wt/(m•K)\n"
+                       "resViscosityBase: 0\n"
+                       "resViscosityText: 0\n"
+                       "resViscosityUnitIndex: 1\n"
+                       "resViscosityUnitName: mm2/c\n"
+                       "resTensionBase: 0\n"
+                       "resTensionText: 0\n"
+                       "resTensionUnitIndex: 0\n"
+                       "resTensionUnitName: N/m\n"
+                       "resVapourBase: 0\n"
+                       "resVapourText: 0\n"
+                       "resVapourUnitIndex: 3\n"
+                       "resVapourUnitName: MPa (MN/m2)\n"
+                       "resCritTempBase: 0\n"
+                       "resCritTempText: 0\n"
+                       "resCritTempUnitIndex: 1\n"
+                       "resCritTempUnitName: °C - Celsius\n"
+                       "resPrandtlText: 16.1\n"
+                       "useFractions: 1\n"
+                       "fractionCount: 2\n"
+                       "fractions:\n"
+                       "  1: 0 | 300 | 60\n"
+                       "  2: 300 |  | 40\n");
+}
+
 TEST_F(DocumentCommands, ShowRefusesWhatIsNotADocument) {
     const fs::path junk = folder_ / "junk.vkr";
     std::ofstream(junk) << "[General]\ntype=viskora\nstate=1\n";

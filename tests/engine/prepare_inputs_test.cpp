@@ -1,6 +1,7 @@
 #include "engine/message_texts.h"
 #include "engine/oil_calc.h"
 #include "scripted_messages.h"
+#include "worked_examples.h"
 
 #include <gtest/gtest.h>
 
@@ -30,17 +31,21 @@ void setFractions(COilCalc& calc, const std::vector<Row>& rows) {
 }
 
 TEST(PrepareInputs, DensityIsCorrectedToTwentyDegrees) {
+    // The published figures to two decimals, and the same worked out by hand
+    // from rho20 = rho_t + (t - 20)(0.001825 - 0.0013167 rho20) to four: a
+    // last-digit slip in either coefficient moves the fourth decimal.
     struct Case {
         double density;
         double measuredAt;
-        double expected;
+        const char* published;
+        const char* worked;
         bool warned;
     };
     const Case cases[] = {
-        {850, 20, 850, false},
-        {850, 50, 870.37, false},
-        {850, 0, 835.50, false}, // exactly 0 deg.C is not "below 0"
-        {995, 50, 1009.86, true},
+        {850, 20, "850.00", "850.0000", false},
+        {850, 50, "870.37", "870.3695", false},
+        {850, 0, "835.50", "835.5021", false}, // exactly 0 deg.C is not "below 0"
+        {995, 50, "1009.86", "1009.8595", true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.measuredAt);
@@ -50,7 +55,8 @@ TEST(PrepareInputs, DensityIsCorrectedToTwentyDegrees) {
         calc.densityIn = c.density;
         calc.densityTempIn = c.measuredAt;
         ASSERT_TRUE(calc.prepareInputs());
-        EXPECT_NEAR(calc.density, c.expected, 0.005);
+        EXPECT_TRUE(testing::roundsTo(calc.density, c.published));
+        EXPECT_TRUE(testing::roundsTo(calc.density, c.worked));
         EXPECT_EQ(messages.shown().size(), c.warned ? 1u : 0u);
         if (c.warned) {
             EXPECT_EQ(messages.texts()[0], texts::kDensityOutOfRange);
