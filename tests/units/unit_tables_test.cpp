@@ -6,6 +6,7 @@
 #include <iterator>
 #include <limits>
 #include <ostream>
+#include <string>
 
 namespace viskora {
 namespace {
@@ -179,11 +180,18 @@ TEST_P(CodesOutsideAList, ReadAsTheBaseUnit) {
     }
 }
 
+std::string quantityName(const ::testing::TestParamInfo<Quantity>& info) {
+    const char* const names[] = {"Temperature",  "Density",  "Pressure",  "SpecificHeat",
+                                 "Conductivity", "Enthalpy", "Viscosity", "SurfaceTension"};
+    return names[static_cast<int>(info.param)];
+}
+
 INSTANTIATE_TEST_SUITE_P(EveryTable, CodesOutsideAList,
                          ::testing::Values(Quantity::Density, Quantity::Pressure,
                                            Quantity::SpecificHeat, Quantity::Conductivity,
                                            Quantity::Enthalpy, Quantity::Viscosity,
-                                           Quantity::SurfaceTension));
+                                           Quantity::SurfaceTension),
+                         quantityName);
 
 TEST(UnitTables, TemperatureConversionGoesThroughCelsius) {
     EXPECT_DOUBLE_EQ(convertTemperature(100, 2, 3), 212);
