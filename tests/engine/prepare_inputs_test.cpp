@@ -245,6 +245,15 @@ TEST(PrepareInputs, SixtyPerCentWithAGivenEndPasses) {
     EXPECT_TRUE(messages.shown().empty());
 }
 
+TEST(PrepareInputs, HundredPerCentWithoutALastEndPasses) {
+    // The end of the last fraction is needed only for a remainder.
+    ScriptedMessages messages;
+    COilCalc calc(&messages);
+    setFractions(calc, {{0, 150, 40}, {150, 0, 60}});
+    EXPECT_TRUE(calc.prepareInputs());
+    EXPECT_TRUE(messages.shown().empty());
+}
+
 TEST(PrepareInputs, RefusesNumbersThatAreNotFinite) {
     const double infinity = std::numeric_limits<double>::infinity();
     for (int field = 0; field < 4; ++field) {
