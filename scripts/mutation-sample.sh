@@ -19,7 +19,10 @@
 #
 # The kinds of fault: a flipped comparison, the last digit of a constant, a
 # dropped rounding, an off-by-one, a removed check and a changed format.
-# A fault that does not compile is replaced by another draw and not scored.
+# A fault that does not compile is replaced by another draw and not scored,
+# and so is a fault listed in scripts/mutation-equivalents.txt: a survivor
+# that on inspection changes no behaviour goes there, with the reason, so
+# that the score counts only faults a test could catch.
 # Takes minutes; not part of ./test.sh. Run it as `nice scripts/mutation-sample.sh`
 # on a shared machine.
 set -euo pipefail
@@ -35,6 +38,7 @@ import sys
 import tempfile
 
 LIBRARIES = ("units", "engine", "documents", "reports", "cli")
+EQUIVALENTS = "scripts/mutation-equivalents.txt"
 
 
 def parse_arguments():
@@ -332,6 +336,19 @@ def list_sites(root):
             print(f"  {relative}:{line}  {before}  ->  {after}")
 
 
+def read_equivalents(path):
+    """The faults known to change no behaviour: (file, line before, line
+    after) from the lines "file | before | after" of the list."""
+    equivalents = set()
+    if os.path.exists(path):
+        with open(path, encoding="utf-8") as f:
+            for text in f:
+                parts = [part.strip() for part in text.split(" | ")]
+                if not text.startswith("#") and len(parts) == 3:
+                    equivalents.add(tuple(parts))
+    return equivalents
+
+
 def main():
     arguments = parse_arguments()
     if arguments.list:
@@ -363,7 +380,8 @@ def main():
         kinds = [kind for kind in KINDS if sites[kind]]
         generator = random.Random(arguments.seed)
         tried = set()
-        killed, survivors, stillborn = 0, [], 0
+        killed, survivors, stillborn, skipped = 0, [], 0, 0
+        equivalents = read_equivalents(os.path.join(arguments.root, EQUIVALENTS))
         while killed + len(survivors) < arguments.count:
             kind = generator.choice(kinds)
             site = generator.choice(sites[kind])
@@ -373,6 +391,9 @@ def main():
                 continue
             tried.add(site)
             relative, line, before, after, original, mutated = describe(scratch, site)
+            if (relative, before, after) in equivalents:
+                skipped += 1
+                continue
             path = os.path.join(scratch, relative)
             with open(path, "w", encoding="utf-8", errors="surrogateescape") as f:
                 f.write(mutated)
@@ -397,7 +418,8 @@ def main():
         print()
         print(f"Score: {killed} of {scored} caught"
               + (f" ({100 * killed / scored:.0f} %)" if scored else "")
-              + f"; {stillborn} that did not compile were drawn again (seed {arguments.seed}).")
+              + f"; drawn again: {stillborn} that did not compile, {skipped} known to change"
+              f" nothing (seed {arguments.seed}).")
         for relative, line, kind, before, after in survivors:
             print(f"\nSurvivor {relative}:{line} ({kind})\n  - {before}\n  + {after}")
     finally:
