@@ -116,6 +116,7 @@ TEST(BatchCommand, CalculatorReadsAFileOrStandardInputAndWritesCsv) {
 
     EXPECT_EQ(testing::runCalculator({"batch", "/no/such/file.csv"}).exitStatus, 64);
     EXPECT_EQ(testing::runCalculator({"batch", "-"}).exitStatus, 2); // empty standard input
+    EXPECT_EQ(testing::runCalculator({"batch"}).exitStatus, 2);      // the same without "-"
 }
 
 TEST(BatchCommand, OutputHeaderAndRowsAsWritten) {

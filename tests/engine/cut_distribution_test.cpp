@@ -253,6 +253,12 @@ TEST(FractionTable, FractionWithoutAWholeCutIsRefused) {
         ASSERT_FALSE(messages.texts().empty());
         EXPECT_EQ(messages.texts().back(), texts::kFractionWithoutCut);
     }
+    // The message names the range the cuts really cover.
+    const COilCalc table;
+    const std::string range = "between " + std::to_string(static_cast<int>(table.cutLow[0])) +
+                              " and " + std::to_string(static_cast<int>(table.cutHigh[799])) +
+                              " deg.\u0421";
+    EXPECT_NE(std::string(texts::kFractionWithoutCut).find(range), std::string::npos);
 }
 
 TEST(FractionTable, ZeroShareRowWithoutCutIsHarmless) {
