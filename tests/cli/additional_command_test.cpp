@@ -69,6 +69,32 @@ TEST(AdditionalCommand, EverythingBoiledOffGivesFiniteGasResults) {
     EXPECT_EQ(out["messages"][0]["answer"], "yes");
 }
 
+TEST(AdditionalCommand, TableOutputOfATwoPhaseOil) {
+    // The fraction-table worked oil at 200 deg.C and 0.1 MPa: both phases,
+    // in the columns of the basic command's table.
+    const auto run = runCalculator({"additional", "--fraction", "0:300:100", "--density", "0",
+                                    "--design-temp", "200", "--design-pressure", "0.1"});
+    ASSERT_EQ(run.exitStatus, 0) << run.err;
+    EXPECT_EQ(run.out, "Calculation at given absolute pressure and temperature within the "
+                       "under-critical range\n"
+                       "\n"
+                       "result                    value in base unit                  shown\n"
+                       "gasMassShare              62.26415094339634 %                 62.3\n"
+                       "liquidMassShare           37.73584905660366 %                 37.7\n"
+                       "gasDensity                2.860005809715097 kg/m3             2.86\n"
+                       "gasSpecificHeat           2.2600364762103125 kJ/(kg K)        2.26\n"
+                       "gasConductivity           0.023734794611289828 W/(m K)        2.37e-002\n"
+                       "gasViscosity              2.0537124599232475 mm2/s            2.05\n"
+                       "gasVaporisationEnthalpy   308.9515584875294 kJ/kg             309\n"
+                       "gasPrandtl                0.5592893170664928 -                0.559\n"
+                       "liquidDensity             688.7686918064006 kg/m3             689\n"
+                       "liquidSpecificHeat        2.6821291843912105 kJ/(kg K)        2.68\n"
+                       "liquidConductivity        0.09825824290447675 W/(m K)         9.83e-002\n"
+                       "liquidViscosity           0.5570177516522842 mm2/s            0.557\n"
+                       "liquidSurfaceTension      0.013113864053208642 N/m            1.31e-002\n"
+                       "prandtl                   10.472566625795324 -                10.5\n");
+}
+
 TEST(AdditionalCommand, PressureUnitAndTemperatureUnitAreHonoured) {
     // 10 bar is 1 MPa; 315.5 deg.F is 157.5 deg.C.
     const auto inMpa = runCalculator({"additional", "--density", "880", "--design-temp", "157.5",

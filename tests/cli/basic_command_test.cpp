@@ -144,5 +144,25 @@ TEST(BasicCommand, TableOutputShowsBaseUnitsAndShownTexts) {
     EXPECT_NE(run.out.find("2.48e-008"), std::string::npos);
 }
 
+TEST(BasicCommand, TableOutputOfTheFractionTableWorkedExample) {
+    // Scripts cut this table by its columns: 26 characters for the name, 36
+    // for the value in the base unit, then the text a form shows. ("deg.С"
+    // has the Cyrillic letter.)
+    const auto run = runCalculator({"basic", "--fraction", "0:300:100", "--density", "0"});
+    ASSERT_EQ(run.exitStatus, 0) << run.err;
+    EXPECT_EQ(run.out,
+              "Calculation at the atmosphere pressure and the temperature 20 deg.С (68 deg.F)\n"
+              "\n"
+              "result                    value in base unit                  shown\n"
+              "density                   770.6809811320754 kg/m3             771\n"
+              "specificHeat              2.006965515132431 kJ/(kg K)         2.01\n"
+              "thermalConductivity       0.11780831775860945 W/(m K)         0.118\n"
+              "kinematicViscosity        1.2235984143579453 mm2/s            1.22\n"
+              "surfaceTension            0.023901838276682356 N/m            2.39e-002\n"
+              "vapourPressure            0.00023972399651144027 MPa          2.40e-004\n"
+              "pseudoCritTemp            331.5497390613285 deg.C             332\n"
+              "prandtl                   16.064880628144007 -                16.1\n");
+}
+
 } // namespace
 } // namespace viskora

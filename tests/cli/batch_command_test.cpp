@@ -140,6 +140,30 @@ TEST(BatchCommand, CalculatorReadsAFileOrStandardInputAndWritesCsv) {
 
     EXPECT_EQ(testing::runCalculator({"batch", "/no/such/file.csv"}).exitStatus, 64);
     EXPECT_EQ(testing::runCalculator({"batch", "-"}).exitStatus, 2); // empty standard input
+    EXPECT_EQ(testing::runCalculator({"batch"}).exitStatus, 2);      // the same without "-"
+}
+
+TEST(BatchCommand, OutputHeaderAndRowsAsWritten) {
+    // The header is what scripts find their columns by; rows that give no
+    // results leave every result column empty.
+    const std::filesystem::path path =
+        std::filesystem::temp_directory_path() / "viskora-batch-header-test.csv";
+    {
+        std::ofstream out(path, std::ios::binary);
+        out << "kind,density\nmystery,702.7\nbasic,0\n";
+    }
+    const auto run = testing::runCalculator({"batch", path.string()});
+    std::filesystem::remove(path);
+    ASSERT_EQ(run.exitStatus, 0) << run.err;
+    EXPECT_EQ(run.out,
+              "row,kind,status,message,density,specificHeat,thermalConductivity,"
+              "kinematicViscosity,surfaceTension,vapourPressure,pseudoCritTemp,prandtl,"
+              "gasMassShare,liquidMassShare,gasDensity,gasSpecificHeat,gasConductivity,"
+              "gasViscosity,gasVaporisationEnthalpy,gasPrandtl,liquidDensity,liquidSpecificHeat,"
+              "liquidConductivity,liquidViscosity,liquidSurfaceTension\r\n"
+              "1,mystery,bad-row,unknown kind: mystery (basic or additional),,,,,,,,,,,,,,,,,,,,,"
+              "\r\n"
+              "2,basic,input-error,Density must be specified.,,,,,,,,,,,,,,,,,,,,,\r\n");
 }
 
 // One line of a file must not take memory or output without bound: a row

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace viskora {
@@ -37,24 +38,57 @@ TEST(Csv, ReadsFieldsRecordsAndQuotes) {
     }
 }
 
-TEST(Csv, MalformedQuotesAreReportedWithTheirLine) {
+// Batch files come from every kind of editor: a line ends with LF, CR LF or a
+// lone CR, and an error must name the same line whichever it is.
+class CsvLineEnds : public ::testing::TestWithParam<std::string> {
+  protected:
+    // The text with each LF replaced by the line end under test.
+    std::string withLineEnds(std::string_view text) const {
+        std::string out;
+        for (char c : text) {
+            out += c == '\n' ? GetParam() : std::string(1, c);
+        }
+        return out;
+    }
+};
+
+TEST_P(CsvLineEnds, MalformedQuotesAreReportedWithTheirLine) {
     struct Case {
-        std::string text;
+        const char* text;
         std::size_t line;
     };
     const Case cases[] = {
-        {"a,b\n\"open,c\n", 2},
-        {"a\n\n\"x\"y,z\n", 3},
-        {"\"multi\nline\",ok\n\"bad\" ,x\n", 3},
+        {"a,b\n\"open,c\n", 2},                         // never closed, from line 2 on
+        {"a\n\n\"x\"y,z\n", 3},                         // text after the closing quote
+        {"\"multi\nline\",ok\n\"bad\" ,x\n", 3},        // after a field of two lines
+        {"\"three\nline\nfield\",ok\n\n\"bad\"x\n", 5}, // and a blank line
+        {"a\n\"b\n\n\",c\n\"d\"e\n", 5},                // a blank line inside quotes
+        {"\n\n\n\"x\"y\n", 4},                          // blank lines first
         {"\"never closed", 1},
     };
     for (const Case& c : cases) {
-        const csv::ParseResult result = csv::parse(c.text);
-        EXPECT_FALSE(result.ok) << c.text;
-        EXPECT_EQ(result.errorLine, c.line) << c.text;
+        const std::string text = withLineEnds(c.text);
+        SCOPED_TRACE(::testing::PrintToString(text));
+        const csv::ParseResult result = csv::parse(text);
+        EXPECT_FALSE(result.ok);
+        EXPECT_EQ(result.errorLine, c.line);
         EXPECT_FALSE(result.error.empty());
     }
 }
+
+TEST_P(CsvLineEnds, RecordsAndLineBreaksInQuotesComeBack) {
+    const csv::ParseResult result = csv::parse(withLineEnds("a,b\n\"x\ny\",z\n\n\nc"));
+    ASSERT_TRUE(result.ok) << result.error;
+    const Records expected = {{"a", "b"}, {withLineEnds("x\ny"), "z"}, {"c"}};
+    EXPECT_EQ(result.records, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryLineEnd, CsvLineEnds, ::testing::Values("\n", "\r\n", "\r"),
+                         [](const ::testing::TestParamInfo<std::string>& info) {
+                             return info.param == "\n"     ? std::string("LF")
+                                    : info.param == "\r\n" ? std::string("CRLF")
+                                                           : std::string("CR");
+                         });
 
 TEST(Csv, WrittenRecordsReadBackUnchanged) {
     const Records records = {

@@ -180,8 +180,99 @@ TEST_F(DocumentCommands, ShowsAnAdditionalDocument) {
 
     const auto text = runCalculator({"show", path.string()});
     EXPECT_EQ(text.exitStatus, 0);
-    EXPECT_TRUE(text.out.starts_with("kind: additional\ndensityText: 702.7\n"));
-    EXPECT_NE(text.out.find("\n  2: Ж |  | x\n"), std::string::npos);
+    // A result as four lines: its value in the base unit, its shown text and
+    // its unit, by index and by name.
+    const auto result = [](const std::string& stem, int unitIndex, const std::string& unitName) {
+        return stem + "Base: 0\n" + stem + "Text: 0\n" + stem +
+               "UnitIndex: " + std::to_string(unitIndex) + "\n" + stem + "UnitName: " + unitName +
+               "\n";
+    };
+    EXPECT_EQ(text.out,
+              "kind: additional\n"
+              "densityText: 702.7\n"
+              "densityUnitIndex: 0\n"
+              "densityUnitName: kg/m3\n"
+              "densityTempText: 20\n"
+              "tempUnitIndex: 3\n"
+              "tempUnitName: R  - Rankine\n"
+              "designTempText: 600\n"
+              "designTempUnitName: R  - Rankine\n"
+              "designPressureText: 0.3\n"
+              "pressureUnitIndex: 3\n"
+              "pressureUnitName: MPa (MN/m2)\n"
+              "gasShareText:  5.0\n" +
+                  result("gasDensity", 0, "kg/m3") + result("gasHeat", 1, "kJ/(kg•K)") +
+                  result("gasConductivity", 0, "Wt/(m•K)") + result("gasViscosity", 1, "mm2/c") +
+                  result("gasEnthalpy", 1, "kJ/kg") +
+                  "gasPrandtlText: 0\n"
+                  "liquidShareText: 0\n" +
+                  result("liquidDensity", 0, "kg/m3") + result("liquidHeat", 1, "kJ/(kg•K)") +
+                  result("liquidConductivity", 0, "Wt/(m•K)") +
+                  result("liquidViscosity", 1, "mm2/c") + result("liquidTension", 0, "N/m") +
+                  "liquidPrandtlText: 0\n"
+                  "useFractions: 0\n"
+                  "fractionCount: 2\n"
+                  "fractions:\n"
+                  "  1: 0 | 0 | 0\n"
+                  "  2: Ж |  | x\n"
+                  "loadedFromFile: true\n");
+}
+
+TEST_F(DocumentCommands, ShowPrintsEveryFieldOfABasicDocument) {
+    BasicDocumentRecord record;
+    record.densityText = "0";
+    record.resDensityBase = 770.680981;
+    record.resDensityText = "771";
+    record.resPrandtlText = "16.1";
+    record.useFractions = 1;
+    record.fractionCount = 2;
+    record.fractions[0] = {"0", "300", "60"};
+    record.fractions[1] = {"300", "", "40"};
+    const fs::path path = folder_ / "basic.vkr";
+    ASSERT_TRUE(saveDocumentFile(path, basicDocumentText(record, RecordFractionRows(record))));
+    const auto run = runCalculator({"show", path.string()});
+    ASSERT_EQ(run.exitStatus, 0) << run.err;
+    EXPECT_EQ(run.out, "kind: basic\n"
+                       "densityText: 0\n"
+                       "densityUnitIndex: 0\n"
+                       "densityUnitName: kg/m3\n"
+                       "densityTempText: 20\n"
+                       "tempUnitIndex: 1\n"
+                       "tempUnitName: °C - Celsius\n"
+                       "resDensityBase: 770.680981\n"
+                       "resDensityText: 771\n"
+                       "resDensityUnitIndex: 0\n"
+                       "resDensityUnitName: kg/m3\n"
+                       "resHeatBase: 0\n"
+                       "resHeatText: 0\n"
+                       "resHeatUnitIndex: 1\n"
+                       "resHeatUnitName: kJ/(kg•K)\n"
+                       "resConductivityBase: 0\n"
+                       "resConductivityText: 0\n"
+                       "resConductivityUnitIndex: 0\n"
+                       "resConductivityUnitName: Wt/(m•K)\n"
+                       "resViscosityBase: 0\n"
+                       "resViscosityText: 0\n"
+                       "resViscosityUnitIndex: 1\n"
+                       "resViscosityUnitName: mm2/c\n"
+                       "resTensionBase: 0\n"
+                       "resTensionText: 0\n"
+                       "resTensionUnitIndex: 0\n"
+                       "resTensionUnitName: N/m\n"
+                       "resVapourBase: 0\n"
+                       "resVapourText: 0\n"
+                       "resVapourUnitIndex: 3\n"
+                       "resVapourUnitName: MPa (MN/m2)\n"
+                       "resCritTempBase: 0\n"
+                       "resCritTempText: 0\n"
+                       "resCritTempUnitIndex: 1\n"
+                       "resCritTempUnitName: °C - Celsius\n"
+                       "resPrandtlText: 16.1\n"
+                       "useFractions: 1\n"
+                       "fractionCount: 2\n"
+                       "fractions:\n"
+                       "  1: 0 | 300 | 60\n"
+                       "  2: 300 |  | 40\n");
 }
 
 // A document's texts could hold terminal escape sequences: the plain output

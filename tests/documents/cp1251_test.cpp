@@ -57,6 +57,18 @@ TEST(Cp1251, WhatTheCodePageCannotHoldBecomesAQuestionMark) {
         {"\xC0\xAF", "??"},            // overlong form
         {"\xED\xA0\x80", "???"},       // surrogate
         {"°ä°", "\xB0?\xB0"},          // conversion goes on after a refusal
+        // The first and last lead bytes of each sequence length: one
+        // character, one question mark; just outside, one per byte.
+        {"\xDF\xBF", "?"},            // U+07FF, the last two-byte character
+        {"\xC1\xBF", "??"},           // overlong two-byte form
+        {"\xE0\xA4\xB9", "?"},        // U+0939, lead byte E0
+        {"\xE0\x9F\xBF", "???"},      // overlong three-byte form
+        {"\xEF\xBF\xBD", "?"},        // U+FFFD, lead byte EF
+        {"\xF0\x90\x80\x80", "?"},    // U+10000, the first four-byte character
+        {"\xF0\x8F\xBF\xBF", "????"}, // overlong four-byte form
+        {"\xF4\x8F\xBF\xBF", "?"},    // U+10FFFF, the last character
+        {"\xF4\x90\x80\x80", "????"}, // beyond U+10FFFF
+        {"\xF5\x80\x80\x80", "????"}, // a lead byte no character has
     };
     for (const Case& c : cases) {
         EXPECT_EQ(utf8ToCp1251(c.utf8), c.cp1251) << c.utf8;

@@ -265,5 +265,12 @@ TEST_F(DocumentFileTest, ANameNearTheFileSystemLimitSaves) {
     EXPECT_EQ(entries(), 1);
 }
 
+TEST_F(DocumentFileTest, FileOfTheLargestSizeIsStillRead) {
+    const fs::path largest = folder_ / "largest.vkr";
+    put(largest, "[General]\ntype=Viskora\nstate=1\n");
+    fs::resize_file(largest, kMaxDocumentFileBytes);
+    EXPECT_EQ(recogniseDocumentFile(largest), DocumentKind::Basic);
+}
+
 } // namespace
 } // namespace viskora

@@ -92,6 +92,19 @@ TEST(AdditionalCalculation, EverythingBoiledOffLeavesNoLiquidPart) {
     EXPECT_NEAR(calc.tvAvg, wholeOil.tvAvg, 1e-9);
 }
 
+TEST(AdditionalCalculation, HighDesignPressureCompressesTheLiquid) {
+    // 850 kg/m3 at 100 deg.C and 10 MPa: nothing boils off, and the liquid's
+    // density worked out by hand from d20 = 0.85 is
+    // (0.85 - (0.001825 - 0.0013167 x 0.85) x 80) x 1000 = 793.5356 kg/m3 at
+    // atmospheric pressure, over kP = 1 - (10 - 0.101) x 0.000741 = 0.99266484.
+    ScriptedMessages messages;
+    COilCalc calc = densityOnly(&messages, 850, 100, 10);
+    ASSERT_EQ(runAdditionalCalculation(calc), CalcOutcome::Completed);
+    const AdditionalResults r = additionalResults(calc);
+    EXPECT_EQ(r.gasShareText, " 0.0");
+    EXPECT_TRUE(testing::roundsTo(r.liquidDensity, "799.3993"));
+}
+
 TEST(AdditionalCalculation, NoAnswerToAQuestionStopsWithoutResults) {
     ScriptedMessages messages(false);
     COilCalc calc = densityOnly(&messages, 700, 600, 0.1);
@@ -192,8 +205,18 @@ TEST(AdditionalResults, SharesAreShownAsTheFormShowsThem) {
         const char* liquidText;
     };
     const Case cases[] = {
-        {5, " 5.0", "95.0"},    {33.36, "33.4", "66.6"}, {0, " 0.0", "100.0"},
-        {100, "100.0", " 0.0"}, {99, "99.0", " 1.0"},    {12.25, "12.2", "87.8"},
+        {5, " 5.0", "95.0"},
+        {33.36, "33.4", "66.6"},
+        {0, " 0.0", "100.0"},
+        {100, "100.0", " 0.0"},
+        {99, "99.0", " 1.0"},
+        {12.25, "12.2", "87.8"},
+        // A share on a half: 100 minus it rounds the other way than the shown
+        // share does, and the two texts would add up to 99.9 or 100.1.
+        {1.05, " 1.1", "98.9"},
+        {2.35, " 2.4", "97.6"},
+        {12.45, "12.4", "87.6"},
+        {2.4499999999999997, " 2.4", "97.6"}, // 2.45 summed from cut shares, a hair low
     };
     for (const Case& c : cases) {
         COilCalc calc;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -51,6 +52,85 @@ TEST(BuiltInTables, TypicalDistributionAndDensities) {
     EXPECT_EQ(calc.cutHigh[799], 835);
     EXPECT_EQ(calc.cutDensity[75], 739.75); // the table is not monotonic
     EXPECT_EQ(calc.cutDefaultShare[515], 0);
+}
+
+// The published densities of the narrow cuts at 20 deg.C by boiling band: a
+// slip in one band moves the results only in their fourth or fifth digit,
+// below what the mixture density above can tell.
+struct CutDensityBand {
+    int first;
+    int last;
+    double density;
+};
+
+void PrintTo(const CutDensityBand& band, std::ostream* out) {
+    *out << "cuts " << band.first << "-" << band.last;
+}
+
+class PublishedCutDensities : public ::testing::TestWithParam<CutDensityBand> {};
+
+TEST_P(PublishedCutDensities, EveryCutOfTheBandHasIt) {
+    const COilCalc calc;
+    for (int i = GetParam().first; i <= GetParam().last; ++i) {
+        EXPECT_EQ(calc.cutDensity[i], GetParam().density) << "cut " << i;
+        EXPECT_EQ(calc.cutLow[i], 35 + i);
+        EXPECT_EQ(calc.cutHigh[i], 36 + i);
+    }
+}
+
+constexpr CutDensityBand kPublishedCutDensities[] = {
+    {0, 2, 599},        // 35-38 deg.C
+    {3, 14, 640.88},    // 38-50 deg.C
+    {15, 24, 668.58},   // 50-60 deg.C
+    {25, 34, 694.1},    // 60-70 deg.C
+    {35, 44, 716.33},   // 70-80 deg.C
+    {45, 54, 724.5},    // 80-90 deg.C
+    {55, 64, 734.85},   // 90-100 deg.C
+    {65, 74, 744.58},   // 100-110 deg.C
+    {75, 84, 739.75},   // 110-120 deg.C
+    {85, 94, 774.83},   // 120-130 deg.C
+    {95, 104, 765.83},  // 130-140 deg.C
+    {105, 114, 764.43}, // 140-150 deg.C
+    {115, 124, 774.4},  // 150-160 deg.C
+    {125, 134, 779.23}, // 160-170 deg.C
+    {135, 144, 783.73}, // 170-180 deg.C
+    {145, 154, 788.43}, // 180-190 deg.C
+    {155, 164, 797.08}, // 190-200 deg.C
+    {165, 174, 811.23}, // 200-210 deg.C
+    {175, 184, 805.43}, // 210-220 deg.C
+    {185, 194, 809.95}, // 220-230 deg.C
+    {195, 204, 811.38}, // 230-240 deg.C
+    {205, 214, 820.78}, // 240-250 deg.C
+    {215, 224, 825.3},  // 250-260 deg.C
+    {225, 234, 830.48}, // 260-270 deg.C
+    {235, 244, 836.88}, // 270-280 deg.C
+    {245, 254, 835.48}, // 280-290 deg.C
+    {255, 264, 836.73}, // 290-300 deg.C
+    {265, 274, 841.53}, // 300-310 deg.C
+    {275, 284, 844.88}, // 310-320 deg.C
+    {285, 294, 853.5},  // 320-330 deg.C
+    {295, 304, 859.8},  // 330-340 deg.C
+    {305, 314, 862.88}, // 340-350 deg.C
+    {315, 364, 875.2},  // 350-400 deg.C
+    {365, 389, 880.5},  // 400-425 deg.C
+    {390, 414, 889.23}, // 425-450 deg.C
+    {415, 439, 895.68}, // 450-475 deg.C
+    {440, 464, 907.5},  // 475-500 deg.C
+    {465, 479, 928.1},  // 500-515 deg.C
+    {480, 514, 991},    // 515-550 deg.C
+    {515, 799, 995},    // 550-835 deg.C
+};
+
+INSTANTIATE_TEST_SUITE_P(EveryBand, PublishedCutDensities,
+                         ::testing::ValuesIn(kPublishedCutDensities));
+
+TEST(BuiltInTables, PublishedBandsCoverEveryCut) {
+    int next = 0;
+    for (const CutDensityBand& band : kPublishedCutDensities) {
+        EXPECT_EQ(band.first, next);
+        next = band.last + 1;
+    }
+    EXPECT_EQ(next, COilCalc::kCutCount);
 }
 
 TEST(DensityOnlyFit, StaysCloseToTheTypicalOilAtItsOwnDensity) {
@@ -190,6 +270,12 @@ TEST(FractionTable, FractionWithoutAWholeCutIsRefused) {
         ASSERT_FALSE(messages.texts().empty());
         EXPECT_EQ(messages.texts().back(), texts::kFractionWithoutCut);
     }
+    // The message names the range the cuts really cover.
+    const COilCalc table;
+    const std::string range = "between " + std::to_string(static_cast<int>(table.cutLow[0])) +
+                              " and " + std::to_string(static_cast<int>(table.cutHigh[799])) +
+                              " deg.\u0421";
+    EXPECT_NE(std::string(texts::kFractionWithoutCut).find(range), std::string::npos);
 }
 
 struct ShareSumCase {

@@ -101,6 +101,37 @@ TEST(LiquidCorrelations, AboveTheRiaziDaubertCriticalTemperatureOnlyKistyakovsky
               liquid::kistyakovskyEnthalpy(20, tv, molarMass));
 }
 
+TEST(LiquidCorrelations, VaporisationEnthalpyWorkedExamples) {
+    // Worked by hand from the three correlations at 20 deg.C: the largest
+    // wins, Riazi's for the light fraction, Watson's for the heavy one.
+    struct Case {
+        double tvAvg;
+        double d15;
+        double molarMass;
+        const char* kistyakovsky;
+        const char* watson;
+        const char* riazi;
+        const char* largest;
+    };
+    const Case cases[] = {
+        {450, 0.78, 140, "269.5284", "355.9475", "356.6957", "356.6957"},
+        {586.1, 0.8535, 242.5, "202.6656", "323.5013", "316.6577", "323.5013"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.tvAvg);
+        const double critTemp = liquid::riaziDaubertCriticalTemperature(c.tvAvg, c.d15);
+        const double reduced = (critTemp - 20 - 273.2) / (critTemp - c.tvAvg);
+        EXPECT_TRUE(testing::roundsTo(liquid::kistyakovskyEnthalpy(20, c.tvAvg, c.molarMass),
+                                      c.kistyakovsky));
+        EXPECT_TRUE(
+            testing::roundsTo(liquid::watsonEnthalpy(c.tvAvg, c.molarMass, reduced), c.watson));
+        EXPECT_TRUE(testing::roundsTo(liquid::riaziEnthalpy(c.tvAvg, c.d15, c.molarMass, reduced),
+                                      c.riazi));
+        EXPECT_TRUE(testing::roundsTo(liquid::vaporisationEnthalpy(20, c.tvAvg, c.d15, c.molarMass),
+                                      c.largest));
+    }
+}
+
 TEST(LiquidProperties, WhatTheStateFlagLetsThrough) {
     COilCalc noLiquid = characterisedOil(50, 0.3);
     noLiquid.vaporisationEnthalpy = 321;

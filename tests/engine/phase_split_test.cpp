@@ -93,6 +93,15 @@ TEST(SplitPhases, WithoutAMessageInterfaceEveryQuestionIsAnsweredNo) {
     EXPECT_FALSE(calc.splitPhases());
 }
 
+// 100 % over 20 cuts of which the first 19 hold exactly 99.5 %.
+std::vector<double> halfPerCentLeft() {
+    std::vector<double> result(20, 5.5);
+    result[0] = 4.5;
+    result[18] = 1.5;
+    result[19] = 0.5;
+    return result;
+}
+
 // The extremes of the gas share are rounded for showing, while each part's
 // cuts are rescaled with the share actually boiled off, so that they add up
 // to 100 % (the rounded share used to make them add up to 50 to 100 %).
@@ -105,10 +114,16 @@ TEST(SplitPhases, ExtremeSharesAreRoundedAndEachPartStillAddsUpTo100) {
         int splitCut;
     };
     const Case cases[] = {
-        {shares(20, 0.4, 5), 1, 0, 2, 0},    {shares(20, 0.6, 5), 1, 1, 1, 1},
-        {shares(20, 0.7, 5), 1, 1, 1, 1},    {shares(20, 5, 5), 1, 5, 1, 1},
-        {shares(20, 5, 0.8), 19, 99, 1, 19}, {shares(20, 5, 0.4), 19, 100, 1, 19},
+        {shares(20, 0.4, 5), 1, 0, 2, 0},
+        {shares(20, 0.6, 5), 1, 1, 1, 1},
+        {shares(20, 0.7, 5), 1, 1, 1, 1},
+        {shares(20, 5, 5), 1, 5, 1, 1},
+        {shares(20, 5, 0.8), 19, 99, 1, 19},
+        {shares(20, 5, 0.4), 19, 100, 1, 19},
         {shares(20, 5, 5), 20, 100, 1, 20},
+        // Exactly half a per cent, either end: up to one phase's whole per cent.
+        {shares(20, 0.5, 5), 1, 1, 1, 1},
+        {halfPerCentLeft(), 19, 99, 1, 19},
     };
     for (const Case& c : cases) {
         COilCalc calc = beforeSplit(nullptr, c.distribution, c.boiled);

@@ -9,6 +9,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <unistd.h>
 #include <vector>
 
 namespace viskora {
@@ -126,6 +127,20 @@ TEST(ReportFile, FailuresShowTheirMessageAndOpenNothing) {
     EXPECT_EQ(outcome.message, failureWithReason(kFileCreationFailed, "Not a directory."));
     EXPECT_TRUE(opener.opened.empty());
     EXPECT_EQ(namesIn(temp.path() / "OUT"), std::vector<std::string>{"pipe.html"});
+}
+
+TEST(ReportFile, IsWrittenWhenTheProgramHasNoStandardInput) {
+    // Started with descriptor 0 closed (as some launchers and scripts do),
+    // the program gets descriptor 0 for the next file it opens: a good one.
+    TemporaryFolder temp;
+    const int savedInput = ::dup(0);
+    ASSERT_GE(savedInput, 0);
+    ::close(0);
+    const ReportOutcome outcome = writeFileContents(temp.path() / "pipe.txt", "text");
+    ::dup2(savedInput, 0);
+    ::close(savedInput);
+    EXPECT_TRUE(outcome.written()) << outcome.message;
+    EXPECT_EQ(contentsOf(temp.path() / "pipe.txt"), "text");
 }
 
 TEST(ReportFile, SameTitleReplacesTheReportAndBothKindsStay) {

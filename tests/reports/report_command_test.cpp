@@ -176,10 +176,12 @@ TEST(ReportCommand, RefusesWhatItCannotRead) {
     const fs::path document = temp.path() / "a.b.vkr";
     ASSERT_EQ(runCalculator({"basic", "--save", document.string()}).exitStatus, 0);
     // A folder given with --output is not made.
-    run = runCalculator({"report", document.string(), "--html", "--output",
-                         (temp.path() / "missing" / "x.html").string()});
+    const fs::path unwritable = temp.path() / "missing" / "x.html";
+    run = runCalculator({"report", document.string(), "--html", "--output", unwritable.string()});
     EXPECT_EQ(run.exitStatus, 5);
-    EXPECT_TRUE(contains(run.err, "Error while creating file!"));
+    EXPECT_EQ(run.err,
+              "viskora-calc report: " + unwritable.string() +
+                  ": Error while creating file!\nNo such file or directory.\n");
     EXPECT_FALSE(fs::exists(temp.path() / "missing"));
     // Exactly one kind of report.
     EXPECT_EQ(runCalculator({"report", document.string()}).exitStatus, 64);

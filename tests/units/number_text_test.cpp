@@ -5,6 +5,7 @@
 #include <clocale>
 #include <cmath>
 #include <limits>
+#include <string>
 
 namespace viskora {
 namespace {
@@ -54,6 +55,11 @@ TEST(TextToNumber, NumbersBeyondADoubleBecomeInfinityOrZero) {
     EXPECT_EQ(textToNumber("-1e999"), -std::numeric_limits<double>::infinity());
     EXPECT_EQ(textToNumber("1e-999"), 0.0);
     EXPECT_EQ(textToNumber("0e999"), 0.0);
+    // Long digit strings pasted without an exponent.
+    EXPECT_EQ(textToNumber(std::string(400, '9')), std::numeric_limits<double>::infinity());
+    EXPECT_EQ(textToNumber("-00" + std::string(400, '9') + ".5"),
+              -std::numeric_limits<double>::infinity());
+    EXPECT_EQ(textToNumber("0." + std::string(400, '0') + "1"), 0.0);
 }
 
 TEST(TextToNumber, CommaLocaleDoesNotChangeTheDecimalPoint) {
