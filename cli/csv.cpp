@@ -52,16 +52,17 @@ class Reader {
                 ++pos_;
                 continue;
             }
-            if (!atEnd()) {
-                skipLineEnd();
-            }
             break;
         }
+        // The record's length is that of its text, its line end not counted.
         if (!withinBytes() || fields > kMaxFields) {
             overLimit = withinBytes() ? "has more than " + std::to_string(kMaxFields) + " fields"
                                       : std::string("is longer than 1 MiB");
             const std::string_view whole = text_.substr(start_, pos_ - start_);
             record = {excerpt(whole.substr(0, whole.find_first_of("\r\n")))};
+        }
+        if (!atEnd()) {
+            skipLineEnd();
         }
         return true;
     }

@@ -90,6 +90,37 @@ INSTANTIATE_TEST_SUITE_P(EveryLineEnd, CsvLineEnds, ::testing::Values("\n", "\r\
                                                            : std::string("CR");
                          });
 
+// The limits of one record, 1 MiB and 256 fields, on both sides of the
+// line: a record at the limit is read whole, one past it is not kept.
+struct RecordLimitCase {
+    const char* name;
+    std::string record;
+    std::size_t fields; // 0: over the limit
+};
+
+class CsvRecordLimits : public ::testing::TestWithParam<RecordLimitCase> {};
+
+TEST_P(CsvRecordLimits, AreDrawnExactly) {
+    const csv::ParseResult parsed = csv::parse("a\n" + GetParam().record + "\nb\n");
+    ASSERT_TRUE(parsed.ok) << parsed.error;
+    ASSERT_EQ(parsed.records.size(), 3u);
+    EXPECT_EQ(parsed.records[2], csv::Record{"b"});
+    if (GetParam().fields == 0) {
+        EXPECT_EQ(parsed.overLimit.count(1), 1u);
+    } else {
+        EXPECT_EQ(parsed.overLimit.count(1), 0u);
+        EXPECT_EQ(parsed.records[1].size(), GetParam().fields);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Csv, CsvRecordLimits,
+    ::testing::Values(RecordLimitCase{"Fields256", std::string(255, ','), 256},
+                      RecordLimitCase{"Fields257", std::string(256, ','), 0},
+                      RecordLimitCase{"Bytes1MiB", std::string(1048576, 'x'), 1},
+                      RecordLimitCase{"Bytes1MiBAndOne", std::string(1048577, 'x'), 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(Csv, WrittenRecordsReadBackUnchanged) {
     const Records records = {
         {"row", "status", "message"},

@@ -141,7 +141,15 @@ TEST(CurveConvert, PrintsPointsFitAndRows) {
     EXPECT_NEAR(out["tbp"][0]["temperature"].get<double>(), 316.5, 0.1);
     EXPECT_NEAR(out["tbp"][4]["temperature"].get<double>(), 496.7, 0.1);
     EXPECT_EQ(out["basis"], "volume");
+    EXPECT_EQ(out["method"], "daubert");
     EXPECT_GT(out["fit"]["rSquared"].get<double>(), 0.99);
+
+    // Only a D86 curve has a choice of method to name.
+    const auto simDist = runCalculator({"curve-convert", "--curve", "SimDist", "--temp-unit", "F",
+                                        "--json", "--curve-point", "5:293", "--curve-point",
+                                        "50:336", "--curve-point", "95:369"});
+    ASSERT_EQ(simDist.exitStatus, 0) << simDist.err;
+    EXPECT_FALSE(nlohmann::json::parse(simDist.out).contains("method"));
 
     const auto csv = runCalculator(
         withPoints({"curve-convert", "--curve", "D86", "--temp-unit", "F", "--csv"}, kD86Points));

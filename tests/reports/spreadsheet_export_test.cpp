@@ -150,21 +150,30 @@ TEST(WorkbookExport, FailedSaveIsReportedAndNothingOpened) {
     EXPECT_EQ(entriesIn(temp.path()), std::vector<fs::path>{"pipe.xlsx"});
 }
 
-// A text longer than a cell holds fails the workbook with that reason, and
-// the old workbook stays.
+// A spreadsheet cell holds 32,767 characters (not bytes): a text of that
+// length exports, a longer one fails the workbook with that reason, and the
+// old workbook stays.
 TEST(WorkbookExport, TextLongerThanACellHoldsSaysSo) {
     TemporaryFolder temp;
-    std::ofstream(temp.path() / "pipe.xlsx") << "old";
     RecordingOpener opener;
     auto record = testing::sampleBasicRecord();
-    record.densityText = std::string(kMaxCellCharacters + 1, '7');
+    std::string cellFull;
+    for (int i = 0; i < 32767; ++i) {
+        cellFull += "Ж";
+    }
+    record.densityText = cellFull;
+    EXPECT_EQ(exportWorkbook(record, RecordFractionRows(record), temp.path(), "full.vkr", opener),
+              std::nullopt);
+
+    std::ofstream(temp.path() / "pipe.xlsx") << "old";
+    record.densityText = cellFull + "7";
     ::testing::internal::CaptureStderr();
     const auto message =
         exportWorkbook(record, RecordFractionRows(record), temp.path(), "pipe.vkr", opener);
     EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
     EXPECT_EQ(message, failureWithReason(kFileCreationFailed, kCellTextTooLongReason));
-    EXPECT_TRUE(opener.opened.empty());
-    EXPECT_EQ(entriesIn(temp.path()), std::vector<fs::path>{"pipe.xlsx"});
+    EXPECT_EQ(opener.opened, std::vector<fs::path>{temp.path() / "full.xlsx"});
+    EXPECT_EQ(entriesIn(temp.path()), (std::vector<fs::path>{"full.xlsx", "pipe.xlsx"}));
 }
 
 // The library prints its own diagnostics on failure; they must not reach the
