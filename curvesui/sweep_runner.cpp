@@ -1,0 +1,101 @@
+#include "curvesui/sweep_runner.h"
+
+#include "forms/message_box_messages.h"
+#include "sweeps/curve_inputs.h"
+
+#include <QCoreApplication>
+#include <QThread>
+
+namespace viskora {
+
+// The engine's messages from the sweep's thread, each put to the user on
+// the GUI thread. The sweep asks each warning once (SweepMessages).
+class SweepRunner::Messages : public CalcMessages {
+  public:
+    explicit Messages(SweepRunner& runner) : runner_(runner) {}
+
+    void inputError(const std::string& text) override { runner_.ask(text, Ask::InputError); }
+    bool warning(const std::string& text) override { return runner_.ask(text, Ask::Warning); }
+    bool question(const std::string& text) override { return runner_.ask(text, Ask::Question); }
+    void failure(const std::string& text) override { runner_.ask(text, Ask::Failure); }
+
+  private:
+    SweepRunner& runner_;
+};
+
+SweepRunner::SweepRunner(QWidget* dialogParent, QObject* parent)
+    : QObject(parent), dialogParent_(dialogParent) {
+    qRegisterMetaType<viskora::SweepResult>("viskora::SweepResult");
+}
+
+SweepRunner::~SweepRunner() {
+    if (thread_ == nullptr) {
+        return;
+    }
+    closing_ = true;
+    cancelled_ = true;
+    // A question the sweep is waiting on is answered No unseen; its call
+    // needs this thread's event loop to return.
+    while (!thread_->wait(10)) {
+        QCoreApplication::processEvents();
+    }
+    delete thread_;
+}
+
+bool SweepRunner::isRunning() const {
+    return thread_ != nullptr && !thread_->isFinished();
+}
+
+bool SweepRunner::start(const CurveDocument& document) {
+    if (isRunning()) {
+        return false;
+    }
+    delete thread_;
+    cancelled_ = false;
+    thread_ = QThread::create([this, copy = std::make_shared<CurveDocument>(document)] {
+        const CurveInputs inputs = curveInputs(*copy);
+        Messages messages(*this);
+        SweepResult result = runSweep(inputs.fillOil, inputs.settings, inputs.measured, &messages,
+                                      [this](int done, int total) {
+                                          emit progress(done, total);
+                                          return !cancelled_.load();
+                                      });
+        result.cancelled = result.cancelled || cancelled_.load();
+        emit finished(result);
+    });
+    thread_->start();
+    return true;
+}
+
+bool SweepRunner::ask(const std::string& text, Ask kind) {
+    bool answer = false;
+    if (closing_) {
+        return false;
+    }
+    QMetaObject::invokeMethod(
+        this,
+        [&] {
+            if (closing_) {
+                return;
+            }
+            MessageBoxMessages boxes(dialogParent_);
+            switch (kind) {
+            case Ask::InputError:
+                boxes.inputError(text);
+                break;
+            case Ask::Warning:
+                answer = boxes.warning(text);
+                break;
+            case Ask::Question:
+                answer = boxes.question(text);
+                break;
+            case Ask::Failure:
+                boxes.failure(text);
+                break;
+            }
+        },
+        Qt::BlockingQueuedConnection);
+    return answer;
+}
+
+} // namespace viskora
