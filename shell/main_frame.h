@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/child_frame.h"
 #include "shell/window_placement.h"
 
 #include <QHash>
@@ -16,7 +17,6 @@ class QToolButton;
 
 namespace viskora {
 
-class CChildFrame;
 class CViskoraApp;
 class CurvesFrame;
 class OilDocument;
