@@ -210,6 +210,10 @@ QWidget* CurvesWindow::makeResults() {
     auto* xlsx = new QPushButton(QStringLiteral("Excel..."));
     auto* picture = new QPushButton(QStringLiteral("Plot..."));
     auto* copy = new QPushButton(QStringLiteral("Copy"));
+    csv->setObjectName(QStringLiteral("csv"));
+    xlsx->setObjectName(QStringLiteral("xlsx"));
+    picture->setObjectName(QStringLiteral("plotFile"));
+    copy->setObjectName(QStringLiteral("copy"));
     csv->setToolTip(QStringLiteral("Save the table as CSV"));
     xlsx->setToolTip(QStringLiteral("Save the table as an .xlsx workbook"));
     picture->setToolTip(QStringLiteral("Save the plot as PNG, SVG or PDF"));
