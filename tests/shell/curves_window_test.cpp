@@ -109,6 +109,17 @@ TEST_F(CurvesWindows, SweepMatchesTheCalculatorAndExportsInTheChosenUnit) {
     ASSERT_EQ(exported.size(), 17);
     EXPECT_EQ(QString::fromUtf8(exported[0][viscosity]), heading);
     EXPECT_EQ(exported[1][viscosity].toDouble(), *model.value(0, viscosity));
+
+    // The workbook and the plot in each format, each file what its name says.
+    const std::pair<const char*, QByteArray> files[] = {
+        {"xlsx", "PK"}, {"plotFile", "\x89PNG"}, {"plotFile", "<?xml"}, {"plotFile", "%PDF"}};
+    const char* names[] = {"table.xlsx", "plot.png", "plot.svg", "plot.pdf"};
+    for (std::size_t i = 0; i < std::size(files); ++i) {
+        dialogs.saveAnswers = {path(QString::fromLatin1(names[i]))};
+        window.findChild<QPushButton*>(QString::fromLatin1(files[i].first))->click();
+        EXPECT_TRUE(contents(path(QString::fromLatin1(names[i]))).startsWith(files[i].second))
+            << names[i];
+    }
 }
 
 // A curves window is a document: Save As writes a .vkc that File > Open
@@ -116,10 +127,12 @@ TEST_F(CurvesWindows, SweepMatchesTheCalculatorAndExportsInTheChosenUnit) {
 // damaged one is refused with the reader's reason and opens nothing.
 TEST_F(CurvesWindows, SavedDocumentsOpenByContentAndDamagedOnesAreRefused) {
     start();
+    // A new curves window takes the oil of the calculation in front.
+    app->openDocumentFile(additionalFile(QStringLiteral("in front.vkr"), "870"));
     trigger(command::NewCurves);
     CurvesFrame* frame = this->frame().activeCurves();
     ASSERT_NE(frame, nullptr);
-    setText(frame->window(), "density", "870");
+    EXPECT_EQ(frame->window().document().densityText, "870");
     frame->window().model().setColumnUnit(frame->window().model().columnOf("liquidDensity"), 1);
     const CurveDocument saved = frame->window().document();
     dialogs.saveAnswers = {path(QStringLiteral("oil.data"))};
