@@ -100,7 +100,12 @@ CurvesWindow::CurvesWindow(QWidget* parent)
     watchForEdits();
 }
 
-CurvesWindow::~CurvesWindow() = default;
+CurvesWindow::~CurvesWindow() {
+    // A running sweep is cancelled and waited for while the whole window
+    // still stands; nothing it sends back reaches the window any more.
+    runner_->disconnect(this);
+    delete runner_;
+}
 
 QWidget* CurvesWindow::makeInputs() {
     auto* oil = new QGroupBox(QStringLiteral("Oil"));

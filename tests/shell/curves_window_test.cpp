@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 
 namespace viskora::testing {
@@ -120,6 +121,31 @@ TEST_F(CurvesWindows, SweepMatchesTheCalculatorAndExportsInTheChosenUnit) {
         EXPECT_TRUE(contents(path(QString::fromLatin1(names[i]))).startsWith(files[i].second))
             << names[i];
     }
+}
+
+// Cancel stops a long sweep after the point in hand, and a window closed
+// while its sweep runs waits for it instead of leaving the sweep's thread
+// writing into a window that is gone.
+TEST_F(CurvesWindows, CancelStopsTheSweepAndClosingWaitsForIt) {
+    start();
+    trigger(command::NewCurves);
+    CurvesFrame* frame = this->frame().activeCurves();
+    ASSERT_NE(frame, nullptr);
+    CurvesWindow& window = frame->window();
+    window.findChild<QSpinBox*>(QStringLiteral("pointCount"))->setValue(kMaxSweepPoints);
+    MessageBoxScript no({QMessageBox::No, QMessageBox::No});
+    bool finished = false;
+    QObject::connect(&window, &CurvesWindow::sweepFinished, &window, [&] { finished = true; });
+    window.calculate();
+    window.cancel();
+    ASSERT_TRUE(waitFor([&] { return finished; }, 30000));
+    EXPECT_TRUE(window.model().sweep().cancelled);
+    EXPECT_LT(window.model().rowCount(), kMaxSweepPoints);
+
+    window.calculate();
+    EXPECT_TRUE(window.isRunning());
+    frame->closeWithoutPrompt();
+    EXPECT_TRUE(waitFor([&] { return app->curvesWindows().isEmpty(); }));
 }
 
 // A curves window is a document: Save As writes a .vkc that File > Open
