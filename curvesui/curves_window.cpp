@@ -78,7 +78,7 @@ QString csvField(const QString& text) {
 } // namespace
 
 CurvesWindow::CurvesWindow(QWidget* parent)
-    : QWidget(parent), model_(new CurvesTableModel(this)), runner_(new SweepRunner(this, this)) {
+    : QWidget(parent), model_(new CurvesTableModel(this)), runner_(new SweepRunner(this)) {
     auto* splitter = new QSplitter(Qt::Horizontal);
     splitter->addWidget(makeInputs());
     splitter->addWidget(makeResults());
@@ -101,10 +101,9 @@ CurvesWindow::CurvesWindow(QWidget* parent)
 }
 
 CurvesWindow::~CurvesWindow() {
-    // A running sweep is cancelled and waited for while the whole window
-    // still stands; nothing it sends back reaches the window any more.
-    runner_->disconnect(this);
-    delete runner_;
+    // A running sweep is cancelled; nothing it sends back reaches the
+    // window any more, and the runner goes when the sweep has stopped.
+    runner_->release();
 }
 
 QWidget* CurvesWindow::makeInputs() {
@@ -383,6 +382,10 @@ void CurvesWindow::calculate() {
 
 void CurvesWindow::cancel() {
     runner_->cancel();
+}
+
+void CurvesWindow::stopSweep() {
+    runner_->stopAsking();
 }
 
 void CurvesWindow::sweepEnded(const SweepResult& result) {

@@ -54,6 +54,8 @@ class CurvesWindow : public QWidget {
     // Calculate: a sweep of the current inputs.
     void calculate();
     void cancel();
+    // The window is closing: the sweep is cancelled and asks nothing more.
+    void stopSweep();
 
     // The exports; each returns why the file was not written, or an empty
     // text. The CSV and clipboard text hold the table as shown: headings

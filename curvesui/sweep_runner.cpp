@@ -3,7 +3,6 @@
 #include "forms/message_box_messages.h"
 #include "sweeps/curve_inputs.h"
 
-#include <QCoreApplication>
 #include <QThread>
 
 namespace viskora {
@@ -23,35 +22,46 @@ class SweepRunner::Messages : public CalcMessages {
     SweepRunner& runner_;
 };
 
-SweepRunner::SweepRunner(QWidget* dialogParent, QObject* parent)
-    : QObject(parent), dialogParent_(dialogParent) {
+SweepRunner::SweepRunner(QWidget* dialogParent) : dialogParent_(dialogParent) {
     qRegisterMetaType<viskora::SweepResult>("viskora::SweepResult");
 }
 
 SweepRunner::~SweepRunner() {
+    // Only a runner whose sweep has ended is deleted (release()); its
+    // thread is at most returning.
+    if (thread_ != nullptr) {
+        thread_->wait();
+        delete thread_;
+    }
+}
+
+void SweepRunner::release() {
+    stopAsking();
+    disconnect();
     if (thread_ == nullptr) {
+        delete this;
         return;
     }
-    closing_ = true;
-    cancelled_ = true;
-    // A question the sweep is waiting on is answered No unseen; its call
-    // needs this thread's event loop to return.
-    while (!thread_->wait(10)) {
-        QCoreApplication::processEvents();
+    connect(thread_, &QThread::finished, this, &QObject::deleteLater);
+    if (thread_->isFinished()) {
+        deleteLater();
     }
-    delete thread_;
 }
 
 bool SweepRunner::isRunning() const {
-    return thread_ != nullptr && !thread_->isFinished();
+    return busy_;
 }
 
 bool SweepRunner::start(const CurveDocument& document) {
-    if (isRunning()) {
+    if (busy_) {
         return false;
     }
-    delete thread_;
+    if (thread_ != nullptr) {
+        thread_->wait();
+        delete thread_;
+    }
     cancelled_ = false;
+    busy_ = true;
     thread_ = QThread::create([this, copy = std::make_shared<CurveDocument>(document)] {
         const CurveInputs inputs = curveInputs(*copy);
         Messages messages(*this);
@@ -61,6 +71,7 @@ bool SweepRunner::start(const CurveDocument& document) {
                                           return !cancelled_.load();
                                       });
         result.cancelled = result.cancelled || cancelled_.load();
+        busy_ = false;
         emit finished(result);
     });
     thread_->start();
@@ -78,7 +89,9 @@ bool SweepRunner::ask(const std::string& text, Ask kind) {
             if (closing_) {
                 return;
             }
-            MessageBoxMessages boxes(dialogParent_);
+            // Over the main window: the box must not be deleted with the
+            // curves window, which may close while it is open.
+            MessageBoxMessages boxes(dialogParent_ ? dialogParent_->window() : nullptr);
             switch (kind) {
             case Ask::InputError:
                 boxes.inputError(text);

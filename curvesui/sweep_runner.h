@@ -17,20 +17,32 @@ namespace viskora {
 // Runs a sweep of a curves document off the GUI thread. Progress comes back
 // as signals; the engine's warnings and questions are put to the user in
 // message boxes on the GUI thread while the sweep waits for the answer.
-// Deleting the runner cancels a running sweep and waits for it.
+// A window that goes away releases its runner: a running sweep is
+// cancelled, asks nothing more, and the runner deletes itself once the
+// sweep's thread has stopped, so that nobody waits for it.
 class SweepRunner : public QObject {
     Q_OBJECT
 
   public:
     // `dialogParent` is the parent of the message boxes.
-    explicit SweepRunner(QWidget* dialogParent, QObject* parent = nullptr);
+    explicit SweepRunner(QWidget* dialogParent);
     ~SweepRunner() override;
+
+    // Instead of deleting: cancels, disconnects and deletes the runner
+    // when its sweep has stopped (at once when none runs).
+    void release();
 
     bool isRunning() const;
     // Starts a sweep of the document's inputs; false when one is running.
     bool start(const CurveDocument& document);
     // Asks the running sweep to stop after its current point.
     void cancel() { cancelled_ = true; }
+    // Cancels, and answers every later warning No without asking: the
+    // window is closing.
+    void stopAsking() {
+        closing_ = true;
+        cancelled_ = true;
+    }
 
   signals:
     void progress(int done, int total);
@@ -47,6 +59,7 @@ class SweepRunner : public QObject {
     QPointer<QWidget> dialogParent_;
     QThread* thread_ = nullptr;
     std::atomic<bool> cancelled_ = false;
+    std::atomic<bool> busy_ = false;
     std::atomic<bool> closing_ = false;
 };
 

@@ -101,6 +101,9 @@ void CurvesFrame::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    // A question of the sweep still queued must not open a box over a
+    // window that is going.
+    window_->stopSweep();
     QMdiSubWindow::closeEvent(event);
 }
 
