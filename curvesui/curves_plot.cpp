@@ -7,6 +7,7 @@
 #include <QChartView>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QListWidget>
 #include <QLogValueAxis>
@@ -18,6 +19,7 @@
 #include <QValueAxis>
 
 #include <cmath>
+#include <map>
 
 namespace viskora {
 namespace {
@@ -128,15 +130,28 @@ void CurvesPlot::redraw() {
         }
     }
 
-    bool left = true;
+    // Properties shown in the same unit share an axis, so that the computed
+    // and the anchored viscosity, or the two densities, compare directly.
+    struct AxisGroup {
+        QAbstractAxis* axis;
+        QStringList names;
+        QString unit;
+        double low;
+        double high;
+    };
+    std::map<QString, AxisGroup> groups;
+    const QString xName = model_.heading(xColumn_);
+    bool firstMarks = true;
     for (int column = 0; column < model_.valueColumnCount(); ++column) {
         const QString name = nameOf(model_.column(column));
         if (column == xColumn_ || !chosen_.contains(name)) {
             continue;
         }
         const bool logarithmic = isViscosity(model_.column(column).name);
+        const QString heading = model_.heading(column);
+        const QString unit = heading.mid(heading.indexOf(QLatin1Char('[')));
         auto* series = new QLineSeries;
-        series->setName(model_.heading(column));
+        series->setName(heading);
         series->setPointsVisible(true);
         double low = 0;
         double high = 0;
@@ -154,35 +169,31 @@ void CurvesPlot::redraw() {
             continue;
         }
         chart->addSeries(series);
-        QAbstractAxis* yAxis = nullptr;
-        double bottom = 0;
-        double top = 0;
-        if (logarithmic) {
-            auto* axis = new QLogValueAxis;
-            axis->setBase(10);
-            axis->setLabelFormat(QStringLiteral("%g"));
-            axis->setMinorTickCount(-1);
-            // Whole decades, so that at least two labelled ticks show even
-            // when the values lie within one decade.
-            bottom = std::pow(10.0, std::floor(std::log10(low)));
-            top = std::pow(10.0, std::ceil(std::log10(high)));
-            if (top <= bottom) {
-                top = bottom * 10;
+        const QString key = (logarithmic ? QStringLiteral("log ") : QString()) + unit;
+        auto group = groups.find(key);
+        if (group == groups.end()) {
+            QAbstractAxis* axis = nullptr;
+            if (logarithmic) {
+                auto* log = new QLogValueAxis;
+                log->setBase(10);
+                log->setLabelFormat(QStringLiteral("%g"));
+                log->setMinorTickCount(-1);
+                axis = log;
+            } else {
+                axis = new QValueAxis;
             }
-            yAxis = axis;
-        } else {
-            yAxis = new QValueAxis;
+            chart->addAxis(axis, groups.size() % 2 == 0 ? Qt::AlignLeft : Qt::AlignRight);
+            group = groups.emplace(key, AxisGroup{axis, {}, unit, low, high}).first;
         }
-        yAxis->setTitleText(model_.heading(column));
-        chart->addAxis(yAxis, left ? Qt::AlignLeft : Qt::AlignRight);
-        left = !left;
+        AxisGroup& g = group->second;
+        g.names << name;
+        g.low = std::min(g.low, low);
+        g.high = std::max(g.high, high);
         series->attachAxis(xAxis);
-        series->attachAxis(yAxis);
+        series->attachAxis(g.axis);
 
-        const QString xName = model_.heading(xColumn_);
-        const QString yName = model_.heading(column);
         connect(series, &QLineSeries::hovered, this,
-                [xName, yName](const QPointF& point, bool state) {
+                [xName, heading](const QPointF& point, bool state) {
                     if (!state) {
                         QToolTip::hideText();
                         return;
@@ -190,15 +201,16 @@ void CurvesPlot::redraw() {
                     QToolTip::showText(
                         QCursor::pos(),
                         QStringLiteral("%1 = %2\n%3 = %4")
-                            .arg(xName, QString::fromStdString(formatForDisplay(point.x())), yName,
-                                 QString::fromStdString(formatForDisplay(point.y()))));
+                            .arg(xName, QString::fromStdString(formatForDisplay(point.x())),
+                                 heading, QString::fromStdString(formatForDisplay(point.y()))));
                 });
 
         if (!changes.empty()) {
             auto* marks = new QScatterSeries;
-            marks->setName(QStringLiteral("phase change: %1").arg(name));
+            marks->setName(QStringLiteral("phase state changes"));
             marks->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
-            marks->setMarkerSize(9);
+            marks->setMarkerSize(10);
+            marks->setColor(Qt::red);
             for (int row : changes) {
                 const auto x = model_.value(row, xColumn_);
                 const auto y = model_.value(row, column);
@@ -208,10 +220,38 @@ void CurvesPlot::redraw() {
             }
             chart->addSeries(marks);
             marks->attachAxis(xAxis);
-            marks->attachAxis(yAxis);
+            marks->attachAxis(g.axis);
+            // One legend entry for the markers of all the properties.
+            for (QLegendMarker* marker : chart->legend()->markers(marks)) {
+                marker->setVisible(firstMarks);
+            }
+            firstMarks = false;
         }
-        if (logarithmic) {
-            yAxis->setRange(bottom, top);
+    }
+    // The whole sweep across, whichever series reach how far.
+    std::optional<double> xLow;
+    std::optional<double> xHigh;
+    for (int row = 0; row < rows; ++row) {
+        if (const auto x = model_.value(row, xColumn_)) {
+            xLow = std::min(xLow.value_or(*x), *x);
+            xHigh = std::max(xHigh.value_or(*x), *x);
+        }
+    }
+    if (xLow && xHigh && *xHigh > *xLow) {
+        xAxis->setRange(*xLow, *xHigh);
+    }
+    for (auto& [key, g] : groups) {
+        g.axis->setTitleText(g.names.join(QStringLiteral(", ")) + QLatin1Char(' ') + g.unit);
+        if (qobject_cast<QLogValueAxis*>(g.axis) != nullptr) {
+            // Whole decades, so that at least two labelled ticks show even
+            // when the values lie within one decade; a hair wider, so that
+            // rounding does not drop the end labels.
+            const double bottom = std::pow(10.0, std::floor(std::log10(g.low)));
+            double top = std::pow(10.0, std::ceil(std::log10(g.high)));
+            if (top <= bottom) {
+                top = bottom * 10;
+            }
+            g.axis->setRange(bottom * 0.999, top * 1.001);
         }
     }
     QChart* old = view_->chart();
