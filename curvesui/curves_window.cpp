@@ -93,7 +93,7 @@ CurvesWindow::CurvesWindow(QWidget* parent)
     });
     connect(runner_, &SweepRunner::finished, this, &CurvesWindow::sweepEnded);
     connect(model_, &CurvesTableModel::unitsChanged, this, [this] {
-        plot_->refresh(document().variable == SweepVariable::Temperature ? 0 : 1);
+        plot_->refresh(swept_.variable == SweepVariable::Temperature ? 0 : 1);
         emit modified();
     });
     setDocument(CurveDocument{});
@@ -374,6 +374,7 @@ void CurvesWindow::calculate() {
     if (!runner_->start(d)) {
         return;
     }
+    swept_ = d;
     calculate_->setEnabled(false);
     cancel_->setEnabled(true);
     progress_->setValue(0);
@@ -389,7 +390,7 @@ void CurvesWindow::stopSweep() {
 }
 
 void CurvesWindow::sweepEnded(const SweepResult& result) {
-    const CurveDocument d = document();
+    const CurveDocument& d = swept_;
     calculate_->setEnabled(true);
     cancel_->setEnabled(false);
     const bool anchored = !d.measured.empty();

@@ -115,6 +115,9 @@ class CurvesWindow : public QWidget {
     CurvesPlot* plot_;
     SweepRunner* runner_;
     ExportPath exportPath_;
+    // The inputs of the sweep running or shown: its units label the table
+    // even when the boxes have changed since.
+    CurveDocument swept_;
     bool filling_ = false;
 };
 
