@@ -148,6 +148,19 @@ TEST_F(CurvesWindows, CancelStopsTheSweepAndClosingWaitsForIt) {
     EXPECT_TRUE(waitFor([&] { return app->curvesWindows().isEmpty(); }));
 }
 
+// Leaving the program with a changed curves window asks to save it, and
+// Cancel keeps the program and the window open.
+TEST_F(CurvesWindows, ExitAsksToSaveAChangedWindow) {
+    start();
+    trigger(command::NewCurves);
+    ASSERT_NE(frame().activeCurves(), nullptr);
+    setText(frame().activeCurves()->window(), "density", "880");
+    MessageBoxScript cancel({QMessageBox::Cancel});
+    EXPECT_FALSE(frame().close());
+    EXPECT_EQ(cancel.texts, QStringList{QStringLiteral("Save changes to ViskoraCurves1?")});
+    EXPECT_EQ(app->curvesWindows().size(), 1);
+}
+
 // A curves window is a document: Save As writes a .vkc that File > Open
 // recognises by its content whatever its name, with the units picked; a
 // damaged one is refused with the reader's reason and opens nothing.
