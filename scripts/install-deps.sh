@@ -3,7 +3,7 @@
 
 VISKORA_PACKAGES=(
     cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-charts-dev libgl-dev libx11-dev
+    qt6-base-dev qt6-base-dev-tools qt6-charts-dev qt6-svg-dev libgl-dev libx11-dev
     libxlsxwriter-dev libgtest-dev libgmock-dev libbenchmark-dev
     libcli11-dev nlohmann-json3-dev libeigen3-dev
     locales python3-openpyxl xvfb xauth poppler-utils

@@ -30,6 +30,8 @@ class DocumentHost {
     virtual void setReportFolder(const QString& folder) = 0;
     virtual ShellOpener& shellOpener() = 0;
     virtual void documentSaved(const OilDocument& document) = 0;
+    // A file of another kind of document (property curves) has been saved.
+    virtual void fileSaved(const QString& path) = 0;
 };
 
 } // namespace viskora

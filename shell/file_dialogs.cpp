@@ -1,6 +1,7 @@
 #include "shell/file_dialogs.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QStringList>
 
 #include <utility>
@@ -9,15 +10,20 @@ namespace viskora {
 
 QString DesktopFileDialogs::openFileName(QWidget* parent, const QString& folder) {
     // getOpenFileName accepts existing files only.
-    return QFileDialog::getOpenFileName(parent, QStringLiteral("Open"), folder,
-                                        QStringLiteral("Viskora Files (*.vkr);;All Files (*)"));
+    return QFileDialog::getOpenFileName(
+        parent, QStringLiteral("Open"), folder,
+        QStringLiteral("Viskora Files (*.vkr *.vkc);;Calculations (*.vkr);;"
+                       "Property Curves (*.vkc);;All Files (*)"));
 }
 
 QString DesktopFileDialogs::saveFileName(QWidget* parent, const QString& suggested) {
+    // A property curves document keeps its own extension.
+    const bool curves = suggested.endsWith(QStringLiteral(".vkc"), Qt::CaseInsensitive);
     QFileDialog dialog(parent, QStringLiteral("Save As"), suggested,
-                       QStringLiteral("Viskora Files (*.vkr)"));
+                       curves ? QStringLiteral("Property Curves (*.vkc)")
+                              : QStringLiteral("Viskora Files (*.vkr)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("vkr"));
+    dialog.setDefaultSuffix(curves ? QStringLiteral("vkc") : QStringLiteral("vkr"));
     dialog.selectFile(suggested);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
@@ -55,6 +61,18 @@ QString DesktopFileDialogs::saveReportFileName(QWidget* parent, const QString& s
                              }
                          }
                      });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+QString DesktopFileDialogs::saveExportFileName(QWidget* parent, const QString& suggested,
+                                               const QString& filter) {
+    QFileDialog dialog(parent, QStringLiteral("Export"), suggested, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QFileInfo(suggested).suffix());
+    dialog.selectFile(suggested);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }

@@ -20,6 +20,14 @@ class FileDialogs {
     // The path of a report to save, its extension naming the kind (.txt,
     // .html, .xlsx or .pdf); empty when cancelled.
     virtual QString saveReportFileName(QWidget* parent, const QString& suggested) = 0;
+    // The path of an export of the property curves window, offered with
+    // `filter` (a file dialog's filter text); empty when cancelled. Unless
+    // overridden, asked as a report's path is.
+    virtual QString saveExportFileName(QWidget* parent, const QString& suggested,
+                                       const QString& filter) {
+        (void)filter;
+        return saveReportFileName(parent, suggested);
+    }
 };
 
 // The platform's file dialogs with the document filter.
@@ -28,6 +36,8 @@ class DesktopFileDialogs : public FileDialogs {
     QString openFileName(QWidget* parent, const QString& folder) override;
     QString saveFileName(QWidget* parent, const QString& suggested) override;
     QString saveReportFileName(QWidget* parent, const QString& suggested) override;
+    QString saveExportFileName(QWidget* parent, const QString& suggested,
+                               const QString& filter) override;
 };
 
 } // namespace viskora

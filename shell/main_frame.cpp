@@ -4,6 +4,7 @@
 #include "forms/simple_oil_view.h"
 #include "shell/child_frame.h"
 #include "shell/commands.h"
+#include "shell/curves_frame.h"
 #include "shell/keyboard_locks.h"
 #include "shell/oil_document.h"
 #include "shell/recent_file_list.h"
@@ -120,16 +121,25 @@ void CMainFrame::createActions() {
             [this] { app_.newDocument(DocumentKind::Basic); });
     connect(action(command::NewAdditional), &QAction::triggered, this,
             [this] { app_.newDocument(DocumentKind::Additional); });
+    connect(action(command::NewCurves), &QAction::triggered, this, [this] { app_.newCurves(); });
     connect(action(command::Open), &QAction::triggered, this, [this] { app_.fileOpen(); });
     connect(action(command::Close), &QAction::triggered, this, [this] {
-        if (CChildFrame* child = activeChild()) {
+        if (QMdiSubWindow* child = mdiArea_->currentSubWindow()) {
             child->close();
         }
     });
-    connect(action(command::Save), &QAction::triggered, this,
-            [this] { runDocumentCommand([](OilDocument& document) { document.save(); }); });
-    connect(action(command::SaveAs), &QAction::triggered, this,
-            [this] { runDocumentCommand([](OilDocument& document) { document.saveAs(); }); });
+    connect(action(command::Save), &QAction::triggered, this, [this] {
+        if (CurvesFrame* curves = activeCurves()) {
+            curves->save();
+        }
+        runDocumentCommand([](OilDocument& document) { document.save(); });
+    });
+    connect(action(command::SaveAs), &QAction::triggered, this, [this] {
+        if (CurvesFrame* curves = activeCurves()) {
+            curves->saveAs();
+        }
+        runDocumentCommand([](OilDocument& document) { document.saveAs(); });
+    });
     connect(action(command::TextReport), &QAction::triggered, this, [this] {
         runDocumentCommand([](OilDocument& document) { document.exportReport(ReportKind::Text); });
     });
@@ -190,6 +200,7 @@ void CMainFrame::createMenus() {
     newMenu_ = makeMenu(QStringLiteral("New"));
     newMenu_->addAction(action(command::NewBasic));
     newMenu_->addAction(action(command::NewAdditional));
+    newMenu_->addAction(action(command::NewCurves));
 
     noDocumentFile_ = makeMenu(QStringLiteral("&File"));
     noDocumentFile_->addMenu(newMenu_);
@@ -255,6 +266,7 @@ void CMainFrame::createToolBar() {
         {command::HtmlReport, "html"},   {command::ExcelExport, "excel"},
         {command::HomePage, "homepage"}, {command::HelpContents, "contents"},
     };
+    // The property curves window has a button of its own, after Save.
     for (const auto& [id, picture] : buttons) {
         action(id)->setIcon(toolbarIcon(picture));
         if (id == command::New) {
@@ -264,6 +276,10 @@ void CMainFrame::createToolBar() {
             toolBar_->addSeparator();
         }
         toolBar_->addAction(action(id));
+        if (id == command::Save) {
+            action(command::NewCurves)->setIconText(QStringLiteral("Curves"));
+            toolBar_->addAction(action(command::NewCurves));
+        }
     }
 
     connect(action(command::ViewToolbar), &QAction::toggled, toolBar_, &QWidget::setVisible);
@@ -319,18 +335,36 @@ QList<CChildFrame*> CMainFrame::children() const {
     return frames;
 }
 
-CChildFrame* CMainFrame::addChild(std::unique_ptr<OilDocument> document) {
-    auto* child = new CChildFrame(std::move(document));
+CurvesFrame* CMainFrame::activeCurves() const {
+    return qobject_cast<CurvesFrame*>(mdiArea_->currentSubWindow());
+}
+
+QList<CurvesFrame*> CMainFrame::curvesWindows() const {
+    QList<CurvesFrame*> frames;
+    for (QMdiSubWindow* window : mdiArea_->subWindowList(QMdiArea::CreationOrder)) {
+        if (auto* frame = qobject_cast<CurvesFrame*>(window)) {
+            frames << frame;
+        }
+    }
+    return frames;
+}
+
+void CMainFrame::showChild(QMdiSubWindow* child) {
     child->setWindowIcon(windowIcon());
     mdiArea_->addSubWindow(child);
     connect(child, &QWidget::windowTitleChanged, this, &CMainFrame::updateCaption);
     connect(child, &QMdiSubWindow::windowStateChanged, this, &CMainFrame::updateCaption);
-    connect(&child->document(), &OilDocument::modifiedChanged, this, &CMainFrame::updateCaption);
     connect(child, &QObject::destroyed, this, [this] {
         // The area chooses the next window itself; a closed last window
         // leaves the no-document menu.
         QTimer::singleShot(0, this, &CMainFrame::activeChildChanged);
     });
+}
+
+CChildFrame* CMainFrame::addChild(std::unique_ptr<OilDocument> document) {
+    auto* child = new CChildFrame(std::move(document));
+    showChild(child);
+    connect(&child->document(), &OilDocument::modifiedChanged, this, &CMainFrame::updateCaption);
     child->fitToForm(mdiArea_->viewport()->size());
     child->show();
     child->move(cascadePosition(*child));
@@ -338,7 +372,16 @@ CChildFrame* CMainFrame::addChild(std::unique_ptr<OilDocument> document) {
     return child;
 }
 
-void CMainFrame::activateChild(CChildFrame* child) {
+void CMainFrame::addCurves(CurvesFrame* window) {
+    showChild(window);
+    connect(window, &CurvesFrame::modifiedChanged, this, &CMainFrame::updateCaption);
+    window->resize(QSize(1100, 700).boundedTo(mdiArea_->viewport()->size()));
+    window->show();
+    window->move(cascadePosition(*window));
+    activateChild(window);
+}
+
+void CMainFrame::activateChild(QMdiSubWindow* child) {
     if (child->isMinimized()) {
         child->showNormal();
     }
@@ -348,17 +391,24 @@ void CMainFrame::activateChild(CChildFrame* child) {
 
 void CMainFrame::activeChildChanged() {
     const CChildFrame* child = activeChild();
-    if (child == nullptr) {
+    const bool curves = activeCurves() != nullptr;
+    if (curves) {
+        switchMenus(MenuKind::Curves);
+    } else if (child == nullptr) {
         switchMenus(MenuKind::NoDocument);
     } else {
         switchMenus(child->document().kind() == DocumentKind::Basic ? MenuKind::Basic
                                                                     : MenuKind::Additional);
     }
-    const bool hasDocument = child != nullptr;
-    for (int id : {command::Close, command::Save, command::SaveAs, command::TextReport,
-                   command::HtmlReport, command::ExcelExport, command::PdfReport,
-                   command::SaveReportAs, command::Cascade, command::Tile, command::CloseAll}) {
+    const bool hasDocument = child != nullptr || curves;
+    for (int id : {command::Close, command::Save, command::SaveAs, command::Cascade, command::Tile,
+                   command::CloseAll}) {
         action(id)->setEnabled(hasDocument);
+    }
+    // The curves window exports its table and plot itself.
+    for (int id : {command::TextReport, command::HtmlReport, command::ExcelExport,
+                   command::PdfReport, command::SaveReportAs}) {
+        action(id)->setEnabled(child != nullptr);
     }
     updateCaption();
 }
@@ -376,7 +426,9 @@ void CMainFrame::switchMenus(MenuKind kind) {
     bar->clear();
     if (document) {
         bar->addMenu(documentFile_);
-        bar->addMenu(exportMenu_);
+        if (kind != MenuKind::Curves) {
+            bar->addMenu(exportMenu_);
+        }
         bar->addMenu(viewMenu_);
         bar->addMenu(windowMenu_);
     } else {
@@ -401,17 +453,22 @@ void CMainFrame::showRecentFiles(const QStringList& paths) {
 void CMainFrame::fillWindowMenu() {
     qDeleteAll(windowListActions_);
     windowListActions_.clear();
-    const QList<CChildFrame*> frames = children();
+    const QList<QMdiSubWindow*> frames = mdiArea_->subWindowList(QMdiArea::CreationOrder);
     if (frames.isEmpty()) {
         return;
     }
     windowListActions_ << windowMenu_->addSeparator();
-    const CChildFrame* active = activeChild();
+    const QMdiSubWindow* active = mdiArea_->currentSubWindow();
     for (int index = 0; index < frames.size(); ++index) {
-        CChildFrame* frame = frames[index];
+        QMdiSubWindow* frame = frames[index];
         const QString number = index < 9 ? QStringLiteral("&%1 ").arg(index + 1)
                                          : QStringLiteral("%1 ").arg(index + 1);
-        QAction* entry = windowMenu_->addAction(number + frame->document().title());
+        const auto* calculation = qobject_cast<CChildFrame*>(frame);
+        const auto* curves = qobject_cast<CurvesFrame*>(frame);
+        const QString title = calculation != nullptr ? calculation->document().title()
+                              : curves != nullptr    ? curves->title()
+                                                     : frame->windowTitle();
+        QAction* entry = windowMenu_->addAction(number + title);
         entry->setCheckable(true);
         entry->setChecked(frame == active);
         entry->setStatusTip(QStringLiteral("Activate this window"));
@@ -426,7 +483,7 @@ void CMainFrame::updateCaption() {
     QTimer::singleShot(0, this, [this] {
         // The child's title ends in Qt's "[*]", shown as "*" while the
         // window is marked modified.
-        const CChildFrame* child = activeChild();
+        const QMdiSubWindow* child = mdiArea_->currentSubWindow();
         setWindowModified(child != nullptr && child->isWindowModified());
         if (child == nullptr) {
             setWindowTitle(QStringLiteral("Viskora"));
@@ -445,16 +502,16 @@ void CMainFrame::runDocumentCommand(void (*command)(OilDocument&)) {
 }
 
 void CMainFrame::closeAllChildren() {
-    for (CChildFrame* frame : children()) {
+    for (QMdiSubWindow* frame : mdiArea_->subWindowList(QMdiArea::CreationOrder)) {
         if (!frame->close()) {
             return;
         }
     }
 }
 
-QPoint CMainFrame::cascadePosition(const CChildFrame& child) const {
-    const CChildFrame* previous = nullptr;
-    for (CChildFrame* frame : children()) {
+QPoint CMainFrame::cascadePosition(const QMdiSubWindow& child) const {
+    const QMdiSubWindow* previous = nullptr;
+    for (QMdiSubWindow* frame : mdiArea_->subWindowList(QMdiArea::CreationOrder)) {
         if (frame != &child && !frame->isMinimized() && !frame->isMaximized()) {
             previous = frame;
         }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/child_frame.h"
 #include "shell/window_placement.h"
 
 #include <QHash>
@@ -9,14 +10,15 @@
 
 class QLabel;
 class QMdiArea;
+class QMdiSubWindow;
 class QMenu;
 class QToolBar;
 class QToolButton;
 
 namespace viskora {
 
-class CChildFrame;
 class CViskoraApp;
+class CurvesFrame;
 class OilDocument;
 
 // The program's multi-document main window: the menu bar (one of three
@@ -29,7 +31,7 @@ class CMainFrame : public QMainWindow {
     Q_OBJECT
 
   public:
-    enum class MenuKind { NoDocument, Basic, Additional };
+    enum class MenuKind { NoDocument, Basic, Additional, Curves };
 
     explicit CMainFrame(CViskoraApp& app);
     ~CMainFrame() override;
@@ -47,9 +49,16 @@ class CMainFrame : public QMainWindow {
     CChildFrame* activeChild() const;
     QList<CChildFrame*> children() const;
 
+    // The property curves window in front, and all of them in the order
+    // they were opened.
+    CurvesFrame* activeCurves() const;
+    QList<CurvesFrame*> curvesWindows() const;
+
     // Shows a new child window for the document and activates it.
     CChildFrame* addChild(std::unique_ptr<OilDocument> document);
-    void activateChild(CChildFrame* child);
+    // Shows a property curves window (the area takes it over) and activates it.
+    void addCurves(CurvesFrame* window);
+    void activateChild(QMdiSubWindow* child);
 
     // The saved placement, or on a first start (or when the saved one is
     // unusable) the size that shows a whole additional form, within the
@@ -87,7 +96,8 @@ class CMainFrame : public QMainWindow {
     void runDocumentCommand(void (*command)(OilDocument&));
     // Where a new child window goes: a title bar's height down and right of
     // the last one opened, or the top left corner when it would not fit.
-    QPoint cascadePosition(const CChildFrame& child) const;
+    QPoint cascadePosition(const QMdiSubWindow& child) const;
+    void showChild(QMdiSubWindow* child);
 
     CViskoraApp& app_;
     QMdiArea* mdiArea_;

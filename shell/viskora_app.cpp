@@ -8,6 +8,7 @@
 #include "shell/about_dlg.h"
 #include "shell/child_frame.h"
 #include "shell/complex_oil_doc.h"
+#include "shell/curves_frame.h"
 #include "shell/desktop_opener.h"
 #include "shell/file_dialogs.h"
 #include "shell/help_window.h"
@@ -15,6 +16,7 @@
 #include "shell/path_text.h"
 #include "shell/simple_oil_doc.h"
 #include "shell/single_instance.h"
+#include "sweeps/curve_document.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -38,6 +40,35 @@ QString fileIdentity(const QString& path) {
     const QFileInfo info(path);
     const QString canonical = info.canonicalFilePath();
     return canonical.isEmpty() ? info.absoluteFilePath() : canonical;
+}
+
+// A curves document for the oil of a calculation form's record: its
+// density, density temperature, units and fraction table; the design state
+// of an additional calculation becomes the sweep's fixed state.
+template <typename Record> CurveDocument curvesForOil(const Record& record) {
+    CurveDocument document;
+    document.densityText = record.densityText;
+    document.densityUnitIndex = record.densityUnitIndex;
+    document.densityTempText = record.densityTempText;
+    document.tempUnitIndex = record.tempUnitIndex;
+    document.useFractions = record.useFractions != 0;
+    const int rows = std::clamp(record.fractionCount, 0, kFractionRowCapacity);
+    document.fractions.assign(record.fractions.begin(), record.fractions.begin() + rows);
+    if constexpr (std::is_same_v<Record, AdditionalDocumentRecord>) {
+        document.designTempText = record.designTempText;
+        document.designPressureText = record.designPressureText;
+        document.pressureUnitIndex = record.pressureUnitIndex;
+    }
+    return document;
+}
+
+// Whether a file's bytes are a property curves document rather than a
+// calculation: curves documents are JSON objects, calculations start with
+// their "[General]" section.
+bool isCurvesText(const std::string& bytes) {
+    std::size_t start = bytes.rfind("\xEF\xBB\xBF", 0) == 0 ? 3 : 0;
+    const std::size_t first = bytes.find_first_not_of(" \t\r\n", start);
+    return first != std::string::npos && bytes[first] == '{';
 }
 
 // While a modal dialog is open, how often to look whether it has closed.
@@ -178,6 +209,32 @@ OilDocument* CViskoraApp::newDocument(DocumentKind kind) {
     return created;
 }
 
+QList<CurvesFrame*> CViskoraApp::curvesWindows() const {
+    return mainFrame_ ? mainFrame_->curvesWindows() : QList<CurvesFrame*>();
+}
+
+CurvesFrame* CViskoraApp::newCurves() {
+    CurveDocument document;
+    if (CChildFrame* active = mainFrame_->activeChild()) {
+        OilDocument& calculation = active->document();
+        calculation.view().exchangeToRecord();
+        if (calculation.kind() == DocumentKind::Basic) {
+            document = curvesForOil(static_cast<CSimpleOilDoc&>(calculation).view().record());
+        } else {
+            document = curvesForOil(static_cast<CComplexOilDoc&>(calculation).view().record());
+        }
+    }
+    CurvesFrame* window = showCurves(document);
+    window->setTitle(QStringLiteral("ViskoraCurves%1").arg(++untitledCurves_));
+    return window;
+}
+
+CurvesFrame* CViskoraApp::showCurves(const CurveDocument& document) {
+    auto* window = new CurvesFrame(*this, document);
+    mainFrame_->addCurves(window);
+    return window;
+}
+
 void CViskoraApp::fileOpen() {
     QString folder = settings_.readPath();
     if (folder.isEmpty()) {
@@ -203,12 +260,12 @@ void CViskoraApp::openHandedOverFiles() {
     activateMainFrame();
     QList<std::pair<QString, QString>> failures;
     for (const QString& path : std::exchange(handedOver_, {})) {
-        if (activateOpenDocument(path) != nullptr) {
+        if (activateOpenWindow(path) != nullptr) {
             continue;
         }
         const QString absolute = QFileInfo(path).absoluteFilePath();
         QString failure;
-        if (loadDocumentFile(absolute, failure) == nullptr) {
+        if (loadFile(absolute, failure) == nullptr) {
             failures.append({absolute, failure});
         }
     }
@@ -223,11 +280,30 @@ void CViskoraApp::openHandedOverFiles() {
 
 OilDocument* CViskoraApp::openDocumentFile(const QString& path) {
     QString failure;
-    OilDocument* opened = loadDocumentFile(path, failure);
+    QMdiSubWindow* opened = loadFile(path, failure);
     if (opened == nullptr) {
         showMessage(failure);
     }
-    return opened;
+    const auto* calculation = qobject_cast<CChildFrame*>(opened);
+    return calculation != nullptr ? &calculation->document() : nullptr;
+}
+
+QMdiSubWindow* CViskoraApp::loadFile(const QString& path, QString& failure) {
+    const std::optional<std::string> bytes = readDocumentBytes(toFsPath(path));
+    if (!bytes || !isCurvesText(*bytes)) {
+        OilDocument* opened = loadDocumentFile(path, failure);
+        return opened != nullptr ? qobject_cast<QMdiSubWindow*>(opened->parent()) : nullptr;
+    }
+    const CurveReadResult read = readCurveDocument(*bytes);
+    if (!read.document) {
+        failure = QStringLiteral("Cannot open %1\n%2")
+                      .arg(QDir::toNativeSeparators(path), messageText(read.message));
+        return nullptr;
+    }
+    CurvesFrame* window = showCurves(*read.document);
+    window->setPathName(path);
+    addRecentFile(window->pathName());
+    return window;
 }
 
 OilDocument* CViskoraApp::loadDocumentFile(const QString& path, QString& failure) {
@@ -250,19 +326,28 @@ OilDocument* CViskoraApp::loadDocumentFile(const QString& path, QString& failure
 }
 
 OilDocument* CViskoraApp::openOrActivate(const QString& path) {
-    if (OilDocument* open = activateOpenDocument(path)) {
-        return open;
+    if (QMdiSubWindow* open = activateOpenWindow(path)) {
+        const auto* calculation = qobject_cast<CChildFrame*>(open);
+        return calculation != nullptr ? &calculation->document() : nullptr;
     }
     return openDocumentFile(QFileInfo(path).absoluteFilePath());
 }
 
-OilDocument* CViskoraApp::activateOpenDocument(const QString& path) {
+QMdiSubWindow* CViskoraApp::activateOpenWindow(const QString& path) {
     const QString wanted = fileIdentity(path);
+    const auto sameFile = [&wanted](const QString& open) {
+        return !open.isEmpty() && fileIdentity(open) == wanted;
+    };
     for (CChildFrame* frame : mainFrame_->children()) {
-        const QString open = frame->document().pathName();
-        if (!open.isEmpty() && fileIdentity(open) == wanted) {
+        if (sameFile(frame->document().pathName())) {
             mainFrame_->activateChild(frame);
-            return &frame->document();
+            return frame;
+        }
+    }
+    for (CurvesFrame* frame : mainFrame_->curvesWindows()) {
+        if (sameFile(frame->pathName())) {
+            mainFrame_->activateChild(frame);
+            return frame;
         }
     }
     return nullptr;
@@ -273,7 +358,13 @@ void CViskoraApp::openRecentFile(int index) {
         return;
     }
     const QString path = recent_.paths()[index];
-    if (openOrActivate(path) == nullptr) {
+    QString failure;
+    QMdiSubWindow* opened = activateOpenWindow(path);
+    if (opened == nullptr) {
+        opened = loadFile(QFileInfo(path).absoluteFilePath(), failure);
+    }
+    if (opened == nullptr) {
+        showMessage(failure);
         // Gone or no longer a calculation: the entry leads nowhere.
         recent_.remove(recent_.paths().indexOf(path));
         settings_.setRecentFiles(recent_.paths());
@@ -311,11 +402,19 @@ bool CViskoraApp::saveAllModified() {
             }
         }
     }
+    for (CurvesFrame* window : curvesWindows()) {
+        if (!window->saveModified()) {
+            return false;
+        }
+    }
     return true;
 }
 
 void CViskoraApp::closeAllDocuments() {
     for (CChildFrame* frame : mainFrame_->children()) {
+        frame->closeWithoutPrompt();
+    }
+    for (CurvesFrame* frame : mainFrame_->curvesWindows()) {
         frame->closeWithoutPrompt();
     }
 }
@@ -367,6 +466,10 @@ ShellOpener& CViskoraApp::shellOpener() {
 
 void CViskoraApp::documentSaved(const OilDocument& document) {
     addRecentFile(document.pathName());
+}
+
+void CViskoraApp::fileSaved(const QString& path) {
+    addRecentFile(path);
 }
 
 void CViskoraApp::addRecentFile(const QString& path) {

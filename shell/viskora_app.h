@@ -5,6 +5,7 @@
 #include "shell/document_host.h"
 #include "shell/recent_file_list.h"
 
+#include <QMdiSubWindow>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -18,6 +19,8 @@
 namespace viskora {
 
 class CMainFrame;
+class CurvesFrame;
+struct CurveDocument;
 class DesktopFileDialogs;
 class DesktopShellOpener;
 class HelpWindow;
@@ -77,6 +80,12 @@ class CViskoraApp : public QObject, public DocumentHost {
 
     // File > New > Basic Calculation / Additional Calculation.
     OilDocument* newDocument(DocumentKind kind);
+    // File > New > Property Curves: a curves window for the oil of the
+    // calculation in front, or for the default oil when there is none.
+    CurvesFrame* newCurves();
+    // The open property curves windows, in the order of their creation.
+    QList<CurvesFrame*> curvesWindows() const;
+
     // File > Open: the dialog, then the chosen file by its kind.
     void fileOpen();
     // Opens a file by its kind (the Open dialog, the command line, dropped
@@ -108,14 +117,19 @@ class CViskoraApp : public QObject, public DocumentHost {
     std::filesystem::path outputFolder() const override { return outputFolder_; }
     ShellOpener& shellOpener() override;
     void documentSaved(const OilDocument& document) override;
+    void fileSaved(const QString& path) override;
 
   private:
+    // Opens a calculation or a property curves file by its content; null,
+    // with the reason in `failure`, when it is neither.
+    QMdiSubWindow* loadFile(const QString& path, QString& failure);
+    CurvesFrame* showCurves(const CurveDocument& document);
     std::unique_ptr<OilDocument> makeDocument(DocumentKind kind);
     // Opens a file by its kind; null, with the reason in `failure`, when the
     // file is not a calculation.
     OilDocument* loadDocumentFile(const QString& path, QString& failure);
     // Activates the window of the file when it is open; null when it is not.
-    OilDocument* activateOpenDocument(const QString& path);
+    QMdiSubWindow* activateOpenWindow(const QString& path);
     void openHandedOverFiles();
     void addRecentFile(const QString& path);
     void activateMainFrame();
@@ -130,6 +144,7 @@ class CViskoraApp : public QObject, public DocumentHost {
     AppSettings settings_;
     RecentFileList recent_;
     std::array<int, 2> untitledCount_{};
+    int untitledCurves_ = 0;
     std::unique_ptr<CMainFrame> mainFrame_;
     QPointer<HelpWindow> help_;
     SingleInstance* singleInstance_ = nullptr;

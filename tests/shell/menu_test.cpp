@@ -160,18 +160,21 @@ TEST_F(ToolBar, ButtonsComeInOrderAndNewDropsDownBothKinds) {
             order << QString::number(action->data().toInt());
         }
     }
-    EXPECT_EQ(order, (QStringList{"57600", "57601", "57603", "-", "137", "138", "139", "-", "141",
-                                  "134"}));
+    EXPECT_EQ(order, (QStringList{"57600", "57601", "57603", "143", "-", "137", "138", "139", "-",
+                                  "141", "134"}));
     EXPECT_EQ(frame().toolBar().iconSize(), QSize(24, 24));
     QToolButton& button = frame().newButton();
     EXPECT_EQ(button.popupMode(), QToolButton::InstantPopup);
     ASSERT_NE(button.menu(), nullptr);
     const QList<QAction*> items = button.menu()->actions();
-    ASSERT_EQ(items.size(), 2);
+    ASSERT_EQ(items.size(), 3);
     items[1]->trigger();
     EXPECT_EQ(activeDocument()->kind(), DocumentKind::Additional);
     items[0]->trigger();
     EXPECT_EQ(activeDocument()->kind(), DocumentKind::Basic);
+    items[2]->trigger();
+    EXPECT_NE(frame().activeCurves(), nullptr);
+    EXPECT_EQ(frame().menuKind(), CMainFrame::MenuKind::Curves);
 }
 
 TEST_F(ToolBar, ViewCommandsHideAndShowTheBars) {

@@ -35,4 +35,20 @@ TEST(MimeType, ACalculationFileIsKnownByItsHeaderWhateverItsName) {
     }
 }
 
+// Property curves documents have a type of their own, by name and by the
+// format their JSON names; a calculation's header is not mistaken for one.
+TEST(MimeType, ACurvesDocumentIsKnownByItsNameAndItsFormat) {
+    const QMimeDatabase database;
+    const QString curves = QStringLiteral("application/x-viskora-curves");
+    EXPECT_EQ(
+        database.mimeTypeForFile(QStringLiteral("oil.vkc"), QMimeDatabase::MatchExtension).name(),
+        curves);
+    EXPECT_EQ(database
+                  .mimeTypeForData(QByteArray("{\n  \"columnUnits\": {\"liquidDensity\": 1},\n"
+                                              "  \"format\": \"viskora-curves\",\n"))
+                  .name(),
+              curves);
+    EXPECT_NE(database.mimeTypeForData(QByteArray("{\"format\": \"other\"}")).name(), curves);
+}
+
 } // namespace

@@ -1,0 +1,303 @@
+#include "curvesui/curves_plot.h"
+
+#include "curvesui/curves_table_model.h"
+#include "units/display_format.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QListWidget>
+#include <QLogValueAxis>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QScatterSeries>
+#include <QSvgGenerator>
+#include <QToolTip>
+#include <QValueAxis>
+
+#include <cmath>
+#include <map>
+
+namespace viskora {
+namespace {
+
+bool isViscosity(std::string_view name) {
+    return name.find("Viscosity") != std::string_view::npos;
+}
+
+// 0 liquid, 1 two phases, 2 gas, by the gas share in %; nothing where the
+// point has no results.
+std::optional<int> phaseState(const CurvesTableModel& model, int row) {
+    const int gas = model.columnOf("gasMassShare");
+    const auto share = gas < 0 ? std::nullopt : model.value(row, gas);
+    if (!share) {
+        return std::nullopt;
+    }
+    return *share <= 0 ? 0 : *share >= 100 ? 2 : 1;
+}
+
+QString nameOf(const SweepColumn& column) {
+    return QString::fromUtf8(column.name.data(), static_cast<qsizetype>(column.name.size()));
+}
+
+} // namespace
+
+CurvesPlot::CurvesPlot(const CurvesTableModel& model, QWidget* parent)
+    : QWidget(parent), model_(model), list_(new QListWidget), view_(new QChartView) {
+    list_->setObjectName(QStringLiteral("plottedProperties"));
+    list_->setMaximumWidth(200);
+    view_->setObjectName(QStringLiteral("plot"));
+    view_->setRenderHint(QPainter::Antialiasing);
+    view_->setMinimumSize(300, 200);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(list_);
+    layout->addWidget(view_, 1);
+    chosen_ = {QStringLiteral("liquidViscosity"), QStringLiteral("anchoredLiquidViscosity")};
+    connect(list_, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
+        if (filling_) {
+            return;
+        }
+        const QString name = item->data(Qt::UserRole).toString();
+        if (item->checkState() == Qt::Checked) {
+            chosen_.insert(name);
+        } else {
+            chosen_.remove(name);
+        }
+        redraw();
+    });
+    fillList();
+    redraw();
+}
+
+QChart& CurvesPlot::chart() const {
+    return *view_->chart();
+}
+
+QSet<QString> CurvesPlot::chosen() const {
+    return chosen_;
+}
+
+void CurvesPlot::setChosen(const QSet<QString>& names) {
+    chosen_ = names;
+    fillList();
+    redraw();
+}
+
+void CurvesPlot::refresh(int xColumn) {
+    xColumn_ = xColumn;
+    fillList();
+    redraw();
+}
+
+void CurvesPlot::fillList() {
+    filling_ = true;
+    list_->clear();
+    for (int column = 0; column < model_.valueColumnCount(); ++column) {
+        if (column == xColumn_) {
+            continue;
+        }
+        const QString name = nameOf(model_.column(column));
+        auto* item = new QListWidgetItem(name, list_);
+        item->setData(Qt::UserRole, name);
+        item->setCheckState(chosen_.contains(name) ? Qt::Checked : Qt::Unchecked);
+    }
+    filling_ = false;
+}
+
+void CurvesPlot::redraw() {
+    auto* chart = new QChart;
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    const int rows = model_.rowCount();
+
+    auto* xAxis = new QValueAxis;
+    xAxis->setTitleText(model_.heading(xColumn_));
+    chart->addAxis(xAxis, Qt::AlignBottom);
+
+    // Where the phase state changes, by the swept value.
+    std::vector<int> changes;
+    std::optional<int> previous;
+    for (int row = 0; row < rows; ++row) {
+        const auto state = phaseState(model_, row);
+        if (state && previous && *state != *previous) {
+            changes.push_back(row);
+        }
+        if (state) {
+            previous = state;
+        }
+    }
+
+    // Properties shown in the same unit share an axis, so that the computed
+    // and the anchored viscosity, or the two densities, compare directly.
+    struct AxisGroup {
+        QAbstractAxis* axis;
+        QStringList names;
+        QString unit;
+        double low;
+        double high;
+    };
+    std::map<QString, AxisGroup> groups;
+    const QString xName = model_.heading(xColumn_);
+    bool firstMarks = true;
+    for (int column = 0; column < model_.valueColumnCount(); ++column) {
+        const QString name = nameOf(model_.column(column));
+        if (column == xColumn_ || !chosen_.contains(name)) {
+            continue;
+        }
+        const bool logarithmic = isViscosity(model_.column(column).name);
+        const QString heading = model_.heading(column);
+        const QString unit = heading.mid(heading.indexOf(QLatin1Char('[')));
+        auto* series = new QLineSeries;
+        series->setName(heading);
+        series->setPointsVisible(true);
+        double low = 0;
+        double high = 0;
+        for (int row = 0; row < rows; ++row) {
+            const auto x = model_.value(row, xColumn_);
+            const auto y = model_.value(row, column);
+            if (x && y && std::isfinite(*y) && (!logarithmic || *y > 0)) {
+                low = series->count() == 0 ? *y : std::min(low, *y);
+                high = series->count() == 0 ? *y : std::max(high, *y);
+                series->append(*x, *y);
+            }
+        }
+        if (series->count() == 0) {
+            delete series;
+            continue;
+        }
+        chart->addSeries(series);
+        const QString key = (logarithmic ? QStringLiteral("log ") : QString()) + unit;
+        auto group = groups.find(key);
+        if (group == groups.end()) {
+            QAbstractAxis* axis = nullptr;
+            if (logarithmic) {
+                auto* log = new QLogValueAxis;
+                log->setBase(10);
+                log->setLabelFormat(QStringLiteral("%g"));
+                log->setMinorTickCount(-1);
+                axis = log;
+            } else {
+                axis = new QValueAxis;
+            }
+            chart->addAxis(axis, groups.size() % 2 == 0 ? Qt::AlignLeft : Qt::AlignRight);
+            group = groups.emplace(key, AxisGroup{axis, {}, unit, low, high}).first;
+        }
+        AxisGroup& g = group->second;
+        g.names << name;
+        g.low = std::min(g.low, low);
+        g.high = std::max(g.high, high);
+        series->attachAxis(xAxis);
+        series->attachAxis(g.axis);
+
+        connect(series, &QLineSeries::hovered, this,
+                [xName, heading](const QPointF& point, bool state) {
+                    if (!state) {
+                        QToolTip::hideText();
+                        return;
+                    }
+                    QToolTip::showText(
+                        QCursor::pos(),
+                        QStringLiteral("%1 = %2\n%3 = %4")
+                            .arg(xName, QString::fromStdString(formatForDisplay(point.x())),
+                                 heading, QString::fromStdString(formatForDisplay(point.y()))));
+                });
+
+        if (!changes.empty()) {
+            auto* marks = new QScatterSeries;
+            marks->setName(QStringLiteral("phase state changes"));
+            marks->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
+            marks->setMarkerSize(10);
+            marks->setColor(Qt::red);
+            for (int row : changes) {
+                const auto x = model_.value(row, xColumn_);
+                const auto y = model_.value(row, column);
+                if (x && y && (!logarithmic || *y > 0)) {
+                    marks->append(*x, *y);
+                }
+            }
+            chart->addSeries(marks);
+            marks->attachAxis(xAxis);
+            marks->attachAxis(g.axis);
+            // One legend entry for the markers of all the properties.
+            for (QLegendMarker* marker : chart->legend()->markers(marks)) {
+                marker->setVisible(firstMarks);
+            }
+            firstMarks = false;
+        }
+    }
+    // The whole sweep across, whichever series reach how far.
+    std::optional<double> xLow;
+    std::optional<double> xHigh;
+    for (int row = 0; row < rows; ++row) {
+        if (const auto x = model_.value(row, xColumn_)) {
+            xLow = std::min(xLow.value_or(*x), *x);
+            xHigh = std::max(xHigh.value_or(*x), *x);
+        }
+    }
+    if (xLow && xHigh && *xHigh > *xLow) {
+        xAxis->setRange(*xLow, *xHigh);
+    }
+    for (auto& [key, g] : groups) {
+        g.axis->setTitleText(g.names.join(QStringLiteral(", ")) + QLatin1Char(' ') + g.unit);
+        if (qobject_cast<QLogValueAxis*>(g.axis) != nullptr) {
+            // Whole decades, so that at least two labelled ticks show even
+            // when the values lie within one decade; a hair wider, so that
+            // rounding does not drop the end labels.
+            const double bottom = std::pow(10.0, std::floor(std::log10(g.low)));
+            double top = std::pow(10.0, std::ceil(std::log10(g.high)));
+            if (top <= bottom) {
+                top = bottom * 10;
+            }
+            g.axis->setRange(bottom * 0.999, top * 1.001);
+        }
+    }
+    QChart* old = view_->chart();
+    view_->setChart(chart);
+    delete old;
+}
+
+QString CurvesPlot::save(const QString& path) const {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    const QString failed = QStringLiteral("Cannot write the plot as %1.").arg(path);
+    const QSize size = view_->size().expandedTo(QSize(800, 500));
+    if (suffix == QLatin1String("png")) {
+        QImage image(size, QImage::Format_ARGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        view_->render(&painter, QRectF(QPointF(0, 0), size));
+        painter.end();
+        return image.save(path, "PNG") ? QString() : failed;
+    }
+    if (suffix == QLatin1String("svg")) {
+        QSvgGenerator svg;
+        svg.setFileName(path);
+        svg.setSize(size);
+        svg.setViewBox(QRect(QPoint(0, 0), size));
+        svg.setTitle(QStringLiteral("Property curves"));
+        QPainter painter;
+        if (!painter.begin(&svg)) {
+            return failed;
+        }
+        view_->render(&painter, QRectF(QPointF(0, 0), size));
+        return painter.end() ? QString() : failed;
+    }
+    if (suffix == QLatin1String("pdf")) {
+        QPdfWriter pdf(path);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setPageOrientation(QPageLayout::Landscape);
+        pdf.setTitle(QStringLiteral("Property curves"));
+        QPainter painter;
+        if (!painter.begin(&pdf)) {
+            return failed;
+        }
+        view_->render(&painter, QRectF(painter.viewport()));
+        return painter.end() ? QString() : failed;
+    }
+    return QStringLiteral("A plot is saved as .png, .svg or .pdf.");
+}
+
+} // namespace viskora

@@ -1,0 +1,124 @@
+#pragma once
+
+#include "sweeps/curve_document.h"
+#include "sweeps/property_sweep.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QSpinBox;
+class QTableView;
+class QTableWidget;
+
+namespace viskora {
+
+class CurvesPlot;
+class CurvesTableModel;
+class SweepRunner;
+
+// The property curves window: the oil's inputs, the sweep and the measured
+// viscosities on the left; the table of the points, the plot and the export
+// commands on the right. The sweep runs off the GUI thread with a progress
+// bar and Cancel. The window's contents are a curves document.
+class CurvesWindow : public QWidget {
+    Q_OBJECT
+
+  public:
+    // Asks where to write an export: the proposed file name and the file
+    // dialog's filter; empty when cancelled.
+    using ExportPath = std::function<QString(const QString& suggested, const QString& filter)>;
+
+    explicit CurvesWindow(QWidget* parent = nullptr);
+    ~CurvesWindow() override;
+
+    // The controls as a document, and a document into the controls.
+    CurveDocument document() const;
+    void setDocument(const CurveDocument& document);
+
+    void setExportPath(ExportPath ask) { exportPath_ = std::move(ask); }
+
+    CurvesTableModel& model() const { return *model_; }
+    CurvesPlot& plot() const { return *plot_; }
+    QTableView& table() const { return *table_; }
+    bool isRunning() const;
+
+    // Calculate: a sweep of the current inputs.
+    void calculate();
+    void cancel();
+    // The window is closing: the sweep is cancelled and asks nothing more.
+    void stopSweep();
+
+    // The exports; each returns why the file was not written, or an empty
+    // text. The CSV and clipboard text hold the table as shown: headings
+    // with units, "." decimals, full precision.
+    QString exportCsv(const QString& path) const;
+    QString exportWorkbook(const QString& path) const;
+    // The plot as PNG, SVG or PDF, by the file's extension.
+    QString exportPlot(const QString& path) const;
+    void copyToClipboard() const;
+    QString tableText(QChar separator) const;
+
+  signals:
+    void modified();
+    // A sweep has ended and the table shows it.
+    void sweepFinished();
+
+  private:
+    QWidget* makeInputs();
+    QWidget* makeResults();
+    void watchForEdits();
+    void showColumnUnitMenu(const QPoint& position);
+    void sweepEnded(const SweepResult& result);
+    void askExport(const QString& suggested, const QString& filter,
+                   const std::function<QString(const QString&)>& write);
+    void showFailure(const QString& text) const;
+
+    QLineEdit* density_;
+    QComboBox* densityUnit_;
+    QLineEdit* densityTemp_;
+    QComboBox* tempUnit_;
+    QCheckBox* useFractions_;
+    QSpinBox* fractionCount_;
+    QTableWidget* fractions_;
+
+    QComboBox* variable_;
+    QLineEdit* from_;
+    QLineEdit* to_;
+    QLineEdit* step_;
+    QSpinBox* pointCount_;
+    QLineEdit* designTemp_;
+    QLineEdit* designPressure_;
+    QComboBox* pressureUnit_;
+
+    struct MeasuredRow {
+        QLineEdit* value;
+        QComboBox* unit;
+        QLineEdit* temperature;
+    };
+    std::array<MeasuredRow, 2> measured_{};
+
+    QPushButton* calculate_;
+    QPushButton* cancel_;
+    QProgressBar* progress_;
+    QLabel* status_;
+    CurvesTableModel* model_;
+    QTableView* table_;
+    CurvesPlot* plot_;
+    SweepRunner* runner_;
+    ExportPath exportPath_;
+    // The inputs of the sweep running or shown: its units label the table
+    // even when the boxes have changed since.
+    CurveDocument swept_;
+    bool filling_ = false;
+};
+
+} // namespace viskora
