@@ -89,6 +89,7 @@ std::vector<Heading> headings(int tempUnit, int pressureUnit, bool anchored) {
     for (const ResultLine& line : additionalResultLines(AdditionalResults{})) {
         list.push_back({line.name, line.baseUnit});
     }
+    list.push_back({"vapourPressure", "MPa"});
     if (anchored) {
         list.push_back({"anchoredLiquidViscosity", "mm2/s"});
     }
@@ -102,6 +103,7 @@ std::vector<std::optional<double>> cells(const SweepPoint& point, bool anchored)
         row.push_back(point.outcome == CalcOutcome::Completed ? std::optional(line.value)
                                                               : std::nullopt);
     }
+    row.push_back(point.vapourPressure);
     if (anchored) {
         row.push_back(point.anchoredViscosity);
     }
@@ -154,6 +156,7 @@ nlohmann::json pointJson(const SweepPoint& point, bool anchored) {
                            {"status", pointStatus(point).word}};
     if (point.outcome == CalcOutcome::Completed) {
         item["results"] = resultsJson(additionalResultLines(point.results));
+        item["vapourPressure"] = *point.vapourPressure;
     } else {
         item["message"] = point.message;
     }

@@ -24,8 +24,10 @@
 namespace viskora {
 namespace {
 
-bool isViscosity(std::string_view name) {
-    return name.find("Viscosity") != std::string_view::npos;
+// Viscosity and vapour pressure span decades over a sweep: their axis is
+// logarithmic.
+bool spansDecades(std::string_view name) {
+    return name.find("Viscosity") != std::string_view::npos || name == "vapourPressure";
 }
 
 // 0 liquid, 1 two phases, 2 gas, by the gas share in %; nothing where the
@@ -147,7 +149,7 @@ void CurvesPlot::redraw() {
         if (column == xColumn_ || !chosen_.contains(name)) {
             continue;
         }
-        const bool logarithmic = isViscosity(model_.column(column).name);
+        const bool logarithmic = spansDecades(model_.column(column).name);
         const QString heading = model_.heading(column);
         const QString unit = heading.mid(heading.indexOf(QLatin1Char('[')));
         auto* series = new QLineSeries;

@@ -2,6 +2,7 @@
 
 #include "engine/oil_calc.h"
 #include "engine/prepared_oil.h"
+#include "engine/reference_correlations.h"
 #include "sweeps/sweep_messages.h"
 #include "units/unit_tables.h"
 
@@ -139,9 +140,11 @@ SweepResult runSweep(const OilFiller& fillOil, const SweepSettings& settings,
         point.temperature = overTemperature ? (*values)[i] : settings.designTemp;
         point.pressure = overTemperature ? settings.designPressure : (*values)[i];
         messages.startPoint();
-        point.outcome = oil.runAdditional(point.temperature, point.pressure, *record);
+        Characterisation wholeOil;
+        point.outcome = oil.runAdditional(point.temperature, point.pressure, *record, &wholeOil);
         if (point.outcome == CalcOutcome::Completed) {
             point.results = additionalResults(*record);
+            point.vapourPressure = reference::vapourPressure(wholeOil.tvAvg, record->designTemp);
         } else {
             const bool ownMessage = !messages.pointMessage().empty();
             point.message = ownMessage ? messages.pointMessage() : oilMessage;

@@ -43,6 +43,9 @@ struct SweepPoint {
     bool stoppedByAnswer = false; // the message is a warning or question answered No
     AdditionalResults results;
     std::optional<double> anchoredViscosity; // mm2/s, from the measured values
+    // MPa: the whole oil's saturated vapour pressure at the point's
+    // temperature, when the point was calculated.
+    std::optional<double> vapourPressure;
 };
 
 struct SweepResult {

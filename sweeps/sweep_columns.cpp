@@ -22,6 +22,7 @@ constexpr std::array kColumns = {
     SweepColumn{"liquidViscosity", Quantity::Viscosity, {}},
     SweepColumn{"liquidSurfaceTension", Quantity::SurfaceTension, {}},
     SweepColumn{"prandtl", std::nullopt, "-"},
+    SweepColumn{"vapourPressure", Quantity::Pressure, {}},
     SweepColumn{"anchoredLiquidViscosity", Quantity::Viscosity, {}},
 };
 
@@ -50,6 +51,9 @@ std::optional<double> sweepColumnValue(const SweepPoint& point, const SweepColum
     }
     if (name == "anchoredLiquidViscosity") {
         return point.anchoredViscosity;
+    }
+    if (name == "vapourPressure") {
+        return point.vapourPressure;
     }
     if (point.outcome != CalcOutcome::Completed) {
         return std::nullopt;

@@ -182,6 +182,24 @@ TEST(PropertySweep, CancelStopsAfterThePointInHand) {
     EXPECT_EQ(calls, 3);
 }
 
+// The vapour pressure curve passes through the basic calculation's
+// saturated vapour pressure at 20 deg.C, to the bit, and rises with the
+// temperature.
+TEST(PropertySweep, VapourPressureCurveMeetsTheBasicCalculationAt20) {
+    for (const auto fill : {+[](COilCalc& c) { densityOnly(c, 850); }, +fractionTable}) {
+        COilCalc basic;
+        fill(basic);
+        ASSERT_EQ(runBasicCalculation(basic), CalcOutcome::Completed);
+        const SweepResult sweep = runSweep(fill, overTemperature(0, 100, 20, 0.3), {}, nullptr);
+        ASSERT_EQ(sweep.points.size(), 6u);
+        ASSERT_TRUE(sweep.points[1].vapourPressure);
+        EXPECT_EQ(*sweep.points[1].vapourPressure, basic.vapourPressure);
+        for (std::size_t i = 1; i < sweep.points.size(); ++i) {
+            EXPECT_GT(*sweep.points[i].vapourPressure, *sweep.points[i - 1].vapourPressure);
+        }
+    }
+}
+
 TEST(PropertySweep, TwoMeasuredViscositiesGiveThePublishedValue) {
     // The published example, with temperatures in deg.C on the sweep.
     const SweepResult sweep =
