@@ -281,7 +281,8 @@ TEST_F(DocumentCommands, ShowEscapesControlCharacters) {
     BasicDocumentRecord record;
     record.densityText = "\x1b]0;owned\x07 8\\5";
     record.fractionCount = 1;
-    record.fractions[0] = {"\x1b[2J", "\x7f", "1"};
+    // U+0098, the one C1 control a windows-1251 document can hold (0x98).
+    record.fractions[0] = {"\x1b[2J", "\x7f", "1\xC2\x98"};
     const fs::path path = folder_ / "escapes.vkr";
     ASSERT_TRUE(saveDocumentFile(path, basicDocumentText(record, RecordFractionRows(record))));
     const auto text = runCalculator({"show", path.string()});
@@ -289,7 +290,7 @@ TEST_F(DocumentCommands, ShowEscapesControlCharacters) {
     EXPECT_EQ(text.out.find('\x1b'), std::string::npos);
     EXPECT_NE(text.out.find("densityText: \\x1b]0;owned\\x07 8\\\\5\n"), std::string::npos)
         << text.out;
-    EXPECT_NE(text.out.find("  1: \\x1b[2J | \\x7f | 1\n"), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("  1: \\x1b[2J | \\x7f | 1\\u0098\n"), std::string::npos) << text.out;
     EXPECT_EQ(shown(path)["densityText"], record.densityText);
 }
 

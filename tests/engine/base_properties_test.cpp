@@ -88,6 +88,10 @@ TEST(BaseProperties, FiftyPerCentWalkStaysInsideTheTable) {
 TEST(ReferenceCorrelations, ViscosityBranchBoundaries) {
     EXPECT_DOUBLE_EQ(reference::kinematicViscosity20(121, 0.8), 0.83);
     EXPECT_NEAR(reference::kinematicViscosity20(35, 0.8), 0.83 - 86.0 / 300, 1e-12);
+    // Half a degree above 121 deg.C the exponential branch holds, worked by
+    // hand: t = 394.65 K, a = exp(0.00526 t + 4.717), kt = 1.216 t^0.33333 / d15,
+    // b = (91.836 t^-0.175 - 29.263) kt / a, nu = b exp(a / 293.2).
+    EXPECT_NEAR(reference::kinematicViscosity20(121.5, 0.8), 0.784146, 0.0000005);
     // 390 deg.C still uses the exponential branch; just above it, the line.
     const double at390 = reference::kinematicViscosity20(390, 0.9);
     EXPECT_NE(at390, 172.4);
