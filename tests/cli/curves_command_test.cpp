@@ -44,6 +44,20 @@ TEST(CurvesCommand, EachPointIsTheAdditionalCommandsAnswer) {
     }
 }
 
+// A point the engine cannot calculate has the status and exit status the
+// additional calculation has at that state.
+TEST(CurvesCommand, APointTheEngineCannotCalculateIsAnError) {
+    const std::vector<std::string> state = {"--density", "850",    "--design-temp",
+                                            "50",        "--json", "--yes"};
+    const auto single = runCalculator(with({"additional", "--design-pressure", "1e-20"}, state));
+    const auto run = runCalculator(with({"curves", "--pressures", "1e-20:1e-20:1"}, state));
+    EXPECT_EQ(single.exitStatus, 4);
+    EXPECT_EQ(run.exitStatus, 4);
+    const nlohmann::json out = nlohmann::json::parse(run.out);
+    EXPECT_EQ(out["status"], "error");
+    EXPECT_EQ(out["points"][0]["status"], nlohmann::json::parse(single.out)["status"]);
+}
+
 TEST(CurvesCommand, CsvHasUnitsInTheHeaderAndStoppedPointsKeepTheirMessage) {
     // No --yes: the point below 0 deg.C stops, the others are computed.
     const auto run = runCalculator({"curves", "--density", "850", "--temps", "-10:10:10",
