@@ -5,6 +5,7 @@
 #include "cli/console_messages.h"
 #include "engine/message_texts.h"
 #include "engine/oil_calc.h"
+#include "units/display_format.h"
 
 #include <algorithm>
 #include <atomic>

@@ -1,4 +1,5 @@
 #include "cli/calc_report.h"
+#include "units/display_format.h"
 
 #include <array>
 #include <charconv>
@@ -17,12 +18,6 @@ CalcStatus statusOf(CalcOutcome outcome, const ConsoleMessages& messages) {
         break;
     }
     return {"error", kExitFailed};
-}
-
-std::string shortestNumberText(double value) {
-    std::array<char, 64> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    return std::string(buffer.data(), result.ptr);
 }
 
 nlohmann::json messagesJson(const std::vector<ShownMessage>& messages) {

@@ -37,9 +37,6 @@ struct CalcStatus {
 
 CalcStatus statusOf(CalcOutcome outcome, const ConsoleMessages& messages);
 
-// The shortest decimal text that reads back to the same double.
-std::string shortestNumberText(double value);
-
 nlohmann::json messagesJson(const std::vector<ShownMessage>& messages);
 
 // The characterisation of an oil or of a part of it, under the record's names.

@@ -3,6 +3,7 @@
 #include "cli/calc_report.h"
 #include "cli/csv.h"
 #include "cli/curve_options.h"
+#include "units/display_format.h"
 #include "units/unit_tables.h"
 
 #include <iostream>

@@ -3,6 +3,7 @@
 #include "cli/calc_report.h"
 #include "cli/document_output.h"
 #include "documents/unit_name_lists.h"
+#include "units/display_format.h"
 
 #include <iostream>
 #include <memory>

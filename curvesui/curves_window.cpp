@@ -3,10 +3,13 @@
 #include "curvesui/curves_plot.h"
 #include "curvesui/curves_table_model.h"
 #include "curvesui/sweep_runner.h"
+#include "documents/document_file.h"
 #include "documents/unit_name_lists.h"
 #include "engine/oil_calc.h"
 #include "forms/message_box_messages.h"
+#include "reports/pending_file.h"
 #include "reports/xlsx_file.h"
+#include "units/display_format.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -55,13 +58,6 @@ QLineEdit* numberBox(const QString& objectName) {
 
 void selectIndex(QComboBox* box, int index) {
     box->setCurrentIndex(index >= 0 && index < box->count() ? index : 0);
-}
-
-// The shortest text that reads back as the same double, "." decimal.
-QString exactNumber(double value) {
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return QString::fromLatin1(buffer, result.ptr - buffer);
 }
 
 // A CSV field: quoted when it holds a separator, a quote or a line break.
@@ -451,7 +447,7 @@ QString CurvesWindow::tableText(QChar separator) const {
         QStringList cells;
         for (int column = 0; column < model_->valueColumnCount(); ++column) {
             const auto value = model_->value(row, column);
-            cells << (value ? exactNumber(*value) : QString());
+            cells << (value ? QString::fromStdString(shortestNumberText(*value)) : QString());
         }
         QString message =
             QString::fromStdString(model_->sweep().points[static_cast<std::size_t>(row)].message);
@@ -465,15 +461,14 @@ QString CurvesWindow::tableText(QChar separator) const {
 }
 
 QString CurvesWindow::exportCsv(const QString& path) const {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        return QStringLiteral("Cannot write %1: %2").arg(path, file.errorString());
+    // Written as documents are: a failed export leaves the old file whole.
+    const SaveResult saved = saveDocumentFile(QFile::encodeName(path).toStdString(),
+                                              tableText(QLatin1Char(',')).toUtf8().toStdString());
+    if (saved.ok) {
+        return {};
     }
-    const QByteArray bytes = tableText(QLatin1Char(',')).toUtf8();
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        return QStringLiteral("Cannot write %1: %2").arg(path, file.errorString());
-    }
-    return {};
+    return QString::fromStdString(saved.message)
+        .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
 QString CurvesWindow::exportWorkbook(const QString& path) const {
@@ -489,7 +484,7 @@ QString CurvesWindow::exportWorkbook(const QString& path) const {
     for (int row = 0; row < model_->rowCount(); ++row) {
         for (int column = 0; column < model_->valueColumnCount(); ++column) {
             if (const auto value = model_->value(row, column)) {
-                sheet.cell(row + 2, column + 1).value = exactNumber(*value).toStdString();
+                sheet.cell(row + 2, column + 1).value = shortestNumberText(*value);
             }
         }
         const std::string& message = model_->sweep().points[static_cast<std::size_t>(row)].message;
@@ -497,8 +492,15 @@ QString CurvesWindow::exportWorkbook(const QString& path) const {
             sheet.cell(row + 2, model_->valueColumnCount() + 1).value = message;
         }
     }
-    const std::string problem =
-        writeXlsxFile(sheet, std::filesystem::path(QFile::encodeName(path).toStdString()));
+    // In place of the old workbook only once complete, as reports are.
+    PendingFile pending(QFile::encodeName(path).toStdString());
+    if (!pending.created()) {
+        return QString::fromStdString(pending.failure());
+    }
+    std::string problem = writeXlsxFile(sheet, pending.temporaryPath());
+    if (problem.empty() && !pending.commit()) {
+        problem = pending.failure();
+    }
     return QString::fromStdString(problem);
 }
 

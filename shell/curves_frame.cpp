@@ -5,6 +5,7 @@
 #include "shell/document_host.h"
 #include "shell/file_dialogs.h"
 #include "shell/path_text.h"
+#include "shell/save_question.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -74,21 +75,8 @@ bool CurvesFrame::doSave(const QString& path) {
 }
 
 bool CurvesFrame::saveModified() {
-    if (!isModified()) {
-        return true;
-    }
-    const QString name = pathName_.isEmpty() ? title_ : QFileInfo(pathName_).fileName();
-    const auto answer = MessageBoxMessages::show(
-        host_.dialogParent(), QMessageBox::Warning, QStringLiteral("Save changes to %1?").arg(name),
-        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-    switch (answer) {
-    case QMessageBox::Yes:
-        return save();
-    case QMessageBox::No:
-        return true;
-    default:
-        return false;
-    }
+    return !isModified() ||
+           saveModifiedDocument(host_.dialogParent(), pathName_, title_, [this] { return save(); });
 }
 
 void CurvesFrame::closeWithoutPrompt() {

@@ -9,6 +9,7 @@
 #include "shell/document_host.h"
 #include "shell/file_dialogs.h"
 #include "shell/path_text.h"
+#include "shell/save_question.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -96,24 +97,8 @@ bool OilDocument::doSave(const QString& path) {
 }
 
 bool OilDocument::saveModified() {
-    if (!modified_) {
-        return true;
-    }
-    QString name = pathName_.isEmpty() ? title_ : QFileInfo(pathName_).fileName();
-    if (name.isEmpty()) {
-        name = QStringLiteral("Untitled");
-    }
-    const auto answer = MessageBoxMessages::show(
-        host_.dialogParent(), QMessageBox::Warning, QStringLiteral("Save changes to %1?").arg(name),
-        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-    switch (answer) {
-    case QMessageBox::Yes:
-        return save();
-    case QMessageBox::No:
-        return true;
-    default:
-        return false;
-    }
+    return !modified_ ||
+           saveModifiedDocument(host_.dialogParent(), pathName_, title_, [this] { return save(); });
 }
 
 void OilDocument::exportReport(ReportKind report) {

@@ -162,4 +162,10 @@ std::string formatExponent(double x, int decimals) {
     return charsOf(x, std::chars_format::scientific, decimals);
 }
 
+std::string shortestNumberText(double value) {
+    std::array<char, 64> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return std::string(buffer.data(), result.ptr);
+}
+
 } // namespace viskora

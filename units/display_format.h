@@ -19,4 +19,8 @@ std::string formatFixed(double x, int decimals, int width = 0);
 // "2.480000e-08".
 std::string formatExponent(double x, int decimals);
 
+// The shortest decimal text that reads back to the same double ("." always),
+// for files read by programs: CSV, JSON and the calculator's tables.
+std::string shortestNumberText(double value);
+
 } // namespace viskora

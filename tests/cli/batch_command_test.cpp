@@ -1,6 +1,7 @@
 #include "cli/additional_command.h"
 #include "cli/batch_command.h"
 #include "cli/calc_report.h"
+#include "units/display_format.h"
 #include "run_calculator.h"
 
 #include <gtest/gtest.h>
