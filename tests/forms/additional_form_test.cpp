@@ -241,38 +241,5 @@ TEST(AdditionalForm, TakeOverAfterTheInitialUpdateIsShown) {
     EXPECT_TRUE(f.view->control("fractions")->isEnabled());
 }
 
-TEST(AdditionalForm, TabVisitsTheControlsInTemplateOrder) {
-    QWidget window;
-    auto* view = new CComplexOilView(&window);
-    view->initialUpdate();
-    qobject_cast<QCheckBox*>(view->control("useFractions"))->click();
-    window.show();
-    QApplication::setActiveWindow(&window);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    view->control("density")->setFocus();
-    const char* const expected[] = {
-        "density",           "densityUnit",         "densityTemp",
-        "tempUnit",          "designTemp",          "designTempUnit",
-        "designPressure",    "pressureUnit",        "useFractions",
-        "fractions",         "fractionCount",       "apply",
-        "fromCurve",         "calculate",           "gasShare",
-        "gasDensity",        "gasDensityUnit",      "gasHeat",
-        "gasHeatUnit",       "gasConductivity",     "gasConductivityUnit",
-        "gasViscosity",      "gasViscosityUnit",    "gasEnthalpy",
-        "gasEnthalpyUnit",   "gasPrandtl",          "liquidShare",
-        "liquidDensity",     "liquidDensityUnit",   "liquidHeat",
-        "liquidHeatUnit",    "liquidConductivity",  "liquidConductivityUnit",
-        "liquidViscosity",   "liquidViscosityUnit", "liquidTension",
-        "liquidTensionUnit", "liquidPrandtl"};
-    for (const char* name : expected) {
-        QWidget* focus = QApplication::focusWidget();
-        ASSERT_NE(focus, nullptr);
-        QWidget* control = view->control(name);
-        EXPECT_TRUE(focus == control || control->isAncestorOf(focus))
-            << "expected " << name << ", got " << focus->objectName().toStdString();
-        QTest::keyClick(focus, Qt::Key_Tab);
-    }
-}
-
 } // namespace
 } // namespace viskora

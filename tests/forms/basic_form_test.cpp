@@ -1,21 +1,17 @@
 #include "engine/calc_sequence.h"
 #include "engine/oil_calc.h"
 #include "form_fixture.h"
+#include "forms/num_edit.h"
 #include "forms/simple_oil_view.h"
 #include "message_box_answerer.h"
 #include "units/display_format.h"
 
-#include "forms/num_edit.h"
-
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
-#include <QDialog>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTest>
-#include <QVBoxLayout>
 
 #include <gtest/gtest.h>
 
@@ -392,81 +388,6 @@ TEST(BasicForm, ACountBeyondTheTableIsReadAsApplyWouldBringIt) {
     ASSERT_EQ(answerer.shown().size(), 1U);
     EXPECT_TRUE(answerer.texts()[0].startsWith(QStringLiteral("Input data error.")));
     EXPECT_EQ(f.grid().rowCount(), 5);
-}
-
-TEST(BasicForm, EnterAndEscapeNeitherCalculateNorCloseButEndACellEdit) {
-    QDialog dialog;
-    auto* layout = new QVBoxLayout(&dialog);
-    auto* view = new CSimpleOilView(&dialog);
-    layout->addWidget(view);
-    view->initialUpdate();
-    dialog.show();
-    QApplication::setActiveWindow(&dialog);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
-    QSignalSpy modified(view, &OilFormView::documentModified);
-
-    auto* density = qobject_cast<QLineEdit*>(view->control("density"));
-    density->setFocus();
-    QTest::keyClick(density, Qt::Key_Return);
-    QTest::keyClick(density, Qt::Key_Escape);
-    auto* calculate = qobject_cast<QWidget*>(view->control("calculate"));
-    calculate->setFocus();
-    QTest::keyClick(calculate, Qt::Key_Enter);
-    EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(dialog.result(), 0);
-    EXPECT_EQ(modified.count(), 0);
-    EXPECT_EQ(density->text(), QStringLiteral("702.7"));
-
-    // In a cell being edited Enter ends the edit and the numeric rules hold.
-    qobject_cast<QCheckBox*>(view->control("useFractions"))->click();
-    modified.clear();
-    auto* table = view->control("fractions")->findChild<QAbstractItemView*>();
-    table->setFocus();
-    table->setCurrentIndex(table->model()->index(0, 1));
-    QTest::keyClick(table, Qt::Key_Minus);
-    QWidget* editor = QApplication::focusWidget();
-    ASSERT_NE(qobject_cast<CNumEdit*>(editor), nullptr);
-    QTest::keyClicks(editor, QStringLiteral("4x 5"));
-    QTest::keyClick(editor, Qt::Key_Home);
-    QTest::keyClick(editor, Qt::Key_Minus);
-    QTest::keyClick(editor, Qt::Key_Return);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(view->grid().cellText(0, 1), QStringLiteral("-4x5"));
-    EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(modified.count(), 1); // the cell's edit, no calculation
-
-    table->setCurrentIndex(table->model()->index(0, 2));
-    QTest::keyClick(table, Qt::Key_9);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    EXPECT_EQ(view->grid().cellText(0, 2), QStringLiteral("0"));
-    EXPECT_TRUE(dialog.isVisible());
-}
-
-TEST(BasicForm, TabVisitsTheControlsInTemplateOrder) {
-    QWidget window;
-    auto* view = new CSimpleOilView(&window);
-    view->initialUpdate();
-    qobject_cast<QCheckBox*>(view->control("useFractions"))->click();
-    window.show();
-    QApplication::setActiveWindow(&window);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    view->control("density")->setFocus();
-    const char* const expected[] = {
-        "density",          "densityUnit",     "densityTemp",         "tempUnit",
-        "useFractions",     "fractions",       "fractionCount",       "apply",
-        "fromCurve",        "resDensity",      "resDensityUnit",      "resHeat",
-        "resHeatUnit",      "resConductivity", "resConductivityUnit", "resViscosity",
-        "resViscosityUnit", "resTension",      "resTensionUnit",      "resVapour",
-        "resVapourUnit",    "resCritTemp",     "resCritTempUnit",     "resPrandtl",
-        "calculate"};
-    for (const char* name : expected) {
-        QWidget* focus = QApplication::focusWidget();
-        ASSERT_NE(focus, nullptr);
-        QWidget* control = view->control(name);
-        EXPECT_TRUE(focus == control || control->isAncestorOf(focus))
-            << "expected " << name << ", got " << focus->objectName().toStdString();
-        QTest::keyClick(focus, Qt::Key_Tab);
-    }
 }
 
 } // namespace
