@@ -6,6 +6,7 @@
 #include "engine/calc_sequence.h"
 #include "engine/oil_calc.h"
 #include "sweeps/property_sweep.h"
+#include "tests/engine/example_oils.h"
 
 #include <benchmark/benchmark.h>
 
@@ -28,21 +29,9 @@ class AnswerYes : public CalcMessages {
     void failure(const std::string&) override {}
 };
 
-void fillDensityOnly(COilCalc& calc) {
-    calc.inputMode = 1;
-    calc.densityIn = 850;
-}
-
 // Twenty fractions of 5 % each, 40 to 440 deg.C, density 850 kg/m3.
 void fillTwentyFractions(COilCalc& calc) {
-    calc.inputMode = 2;
-    calc.densityIn = 850;
-    calc.fracCountIn = 20;
-    for (int row = 1; row <= 20; ++row) {
-        calc.fracStartIn[row] = 20 + 20 * row;
-        calc.fracEndIn[row] = 40 + 20 * row;
-        calc.fracShare[row] = 5;
-    }
+    testing::fillTwentyFractions(calc, 850);
 }
 
 template <void (*Fill)(COilCalc&)> void BM_Sweep(benchmark::State& state) {
@@ -70,11 +59,13 @@ template <void (*Fill)(COilCalc&)> void BM_OneByOne(benchmark::State& state) {
     }
 }
 
-BENCHMARK(BM_Sweep<fillDensityOnly>)->Name("BM_Sweep300DensityOnly")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Sweep<testing::fillDensityExample>)
+    ->Name("BM_Sweep300DensityOnly")
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Sweep<fillTwentyFractions>)
     ->Name("BM_Sweep300TwentyFractions")
     ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_OneByOne<fillDensityOnly>)
+BENCHMARK(BM_OneByOne<testing::fillDensityExample>)
     ->Name("BM_OneByOne300DensityOnly")
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OneByOne<fillTwentyFractions>)
