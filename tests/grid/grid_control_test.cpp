@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <tuple>
 #include <vector>
 
@@ -158,14 +157,23 @@ TEST(GridControl, EditorTakesTheCellsAlignmentAndEnterEndsTheEdit) {
 void press(char key) {
     QWidget* focus = QApplication::focusWidget();
     ASSERT_NE(focus, nullptr);
-    const std::map<char, Qt::Key> keys = {{'U', Qt::Key_Up},
-                                          {'D', Qt::Key_Down},
-                                          {'L', Qt::Key_Left},
-                                          {'R', Qt::Key_Right},
-                                          {'E', Qt::Key_Return}};
-    if (const auto found = keys.find(key); found != keys.end()) {
-        QTest::keyClick(focus, found->second);
-    } else {
+    switch (key) {
+    case 'U':
+        QTest::keyClick(focus, Qt::Key_Up);
+        break;
+    case 'D':
+        QTest::keyClick(focus, Qt::Key_Down);
+        break;
+    case 'L':
+        QTest::keyClick(focus, Qt::Key_Left);
+        break;
+    case 'R':
+        QTest::keyClick(focus, Qt::Key_Right);
+        break;
+    case 'E':
+        QTest::keyClick(focus, Qt::Key_Return);
+        break;
+    default:
         QTest::keyClicks(focus, QString(QLatin1Char(key)));
     }
     QCoreApplication::processEvents();
