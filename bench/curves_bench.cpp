@@ -6,10 +6,13 @@
 #include "engine/calc_sequence.h"
 #include "engine/oil_calc.h"
 #include "sweeps/property_sweep.h"
+#include "tests/engine/example_oils.h"
 
 #include <benchmark/benchmark.h>
 
 #include <memory>
+#include <string>
+#include <utility>
 
 namespace viskora {
 namespace {
@@ -28,41 +31,29 @@ class AnswerYes : public CalcMessages {
     void failure(const std::string&) override {}
 };
 
-void fillDensityOnly(COilCalc& calc) {
-    calc.inputMode = 1;
-    calc.densityIn = 850;
-}
-
 // Twenty fractions of 5 % each, 40 to 440 deg.C, density 850 kg/m3.
 void fillTwentyFractions(COilCalc& calc) {
-    calc.inputMode = 2;
-    calc.densityIn = 850;
-    calc.fracCountIn = 20;
-    for (int row = 1; row <= 20; ++row) {
-        calc.fracStartIn[row] = 20 + 20 * row;
-        calc.fracEndIn[row] = 40 + 20 * row;
-        calc.fracShare[row] = 5;
-    }
+    testing::fillTwentyFractions(calc, 850);
 }
 
-template <void (*Fill)(COilCalc&)> void BM_Sweep(benchmark::State& state) {
+void sweep300(benchmark::State& state, void (*fill)(COilCalc&)) {
     AnswerYes answers;
     SweepSettings settings;
     settings.range = {kFrom, kTo, 1, 0};
     settings.designPressure = kPressure;
     for (auto _ : state) {
-        const SweepResult sweep = runSweep(Fill, settings, {}, &answers);
+        const SweepResult sweep = runSweep(fill, settings, {}, &answers);
         benchmark::DoNotOptimize(sweep.points.back().results.liquidDensity);
     }
 }
 
-template <void (*Fill)(COilCalc&)> void BM_OneByOne(benchmark::State& state) {
+void oneByOne300(benchmark::State& state, void (*fill)(COilCalc&)) {
     AnswerYes answers;
     auto calc = std::make_unique<COilCalc>(&answers);
     for (auto _ : state) {
         for (double t = kFrom; t <= kTo; t += 1) {
             *calc = COilCalc(&answers);
-            Fill(*calc);
+            fill(*calc);
             calc->designTempIn = t;
             calc->designPressureIn = kPressure;
             benchmark::DoNotOptimize(runAdditionalCalculation(*calc));
@@ -70,16 +61,28 @@ template <void (*Fill)(COilCalc&)> void BM_OneByOne(benchmark::State& state) {
     }
 }
 
-BENCHMARK(BM_Sweep<fillDensityOnly>)->Name("BM_Sweep300DensityOnly")->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Sweep<fillTwentyFractions>)
-    ->Name("BM_Sweep300TwentyFractions")
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_OneByOne<fillDensityOnly>)
-    ->Name("BM_OneByOne300DensityOnly")
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_OneByOne<fillTwentyFractions>)
-    ->Name("BM_OneByOne300TwentyFractions")
-    ->Unit(benchmark::kMillisecond);
+struct Oil {
+    const char* name;
+    void (*fill)(COilCalc&);
+};
+
+constexpr Oil kOils[] = {{"DensityOnly", testing::fillDensityExample},
+                         {"TwentyFractions", fillTwentyFractions}};
+
+// Each way for each oil ("BM_Sweep300DensityOnly" ...), registered before
+// main() runs, as BENCHMARK does.
+const bool registered = [] {
+    const std::pair<const char*, void (*)(benchmark::State&, void (*)(COilCalc&))> ways[] = {
+        {"BM_Sweep300", sweep300}, {"BM_OneByOne300", oneByOne300}};
+    for (const auto& [prefix, run] : ways) {
+        for (const Oil& oil : kOils) {
+            const std::string name = std::string(prefix) + oil.name;
+            benchmark::RegisterBenchmark(name.c_str(), run, oil.fill)
+                ->Unit(benchmark::kMillisecond);
+        }
+    }
+    return true;
+}();
 
 } // namespace
 } // namespace viskora

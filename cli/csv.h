@@ -1,5 +1,7 @@
 #pragma once
 
+#include "csv/csv_writing.h"
+
 #include <cstddef>
 #include <map>
 #include <string>
@@ -7,8 +9,6 @@
 #include <vector>
 
 namespace viskora::csv {
-
-using Record = std::vector<std::string>;
 
 // A record longer than this, or of more fields, is not kept: reading it
 // whole would let one line of a file take any amount of memory.
@@ -46,13 +46,5 @@ std::string excerpt(std::string_view text, std::size_t characters = kExcerptChar
 // text, not run it as a formula. A text starting with =, +, -, @, a tab or a
 // carriage return gets a single quote in front.
 std::string spreadsheetText(std::string_view text);
-
-// One field as it is written: in quotes (with "" for a quote mark) when it
-// holds a comma, a quote mark, a line break or leading or trailing blanks.
-std::string field(std::string_view text);
-
-// One record with its fields joined by commas, ended by CR LF; a record of
-// one empty field is written as "" so that it does not read as a blank line.
-std::string line(const Record& record);
 
 } // namespace viskora::csv

@@ -6,6 +6,7 @@
 #include "cli/csv.h"
 #include "cli/oil_options.h"
 #include "engine/oil_calc.h"
+#include "sweeps/sweep_columns.h"
 #include "units/display_format.h"
 #include "units/number_text.h"
 
@@ -40,21 +41,6 @@ std::optional<double> wholeNumber(std::string_view text) {
     return value;
 }
 
-// The short name of a unit for a column heading: "°C" of "°C - Celsius".
-std::string unitLabel(Quantity quantity, int code) {
-    const auto names = unitNames(quantity);
-    if (code < 1 || code > static_cast<int>(names.size())) {
-        return {};
-    }
-    std::string_view name = names[static_cast<std::size_t>(code - 1)];
-    if (quantity == Quantity::Temperature) {
-        name = name.substr(0, name.find(' '));
-    } else if (quantity == Quantity::Pressure) {
-        name = name.substr(0, name.find(" ("));
-    }
-    return std::string(name);
-}
-
 CalcStatus pointStatus(const SweepPoint& point) {
     switch (point.outcome) {
     case CalcOutcome::Completed:
@@ -84,8 +70,8 @@ struct Heading {
 };
 
 std::vector<Heading> headings(int tempUnit, int pressureUnit, bool anchored) {
-    std::vector<Heading> list = {{"temperature", unitLabel(Quantity::Temperature, tempUnit)},
-                                 {"pressure", unitLabel(Quantity::Pressure, pressureUnit)}};
+    std::vector<Heading> list = {{"temperature", shortUnitName(Quantity::Temperature, tempUnit)},
+                                 {"pressure", shortUnitName(Quantity::Pressure, pressureUnit)}};
     for (const ResultLine& line : additionalResultLines(AdditionalResults{})) {
         list.push_back({line.name, line.baseUnit});
     }

@@ -5,17 +5,7 @@
 namespace viskora {
 
 QString unitLabel(Quantity quantity, int unitCode) {
-    const auto names = unitNames(quantity);
-    if (unitCode < 1 || unitCode > static_cast<int>(names.size())) {
-        return {};
-    }
-    std::string_view name = names[static_cast<std::size_t>(unitCode - 1)];
-    if (quantity == Quantity::Temperature) {
-        name = name.substr(0, name.find(' '));
-    } else if (quantity == Quantity::Pressure) {
-        name = name.substr(0, name.find(" ("));
-    }
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    return QString::fromStdString(shortUnitName(quantity, unitCode));
 }
 
 CurvesTableModel::CurvesTableModel(QObject* parent) : QAbstractTableModel(parent) {

@@ -57,15 +57,9 @@ class CurvesWindow : public QWidget {
     // The window is closing: the sweep is cancelled and asks nothing more.
     void stopSweep();
 
-    // The exports; each returns why the file was not written, or an empty
-    // text. The CSV and clipboard text hold the table as shown: headings
-    // with units, "." decimals, full precision.
-    QString exportCsv(const QString& path) const;
-    QString exportWorkbook(const QString& path) const;
-    // The plot as PNG, SVG or PDF, by the file's extension.
-    QString exportPlot(const QString& path) const;
+    // Copy: the table as tab-separated text on the clipboard (the file
+    // exports are in curves_table_export.h and the plot's own).
     void copyToClipboard() const;
-    QString tableText(QChar separator) const;
 
   signals:
     void modified();
@@ -73,8 +67,10 @@ class CurvesWindow : public QWidget {
     void sweepFinished();
 
   private:
+    // The controls (curves_window_layout.cpp).
     QWidget* makeInputs();
     QWidget* makeResults();
+    // Marks the window modified on every edit (curves_window_document.cpp).
     void watchForEdits();
     void showColumnUnitMenu(const QPoint& position);
     void sweepEnded(const SweepResult& result);

@@ -9,12 +9,7 @@ namespace viskora {
 // temperature, split into a gas and a liquid phase.
 class CComplexOilDoc : public OilDocumentOf<CComplexOilView, AdditionalDocumentRecord> {
   public:
-    explicit CComplexOilDoc(DocumentHost& host) : OilDocumentOf(DocumentKind::Additional, host) {}
-
-  protected:
-    std::string recordBytes() const override {
-        return additionalDocumentText(view().record(), view().fractionRows());
-    }
+    explicit CComplexOilDoc(DocumentHost& host) : OilDocumentOf(host) {}
 };
 
 } // namespace viskora

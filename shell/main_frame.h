@@ -80,23 +80,31 @@ class CMainFrame : public QMainWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // The commands' actions and what they do (main_frame_actions.cpp).
     void createActions();
+    QAction* makeAction(int id);
+    void runDocumentCommand(void (*command)(OilDocument&));
+
+    // The menus, the toolbar and the menu bar of the active window's kind
+    // (main_frame_menus.cpp).
     void createMenus();
     void createToolBar();
-    void createStatusBar();
-    QAction* makeAction(int id);
     QMenu* makeMenu(const QString& title);
     void addRecentSection(QMenu* file);
     void fillWindowMenu();
+    void switchMenus(MenuKind kind);
+
+    // The prompt and the lock indicators (main_frame_status_bar.cpp).
+    void createStatusBar();
+
+    // Where a new child window goes: a title bar's height down and right of
+    // the last one opened, or the top left corner when it would not fit
+    // (main_frame_placement.cpp, with the main window's own placement).
+    QPoint cascadePosition(const QMdiSubWindow& child) const;
 
     void activeChildChanged();
-    void switchMenus(MenuKind kind);
     void updateCaption();
     void closeAllChildren();
-    void runDocumentCommand(void (*command)(OilDocument&));
-    // Where a new child window goes: a title bar's height down and right of
-    // the last one opened, or the top left corner when it would not fit.
-    QPoint cascadePosition(const QMdiSubWindow& child) const;
     void showChild(QMdiSubWindow* child);
 
     CViskoraApp& app_;

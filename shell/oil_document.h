@@ -9,6 +9,7 @@
 
 #include <optional>
 #include <string>
+#include <type_traits>
 
 namespace viskora {
 
@@ -111,8 +112,19 @@ template <typename View, typename Record> class OilDocumentOf : public OilDocume
     }
 
   protected:
-    OilDocumentOf(DocumentKind kind, DocumentHost& host)
-        : OilDocument(kind, host), view_(new View) {}
+    static constexpr DocumentKind kKind = std::is_same_v<Record, BasicDocumentRecord>
+                                              ? DocumentKind::Basic
+                                              : DocumentKind::Additional;
+
+    explicit OilDocumentOf(DocumentHost& host) : OilDocument(kKind, host), view_(new View) {}
+
+    std::string recordBytes() const override {
+        if constexpr (kKind == DocumentKind::Basic) {
+            return basicDocumentText(view_->record(), view_->fractionRows());
+        } else {
+            return additionalDocumentText(view_->record(), view_->fractionRows());
+        }
+    }
 
     ReportOutcome writeReport(ReportFormat format, const std::filesystem::path& folder,
                               std::string_view title, DocumentOpener& opener) const override {

@@ -8,12 +8,7 @@ namespace viskora {
 // A basic calculation: the oil at atmospheric pressure and 20 deg.C.
 class CSimpleOilDoc : public OilDocumentOf<CSimpleOilView, BasicDocumentRecord> {
   public:
-    explicit CSimpleOilDoc(DocumentHost& host) : OilDocumentOf(DocumentKind::Basic, host) {}
-
-  protected:
-    std::string recordBytes() const override {
-        return basicDocumentText(view().record(), view().fractionRows());
-    }
+    explicit CSimpleOilDoc(DocumentHost& host) : OilDocumentOf(host) {}
 };
 
 } // namespace viskora

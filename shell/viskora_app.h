@@ -120,18 +120,22 @@ class CViskoraApp : public QObject, public DocumentHost {
     void fileSaved(const QString& path) override;
 
   private:
+    // Opening files and the recent-file list (viskora_app_files.cpp).
     // Opens a calculation or a property curves file by its content; null,
     // with the reason in `failure`, when it is neither.
     QMdiSubWindow* loadFile(const QString& path, QString& failure);
-    CurvesFrame* showCurves(const CurveDocument& document);
-    std::unique_ptr<OilDocument> makeDocument(DocumentKind kind);
     // Opens a file by its kind; null, with the reason in `failure`, when the
     // file is not a calculation.
     OilDocument* loadDocumentFile(const QString& path, QString& failure);
     // Activates the window of the file when it is open; null when it is not.
     QMdiSubWindow* activateOpenWindow(const QString& path);
-    void openHandedOverFiles();
     void addRecentFile(const QString& path);
+
+    // Files handed over by later starts (viskora_app_hand_over.cpp).
+    void openHandedOverFiles();
+
+    CurvesFrame* showCurves(const CurveDocument& document);
+    std::unique_ptr<OilDocument> makeDocument(DocumentKind kind);
     void activateMainFrame();
     void showMessage(const QString& text);
 

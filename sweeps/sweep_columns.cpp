@@ -83,4 +83,18 @@ std::optional<double> sweepColumnValue(const SweepPoint& point, const SweepColum
     return std::nullopt;
 }
 
+std::string shortUnitName(Quantity quantity, int unitCode) {
+    const auto names = unitNames(quantity);
+    if (unitCode < 1 || unitCode > static_cast<int>(names.size())) {
+        return {};
+    }
+    std::string_view name = names[static_cast<std::size_t>(unitCode - 1)];
+    if (quantity == Quantity::Temperature) {
+        name = name.substr(0, name.find(' '));
+    } else if (quantity == Quantity::Pressure) {
+        name = name.substr(0, name.find(" ("));
+    }
+    return std::string(name);
+}
+
 } // namespace viskora

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace viskora {
@@ -29,5 +30,9 @@ const SweepColumn* findSweepColumn(std::string_view name);
 // units. Nothing where the point has none: a result of a point the engine
 // stopped at, or an anchored viscosity without measured values.
 std::optional<double> sweepColumnValue(const SweepPoint& point, const SweepColumn& column);
+
+// The short name of a unit for a column heading: "°C" of "°C - Celsius",
+// "MPa" of "MPa (megapascal)"; empty for a code outside the quantity's list.
+std::string shortUnitName(Quantity quantity, int unitCode);
 
 } // namespace viskora

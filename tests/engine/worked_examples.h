@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/oil_calc.h"
+#include "example_oils.h"
 
 #include <gtest/gtest.h>
 
@@ -25,27 +26,6 @@ inline ::testing::AssertionResult roundsTo(double actual, const std::string& wri
         return ::testing::AssertionSuccess();
     }
     return ::testing::AssertionFailure() << actual << " does not round to " << written;
-}
-
-// The oil of the fraction-table worked example: one fraction from the start of
-// the table to 300 deg.C holding all the mass, density taken from the cuts.
-inline COilCalc fractionExampleOil() {
-    COilCalc calc;
-    calc.inputMode = 2;
-    calc.densityIn = 0;
-    calc.fracCountIn = 1;
-    calc.fracStartIn[1] = 0;
-    calc.fracEndIn[1] = 300;
-    calc.fracShare[1] = 100;
-    return calc;
-}
-
-// The density-only worked example: 850 kg/m3 at 20 deg.C.
-inline COilCalc densityExampleOil() {
-    COilCalc calc;
-    calc.inputMode = 1;
-    calc.densityIn = 850;
-    return calc;
 }
 
 } // namespace viskora::testing

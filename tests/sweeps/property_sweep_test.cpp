@@ -2,6 +2,7 @@
 
 #include "engine/message_texts.h"
 #include "engine/oil_calc.h"
+#include "example_oils.h"
 #include "scripted_messages.h"
 
 #include <gtest/gtest.h>
@@ -26,16 +27,9 @@ void fractionTable(COilCalc& calc) {
     calc.fracCountIn = 3;
 }
 
-// Twenty fractions of 5 % each, 40 to 440 deg.C, density from the cuts.
+// Twenty fractions of 5 % each, density from the cuts.
 void twentyFractions(COilCalc& calc) {
-    calc.inputMode = 2;
-    calc.densityIn = 0;
-    calc.fracCountIn = 20;
-    for (int row = 1; row <= 20; ++row) {
-        calc.fracStartIn[row] = 20 + 20 * row;
-        calc.fracEndIn[row] = 40 + 20 * row;
-        calc.fracShare[row] = 5;
-    }
+    testing::fillTwentyFractions(calc, 0);
 }
 
 struct SweepCase {

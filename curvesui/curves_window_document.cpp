@@ -1,0 +1,117 @@
+#include "curvesui/curves_window.h"
+
+#include "curvesui/curves_table_model.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QTableWidget>
+
+namespace viskora {
+namespace {
+
+void selectIndex(QComboBox* box, int index) {
+    box->setCurrentIndex(index >= 0 && index < box->count() ? index : 0);
+}
+
+} // namespace
+
+void CurvesWindow::watchForEdits() {
+    const auto changed = [this] {
+        if (!filling_) {
+            emit modified();
+        }
+    };
+    for (QLineEdit* box : findChildren<QLineEdit*>()) {
+        connect(box, &QLineEdit::textEdited, this, changed);
+    }
+    for (QComboBox* box : findChildren<QComboBox*>()) {
+        connect(box, &QComboBox::currentIndexChanged, this, changed);
+    }
+    for (QSpinBox* box : findChildren<QSpinBox*>()) {
+        connect(box, &QSpinBox::valueChanged, this, changed);
+    }
+    connect(useFractions_, &QCheckBox::toggled, this, changed);
+    connect(fractions_, &QTableWidget::cellChanged, this, changed);
+}
+
+CurveDocument CurvesWindow::document() const {
+    CurveDocument d;
+    d.densityText = density_->text().toStdString();
+    d.densityUnitIndex = densityUnit_->currentIndex();
+    d.densityTempText = densityTemp_->text().toStdString();
+    d.tempUnitIndex = tempUnit_->currentIndex();
+    d.useFractions = useFractions_->isChecked();
+    for (int row = 0; row < fractions_->rowCount(); ++row) {
+        FractionRow cells;
+        for (int column = 0; column < 3; ++column) {
+            const QTableWidgetItem* item = fractions_->item(row, column);
+            cells[static_cast<std::size_t>(column)] =
+                item != nullptr ? item->text().trimmed().toStdString() : std::string();
+        }
+        d.fractions.push_back(cells);
+    }
+    d.variable =
+        variable_->currentIndex() == 0 ? SweepVariable::Temperature : SweepVariable::Pressure;
+    d.fromText = from_->text().toStdString();
+    d.toText = to_->text().toStdString();
+    d.stepText = step_->text().toStdString();
+    d.pointCount = pointCount_->value();
+    d.designTempText = designTemp_->text().toStdString();
+    d.designPressureText = designPressure_->text().toStdString();
+    d.pressureUnitIndex = pressureUnit_->currentIndex();
+    for (const MeasuredRow& row : measured_) {
+        if (!row.value->text().trimmed().isEmpty() ||
+            !row.temperature->text().trimmed().isEmpty()) {
+            d.measured.push_back({row.value->text().trimmed().toStdString(),
+                                  row.unit->currentIndex(),
+                                  row.temperature->text().trimmed().toStdString()});
+        }
+    }
+    d.columnUnits = model_->columnUnits();
+    return d;
+}
+
+void CurvesWindow::setDocument(const CurveDocument& d) {
+    filling_ = true;
+    density_->setText(QString::fromStdString(d.densityText));
+    selectIndex(densityUnit_, d.densityUnitIndex);
+    densityTemp_->setText(QString::fromStdString(d.densityTempText));
+    selectIndex(tempUnit_, d.tempUnitIndex);
+    useFractions_->setChecked(d.useFractions);
+    fractionCount_->setValue(std::max(1, static_cast<int>(d.fractions.size())));
+    fractions_->setRowCount(fractionCount_->value());
+    for (int row = 0; row < fractions_->rowCount(); ++row) {
+        for (int column = 0; column < 3; ++column) {
+            const std::string text =
+                row < static_cast<int>(d.fractions.size())
+                    ? d.fractions[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)]
+                    : std::string();
+            fractions_->setItem(row, column, new QTableWidgetItem(QString::fromStdString(text)));
+        }
+    }
+    fractionCount_->setEnabled(d.useFractions);
+    fractions_->setEnabled(d.useFractions);
+    variable_->setCurrentIndex(d.variable == SweepVariable::Temperature ? 0 : 1);
+    designTemp_->setEnabled(d.variable == SweepVariable::Pressure);
+    designPressure_->setEnabled(d.variable == SweepVariable::Temperature);
+    from_->setText(QString::fromStdString(d.fromText));
+    to_->setText(QString::fromStdString(d.toText));
+    step_->setText(QString::fromStdString(d.stepText));
+    pointCount_->setValue(d.pointCount);
+    designTemp_->setText(QString::fromStdString(d.designTempText));
+    designPressure_->setText(QString::fromStdString(d.designPressureText));
+    selectIndex(pressureUnit_, d.pressureUnitIndex);
+    for (std::size_t i = 0; i < measured_.size(); ++i) {
+        const MeasuredViscosityText entry =
+            i < d.measured.size() ? d.measured[i] : MeasuredViscosityText{"", 1, ""};
+        measured_[i].value->setText(QString::fromStdString(entry.viscosityText));
+        selectIndex(measured_[i].unit, entry.viscosityUnitIndex);
+        measured_[i].temperature->setText(QString::fromStdString(entry.temperatureText));
+    }
+    model_->setColumnUnits(d.columnUnits);
+    filling_ = false;
+}
+
+} // namespace viskora

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "documents/document_records.h"
+#include "sweeps/curve_document.h"
+
+namespace viskora {
+
+// A curves document for the oil of a calculation form's record: its
+// density, density temperature, units and fraction table; the design state
+// of an additional calculation becomes the sweep's fixed state.
+CurveDocument curvesForOil(const BasicDocumentRecord& record);
+CurveDocument curvesForOil(const AdditionalDocumentRecord& record);
+
+} // namespace viskora

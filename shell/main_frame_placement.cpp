@@ -1,0 +1,69 @@
+#include "shell/main_frame.h"
+
+#include "forms/complex_oil_view.h"
+#include "forms/simple_oil_view.h"
+
+#include <QGuiApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+
+namespace viskora {
+
+QPoint CMainFrame::cascadePosition(const QMdiSubWindow& child) const {
+    const QMdiSubWindow* previous = nullptr;
+    for (QMdiSubWindow* frame : mdiArea_->subWindowList(QMdiArea::CreationOrder)) {
+        if (frame != &child && !frame->isMinimized() && !frame->isMaximized()) {
+            previous = frame;
+        }
+    }
+    if (previous == nullptr) {
+        return {0, 0};
+    }
+    const int step = child.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &child);
+    const QPoint next = previous->pos() + QPoint(step, step);
+    const bool fits = mdiArea_->viewport()->rect().contains(QRect(next, child.size()));
+    return fits ? next : QPoint(0, 0);
+}
+
+QSize CMainFrame::sizeShowingWholeForm() const {
+    // Either form (the additional one is the wider, the basic one the
+    // taller) in a child window: the window's frame and title bar around it.
+    const QSize forms =
+        CSimpleOilView().templateSize().expandedTo(CComplexOilView().templateSize());
+    const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, this);
+    const int title = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+    const QSize child = forms + QSize(2 * border, title + border);
+    const int areaFrame = 2 * mdiArea_->frameWidth();
+    int bars = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
+    if (toolBar_ != nullptr) {
+        bars += toolBar_->sizeHint().height();
+    }
+    return child + QSize(areaFrame, areaFrame + bars);
+}
+
+void CMainFrame::restorePlacement(const WindowPlacement& placement) {
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        screens << screen->availableGeometry();
+    }
+    if (const std::optional<QRect> saved = placementToRestore(placement, screens)) {
+        setGeometry(*saved);
+        return;
+    }
+    // The frame the window manager will draw is not known before the window
+    // is shown; the style's own window frame stands in for it.
+    const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, this);
+    const int title = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+    const QMargins frame(border, title + border, border, border);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect available = screen != nullptr ? screen->availableGeometry() : QRect();
+    setGeometry(available.isEmpty() ? QRect(QPoint(0, 0), sizeShowingWholeForm())
+                                    : firstStartRect(sizeShowingWholeForm(), available, frame));
+}
+
+} // namespace viskora
