@@ -111,31 +111,29 @@ AdditionalRun runAdditional(const ResolvedOil& oil, const DesignOptions& design,
 std::vector<ResultLine> additionalResultLines(const AdditionalResults& r) {
     // Shown in the unit each result box selects on a new form, converted the
     // way a unit change converts it (these defaults are the base units).
-    const COilCalc factors;
-    const auto shown = [](double value) { return formatForDisplay(value); };
     return {
         {"gasMassShare", r.gasMassShare, "%", r.gasShareText},
         {"liquidMassShare", r.liquidMassShare, "%", r.liquidShareText},
-        {"gasDensity", r.gasDensity, "kg/m3", shown(factors.convertDensity(r.gasDensity, 1, 1))},
+        {"gasDensity", r.gasDensity, "kg/m3", formatInUnit(Quantity::Density, r.gasDensity, 1)},
         {"gasSpecificHeat", r.gasSpecificHeat, "kJ/(kg K)",
-         shown(factors.convertSpecificHeat(r.gasSpecificHeat, 2, 2))},
+         formatInUnit(Quantity::SpecificHeat, r.gasSpecificHeat, 2)},
         {"gasConductivity", r.gasConductivity, "W/(m K)",
-         shown(factors.convertConductivity(r.gasConductivity, 1, 1))},
+         formatInUnit(Quantity::Conductivity, r.gasConductivity, 1)},
         {"gasViscosity", r.gasViscosity, "mm2/s",
-         shown(factors.convertViscosity(r.gasViscosity, 2, 2))},
+         formatInUnit(Quantity::Viscosity, r.gasViscosity, 2)},
         {"gasVaporisationEnthalpy", r.gasVaporisationEnthalpy, "kJ/kg",
-         shown(factors.convertEnthalpy(r.gasVaporisationEnthalpy, 2, 2))},
+         formatInUnit(Quantity::Enthalpy, r.gasVaporisationEnthalpy, 2)},
         {"gasPrandtl", r.gasPrandtl, "-", r.gasPrandtlText},
         {"liquidDensity", r.liquidDensity, "kg/m3",
-         shown(factors.convertDensity(r.liquidDensity, 1, 1))},
+         formatInUnit(Quantity::Density, r.liquidDensity, 1)},
         {"liquidSpecificHeat", r.liquidSpecificHeat, "kJ/(kg K)",
-         shown(factors.convertSpecificHeat(r.liquidSpecificHeat, 2, 2))},
+         formatInUnit(Quantity::SpecificHeat, r.liquidSpecificHeat, 2)},
         {"liquidConductivity", r.liquidConductivity, "W/(m K)",
-         shown(factors.convertConductivity(r.liquidConductivity, 1, 1))},
+         formatInUnit(Quantity::Conductivity, r.liquidConductivity, 1)},
         {"liquidViscosity", r.liquidViscosity, "mm2/s",
-         shown(factors.convertViscosity(r.liquidViscosity, 2, 2))},
+         formatInUnit(Quantity::Viscosity, r.liquidViscosity, 2)},
         {"liquidSurfaceTension", r.liquidSurfaceTension, "N/m",
-         shown(factors.convertSurfaceTension(r.liquidSurfaceTension, 1, 1))},
+         formatInUnit(Quantity::SurfaceTension, r.liquidSurfaceTension, 1)},
         {"prandtl", r.prandtl, "-", r.liquidPrandtlText},
     };
 }

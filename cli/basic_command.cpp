@@ -70,22 +70,20 @@ int runBasic(const OilOptions& options, const CurveOptions& curveOptions,
 std::vector<ResultLine> basicResultLines(const BasicResults& results) {
     // Shown in the unit each result box selects on a new form, converted the
     // way a unit change converts it (these defaults are the base units).
-    const COilCalc factors;
-    const auto shown = [](double value) { return formatForDisplay(value); };
     return {
-        {"density", results.density, "kg/m3", shown(factors.convertDensity(results.density, 1, 1))},
+        {"density", results.density, "kg/m3", formatInUnit(Quantity::Density, results.density, 1)},
         {"specificHeat", results.specificHeat, "kJ/(kg K)",
-         shown(factors.convertSpecificHeat(results.specificHeat, 2, 2))},
+         formatInUnit(Quantity::SpecificHeat, results.specificHeat, 2)},
         {"thermalConductivity", results.thermalConductivity, "W/(m K)",
-         shown(factors.convertConductivity(results.thermalConductivity, 1, 1))},
+         formatInUnit(Quantity::Conductivity, results.thermalConductivity, 1)},
         {"kinematicViscosity", results.kinematicViscosity, "mm2/s",
-         shown(factors.convertViscosity(results.kinematicViscosity, 2, 2))},
+         formatInUnit(Quantity::Viscosity, results.kinematicViscosity, 2)},
         {"surfaceTension", results.surfaceTension, "N/m",
-         shown(factors.convertSurfaceTension(results.surfaceTension, 1, 1))},
+         formatInUnit(Quantity::SurfaceTension, results.surfaceTension, 1)},
         {"vapourPressure", results.vapourPressure, "MPa",
-         shown(factors.convertPressure(results.vapourPressure, 4, 4))},
+         formatInUnit(Quantity::Pressure, results.vapourPressure, 4)},
         {"pseudoCritTemp", results.pseudoCritTemp, "deg.C",
-         shown(COilCalc::convertTemperature(results.pseudoCritTemp, 2, 2))},
+         formatInUnit(Quantity::Temperature, results.pseudoCritTemp, 2)},
         {"prandtl", results.prandtl, "-", results.prandtlText},
     };
 }

@@ -5,6 +5,7 @@
 #include "forms/busy_cursor.h"
 #include "forms/simple_oil_view.h"
 #include "grid/grid_control.h"
+#include "units/display_format.h"
 #include "units/number_text.h"
 
 #include <QComboBox>
@@ -218,7 +219,7 @@ void CComplexOilView::mirrorDesignTempUnit() {
 void CComplexOilView::changeResultUnit(const Result& result) {
     exchangeToRecord();
     record_.*result.text =
-        resultText(result.quantity, record_.*result.base, record_.*result.unitIndex + 1);
+        formatInUnit(result.quantity, record_.*result.base, record_.*result.unitIndex + 1);
     exchangeToControls();
 }
 

@@ -16,9 +16,4 @@ template <typename Record> struct ResultUnit {
     int Record::*unitIndex;
 };
 
-// The text of a result held in its quantity's base unit, shown in the unit
-// of `unitCode`: converted through a temporary engine record, then formatted
-// for display. A value too large for the target unit shows as "".
-std::string resultText(Quantity quantity, double baseValue, int unitCode);
-
 } // namespace viskora

@@ -4,6 +4,7 @@
 #include "engine/oil_calc.h"
 #include "forms/busy_cursor.h"
 #include "grid/grid_control.h"
+#include "units/display_format.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -132,7 +133,7 @@ void CSimpleOilView::exchangeToControls() {
 void CSimpleOilView::changeResultUnit(const Result& result) {
     exchangeToRecord();
     record_.*result.text =
-        resultText(result.quantity, record_.*result.base, record_.*result.unitIndex + 1);
+        formatInUnit(result.quantity, record_.*result.base, record_.*result.unitIndex + 1);
     exchangeToControls();
 }
 
