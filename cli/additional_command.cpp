@@ -5,7 +5,6 @@
 #include "cli/document_output.h"
 #include "documents/document_format.h"
 #include "engine/oil_calc.h"
-#include "units/display_format.h"
 #include "units/number_text.h"
 
 #include <iostream>
@@ -48,7 +47,7 @@ int runAdditionalCommand(const AdditionalCommandOptions& options) {
 
     std::vector<ResultLine> lines;
     if (run.outcome == CalcOutcome::Completed) {
-        lines = additionalResultLines(run.results);
+        lines = resultLines(run.results);
     }
     if (options.oil.json) {
         nlohmann::json out = {{"kind", "additional"},
@@ -106,36 +105,6 @@ AdditionalRun runAdditional(const ResolvedOil& oil, const DesignOptions& design,
         run.characterisation = characterisationOf(calc);
     }
     return run;
-}
-
-std::vector<ResultLine> additionalResultLines(const AdditionalResults& r) {
-    // Shown in the unit each result box selects on a new form, converted the
-    // way a unit change converts it (these defaults are the base units).
-    return {
-        {"gasMassShare", r.gasMassShare, "%", r.gasShareText},
-        {"liquidMassShare", r.liquidMassShare, "%", r.liquidShareText},
-        {"gasDensity", r.gasDensity, "kg/m3", formatInUnit(Quantity::Density, r.gasDensity, 1)},
-        {"gasSpecificHeat", r.gasSpecificHeat, "kJ/(kg K)",
-         formatInUnit(Quantity::SpecificHeat, r.gasSpecificHeat, 2)},
-        {"gasConductivity", r.gasConductivity, "W/(m K)",
-         formatInUnit(Quantity::Conductivity, r.gasConductivity, 1)},
-        {"gasViscosity", r.gasViscosity, "mm2/s",
-         formatInUnit(Quantity::Viscosity, r.gasViscosity, 2)},
-        {"gasVaporisationEnthalpy", r.gasVaporisationEnthalpy, "kJ/kg",
-         formatInUnit(Quantity::Enthalpy, r.gasVaporisationEnthalpy, 2)},
-        {"gasPrandtl", r.gasPrandtl, "-", r.gasPrandtlText},
-        {"liquidDensity", r.liquidDensity, "kg/m3",
-         formatInUnit(Quantity::Density, r.liquidDensity, 1)},
-        {"liquidSpecificHeat", r.liquidSpecificHeat, "kJ/(kg K)",
-         formatInUnit(Quantity::SpecificHeat, r.liquidSpecificHeat, 2)},
-        {"liquidConductivity", r.liquidConductivity, "W/(m K)",
-         formatInUnit(Quantity::Conductivity, r.liquidConductivity, 1)},
-        {"liquidViscosity", r.liquidViscosity, "mm2/s",
-         formatInUnit(Quantity::Viscosity, r.liquidViscosity, 2)},
-        {"liquidSurfaceTension", r.liquidSurfaceTension, "N/m",
-         formatInUnit(Quantity::SurfaceTension, r.liquidSurfaceTension, 1)},
-        {"prandtl", r.prandtl, "-", r.liquidPrandtlText},
-    };
 }
 
 void addAdditionalCommand(CLI::App& app, int& exitStatus) {

@@ -6,7 +6,6 @@
 #include "cli/document_output.h"
 #include "documents/document_format.h"
 #include "engine/oil_calc.h"
-#include "units/display_format.h"
 
 #include <iostream>
 #include <memory>
@@ -34,7 +33,7 @@ int runBasic(const OilOptions& options, const CurveOptions& curveOptions,
 
     std::vector<ResultLine> lines;
     if (outcome == CalcOutcome::Completed) {
-        lines = basicResultLines(basicResults(calc));
+        lines = resultLines(basicResults(calc));
     }
     if (options.json) {
         nlohmann::json out = {{"kind", "basic"},
@@ -66,27 +65,6 @@ int runBasic(const OilOptions& options, const CurveOptions& curveOptions,
 }
 
 } // namespace
-
-std::vector<ResultLine> basicResultLines(const BasicResults& results) {
-    // Shown in the unit each result box selects on a new form, converted the
-    // way a unit change converts it (these defaults are the base units).
-    return {
-        {"density", results.density, "kg/m3", formatInUnit(Quantity::Density, results.density, 1)},
-        {"specificHeat", results.specificHeat, "kJ/(kg K)",
-         formatInUnit(Quantity::SpecificHeat, results.specificHeat, 2)},
-        {"thermalConductivity", results.thermalConductivity, "W/(m K)",
-         formatInUnit(Quantity::Conductivity, results.thermalConductivity, 1)},
-        {"kinematicViscosity", results.kinematicViscosity, "mm2/s",
-         formatInUnit(Quantity::Viscosity, results.kinematicViscosity, 2)},
-        {"surfaceTension", results.surfaceTension, "N/m",
-         formatInUnit(Quantity::SurfaceTension, results.surfaceTension, 1)},
-        {"vapourPressure", results.vapourPressure, "MPa",
-         formatInUnit(Quantity::Pressure, results.vapourPressure, 4)},
-        {"pseudoCritTemp", results.pseudoCritTemp, "deg.C",
-         formatInUnit(Quantity::Temperature, results.pseudoCritTemp, 2)},
-        {"prandtl", results.prandtl, "-", results.prandtlText},
-    };
-}
 
 void addBasicCommand(CLI::App& app, int& exitStatus) {
     auto options = std::make_shared<OilOptions>();

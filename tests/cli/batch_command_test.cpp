@@ -1,8 +1,8 @@
 #include "cli/additional_command.h"
 #include "cli/batch_command.h"
 #include "cli/calc_report.h"
-#include "units/display_format.h"
 #include "run_calculator.h"
+#include "units/display_format.h"
 
 #include <gtest/gtest.h>
 
@@ -33,7 +33,7 @@ TEST(BatchCommand, RowsGiveTheResultsOfSingleCalculations) {
         EXPECT_EQ(output[i][columnOf("status")], "ok");
         const AdditionalRun single =
             runAdditional(input.rows[i].oil, input.rows[i].design, 4, false, nullptr);
-        for (const ResultLine& line : additionalResultLines(single.results)) {
+        for (const ResultLine& line : resultLines(single.results)) {
             EXPECT_EQ(output[i][columnOf(line.name)], shortestNumberText(line.value)) << line.name;
         }
         EXPECT_EQ(output[i][columnOf("density")], "");
