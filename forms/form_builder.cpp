@@ -159,10 +159,10 @@ FormControls buildForm(const FormTemplate& form, QWidget* parent) {
     for (const ControlSpec& entry : form.controls) {
         QWidget* widget = makeControl(entry, parent, previous);
         widget->setGeometry(lineGeometry(entry.kind, units.toPixels(entry.units)));
-        if (entry.id != -1) {
-            widget->setObjectName(QString::number(entry.id));
+        if (!entry.name.isEmpty()) {
+            widget->setObjectName(entry.name);
             widget->setProperty("controlId", entry.id);
-            controls.byId_.insert(entry.id, widget);
+            controls.byName_.insert(entry.name, widget);
         }
         if (entry.has("hidden")) {
             widget->hide();

@@ -31,24 +31,26 @@ class DialogUnits {
     int baseY_;
 };
 
-// The widgets a form template produced, by control identifier.
+// The widgets a form template produced, by control name.
 class FormControls {
   public:
-    QWidget* widget(int id) const { return byId_.value(id); }
-    template <typename T> T* get(int id) const { return qobject_cast<T*>(widget(id)); }
+    QWidget* widget(const QString& name) const { return byName_.value(name); }
+    template <typename T> T* get(const QString& name) const {
+        return qobject_cast<T*>(widget(name));
+    }
 
     QSize pixelSize;
     QFont font;
 
   private:
-    QHash<int, QPointer<QWidget>> byId_;
+    QHash<QString, QPointer<QWidget>> byName_;
     friend FormControls buildForm(const FormTemplate& form, QWidget* parent);
 };
 
 // Creates the controls of `form` as children of `parent` with absolute
 // geometry in the template's font, gives `parent` that font, and chains the
-// focusable controls for Tab in template order. Each control's objectName is
-// its identifier and its "controlId" property holds it as a number.
+// focusable controls for Tab in template order. Each named control's
+// objectName is its name and its "controlId" property holds its number.
 FormControls buildForm(const FormTemplate& form, QWidget* parent);
 
 } // namespace viskora

@@ -51,32 +51,39 @@ bool readForm(const QStringList& fields, FormTemplate& form) {
 }
 
 bool readControl(const QStringList& fields, ControlSpec& control) {
-    if (fields.size() < 8) {
+    if (fields.size() < 9) {
         return false;
     }
     int x = 0;
     int y = 0;
     int w = 0;
     int h = 0;
-    if (!readInt(fields[0], control.id) || !readKind(fields[1].trimmed(), control.kind) ||
-        !readInt(fields[2], x) || !readInt(fields[3], y) || !readInt(fields[4], w) ||
-        !readInt(fields[5], h)) {
+    if (!readInt(fields[0], control.id) || !readKind(fields[2].trimmed(), control.kind) ||
+        !readInt(fields[3], x) || !readInt(fields[4], y) || !readInt(fields[5], w) ||
+        !readInt(fields[6], h)) {
         return false;
     }
+    const QString name = fields[1].trimmed();
+    if (name.isEmpty()) {
+        return false;
+    }
+    if (name != QLatin1String("-")) {
+        control.name = name;
+    }
     control.units = QRect(x, y, w, h);
-    for (const QString& flag : fields[6].split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+    for (const QString& flag : fields[7].split(QLatin1Char(','), Qt::SkipEmptyParts)) {
         control.flags << flag.trimmed();
     }
     // The caption is the rest of the line, so that it may hold the separator.
-    control.caption = fields.mid(7).join(QLatin1Char('|')).trimmed();
+    control.caption = fields.mid(8).join(QLatin1Char('|')).trimmed();
     return true;
 }
 
 } // namespace
 
-const ControlSpec* FormTemplate::find(int id) const {
+const ControlSpec* FormTemplate::find(const QString& name) const {
     for (const ControlSpec& control : controls) {
-        if (control.id == id && id != -1) {
+        if (!name.isEmpty() && control.name == name) {
             return &control;
         }
     }
@@ -99,7 +106,8 @@ FormTemplate parseFormTemplate(const QString& text) {
             haveForm = haveForm || ok;
         } else {
             ControlSpec control;
-            ok = haveForm && readControl(fields, control);
+            ok = haveForm && readControl(fields, control) &&
+                 (control.name.isEmpty() || form.find(control.name) == nullptr);
             if (ok) {
                 form.controls.push_back(control);
             }

@@ -23,10 +23,13 @@ enum class ControlKind {
     VerticalLine,
 };
 
-// One control of a form template. Positions are dialog units; `id` is the
-// control identifier (-1 for controls that nothing refers to).
+// One control of a form template. Positions are dialog units. Code reaches
+// a control by its `name`; `id` is the control's number, kept as data for
+// whatever identifies controls by number. Controls that nothing refers to
+// have no name and id -1.
 struct ControlSpec {
     int id = -1;
+    QString name;
     ControlKind kind = ControlKind::Label;
     QRect units;
     QStringList flags; // right, left, center, readonly, wrap, digits, hidden
@@ -44,10 +47,11 @@ struct FormTemplate {
     std::vector<ControlSpec> controls;
     QStringList errors; // lines that could not be read
 
-    const ControlSpec* find(int id) const;
+    const ControlSpec* find(const QString& name) const;
 };
 
-// Reads a template table. Each line is "id|kind|x|y|w|h|flags|caption"; the
+// Reads a template table. Each line is "id|name|kind|x|y|w|h|flags|caption"
+// (name "-" for a control without one; a name given twice is an error); the
 // first line "form|width|height|font family|points" gives the form itself.
 // Blank lines and lines starting with '#' are skipped.
 FormTemplate parseFormTemplate(const QString& text);

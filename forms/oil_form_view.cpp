@@ -24,17 +24,12 @@
 namespace viskora {
 namespace {
 
-constexpr int kCheckBoxId = 1055;
-constexpr int kCountBoxId = 1039;
-constexpr int kSpinId = 1044;
-constexpr int kApplyId = 1045;
-constexpr int kDensityBoxId = 1003;
-constexpr int kDensityUnitBoxId = 1004;
-constexpr int kDensityTempBoxId = 1005;
-constexpr int kTempUnitBoxId = 1006;
-constexpr int kFromCurveId = 1100;
-constexpr std::array kColumnTemplateIds{1057, 1059, 1060, 1062};
-constexpr std::array kFractionLabelIds{1040, 1041, 1042, 1043};
+// The invisible labels whose widths the grid's four columns take.
+constexpr std::array kColumnWidthTemplates{"numberColumnWidth", "startColumnWidth",
+                                           "endColumnWidth", "shareColumnWidth"};
+// The labels of the fraction table, switched on and off with it.
+constexpr std::array kFractionLabels{"fractionTitle", "startColumnTitle", "endColumnTitle",
+                                     "shareColumnTitle", "fractionCountLabel"};
 
 // A decimal integer as the count box must hold it: blanks, an optional sign
 // and digits, nothing else.
@@ -64,21 +59,21 @@ FormTemplate checkedTemplate(const QString& path) {
 
 } // namespace
 
-OilFormView::OilFormView(const QString& templatePath, int gridId, int countLabelId, QWidget* parent)
+OilFormView::OilFormView(const QString& templatePath, QWidget* parent)
     : QWidget(parent), controls_(buildForm(checkedTemplate(templatePath), this)),
-      grid_(controls_.get<GridControl>(gridId)), messages_(this), countLabelId_(countLabelId),
+      grid_(controls_.get<GridControl>(QStringLiteral("fractions"))), messages_(this),
       fractionRows_(*grid_) {
     grid_->setCellEditorFactory(
         [](QWidget* editorParent) { return new CInPlaceEdit(editorParent); });
     installEventFilter(new EnterEscapeFilter(this));
     resize(templateSize());
 
-    connect(controls_.get<QPushButton>(kApplyId), &QPushButton::clicked, this, &OilFormView::apply);
-    connect(controls_.get<QPushButton>(kFromCurveId), &QPushButton::clicked, this,
+    connect(controls_.get<QPushButton>("apply"), &QPushButton::clicked, this, &OilFormView::apply);
+    connect(controls_.get<QPushButton>("fromCurve"), &QPushButton::clicked, this,
             &OilFormView::fillFromCurve);
-    connect(controls_.get<QCheckBox>(kCheckBoxId), &QCheckBox::clicked, this, [this] {
+    connect(controls_.get<QCheckBox>("useFractions"), &QCheckBox::clicked, this, [this] {
         // A file can bring the third state; once clicked, the box has two.
-        controls_.get<QCheckBox>(kCheckBoxId)->setTristate(false);
+        controls_.get<QCheckBox>("useFractions")->setTristate(false);
         switchFractions();
     });
     watchUserChanges();
@@ -93,9 +88,9 @@ void OilFormView::watchUserChanges() {
     for (QComboBox* box : findChildren<QComboBox*>()) {
         connect(box, &QComboBox::activated, this, &OilFormView::documentModified);
     }
-    connect(controls_.get<QCheckBox>(kCheckBoxId), &QCheckBox::clicked, this,
+    connect(controls_.get<QCheckBox>("useFractions"), &QCheckBox::clicked, this,
             &OilFormView::documentModified);
-    connect(controls_.get<SpinArrows>(kSpinId), &SpinArrows::stepped, this,
+    connect(controls_.get<SpinArrows>("fractionCountSpin"), &SpinArrows::stepped, this,
             &OilFormView::documentModified);
     connect(grid_, &GridControl::cellEdited, this, &OilFormView::documentModified);
 }
@@ -130,12 +125,12 @@ void OilFormView::apply() {
 
 void OilFormView::fillFromCurve() {
     // The dialog reads the units and the density as the boxes show them now.
-    const int tempUnit = controls_.get<QComboBox>(kTempUnitBoxId)->currentIndex() + 1;
+    const int tempUnit = controls_.get<QComboBox>("tempUnit")->currentIndex() + 1;
     const int pointUnit = tempUnit >= 1 ? tempUnit : 2;
     const auto density = curves::densityAt20(
-        textToNumber(controls_.get<QLineEdit>(kDensityBoxId)->text().toStdString()),
-        controls_.get<QComboBox>(kDensityUnitBoxId)->currentIndex() + 1,
-        textToNumber(controls_.get<QLineEdit>(kDensityTempBoxId)->text().toStdString()), pointUnit);
+        textToNumber(controls_.get<QLineEdit>("density")->text().toStdString()),
+        controls_.get<QComboBox>("densityUnit")->currentIndex() + 1,
+        textToNumber(controls_.get<QLineEdit>("densityTemp")->text().toStdString()), pointUnit);
     CurveDialog dialog(pointUnit, density, this);
     if (dialog.exec() != QDialog::Accepted || dialog.rows().empty()) {
         return;
@@ -149,7 +144,7 @@ void OilFormView::fillFromCurve() {
         grid_->setCellText(row, 2, QString::fromStdString(texts.end));
         grid_->setCellText(row, 3, QString::fromStdString(texts.share));
     }
-    auto* box = controls_.get<QCheckBox>(kCheckBoxId);
+    auto* box = controls_.get<QCheckBox>("useFractions");
     box->setTristate(false);
     box->setCheckState(Qt::Checked);
     switchFractions();
@@ -164,7 +159,7 @@ void OilFormView::switchFractions() {
 }
 
 int OilFormView::readFractionSwitch() const {
-    switch (controls_.get<QCheckBox>(kCheckBoxId)->checkState()) {
+    switch (controls_.get<QCheckBox>("useFractions")->checkState()) {
     case Qt::Checked:
         return 1;
     case Qt::PartiallyChecked:
@@ -175,7 +170,7 @@ int OilFormView::readFractionSwitch() const {
 }
 
 bool OilFormView::readFractionCount(int& count) {
-    auto* box = controls_.get<QLineEdit>(kCountBoxId);
+    auto* box = controls_.get<QLineEdit>("fractionCount");
     if (!isInteger(box->text())) {
         if (!quietCountBox_) {
             MessageBoxMessages::show(this, QMessageBox::Warning,
@@ -193,7 +188,7 @@ void OilFormView::showFractionSwitch(int& useFractions) {
     if (useFractions < 0 || useFractions > 2) {
         useFractions = 0;
     }
-    auto* box = controls_.get<QCheckBox>(kCheckBoxId);
+    auto* box = controls_.get<QCheckBox>("useFractions");
     const QSignalBlocker blocker(box);
     box->setCheckState(useFractions == 2   ? Qt::PartiallyChecked
                        : useFractions == 1 ? Qt::Checked
@@ -201,30 +196,40 @@ void OilFormView::showFractionSwitch(int& useFractions) {
 }
 
 void OilFormView::showFractionCount(int count) {
-    controls_.get<QLineEdit>(kCountBoxId)->setText(QString::number(count));
+    controls_.get<QLineEdit>("fractionCount")->setText(QString::number(count));
 }
 
 void OilFormView::showLabels(std::span<const LabelText> labels) {
     for (const LabelText& label : labels) {
-        controls_.get<QLabel>(label.id)->setText(QString::fromUtf8(label.text));
+        controls_.get<QLabel>(QString::fromLatin1(label.name))
+            ->setText(QString::fromUtf8(label.text));
     }
 }
 
 void OilFormView::showFractionLabels() {
     const LabelText labels[] = {
-        {1040, "Temperature at the atmosphere pressure"},
-        {1041, "Boiling starting point"},
-        {1042, "Boiling final point"},
-        {1043, "The fraction % in the total mass of the substance"},
-        {countLabelId_, "The number of fractions"},
+        {"fractionTitle", "Temperature at the atmosphere pressure"},
+        {"startColumnTitle", "Boiling starting point"},
+        {"endColumnTitle", "Boiling final point"},
+        {"shareColumnTitle", "The fraction % in the total mass of the substance"},
+        {"fractionCountLabel", "The number of fractions"},
     };
     showLabels(labels);
+}
+
+QComboBox* OilFormView::unitBoxNumbered(int id) const {
+    for (auto* box : findChildren<QComboBox*>()) {
+        if (box->property("controlId").toInt() == id) {
+            return box;
+        }
+    }
+    return nullptr;
 }
 
 void OilFormView::fillUnitBoxes(std::span<const UnitBoxInfo> boxes, bool selectFirst) {
     const CUnitNameLists lists;
     for (const UnitBoxInfo& info : boxes) {
-        auto* box = controls_.get<QComboBox>(info.controlId);
+        auto* box = unitBoxNumbered(info.controlId);
         const QSignalBlocker blocker(box);
         for (const std::string& name : lists.names(info.quantity)) {
             box->addItem(QString::fromStdString(name));
@@ -234,7 +239,7 @@ void OilFormView::fillUnitBoxes(std::span<const UnitBoxInfo> boxes, bool selectF
 }
 
 void OilFormView::setSpinRange() {
-    controls_.get<SpinArrows>(kSpinId)->setRange(1, 100);
+    controls_.get<SpinArrows>("fractionCountSpin")->setRange(1, 100);
 }
 
 void OilFormView::setUpGrid(int fractionCount, const FractionTable& array) {
@@ -248,7 +253,8 @@ void OilFormView::setUpGrid(int fractionCount, const FractionTable& array) {
     grid_->setRowCount(rows);
     grid_->setFixedColumnCount(1);
     for (int column = 0; column < 4; ++column) {
-        grid_->setColumnWidth(column, controls_.widget(kColumnTemplateIds[column])->width());
+        grid_->setColumnWidth(
+            column, controls_.widget(QString::fromLatin1(kColumnWidthTemplates[column]))->width());
     }
     for (int row = 0; row < rows; ++row) {
         grid_->setCellText(row, 0, QString::number(row + 1));
@@ -261,17 +267,16 @@ void OilFormView::setUpGrid(int fractionCount, const FractionTable& array) {
 }
 
 void OilFormView::setFractionSwitchText() {
-    controls_.get<QCheckBox>(kCheckBoxId)->setText(QStringLiteral("Use fractional composition"));
+    controls_.get<QCheckBox>("useFractions")->setText(QStringLiteral("Use fractional composition"));
 }
 
 void OilFormView::enableFractionControls(bool enabled) {
-    for (int id : {kCountBoxId, kSpinId, kApplyId}) {
-        controls_.widget(id)->setEnabled(enabled);
+    for (const char* name : {"fractionCount", "fractionCountSpin", "apply"}) {
+        controls_.widget(QString::fromLatin1(name))->setEnabled(enabled);
     }
-    for (int id : kFractionLabelIds) {
-        controls_.widget(id)->setEnabled(enabled);
+    for (const char* name : kFractionLabels) {
+        controls_.widget(QString::fromLatin1(name))->setEnabled(enabled);
     }
-    controls_.widget(countLabelId_)->setEnabled(enabled);
     grid_->setEnabled(enabled);
 }
 
@@ -282,7 +287,7 @@ void OilFormView::fitToTemplate() {
 }
 
 void OilFormView::formatGridRow(int row) {
-    grid_->setRowHeight(row, controls_.widget(kDensityBoxId)->height());
+    grid_->setRowHeight(row, controls_.widget("density")->height());
     grid_->setCellAlignment(row, 0, Qt::AlignHCenter);
     for (int column = 1; column <= 3; ++column) {
         grid_->setCellAlignment(row, column, Qt::AlignRight);

@@ -59,8 +59,8 @@ class OilFormView : public QWidget {
     const FractionRows& fractionRows() const { return fractionRows_; }
     const GridControl& grid() const { return *grid_; }
 
-    // A control by its template identifier.
-    QWidget* control(int id) const { return controls_.widget(id); }
+    // A control by its template name.
+    QWidget* control(const QString& name) const { return controls_.widget(name); }
 
   signals:
     // A calculation completed and changed the results.
@@ -71,7 +71,7 @@ class OilFormView : public QWidget {
     void documentModified();
 
   protected:
-    OilFormView(const QString& templatePath, int gridId, int countLabelId, QWidget* parent);
+    OilFormView(const QString& templatePath, QWidget* parent);
 
     virtual int& fractionCountField() = 0;
     virtual int useFractionsField() const = 0;
@@ -136,9 +136,10 @@ class OilFormView : public QWidget {
   private:
     // Connects every way the user changes an input to documentModified.
     void watchUserChanges();
+    // The unit box a unit list names by its number.
+    QComboBox* unitBoxNumbered(int id) const;
 
     bool quietCountBox_ = false;
-    int countLabelId_;
     GridFractionRows fractionRows_;
 };
 

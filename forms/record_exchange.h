@@ -21,15 +21,15 @@ namespace viskora {
 // between the texts and the unit indices and are handled by the form.
 template <typename Record> struct ExchangeLayout {
     struct Text {
-        int id;
+        const char* name;
         std::string Record::*field;
     };
     struct UnitIndex {
-        int id;
+        const char* name;
         int Record::*field;
     };
     struct UnitName {
-        int id;
+        const char* name;
         std::string Record::*field;
     };
     std::vector<Text> texts;
@@ -39,7 +39,7 @@ template <typename Record> struct ExchangeLayout {
 
 // A label whose text the form sets (the template leaves it empty).
 struct LabelText {
-    int id;
+    const char* name;
     const char* text;
 };
 
@@ -47,7 +47,7 @@ struct LabelText {
 template <typename Record>
 void readTexts(const ExchangeLayout<Record>& layout, const FormControls& controls, Record& record) {
     for (const auto& text : layout.texts) {
-        record.*text.field = controls.get<QLineEdit>(text.id)->text().toStdString();
+        record.*text.field = controls.get<QLineEdit>(text.name)->text().toStdString();
     }
 }
 
@@ -55,13 +55,13 @@ void readTexts(const ExchangeLayout<Record>& layout, const FormControls& control
 template <typename Record>
 void readUnits(const ExchangeLayout<Record>& layout, const FormControls& controls, Record& record) {
     for (const auto& unit : layout.unitIndices) {
-        record.*unit.field = controls.get<QComboBox>(unit.id)->currentIndex();
+        record.*unit.field = controls.get<QComboBox>(unit.name)->currentIndex();
     }
     for (const auto& name : layout.unitNames) {
-        if (const auto* box = controls.get<QComboBox>(name.id)) {
+        if (const auto* box = controls.get<QComboBox>(name.name)) {
             record.*name.field = box->currentText().toStdString();
         } else {
-            record.*name.field = controls.get<QLineEdit>(name.id)->text().toStdString();
+            record.*name.field = controls.get<QLineEdit>(name.name)->text().toStdString();
         }
     }
 }
@@ -70,7 +70,7 @@ template <typename Record>
 void showTexts(const ExchangeLayout<Record>& layout, const FormControls& controls,
                const Record& record) {
     for (const auto& text : layout.texts) {
-        controls.get<QLineEdit>(text.id)->setText(QString::fromStdString(record.*text.field));
+        controls.get<QLineEdit>(text.name)->setText(QString::fromStdString(record.*text.field));
     }
 }
 
@@ -80,12 +80,12 @@ template <typename Record>
 void showUnits(const ExchangeLayout<Record>& layout, const FormControls& controls,
                const Record& record) {
     for (const auto& unit : layout.unitIndices) {
-        auto* box = controls.get<QComboBox>(unit.id);
+        auto* box = controls.get<QComboBox>(unit.name);
         const QSignalBlocker blocker(box);
         box->setCurrentIndex(record.*unit.field);
     }
     for (const auto& name : layout.unitNames) {
-        if (auto* box = controls.get<QLineEdit>(name.id)) {
+        if (auto* box = controls.get<QLineEdit>(name.name)) {
             box->setText(QString::fromStdString(record.*name.field));
         }
     }

@@ -9,7 +9,7 @@ namespace viskora {
 // A dimensioned result of a form: its unit box, its quantity and where the
 // record keeps its base value, shown text and unit index.
 template <typename Record> struct ResultUnit {
-    int boxId;
+    const char* boxName;
     Quantity quantity;
     double Record::*base;
     std::string Record::*text;

@@ -19,38 +19,38 @@ using Record = BasicDocumentRecord;
 const ExchangeLayout<Record>& exchangeLayout() {
     static const ExchangeLayout<Record> kLayout{
         {
-            {1003, &Record::densityText},
-            {1005, &Record::densityTempText},
-            {1011, &Record::resDensityText},
-            {1013, &Record::resHeatText},
-            {1016, &Record::resConductivityText},
-            {1017, &Record::resViscosityText},
-            {1018, &Record::resTensionText},
-            {1024, &Record::resVapourText},
-            {1030, &Record::resCritTempText},
-            {1027, &Record::resPrandtlText},
+            {"density", &Record::densityText},
+            {"densityTemp", &Record::densityTempText},
+            {"resDensity", &Record::resDensityText},
+            {"resHeat", &Record::resHeatText},
+            {"resConductivity", &Record::resConductivityText},
+            {"resViscosity", &Record::resViscosityText},
+            {"resTension", &Record::resTensionText},
+            {"resVapour", &Record::resVapourText},
+            {"resCritTemp", &Record::resCritTempText},
+            {"resPrandtl", &Record::resPrandtlText},
         },
         {
-            {1006, &Record::tempUnitIndex},
-            {1004, &Record::densityUnitIndex},
-            {1008, &Record::resDensityUnitIndex},
-            {1014, &Record::resHeatUnitIndex},
-            {1021, &Record::resConductivityUnitIndex},
-            {1022, &Record::resViscosityUnitIndex},
-            {1026, &Record::resTensionUnitIndex},
-            {1025, &Record::resVapourUnitIndex},
-            {1034, &Record::resCritTempUnitIndex},
+            {"tempUnit", &Record::tempUnitIndex},
+            {"densityUnit", &Record::densityUnitIndex},
+            {"resDensityUnit", &Record::resDensityUnitIndex},
+            {"resHeatUnit", &Record::resHeatUnitIndex},
+            {"resConductivityUnit", &Record::resConductivityUnitIndex},
+            {"resViscosityUnit", &Record::resViscosityUnitIndex},
+            {"resTensionUnit", &Record::resTensionUnitIndex},
+            {"resVapourUnit", &Record::resVapourUnitIndex},
+            {"resCritTempUnit", &Record::resCritTempUnitIndex},
         },
         {
-            {1006, &Record::tempUnitName},
-            {1004, &Record::densityUnitName},
-            {1008, &Record::resDensityUnitName},
-            {1014, &Record::resHeatUnitName},
-            {1021, &Record::resConductivityUnitName},
-            {1022, &Record::resViscosityUnitName},
-            {1026, &Record::resTensionUnitName},
-            {1025, &Record::resVapourUnitName},
-            {1034, &Record::resCritTempUnitName},
+            {"tempUnit", &Record::tempUnitName},
+            {"densityUnit", &Record::densityUnitName},
+            {"resDensityUnit", &Record::resDensityUnitName},
+            {"resHeatUnit", &Record::resHeatUnitName},
+            {"resConductivityUnit", &Record::resConductivityUnitName},
+            {"resViscosityUnit", &Record::resViscosityUnitName},
+            {"resTensionUnit", &Record::resTensionUnitName},
+            {"resVapourUnit", &Record::resVapourUnitName},
+            {"resCritTempUnit", &Record::resCritTempUnitName},
         },
     };
     return kLayout;
@@ -58,43 +58,43 @@ const ExchangeLayout<Record>& exchangeLayout() {
 
 // In the order in which Calculate shows them.
 const ResultUnit<Record> kResults[] = {
-    {1008, Quantity::Density, &Record::resDensityBase, &Record::resDensityText,
+    {"resDensityUnit", Quantity::Density, &Record::resDensityBase, &Record::resDensityText,
      &Record::resDensityUnitIndex},
-    {1014, Quantity::SpecificHeat, &Record::resHeatBase, &Record::resHeatText,
+    {"resHeatUnit", Quantity::SpecificHeat, &Record::resHeatBase, &Record::resHeatText,
      &Record::resHeatUnitIndex},
-    {1021, Quantity::Conductivity, &Record::resConductivityBase, &Record::resConductivityText,
-     &Record::resConductivityUnitIndex},
-    {1022, Quantity::Viscosity, &Record::resViscosityBase, &Record::resViscosityText,
+    {"resConductivityUnit", Quantity::Conductivity, &Record::resConductivityBase,
+     &Record::resConductivityText, &Record::resConductivityUnitIndex},
+    {"resViscosityUnit", Quantity::Viscosity, &Record::resViscosityBase, &Record::resViscosityText,
      &Record::resViscosityUnitIndex},
-    {1026, Quantity::SurfaceTension, &Record::resTensionBase, &Record::resTensionText,
+    {"resTensionUnit", Quantity::SurfaceTension, &Record::resTensionBase, &Record::resTensionText,
      &Record::resTensionUnitIndex},
-    {1025, Quantity::Pressure, &Record::resVapourBase, &Record::resVapourText,
+    {"resVapourUnit", Quantity::Pressure, &Record::resVapourBase, &Record::resVapourText,
      &Record::resVapourUnitIndex},
-    {1034, Quantity::Temperature, &Record::resCritTempBase, &Record::resCritTempText,
+    {"resCritTempUnit", Quantity::Temperature, &Record::resCritTempBase, &Record::resCritTempText,
      &Record::resCritTempUnitIndex},
 };
 
 constexpr LabelText kLabels[] = {
-    {1028, "Density : "},
-    {1029, "at the temperature : "},
-    {1031, "Density : "},
-    {1032, "Isobaric specific heat : "},
-    {1033, "Thermal conductivity : "},
-    {1035, "Kinematic viscosity : "},
-    {1036, "Surface tension : "},
-    {1037, "Saturated vapor pressure : "},
-    {1094, "Pseudocritical temperature : "},
-    {1093, "Prandtl number : "},
+    {"densityLabel", "Density : "},
+    {"densityTempLabel", "at the temperature : "},
+    {"resDensityLabel", "Density : "},
+    {"resHeatLabel", "Isobaric specific heat : "},
+    {"resConductivityLabel", "Thermal conductivity : "},
+    {"resViscosityLabel", "Kinematic viscosity : "},
+    {"resTensionLabel", "Surface tension : "},
+    {"resVapourLabel", "Saturated vapor pressure : "},
+    {"resCritTempLabel", "Pseudocritical temperature : "},
+    {"resPrandtlLabel", "Prandtl number : "},
 };
 
 } // namespace
 
 CSimpleOilView::CSimpleOilView(QWidget* parent)
-    : OilFormView(QStringLiteral(":/forms/basic.form"), 1053, 1046, parent) {
-    connect(controls_.get<QPushButton>(1019), &QPushButton::clicked, this,
+    : OilFormView(QStringLiteral(":/forms/basic.form"), parent) {
+    connect(controls_.get<QPushButton>("calculate"), &QPushButton::clicked, this,
             &CSimpleOilView::calculate);
     for (const Result& result : kResults) {
-        connect(controls_.get<QComboBox>(result.boxId), &QComboBox::activated, this,
+        connect(controls_.get<QComboBox>(result.boxName), &QComboBox::activated, this,
                 [this, &result] { changeResultUnit(result); });
     }
 }

@@ -59,14 +59,14 @@ CAboutDlg::CAboutDlg(ShellOpener& opener, QWidget* parent) : QDialog(parent) {
     textAt(units, this, {46, 78, 58, 8}, QStringLiteral("Support : "), Qt::AlignRight);
 
     homePage_ = new CHyperlinkStatic(opener, this);
-    homePage_->setObjectName(QStringLiteral("1001"));
+    homePage_->setObjectName(QStringLiteral("homePage"));
     homePage_->setGeometry(units.toPixels(QRect(106, 64, 90, 8)));
     homePage_->setLinkText(shownHomePage());
     homePage_->setTarget(homePageAddress());
 
     const QString mail = QString::fromLatin1(kSupportMailAddress);
     support_ = new CHyperlinkStatic(opener, this);
-    support_->setObjectName(QStringLiteral("1002"));
+    support_->setObjectName(QStringLiteral("support"));
     support_->setGeometry(units.toPixels(QRect(106, 78, 90, 8)));
     support_->setLinkText(mail);
     support_->setTarget(QStringLiteral("mailto:") + mail);

@@ -22,60 +22,70 @@ using Additional = testing::FormFixture<CComplexOilView>;
 using Basic = testing::FormFixture<CSimpleOilView>;
 using testing::MessageBoxAnswerer;
 
-constexpr int kGasResults[] = {1015, 1065, 1072, 1077, 1078, 1079, 1080};
-constexpr int kLiquidResults[] = {1075, 1020, 1047, 1050, 1052, 1058, 1066};
+constexpr const char* kGasResults[] = {"gasShare",        "gasDensity",   "gasHeat",
+                                       "gasConductivity", "gasViscosity", "gasEnthalpy",
+                                       "gasPrandtl"};
+constexpr const char* kLiquidResults[] = {"liquidShare",        "liquidDensity",   "liquidHeat",
+                                          "liquidConductivity", "liquidViscosity", "liquidTension",
+                                          "liquidPrandtl"};
 
 TEST(AdditionalForm, ANewFormShowsItsDefaults) {
     Additional f;
-    const std::pair<int, const char*> texts[] = {
-        {1003, "702.7"}, {1005, "20"}, {1007, "50"}, {1008, "0.3"}, {1009, "°C - Celsius"},
+    const std::pair<const char*, const char*> texts[] = {
+        {"density", "702.7"},
+        {"densityTemp", "20"},
+        {"designTemp", "50"},
+        {"designPressure", "0.3"},
+        {"designTempUnit", "°C - Celsius"},
     };
-    for (const auto& [id, text] : texts) {
-        EXPECT_EQ(f.text(id), QString::fromUtf8(text)) << id;
+    for (const auto& [control, text] : texts) {
+        EXPECT_EQ(f.text(control), QString::fromUtf8(text)) << control;
     }
-    EXPECT_EQ(f.unit(1004), QStringLiteral("kg/m3"));
-    EXPECT_EQ(f.unit(1006), QStringLiteral("°C - Celsius"));
-    EXPECT_EQ(f.unit(1010), QStringLiteral("MPa (MN/m2)"));
-    EXPECT_EQ(f.unit(1084), QStringLiteral("kJ/kg"));
-    EXPECT_EQ(f.unit(1091), QStringLiteral("N/m"));
-    for (int id : kGasResults) {
-        EXPECT_EQ(f.text(id), QStringLiteral("0")) << id;
+    EXPECT_EQ(f.unit("densityUnit"), QStringLiteral("kg/m3"));
+    EXPECT_EQ(f.unit("tempUnit"), QStringLiteral("°C - Celsius"));
+    EXPECT_EQ(f.unit("pressureUnit"), QStringLiteral("MPa (MN/m2)"));
+    EXPECT_EQ(f.unit("gasEnthalpyUnit"), QStringLiteral("kJ/kg"));
+    EXPECT_EQ(f.unit("liquidTensionUnit"), QStringLiteral("N/m"));
+    for (const char* control : kGasResults) {
+        EXPECT_EQ(f.text(control), QStringLiteral("0")) << control;
     }
-    for (int id : kLiquidResults) {
-        EXPECT_EQ(f.text(id), QStringLiteral("0")) << id;
+    for (const char* control : kLiquidResults) {
+        EXPECT_EQ(f.text(control), QStringLiteral("0")) << control;
     }
-    EXPECT_EQ(f.get<QLabel>(1046)->text(), QStringLiteral("The share in the total mass, %% : "));
-    EXPECT_EQ(f.get<QLabel>(1048)->text(), QStringLiteral("The number of fractions"));
-    EXPECT_FALSE(f.view->control(1027)->isEnabled());
+    EXPECT_EQ(f.get<QLabel>("gasShareLabel")->text(),
+              QStringLiteral("The share in the total mass, %% : "));
+    EXPECT_EQ(f.get<QLabel>("fractionCountLabel")->text(),
+              QStringLiteral("The number of fractions"));
+    EXPECT_FALSE(f.view->control("fractions")->isEnabled());
     EXPECT_EQ(f.grid().rowCount(), 5);
 }
 
 TEST(AdditionalForm, DesignTemperatureShowsTheTemperatureUnit) {
     Additional f;
-    f.setText(1005, QStringLiteral("68"));
-    f.pick(1006, 2);
-    EXPECT_EQ(f.text(1009), QStringLiteral("°F - Fahrenheit"));
+    f.setText("densityTemp", QStringLiteral("68"));
+    f.pick("tempUnit", 2);
+    EXPECT_EQ(f.text("designTempUnit"), QStringLiteral("°F - Fahrenheit"));
     EXPECT_EQ(f.view->record().designTempUnitName, "°F - Fahrenheit");
-    EXPECT_EQ(f.text(1005), QStringLiteral("68"));
-    EXPECT_EQ(f.text(1007), QStringLiteral("50"));
+    EXPECT_EQ(f.text("densityTemp"), QStringLiteral("68"));
+    EXPECT_EQ(f.text("designTemp"), QStringLiteral("50"));
 
     // When the count box stops the exchange, the list goes back to the unit
     // in force, and the design temperature's unit stays with it.
-    f.setText(1039, QString());
+    f.setText("fractionCount", QString());
     MessageBoxAnswerer answerer;
-    f.pick(1006, 0);
+    f.pick("tempUnit", 0);
     EXPECT_EQ(answerer.shown().size(), 1U);
-    EXPECT_EQ(f.unit(1006), QStringLiteral("°F - Fahrenheit"));
-    EXPECT_EQ(f.text(1009), QStringLiteral("°F - Fahrenheit"));
+    EXPECT_EQ(f.unit("tempUnit"), QStringLiteral("°F - Fahrenheit"));
+    EXPECT_EQ(f.text("designTempUnit"), QStringLiteral("°F - Fahrenheit"));
 }
 
 TEST(AdditionalForm, CalculateShowsBothPhasesWithSharesAddingUpToHundred) {
     Additional f;
-    f.setText(1007, QStringLiteral("150"));
-    f.pick(1088, 1); // liquid density in g/cm3
+    f.setText("designTemp", QStringLiteral("150"));
+    f.pick("liquidDensityUnit", 1); // liquid density in g/cm3
     QSignalSpy modified(f.view.get(), &OilFormView::documentModified);
     MessageBoxAnswerer answerer;
-    f.click(1019);
+    f.click("calculate");
     EXPECT_EQ(modified.count(), 1);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 
@@ -91,17 +101,18 @@ TEST(AdditionalForm, CalculateShowsBothPhasesWithSharesAddingUpToHundred) {
     EXPECT_EQ(record.gasDensityBase, expected.gasDensity);
     EXPECT_EQ(record.gasEnthalpyBase, expected.gasVaporisationEnthalpy);
     EXPECT_EQ(record.liquidTensionBase, expected.liquidSurfaceTension);
-    EXPECT_EQ(f.text(1015), QString::fromStdString(expected.gasShareText));
-    EXPECT_EQ(f.text(1075), QString::fromStdString(expected.liquidShareText));
-    EXPECT_EQ(f.text(1015).size(), 4);
-    EXPECT_DOUBLE_EQ(
-        textToNumber(f.text(1015).toStdString()) + textToNumber(f.text(1075).toStdString()), 100.0);
-    EXPECT_EQ(f.text(1080), QString::fromStdString(expected.gasPrandtlText));
-    EXPECT_EQ(f.text(1066), QString::fromStdString(expected.liquidPrandtlText));
-    EXPECT_EQ(f.text(1065), QString::fromStdString(formatForDisplay(expected.gasDensity)));
-    EXPECT_EQ(f.text(1020),
+    EXPECT_EQ(f.text("gasShare"), QString::fromStdString(expected.gasShareText));
+    EXPECT_EQ(f.text("liquidShare"), QString::fromStdString(expected.liquidShareText));
+    EXPECT_EQ(f.text("gasShare").size(), 4);
+    EXPECT_DOUBLE_EQ(textToNumber(f.text("gasShare").toStdString()) +
+                         textToNumber(f.text("liquidShare").toStdString()),
+                     100.0);
+    EXPECT_EQ(f.text("gasPrandtl"), QString::fromStdString(expected.gasPrandtlText));
+    EXPECT_EQ(f.text("liquidPrandtl"), QString::fromStdString(expected.liquidPrandtlText));
+    EXPECT_EQ(f.text("gasDensity"), QString::fromStdString(formatForDisplay(expected.gasDensity)));
+    EXPECT_EQ(f.text("liquidDensity"),
               QString::fromStdString(formatForDisplay(expected.liquidDensity / 1000)));
-    EXPECT_EQ(f.text(1079),
+    EXPECT_EQ(f.text("gasEnthalpy"),
               QString::fromStdString(formatForDisplay(expected.gasVaporisationEnthalpy)));
 }
 
@@ -109,14 +120,14 @@ TEST(AdditionalForm, ACalculationStoppedByAQuestionChangesNothing) {
     Additional f;
     {
         MessageBoxAnswerer first;
-        f.setText(1007, QStringLiteral("150"));
-        f.click(1019);
+        f.setText("designTemp", QStringLiteral("150"));
+        f.click("calculate");
     }
     const AdditionalDocumentRecord before = f.view->record();
     QSignalSpy modified(f.view.get(), &OilFormView::documentModified);
-    f.setText(1007, QStringLiteral("-10"));
+    f.setText("designTemp", QStringLiteral("-10"));
     MessageBoxAnswerer answerer({QMessageBox::No});
-    f.click(1019);
+    f.click("calculate");
     ASSERT_EQ(answerer.shown().size(), 1U);
     EXPECT_TRUE(answerer.texts()[0].startsWith(QStringLiteral("The design temperature < 0")));
     EXPECT_EQ(answerer.shown()[0].icon, QMessageBox::NoIcon);
@@ -124,34 +135,34 @@ TEST(AdditionalForm, ACalculationStoppedByAQuestionChangesNothing) {
     EXPECT_EQ(modified.count(), 0);
     EXPECT_EQ(f.view->record().gasShareText, before.gasShareText);
     EXPECT_EQ(f.view->record().liquidDensityBase, before.liquidDensityBase);
-    EXPECT_EQ(f.text(1015), QString::fromStdString(before.gasShareText));
-    EXPECT_EQ(f.text(1066), QString::fromStdString(before.liquidPrandtlText));
+    EXPECT_EQ(f.text("gasShare"), QString::fromStdString(before.gasShareText));
+    EXPECT_EQ(f.text("liquidPrandtl"), QString::fromStdString(before.liquidPrandtlText));
 }
 
 // A basic form with a three-row table, its density in g/cm3 and its
 // temperatures in deg.F.
 void prepareBasic(Basic& basic, bool useFractions) {
-    basic.setText(1003, QStringLiteral("0.85"));
-    basic.get<QComboBox>(1004)->setCurrentIndex(1);
-    basic.setText(1005, QStringLiteral("68"));
-    basic.get<QComboBox>(1006)->setCurrentIndex(2);
-    basic.click(1055);
-    basic.setText(1039, QStringLiteral("3"));
-    basic.click(1045);
+    basic.setText("density", QStringLiteral("0.85"));
+    basic.get<QComboBox>("densityUnit")->setCurrentIndex(1);
+    basic.setText("densityTemp", QStringLiteral("68"));
+    basic.get<QComboBox>("tempUnit")->setCurrentIndex(2);
+    basic.click("useFractions");
+    basic.setText("fractionCount", QStringLiteral("3"));
+    basic.click("apply");
     for (int row = 0; row < 3; ++row) {
         for (int column = 1; column <= 3; ++column) {
             basic.grid().setCellText(row, column, QString::number(row * 10 + column));
         }
     }
     if (!useFractions) {
-        basic.click(1055);
+        basic.click("useFractions");
     }
 }
 
 TEST(AdditionalForm, TakesOverInputsAndTableFromABasicForm) {
     Basic basic;
     prepareBasic(basic, true);
-    basic.setText(1039, QStringLiteral("4")); // typed, not applied
+    basic.setText("fractionCount", QStringLiteral("4")); // typed, not applied
 
     CComplexOilView view;
     view.setTakeOverSource(basic.view.get());
@@ -166,8 +177,8 @@ TEST(AdditionalForm, TakesOverInputsAndTableFromABasicForm) {
     EXPECT_EQ(record.designPressureText, "0.3");
     EXPECT_EQ(record.useFractions, 1);
     EXPECT_EQ(record.fractionCount, 4);
-    EXPECT_TRUE(qobject_cast<QCheckBox*>(view.control(1055))->isChecked());
-    EXPECT_TRUE(view.control(1027)->isEnabled());
+    EXPECT_TRUE(qobject_cast<QCheckBox*>(view.control("useFractions"))->isChecked());
+    EXPECT_TRUE(view.control("fractions")->isEnabled());
     const GridControl& grid = view.grid();
     ASSERT_EQ(grid.rowCount(), 4);
     for (int row = 0; row < 3; ++row) {
@@ -179,7 +190,7 @@ TEST(AdditionalForm, TakesOverInputsAndTableFromABasicForm) {
     EXPECT_EQ(grid.cellText(3, 1), QStringLiteral("0"));
     // The basic form is left as it was.
     EXPECT_EQ(basic.grid().rowCount(), 3);
-    EXPECT_EQ(basic.text(1003), QStringLiteral("0.85"));
+    EXPECT_EQ(basic.text("density"), QStringLiteral("0.85"));
 }
 
 TEST(AdditionalForm, TakesOverOnlyTheInputsWhenTheBasicFormDoesNotUseItsTable) {
@@ -193,7 +204,7 @@ TEST(AdditionalForm, TakesOverOnlyTheInputsWhenTheBasicFormDoesNotUseItsTable) {
     EXPECT_EQ(view.record().useFractions, 0);
     EXPECT_EQ(view.grid().rowCount(), 5);
     EXPECT_EQ(view.grid().cellText(0, 1), QStringLiteral("0"));
-    EXPECT_FALSE(view.control(1027)->isEnabled());
+    EXPECT_FALSE(view.control("fractions")->isEnabled());
 }
 
 TEST(AdditionalForm, KeepsItsOwnValuesWithoutABasicFormOrWhenReadFromAFile) {
@@ -224,33 +235,10 @@ TEST(AdditionalForm, TakeOverAfterTheInitialUpdateIsShown) {
     prepareBasic(basic, true);
     Additional f;
     f.view->takeOverFrom(basic.view.get());
-    EXPECT_EQ(f.text(1003), QStringLiteral("0.85"));
-    EXPECT_EQ(f.text(1009), QStringLiteral("°F - Fahrenheit"));
-    EXPECT_EQ(f.text(1039), QStringLiteral("3"));
-    EXPECT_TRUE(f.view->control(1027)->isEnabled());
-}
-
-TEST(AdditionalForm, TabVisitsTheControlsInTemplateOrder) {
-    QWidget window;
-    auto* view = new CComplexOilView(&window);
-    view->initialUpdate();
-    qobject_cast<QCheckBox*>(view->control(1055))->click();
-    window.show();
-    QApplication::setActiveWindow(&window);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    view->control(1003)->setFocus();
-    const int expected[] = {1003, 1004, 1005, 1006, 1007, 1009, 1008, 1010, 1055, 1027,
-                            1039, 1045, 1100, 1019, 1015, 1065, 1012, 1072, 1081, 1077,
-                            1082, 1078, 1083, 1079, 1084, 1080, 1075, 1020, 1088, 1047,
-                            1089, 1050, 1090, 1052, 1092, 1058, 1091, 1066};
-    for (int id : expected) {
-        QWidget* focus = QApplication::focusWidget();
-        ASSERT_NE(focus, nullptr);
-        QWidget* control = view->control(id);
-        EXPECT_TRUE(focus == control || control->isAncestorOf(focus))
-            << "expected " << id << ", got " << focus->objectName().toStdString();
-        QTest::keyClick(focus, Qt::Key_Tab);
-    }
+    EXPECT_EQ(f.text("density"), QStringLiteral("0.85"));
+    EXPECT_EQ(f.text("designTempUnit"), QStringLiteral("°F - Fahrenheit"));
+    EXPECT_EQ(f.text("fractionCount"), QStringLiteral("3"));
+    EXPECT_TRUE(f.view->control("fractions")->isEnabled());
 }
 
 } // namespace

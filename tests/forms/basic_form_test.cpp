@@ -1,21 +1,17 @@
 #include "engine/calc_sequence.h"
 #include "engine/oil_calc.h"
 #include "form_fixture.h"
+#include "forms/num_edit.h"
 #include "forms/simple_oil_view.h"
 #include "message_box_answerer.h"
 #include "units/display_format.h"
 
-#include "forms/num_edit.h"
-
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
-#include <QDialog>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTest>
-#include <QVBoxLayout>
 
 #include <gtest/gtest.h>
 
@@ -25,8 +21,13 @@ namespace {
 using Form = testing::FormFixture<CSimpleOilView>;
 using testing::MessageBoxAnswerer;
 
-constexpr int kResultBoxes[] = {1011, 1013, 1016, 1017, 1018, 1024, 1030, 1027};
-constexpr int kFractionControls[] = {1053, 1039, 1044, 1045, 1040, 1041, 1042, 1043, 1046};
+constexpr const char* kResultBoxes[] = {"resDensity",   "resHeat",    "resConductivity",
+                                        "resViscosity", "resTension", "resVapour",
+                                        "resCritTemp",  "resPrandtl"};
+constexpr const char* kFractionControls[] = {
+    "fractions",      "fractionCount",    "fractionCountSpin",
+    "apply",          "fractionTitle",    "startColumnTitle",
+    "endColumnTitle", "shareColumnTitle", "fractionCountLabel"};
 
 // What the engine gives for a density alone, in base units.
 BasicResults engineResults(double density) {
@@ -39,24 +40,33 @@ BasicResults engineResults(double density) {
 
 TEST(BasicForm, ANewFormShowsItsDefaults) {
     Form f;
-    EXPECT_EQ(f.text(1003), QStringLiteral("702.7"));
-    EXPECT_EQ(f.text(1005), QStringLiteral("20"));
-    for (int id : kResultBoxes) {
-        EXPECT_EQ(f.text(id), QStringLiteral("0")) << id;
+    EXPECT_EQ(f.text("density"), QStringLiteral("702.7"));
+    EXPECT_EQ(f.text("densityTemp"), QStringLiteral("20"));
+    for (const char* control : kResultBoxes) {
+        EXPECT_EQ(f.text(control), QStringLiteral("0")) << control;
     }
-    const std::pair<int, const char*> units[] = {
-        {1004, "kg/m3"},     {1006, "°C - Celsius"}, {1008, "kg/m3"},
-        {1014, "kJ/(kg•K)"}, {1021, "Wt/(m•K)"},     {1022, "mm2/c"},
-        {1026, "N/m"},       {1025, "MPa (MN/m2)"},  {1034, "°C - Celsius"},
+    const std::pair<const char*, const char*> units[] = {
+        {"densityUnit", "kg/m3"},
+        {"tempUnit", "°C - Celsius"},
+        {"resDensityUnit", "kg/m3"},
+        {"resHeatUnit", "kJ/(kg•K)"},
+        {"resConductivityUnit", "Wt/(m•K)"},
+        {"resViscosityUnit", "mm2/c"},
+        {"resTensionUnit", "N/m"},
+        {"resVapourUnit", "MPa (MN/m2)"},
+        {"resCritTempUnit", "°C - Celsius"},
     };
-    for (const auto& [id, name] : units) {
-        EXPECT_EQ(f.unit(id), QString::fromUtf8(name)) << id;
+    for (const auto& [control, unitName] : units) {
+        EXPECT_EQ(f.unit(control), QString::fromUtf8(unitName)) << control;
     }
-    EXPECT_EQ(f.get<QLabel>(1037)->text(), QStringLiteral("Saturated vapor pressure : "));
-    EXPECT_EQ(f.get<QLabel>(1046)->text(), QStringLiteral("The number of fractions"));
-    EXPECT_EQ(f.get<QCheckBox>(1055)->text(), QStringLiteral("Use fractional composition"));
-    EXPECT_FALSE(f.get<QCheckBox>(1055)->isChecked());
-    EXPECT_EQ(f.text(1039), QStringLiteral("5"));
+    EXPECT_EQ(f.get<QLabel>("resVapourLabel")->text(),
+              QStringLiteral("Saturated vapor pressure : "));
+    EXPECT_EQ(f.get<QLabel>("fractionCountLabel")->text(),
+              QStringLiteral("The number of fractions"));
+    EXPECT_EQ(f.get<QCheckBox>("useFractions")->text(),
+              QStringLiteral("Use fractional composition"));
+    EXPECT_FALSE(f.get<QCheckBox>("useFractions")->isChecked());
+    EXPECT_EQ(f.text("fractionCount"), QStringLiteral("5"));
     ASSERT_EQ(f.grid().rowCount(), 5);
     for (int row = 0; row < 5; ++row) {
         EXPECT_EQ(f.cell(row, 0), QString::number(row + 1));
@@ -64,8 +74,8 @@ TEST(BasicForm, ANewFormShowsItsDefaults) {
             EXPECT_EQ(f.cell(row, column), QStringLiteral("0"));
         }
     }
-    for (int id : kFractionControls) {
-        EXPECT_FALSE(f.view->control(id)->isEnabled()) << id;
+    for (const char* control : kFractionControls) {
+        EXPECT_FALSE(f.view->control(control)->isEnabled()) << control;
     }
     EXPECT_EQ(f.view->sizeHint(), f.view->templateSize());
 }
@@ -74,7 +84,7 @@ TEST(BasicForm, ACellStillBeingEditedReachesTheRecordExchange) {
     // Save and the reports start with the exchange; a value typed into a
     // cell whose editor is still open (Ctrl+S from the cell) must not be lost.
     Form f;
-    f.click(1055);
+    f.click("useFractions");
     auto* table = f.grid().findChild<QTableWidget*>();
     ASSERT_NE(table, nullptr);
     const QModelIndex index = table->model()->index(0, 1);
@@ -90,31 +100,31 @@ TEST(BasicForm, ACellStillBeingEditedReachesTheRecordExchange) {
 
 TEST(BasicForm, SwitchGreysExactlyTheFractionControlsAndKeepsTheTable) {
     Form f;
-    f.click(1055);
+    f.click("useFractions");
     EXPECT_EQ(f.view->record().useFractions, 1);
-    for (int id : kFractionControls) {
-        EXPECT_TRUE(f.view->control(id)->isEnabled()) << id;
+    for (const char* control : kFractionControls) {
+        EXPECT_TRUE(f.view->control(control)->isEnabled()) << control;
     }
     f.view->record().fractions[0][0] = "not shown again";
-    QLineEdit* count = f.get<QLineEdit>(1039);
+    QLineEdit* count = f.get<QLineEdit>("fractionCount");
     count->setText(QStringLiteral("2"));
-    f.click(1045);
-    f.click(1055);
+    f.click("apply");
+    f.click("useFractions");
     EXPECT_EQ(f.view->record().useFractions, 0);
-    for (int id : kFractionControls) {
-        EXPECT_FALSE(f.view->control(id)->isEnabled()) << id;
+    for (const char* control : kFractionControls) {
+        EXPECT_FALSE(f.view->control(control)->isEnabled()) << control;
     }
-    for (int id : {1054, 1055, 1003, 1019}) {
-        EXPECT_TRUE(f.view->control(id)->isEnabled()) << id;
+    for (const char* control : {"fractionGroup", "useFractions", "density", "calculate"}) {
+        EXPECT_TRUE(f.view->control(control)->isEnabled()) << control;
     }
-    f.click(1055);
+    f.click("useFractions");
     EXPECT_EQ(f.grid().rowCount(), 2);
     EXPECT_EQ(f.cell(0, 1), QStringLiteral("0"));
 }
 
 TEST(BasicForm, ApplyClampsTheCountAndKeepsExistingRows) {
     Form f;
-    f.click(1055);
+    f.click("useFractions");
     for (int row = 0; row < 5; ++row) {
         f.grid().setCellText(row, 1, QString::number(100 + row));
     }
@@ -128,9 +138,9 @@ TEST(BasicForm, ApplyClampsTheCountAndKeepsExistingRows) {
     };
     for (const Step& step : steps) {
         SCOPED_TRACE(step.typed);
-        f.setText(1039, QString::fromUtf8(step.typed));
-        f.click(1045);
-        EXPECT_EQ(f.text(1039), QString::fromUtf8(step.shown));
+        f.setText("fractionCount", QString::fromUtf8(step.typed));
+        f.click("apply");
+        EXPECT_EQ(f.text("fractionCount"), QString::fromUtf8(step.shown));
         EXPECT_EQ(f.view->record().fractionCount, step.rows);
         ASSERT_EQ(f.grid().rowCount(), step.rows);
         for (int row = 0; row < step.rows; ++row) {
@@ -144,8 +154,8 @@ TEST(BasicForm, ApplyClampsTheCountAndKeepsExistingRows) {
 
 TEST(BasicForm, SpinStaysWithinOneToHundredAndCountBoxTakesDigitsOnly) {
     Form f;
-    f.click(1055);
-    QLineEdit* count = f.get<QLineEdit>(1039);
+    f.click("useFractions");
+    QLineEdit* count = f.get<QLineEdit>("fractionCount");
     count->setText(QStringLiteral("99"));
     QTest::keyClick(count, Qt::Key_Up);
     QTest::keyClick(count, Qt::Key_Up);
@@ -168,9 +178,9 @@ TEST(BasicForm, CalculateShowsTheEnginesResultsAndMarksTheDocument) {
     Form f;
     QSignalSpy modified(f.view.get(), &OilFormView::documentModified);
     QSignalSpy completed(f.view.get(), &OilFormView::calculationCompleted);
-    f.setText(1003, QStringLiteral("850"));
+    f.setText("density", QStringLiteral("850"));
     MessageBoxAnswerer answerer;
-    f.click(1019);
+    f.click("calculate");
     EXPECT_TRUE(answerer.shown().empty());
     EXPECT_EQ(modified.count(), 1);
     EXPECT_EQ(completed.count(), 1);
@@ -181,37 +191,39 @@ TEST(BasicForm, CalculateShowsTheEnginesResultsAndMarksTheDocument) {
     EXPECT_EQ(record.resDensityBase, expected.density);
     EXPECT_EQ(record.resHeatBase, expected.specificHeat);
     EXPECT_EQ(record.resCritTempBase, expected.pseudoCritTemp);
-    const std::pair<int, double> shown[] = {
-        {1011, expected.density},
-        {1013, expected.specificHeat},
-        {1016, expected.thermalConductivity},
-        {1017, expected.kinematicViscosity},
-        {1018, expected.surfaceTension},
-        {1024, expected.vapourPressure},
-        {1030, expected.pseudoCritTemp},
-        {1027, expected.prandtl},
+    const std::pair<const char*, double> shown[] = {
+        {"resDensity", expected.density},
+        {"resHeat", expected.specificHeat},
+        {"resConductivity", expected.thermalConductivity},
+        {"resViscosity", expected.kinematicViscosity},
+        {"resTension", expected.surfaceTension},
+        {"resVapour", expected.vapourPressure},
+        {"resCritTemp", expected.pseudoCritTemp},
+        {"resPrandtl", expected.prandtl},
     };
-    for (const auto& [id, value] : shown) {
-        EXPECT_EQ(f.text(id), QString::fromStdString(formatForDisplay(value))) << id;
+    for (const auto& [control, value] : shown) {
+        EXPECT_EQ(f.text(control), QString::fromStdString(formatForDisplay(value))) << control;
     }
 
     // The same inputs again give the same texts: nothing survives a calculation.
-    const QString viscosity = f.text(1017);
-    f.click(1019);
-    EXPECT_EQ(f.text(1017), viscosity);
+    const QString viscosity = f.text("resViscosity");
+    f.click("calculate");
+    EXPECT_EQ(f.text("resViscosity"), viscosity);
     EXPECT_EQ(modified.count(), 2);
 }
 
 TEST(BasicForm, ResultsAreShownInTheUnitsSelectedAtCalculate) {
     Form f;
-    f.pick(1008, 1); // g/cm3
-    f.pick(1034, 2); // deg.F
+    f.pick("resDensityUnit", 1);  // g/cm3
+    f.pick("resCritTempUnit", 2); // deg.F
     MessageBoxAnswerer answerer;
-    f.click(1019);
+    f.click("calculate");
     const BasicResults expected = engineResults(702.7);
-    EXPECT_EQ(f.text(1011), QString::fromStdString(formatForDisplay(expected.density / 1000)));
-    EXPECT_EQ(f.text(1030), QString::fromStdString(formatForDisplay(
-                                COilCalc::convertTemperature(expected.pseudoCritTemp, 2, 3))));
+    EXPECT_EQ(f.text("resDensity"),
+              QString::fromStdString(formatForDisplay(expected.density / 1000)));
+    EXPECT_EQ(f.text("resCritTemp"),
+              QString::fromStdString(
+                  formatForDisplay(COilCalc::convertTemperature(expected.pseudoCritTemp, 2, 3))));
 }
 
 TEST(BasicForm, AStoppedCalculationChangesNothing) {
@@ -233,13 +245,13 @@ TEST(BasicForm, AStoppedCalculationChangesNothing) {
         Form f;
         {
             MessageBoxAnswerer first;
-            f.click(1019);
+            f.click("calculate");
         }
         const BasicDocumentRecord before = f.view->record();
         QSignalSpy modified(f.view.get(), &OilFormView::documentModified);
-        f.setText(1003, QString::fromUtf8(c.density));
+        f.setText("density", QString::fromUtf8(c.density));
         MessageBoxAnswerer answerer({c.answer});
-        f.click(1019);
+        f.click("calculate");
         ASSERT_EQ(answerer.shown().size(), 1U);
         EXPECT_EQ(answerer.shown()[0].text, QString::fromUtf8(c.message));
         EXPECT_EQ(answerer.shown()[0].icon, c.icon);
@@ -247,52 +259,52 @@ TEST(BasicForm, AStoppedCalculationChangesNothing) {
         EXPECT_EQ(QApplication::overrideCursor(), nullptr);
         EXPECT_EQ(f.view->record().resDensityBase, before.resDensityBase);
         EXPECT_EQ(f.view->record().resPrandtlText, before.resPrandtlText);
-        EXPECT_EQ(f.text(1011), QString::fromStdString(before.resDensityText));
-        EXPECT_EQ(f.text(1027), QString::fromStdString(before.resPrandtlText));
+        EXPECT_EQ(f.text("resDensity"), QString::fromStdString(before.resDensityText));
+        EXPECT_EQ(f.text("resPrandtl"), QString::fromStdString(before.resPrandtlText));
     }
 }
 
 TEST(BasicForm, YesToAWarningGoesOn) {
     Form f;
-    f.setText(1003, QStringLiteral("1200"));
+    f.setText("density", QStringLiteral("1200"));
     MessageBoxAnswerer answerer({QMessageBox::Yes});
     QSignalSpy modified(f.view.get(), &OilFormView::documentModified);
-    f.click(1019);
+    f.click("calculate");
     ASSERT_EQ(answerer.shown().size(), 1U);
     EXPECT_EQ(answerer.shown()[0].buttons, QMessageBox::Yes | QMessageBox::No);
     EXPECT_EQ(modified.count(), 1);
-    EXPECT_NE(f.text(1011), QStringLiteral("0"));
+    EXPECT_NE(f.text("resDensity"), QStringLiteral("0"));
 }
 
 TEST(BasicForm, AUnitChangeConvertsFromTheStoredBaseValue) {
     Form f;
-    EXPECT_EQ(f.text(1011), QStringLiteral("0"));
-    f.pick(1008, 4);
-    EXPECT_EQ(f.text(1011), QStringLiteral("0")); // before any calculation
+    EXPECT_EQ(f.text("resDensity"), QStringLiteral("0"));
+    f.pick("resDensityUnit", 4);
+    EXPECT_EQ(f.text("resDensity"), QStringLiteral("0")); // before any calculation
 
     f.view->record().resDensityBase = 850;
     f.view->record().resCritTempBase = 400;
     f.view->exchangeToControls();
-    f.pick(1008, 1);
-    EXPECT_EQ(f.text(1011), QStringLiteral("0.85"));
+    f.pick("resDensityUnit", 1);
+    EXPECT_EQ(f.text("resDensity"), QStringLiteral("0.85"));
     EXPECT_EQ(f.view->record().resDensityUnitIndex, 1);
     EXPECT_EQ(f.view->record().resDensityUnitName, "g/cm3");
-    f.pick(1008, 0);
-    EXPECT_EQ(f.text(1011), QStringLiteral("850"));
+    f.pick("resDensityUnit", 0);
+    EXPECT_EQ(f.text("resDensity"), QStringLiteral("850"));
     EXPECT_EQ(f.view->record().resDensityBase, 850);
-    f.pick(1034, 0);
-    EXPECT_EQ(f.text(1030), QStringLiteral("673"));
+    f.pick("resCritTempUnit", 0);
+    EXPECT_EQ(f.text("resCritTemp"), QStringLiteral("673"));
     // An input unit changes nothing at once.
-    f.pick(1004, 1);
-    EXPECT_EQ(f.text(1003), QStringLiteral("702.7"));
+    f.pick("densityUnit", 1);
+    EXPECT_EQ(f.text("density"), QStringLiteral("702.7"));
 }
 
 TEST(BasicForm, ExchangeStopsAtAnEmptyCountBox) {
     Form f;
-    f.click(1055);
-    f.setText(1003, QStringLiteral("800"));
-    f.setText(1039, QString());
-    f.get<QComboBox>(1004)->setCurrentIndex(2);
+    f.click("useFractions");
+    f.setText("density", QStringLiteral("800"));
+    f.setText("fractionCount", QString());
+    f.get<QComboBox>("densityUnit")->setCurrentIndex(2);
     MessageBoxAnswerer answerer;
     EXPECT_FALSE(f.view->exchangeToRecord());
     ASSERT_EQ(answerer.texts(), QStringList{QStringLiteral("Enter an integer.")});
@@ -302,38 +314,38 @@ TEST(BasicForm, ExchangeStopsAtAnEmptyCountBox) {
     EXPECT_EQ(record.useFractions, 1);
     EXPECT_EQ(record.fractionCount, 5);
     EXPECT_EQ(record.densityUnitIndex, 0);
-    EXPECT_EQ(f.view->focusWidget(), f.get<QLineEdit>(1039));
+    EXPECT_EQ(f.view->focusWidget(), f.get<QLineEdit>("fractionCount"));
 }
 
 TEST(BasicForm, AUnitChangeStoppedAtTheCountBoxKeepsThePreviousUnit) {
     Form f;
     f.view->record().resDensityBase = 850;
     f.view->exchangeToControls();
-    f.setText(1039, QString());
+    f.setText("fractionCount", QString());
     MessageBoxAnswerer answerer;
-    f.pick(1008, 1);
+    f.pick("resDensityUnit", 1);
     EXPECT_EQ(answerer.shown().size(), 1U);
-    EXPECT_EQ(f.unit(1008), QStringLiteral("kg/m3"));
-    EXPECT_EQ(f.text(1011), QStringLiteral("850"));
-    EXPECT_EQ(f.text(1039), QStringLiteral("5"));
+    EXPECT_EQ(f.unit("resDensityUnit"), QStringLiteral("kg/m3"));
+    EXPECT_EQ(f.text("resDensity"), QStringLiteral("850"));
+    EXPECT_EQ(f.text("fractionCount"), QStringLiteral("5"));
 }
 
 TEST(BasicForm, CalculateWithAnEmptyCountBoxComplainsOnceAndGoesOn) {
     Form f;
-    f.setText(1039, QString());
+    f.setText("fractionCount", QString());
     QSignalSpy modified(f.view.get(), &OilFormView::documentModified);
     MessageBoxAnswerer answerer;
-    f.click(1019);
+    f.click("calculate");
     EXPECT_EQ(answerer.texts(), QStringList{QStringLiteral("Enter an integer.")});
     EXPECT_EQ(modified.count(), 1);
-    EXPECT_EQ(f.text(1039), QStringLiteral("5"));
+    EXPECT_EQ(f.text("fractionCount"), QStringLiteral("5"));
 }
 
 TEST(BasicForm, CalculateReadsTheGridRows) {
     Form f;
-    f.click(1055);
-    f.setText(1039, QStringLiteral("3"));
-    f.click(1045);
+    f.click("useFractions");
+    f.setText("fractionCount", QStringLiteral("3"));
+    f.click("apply");
     auto& grid = f.grid();
     const char* rows[3][3] = {{"50", "100", "30"}, {"100", "200", "40"}, {"200", "300", "30"}};
     for (int row = 0; row < 3; ++row) {
@@ -342,7 +354,7 @@ TEST(BasicForm, CalculateReadsTheGridRows) {
         }
     }
     MessageBoxAnswerer answerer;
-    f.click(1019);
+    f.click("calculate");
     EXPECT_TRUE(answerer.shown().empty()) << answerer.texts().join(u'|').toStdString();
 
     COilCalc calc;
@@ -360,92 +372,22 @@ TEST(BasicForm, CalculateReadsTheGridRows) {
 
     // With the switch off the table is not read, whatever it holds.
     grid.setCellText(0, 1, QStringLiteral("999"));
-    f.click(1055);
-    f.click(1019);
+    f.click("useFractions");
+    f.click("calculate");
     EXPECT_EQ(f.view->record().resViscosityBase, engineResults(702.7).kinematicViscosity);
 }
 
 TEST(BasicForm, ACountBeyondTheTableIsReadAsApplyWouldBringIt) {
     Form f;
-    f.click(1055);
-    f.setText(1039, QStringLiteral("150"));
+    f.click("useFractions");
+    f.setText("fractionCount", QStringLiteral("150"));
     MessageBoxAnswerer answerer;
-    f.click(1019);
+    f.click("calculate");
     // 100 rows are read: five from the grid and 95 empty ones, which the
     // engine refuses; nothing is read or written beyond them.
     ASSERT_EQ(answerer.shown().size(), 1U);
     EXPECT_TRUE(answerer.texts()[0].startsWith(QStringLiteral("Input data error.")));
     EXPECT_EQ(f.grid().rowCount(), 5);
-}
-
-TEST(BasicForm, EnterAndEscapeNeitherCalculateNorCloseButEndACellEdit) {
-    QDialog dialog;
-    auto* layout = new QVBoxLayout(&dialog);
-    auto* view = new CSimpleOilView(&dialog);
-    layout->addWidget(view);
-    view->initialUpdate();
-    dialog.show();
-    QApplication::setActiveWindow(&dialog);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
-    QSignalSpy modified(view, &OilFormView::documentModified);
-
-    auto* density = qobject_cast<QLineEdit*>(view->control(1003));
-    density->setFocus();
-    QTest::keyClick(density, Qt::Key_Return);
-    QTest::keyClick(density, Qt::Key_Escape);
-    auto* calculate = qobject_cast<QWidget*>(view->control(1019));
-    calculate->setFocus();
-    QTest::keyClick(calculate, Qt::Key_Enter);
-    EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(dialog.result(), 0);
-    EXPECT_EQ(modified.count(), 0);
-    EXPECT_EQ(density->text(), QStringLiteral("702.7"));
-
-    // In a cell being edited Enter ends the edit and the numeric rules hold.
-    qobject_cast<QCheckBox*>(view->control(1055))->click();
-    modified.clear();
-    auto* table = view->control(1053)->findChild<QAbstractItemView*>();
-    table->setFocus();
-    table->setCurrentIndex(table->model()->index(0, 1));
-    QTest::keyClick(table, Qt::Key_Minus);
-    QWidget* editor = QApplication::focusWidget();
-    ASSERT_NE(qobject_cast<CNumEdit*>(editor), nullptr);
-    QTest::keyClicks(editor, QStringLiteral("4x 5"));
-    QTest::keyClick(editor, Qt::Key_Home);
-    QTest::keyClick(editor, Qt::Key_Minus);
-    QTest::keyClick(editor, Qt::Key_Return);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(view->grid().cellText(0, 1), QStringLiteral("-4x5"));
-    EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(modified.count(), 1); // the cell's edit, no calculation
-
-    table->setCurrentIndex(table->model()->index(0, 2));
-    QTest::keyClick(table, Qt::Key_9);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    EXPECT_EQ(view->grid().cellText(0, 2), QStringLiteral("0"));
-    EXPECT_TRUE(dialog.isVisible());
-}
-
-TEST(BasicForm, TabVisitsTheControlsInTemplateOrder) {
-    QWidget window;
-    auto* view = new CSimpleOilView(&window);
-    view->initialUpdate();
-    qobject_cast<QCheckBox*>(view->control(1055))->click();
-    window.show();
-    QApplication::setActiveWindow(&window);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    view->control(1003)->setFocus();
-    const int expected[] = {1003, 1004, 1005, 1006, 1055, 1053, 1039, 1045, 1100,
-                            1011, 1008, 1013, 1014, 1016, 1021, 1017, 1022, 1018,
-                            1026, 1024, 1025, 1030, 1034, 1027, 1019};
-    for (int id : expected) {
-        QWidget* focus = QApplication::focusWidget();
-        ASSERT_NE(focus, nullptr);
-        QWidget* control = view->control(id);
-        EXPECT_TRUE(focus == control || control->isAncestorOf(focus))
-            << "expected " << id << ", got " << focus->objectName().toStdString();
-        QTest::keyClick(focus, Qt::Key_Tab);
-    }
 }
 
 } // namespace

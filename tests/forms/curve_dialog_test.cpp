@@ -24,9 +24,6 @@ namespace {
 
 using testing::MessageBoxAnswerer;
 
-constexpr int kFromCurveId = 1100;
-constexpr int kSwitchId = 1055;
-
 // Kerosene by D86 (Riazi 2005, Ex. 3.3), deg.C, as two spreadsheet columns
 // under a heading.
 const QString kKeroseneColumns = QStringLiteral("Percent\tD86, C\n0\t165.6\n10\t173.7\n30\t193.3\n"
@@ -48,7 +45,7 @@ void withCurveDialog(testing::FormFixture<View>& f, const std::function<void(Cur
             dialog->reject();
         }
     });
-    f.click(kFromCurveId);
+    f.click("fromCurve");
     ASSERT_TRUE(reached) << "the dialog did not open";
 }
 
@@ -70,8 +67,8 @@ TEST(CurveDialog, FillsTheTableAndCalculatesAsTheCalculator) {
         dialog.findChild<QPushButton*>(QStringLiteral("fill"))->click();
     });
     EXPECT_EQ(modified.count(), 1);
-    EXPECT_TRUE(f.get<QCheckBox>(kSwitchId)->isChecked());
-    EXPECT_TRUE(f.view->control(1045)->isEnabled());
+    EXPECT_TRUE(f.get<QCheckBox>("useFractions")->isChecked());
+    EXPECT_TRUE(f.view->control("apply")->isEnabled());
 
     const QJsonObject calc =
         calculatorJson({QStringLiteral("basic"), QStringLiteral("--curve"), QStringLiteral("D86"),
@@ -85,7 +82,7 @@ TEST(CurveDialog, FillsTheTableAndCalculatesAsTheCalculator) {
     const QJsonArray rows =
         calc[QStringLiteral("curve")].toObject()[QStringLiteral("rows")].toArray();
     ASSERT_EQ(f.grid().rowCount(), rows.size());
-    EXPECT_EQ(f.text(1039), QString::number(rows.size()));
+    EXPECT_EQ(f.text("fractionCount"), QString::number(rows.size()));
     for (int row = 0; row < rows.size(); ++row) {
         const QJsonObject expected = rows[row].toObject();
         EXPECT_EQ(f.cell(row, 1), expected[QStringLiteral("start")].toString()) << row;
@@ -94,20 +91,20 @@ TEST(CurveDialog, FillsTheTableAndCalculatesAsTheCalculator) {
     }
 
     MessageBoxAnswerer answerer;
-    f.click(1019);
+    f.click("calculate");
     const QJsonObject shown = calc[QStringLiteral("shown")].toObject();
-    const std::pair<int, const char*> boxes[] = {
-        {1011, "density"},
-        {1013, "specificHeat"},
-        {1016, "thermalConductivity"},
-        {1017, "kinematicViscosity"},
-        {1018, "surfaceTension"},
-        {1024, "vapourPressure"},
-        {1030, "pseudoCritTemp"},
-        {1027, "prandtl"},
+    const std::pair<const char*, const char*> boxes[] = {
+        {"resDensity", "density"},
+        {"resHeat", "specificHeat"},
+        {"resConductivity", "thermalConductivity"},
+        {"resViscosity", "kinematicViscosity"},
+        {"resTension", "surfaceTension"},
+        {"resVapour", "vapourPressure"},
+        {"resCritTemp", "pseudoCritTemp"},
+        {"resPrandtl", "prandtl"},
     };
-    for (const auto& [id, name] : boxes) {
-        EXPECT_EQ(f.text(id), shown[QString::fromUtf8(name)].toString()) << name;
+    for (const auto& [control, key] : boxes) {
+        EXPECT_EQ(f.text(control), shown[QString::fromUtf8(key)].toString()) << key;
     }
 }
 
@@ -129,7 +126,7 @@ TEST(CurveDialog, BadCurveIsSaidAndLeavesTheTable) {
     EXPECT_TRUE(message.contains(QStringLiteral("falls between 10 % and 50 %")))
         << message.toStdString();
     EXPECT_EQ(modified.count(), 0);
-    EXPECT_FALSE(f.get<QCheckBox>(kSwitchId)->isChecked());
+    EXPECT_FALSE(f.get<QCheckBox>("useFractions")->isChecked());
     ASSERT_EQ(f.grid().rowCount(), rowsBefore);
     for (int row = 0; row < rowsBefore; ++row) {
         EXPECT_EQ(f.cell(row, 3), QStringLiteral("0"));

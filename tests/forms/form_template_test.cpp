@@ -35,15 +35,18 @@ TEST(FormTemplate, BothTemplatesReadWithoutErrors) {
 TEST(FormTemplate, UnreadableLinesAreReported) {
     const FormTemplate form =
         parseFormTemplate(QStringLiteral("# comment\n"
-                                         "1|label|0|0|1|1||before the form line\n"
+                                         "1|one|label|0|0|1|1||before the form line\n"
                                          "form|100|50|Sans|9\n"
                                          "\n"
-                                         "2|knob|0|0|1|1||\n"
-                                         "3|label|x|0|1|1||\n"
-                                         "4|label|1|2|3|4|left, wrap|a | b\n"
-                                         "5|label|1|2|3\n"));
-    EXPECT_EQ(form.errors.size(), 4);
+                                         "2|two|knob|0|0|1|1||\n"
+                                         "3|three|label|x|0|1|1||\n"
+                                         "4|four|label|1|2|3|4|left, wrap|a | b\n"
+                                         "5|five|label|1|2|3\n"
+                                         "6||label|1|2|3|4||no name\n"
+                                         "7|four|label|1|2|3|4||a second four\n"));
+    EXPECT_EQ(form.errors.size(), 6);
     ASSERT_EQ(form.controls.size(), 1U);
+    EXPECT_EQ(form.controls[0].name, QStringLiteral("four"));
     EXPECT_EQ(form.controls[0].caption, QStringLiteral("a | b"));
     EXPECT_EQ(form.controls[0].flags, QStringList({"left", "wrap"}));
     EXPECT_EQ(form.units, QSize(100, 50));
@@ -62,23 +65,25 @@ TEST(DialogUnits, ScaleByTheFontAndKeepTouchingEdgesTogether) {
     EXPECT_EQ(box.right() + 1, spin.left());
 }
 
-TEST(FormBuilder, ControlsAreFoundByIdentifierWithTheirGeometry) {
+TEST(FormBuilder, ControlsAreFoundByNameWithTheirGeometry) {
     QWidget parent;
     const FormTemplate form = loadFormTemplate(QStringLiteral(":/forms/basic.form"));
     const FormControls controls = buildForm(form, &parent);
     const DialogUnits units(controls.font);
     EXPECT_EQ(controls.pixelSize, units.toPixels(QSize(393, 301)));
-    QWidget* density = controls.widget(1003);
+    QWidget* density = controls.widget(QStringLiteral("density"));
     ASSERT_NE(density, nullptr);
-    EXPECT_EQ(density->objectName(), QStringLiteral("1003"));
+    EXPECT_EQ(density->objectName(), QStringLiteral("density"));
     EXPECT_EQ(density->property("controlId").toInt(), 1003);
     EXPECT_EQ(density->geometry(), units.toPixels(QRect(58, 18, 60, 12)));
-    EXPECT_EQ(parent.findChild<QWidget*>(QStringLiteral("1019")), controls.widget(1019));
-    EXPECT_NE(controls.get<QComboBox>(1004), nullptr);
-    EXPECT_EQ(controls.get<QComboBox>(1003), nullptr);
-    EXPECT_TRUE(controls.widget(1057)->isHidden());
-    EXPECT_EQ(controls.widget(1059)->width(), units.toPixels(QRect(10, 0, 68, 1)).width());
-    EXPECT_EQ(controls.widget(4242), nullptr);
+    EXPECT_EQ(parent.findChild<QWidget*>(QStringLiteral("calculate")),
+              controls.widget(QStringLiteral("calculate")));
+    EXPECT_NE(controls.get<QComboBox>(QStringLiteral("densityUnit")), nullptr);
+    EXPECT_EQ(controls.get<QComboBox>(QStringLiteral("density")), nullptr);
+    EXPECT_TRUE(controls.widget(QStringLiteral("numberColumnWidth"))->isHidden());
+    EXPECT_EQ(controls.widget(QStringLiteral("startColumnWidth"))->width(),
+              units.toPixels(QRect(10, 0, 68, 1)).width());
+    EXPECT_EQ(controls.widget(QStringLiteral("1003")), nullptr);
 }
 
 } // namespace

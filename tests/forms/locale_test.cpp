@@ -24,22 +24,23 @@ TEST(Locale, FormsReadAndShowNumbersWithAPointUnderAnyLocale) {
     }
 
     testing::FormFixture<CSimpleOilView> basic;
-    basic.setText(1003, QStringLiteral("702.7"));
-    basic.pick(1008, 1);
+    basic.setText("density", QStringLiteral("702.7"));
+    basic.pick("resDensityUnit", 1);
     testing::MessageBoxAnswerer answerer;
-    basic.click(1019);
+    basic.click("calculate");
     EXPECT_TRUE(answerer.shown().empty());
     EXPECT_NEAR(basic.view->record().resDensityBase, 702.7, 0.5);
-    EXPECT_EQ(basic.text(1011), QStringLiteral("0.703"));
-    for (int id : {1011, 1013, 1016, 1017, 1018, 1024, 1030, 1027}) {
-        EXPECT_FALSE(basic.text(id).contains(QLatin1Char(','))) << id;
+    EXPECT_EQ(basic.text("resDensity"), QStringLiteral("0.703"));
+    for (const char* control : {"resDensity", "resHeat", "resConductivity", "resViscosity",
+                                "resTension", "resVapour", "resCritTemp", "resPrandtl"}) {
+        EXPECT_FALSE(basic.text(control).contains(QLatin1Char(','))) << control;
     }
 
     testing::FormFixture<CComplexOilView> additional;
-    additional.setText(1007, QStringLiteral("150.5"));
-    additional.click(1019);
-    EXPECT_TRUE(additional.text(1015).contains(QLatin1Char('.')));
-    EXPECT_FALSE(additional.text(1075).contains(QLatin1Char(',')));
+    additional.setText("designTemp", QStringLiteral("150.5"));
+    additional.click("calculate");
+    EXPECT_TRUE(additional.text("gasShare").contains(QLatin1Char('.')));
+    EXPECT_FALSE(additional.text("liquidShare").contains(QLatin1Char(',')));
 
     CNumEdit box;
     box.setValue(2.5F);

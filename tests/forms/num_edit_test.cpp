@@ -14,7 +14,8 @@
 
 #include <functional>
 #include <memory>
-#include <string>
+#include <ostream>
+#include <vector>
 
 namespace viskora {
 namespace {
@@ -34,29 +35,35 @@ struct TypingCase {
     const char* expected;
 };
 
-TEST(CNumEdit, TypingKeepsATextThatBeginsWithANumber) {
-    const TypingCase cases[] = {
-        {"702.7 key by key", "", 0, "702.7", "702.7"},
-        {"minus into an empty box", "", 0, "-", ""},
-        {"point into an empty box", "", 0, ".", ""},
-        {"minus in front of digits", "12", 0, "-", "-12"},
-        {"point in front of digits", "12", 0, ".", ".12"},
-        {"letters after a number", "12", 2, "abc", "12abc"},
-        {"letters first", "", 0, "abc", ""},
-        {"a letter in front of a number", "12", 0, "x", "12"},
-        {"a space never gets in", "1", 1, " 2 ", "12"},
-        {"a space into an empty box", "", 0, " ", ""},
-        {"an exponent", "", 0, "1e-5", "1e-5"},
-        {"a number beyond the float range", "3", 1, "e39", "3e3"},
-        {"a comma goes in as a decimal point", "1", 1, ",5", "1.5"},
-    };
-    for (const TypingCase& c : cases) {
-        SCOPED_TRACE(c.what);
-        std::unique_ptr<CNumEdit> box(boxWith(c.start, c.cursor));
-        QTest::keyClicks(box.get(), QString::fromUtf8(c.typed));
-        EXPECT_EQ(box->text(), QString::fromUtf8(c.expected));
-    }
+void PrintTo(const TypingCase& c, std::ostream* out) {
+    *out << c.what;
 }
+
+class Typing : public ::testing::TestWithParam<TypingCase> {};
+
+TEST_P(Typing, KeepsATextThatBeginsWithANumber) {
+    const TypingCase& c = GetParam();
+    std::unique_ptr<CNumEdit> box(boxWith(c.start, c.cursor));
+    QTest::keyClicks(box.get(), QString::fromUtf8(c.typed));
+    EXPECT_EQ(box->text(), QString::fromUtf8(c.expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(CNumEdit, Typing,
+                         ::testing::ValuesIn(std::vector<TypingCase>{
+                             {"702.7 key by key", "", 0, "702.7", "702.7"},
+                             {"minus into an empty box", "", 0, "-", ""},
+                             {"point into an empty box", "", 0, ".", ""},
+                             {"minus in front of digits", "12", 0, "-", "-12"},
+                             {"point in front of digits", "12", 0, ".", ".12"},
+                             {"letters after a number", "12", 2, "abc", "12abc"},
+                             {"letters first", "", 0, "abc", ""},
+                             {"a letter in front of a number", "12", 0, "x", "12"},
+                             {"a space never gets in", "1", 1, " 2 ", "12"},
+                             {"a space into an empty box", "", 0, " ", ""},
+                             {"an exponent", "", 0, "1e-5", "1e-5"},
+                             {"a number beyond the float range", "3", 1, "e39", "3e3"},
+                             {"a comma goes in as a decimal point", "1", 1, ",5", "1.5"},
+                         }));
 
 TEST(CNumEdit, ARefusedKeySelectsTheKeptText) {
     std::unique_ptr<CNumEdit> box(boxWith("12", 0));
@@ -74,8 +81,22 @@ struct EditingKeyCase {
     const char* expected;
 };
 
-TEST(CNumEdit, BackspaceMayNotEmptyTheBoxButDeleteMay) {
-    const EditingKeyCase cases[] = {
+void PrintTo(const EditingKeyCase& c, std::ostream* out) {
+    *out << c.what;
+}
+
+class EditingKey : public ::testing::TestWithParam<EditingKeyCase> {};
+
+TEST_P(EditingKey, BackspaceMayNotEmptyTheBoxButDeleteMay) {
+    const EditingKeyCase& c = GetParam();
+    std::unique_ptr<CNumEdit> box(boxWith(c.start, c.cursor));
+    QTest::keyClick(box.get(), c.key, c.modifiers);
+    EXPECT_EQ(box->text(), QString::fromUtf8(c.expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CNumEdit, EditingKey,
+    ::testing::ValuesIn(std::vector<EditingKeyCase>{
         {"Backspace leaving a number", "72", 2, Qt::Key_Backspace, Qt::NoModifier, "7"},
         {"Backspace emptying the box", "7", 1, Qt::Key_Backspace, Qt::NoModifier, "7"},
         {"Backspace leaving a minus alone", "-5", 2, Qt::Key_Backspace, Qt::NoModifier, "-5"},
@@ -83,14 +104,7 @@ TEST(CNumEdit, BackspaceMayNotEmptyTheBoxButDeleteMay) {
         {"Delete emptying the box", "7", 0, Qt::Key_Delete, Qt::NoModifier, ""},
         {"Delete leaving no number", "7.", 0, Qt::Key_Delete, Qt::NoModifier, "."},
         {"Control held is not tested", "12", 2, Qt::Key_Backspace, Qt::ControlModifier, ""},
-    };
-    for (const EditingKeyCase& c : cases) {
-        SCOPED_TRACE(c.what);
-        std::unique_ptr<CNumEdit> box(boxWith(c.start, c.cursor));
-        QTest::keyClick(box.get(), c.key, c.modifiers);
-        EXPECT_EQ(box->text(), QString::fromUtf8(c.expected));
-    }
-}
+    }));
 
 struct PasteCase {
     const char* what;
@@ -100,24 +114,30 @@ struct PasteCase {
     const char* expected;
 };
 
-TEST(CNumEdit, PasteTestsTheClipboardTextAlone) {
-    const PasteCase cases[] = {
-        {"a number into the middle", "12", 1, "5", "152"},
-        {"a number into an empty box", "", 0, "4.5", "4.5"},
-        {"a word", "12", 2, "abc", "12"},
-        {"a word into an empty box", "", 0, "abc", ""},
-        {"a lone minus", "12", 0, "-", "12"},
-        // Only the pasted text is tried, not the text it makes.
-        {"a number making a text without one", "-5", 1, " 3", "- 35"},
-    };
-    for (const PasteCase& c : cases) {
-        SCOPED_TRACE(c.what);
-        std::unique_ptr<CNumEdit> box(boxWith(c.start, c.cursor));
-        QGuiApplication::clipboard()->setText(QString::fromUtf8(c.clipboard));
-        QTest::keyClick(box.get(), Qt::Key_V, Qt::ControlModifier);
-        EXPECT_EQ(box->text(), QString::fromUtf8(c.expected));
-    }
+void PrintTo(const PasteCase& c, std::ostream* out) {
+    *out << c.what;
 }
+
+class Paste : public ::testing::TestWithParam<PasteCase> {};
+
+TEST_P(Paste, TestsTheClipboardTextAlone) {
+    const PasteCase& c = GetParam();
+    std::unique_ptr<CNumEdit> box(boxWith(c.start, c.cursor));
+    QGuiApplication::clipboard()->setText(QString::fromUtf8(c.clipboard));
+    QTest::keyClick(box.get(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(box->text(), QString::fromUtf8(c.expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(CNumEdit, Paste,
+                         ::testing::ValuesIn(std::vector<PasteCase>{
+                             {"a number into the middle", "12", 1, "5", "152"},
+                             {"a number into an empty box", "", 0, "4.5", "4.5"},
+                             {"a word", "12", 2, "abc", "12"},
+                             {"a word into an empty box", "", 0, "abc", ""},
+                             {"a lone minus", "12", 0, "-", "12"},
+                             // Only the pasted text is tried, not the text it makes.
+                             {"a number making a text without one", "-5", 1, " 3", "- 35"},
+                         }));
 
 // The ways a text gets into a box besides single keys.
 enum class Entry { CtrlV, ShiftInsert, ContextMenuPaste, InputMethod };
@@ -171,11 +191,32 @@ struct EntryCase {
     const char* expected;
 };
 
+void PrintTo(const EntryCase& c, std::ostream* out) {
+    *out << c.what;
+}
+
+class EveryWayIn : public ::testing::TestWithParam<EntryCase> {};
+
 // A value box and a fraction cell's editor take text by every path under one
 // rule; a word pasted from the context menu once went round it ("x50" read
 // as 0).
-TEST(CNumEdit, EveryWayInTakesOnlyNumbersAndMakesCommasPoints) {
-    const EntryCase cases[] = {
+TEST_P(EveryWayIn, TakesOnlyNumbersAndMakesCommasPoints) {
+    const EntryCase& c = GetParam();
+    const std::function<CNumEdit*()> boxes[] = {[] { return new CNumEdit(); },
+                                                [] { return new CInPlaceEdit(); }};
+    for (const auto& makeBox : boxes) {
+        std::unique_ptr<CNumEdit> box(makeBox());
+        SCOPED_TRACE(box->metaObject()->className());
+        box->setText(QString::fromUtf8(c.start));
+        box->setCursorPosition(c.cursor);
+        enter(*box, c.entry, QString::fromUtf8(c.text));
+        EXPECT_EQ(box->text(), QString::fromUtf8(c.expected));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CNumEdit, EveryWayIn,
+    ::testing::ValuesIn(std::vector<EntryCase>{
         {"Ctrl+V of a word", Entry::CtrlV, "50", 0, "x", "50"},
         {"Shift+Insert of a word", Entry::ShiftInsert, "50", 0, "x", "50"},
         {"menu Paste of a word", Entry::ContextMenuPaste, "50", 0, "x", "50"},
@@ -187,20 +228,7 @@ TEST(CNumEdit, EveryWayInTakesOnlyNumbersAndMakesCommasPoints) {
         {"Shift+Insert of a decimal comma", Entry::ShiftInsert, "", 0, "1,5", "1.5"},
         {"menu Paste of a decimal comma", Entry::ContextMenuPaste, "", 0, "1,5", "1.5"},
         {"input method commit of a decimal comma", Entry::InputMethod, "1", 1, ",5", "1.5"},
-    };
-    const std::function<CNumEdit*()> boxes[] = {[] { return new CNumEdit(); },
-                                                [] { return new CInPlaceEdit(); }};
-    for (const auto& makeBox : boxes) {
-        for (const EntryCase& c : cases) {
-            std::unique_ptr<CNumEdit> box(makeBox());
-            SCOPED_TRACE(std::string(box->metaObject()->className()) + ": " + c.what);
-            box->setText(QString::fromUtf8(c.start));
-            box->setCursorPosition(c.cursor);
-            enter(*box, c.entry, QString::fromUtf8(c.text));
-            EXPECT_EQ(box->text(), QString::fromUtf8(c.expected));
-        }
-    }
-}
+    }));
 
 TEST(CNumEdit, ValidityCodesFollowTheRange) {
     CNumEdit box;

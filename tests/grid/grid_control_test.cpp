@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <tuple>
 #include <vector>
 
@@ -188,35 +189,40 @@ struct ArrowCase {
     QPoint current; // column, row
 };
 
-// Typing 35, Right, 150 once gave "3515030" in one cell.
-TEST(GridControl, ArrowsInAnEditedCellCommitAndMoveAsInASpreadsheet) {
-    const ArrowCase cases[] = {
-        {"Right at the end", 1, 1, "35R150E", {{1, 1, "35"}, {1, 2, "150"}}, {2, 1}},
-        {"Down", 1, 1, "7D8E", {{1, 1, "7"}, {2, 1, "8"}}, {1, 2}},
-        {"Up", 1, 1, "7U8E", {{1, 1, "7"}, {0, 1, "8"}}, {1, 0}},
-        {"Left at the start", 1, 2, "7LL8E", {{1, 2, "7"}, {1, 1, "8"}}, {1, 1}},
-        {"Left and Right within the text", 1, 1, "12LR3E", {{1, 1, "123"}}, {1, 1}},
-        {"Enter stays", 2, 3, "4E", {{2, 3, "4"}}, {3, 2}},
-        {"no step into the fixed column", 1, 1, "9LL", {{1, 1, "9"}, {1, 0, "2"}}, {1, 1}},
-        {"no step out of the table", 2, 3, "6DR", {{2, 3, "6"}}, {3, 2}},
-    };
-    for (const ArrowCase& c : cases) {
-        SCOPED_TRACE(c.what);
-        GridWindow w;
-        w.grid->setCellEditorFactory([](QWidget* parent) { return new QLineEdit(parent); });
-        w.show();
-        w.grid->setFocus();
-        w.table()->setCurrentCell(c.row, c.column);
-        for (const char* key = c.keys; *key != '\0'; ++key) {
-            press(*key);
-        }
-        for (const auto& [row, column, text] : c.cells) {
-            EXPECT_EQ(w.grid->cellText(row, column), QString::fromUtf8(text))
-                << row << "," << column;
-        }
-        EXPECT_EQ(QPoint(w.table()->currentColumn(), w.table()->currentRow()), c.current);
-    }
+void PrintTo(const ArrowCase& c, std::ostream* out) {
+    *out << c.what;
 }
+
+class EditedCellKeys : public ::testing::TestWithParam<ArrowCase> {};
+
+// Typing 35, Right, 150 once gave "3515030" in one cell.
+TEST_P(EditedCellKeys, CommitAndMoveAsInASpreadsheet) {
+    const ArrowCase& c = GetParam();
+    GridWindow w;
+    w.grid->setCellEditorFactory([](QWidget* parent) { return new QLineEdit(parent); });
+    w.show();
+    w.grid->setFocus();
+    w.table()->setCurrentCell(c.row, c.column);
+    for (const char* key = c.keys; *key != '\0'; ++key) {
+        press(*key);
+    }
+    for (const auto& [row, column, text] : c.cells) {
+        EXPECT_EQ(w.grid->cellText(row, column), QString::fromUtf8(text)) << row << "," << column;
+    }
+    EXPECT_EQ(QPoint(w.table()->currentColumn(), w.table()->currentRow()), c.current);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    GridControl, EditedCellKeys,
+    ::testing::Values(
+        ArrowCase{"Right at the end", 1, 1, "35R150E", {{1, 1, "35"}, {1, 2, "150"}}, {2, 1}},
+        ArrowCase{"Down", 1, 1, "7D8E", {{1, 1, "7"}, {2, 1, "8"}}, {1, 2}},
+        ArrowCase{"Up", 1, 1, "7U8E", {{1, 1, "7"}, {0, 1, "8"}}, {1, 0}},
+        ArrowCase{"Left at the start", 1, 2, "7LL8E", {{1, 2, "7"}, {1, 1, "8"}}, {1, 1}},
+        ArrowCase{"Left and Right within the text", 1, 1, "12LR3E", {{1, 1, "123"}}, {1, 1}},
+        ArrowCase{"Enter stays", 2, 3, "4E", {{2, 3, "4"}}, {3, 2}},
+        ArrowCase{"no step into the fixed column", 1, 1, "9LL", {{1, 1, "9"}, {1, 0, "2"}}, {1, 1}},
+        ArrowCase{"no step out of the table", 2, 3, "6DR", {{2, 3, "6"}}, {3, 2}}));
 
 TEST(GridControl, OnlyAnEditThatChangesACellIsReported) {
     GridWindow w;

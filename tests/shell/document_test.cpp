@@ -29,11 +29,11 @@ QByteArray contents(const QString& file) {
 }
 
 void calculate(OilDocument& document) {
-    qobject_cast<QAbstractButton*>(document.view().control(1019))->click();
+    qobject_cast<QAbstractButton*>(document.view().control("calculate"))->click();
 }
 
 QLineEdit& densityBox(const OilDocument& document) {
-    return *qobject_cast<QLineEdit*>(document.view().control(1003));
+    return *qobject_cast<QLineEdit*>(document.view().control("density"));
 }
 
 struct UserChange {
@@ -43,14 +43,14 @@ struct UserChange {
     std::function<void(OilFormView&)> make;
 };
 
-void typeInto(OilFormView& view, int id, const char* keys) {
-    QWidget* box = view.control(id);
+void typeInto(OilFormView& view, const char* name, const char* keys) {
+    QWidget* box = view.control(QString::fromLatin1(name));
     box->setFocus();
     QTest::keyClicks(box, QString::fromLatin1(keys));
 }
 
-void pickUnit(OilFormView& view, int id, int index) {
-    auto* box = qobject_cast<QComboBox*>(view.control(id));
+void pickUnit(OilFormView& view, const char* name, int index) {
+    auto* box = qobject_cast<QComboBox*>(view.control(QString::fromLatin1(name)));
     box->setCurrentIndex(index);
     emit box->activated(index);
 }
@@ -60,20 +60,23 @@ void pickUnit(OilFormView& view, int id, int index) {
 TEST_F(Documents, EveryChangeByTheUserMarksTheDocumentAndItsTitle) {
     const UserChange changes[] = {
         {"a digit typed into the density", command::NewBasic, false,
-         [](OilFormView& v) { typeInto(v, 1003, "1"); }},
+         [](OilFormView& v) { typeInto(v, "density", "1"); }},
         {"the design temperature", command::NewAdditional, false,
-         [](OilFormView& v) { typeInto(v, 1007, "5"); }},
-        {"a unit box", command::NewBasic, false, [](OilFormView& v) { pickUnit(v, 1004, 1); }},
+         [](OilFormView& v) { typeInto(v, "designTemp", "5"); }},
+        {"a unit box", command::NewBasic, false,
+         [](OilFormView& v) { pickUnit(v, "densityUnit", 1); }},
         {"a result's unit box", command::NewBasic, false,
-         [](OilFormView& v) { pickUnit(v, 1008, 1); }},
+         [](OilFormView& v) { pickUnit(v, "resDensityUnit", 1); }},
         {"the switch", command::NewBasic, false,
-         [](OilFormView& v) { qobject_cast<QAbstractButton*>(v.control(1055))->click(); }},
+         [](OilFormView& v) {
+             qobject_cast<QAbstractButton*>(v.control("useFractions"))->click();
+         }},
         {"the count typed", command::NewBasic, true,
-         [](OilFormView& v) { typeInto(v, 1039, "1"); }},
+         [](OilFormView& v) { typeInto(v, "fractionCount", "1"); }},
         {"the count's arrows", command::NewBasic, true,
          [](OilFormView& v) {
-             typeInto(v, 1039, "");
-             QTest::keyClick(v.control(1039), Qt::Key_Up);
+             typeInto(v, "fractionCount", "");
+             QTest::keyClick(v.control("fractionCount"), Qt::Key_Up);
          }},
         {"a cell", command::NewBasic, true,
          [](OilFormView& v) {
@@ -93,7 +96,7 @@ TEST_F(Documents, EveryChangeByTheUserMarksTheDocumentAndItsTitle) {
         QApplication::processEvents();
         EXPECT_FALSE(document.isModified());
         if (change.fractionsOn) {
-            qobject_cast<QAbstractButton*>(document.view().control(1055))->click();
+            qobject_cast<QAbstractButton*>(document.view().control("useFractions"))->click();
             document.setModified(false);
         }
         change.make(document.view());
@@ -112,7 +115,7 @@ TEST_F(Documents, LoadingAFileLeavesItUnmarkedAndAnEditAsksAtClose) {
     QApplication::processEvents();
     EXPECT_FALSE(document.isModified());
     EXPECT_EQ(shownTitle(frame()), QStringLiteral("Viskora - pipe.vkr"));
-    typeInto(document.view(), 1005, "1");
+    typeInto(document.view(), "densityTemp", "1");
     MessageBoxScript boxes({QMessageBox::Cancel});
     trigger(command::Close);
     EXPECT_EQ(boxes.texts, QStringList{QStringLiteral("Save changes to pipe.vkr?")});
@@ -123,14 +126,15 @@ TEST_F(Documents, LoadingAFileLeavesItUnmarkedAndAnEditAsksAtClose) {
 // visible control for one press, and Shift+Tab from the density box too.
 TEST_F(Documents, TabWrapsBetweenTheFirstAndLastControlsOfTheForm) {
     start();
-    const std::pair<int, int> forms[] = {{command::NewBasic, 1019}, {command::NewAdditional, 1066}};
-    for (const auto& [command, lastId] : forms) {
+    const std::pair<int, const char*> forms[] = {{command::NewBasic, "calculate"},
+                                                 {command::NewAdditional, "liquidPrandtl"}};
+    for (const auto& [command, lastControlName] : forms) {
         SCOPED_TRACE(command);
         trigger(command);
         QApplication::processEvents();
         const OilFormView& view = activeDocument()->view();
-        QWidget* last = view.control(lastId);
-        QWidget* density = view.control(1003);
+        QWidget* last = view.control(QString::fromLatin1(lastControlName));
+        QWidget* density = view.control("density");
         last->setFocus();
         QTest::keyClick(last, Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), density);
@@ -187,7 +191,7 @@ TEST_F(Documents, SaveAsThenOpenThroughTheDialogsGivesTheSameForm) {
 TEST_F(Documents, AFormThatCannotBeReadIsNotSavedOrReported) {
     start();
     trigger(command::NewBasic);
-    qobject_cast<QLineEdit*>(activeDocument()->view().control(1039))->clear();
+    qobject_cast<QLineEdit*>(activeDocument()->view().control("fractionCount"))->clear();
     dialogs.saveAnswers = {path("pipe.vkr")};
     MessageBoxScript boxes;
     trigger(command::Save);

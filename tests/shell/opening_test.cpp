@@ -135,7 +135,7 @@ TEST_F(DroppedFiles, AFormBoxThatTakesTextDropsDoesNotSwallowAFile) {
     trigger(command::NewAdditional);
     // The read-only unit box beside the design temperature is a plain text
     // box, which would take the drag as text and then refuse it.
-    auto* box = qobject_cast<QLineEdit*>(activeDocument()->view().control(1009));
+    auto* box = qobject_cast<QLineEdit*>(activeDocument()->view().control("designTempUnit"));
     ASSERT_TRUE(box->acceptDrops());
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(basicFile(QStringLiteral("a.vkr")))});

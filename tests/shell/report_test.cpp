@@ -36,7 +36,7 @@ TEST_F(Reports, EachCommandWritesItsFileIntoTheOutputFolderAndOpensIt) {
     trigger(command::NewBasic);
     dialogs.saveAnswers = {path("pipe.vkr")};
     trigger(command::Save);
-    qobject_cast<QAbstractButton*>(activeDocument()->view().control(1019))->click();
+    qobject_cast<QAbstractButton*>(activeDocument()->view().control("calculate"))->click();
 
     trigger(command::TextReport);
     trigger(command::HtmlReport);
@@ -65,7 +65,7 @@ TEST_F(Reports, EachCommandWritesItsFileIntoTheOutputFolderAndOpensIt) {
 TEST_F(Reports, ANewCalculationIsNamedByItsTitleAndTextTypedSinceIsIncluded) {
     start();
     trigger(command::NewAdditional);
-    qobject_cast<QLineEdit*>(activeDocument()->view().control(1003))->setText("777.5");
+    qobject_cast<QLineEdit*>(activeDocument()->view().control("density"))->setText("777.5");
     trigger(command::TextReport);
     QFile text(path("OUT/ViskoraAddCalc1.txt"));
     ASSERT_TRUE(text.open(QIODevice::ReadOnly));

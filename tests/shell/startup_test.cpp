@@ -66,7 +66,7 @@ TEST_F(StartUp, AFileOnTheCommandLineOpensByItsKind) {
         EXPECT_EQ(document.pathName(), c.file);
         EXPECT_FALSE(document.isModified());
         EXPECT_EQ(frame().menuKind(), c.menu);
-        EXPECT_EQ(qobject_cast<QLineEdit*>(document.view().control(1003))->text(), c.density);
+        EXPECT_EQ(qobject_cast<QLineEdit*>(document.view().control("density"))->text(), c.density);
         EXPECT_EQ(app->recentFiles().paths().value(0), c.file);
         quit();
     }
@@ -128,7 +128,7 @@ TEST_F(NewDocuments, AnAdditionalCalculationTakesOverFromTheActiveBasicOneOnly) 
     start();
     trigger(command::NewBasic);
     auto& basic = static_cast<CSimpleOilDoc&>(*activeDocument());
-    qobject_cast<QLineEdit*>(basic.view().control(1003))->setText(QStringLiteral("850"));
+    qobject_cast<QLineEdit*>(basic.view().control("density"))->setText(QStringLiteral("850"));
 
     trigger(command::NewAdditional);
     auto& first = static_cast<CComplexOilDoc&>(*activeDocument());
