@@ -32,19 +32,14 @@ result(std::string_view name, FieldGroup group, Quantity quantity, double Record
        std::string Record::*text, int Record::*unitIndex, std::string Record::*unitName,
        std::string_view unitBox, int defaultUnitIndex, std::string_view label,
        std::string_view resultName, double Results::*value) {
-    return {.name = name,
-            .group = group,
-            .unit = FieldUnit::Own,
-            .quantity = quantity,
-            .text = text,
-            .base = base,
-            .unitIndex = unitIndex,
-            .unitName = unitName,
-            .unitBox = unitBox,
-            .defaultUnitIndex = defaultUnitIndex,
-            .label = label,
-            .resultName = resultName,
-            .result = value};
+    RecordField<Record, Results> field =
+        input<Record, Results>(name, FieldUnit::Own, quantity, text, unitIndex, unitName, unitBox,
+                               defaultUnitIndex, label);
+    field.group = group;
+    field.base = base;
+    field.resultName = resultName;
+    field.result = value;
+    return field;
 }
 
 template <typename Record, typename Results>
