@@ -110,24 +110,5 @@ TEST(AdditionalCommand, PressureUnitAndTemperatureUnitAreHonoured) {
     EXPECT_NEAR(a["results"]["gasDensity"].get<double>(), 28.4, 0.1);
 }
 
-TEST(AdditionalCommand, StatusesAndUsage) {
-    struct Case {
-        std::vector<std::string> arguments;
-        int exitStatus;
-    };
-    const Case cases[] = {
-        {{"additional", "--density", "700", "--design-temp", "600"}, 3},
-        {{"additional", "--design-pressure", "0"}, 2},
-        {{"additional", "--design-pressure", "20000", "--design-temp", "20"}, 4},
-        {{"additional", "--pressure-unit", "furlong"}, 64},
-        {{"additional", "--fraction", "1:2"}, 64},
-    };
-    for (const Case& c : cases) {
-        const auto run = runCalculator(c.arguments);
-        EXPECT_EQ(run.exitStatus, c.exitStatus) << c.arguments.back() << "\n" << run.err;
-        EXPECT_FALSE(run.err.empty()) << c.arguments.back();
-    }
-}
-
 } // namespace
 } // namespace viskora
