@@ -51,7 +51,10 @@ INSTANTIATE_TEST_SUITE_P(
     UnitNamesCyrillicAndRefusals, CodePageTexts,
     ::testing::Values(
         // The characters of the unit names, and Cyrillic.
-        CodePageText{"°C - Celsius", "\xB0" "C - Celsius", true},
+        CodePageText{"°C - Celsius",
+                     "\xB0"
+                     "C - Celsius",
+                     true},
         CodePageText{"kJ/(kg•K)", "kJ/(kg\x95K)", true}, CodePageText{"deg.С", "deg.\xD1", true},
         CodePageText{"Привет", "\xCF\xF0\xE8\xE2\xE5\xF2", true},
         CodePageText{"ёЁ€№", "\xB8\xA8\x88\xB9", true}, CodePageText{"", "", true},

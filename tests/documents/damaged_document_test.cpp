@@ -12,20 +12,14 @@
 namespace viskora {
 namespace {
 
-using testing::expectSameBasic;
-using testing::joinLines;
-using testing::newBasicFileLines;
-using testing::sampleAdditional;
-using testing::sampleBasic;
-
 std::string basicFileWithCount(std::string_view count, int rowLines) {
-    std::vector<std::string> lines = newBasicFileLines();
+    std::vector<std::string> lines = testing::newBasicFileLines();
     lines.resize(32);
     lines.push_back(std::string(count));
     for (int i = 0; i < rowLines; ++i) {
         lines.push_back("r" + std::to_string(i));
     }
-    return joinLines(lines);
+    return testing::joinLines(lines);
 }
 
 // A count line as a damaged or foreign file may hold it, followed by as
@@ -63,11 +57,11 @@ TEST(DamagedDocument, AHundredRowsAreReadOfACountAboveThem) {
 }
 
 TEST(DamagedDocument, FileEndingEarlyReadsEmptyAndZero) {
-    const std::string full = joinLines(newBasicFileLines());
+    const std::string full = testing::joinLines(testing::newBasicFileLines());
     // Cut after line 7 (the density unit index) and in the middle of line 8.
-    std::string bytes =
-        joinLines({"[General]", "type=Viskora", "state=1", "version=1", "[Data]", "845", "2"}) +
-        "1";
+    std::string bytes = testing::joinLines({"[General]", "type=Viskora", "state=1", "version=1",
+                                            "[Data]", "845", "2"}) +
+                        "1";
     const BasicDocumentRecord read = readBasicDocument(bytes);
     EXPECT_EQ(read.densityText, "845");
     EXPECT_EQ(read.densityUnitIndex, 2);
@@ -90,7 +84,7 @@ TEST(DamagedDocument, FileEndingEarlyReadsEmptyAndZero) {
 }
 
 TEST(DamagedDocument, LineEndsOfOtherSystemsReadTheSame) {
-    const BasicDocumentRecord record = sampleBasic();
+    const BasicDocumentRecord record = testing::sampleBasic();
     const std::string lf = basicDocumentText(record, RecordFractionRows(record));
     std::string crlf;
     std::string cr;
@@ -100,8 +94,8 @@ TEST(DamagedDocument, LineEndsOfOtherSystemsReadTheSame) {
     }
     EXPECT_EQ(recogniseDocument(crlf), DocumentKind::Basic);
     EXPECT_EQ(recogniseDocument(cr), DocumentKind::Basic);
-    expectSameBasic(readBasicDocument(crlf), record);
-    expectSameBasic(readBasicDocument(cr), record);
+    testing::expectSameBasic(readBasicDocument(crlf), record);
+    testing::expectSameBasic(readBasicDocument(cr), record);
 }
 
 TEST(DamagedDocument, OnlyTheLineFeedOfAPairIsSwallowed) {
@@ -137,7 +131,7 @@ TEST_P(LenientNumbers, ReadAsTheirLeadingNumber) {
     lines.insert(lines.end(), 18, "0");
     lines.push_back("t");
     lines.emplace_back(c.line);
-    const BasicDocumentRecord read = readBasicDocument(joinLines(lines));
+    const BasicDocumentRecord read = readBasicDocument(testing::joinLines(lines));
     EXPECT_EQ(read.useFractions, c.integer);
     EXPECT_DOUBLE_EQ(read.resDensityBase, c.base);
 }
@@ -155,18 +149,18 @@ INSTANTIATE_TEST_SUITE_P(
 // A damaged file's unit index outside its list reads as the base unit's,
 // the unit its value is read in.
 TEST(DamagedDocument, UnitIndicesOutsideTheirListsReadAsTheBaseUnits) {
-    std::vector<std::string> lines = newBasicFileLines();
+    std::vector<std::string> lines = testing::newBasicFileLines();
     lines[6] = "40";  // density unit
     lines[8] = "-3";  // temperature unit
     lines[11] = "99"; // density result unit
     lines[26] = "11"; // vapour pressure unit: the last of its list
-    const BasicDocumentRecord read = readBasicDocument(joinLines(lines));
+    const BasicDocumentRecord read = readBasicDocument(testing::joinLines(lines));
     EXPECT_EQ(read.densityUnitIndex, 0);
     EXPECT_EQ(read.tempUnitIndex, 1);
     EXPECT_EQ(read.resDensityUnitIndex, 0);
     EXPECT_EQ(read.resVapourUnitIndex, 11);
 
-    const AdditionalDocumentRecord additional = sampleAdditional();
+    const AdditionalDocumentRecord additional = testing::sampleAdditional();
     std::string bytes = additionalDocumentText(additional, RecordFractionRows(additional));
     const std::size_t pressure = bytes.find("\n1.5\n5\n"); // the pressure and its unit
     ASSERT_NE(pressure, std::string::npos);
@@ -175,7 +169,7 @@ TEST(DamagedDocument, UnitIndicesOutsideTheirListsReadAsTheBaseUnits) {
 }
 
 TEST(DamagedDocument, AdditionalLineElevenIsIgnored) {
-    const AdditionalDocumentRecord record = sampleAdditional();
+    const AdditionalDocumentRecord record = testing::sampleAdditional();
     std::string bytes = additionalDocumentText(record, RecordFractionRows(record));
     std::vector<std::string> lines;
     for (std::size_t start = 0; start < bytes.size();) {
@@ -184,17 +178,17 @@ TEST(DamagedDocument, AdditionalLineElevenIsIgnored) {
         start = end + 1;
     }
     lines[10] = "deg.F or whatever";
-    const AdditionalDocumentRecord read = readAdditionalDocument(joinLines(lines));
+    const AdditionalDocumentRecord read = readAdditionalDocument(testing::joinLines(lines));
     EXPECT_EQ(read.tempUnitIndex, record.tempUnitIndex);
     EXPECT_EQ(read.designPressureText, record.designPressureText);
     EXPECT_EQ(read.pressureUnitIndex, record.pressureUnitIndex);
 }
 
 TEST(DamagedDocument, ExtraLinesAfterTheLastFieldAreIgnored) {
-    const BasicDocumentRecord record = sampleBasic();
+    const BasicDocumentRecord record = testing::sampleBasic();
     const std::string bytes =
         basicDocumentText(record, RecordFractionRows(record)) + "junk\n\x01\x02\nmore";
-    expectSameBasic(readBasicDocument(bytes), record);
+    testing::expectSameBasic(readBasicDocument(bytes), record);
 }
 
 } // namespace

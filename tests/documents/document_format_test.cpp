@@ -13,16 +13,10 @@
 namespace viskora {
 namespace {
 
-using testing::expectSameBasic;
-using testing::joinLines;
-using testing::newBasicFileLines;
-using testing::sampleAdditional;
-using testing::sampleBasic;
-
 TEST(DocumentFormat, NewBasicDocumentIsTheFortyEightLineFile) {
     const BasicDocumentRecord record;
     const std::string bytes = basicDocumentText(record, RecordFractionRows(record));
-    EXPECT_EQ(bytes, joinLines(newBasicFileLines()));
+    EXPECT_EQ(bytes, testing::joinLines(testing::newBasicFileLines()));
     EXPECT_EQ(std::ranges::count(bytes, '\n'), 48);
 }
 
@@ -44,18 +38,18 @@ TEST(DocumentFormat, NewAdditionalDocumentLayout) {
     lines.insert(lines.end(), {"0", "0", "5"});
     lines.insert(lines.end(), 15, "0");
     ASSERT_EQ(lines.size(), 49u + 15u);
-    EXPECT_EQ(bytes, joinLines(lines));
+    EXPECT_EQ(bytes, testing::joinLines(lines));
 }
 
 TEST(DocumentFormat, BasicRoundTrips) {
     for (bool withRows : {false, true}) {
-        BasicDocumentRecord record = withRows ? sampleBasic() : BasicDocumentRecord{};
+        BasicDocumentRecord record = withRows ? testing::sampleBasic() : BasicDocumentRecord{};
         const std::string bytes = basicDocumentText(record, RecordFractionRows(record));
         EXPECT_EQ(recogniseDocument(bytes), DocumentKind::Basic);
-        expectSameBasic(readBasicDocument(bytes), record);
+        testing::expectSameBasic(readBasicDocument(bytes), record);
         EXPECT_EQ(std::ranges::count(bytes, '\n'), 33 + 3 * record.fractionCount);
     }
-    const BasicDocumentRecord sample = sampleBasic();
+    const BasicDocumentRecord sample = testing::sampleBasic();
     const BasicDocumentRecord read =
         readBasicDocument(basicDocumentText(sample, RecordFractionRows(sample)));
     EXPECT_EQ(read.resPrandtlText, "Прандтль");
@@ -64,7 +58,7 @@ TEST(DocumentFormat, BasicRoundTrips) {
 }
 
 TEST(DocumentFormat, AdditionalRoundTrip) {
-    const AdditionalDocumentRecord record = sampleAdditional();
+    const AdditionalDocumentRecord record = testing::sampleAdditional();
     const std::string bytes = additionalDocumentText(record, RecordFractionRows(record));
     EXPECT_EQ(recogniseDocument(bytes), DocumentKind::Additional);
     EXPECT_EQ(std::ranges::count(bytes, '\n'), 49 + 3 * 2);
@@ -76,7 +70,7 @@ TEST(DocumentFormat, AdditionalRoundTrip) {
 }
 
 TEST(DocumentFormat, TextsAreWindows1251InTheFile) {
-    const BasicDocumentRecord record = sampleBasic();
+    const BasicDocumentRecord record = testing::sampleBasic();
     const std::string bytes = basicDocumentText(record, RecordFractionRows(record));
     EXPECT_NE(bytes.find("\n430\xB0\n"), std::string::npos);
     EXPECT_NE(bytes.find("\n\xEA\xF3\xF1\xEE\xEA\n"), std::string::npos); // "кусок"
@@ -156,8 +150,8 @@ TEST(DocumentFormat, CountAboveTheGridRowsWritesEmptyRows) {
     record.fractionCount = 7;
     const std::string bytes = basicDocumentText(record, ShortGrid());
     const std::string tail =
-        joinLines({"7",  "g0", "g0", "g0", "g1", "g1", "g1", "g2", "g2", "g2", "g3",
-                   "g3", "g3", "g4", "g4", "g4", "",   "",   "",   "",   "",   ""});
+        testing::joinLines({"7",  "g0", "g0", "g0", "g1", "g1", "g1", "g2", "g2", "g2", "g3",
+                            "g3", "g3", "g4", "g4", "g4", "",   "",   "",   "",   "",   ""});
     EXPECT_TRUE(bytes.ends_with(tail));
     const BasicDocumentRecord read = readBasicDocument(bytes);
     EXPECT_EQ(read.fractionCount, 7);
