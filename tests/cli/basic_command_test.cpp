@@ -30,11 +30,6 @@ TEST(BasicCommand, DensityOnlyWorkedExample) {
     EXPECT_NEAR(out["results"]["pseudoCritTemp"].get<double>(), 471.5, 0.05);
     EXPECT_EQ(out["shown"]["prandtl"], "469");
     EXPECT_EQ(out["shown"]["vapourPressure"], "2.48e-008");
-    for (const char* name : {"density", "specificHeat", "thermalConductivity", "kinematicViscosity",
-                             "surfaceTension", "vapourPressure", "pseudoCritTemp", "prandtl"}) {
-        EXPECT_TRUE(out["results"].contains(name)) << name;
-        EXPECT_TRUE(out["shown"].contains(name)) << name;
-    }
 }
 
 TEST(BasicCommand, FractionTableWorkedExample) {
@@ -149,14 +144,6 @@ TEST(BasicCommand, UnitsOfTheInputsAreHonoured) {
                                     "--density-temp", "68", "--temp-unit", "F", "--json"});
     ASSERT_EQ(run.exitStatus, 0) << run.err;
     EXPECT_NEAR(jsonOf(run)["results"]["density"].get<double>(), 850, 1e-6);
-}
-
-TEST(BasicCommand, TableOutputShowsBaseUnitsAndShownTexts) {
-    const auto run = runCalculator({"basic", "--density", "850"});
-    ASSERT_EQ(run.exitStatus, 0);
-    EXPECT_NE(run.out.find("kinematicViscosity"), std::string::npos);
-    EXPECT_NE(run.out.find("mm2/s"), std::string::npos);
-    EXPECT_NE(run.out.find("2.48e-008"), std::string::npos);
 }
 
 TEST(BasicCommand, TableOutputOfTheFractionTableWorkedExample) {
