@@ -30,8 +30,8 @@ enum class FieldUnit {
 
 // One field of a form's record, described once for the file, the forms, the
 // reports and the calculator. The members are those of the record (Record)
-// and of the engine's results (Results); a member the field does not have is
-// null.
+// and of the engine's results (Results: plain data, which ties no code of the
+// engine to the documents); a member the field does not have is null.
 template <typename Record, typename Results> struct RecordField {
     // The stem of the record's members ("resDensity" for resDensityText and
     // resDensityBase), which also names the form's box showing the value.
@@ -48,8 +48,8 @@ template <typename Record, typename Results> struct RecordField {
     // The box that shows the unit: a unit box named after its index member
     // without "Index" ("tempUnit"), or the read-only box of a shared unit.
     std::string_view unitBox = {};
-    int defaultUnitIndex = 0; // selected on a new form
-    std::string_view label = {};
+    int defaultUnitIndex = 0;    // selected on a new form
+    std::string_view label = {}; // on the form and in the reports
     // A result's name in the calculator's output ("density"), its value in
     // the engine's results, and for a share or a number the text the form
     // shows of it.
