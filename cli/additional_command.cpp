@@ -5,7 +5,6 @@
 #include "cli/document_output.h"
 #include "documents/document_format.h"
 #include "engine/oil_calc.h"
-#include "units/display_format.h"
 #include "units/number_text.h"
 
 #include <iostream>
@@ -48,7 +47,7 @@ int runAdditionalCommand(const AdditionalCommandOptions& options) {
 
     std::vector<ResultLine> lines;
     if (run.outcome == CalcOutcome::Completed) {
-        lines = additionalResultLines(run.results);
+        lines = resultLines(run.results);
     }
     if (options.oil.json) {
         nlohmann::json out = {{"kind", "additional"},
@@ -106,38 +105,6 @@ AdditionalRun runAdditional(const ResolvedOil& oil, const DesignOptions& design,
         run.characterisation = characterisationOf(calc);
     }
     return run;
-}
-
-std::vector<ResultLine> additionalResultLines(const AdditionalResults& r) {
-    // Shown in the unit each result box selects on a new form, converted the
-    // way a unit change converts it (these defaults are the base units).
-    const COilCalc factors;
-    const auto shown = [](double value) { return formatForDisplay(value); };
-    return {
-        {"gasMassShare", r.gasMassShare, "%", r.gasShareText},
-        {"liquidMassShare", r.liquidMassShare, "%", r.liquidShareText},
-        {"gasDensity", r.gasDensity, "kg/m3", shown(factors.convertDensity(r.gasDensity, 1, 1))},
-        {"gasSpecificHeat", r.gasSpecificHeat, "kJ/(kg K)",
-         shown(factors.convertSpecificHeat(r.gasSpecificHeat, 2, 2))},
-        {"gasConductivity", r.gasConductivity, "W/(m K)",
-         shown(factors.convertConductivity(r.gasConductivity, 1, 1))},
-        {"gasViscosity", r.gasViscosity, "mm2/s",
-         shown(factors.convertViscosity(r.gasViscosity, 2, 2))},
-        {"gasVaporisationEnthalpy", r.gasVaporisationEnthalpy, "kJ/kg",
-         shown(factors.convertEnthalpy(r.gasVaporisationEnthalpy, 2, 2))},
-        {"gasPrandtl", r.gasPrandtl, "-", r.gasPrandtlText},
-        {"liquidDensity", r.liquidDensity, "kg/m3",
-         shown(factors.convertDensity(r.liquidDensity, 1, 1))},
-        {"liquidSpecificHeat", r.liquidSpecificHeat, "kJ/(kg K)",
-         shown(factors.convertSpecificHeat(r.liquidSpecificHeat, 2, 2))},
-        {"liquidConductivity", r.liquidConductivity, "W/(m K)",
-         shown(factors.convertConductivity(r.liquidConductivity, 1, 1))},
-        {"liquidViscosity", r.liquidViscosity, "mm2/s",
-         shown(factors.convertViscosity(r.liquidViscosity, 2, 2))},
-        {"liquidSurfaceTension", r.liquidSurfaceTension, "N/m",
-         shown(factors.convertSurfaceTension(r.liquidSurfaceTension, 1, 1))},
-        {"prandtl", r.prandtl, "-", r.liquidPrandtlText},
-    };
 }
 
 void addAdditionalCommand(CLI::App& app, int& exitStatus) {

@@ -45,8 +45,4 @@ std::optional<int> parsePressureUnit(const std::string& text);
 AdditionalRun runAdditional(const ResolvedOil& oil, const DesignOptions& design, int pressureUnit,
                             bool answerYes, std::ostream* messageOut);
 
-// The additional results as a new form shows them after Calculate: each in
-// the form's default unit, the shares and Prandtl numbers as texts.
-std::vector<ResultLine> additionalResultLines(const AdditionalResults& results);
-
 } // namespace viskora

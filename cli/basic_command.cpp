@@ -6,7 +6,6 @@
 #include "cli/document_output.h"
 #include "documents/document_format.h"
 #include "engine/oil_calc.h"
-#include "units/display_format.h"
 
 #include <iostream>
 #include <memory>
@@ -34,7 +33,7 @@ int runBasic(const OilOptions& options, const CurveOptions& curveOptions,
 
     std::vector<ResultLine> lines;
     if (outcome == CalcOutcome::Completed) {
-        lines = basicResultLines(basicResults(calc));
+        lines = resultLines(basicResults(calc));
     }
     if (options.json) {
         nlohmann::json out = {{"kind", "basic"},
@@ -66,29 +65,6 @@ int runBasic(const OilOptions& options, const CurveOptions& curveOptions,
 }
 
 } // namespace
-
-std::vector<ResultLine> basicResultLines(const BasicResults& results) {
-    // Shown in the unit each result box selects on a new form, converted the
-    // way a unit change converts it (these defaults are the base units).
-    const COilCalc factors;
-    const auto shown = [](double value) { return formatForDisplay(value); };
-    return {
-        {"density", results.density, "kg/m3", shown(factors.convertDensity(results.density, 1, 1))},
-        {"specificHeat", results.specificHeat, "kJ/(kg K)",
-         shown(factors.convertSpecificHeat(results.specificHeat, 2, 2))},
-        {"thermalConductivity", results.thermalConductivity, "W/(m K)",
-         shown(factors.convertConductivity(results.thermalConductivity, 1, 1))},
-        {"kinematicViscosity", results.kinematicViscosity, "mm2/s",
-         shown(factors.convertViscosity(results.kinematicViscosity, 2, 2))},
-        {"surfaceTension", results.surfaceTension, "N/m",
-         shown(factors.convertSurfaceTension(results.surfaceTension, 1, 1))},
-        {"vapourPressure", results.vapourPressure, "MPa",
-         shown(factors.convertPressure(results.vapourPressure, 4, 4))},
-        {"pseudoCritTemp", results.pseudoCritTemp, "deg.C",
-         shown(COilCalc::convertTemperature(results.pseudoCritTemp, 2, 2))},
-        {"prandtl", results.prandtl, "-", results.prandtlText},
-    };
-}
 
 void addBasicCommand(CLI::App& app, int& exitStatus) {
     auto options = std::make_shared<OilOptions>();

@@ -1,6 +1,5 @@
 #include "cli/batch_command.h"
 
-#include "cli/basic_command.h"
 #include "cli/calc_report.h"
 #include "cli/console_messages.h"
 #include "engine/message_texts.h"
@@ -52,33 +51,21 @@ const std::map<std::string, Column, std::less<>>& columnNames() {
     return names;
 }
 
-// The result columns after row, kind, status and message. The liquid
-// phase's Prandtl number shares the column `prandtl` with the basic one, as
-// it shares the record name.
+// The result columns after row, kind, status and message: the basic results,
+// then the additional ones. The liquid phase's Prandtl number shares the
+// column `prandtl` with the basic one, as it shares the calculator's name.
 const std::vector<std::string>& resultColumns() {
-    static const std::vector<std::string> columns = {
-        "density",
-        "specificHeat",
-        "thermalConductivity",
-        "kinematicViscosity",
-        "surfaceTension",
-        "vapourPressure",
-        "pseudoCritTemp",
-        "prandtl",
-        "gasMassShare",
-        "liquidMassShare",
-        "gasDensity",
-        "gasSpecificHeat",
-        "gasConductivity",
-        "gasViscosity",
-        "gasVaporisationEnthalpy",
-        "gasPrandtl",
-        "liquidDensity",
-        "liquidSpecificHeat",
-        "liquidConductivity",
-        "liquidViscosity",
-        "liquidSurfaceTension",
-    };
+    static const std::vector<std::string> columns = [] {
+        std::vector<std::string> names;
+        for (const auto& lines : {resultLines(BasicResults{}), resultLines(AdditionalResults{})}) {
+            for (const ResultLine& line : lines) {
+                if (std::ranges::find(names, line.name) == names.end()) {
+                    names.push_back(line.name);
+                }
+            }
+        }
+        return names;
+    }();
     return columns;
 }
 
@@ -209,7 +196,7 @@ RowOutcome calculateRow(const BatchRow& row, bool answerYes) {
             runAdditional(row.oil, row.design, row.pressureUnit, answerYes, nullptr);
         RowOutcome outcome{run.status.word, firstText(run.messages), {}};
         if (run.outcome == CalcOutcome::Completed) {
-            outcome.lines = additionalResultLines(run.results);
+            outcome.lines = resultLines(run.results);
         }
         return outcome;
     }
@@ -219,7 +206,7 @@ RowOutcome calculateRow(const BatchRow& row, bool answerYes) {
     const CalcOutcome result = runBasicCalculation(calc);
     RowOutcome outcome{statusOf(result, messages).word, firstText(messages.shown()), {}};
     if (result == CalcOutcome::Completed) {
-        outcome.lines = basicResultLines(basicResults(calc));
+        outcome.lines = resultLines(basicResults(calc));
     }
     return outcome;
 }

@@ -1,11 +1,74 @@
 #include "cli/calc_report.h"
+
+#include "documents/record_fields.h"
 #include "units/display_format.h"
 
-#include <array>
-#include <charconv>
+#include <algorithm>
 #include <iomanip>
 
 namespace viskora {
+namespace {
+
+// The base unit of a quantity as the calculator's tables write it.
+std::string_view baseUnitText(Quantity quantity) {
+    switch (quantity) {
+    case Quantity::Temperature:
+        return "deg.C";
+    case Quantity::Density:
+        return "kg/m3";
+    case Quantity::Pressure:
+        return "MPa";
+    case Quantity::SpecificHeat:
+        return "kJ/(kg K)";
+    case Quantity::Conductivity:
+        return "W/(m K)";
+    case Quantity::Enthalpy:
+        return "kJ/kg";
+    case Quantity::Viscosity:
+        return "mm2/s";
+    case Quantity::SurfaceTension:
+        return "N/m";
+    }
+    return "";
+}
+
+template <typename Results> std::vector<ResultLine> linesOf(const Results& results) {
+    std::vector<ResultLine> lines;
+    for (const auto& field : recordFields(results)) {
+        if (field.result == nullptr) {
+            continue;
+        }
+        const double value = results.*field.result;
+        switch (field.unit) {
+        case FieldUnit::Own:
+        case FieldUnit::Shared:
+            lines.push_back({std::string(field.resultName), value,
+                             std::string(baseUnitText(field.quantity)),
+                             formatInUnit(field.quantity, value, field.defaultUnitIndex + 1)});
+            break;
+        case FieldUnit::Percent:
+        case FieldUnit::Number:
+            lines.push_back({std::string(field.resultName), value,
+                             field.unit == FieldUnit::Percent ? "%" : "-",
+                             results.*field.resultText});
+            break;
+        }
+    }
+    // The split into phases comes first.
+    std::ranges::stable_partition(lines,
+                                  [](const ResultLine& line) { return line.baseUnit == "%"; });
+    return lines;
+}
+
+} // namespace
+
+std::vector<ResultLine> resultLines(const BasicResults& results) {
+    return linesOf(results);
+}
+
+std::vector<ResultLine> resultLines(const AdditionalResults& results) {
+    return linesOf(results);
+}
 
 CalcStatus statusOf(CalcOutcome outcome, const ConsoleMessages& messages) {
     switch (outcome) {

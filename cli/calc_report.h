@@ -42,6 +42,13 @@ nlohmann::json messagesJson(const std::vector<ShownMessage>& messages);
 // The characterisation of an oil or of a part of it, under the record's names.
 nlohmann::json characterisationJson(const Characterisation& characterisation);
 
+// The results as a new form shows them after Calculate, in the order of the
+// record's fields: each under its calculator name with its value in the
+// base unit and the text of the form's default unit; the two mass shares of
+// an additional calculation open the list.
+std::vector<ResultLine> resultLines(const BasicResults& results);
+std::vector<ResultLine> resultLines(const AdditionalResults& results);
+
 // Results under their names in base units, and the shown texts.
 nlohmann::json resultsJson(const std::vector<ResultLine>& lines);
 nlohmann::json shownJson(const std::vector<ResultLine>& lines);

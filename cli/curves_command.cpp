@@ -72,7 +72,7 @@ struct Heading {
 std::vector<Heading> headings(int tempUnit, int pressureUnit, bool anchored) {
     std::vector<Heading> list = {{"temperature", shortUnitName(Quantity::Temperature, tempUnit)},
                                  {"pressure", shortUnitName(Quantity::Pressure, pressureUnit)}};
-    for (const ResultLine& line : additionalResultLines(AdditionalResults{})) {
+    for (const ResultLine& line : resultLines(AdditionalResults{})) {
         list.push_back({line.name, line.baseUnit});
     }
     list.push_back({"vapourPressure", "MPa"});
@@ -85,7 +85,7 @@ std::vector<Heading> headings(int tempUnit, int pressureUnit, bool anchored) {
 // A point's cells in heading order; empty where it has no value.
 std::vector<std::optional<double>> cells(const SweepPoint& point, bool anchored) {
     std::vector<std::optional<double>> row = {point.temperature, point.pressure};
-    for (const ResultLine& line : additionalResultLines(point.results)) {
+    for (const ResultLine& line : resultLines(point.results)) {
         row.push_back(point.outcome == CalcOutcome::Completed ? std::optional(line.value)
                                                               : std::nullopt);
     }
@@ -141,7 +141,7 @@ nlohmann::json pointJson(const SweepPoint& point, bool anchored) {
                            {"pressure", point.pressure},
                            {"status", pointStatus(point).word}};
     if (point.outcome == CalcOutcome::Completed) {
-        item["results"] = resultsJson(additionalResultLines(point.results));
+        item["results"] = resultsJson(resultLines(point.results));
         item["vapourPressure"] = *point.vapourPressure;
     } else {
         item["message"] = point.message;

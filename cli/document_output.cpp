@@ -1,18 +1,13 @@
 #include "cli/document_output.h"
 
-#include "cli/basic_command.h"
-#include "cli/calc_report.h"
 #include "documents/document_file.h"
+#include "documents/record_fields.h"
 
 #include <algorithm>
 #include <iostream>
 
 namespace viskora {
 namespace {
-
-const ResultLine& lineNamed(const std::vector<ResultLine>& lines, std::string_view name) {
-    return *std::ranges::find(lines, name, &ResultLine::name);
-}
 
 template <typename Record> void takeInputs(Record& record, const ResolvedOil& oil) {
     record.densityText = oil.densityText;
@@ -46,22 +41,7 @@ BasicDocumentRecord basicDocumentAfterCalculate(const ResolvedOil& oil,
                                                 const BasicResults& results) {
     BasicDocumentRecord record;
     takeInputs(record, oil);
-    const std::vector<ResultLine> lines = basicResultLines(results);
-    record.resDensityBase = results.density;
-    record.resDensityText = lineNamed(lines, "density").shown;
-    record.resHeatBase = results.specificHeat;
-    record.resHeatText = lineNamed(lines, "specificHeat").shown;
-    record.resConductivityBase = results.thermalConductivity;
-    record.resConductivityText = lineNamed(lines, "thermalConductivity").shown;
-    record.resViscosityBase = results.kinematicViscosity;
-    record.resViscosityText = lineNamed(lines, "kinematicViscosity").shown;
-    record.resTensionBase = results.surfaceTension;
-    record.resTensionText = lineNamed(lines, "surfaceTension").shown;
-    record.resVapourBase = results.vapourPressure;
-    record.resVapourText = lineNamed(lines, "vapourPressure").shown;
-    record.resCritTempBase = results.pseudoCritTemp;
-    record.resCritTempText = lineNamed(lines, "pseudoCritTemp").shown;
-    record.resPrandtlText = lineNamed(lines, "prandtl").shown;
+    storeResults(results, record);
     return record;
 }
 
@@ -74,31 +54,7 @@ AdditionalDocumentRecord additionalDocumentAfterCalculate(const ResolvedOil& oil
     record.designTempText = design.designTemp;
     record.designPressureText = design.designPressure;
     record.pressureUnitIndex = pressureUnit - 1;
-    const std::vector<ResultLine> lines = additionalResultLines(results);
-    record.gasShareText = results.gasShareText;
-    record.gasDensityBase = results.gasDensity;
-    record.gasDensityText = lineNamed(lines, "gasDensity").shown;
-    record.gasHeatBase = results.gasSpecificHeat;
-    record.gasHeatText = lineNamed(lines, "gasSpecificHeat").shown;
-    record.gasConductivityBase = results.gasConductivity;
-    record.gasConductivityText = lineNamed(lines, "gasConductivity").shown;
-    record.gasViscosityBase = results.gasViscosity;
-    record.gasViscosityText = lineNamed(lines, "gasViscosity").shown;
-    record.gasEnthalpyBase = results.gasVaporisationEnthalpy;
-    record.gasEnthalpyText = lineNamed(lines, "gasVaporisationEnthalpy").shown;
-    record.gasPrandtlText = results.gasPrandtlText;
-    record.liquidShareText = results.liquidShareText;
-    record.liquidDensityBase = results.liquidDensity;
-    record.liquidDensityText = lineNamed(lines, "liquidDensity").shown;
-    record.liquidHeatBase = results.liquidSpecificHeat;
-    record.liquidHeatText = lineNamed(lines, "liquidSpecificHeat").shown;
-    record.liquidConductivityBase = results.liquidConductivity;
-    record.liquidConductivityText = lineNamed(lines, "liquidConductivity").shown;
-    record.liquidViscosityBase = results.liquidViscosity;
-    record.liquidViscosityText = lineNamed(lines, "liquidViscosity").shown;
-    record.liquidTensionBase = results.liquidSurfaceTension;
-    record.liquidTensionText = lineNamed(lines, "liquidSurfaceTension").shown;
-    record.liquidPrandtlText = results.liquidPrandtlText;
+    storeResults(results, record);
     return record;
 }
 

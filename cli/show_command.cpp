@@ -2,6 +2,7 @@
 
 #include "cli/calc_report.h"
 #include "cli/document_output.h"
+#include "documents/record_fields.h"
 #include "documents/unit_name_lists.h"
 #include "units/display_format.h"
 
@@ -16,102 +17,33 @@ struct ShowOptions {
     bool json = false;
 };
 
-// Appends fields in record order; every unit index is followed by the unit
-// name the form would select for it.
-class FieldList {
-  public:
-    explicit FieldList(nlohmann::ordered_json& out) : out_(out) {}
-
-    void text(const char* name, const std::string& value) { out_[name] = value; }
-
-    void unit(const char* stem, Quantity quantity, int index) {
-        out_[std::string(stem) + "UnitIndex"] = index;
-        out_[std::string(stem) + "UnitName"] = lists_.nameAt(quantity, index);
-    }
-
-    void result(const char* stem, Quantity quantity, double base, const std::string& text,
-                int index) {
-        out_[std::string(stem) + "Base"] = base;
-        out_[std::string(stem) + "Text"] = text;
-        unit(stem, quantity, index);
-    }
-
-    void fractions(int useFractions, int fractionCount, const FractionTable& table) {
-        out_["useFractions"] = useFractions;
-        out_["fractionCount"] = fractionCount;
-        nlohmann::ordered_json rows = nlohmann::ordered_json::array();
-        const RecordFractionRows view(table, fractionCount);
-        for (int row = 0; row < view.rowCount(); ++row) {
-            rows.push_back({view.cell(row, 1), view.cell(row, 2), view.cell(row, 3)});
+// Every field in record order under its record members' names: a result's
+// base value, the text, then the unit index and the unit name the form
+// would select for it (only the name for a unit shared with another field).
+template <typename Record> void addFields(nlohmann::ordered_json& out, const Record& record) {
+    const CUnitNameLists lists;
+    for (const auto& field : recordFields(record)) {
+        const std::string name(field.name);
+        if (field.base != nullptr) {
+            out[name + "Base"] = record.*field.base;
         }
-        out_["fractions"] = rows;
+        out[name + "Text"] = record.*field.text;
+        const std::string unitBox(field.unitBox);
+        if (field.unit == FieldUnit::Own) {
+            out[unitBox + "Index"] = record.*field.unitIndex;
+        }
+        if (field.unitIndex != nullptr) {
+            out[unitBox + "Name"] = lists.nameAt(field.quantity, record.*field.unitIndex);
+        }
     }
-
-    std::string unitName(Quantity quantity, int index) const {
-        return lists_.nameAt(quantity, index);
+    out["useFractions"] = record.useFractions;
+    out["fractionCount"] = record.fractionCount;
+    nlohmann::ordered_json rows = nlohmann::ordered_json::array();
+    const RecordFractionRows view(record.fractions, record.fractionCount);
+    for (int row = 0; row < view.rowCount(); ++row) {
+        rows.push_back({view.cell(row, 1), view.cell(row, 2), view.cell(row, 3)});
     }
-
-  private:
-    nlohmann::ordered_json& out_;
-    CUnitNameLists lists_;
-};
-
-void addFields(FieldList& f, const BasicDocumentRecord& r) {
-    f.text("densityText", r.densityText);
-    f.unit("density", Quantity::Density, r.densityUnitIndex);
-    f.text("densityTempText", r.densityTempText);
-    f.unit("temp", Quantity::Temperature, r.tempUnitIndex);
-    f.result("resDensity", Quantity::Density, r.resDensityBase, r.resDensityText,
-             r.resDensityUnitIndex);
-    f.result("resHeat", Quantity::SpecificHeat, r.resHeatBase, r.resHeatText, r.resHeatUnitIndex);
-    f.result("resConductivity", Quantity::Conductivity, r.resConductivityBase,
-             r.resConductivityText, r.resConductivityUnitIndex);
-    f.result("resViscosity", Quantity::Viscosity, r.resViscosityBase, r.resViscosityText,
-             r.resViscosityUnitIndex);
-    f.result("resTension", Quantity::SurfaceTension, r.resTensionBase, r.resTensionText,
-             r.resTensionUnitIndex);
-    f.result("resVapour", Quantity::Pressure, r.resVapourBase, r.resVapourText,
-             r.resVapourUnitIndex);
-    f.result("resCritTemp", Quantity::Temperature, r.resCritTempBase, r.resCritTempText,
-             r.resCritTempUnitIndex);
-    f.text("resPrandtlText", r.resPrandtlText);
-    f.fractions(r.useFractions, r.fractionCount, r.fractions);
-}
-
-void addFields(FieldList& f, const AdditionalDocumentRecord& r) {
-    f.text("densityText", r.densityText);
-    f.unit("density", Quantity::Density, r.densityUnitIndex);
-    f.text("densityTempText", r.densityTempText);
-    f.unit("temp", Quantity::Temperature, r.tempUnitIndex);
-    f.text("designTempText", r.designTempText);
-    // The design temperature is given in the temperature unit.
-    f.text("designTempUnitName", f.unitName(Quantity::Temperature, r.tempUnitIndex));
-    f.text("designPressureText", r.designPressureText);
-    f.unit("pressure", Quantity::Pressure, r.pressureUnitIndex);
-    f.text("gasShareText", r.gasShareText);
-    f.result("gasDensity", Quantity::Density, r.gasDensityBase, r.gasDensityText,
-             r.gasDensityUnitIndex);
-    f.result("gasHeat", Quantity::SpecificHeat, r.gasHeatBase, r.gasHeatText, r.gasHeatUnitIndex);
-    f.result("gasConductivity", Quantity::Conductivity, r.gasConductivityBase,
-             r.gasConductivityText, r.gasConductivityUnitIndex);
-    f.result("gasViscosity", Quantity::Viscosity, r.gasViscosityBase, r.gasViscosityText,
-             r.gasViscosityUnitIndex);
-    f.result("gasEnthalpy", Quantity::Enthalpy, r.gasEnthalpyBase, r.gasEnthalpyText,
-             r.gasEnthalpyUnitIndex);
-    f.text("gasPrandtlText", r.gasPrandtlText);
-    f.text("liquidShareText", r.liquidShareText);
-    f.result("liquidDensity", Quantity::Density, r.liquidDensityBase, r.liquidDensityText,
-             r.liquidDensityUnitIndex);
-    f.result("liquidHeat", Quantity::SpecificHeat, r.liquidHeatBase, r.liquidHeatText,
-             r.liquidHeatUnitIndex);
-    f.result("liquidConductivity", Quantity::Conductivity, r.liquidConductivityBase,
-             r.liquidConductivityText, r.liquidConductivityUnitIndex);
-    f.result("liquidViscosity", Quantity::Viscosity, r.liquidViscosityBase, r.liquidViscosityText,
-             r.liquidViscosityUnitIndex);
-    f.result("liquidTension", Quantity::SurfaceTension, r.liquidTensionBase, r.liquidTensionText,
-             r.liquidTensionUnitIndex);
-    f.text("liquidPrandtlText", r.liquidPrandtlText);
-    f.fractions(r.useFractions, r.fractionCount, r.fractions);
+    out["fractions"] = rows;
 }
 
 // A document's text as it can go to a terminal: a control character (an
@@ -196,13 +128,12 @@ int runShow(const ShowOptions& options) {
 
 nlohmann::ordered_json documentJson(const DocumentRecord& record) {
     nlohmann::ordered_json out;
-    FieldList fields(out);
     std::visit(
         [&](const auto& r) {
             using Record = std::decay_t<decltype(r)>;
             constexpr bool basic = std::is_same_v<Record, BasicDocumentRecord>;
             out["kind"] = basic ? "basic" : "additional";
-            addFields(fields, r);
+            addFields(out, r);
             if constexpr (!basic) {
                 out["loadedFromFile"] = r.loadedFromFile;
             }

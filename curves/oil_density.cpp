@@ -11,7 +11,8 @@ std::optional<double> densityAt20(double value, int densityUnit, double measured
     if (!(value > 0) || !std::isfinite(value)) {
         return std::nullopt;
     }
-    const double kgPerM3 = value * factorOf(factorTable(Quantity::Density), densityUnit);
+    const double kgPerM3 =
+        convert(Quantity::Density, value, densityUnit, baseUnitCode(Quantity::Density));
     const double at20 = reference::densityAtReference(kgPerM3, toCelsius(measuredAt, tempUnit), 20);
     if (!std::isfinite(at20) || !(at20 > 0)) {
         return std::nullopt;

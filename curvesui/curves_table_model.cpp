@@ -1,6 +1,7 @@
 #include "curvesui/curves_table_model.h"
 
 #include "units/display_format.h"
+#include "units/unit_tables.h"
 
 namespace viskora {
 
@@ -94,10 +95,7 @@ std::optional<double> CurvesTableModel::value(int row, int column) const {
     if (from == to) {
         return source;
     }
-    if (*c.quantity == Quantity::Temperature) {
-        return convertTemperature(*source, from, to);
-    }
-    return convertByFactors(factorTable(*c.quantity), *source, from, to);
+    return convert(*c.quantity, *source, from, to);
 }
 
 int CurvesTableModel::rowCount(const QModelIndex& parent) const {

@@ -3,6 +3,7 @@
 #include "documents/cp1251.h"
 #include "documents/line_reader.h"
 #include "documents/profile_lookup.h"
+#include "documents/record_fields.h"
 #include "units/display_format.h"
 #include "units/number_text.h"
 #include "units/unit_tables.h"
@@ -55,12 +56,6 @@ class DocumentWriter {
 
     void base(double value) { line(baseValueText(value)); }
 
-    void result(double baseValue, std::string_view text, int unitIndex) {
-        base(baseValue);
-        this->text(text);
-        integer(unitIndex);
-    }
-
     void header(DocumentKind kind) {
         line("[General]");
         line("type=Viskora");
@@ -106,12 +101,6 @@ class DocumentReader {
         return std::isfinite(value) ? value : 0.0;
     }
 
-    void result(double& baseValue, std::string& text, int& unitIndex) {
-        baseValue = base();
-        text = this->text();
-        unitIndex = integer();
-    }
-
     void fractions(int& fractionCount, FractionTable& table) {
         fractionCount = clampedRowCount(integer());
         for (int row = 0; row < fractionCount; ++row) {
@@ -141,64 +130,28 @@ std::optional<DocumentKind> recogniseDocument(std::string_view bytes) {
     }
 }
 
-std::string basicDocumentText(const BasicDocumentRecord& record, const FractionRows& rows) {
-    DocumentWriter out;
-    out.header(DocumentKind::Basic);
-    out.text(record.densityText);
-    out.integer(record.densityUnitIndex);
-    out.text(record.densityTempText);
-    out.integer(record.tempUnitIndex);
-    out.result(record.resDensityBase, record.resDensityText, record.resDensityUnitIndex);
-    out.result(record.resHeatBase, record.resHeatText, record.resHeatUnitIndex);
-    out.result(record.resConductivityBase, record.resConductivityText,
-               record.resConductivityUnitIndex);
-    out.result(record.resViscosityBase, record.resViscosityText, record.resViscosityUnitIndex);
-    out.result(record.resTensionBase, record.resTensionText, record.resTensionUnitIndex);
-    out.result(record.resVapourBase, record.resVapourText, record.resVapourUnitIndex);
-    out.result(record.resCritTempBase, record.resCritTempText, record.resCritTempUnitIndex);
-    out.text(record.resPrandtlText);
-    out.integer(record.useFractions);
-    out.fractions(record.fractionCount, rows);
-    return out.take();
-}
-
-std::string additionalDocumentText(const AdditionalDocumentRecord& record,
-                                   const FractionRows& rows) {
-    DocumentWriter out;
-    out.header(DocumentKind::Additional);
-    out.text(record.densityText);
-    out.integer(record.densityUnitIndex);
-    out.text(record.densityTempText);
-    out.integer(record.tempUnitIndex);
-    out.text(record.designTempText);
-    // The design temperature has no unit of its own; the line repeats the
-    // temperature unit.
-    out.integer(record.tempUnitIndex);
-    out.text(record.designPressureText);
-    out.integer(record.pressureUnitIndex);
-    out.text(record.gasShareText);
-    out.result(record.gasDensityBase, record.gasDensityText, record.gasDensityUnitIndex);
-    out.result(record.gasHeatBase, record.gasHeatText, record.gasHeatUnitIndex);
-    out.result(record.gasConductivityBase, record.gasConductivityText,
-               record.gasConductivityUnitIndex);
-    out.result(record.gasViscosityBase, record.gasViscosityText, record.gasViscosityUnitIndex);
-    out.result(record.gasEnthalpyBase, record.gasEnthalpyText, record.gasEnthalpyUnitIndex);
-    out.text(record.gasPrandtlText);
-    out.text(record.liquidShareText);
-    out.result(record.liquidDensityBase, record.liquidDensityText, record.liquidDensityUnitIndex);
-    out.result(record.liquidHeatBase, record.liquidHeatText, record.liquidHeatUnitIndex);
-    out.result(record.liquidConductivityBase, record.liquidConductivityText,
-               record.liquidConductivityUnitIndex);
-    out.result(record.liquidViscosityBase, record.liquidViscosityText,
-               record.liquidViscosityUnitIndex);
-    out.result(record.liquidTensionBase, record.liquidTensionText, record.liquidTensionUnitIndex);
-    out.text(record.liquidPrandtlText);
-    out.integer(record.useFractions);
-    out.fractions(record.fractionCount, rows);
-    return out.take();
-}
-
 namespace {
+
+// Each field on its lines in table order: the base value of a result, the
+// text, then the unit index. A field given in another field's unit (the
+// design temperature) repeats that unit's index, which the reader passes by.
+template <typename Record>
+std::string documentText(DocumentKind kind, const Record& record, const FractionRows& rows) {
+    DocumentWriter out;
+    out.header(kind);
+    for (const auto& field : recordFields(record)) {
+        if (field.base != nullptr) {
+            out.base(record.*field.base);
+        }
+        out.text(record.*field.text);
+        if (field.unitIndex != nullptr) {
+            out.integer(record.*field.unitIndex);
+        }
+    }
+    out.integer(record.useFractions);
+    out.fractions(record.fractionCount, rows);
+    return out.take();
+}
 
 // A unit index the quantity's list does not have (only a damaged file holds
 // one) becomes the base unit's: that is how every value is read then, so the
@@ -210,90 +163,46 @@ void keepInList(int& unitIndex, Quantity quantity) {
     }
 }
 
-void keepUnitsInLists(BasicDocumentRecord& r) {
-    keepInList(r.densityUnitIndex, Quantity::Density);
-    keepInList(r.tempUnitIndex, Quantity::Temperature);
-    keepInList(r.resDensityUnitIndex, Quantity::Density);
-    keepInList(r.resHeatUnitIndex, Quantity::SpecificHeat);
-    keepInList(r.resConductivityUnitIndex, Quantity::Conductivity);
-    keepInList(r.resViscosityUnitIndex, Quantity::Viscosity);
-    keepInList(r.resTensionUnitIndex, Quantity::SurfaceTension);
-    keepInList(r.resVapourUnitIndex, Quantity::Pressure);
-    keepInList(r.resCritTempUnitIndex, Quantity::Temperature);
-}
-
-void keepUnitsInLists(AdditionalDocumentRecord& r) {
-    keepInList(r.densityUnitIndex, Quantity::Density);
-    keepInList(r.tempUnitIndex, Quantity::Temperature);
-    keepInList(r.pressureUnitIndex, Quantity::Pressure);
-    keepInList(r.gasDensityUnitIndex, Quantity::Density);
-    keepInList(r.gasHeatUnitIndex, Quantity::SpecificHeat);
-    keepInList(r.gasConductivityUnitIndex, Quantity::Conductivity);
-    keepInList(r.gasViscosityUnitIndex, Quantity::Viscosity);
-    keepInList(r.gasEnthalpyUnitIndex, Quantity::Enthalpy);
-    keepInList(r.liquidDensityUnitIndex, Quantity::Density);
-    keepInList(r.liquidHeatUnitIndex, Quantity::SpecificHeat);
-    keepInList(r.liquidConductivityUnitIndex, Quantity::Conductivity);
-    keepInList(r.liquidViscosityUnitIndex, Quantity::Viscosity);
-    keepInList(r.liquidTensionUnitIndex, Quantity::SurfaceTension);
+template <typename Record> void readDocument(std::string_view bytes, Record& record) {
+    DocumentReader in(bytes);
+    in.skip(5);
+    for (const auto& field : recordFields(record)) {
+        if (field.base != nullptr) {
+            record.*field.base = in.base();
+        }
+        record.*field.text = in.text();
+        if (field.unit == FieldUnit::Own) {
+            record.*field.unitIndex = in.integer();
+        } else if (field.unit == FieldUnit::Shared) {
+            in.skip(1);
+        }
+    }
+    record.useFractions = in.integer();
+    in.fractions(record.fractionCount, record.fractions);
+    for (const auto& field : recordFields(record)) {
+        if (field.unit == FieldUnit::Own) {
+            keepInList(record.*field.unitIndex, field.quantity);
+        }
+    }
 }
 
 } // namespace
 
+std::string basicDocumentText(const BasicDocumentRecord& record, const FractionRows& rows) {
+    return documentText(DocumentKind::Basic, record, rows);
+}
+
+std::string additionalDocumentText(const AdditionalDocumentRecord& record,
+                                   const FractionRows& rows) {
+    return documentText(DocumentKind::Additional, record, rows);
+}
+
 void readBasicDocument(std::string_view bytes, BasicDocumentRecord& record) {
-    DocumentReader in(bytes);
-    in.skip(5);
-    record.densityText = in.text();
-    record.densityUnitIndex = in.integer();
-    record.densityTempText = in.text();
-    record.tempUnitIndex = in.integer();
-    in.result(record.resDensityBase, record.resDensityText, record.resDensityUnitIndex);
-    in.result(record.resHeatBase, record.resHeatText, record.resHeatUnitIndex);
-    in.result(record.resConductivityBase, record.resConductivityText,
-              record.resConductivityUnitIndex);
-    in.result(record.resViscosityBase, record.resViscosityText, record.resViscosityUnitIndex);
-    in.result(record.resTensionBase, record.resTensionText, record.resTensionUnitIndex);
-    in.result(record.resVapourBase, record.resVapourText, record.resVapourUnitIndex);
-    in.result(record.resCritTempBase, record.resCritTempText, record.resCritTempUnitIndex);
-    record.resPrandtlText = in.text();
-    record.useFractions = in.integer();
-    in.fractions(record.fractionCount, record.fractions);
-    keepUnitsInLists(record);
+    readDocument(bytes, record);
 }
 
 void readAdditionalDocument(std::string_view bytes, AdditionalDocumentRecord& record) {
-    DocumentReader in(bytes);
-    in.skip(5);
-    record.densityText = in.text();
-    record.densityUnitIndex = in.integer();
-    record.densityTempText = in.text();
-    record.tempUnitIndex = in.integer();
-    record.designTempText = in.text();
-    // The repeated temperature unit: the design temperature always follows
-    // tempUnitIndex, whatever this line holds.
-    in.skip(1);
-    record.designPressureText = in.text();
-    record.pressureUnitIndex = in.integer();
-    record.gasShareText = in.text();
-    in.result(record.gasDensityBase, record.gasDensityText, record.gasDensityUnitIndex);
-    in.result(record.gasHeatBase, record.gasHeatText, record.gasHeatUnitIndex);
-    in.result(record.gasConductivityBase, record.gasConductivityText,
-              record.gasConductivityUnitIndex);
-    in.result(record.gasViscosityBase, record.gasViscosityText, record.gasViscosityUnitIndex);
-    in.result(record.gasEnthalpyBase, record.gasEnthalpyText, record.gasEnthalpyUnitIndex);
-    record.gasPrandtlText = in.text();
-    record.liquidShareText = in.text();
-    in.result(record.liquidDensityBase, record.liquidDensityText, record.liquidDensityUnitIndex);
-    in.result(record.liquidHeatBase, record.liquidHeatText, record.liquidHeatUnitIndex);
-    in.result(record.liquidConductivityBase, record.liquidConductivityText,
-              record.liquidConductivityUnitIndex);
-    in.result(record.liquidViscosityBase, record.liquidViscosityText,
-              record.liquidViscosityUnitIndex);
-    in.result(record.liquidTensionBase, record.liquidTensionText, record.liquidTensionUnitIndex);
-    record.liquidPrandtlText = in.text();
-    record.useFractions = in.integer();
-    in.fractions(record.fractionCount, record.fractions);
-    keepUnitsInLists(record);
+    readDocument(bytes, record);
     record.loadedFromFile = true;
 }
 

@@ -3,9 +3,7 @@
 #include "units/unit_tables.h"
 
 #include <array>
-#include <span>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace viskora {
@@ -29,20 +27,5 @@ class CUnitNameLists {
   private:
     std::array<std::vector<std::string>, kQuantityCount> lists_;
 };
-
-// One unit box of a calculation form: its control id, the quantity whose
-// list it offers, the unit index it selects on a new form, and the record
-// field that keeps its selection.
-struct UnitBoxInfo {
-    int controlId;
-    Quantity quantity;
-    int defaultIndex;
-    std::string_view indexField;
-};
-
-// The nine unit boxes of the basic form and the thirteen of the additional
-// form, in the order in which the forms exchange their unit indices.
-std::span<const UnitBoxInfo> basicFormUnitBoxes();
-std::span<const UnitBoxInfo> additionalFormUnitBoxes();
 
 } // namespace viskora

@@ -26,35 +26,35 @@ COilCalc::COilCalc(CalcMessages* messages) : messages_(messages) {
 }
 
 double COilCalc::convertDensity(double value, int fromCode, int toCode) const {
-    return convertByFactors(densityFactor, value, fromCode, toCode);
+    return convert(Quantity::Density, value, fromCode, toCode);
 }
 
 double COilCalc::convertPressure(double value, int fromCode, int toCode) const {
-    return convertByFactors(pressureFactor, value, fromCode, toCode);
+    return convert(Quantity::Pressure, value, fromCode, toCode);
 }
 
 double COilCalc::convertSpecificHeat(double value, int fromCode, int toCode) const {
-    return convertByFactors(specificHeatFactor, value, fromCode, toCode);
+    return convert(Quantity::SpecificHeat, value, fromCode, toCode);
 }
 
 double COilCalc::convertConductivity(double value, int fromCode, int toCode) const {
-    return convertByFactors(conductivityFactor, value, fromCode, toCode);
+    return convert(Quantity::Conductivity, value, fromCode, toCode);
 }
 
 double COilCalc::convertEnthalpy(double value, int fromCode, int toCode) const {
-    return convertByFactors(enthalpyFactor, value, fromCode, toCode);
+    return convert(Quantity::Enthalpy, value, fromCode, toCode);
 }
 
 double COilCalc::convertViscosity(double value, int fromCode, int toCode) const {
-    return convertByFactors(viscosityFactor, value, fromCode, toCode);
+    return convert(Quantity::Viscosity, value, fromCode, toCode);
 }
 
 double COilCalc::convertSurfaceTension(double value, int fromCode, int toCode) const {
-    return convertByFactors(surfaceTensionFactor, value, fromCode, toCode);
+    return convert(Quantity::SurfaceTension, value, fromCode, toCode);
 }
 
 double COilCalc::convertTemperature(double value, int fromCode, int toCode) {
-    return viskora::convertTemperature(value, fromCode, toCode);
+    return convert(Quantity::Temperature, value, fromCode, toCode);
 }
 
 void COilCalc::reportInputError(const char* text) const {

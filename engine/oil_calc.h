@@ -42,8 +42,8 @@ class COilCalc {
     void computeLiquidProperties();
     void computeGasProperties();
 
-    // Conversions between two unit codes of one quantity, with this record's
-    // factor tables.
+    // Conversions between two unit codes of one quantity (see convert in
+    // units/unit_tables.h).
     double convertDensity(double value, int fromCode, int toCode) const;
     double convertPressure(double value, int fromCode, int toCode) const;
     double convertSpecificHeat(double value, int fromCode, int toCode) const;

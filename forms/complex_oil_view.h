@@ -1,9 +1,7 @@
 #pragma once
 
 #include "documents/document_records.h"
-#include "forms/oil_form_view.h"
-#include "forms/record_exchange.h"
-#include "forms/result_units.h"
+#include "forms/record_form_view.h"
 
 #include <QPointer>
 
@@ -14,14 +12,11 @@ class CSimpleOilView;
 // The form of an additional calculation: the oil at a given absolute
 // pressure and temperature, split into a gas and a liquid phase. It owns the
 // additional document record.
-class CComplexOilView : public OilFormView {
+class CComplexOilView : public RecordFormView<AdditionalDocumentRecord> {
     Q_OBJECT
 
   public:
     explicit CComplexOilView(QWidget* parent = nullptr);
-
-    AdditionalDocumentRecord& record() { return record_; }
-    const AdditionalDocumentRecord& record() const { return record_; }
 
     // The basic form that was active when this calculation was created; the
     // initial update takes its inputs over (unless the record was read from
@@ -35,22 +30,11 @@ class CComplexOilView : public OilFormView {
     void takeOverFrom(CSimpleOilView* basic);
 
     void initialUpdate() override;
-    bool exchangeToRecord() override;
-    void exchangeToControls() override;
     void calculate() override;
 
-  protected:
-    int& fractionCountField() override { return record_.fractionCount; }
-    int useFractionsField() const override { return record_.useFractions; }
-
   private:
-    using Result = ResultUnit<AdditionalDocumentRecord>;
-
-    void changeResultUnit(const Result& result);
-    void mirrorDesignTempUnit();
     void copyGridRowsFrom(const CSimpleOilView& basic);
 
-    AdditionalDocumentRecord record_;
     QPointer<CSimpleOilView> takeOverSource_;
     bool initialised_ = false;
 };

@@ -20,6 +20,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace viskora {
 namespace {
@@ -199,42 +200,16 @@ void OilFormView::showFractionCount(int count) {
     controls_.get<QLineEdit>("fractionCount")->setText(QString::number(count));
 }
 
-void OilFormView::showLabels(std::span<const LabelText> labels) {
-    for (const LabelText& label : labels) {
-        controls_.get<QLabel>(QString::fromLatin1(label.name))
-            ->setText(QString::fromUtf8(label.text));
-    }
-}
-
 void OilFormView::showFractionLabels() {
-    const LabelText labels[] = {
+    const std::pair<const char*, const char*> labels[] = {
         {"fractionTitle", "Temperature at the atmosphere pressure"},
         {"startColumnTitle", "Boiling starting point"},
         {"endColumnTitle", "Boiling final point"},
         {"shareColumnTitle", "The fraction % in the total mass of the substance"},
         {"fractionCountLabel", "The number of fractions"},
     };
-    showLabels(labels);
-}
-
-QComboBox* OilFormView::unitBoxNumbered(int id) const {
-    for (auto* box : findChildren<QComboBox*>()) {
-        if (box->property("controlId").toInt() == id) {
-            return box;
-        }
-    }
-    return nullptr;
-}
-
-void OilFormView::fillUnitBoxes(std::span<const UnitBoxInfo> boxes, bool selectFirst) {
-    const CUnitNameLists lists;
-    for (const UnitBoxInfo& info : boxes) {
-        auto* box = unitBoxNumbered(info.controlId);
-        const QSignalBlocker blocker(box);
-        for (const std::string& name : lists.names(info.quantity)) {
-            box->addItem(QString::fromStdString(name));
-        }
-        box->setCurrentIndex(selectFirst ? 0 : -1);
+    for (const auto& [name, text] : labels) {
+        controls_.get<QLabel>(QString::fromLatin1(name))->setText(QString::fromUtf8(text));
     }
 }
 

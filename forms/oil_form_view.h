@@ -1,20 +1,17 @@
 #pragma once
 
 #include "documents/document_records.h"
-#include "documents/unit_name_lists.h"
 #include "engine/calc_sequence.h"
 #include "engine/oil_calc.h"
 #include "forms/form_builder.h"
 #include "forms/grid_fraction_rows.h"
 #include "forms/message_box_messages.h"
-#include "forms/record_exchange.h"
 #include "units/number_text.h"
 
 #include <QWidget>
 
 #include <functional>
 #include <memory>
-#include <span>
 
 namespace viskora {
 
@@ -81,11 +78,9 @@ class OilFormView : public QWidget {
     bool readFractionCount(int& count);
     void showFractionSwitch(int& useFractions);
     void showFractionCount(int count);
-    void showLabels(std::span<const LabelText> labels);
     void showFractionLabels();
 
     // Steps of the initial update.
-    void fillUnitBoxes(std::span<const UnitBoxInfo> boxes, bool selectFirst);
     void setSpinRange();
     void setUpGrid(int fractionCount, const FractionTable& array);
     void setFractionSwitchText();
@@ -136,8 +131,6 @@ class OilFormView : public QWidget {
   private:
     // Connects every way the user changes an input to documentModified.
     void watchUserChanges();
-    // The unit box a unit list names by its number.
-    QComboBox* unitBoxNumbered(int id) const;
 
     bool quietCountBox_ = false;
     GridFractionRows fractionRows_;

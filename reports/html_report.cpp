@@ -144,7 +144,7 @@ std::string basicHtmlReport(const BasicDocumentRecord& record, const FractionRow
         fractionTable(page, record.fractionCount, rows);
     }
     resultsOpening(page);
-    resultRows(page, basicResultLines(record), kBasicFirstLabelCell);
+    resultRows(page, reportLines(record, FieldGroup::Results), kBasicFirstLabelCell);
     return finishedPage(basicHtmlTemplate(), page);
 }
 
@@ -158,8 +158,8 @@ std::string additionalHtmlReport(const AdditionalDocumentRecord& record, const F
         fractionTable(page, record.fractionCount, rows);
     }
     resultsOpening(page);
-    phaseRows(page, t::kGasPhase, gasResultLines(record));
-    phaseRows(page, t::kLiquidPhase, liquidResultLines(record));
+    phaseRows(page, t::kGasPhase, reportLines(record, FieldGroup::GasPhase));
+    phaseRows(page, t::kLiquidPhase, reportLines(record, FieldGroup::LiquidPhase));
     return finishedPage(additionalHtmlTemplate(), page);
 }
 

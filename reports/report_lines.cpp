@@ -1,48 +1,29 @@
 #include "reports/report_lines.h"
 
-#include "reports/report_texts.h"
-
 #include <algorithm>
 
 namespace viskora {
+namespace {
 
-namespace t = report_texts;
-
-std::vector<ReportLine> basicResultLines(const BasicDocumentRecord& r) {
-    return {
-        {t::kDensity, &r.resDensityText, &r.resDensityUnitName},
-        {t::kSpecificHeat, &r.resHeatText, &r.resHeatUnitName},
-        {t::kConductivity, &r.resConductivityText, &r.resConductivityUnitName},
-        {t::kViscosity, &r.resViscosityText, &r.resViscosityUnitName},
-        {t::kSurfaceTension, &r.resTensionText, &r.resTensionUnitName},
-        {t::kVapourPressure, &r.resVapourText, &r.resVapourUnitName},
-        {t::kCritTemperature, &r.resCritTempText, &r.resCritTempUnitName},
-        {t::kPrandtl, &r.resPrandtlText, nullptr},
-    };
+template <typename Record> std::vector<ReportLine> linesOf(const Record& record, FieldGroup group) {
+    std::vector<ReportLine> lines;
+    for (const auto& field : recordFields(record)) {
+        if (field.group == group) {
+            lines.push_back({field.label, &(record.*field.text),
+                             field.unitName != nullptr ? &(record.*field.unitName) : nullptr});
+        }
+    }
+    return lines;
 }
 
-std::vector<ReportLine> gasResultLines(const AdditionalDocumentRecord& r) {
-    return {
-        {t::kShare, &r.gasShareText, nullptr},
-        {t::kDensity, &r.gasDensityText, &r.gasDensityUnitName},
-        {t::kSpecificHeat, &r.gasHeatText, &r.gasHeatUnitName},
-        {t::kConductivity, &r.gasConductivityText, &r.gasConductivityUnitName},
-        {t::kViscosity, &r.gasViscosityText, &r.gasViscosityUnitName},
-        {t::kEnthalpy, &r.gasEnthalpyText, &r.gasEnthalpyUnitName},
-        {t::kPrandtl, &r.gasPrandtlText, nullptr},
-    };
+} // namespace
+
+std::vector<ReportLine> reportLines(const BasicDocumentRecord& record, FieldGroup group) {
+    return linesOf(record, group);
 }
 
-std::vector<ReportLine> liquidResultLines(const AdditionalDocumentRecord& r) {
-    return {
-        {t::kShare, &r.liquidShareText, nullptr},
-        {t::kDensity, &r.liquidDensityText, &r.liquidDensityUnitName},
-        {t::kSpecificHeat, &r.liquidHeatText, &r.liquidHeatUnitName},
-        {t::kConductivity, &r.liquidConductivityText, &r.liquidConductivityUnitName},
-        {t::kViscosity, &r.liquidViscosityText, &r.liquidViscosityUnitName},
-        {t::kSurfaceTension, &r.liquidTensionText, &r.liquidTensionUnitName},
-        {t::kPrandtl, &r.liquidPrandtlText, nullptr},
-    };
+std::vector<ReportLine> reportLines(const AdditionalDocumentRecord& record, FieldGroup group) {
+    return linesOf(record, group);
 }
 
 int reportedFractionRows(int fractionCount) {

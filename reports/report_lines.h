@@ -1,6 +1,7 @@
 #pragma once
 
 #include "documents/document_records.h"
+#include "documents/record_fields.h"
 
 #include <string>
 #include <string_view>
@@ -17,17 +18,11 @@ struct ReportLine {
     const std::string* unitName;
 };
 
-// Basic results in report order: density to pseudocritical temperature, then
-// the Prandtl number.
-std::vector<ReportLine> basicResultLines(const BasicDocumentRecord& record);
-
-// Gas phase in report order: share, density, specific heat, conductivity,
-// viscosity, vaporisation enthalpy, Prandtl number.
-std::vector<ReportLine> gasResultLines(const AdditionalDocumentRecord& record);
-
-// Liquid phase in report order: share, density, specific heat, conductivity,
-// viscosity, surface tension, Prandtl number.
-std::vector<ReportLine> liquidResultLines(const AdditionalDocumentRecord& record);
+// The results of one group in the record's field order: the basic results
+// (density to pseudocritical temperature, then the Prandtl number), or one
+// phase of an additional calculation (share, properties, Prandtl number).
+std::vector<ReportLine> reportLines(const BasicDocumentRecord& record, FieldGroup group);
+std::vector<ReportLine> reportLines(const AdditionalDocumentRecord& record, FieldGroup group);
 
 // How many fraction rows a report lists: the record's count, never more than
 // the table holds.

@@ -1,10 +1,15 @@
 #pragma once
 
+#include "documents/field_labels.h"
+
 #include <string_view>
 
 // The fixed texts of the reports, character for character (UTF-8; "deg.\u0421"
 // is written with the Cyrillic capital Es, as the program has always shown it).
 namespace viskora::report_texts {
+
+// The labels of the fields, as the forms show them.
+using namespace field_labels;
 
 // The maker's home page, linked from the HTML page and the workbook.
 inline constexpr std::string_view kHomePageAddress = "https://www.viskora.example/";
@@ -19,21 +24,6 @@ inline constexpr std::string_view kInputData = "Input data";
 inline constexpr std::string_view kCalculationResults = "Calculation results";
 inline constexpr std::string_view kGasPhase = "Gas phase";
 inline constexpr std::string_view kLiquidPhase = "Liquid phase";
-
-inline constexpr std::string_view kDensity = "Density : ";
-inline constexpr std::string_view kAtTemperature = "at the temperature : ";
-inline constexpr std::string_view kDesignTemperature = "Design temperature : ";
-inline constexpr std::string_view kDesignPressure = "Design pressure : ";
-inline constexpr std::string_view kSpecificHeat = "Isobaric specific heat : ";
-inline constexpr std::string_view kConductivity = "Thermal conductivity : ";
-inline constexpr std::string_view kViscosity = "Kinematic viscosity : ";
-inline constexpr std::string_view kSurfaceTension = "Surface tension : ";
-inline constexpr std::string_view kVapourPressure = "Saturated vapor pressure : ";
-inline constexpr std::string_view kCritTemperature = "Pseudocritical temperature : ";
-inline constexpr std::string_view kEnthalpy = "Vaporisation enthalpy : ";
-inline constexpr std::string_view kPrandtl = "Prandtl number : ";
-// Two percent signs: the label has always been written this way.
-inline constexpr std::string_view kShare = "The share in the total mass, %% : ";
 
 inline constexpr std::string_view kFractionalComposition = "Fractional composition";
 inline constexpr std::string_view kTemperatureHeading = "Temperature at the atmosphere pressure";

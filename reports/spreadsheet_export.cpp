@@ -217,7 +217,7 @@ SheetModel basicSheet(const BasicDocumentRecord& record, const FractionRows& row
     }
     row += 2;
     sheet.resultsTitle(row);
-    sheet.resultLines(row + 1, basicResultLines(record));
+    sheet.resultLines(row + 1, reportLines(record, FieldGroup::Results));
     return sheet.finished();
 }
 
@@ -233,9 +233,9 @@ SheetModel additionalSheet(const AdditionalDocumentRecord& record, const Fractio
     row += 2;
     sheet.resultsTitle(row);
     sheet.phaseTitle(row + 1, t::kGasPhase);
-    sheet.resultLines(row + 2, gasResultLines(record));
+    sheet.resultLines(row + 2, reportLines(record, FieldGroup::GasPhase));
     sheet.phaseTitle(row + 10, t::kLiquidPhase);
-    sheet.resultLines(row + 11, liquidResultLines(record));
+    sheet.resultLines(row + 11, reportLines(record, FieldGroup::LiquidPhase));
     return sheet.finished();
 }
 

@@ -133,7 +133,7 @@ std::string basicTextReport(const BasicDocumentRecord& record, const FractionRow
         writeFractionBlock(report, record.fractionCount, rows);
     }
     writeResultsHeading(report);
-    const std::vector<ReportLine> results = basicResultLines(record);
+    const std::vector<ReportLine> results = reportLines(record, FieldGroup::Results);
     for (std::size_t i = 0; i < results.size(); ++i) {
         report.tabbed(valueLine(results[i]));
         if (i + 1 < results.size()) {
@@ -154,9 +154,9 @@ std::string additionalTextReport(const AdditionalDocumentRecord& record, const F
         writeFractionBlock(report, record.fractionCount, rows);
     }
     writeResultsHeading(report);
-    writePhase(report, t::kGasPhase, gasResultLines(record));
+    writePhase(report, t::kGasPhase, reportLines(record, FieldGroup::GasPhase));
     report.emptyLines(2);
-    writePhase(report, t::kLiquidPhase, liquidResultLines(record));
+    writePhase(report, t::kLiquidPhase, reportLines(record, FieldGroup::LiquidPhase));
     return report.bytes();
 }
 

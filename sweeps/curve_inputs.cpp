@@ -2,6 +2,7 @@
 
 #include "engine/oil_calc.h"
 #include "units/number_text.h"
+#include "units/unit_tables.h"
 
 #include <algorithm>
 
@@ -38,11 +39,10 @@ CurveInputs curveInputs(const CurveDocument& document) {
     s.designTemp = textToNumber(document.designTempText);
     s.designPressure = textToNumber(document.designPressureText);
     s.pressureUnit = document.pressureUnitIndex + 1;
-    const FactorTable viscosityFactors = factorTable(Quantity::Viscosity);
     for (const MeasuredViscosityText& m : document.measured) {
         inputs.measured.push_back(
-            {convertByFactors(viscosityFactors, textToNumber(m.viscosityText),
-                              m.viscosityUnitIndex + 1, baseUnitCode(Quantity::Viscosity)),
+            {convert(Quantity::Viscosity, textToNumber(m.viscosityText), m.viscosityUnitIndex + 1,
+                     baseUnitCode(Quantity::Viscosity)),
              textToNumber(m.temperatureText)});
     }
     return inputs;

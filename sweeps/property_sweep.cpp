@@ -54,7 +54,8 @@ std::string measuredProblem(const std::vector<MeasuredViscosity>& measured, int 
 // two calculations at atmospheric pressure 1 K either side of `kelvin`.
 std::optional<double> computedSlope(const PreparedOil& oil, COilCalc& record, double kelvin,
                                     int tempUnit, int pressureUnit) {
-    const double pressure = kAtmosphericPressure / factorOf(record.pressureFactor, pressureUnit);
+    const double pressure = convert(Quantity::Pressure, kAtmosphericPressure,
+                                    baseUnitCode(Quantity::Pressure), pressureUnit);
     double ordinates[2] = {};
     const double kelvins[2] = {kelvin - kProbeHalfWidth, kelvin + kProbeHalfWidth};
     for (int side = 0; side < 2; ++side) {

@@ -150,6 +150,11 @@ std::string formatForDisplay(double x) {
     return "-" + magnitude;
 }
 
+std::string formatInUnit(Quantity quantity, double baseValue, int unitCode) {
+    const double shown = convert(quantity, baseValue, baseUnitCode(quantity), unitCode);
+    return std::isfinite(shown) ? formatForDisplay(shown) : std::string();
+}
+
 std::string formatFixed(double x, int decimals, int width) {
     std::string text = charsOf(x, std::chars_format::fixed, decimals);
     if (static_cast<int>(text.size()) < width) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "units/unit_tables.h"
+
 #include <string>
 
 namespace viskora {
@@ -8,6 +10,11 @@ namespace viskora {
 // notation up to three digits before the point (or up to three digits after
 // "0." below 1), exponent notation "1.23e+003" beyond. Locale-free.
 std::string formatForDisplay(double x);
+
+// A result held in its quantity's base unit as a result box shows it in the
+// unit of `unitCode`: converted, then formatted for display. A value too
+// large for the target unit (only a damaged file brings one) shows as "".
+std::string formatInUnit(Quantity quantity, double baseValue, int unitCode);
 
 // Fixed notation with the given number of decimals, right-aligned in a field
 // of at least `width` characters, as printf's "%<width>.<decimals>f" writes it

@@ -114,7 +114,18 @@ double factorOf(const FactorTable& table, int code) {
     return table[static_cast<std::size_t>(code)];
 }
 
-double convertByFactors(const FactorTable& table, double value, int fromCode, int toCode) {
+double convert(Quantity quantity, double value, int fromCode, int toCode) {
+    if (quantity == Quantity::Temperature) {
+        return convertTemperature(value, fromCode, toCode);
+    }
+    static const std::array<FactorTable, kQuantityCount> tables = [] {
+        std::array<FactorTable, kQuantityCount> all{};
+        for (int q = 0; q < kQuantityCount; ++q) {
+            all[static_cast<std::size_t>(q)] = factorTable(static_cast<Quantity>(q));
+        }
+        return all;
+    }();
+    const FactorTable& table = tables[static_cast<std::size_t>(quantity)];
     const double inBase = value * factorOf(table, fromCode);
     return inBase / factorOf(table, toCode);
 }

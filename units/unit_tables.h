@@ -40,8 +40,12 @@ FactorTable factorTable(Quantity quantity);
 // The factor of a unit code, with the base unit's 1 for a code outside the table.
 double factorOf(const FactorTable& table, int code);
 
-// (value x f[from]) / f[to], each step rounded to a double.
-double convertByFactors(const FactorTable& table, double value, int fromCode, int toCode);
+// A value of a quantity from one unit code into another: the one unit
+// converter of the program. Temperatures go through convertTemperature;
+// every other quantity is (value x f[from]) / f[to] over its factor table,
+// each step rounded to a double, a code outside the table counting as the
+// base unit.
+double convert(Quantity quantity, double value, int fromCode, int toCode);
 
 // Temperature codes 1 K, 2 deg.C, 3 deg.F, 4 deg.R; the conversion goes
 // through deg.C. An unknown source code reads as 0 deg.C, an unknown target

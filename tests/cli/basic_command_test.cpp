@@ -4,6 +4,9 @@
 #include <nlohmann/json.hpp>
 
 #include <cmath>
+#include <ostream>
+#include <string>
+#include <vector>
 
 namespace viskora {
 namespace {
@@ -27,11 +30,6 @@ TEST(BasicCommand, DensityOnlyWorkedExample) {
     EXPECT_NEAR(out["results"]["pseudoCritTemp"].get<double>(), 471.5, 0.05);
     EXPECT_EQ(out["shown"]["prandtl"], "469");
     EXPECT_EQ(out["shown"]["vapourPressure"], "2.48e-008");
-    for (const char* name : {"density", "specificHeat", "thermalConductivity", "kinematicViscosity",
-                             "surfaceTension", "vapourPressure", "pseudoCritTemp", "prandtl"}) {
-        EXPECT_TRUE(out["results"].contains(name)) << name;
-        EXPECT_TRUE(out["shown"].contains(name)) << name;
-    }
 }
 
 TEST(BasicCommand, FractionTableWorkedExample) {
@@ -52,32 +50,6 @@ TEST(BasicCommand, NumbersReadBackExactly) {
     EXPECT_EQ(nlohmann::json::parse(nlohmann::json(viscosity).dump()).get<double>(), viscosity);
 }
 
-TEST(BasicCommand, ExitStatusesAndMessages) {
-    struct Case {
-        std::vector<std::string> arguments;
-        int exitStatus;
-        const char* status;
-    };
-    const Case cases[] = {
-        {{"basic", "--density", "500", "--json"}, 3, "stopped"},
-        {{"basic", "--density", "500", "--yes", "--json"}, 0, "ok"},
-        {{"basic", "--density", "0", "--json"}, 2, "input-error"},
-        {{"basic", "--density", "1e999", "--json"}, 2, "input-error"},
-        {{"basic", "--fraction", "0:100:40", "--fraction", "100:0:50", "--json"}, 2, "input-error"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.arguments[2]);
-        const auto run = runCalculator(c.arguments);
-        EXPECT_EQ(run.exitStatus, c.exitStatus) << run.err;
-        const nlohmann::json out = jsonOf(run);
-        EXPECT_EQ(out["status"], c.status);
-        if (c.exitStatus != 0) {
-            EXPECT_FALSE(run.err.empty());
-            EXPECT_FALSE(out.contains("results"));
-        }
-    }
-}
-
 TEST(BasicCommand, WarningAnswersAreReported) {
     const auto stopped = runCalculator({"basic", "--density", "500", "--json"});
     const nlohmann::json out = jsonOf(stopped);
@@ -93,35 +65,73 @@ TEST(BasicCommand, WarningAnswersAreReported) {
     EXPECT_FALSE(errorOut["messages"][0].contains("answer"));
 }
 
-TEST(BasicCommand, WrongUsageGivesStatus64) {
-    for (const std::vector<std::string>& arguments : {std::vector<std::string>{},
-                                                      {"basic", "--density-unit", "parsec"},
-                                                      {"basic", "--fraction", "1:2"},
-                                                      {"basic", "--no-such-option"},
-                                                      {"frobnicate"}}) {
-        const auto run = runCalculator(arguments);
-        EXPECT_EQ(run.exitStatus, 64) << (arguments.empty() ? "" : arguments.back());
+// A calculator call and how it ends: the exit status, the status word of its
+// JSON (when it asks for JSON), and the option a refusal names. Every call
+// that does not end in results says why on standard error.
+struct CalculatorExit {
+    std::vector<std::string> arguments;
+    int exitStatus;
+    const char* status = nullptr;
+    const char* named = nullptr;
+};
+
+void PrintTo(const CalculatorExit& row, std::ostream* out) {
+    for (const std::string& argument : row.arguments) {
+        *out << argument << ' ';
     }
 }
 
-TEST(BasicCommand, ValuesWithTextAfterTheNumberAreRefusedByName) {
-    struct Case {
-        std::vector<std::string> arguments;
-        const char* named;
-    };
-    const Case cases[] = {
-        {{"basic", "--density", "1,5"}, "--density"},
-        {{"basic", "--density-temp", "20C"}, "--density-temp"},
-        {{"basic", "--fraction", "0:300:100%"}, "--fraction 0:300:100%"},
-        {{"additional", "--design-temp", "850abc"}, "--design-temp"},
-        {{"additional", "--design-pressure", "0,3"}, "--design-pressure"},
-    };
-    for (const Case& c : cases) {
-        const auto run = runCalculator(c.arguments);
-        EXPECT_EQ(run.exitStatus, 64) << c.named;
-        EXPECT_NE(run.err.find(c.named), std::string::npos) << run.err;
-        EXPECT_TRUE(run.out.empty()) << c.named;
+class CalculatorExits : public ::testing::TestWithParam<CalculatorExit> {};
+
+TEST_P(CalculatorExits, SayHowTheCallEnded) {
+    const CalculatorExit& c = GetParam();
+    const auto run = runCalculator(c.arguments);
+    EXPECT_EQ(run.exitStatus, c.exitStatus) << run.err;
+    if (c.exitStatus != 0) {
+        EXPECT_FALSE(run.err.empty());
     }
+    if (c.status != nullptr) {
+        const nlohmann::json out = jsonOf(run);
+        EXPECT_EQ(out["status"], c.status);
+        EXPECT_EQ(out.contains("results"), c.exitStatus == 0);
+    }
+    if (c.named != nullptr) {
+        EXPECT_NE(run.err.find(c.named), std::string::npos) << run.err;
+        EXPECT_TRUE(run.out.empty());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Calls, CalculatorExits,
+    ::testing::Values(
+        // A warning answered No stops (3), answered Yes goes on.
+        CalculatorExit{{"basic", "--density", "500", "--json"}, 3, "stopped"},
+        CalculatorExit{{"basic", "--density", "500", "--yes", "--json"}, 0, "ok"},
+        CalculatorExit{{"additional", "--density", "700", "--design-temp", "600"}, 3},
+        // Input errors of the engine (2).
+        CalculatorExit{{"basic", "--density", "0", "--json"}, 2, "input-error"},
+        CalculatorExit{{"basic", "--density", "1e999", "--json"}, 2, "input-error"},
+        CalculatorExit{{"basic", "--fraction", "0:100:40", "--fraction", "100:0:50", "--json"},
+                       2,
+                       "input-error"},
+        CalculatorExit{{"additional", "--design-pressure", "0"}, 2},
+        // A state the engine cannot evaluate (4).
+        CalculatorExit{{"additional", "--design-pressure", "20000", "--design-temp", "20"}, 4},
+        // Wrong usage (64): no command, an unknown unit, option or command.
+        CalculatorExit{{}, 64}, CalculatorExit{{"basic", "--density-unit", "parsec"}, 64},
+        CalculatorExit{{"basic", "--fraction", "1:2"}, 64},
+        CalculatorExit{{"basic", "--no-such-option"}, 64}, CalculatorExit{{"frobnicate"}, 64},
+        CalculatorExit{{"additional", "--pressure-unit", "furlong"}, 64},
+        CalculatorExit{{"additional", "--fraction", "1:2"}, 64},
+        // Values with text after the number are refused by name.
+        CalculatorExit{{"basic", "--density", "1,5"}, 64, nullptr, "--density"},
+        CalculatorExit{{"basic", "--density-temp", "20C"}, 64, nullptr, "--density-temp"},
+        CalculatorExit{{"basic", "--fraction", "0:300:100%"}, 64, nullptr, "--fraction 0:300:100%"},
+        CalculatorExit{{"additional", "--design-temp", "850abc"}, 64, nullptr, "--design-temp"},
+        CalculatorExit{
+            {"additional", "--design-pressure", "0,3"}, 64, nullptr, "--design-pressure"}));
+
+TEST(BasicCommand, AnEmptyValueIsStillZero) {
     // An empty text is still 0: here the density that must be specified.
     const auto empty = runCalculator({"basic", "--density", ""});
     EXPECT_EQ(empty.exitStatus, 2);
@@ -134,14 +144,6 @@ TEST(BasicCommand, UnitsOfTheInputsAreHonoured) {
                                     "--density-temp", "68", "--temp-unit", "F", "--json"});
     ASSERT_EQ(run.exitStatus, 0) << run.err;
     EXPECT_NEAR(jsonOf(run)["results"]["density"].get<double>(), 850, 1e-6);
-}
-
-TEST(BasicCommand, TableOutputShowsBaseUnitsAndShownTexts) {
-    const auto run = runCalculator({"basic", "--density", "850"});
-    ASSERT_EQ(run.exitStatus, 0);
-    EXPECT_NE(run.out.find("kinematicViscosity"), std::string::npos);
-    EXPECT_NE(run.out.find("mm2/s"), std::string::npos);
-    EXPECT_NE(run.out.find("2.48e-008"), std::string::npos);
 }
 
 TEST(BasicCommand, TableOutputOfTheFractionTableWorkedExample) {

@@ -1,8 +1,8 @@
 #include "cli/additional_command.h"
 #include "cli/batch_command.h"
 #include "cli/calc_report.h"
-#include "units/display_format.h"
 #include "run_calculator.h"
+#include "units/display_format.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <ostream>
 
 namespace viskora {
 namespace {
@@ -33,7 +34,7 @@ TEST(BatchCommand, RowsGiveTheResultsOfSingleCalculations) {
         EXPECT_EQ(output[i][columnOf("status")], "ok");
         const AdditionalRun single =
             runAdditional(input.rows[i].oil, input.rows[i].design, 4, false, nullptr);
-        for (const ResultLine& line : additionalResultLines(single.results)) {
+        for (const ResultLine& line : resultLines(single.results)) {
             EXPECT_EQ(output[i][columnOf(line.name)], shortestNumberText(line.value)) << line.name;
         }
         EXPECT_EQ(output[i][columnOf("density")], "");
@@ -189,25 +190,36 @@ TEST(BatchCommand, RowsOverTheLimitsAreBadRows) {
 }
 
 // A header that cannot be read is quoted by its first 80 characters only.
-TEST(BatchCommand, AnUnreadableHeaderIsQuotedShort) {
-    const std::string name(100, 'h');
-    const std::string quoted = std::string(80, 'h') + "...";
-    const struct {
-        std::string text;
-        std::string problem;
-    } cases[] = {
-        {name + "\n1\n", "unknown column: " + quoted},
-        {"density," + name + std::string(csv::kMaxRecordBytes, ' ') + "\n",
-         "the header is longer than 1 MiB: density," + std::string(72, 'h') + "..."},
-        {"density" + std::string(csv::kMaxFields, ',') + "\n",
-         "the header has more than 256 fields: density" + std::string(73, ',') + "..."},
-    };
-    for (const auto& c : cases) {
-        const BatchInput input = readBatch(c.text);
-        EXPECT_FALSE(input.ok);
-        EXPECT_EQ(input.problem, c.problem);
-    }
+struct UnreadableHeader {
+    const char* what;
+    std::string text;
+    std::string problem;
+};
+
+void PrintTo(const UnreadableHeader& row, std::ostream* out) {
+    *out << row.what;
 }
+
+class UnreadableHeaders : public ::testing::TestWithParam<UnreadableHeader> {};
+
+TEST_P(UnreadableHeaders, AreQuotedShort) {
+    const BatchInput input = readBatch(GetParam().text);
+    EXPECT_FALSE(input.ok);
+    EXPECT_EQ(input.problem, GetParam().problem);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Headers, UnreadableHeaders,
+    ::testing::Values(
+        UnreadableHeader{"a long unknown column", std::string(100, 'h') + "\n1\n",
+                         "unknown column: " + std::string(80, 'h') + "..."},
+        UnreadableHeader{
+            "a header over the length limit",
+            "density," + std::string(100, 'h') + std::string(csv::kMaxRecordBytes, ' ') + "\n",
+            "the header is longer than 1 MiB: density," + std::string(72, 'h') + "..."},
+        UnreadableHeader{
+            "a header over the field limit", "density" + std::string(csv::kMaxFields, ',') + "\n",
+            "the header has more than 256 fields: density" + std::string(73, ',') + "..."}));
 
 // A row with a wrong number of fields names the kind its kind field holds,
 // or none when it has no kind field.

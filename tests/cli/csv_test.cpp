@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,32 +12,41 @@ namespace {
 
 using Records = std::vector<csv::Record>;
 
-TEST(Csv, ReadsFieldsRecordsAndQuotes) {
-    struct Case {
-        const char* name;
-        std::string text;
-        Records expected;
-    };
-    const Case cases[] = {
-        {"plain LF", "a,b\n1,2\n", {{"a", "b"}, {"1", "2"}}},
-        {"CR LF, no final line end", "a,b\r\n1,2", {{"a", "b"}, {"1", "2"}}},
-        {"lone CR", "a\r1\r", {{"a"}, {"1"}}},
-        {"empty fields", ",x,\n", {{"", "x", ""}}},
-        {"comma and quote in quotes", "\"1,5\",\"say \"\"hi\"\"\"\n", {{"1,5", "say \"hi\""}}},
-        {"line breaks in quotes", "\"a\r\nb\",c\n", {{"a\r\nb", "c"}}},
-        {"empty quoted field", "\"\",x\n\"\"\n", {{"", "x"}, {""}}},
-        {"quote inside an unquoted field", "5\"pipe,x\n", {{"5\"pipe", "x"}}},
-        {"blank lines skipped", "\n\na\r\n\r\n\nb\n\n", {{"a"}, {"b"}}},
-        {"byte-order mark", "\xEF\xBB\xBFkind,density\n", {{"kind", "density"}}},
-        {"blanks kept", " a , b \n", {{" a ", " b "}}},
-        {"nothing", "", {}},
-    };
-    for (const Case& c : cases) {
-        const csv::ParseResult result = csv::parse(c.text);
-        EXPECT_TRUE(result.ok) << c.name << ": " << result.error;
-        EXPECT_EQ(result.records, c.expected) << c.name;
-    }
+// A batch file's text and the records read from it.
+struct CsvText {
+    const char* name;
+    std::string text;
+    Records expected;
+};
+
+void PrintTo(const CsvText& row, std::ostream* out) {
+    *out << row.name;
 }
+
+class CsvTexts : public ::testing::TestWithParam<CsvText> {};
+
+TEST_P(CsvTexts, GiveTheirFieldsRecordsAndQuotes) {
+    const csv::ParseResult result = csv::parse(GetParam().text);
+    EXPECT_TRUE(result.ok) << result.error;
+    EXPECT_EQ(result.records, GetParam().expected);
+}
+
+const CsvText kCsvTexts[] = {
+    {"plain LF", "a,b\n1,2\n", {{"a", "b"}, {"1", "2"}}},
+    {"CR LF, no final line end", "a,b\r\n1,2", {{"a", "b"}, {"1", "2"}}},
+    {"lone CR", "a\r1\r", {{"a"}, {"1"}}},
+    {"empty fields", ",x,\n", {{"", "x", ""}}},
+    {"comma and quote in quotes", "\"1,5\",\"say \"\"hi\"\"\"\n", {{"1,5", "say \"hi\""}}},
+    {"line breaks in quotes", "\"a\r\nb\",c\n", {{"a\r\nb", "c"}}},
+    {"empty quoted field", "\"\",x\n\"\"\n", {{"", "x"}, {""}}},
+    {"quote inside an unquoted field", "5\"pipe,x\n", {{"5\"pipe", "x"}}},
+    {"blank lines skipped", "\n\na\r\n\r\n\nb\n\n", {{"a"}, {"b"}}},
+    {"byte-order mark", "\xEF\xBB\xBFkind,density\n", {{"kind", "density"}}},
+    {"blanks kept", " a , b \n", {{" a ", " b "}}},
+    {"nothing", "", {}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Texts, CsvTexts, ::testing::ValuesIn(kCsvTexts));
 
 // Batch files come from every kind of editor: a line ends with LF, CR LF or a
 // lone CR, and an error must name the same line whichever it is.
@@ -141,19 +151,30 @@ TEST(Csv, WrittenRecordsReadBackUnchanged) {
     EXPECT_EQ(result.records, records);
 }
 
-TEST(Csv, SpreadsheetTextKeepsFormulasFromRunning) {
-    const struct {
-        std::string_view text;
-        std::string_view written;
-    } cases[] = {
-        {"=1+1", "'=1+1"},      {"+1", "'+1"},     {"-1", "'-1"},  {"@SUM(A1)", "'@SUM(A1)"},
-        {"\t=1", "'\t=1"},      {"\r=1", "'\r=1"}, {"a=1", "a=1"}, {"", ""},
-        {"'quoted", "'quoted"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(csv::spreadsheetText(c.text), c.written) << c.text;
-    }
+// A text a spreadsheet would run as a formula gets a leading apostrophe.
+struct SheetText {
+    std::string_view text;
+    std::string_view written;
+};
+
+void PrintTo(const SheetText& row, std::ostream* out) {
+    *out << ::testing::PrintToString(std::string(row.text));
 }
+
+class SpreadsheetTexts : public ::testing::TestWithParam<SheetText> {};
+
+TEST_P(SpreadsheetTexts, KeepFormulasFromRunning) {
+    EXPECT_EQ(csv::spreadsheetText(GetParam().text), GetParam().written);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, SpreadsheetTexts,
+    ::testing::Values(
+        // What a spreadsheet reads as the start of a formula, blanks before it too.
+        SheetText{"=1+1", "'=1+1"}, SheetText{"+1", "'+1"}, SheetText{"-1", "'-1"},
+        SheetText{"@SUM(A1)", "'@SUM(A1)"}, SheetText{"\t=1", "'\t=1"}, SheetText{"\r=1", "'\r=1"},
+        // Texts that are no formula stay as they are.
+        SheetText{"a=1", "a=1"}, SheetText{"", ""}, SheetText{"'quoted", "'quoted"}));
 
 TEST(Csv, ExcerptCutsWholeCharacters) {
     EXPECT_EQ(csv::excerpt("short"), "short");

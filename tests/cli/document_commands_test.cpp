@@ -2,8 +2,8 @@
 
 #include "documents/document_file.h"
 #include "documents/document_format.h"
-#include "engine/oil_calc.h"
 #include "units/display_format.h"
+#include "units/unit_tables.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -89,8 +89,7 @@ TEST_F(DocumentCommands, TinyResultSurvivesSavingOpeningAndAUnitChange) {
     const double reopened = readBasicDocument(contents(path)).resVapourBase;
     EXPECT_NEAR(reopened, vapour, vapour * 1e-6);
     // Shown in Pa (unit code 1) after opening, as after the calculation.
-    const COilCalc factors;
-    EXPECT_EQ(formatForDisplay(factors.convertPressure(reopened, 4, 1)), "2.48e-002");
+    EXPECT_EQ(formatForDisplay(convert(Quantity::Pressure, reopened, 4, 1)), "2.48e-002");
 }
 
 TEST_F(DocumentCommands, SavedWithoutFractionsKeepsTheDefaultTable) {

@@ -2,39 +2,45 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <ostream>
+
 namespace viskora {
 namespace {
 
-TEST(UnitCodes, ByCodeNameFirstWordOrTemperatureLetter) {
-    struct Case {
-        Quantity quantity;
-        const char* text;
-        std::optional<int> code;
-    };
-    const Case cases[] = {
-        {Quantity::Density, "1", 1},
-        {Quantity::Density, "14", 14},
-        {Quantity::Density, "15", {}},
-        {Quantity::Density, "0", {}},
-        {Quantity::Density, "lb/ft3", 10},
-        {Quantity::Density, "kg", {}},
-        {Quantity::Pressure, "MPa", 4},
-        {Quantity::Pressure, "MPa (MN/m2)", 4},
-        {Quantity::Pressure, "bar", 6},
-        {Quantity::Temperature, "K", 1},
-        {Quantity::Temperature, "C", 2},
-        {Quantity::Temperature, "F", 3},
-        {Quantity::Temperature, "R", 4},
-        {Quantity::Temperature, "°C", 2},
-        {Quantity::Temperature, "°F - Fahrenheit", 3},
-        {Quantity::Temperature, "X", {}},
-        {Quantity::Density, "1.5", {}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
-        EXPECT_EQ(parseUnitCode(c.quantity, c.text), c.code);
-    }
+// A unit as a command line gives it, and the code it names (none: refused).
+struct UnitText {
+    Quantity quantity;
+    const char* text;
+    std::optional<int> code;
+};
+
+void PrintTo(const UnitText& row, std::ostream* out) {
+    *out << row.text;
 }
+
+class UnitTexts : public ::testing::TestWithParam<UnitText> {};
+
+TEST_P(UnitTexts, NameACodeByCodeNameFirstWordOrTemperatureLetter) {
+    EXPECT_EQ(parseUnitCode(GetParam().quantity, GetParam().text), GetParam().code);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, UnitTexts,
+    ::testing::Values(
+        // By code, within the list only.
+        UnitText{Quantity::Density, "1", 1}, UnitText{Quantity::Density, "14", 14},
+        UnitText{Quantity::Density, "15", {}}, UnitText{Quantity::Density, "0", {}},
+        UnitText{Quantity::Density, "1.5", {}},
+        // By the whole name or its first word.
+        UnitText{Quantity::Density, "lb/ft3", 10}, UnitText{Quantity::Density, "kg", {}},
+        UnitText{Quantity::Pressure, "MPa", 4}, UnitText{Quantity::Pressure, "MPa (MN/m2)", 4},
+        UnitText{Quantity::Pressure, "bar", 6}, UnitText{Quantity::Temperature, "°C", 2},
+        UnitText{Quantity::Temperature, "°F - Fahrenheit", 3},
+        // A temperature by its letter.
+        UnitText{Quantity::Temperature, "K", 1}, UnitText{Quantity::Temperature, "C", 2},
+        UnitText{Quantity::Temperature, "F", 3}, UnitText{Quantity::Temperature, "R", 4},
+        UnitText{Quantity::Temperature, "X", {}}));
 
 TEST(FractionRows, ThreeFieldsSeparatedByColons) {
     EXPECT_EQ(parseFractionRow("0:300:100"), (FractionTexts{"0", "300", "100"}));

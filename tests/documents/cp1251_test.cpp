@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <string>
+
 namespace viskora {
 namespace {
 
@@ -22,58 +25,63 @@ TEST(Cp1251, AllBytesInOneTextKeepTheirOrder) {
     EXPECT_EQ(utf8ToCp1251(cp1251ToUtf8(all)), all);
 }
 
-TEST(Cp1251, CharactersOfTheUnitNamesAndCyrillic) {
-    struct Case {
-        std::string_view utf8;
-        std::string_view cp1251;
-    };
-    const Case cases[] = {
-        {"°C - Celsius", "\xB0"
-                         "C - Celsius"},
-        {"kJ/(kg•K)", "kJ/(kg\x95K)"},
-        {"deg.С", "deg.\xD1"},
-        {"Привет", "\xCF\xF0\xE8\xE2\xE5\xF2"},
-        {"ёЁ€№", "\xB8\xA8\x88\xB9"},
-        {"", ""},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(utf8ToCp1251(c.utf8), c.cp1251) << c.utf8;
-        EXPECT_EQ(cp1251ToUtf8(c.cp1251), c.utf8) << c.utf8;
+// A text and its bytes in the code page. A text the code page holds comes
+// back from them; what it cannot hold becomes a question mark.
+struct CodePageText {
+    std::string_view utf8;
+    std::string_view cp1251;
+    bool comesBack;
+};
+
+void PrintTo(const CodePageText& row, std::ostream* out) {
+    *out << ::testing::PrintToString(std::string(row.utf8));
+}
+
+class CodePageTexts : public ::testing::TestWithParam<CodePageText> {};
+
+TEST_P(CodePageTexts, BecomeTheirBytes) {
+    const CodePageText& c = GetParam();
+    EXPECT_EQ(utf8ToCp1251(c.utf8), c.cp1251);
+    if (c.comesBack) {
+        EXPECT_EQ(cp1251ToUtf8(c.cp1251), c.utf8);
     }
 }
 
-TEST(Cp1251, WhatTheCodePageCannotHoldBecomesAQuestionMark) {
-    struct Case {
-        std::string_view utf8;
-        std::string_view cp1251;
-    };
-    const Case cases[] = {
-        {"ä", "?"},                    // Latin letter outside the code page
-        {"a日b", "a?b"},               // three-byte character
-        {"x\xF0\x9F\x98\x80y", "x?y"}, // four-byte character
-        {"\xFF", "?"},                 // not UTF-8 at all
-        {"a\xC3", "a?"},               // sequence cut short at the end
-        {"\xE2\x82z", "??z"},          // sequence cut short before a letter
-        {"\xC0\xAF", "??"},            // overlong form
-        {"\xED\xA0\x80", "???"},       // surrogate
-        {"°ä°", "\xB0?\xB0"},          // conversion goes on after a refusal
+INSTANTIATE_TEST_SUITE_P(
+    UnitNamesCyrillicAndRefusals, CodePageTexts,
+    ::testing::Values(
+        // The characters of the unit names, and Cyrillic.
+        CodePageText{"°C - Celsius",
+                     "\xB0"
+                     "C - Celsius",
+                     true},
+        CodePageText{"kJ/(kg•K)", "kJ/(kg\x95K)", true}, CodePageText{"deg.С", "deg.\xD1", true},
+        CodePageText{"Привет", "\xCF\xF0\xE8\xE2\xE5\xF2", true},
+        CodePageText{"ёЁ€№", "\xB8\xA8\x88\xB9", true}, CodePageText{"", "", true},
+        // Latin letter outside the code page
+        CodePageText{"ä", "?", false},
+        // three- and four-byte characters
+        CodePageText{"a日b", "a?b", false}, CodePageText{"x\xF0\x9F\x98\x80y", "x?y", false},
+        // not UTF-8 at all; sequences cut short at the end and before a letter
+        CodePageText{"\xFF", "?", false}, CodePageText{"a\xC3", "a?", false},
+        CodePageText{"\xE2\x82z", "??z", false},
+        // overlong form, surrogate
+        CodePageText{"\xC0\xAF", "??", false}, CodePageText{"\xED\xA0\x80", "???", false},
+        // conversion goes on after a refusal
+        CodePageText{"°ä°", "\xB0?\xB0", false},
         // The first and last lead bytes of each sequence length: one
         // character, one question mark; just outside, one per byte.
-        {"\xDF\xBF", "?"},            // U+07FF, the last two-byte character
-        {"\xC1\xBF", "??"},           // overlong two-byte form
-        {"\xE0\xA4\xB9", "?"},        // U+0939, lead byte E0
-        {"\xE0\x9F\xBF", "???"},      // overlong three-byte form
-        {"\xEF\xBF\xBD", "?"},        // U+FFFD, lead byte EF
-        {"\xF0\x90\x80\x80", "?"},    // U+10000, the first four-byte character
-        {"\xF0\x8F\xBF\xBF", "????"}, // overlong four-byte form
-        {"\xF4\x8F\xBF\xBF", "?"},    // U+10FFFF, the last character
-        {"\xF4\x90\x80\x80", "????"}, // beyond U+10FFFF
-        {"\xF5\x80\x80\x80", "????"}, // a lead byte no character has
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(utf8ToCp1251(c.utf8), c.cp1251) << c.utf8;
-    }
-}
+        CodePageText{"\xDF\xBF", "?", false},            // U+07FF, the last two-byte character
+        CodePageText{"\xC1\xBF", "??", false},           // overlong two-byte form
+        CodePageText{"\xE0\xA4\xB9", "?", false},        // U+0939, lead byte E0
+        CodePageText{"\xE0\x9F\xBF", "???", false},      // overlong three-byte form
+        CodePageText{"\xEF\xBF\xBD", "?", false},        // U+FFFD, lead byte EF
+        CodePageText{"\xF0\x90\x80\x80", "?", false},    // U+10000, the first four-byte one
+        CodePageText{"\xF0\x8F\xBF\xBF", "????", false}, // overlong four-byte form
+        CodePageText{"\xF4\x8F\xBF\xBF", "?", false},    // U+10FFFF, the last character
+        CodePageText{"\xF4\x90\x80\x80", "????", false}, // beyond U+10FFFF
+        CodePageText{"\xF5\x80\x80\x80", "????", false}  // a lead byte no character has
+        ));
 
 TEST(Cp1251, LongTextsAreConvertedWhole) {
     std::string utf8;

@@ -1,9 +1,13 @@
 #include "documents/document_records.h"
+#include "documents/record_fields.h"
 #include "documents/unit_name_lists.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <ostream>
 #include <set>
+#include <string>
 
 namespace viskora {
 namespace {
@@ -19,71 +23,78 @@ TEST(UnitNameLists, NameAtAnIndexNoListHasIsTheBaseUnits) {
     EXPECT_EQ(lists.nameAt(Quantity::Density, 1000000), "kg/m3");
 }
 
+// The unit a new form selects for a field, as the program has always shown it.
 struct DefaultUnit {
-    int controlId;
-    std::string_view name;
+    bool basic;
+    std::string_view field;
+    std::string_view unitName;
 };
 
-void expectDefaults(std::span<const UnitBoxInfo> boxes, std::span<const DefaultUnit> expected) {
-    const CUnitNameLists lists;
-    ASSERT_EQ(boxes.size(), expected.size());
-    std::set<int> ids;
-    for (std::size_t i = 0; i < boxes.size(); ++i) {
-        EXPECT_EQ(boxes[i].controlId, expected[i].controlId);
-        EXPECT_EQ(lists.nameAt(boxes[i].quantity, boxes[i].defaultIndex), expected[i].name)
-            << boxes[i].indexField;
-        ids.insert(boxes[i].controlId);
-    }
-    EXPECT_EQ(ids.size(), boxes.size());
+void PrintTo(const DefaultUnit& row, std::ostream* out) {
+    *out << (row.basic ? "basic " : "additional ") << row.field;
 }
 
-TEST(UnitNameLists, BasicFormBoxesSelectTheirDefaultUnits) {
-    const DefaultUnit expected[] = {
-        {1006, "°C - Celsius"}, {1004, "kg/m3"},       {1008, "kg/m3"},
-        {1014, "kJ/(kg•K)"},    {1021, "Wt/(m•K)"},    {1022, "mm2/c"},
-        {1026, "N/m"},          {1025, "MPa (MN/m2)"}, {1034, "°C - Celsius"},
-    };
-    expectDefaults(basicFormUnitBoxes(), expected);
+template <typename Record> void expectDefault(const DefaultUnit& row) {
+    const Record record;
+    const auto fields = recordFields(record);
+    const auto field =
+        std::ranges::find(fields, row.field, &std::ranges::range_value_t<decltype(fields)>::name);
+    ASSERT_NE(field, fields.end());
+    EXPECT_EQ(CUnitNameLists().nameAt(field->quantity, field->defaultUnitIndex), row.unitName);
+    // A new record holds the unit its box selects.
+    EXPECT_EQ(record.*field->unitIndex, field->defaultUnitIndex);
 }
 
-TEST(UnitNameLists, AdditionalFormBoxesSelectTheirDefaultUnits) {
-    const DefaultUnit expected[] = {
-        {1006, "°C - Celsius"}, {1004, "kg/m3"},     {1010, "MPa (MN/m2)"}, {1012, "kg/m3"},
-        {1081, "kJ/(kg•K)"},    {1082, "Wt/(m•K)"},  {1083, "mm2/c"},       {1084, "kJ/kg"},
-        {1088, "kg/m3"},        {1089, "kJ/(kg•K)"}, {1090, "Wt/(m•K)"},    {1092, "mm2/c"},
-        {1091, "N/m"},
-    };
-    expectDefaults(additionalFormUnitBoxes(), expected);
+class DefaultUnits : public ::testing::TestWithParam<DefaultUnit> {};
+
+TEST_P(DefaultUnits, AreTheBaseUnitsAndNewRecordsHoldThem) {
+    if (GetParam().basic) {
+        expectDefault<BasicDocumentRecord>(GetParam());
+    } else {
+        expectDefault<AdditionalDocumentRecord>(GetParam());
+    }
 }
 
-TEST(UnitNameLists, NewRecordsHoldTheBoxDefaults) {
-    const BasicDocumentRecord basic;
-    const int basicIndices[] = {
-        basic.tempUnitIndex,       basic.densityUnitIndex,         basic.resDensityUnitIndex,
-        basic.resHeatUnitIndex,    basic.resConductivityUnitIndex, basic.resViscosityUnitIndex,
-        basic.resTensionUnitIndex, basic.resVapourUnitIndex,       basic.resCritTempUnitIndex};
-    for (std::size_t i = 0; i < std::size(basicIndices); ++i) {
-        EXPECT_EQ(basicIndices[i], basicFormUnitBoxes()[i].defaultIndex)
-            << basicFormUnitBoxes()[i].indexField;
+INSTANTIATE_TEST_SUITE_P(
+    EveryUnitBox, DefaultUnits,
+    ::testing::Values(
+        DefaultUnit{true, "density", "kg/m3"}, DefaultUnit{true, "densityTemp", "°C - Celsius"},
+        DefaultUnit{true, "resDensity", "kg/m3"}, DefaultUnit{true, "resHeat", "kJ/(kg•K)"},
+        DefaultUnit{true, "resConductivity", "Wt/(m•K)"},
+        DefaultUnit{true, "resViscosity", "mm2/c"}, DefaultUnit{true, "resTension", "N/m"},
+        DefaultUnit{true, "resVapour", "MPa (MN/m2)"},
+        DefaultUnit{true, "resCritTemp", "°C - Celsius"}, DefaultUnit{false, "density", "kg/m3"},
+        DefaultUnit{false, "densityTemp", "°C - Celsius"},
+        // Given in the temperature unit, named in a read-only box.
+        DefaultUnit{false, "designTemp", "°C - Celsius"},
+        DefaultUnit{false, "designPressure", "MPa (MN/m2)"},
+        DefaultUnit{false, "gasDensity", "kg/m3"}, DefaultUnit{false, "gasHeat", "kJ/(kg•K)"},
+        DefaultUnit{false, "gasConductivity", "Wt/(m•K)"},
+        DefaultUnit{false, "gasViscosity", "mm2/c"}, DefaultUnit{false, "gasEnthalpy", "kJ/kg"},
+        DefaultUnit{false, "liquidDensity", "kg/m3"}, DefaultUnit{false, "liquidHeat", "kJ/(kg•K)"},
+        DefaultUnit{false, "liquidConductivity", "Wt/(m•K)"},
+        DefaultUnit{false, "liquidViscosity", "mm2/c"},
+        DefaultUnit{false, "liquidTension", "N/m"}));
+
+// Two fields sharing a box would show one value in the other's place: every
+// value box and every unit box of a form belongs to one field.
+template <typename Record> void expectBoxesNamedOnce() {
+    std::set<std::string_view> boxes;
+    std::size_t count = 0;
+    for (const auto& field : recordFields(Record{})) {
+        boxes.insert(field.name);
+        ++count;
+        if (field.unit == FieldUnit::Own || field.unit == FieldUnit::Shared) {
+            boxes.insert(field.unitBox);
+            ++count;
+        }
     }
-    const AdditionalDocumentRecord additional;
-    const int additionalIndices[] = {additional.tempUnitIndex,
-                                     additional.densityUnitIndex,
-                                     additional.pressureUnitIndex,
-                                     additional.gasDensityUnitIndex,
-                                     additional.gasHeatUnitIndex,
-                                     additional.gasConductivityUnitIndex,
-                                     additional.gasViscosityUnitIndex,
-                                     additional.gasEnthalpyUnitIndex,
-                                     additional.liquidDensityUnitIndex,
-                                     additional.liquidHeatUnitIndex,
-                                     additional.liquidConductivityUnitIndex,
-                                     additional.liquidViscosityUnitIndex,
-                                     additional.liquidTensionUnitIndex};
-    for (std::size_t i = 0; i < std::size(additionalIndices); ++i) {
-        EXPECT_EQ(additionalIndices[i], additionalFormUnitBoxes()[i].defaultIndex)
-            << additionalFormUnitBoxes()[i].indexField;
-    }
+    EXPECT_EQ(boxes.size(), count);
+}
+
+TEST(RecordFields, EveryBoxBelongsToOneField) {
+    expectBoxesNamedOnce<BasicDocumentRecord>();
+    expectBoxesNamedOnce<AdditionalDocumentRecord>();
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string_view>
 
 namespace viskora {
@@ -74,23 +75,32 @@ TEST(HtmlReport, WithoutFractionsInputTableLeadsToResults) {
     EXPECT_FALSE(contains(page, "Fractional composition"));
 }
 
-TEST(HtmlEscape, EscapesTheFiveMarkupCharacters) {
-    const struct {
-        const char* text;
-        const char* escaped;
-    } cases[] = {
-        {"", ""},
-        {"702.7", "702.7"},
-        {"12<script>alert('x')</script>", "12&lt;script&gt;alert(&#39;x&#39;)&lt;/script&gt;"},
-        {"a & b", "a &amp; b"},
-        {"&amp;", "&amp;amp;"},
-        {"\"quoted\"", "&quot;quoted&quot;"},
-        {"°С kg/m3", "°С kg/m3"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(escapeHtml(c.text), c.escaped) << c.text;
-    }
+// A document's text and how a page writes it.
+struct Escape {
+    const char* text;
+    const char* escaped;
+};
+
+void PrintTo(const Escape& row, std::ostream* out) {
+    *out << row.text;
 }
+
+class HtmlEscapes : public ::testing::TestWithParam<Escape> {};
+
+TEST_P(HtmlEscapes, EscapeTheFiveMarkupCharacters) {
+    EXPECT_EQ(escapeHtml(GetParam().text), GetParam().escaped);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, HtmlEscapes,
+                         ::testing::Values(
+                             // Texts without markup characters stay as they are, other scripts too.
+                             Escape{"", ""}, Escape{"702.7", "702.7"},
+                             Escape{"°С kg/m3", "°С kg/m3"},
+                             // Each of < > ' & " escaped, an entity's ampersand as well.
+                             Escape{"12<script>alert('x')</script>",
+                                    "12&lt;script&gt;alert(&#39;x&#39;)&lt;/script&gt;"},
+                             Escape{"a & b", "a &amp; b"}, Escape{"&amp;", "&amp;amp;"},
+                             Escape{"\"quoted\"", "&quot;quoted&quot;"}));
 
 TEST(HtmlReport, EveryDocumentTextIsEscaped) {
     const std::string hostile = "1<b onmouseover='x()'>&\"";

@@ -9,6 +9,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <ostream>
 #include <unistd.h>
 #include <vector>
 
@@ -42,23 +43,30 @@ std::vector<std::string> namesIn(const fs::path& folder) {
     return names;
 }
 
-TEST(ReportBaseName, CutsTheTitleBeforeItsLastDot) {
-    const struct {
-        const char* title;
-        const char* base;
-    } cases[] = {
-        {"pipe.vkr", "pipe"},
-        {"a.b.vkr", "a.b"},
-        {"ViskoraAddCalc1", "ViskoraAddCalc1"},
-        {"ViskoraBasicCalc12", "ViskoraBasicCalc12"},
-        {"нефть.vkr", "нефть"},
-        {"trailing.", "trailing"},
-        {"", ""},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(reportBaseName(c.title), c.base) << c.title;
-    }
+// A document's title and the base name of its reports.
+struct BaseName {
+    const char* title;
+    const char* base;
+};
+
+void PrintTo(const BaseName& row, std::ostream* out) {
+    *out << row.title;
 }
+
+class ReportBaseNames : public ::testing::TestWithParam<BaseName> {};
+
+TEST_P(ReportBaseNames, CutTheTitleBeforeItsLastDot) {
+    EXPECT_EQ(reportBaseName(GetParam().title), GetParam().base);
+}
+
+INSTANTIATE_TEST_SUITE_P(Titles, ReportBaseNames,
+                         ::testing::Values(BaseName{"pipe.vkr", "pipe"}, BaseName{"a.b.vkr", "a.b"},
+                                           BaseName{"нефть.vkr", "нефть"},
+                                           BaseName{"trailing.", "trailing"},
+                                           // an unsaved document's title has no dot
+                                           BaseName{"ViskoraAddCalc1", "ViskoraAddCalc1"},
+                                           BaseName{"ViskoraBasicCalc12", "ViskoraBasicCalc12"},
+                                           BaseName{"", ""}));
 
 TEST(OutputFolder, IsBesideTheProgramWhenThatFolderIsWritable) {
     TemporaryFolder program;

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <ostream>
 #include <regex>
 #include <sstream>
 #include <sys/stat.h>
@@ -102,66 +103,73 @@ struct PdfCase {
     const char* pages; // as pdfinfo prints them; empty: any
 };
 
+void PrintTo(const PdfCase& row, std::ostream* out) {
+    *out << row.what;
+}
+
+class PdfReports : public ::testing::TestWithParam<PdfCase> {};
+
 // A report nobody could open became a PDF anyone can; it must say all the
 // HTML report says.
-TEST(ReportCommand, APdfReportHoldsEveryLabelAndValueOfTheHtmlReportOnA4) {
-    const PdfCase cases[] = {
-        {"a basic calculation fits one page", {"basic", "--density", "850"}, "Pages: 1 "},
-        {"an additional calculation with fractions",
-         {"additional", "--fraction", "35:200:40", "--fraction", "200:400:60", "--yes"},
-         ""},
-    };
-    for (const PdfCase& c : cases) {
-        SCOPED_TRACE(c.what);
-        TemporaryFolder temp;
-        const fs::path document = temp.path() / "pipe.vkr";
-        std::vector<std::string> calculation = c.calculation;
-        calculation.insert(calculation.end(), {"--save", document.string()});
-        ASSERT_EQ(runCalculator(calculation).exitStatus, 0);
-        const fs::path page = temp.path() / "pipe.html";
-        ASSERT_EQ(runCalculator({"report", document.string(), "--html", "--output", page.string()})
-                      .exitStatus,
-                  0);
-        const fs::path pdf = temp.path() / "pipe.pdf";
-        const auto run =
-            runCalculator({"report", document.string(), "--pdf", "--output", pdf.string()});
-        ASSERT_EQ(run.exitStatus, 0) << run.err;
-        EXPECT_EQ(run.out, pdf.string() + "\n");
-        ASSERT_EQ(contentsOf(pdf).substr(0, 5), "%PDF-");
+TEST_P(PdfReports, HoldEveryLabelAndValueOfTheHtmlReportOnA4) {
+    const PdfCase& c = GetParam();
+    TemporaryFolder temp;
+    const fs::path document = temp.path() / "pipe.vkr";
+    std::vector<std::string> calculation = c.calculation;
+    calculation.insert(calculation.end(), {"--save", document.string()});
+    ASSERT_EQ(runCalculator(calculation).exitStatus, 0);
+    const fs::path page = temp.path() / "pipe.html";
+    ASSERT_EQ(runCalculator({"report", document.string(), "--html", "--output", page.string()})
+                  .exitStatus,
+              0);
+    const fs::path pdf = temp.path() / "pipe.pdf";
+    const auto run =
+        runCalculator({"report", document.string(), "--pdf", "--output", pdf.string()});
+    ASSERT_EQ(run.exitStatus, 0) << run.err;
+    EXPECT_EQ(run.out, pdf.string() + "\n");
+    ASSERT_EQ(contentsOf(pdf).substr(0, 5), "%PDF-");
 
-        const std::string shown = collapsed(popplerOutput("pdftotext -raw -enc UTF-8", pdf));
-        const std::vector<std::string> texts = visibleTexts(cp1251ToUtf8(contentsOf(page)));
-        ASSERT_GT(texts.size(), 20U);
-        for (const std::string& text : texts) {
-            EXPECT_TRUE(contains(shown, text)) << "missing from the PDF: " << text;
-        }
-
-        const std::string info = popplerOutput("pdfinfo", pdf);
-        EXPECT_TRUE(contains(info, "(A4)")) << info;
-        if (*c.pages != '\0') {
-            EXPECT_TRUE(contains(collapsed(info), c.pages)) << info;
-        }
-        // Every font embedded: the fifth column from the end of pdffonts.
-        std::istringstream fonts(popplerOutput("pdffonts", pdf));
-        int fontCount = 0;
-        bool pastHeader = false;
-        for (std::string line; std::getline(fonts, line);) {
-            if (line.rfind("----", 0) == 0) {
-                pastHeader = true;
-                continue;
-            }
-            if (!pastHeader || line.empty()) {
-                continue;
-            }
-            std::istringstream words(line);
-            const std::vector<std::string> columns{std::istream_iterator<std::string>(words), {}};
-            ASSERT_GE(columns.size(), 6U) << line;
-            EXPECT_EQ(columns[columns.size() - 5], "yes") << line;
-            ++fontCount;
-        }
-        EXPECT_GT(fontCount, 0);
+    const std::string shown = collapsed(popplerOutput("pdftotext -raw -enc UTF-8", pdf));
+    const std::vector<std::string> texts = visibleTexts(cp1251ToUtf8(contentsOf(page)));
+    ASSERT_GT(texts.size(), 20U);
+    for (const std::string& text : texts) {
+        EXPECT_TRUE(contains(shown, text)) << "missing from the PDF: " << text;
     }
+
+    const std::string info = popplerOutput("pdfinfo", pdf);
+    EXPECT_TRUE(contains(info, "(A4)")) << info;
+    if (*c.pages != '\0') {
+        EXPECT_TRUE(contains(collapsed(info), c.pages)) << info;
+    }
+    // Every font embedded: the fifth column from the end of pdffonts.
+    std::istringstream fonts(popplerOutput("pdffonts", pdf));
+    int fontCount = 0;
+    bool pastHeader = false;
+    for (std::string line; std::getline(fonts, line);) {
+        if (line.rfind("----", 0) == 0) {
+            pastHeader = true;
+            continue;
+        }
+        if (!pastHeader || line.empty()) {
+            continue;
+        }
+        std::istringstream words(line);
+        const std::vector<std::string> columns{std::istream_iterator<std::string>(words), {}};
+        ASSERT_GE(columns.size(), 6U) << line;
+        EXPECT_EQ(columns[columns.size() - 5], "yes") << line;
+        ++fontCount;
+    }
+    EXPECT_GT(fontCount, 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(Kinds, PdfReports,
+                         ::testing::Values(PdfCase{"a basic calculation fits one page",
+                                                   {"basic", "--density", "850"},
+                                                   "Pages: 1 "},
+                                           PdfCase{"an additional calculation with fractions",
+                                                   {"additional", "--fraction", "35:200:40",
+                                                    "--fraction", "200:400:60", "--yes"},
+                                                   ""}));
 
 TEST(ReportCommand, RefusesWhatItCannotRead) {
     TemporaryFolder temp;
@@ -179,9 +187,8 @@ TEST(ReportCommand, RefusesWhatItCannotRead) {
     const fs::path unwritable = temp.path() / "missing" / "x.html";
     run = runCalculator({"report", document.string(), "--html", "--output", unwritable.string()});
     EXPECT_EQ(run.exitStatus, 5);
-    EXPECT_EQ(run.err,
-              "viskora-calc report: " + unwritable.string() +
-                  ": Error while creating file!\nNo such file or directory.\n");
+    EXPECT_EQ(run.err, "viskora-calc report: " + unwritable.string() +
+                           ": Error while creating file!\nNo such file or directory.\n");
     EXPECT_FALSE(fs::exists(temp.path() / "missing"));
     // Exactly one kind of report.
     EXPECT_EQ(runCalculator({"report", document.string()}).exitStatus, 64);

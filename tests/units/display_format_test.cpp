@@ -4,58 +4,58 @@
 
 #include <clocale>
 #include <limits>
+#include <ostream>
 #include <string>
 
 namespace viskora {
 namespace {
 
-struct DisplayCase {
+// A value and the text a result box shows for it.
+struct Display {
     double value;
     const char* text;
 };
 
-TEST(FormatForDisplay, ExampleTable) {
-    const DisplayCase cases[] = {
-        {0, "0"},         {1e-11, "0"},          {0.5, "0.5"},          {0.05, "0.05"},
-        {0.001, "0.001"}, {0.0012, "1.20e-003"}, {0.0125, "1.25e-002"}, {0.12345, "0.123"},
-        {0.09996, "0.1"}, {0.9996, "1"},         {1.5, "1.5"},          {9.996, "10"},
-        {10, "10"},       {12.345, "12.3"},      {-12.345, "-12.3"},    {99.96, "100"},
-        {673.15, "673"},  {999.6, "1.00e+003"},  {1234.5, "1.23e+003"}, {12345678901, "1.23e+010"},
-    };
-    for (const DisplayCase& c : cases) {
-        SCOPED_TRACE(c.value);
-        EXPECT_EQ(formatForDisplay(c.value), c.text);
-    }
+void PrintTo(const Display& row, std::ostream* out) {
+    *out << row.text;
 }
 
-TEST(FormatForDisplay, EdgeCases) {
-    EXPECT_EQ(formatForDisplay(-1e-11), "0"); // no "-0"
-    EXPECT_EQ(formatForDisplay(20), "20");
-    EXPECT_EQ(formatForDisplay(50), "50");
-    EXPECT_EQ(formatForDisplay(0.1235), "0.124"); // half up on the decimal digits
-    EXPECT_EQ(formatForDisplay(850), "850");
-    EXPECT_EQ(formatForDisplay(0.85), "0.85");
-    EXPECT_EQ(formatForDisplay(2.481e-8), "2.48e-008");
-    EXPECT_EQ(formatForDisplay(-0.0012), "-1.20e-003");
-    EXPECT_EQ(formatForDisplay(1e300), "1.00e+300");
-    EXPECT_EQ(formatForDisplay(100), "100");
-    EXPECT_EQ(formatForDisplay(5.10), "5.1");
+class Displays : public ::testing::TestWithParam<Display> {};
+
+TEST_P(Displays, ShowThreeSignificantDigits) {
+    EXPECT_EQ(formatForDisplay(GetParam().value), GetParam().text);
 }
 
-TEST(FormatForDisplay, TinyValuesShowTheirOwnDigits) {
-    const DisplayCase cases[] = {
-        {3.46e-10, "3.46e-010"},   // ten decimals would leave only "3"
-        {2.1456e-9, "2.15e-009"},  // rounded from the value, not from 0.0000000021
-        {-3.46e-10, "-3.46e-010"}, // the sign stays
-        {6e-11, "6.00e-011"},      // the smallest value that is not "0"
-        {4e-11, "0"},              // rounds to 0 at ten decimals
-        {9.9999e-8, "1.00e-007"},  // rounds up across the threshold
-        {1.2345e-7, "1.24e-007"},  // from 1e-7 on, rounded from the ten decimals as before
-    };
-    for (const DisplayCase& c : cases) {
-        SCOPED_TRACE(c.value);
-        EXPECT_EQ(formatForDisplay(c.value), c.text);
-    }
+INSTANTIATE_TEST_SUITE_P(
+    Values, Displays,
+    ::testing::Values(
+        // Plain decimals up to three digits before the point.
+        Display{0, "0"}, Display{0.5, "0.5"}, Display{0.05, "0.05"}, Display{0.001, "0.001"},
+        Display{0.12345, "0.123"}, Display{0.1235, "0.124"}, // half up on the decimal digits
+        Display{0.09996, "0.1"}, Display{0.9996, "1"}, Display{0.85, "0.85"}, Display{1.5, "1.5"},
+        Display{5.10, "5.1"}, Display{9.996, "10"}, Display{10, "10"}, Display{20, "20"},
+        Display{50, "50"}, Display{12.345, "12.3"}, Display{-12.345, "-12.3"},
+        Display{99.96, "100"}, Display{100, "100"}, Display{673.15, "673"}, Display{850, "850"},
+        // Exponent notation beyond, with three-digit exponents.
+        Display{0.0012, "1.20e-003"}, Display{-0.0012, "-1.20e-003"}, Display{0.0125, "1.25e-002"},
+        Display{999.6, "1.00e+003"}, Display{1234.5, "1.23e+003"},
+        Display{12345678901, "1.23e+010"}, Display{1e300, "1.00e+300"},
+        Display{2.481e-8, "2.48e-008"},
+        // Tiny values show their own digits: ten decimals would leave only "3".
+        Display{3.46e-10, "3.46e-010"},
+        Display{2.1456e-9, "2.15e-009"}, // rounded from the value, not from 0.0000000021
+        Display{-3.46e-10, "-3.46e-010"}, Display{6e-11, "6.00e-011"}, // smallest not "0"
+        Display{9.9999e-8, "1.00e-007"}, // rounds up across the threshold
+        Display{1.2345e-7, "1.24e-007"}, // from 1e-7 on, rounded from the ten decimals
+        // What rounds to 0 at ten decimals is "0", never "-0".
+        Display{4e-11, "0"}, Display{1e-11, "0"}, Display{-1e-11, "0"}));
+
+// A base value as a result box shows it in another unit.
+TEST(FormatInUnit, ConvertsThenFormatsAndShowsNothingThatOverflows) {
+    EXPECT_EQ(formatInUnit(Quantity::Pressure, 2.48e-8, 1), "2.48e-002"); // MPa in Pa
+    EXPECT_EQ(formatInUnit(Quantity::Temperature, 20, 3), "68");          // deg.C in deg.F
+    // Only a damaged file brings a base value too large for grains/gal(UK).
+    EXPECT_EQ(formatInUnit(Quantity::Density, 1e308, 4), "");
 }
 
 TEST(FormatForDisplay, NeverShowsInfinityOrNan) {

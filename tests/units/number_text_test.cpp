@@ -5,50 +5,69 @@
 #include <clocale>
 #include <cmath>
 #include <limits>
+#include <ostream>
 #include <string>
 
 namespace viskora {
 namespace {
 
-struct NumberCase {
+// A text, whether the reader takes a number from it, and the number.
+struct NumberText {
     const char* text;
     bool isNumber;
     double value;
 };
 
-TEST(TextToNumber, ReadsTheLongestLeadingDecimalNumber) {
-    const NumberCase cases[] = {
-        {"702.7", true, 702.7}, {"  \t20", true, 20},  {"-12.5", true, -12.5},   {"+3", true, 3},
-        {"12abc", true, 12},    {"1.5e3", true, 1500}, {"1.5E-2x", true, 0.015}, {"2e", true, 2},
-        {"2e+", true, 2},       {".5", true, 0.5},     {"5.", true, 5},          {"1,5", true, 1},
-        {"", false, 0},         {"abc", false, 0},     {"-", false, 0},          {".", false, 0},
-        {"-.", false, 0},       {" - 5", false, 0},    {"inf", false, 0},        {"nan", false, 0},
-        {"infinity", false, 0}, {"0x10", true, 0},     {"e5", false, 0},         {"1 000", true, 1},
-    };
-    for (const NumberCase& c : cases) {
-        SCOPED_TRACE(c.text);
-        const auto read = readLeadingNumber(c.text);
-        EXPECT_EQ(read.has_value(), c.isNumber);
-        EXPECT_DOUBLE_EQ(textToNumber(c.text), c.value);
+void PrintTo(const NumberText& row, std::ostream* out) {
+    *out << '"' << row.text << '"';
+}
+
+class LeadingNumbers : public ::testing::TestWithParam<NumberText> {};
+
+TEST_P(LeadingNumbers, AreTheLongestLeadingDecimalNumber) {
+    const NumberText& c = GetParam();
+    EXPECT_EQ(readLeadingNumber(c.text).has_value(), c.isNumber);
+    EXPECT_DOUBLE_EQ(textToNumber(c.text), c.value);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, LeadingNumbers,
+                         ::testing::Values(
+                             // A number and whatever follows it.
+                             NumberText{"702.7", true, 702.7}, NumberText{"  \t20", true, 20},
+                             NumberText{"-12.5", true, -12.5}, NumberText{"+3", true, 3},
+                             NumberText{"12abc", true, 12}, NumberText{"1.5e3", true, 1500},
+                             NumberText{"1.5E-2x", true, 0.015}, NumberText{"2e", true, 2},
+                             NumberText{"2e+", true, 2}, NumberText{".5", true, 0.5},
+                             NumberText{"5.", true, 5}, NumberText{"1,5", true, 1},
+                             NumberText{"0x10", true, 0}, NumberText{"1 000", true, 1},
+                             // No number: read as 0.
+                             NumberText{"", false, 0}, NumberText{"abc", false, 0},
+                             NumberText{"-", false, 0}, NumberText{".", false, 0},
+                             NumberText{"-.", false, 0}, NumberText{" - 5", false, 0},
+                             NumberText{"inf", false, 0}, NumberText{"nan", false, 0},
+                             NumberText{"infinity", false, 0}, NumberText{"e5", false, 0}));
+
+class WholeNumbers : public ::testing::TestWithParam<NumberText> {};
+
+TEST_P(WholeNumbers, AreTextsThatAreOneNumber) {
+    const NumberText& c = GetParam();
+    const auto read = readWholeNumber(c.text);
+    ASSERT_EQ(read.has_value(), c.isNumber);
+    if (read) {
+        EXPECT_DOUBLE_EQ(*read, c.value);
     }
 }
 
-TEST(ReadWholeNumber, TakesOnlyTextsThatAreOneNumber) {
-    const NumberCase cases[] = {
-        {"702.7", true, 702.7}, {" 1.5\t", true, 1.5}, {"-2.5e-3", true, -0.0025},
-        {"", true, 0},          {"  ", true, 0}, // empty reads 0, as an empty box
-        {"1,5", false, 0},      {"850abc", false, 0},  {"abc", false, 0},
-        {"2e", false, 0},       {"1 000", false, 0},   {"inf", false, 0},
-    };
-    for (const NumberCase& c : cases) {
-        SCOPED_TRACE(c.text);
-        const auto read = readWholeNumber(c.text);
-        ASSERT_EQ(read.has_value(), c.isNumber);
-        if (read) {
-            EXPECT_DOUBLE_EQ(*read, c.value);
-        }
-    }
-}
+INSTANTIATE_TEST_SUITE_P(
+    Texts, WholeNumbers,
+    ::testing::Values(NumberText{"702.7", true, 702.7}, NumberText{" 1.5\t", true, 1.5},
+                      NumberText{"-2.5e-3", true, -0.0025},
+                      // empty reads 0, as an empty box
+                      NumberText{"", true, 0}, NumberText{"  ", true, 0},
+                      // anything beside the number refuses the text
+                      NumberText{"1,5", false, 0}, NumberText{"850abc", false, 0},
+                      NumberText{"abc", false, 0}, NumberText{"2e", false, 0},
+                      NumberText{"1 000", false, 0}, NumberText{"inf", false, 0}));
 
 TEST(TextToNumber, NumbersBeyondADoubleBecomeInfinityOrZero) {
     EXPECT_EQ(textToNumber("1e999"), std::numeric_limits<double>::infinity());

@@ -11,45 +11,87 @@
 namespace viskora {
 namespace {
 
-TEST(UnitTables, ListsHaveTheirSizesAndBaseUnits) {
-    struct Expected {
-        Quantity quantity;
-        std::size_t count;
-        int baseCode;
-        const char* baseName;
-    };
-    const Expected expected[] = {
-        {Quantity::Temperature, 4, 2, "°C - Celsius"}, {Quantity::Density, 14, 1, "kg/m3"},
-        {Quantity::Pressure, 12, 4, "MPa (MN/m2)"},    {Quantity::SpecificHeat, 7, 2, "kJ/(kg•K)"},
-        {Quantity::Conductivity, 5, 1, "Wt/(m•K)"},    {Quantity::Enthalpy, 7, 2, "kJ/kg"},
-        {Quantity::Viscosity, 7, 2, "mm2/c"},          {Quantity::SurfaceTension, 8, 1, "N/m"},
-    };
-    for (const Expected& e : expected) {
-        const auto names = unitNames(e.quantity);
-        ASSERT_EQ(names.size(), e.count);
-        EXPECT_EQ(baseUnitCode(e.quantity), e.baseCode);
-        EXPECT_EQ(names[static_cast<std::size_t>(e.baseCode - 1)], e.baseName);
-        if (e.quantity != Quantity::Temperature) {
-            EXPECT_EQ(factorTable(e.quantity)[static_cast<std::size_t>(e.baseCode)], 1.0);
-        }
-    }
-    EXPECT_EQ(unitNames(Quantity::Temperature)[0], "K  - Kelvine");
-    EXPECT_EQ(unitNames(Quantity::Pressure)[8], "m water(m H20)");
+// Each quantity's list: its length, its base unit and that unit's name.
+struct QuantityList {
+    Quantity quantity;
+    std::size_t count;
+    int baseCode;
+    const char* baseName;
+};
+
+void PrintTo(const QuantityList& row, std::ostream* out) {
+    *out << row.baseName;
 }
 
-TEST(UnitTables, FactorConversions) {
-    const FactorTable density = factorTable(Quantity::Density);
-    const FactorTable pressure = factorTable(Quantity::Pressure);
-    EXPECT_DOUBLE_EQ(convertByFactors(density, 10, 10, 1), 160.18);
-    EXPECT_DOUBLE_EQ(convertByFactors(pressure, 1, 5, 4), 0.101325);
-    EXPECT_DOUBLE_EQ(convertByFactors(pressure, 1, 7, 4), 0.0980665);
-    EXPECT_DOUBLE_EQ(convertByFactors(factorTable(Quantity::SpecificHeat), 1, 7, 2), 7.5362);
-    EXPECT_DOUBLE_EQ(convertByFactors(factorTable(Quantity::SurfaceTension), 1, 3, 1), 981);
-    EXPECT_DOUBLE_EQ(convertByFactors(density, 850, 1, 2), 0.85);
-    for (int code = 1; code <= 14; ++code) {
-        EXPECT_DOUBLE_EQ(convertByFactors(density, 123.456, code, code), 123.456);
+class QuantityLists : public ::testing::TestWithParam<QuantityList> {};
+
+TEST_P(QuantityLists, HaveTheirSizesAndBaseUnits) {
+    const QuantityList& row = GetParam();
+    const auto names = unitNames(row.quantity);
+    ASSERT_EQ(names.size(), row.count);
+    EXPECT_EQ(baseUnitCode(row.quantity), row.baseCode);
+    EXPECT_EQ(names[static_cast<std::size_t>(row.baseCode - 1)], row.baseName);
+    EXPECT_EQ(convert(row.quantity, 123.456, row.baseCode, row.baseCode), 123.456);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryQuantity, QuantityLists,
+                         ::testing::Values(QuantityList{Quantity::Temperature, 4, 2,
+                                                        "°C - Celsius"},
+                                           QuantityList{Quantity::Density, 14, 1, "kg/m3"},
+                                           QuantityList{Quantity::Pressure, 12, 4, "MPa (MN/m2)"},
+                                           QuantityList{Quantity::SpecificHeat, 7, 2, "kJ/(kg•K)"},
+                                           QuantityList{Quantity::Conductivity, 5, 1, "Wt/(m•K)"},
+                                           QuantityList{Quantity::Enthalpy, 7, 2, "kJ/kg"},
+                                           QuantityList{Quantity::Viscosity, 7, 2, "mm2/c"},
+                                           QuantityList{Quantity::SurfaceTension, 8, 1, "N/m"}));
+
+// Conversions worked by hand. A tolerance of 0 asks for the very double.
+struct Conversion {
+    const char* what;
+    Quantity quantity;
+    double value;
+    int fromCode;
+    int toCode;
+    double expected;
+    double tolerance;
+};
+
+void PrintTo(const Conversion& row, std::ostream* out) {
+    *out << row.what;
+}
+
+class Conversions : public ::testing::TestWithParam<Conversion> {};
+
+TEST_P(Conversions, GiveTheFigureWorkedByHand) {
+    const Conversion& row = GetParam();
+    const double converted = convert(row.quantity, row.value, row.fromCode, row.toCode);
+    if (row.tolerance == 0) {
+        EXPECT_EQ(converted, row.expected);
+    } else {
+        EXPECT_NEAR(converted, row.expected, row.tolerance);
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    ByHand, Conversions,
+    ::testing::Values(
+        // Between two units that are not the base unit, through the base unit.
+        Conversion{"10 lb/ft3 in kg/m3", Quantity::Density, 10, 10, 1, 160.18, 1e-12},
+        Conversion{"850 kg/m3 in g/cm3", Quantity::Density, 850, 1, 2, 0.85, 1e-15},
+        Conversion{"1 lb/ft3 in g/cm3", Quantity::Density, 1, 10, 2, 0.016018, 1e-17},
+        Conversion{"1 at in MPa", Quantity::Pressure, 1, 5, 4, 0.101325, 1e-17},
+        Conversion{"1 kgf/cm2 in bar", Quantity::Pressure, 1, 7, 6, 0.980665, 1e-15},
+        Conversion{"1 CHU/(lb K) in kJ/(kg K)", Quantity::SpecificHeat, 1, 7, 2, 7.5362, 1e-15},
+        Conversion{"1 kgf/cm in N/m", Quantity::SurfaceTension, 1, 3, 1, 981, 1e-12},
+        // Temperatures go through deg.C; every step is the double it is.
+        Conversion{"100 deg.C in deg.F", Quantity::Temperature, 100, 2, 3, 212, 1e-12},
+        Conversion{"100 deg.C in deg.R", Quantity::Temperature, 100, 2, 4, 671.6700000000001, 0},
+        Conversion{"100 deg.C in K", Quantity::Temperature, 100, 2, 1, 373.15, 1e-12},
+        Conversion{"32 deg.F in deg.C", Quantity::Temperature, 32, 3, 2, 0, 1e-15},
+        Conversion{"0 deg.R in K", Quantity::Temperature, 0, 4, 1, 0, 1e-13},
+        // An unknown temperature code: the target gives 0, the source reads 0 deg.C.
+        Conversion{"into code 5", Quantity::Temperature, 100, 2, 5, 0, 0},
+        Conversion{"from code 0", Quantity::Temperature, 100, 0, 2, 0, 0}));
 
 // Every unit of every factor table with its name and its published factor to
 // the base unit, written to the digits it is published with.
@@ -74,8 +116,9 @@ TEST_P(PublishedFactors, TableHoldsThePublishedFactor) {
     EXPECT_EQ(factorTable(row.quantity)[static_cast<std::size_t>(row.code)], row.factor);
     // One of the unit is its factor in the base unit, and back again.
     const int base = baseUnitCode(row.quantity);
-    EXPECT_EQ(convertByFactors(factorTable(row.quantity), 1, row.code, base), row.factor);
-    EXPECT_DOUBLE_EQ(convertByFactors(factorTable(row.quantity), row.factor, base, row.code), 1);
+    EXPECT_EQ(convert(row.quantity, 1, row.code, base), row.factor);
+    EXPECT_DOUBLE_EQ(convert(row.quantity, row.factor, base, row.code), 1);
+    EXPECT_DOUBLE_EQ(convert(row.quantity, 123.456, row.code, row.code), 123.456);
 }
 
 constexpr PublishedFactor kPublishedFactors[] = {
@@ -175,8 +218,8 @@ TEST_P(CodesOutsideAList, ReadAsTheBaseUnit) {
                            std::numeric_limits<int>::max(), std::numeric_limits<int>::min()}) {
         SCOPED_TRACE(code);
         EXPECT_EQ(factorOf(guarded.table, code), 1.0);
-        EXPECT_EQ(convertByFactors(guarded.table, 850, code, baseUnitCode(GetParam())), 850);
-        EXPECT_EQ(convertByFactors(guarded.table, 850, baseUnitCode(GetParam()), code), 850);
+        EXPECT_EQ(convert(GetParam(), 850, code, baseUnitCode(GetParam())), 850);
+        EXPECT_EQ(convert(GetParam(), 850, baseUnitCode(GetParam()), code), 850);
     }
 }
 
@@ -192,16 +235,6 @@ INSTANTIATE_TEST_SUITE_P(EveryTable, CodesOutsideAList,
                                            Quantity::Enthalpy, Quantity::Viscosity,
                                            Quantity::SurfaceTension),
                          quantityName);
-
-TEST(UnitTables, TemperatureConversionGoesThroughCelsius) {
-    EXPECT_DOUBLE_EQ(convertTemperature(100, 2, 3), 212);
-    EXPECT_EQ(convertTemperature(100, 2, 4), 671.6700000000001);
-    EXPECT_DOUBLE_EQ(convertTemperature(100, 2, 1), 373.15);
-    EXPECT_DOUBLE_EQ(convertTemperature(32, 3, 2), 0);
-    EXPECT_NEAR(convertTemperature(0, 4, 1), 0, 1e-13);
-    EXPECT_EQ(convertTemperature(100, 2, 5), 0);
-    EXPECT_EQ(convertTemperature(100, 0, 2), 0);
-}
 
 } // namespace
 } // namespace viskora

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "documents/document_records.h"
+#include "engine/calc_sequence.h"
+#include "units/display_format.h"
+#include "units/unit_tables.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace viskora {
+
+// Where a field stands on a form and in the reports.
+enum class FieldGroup {
+    Input,       // given by the user
+    Results,     // the basic calculation's results
+    GasPhase,    // the additional calculation's gas phase
+    LiquidPhase, // and its liquid phase
+};
+
+// How a field's unit is chosen.
+enum class FieldUnit {
+    Own,     // in the field's own unit box
+    Shared,  // in another field's unit, named again in a read-only box beside
+             // the field (the design temperature is given in the temperature unit)
+    Percent, // a share of the total mass in %, without a unit box
+    Number,  // a dimensionless number (the Prandtl number)
+};
+
+// One field of a form's record, described once for the file, the forms, the
+// reports and the calculator. The members are those of the record (Record)
+// and of the engine's results (Results: plain data, which ties no code of the
+// engine to the documents); a member the field does not have is null.
+template <typename Record, typename Results> struct RecordField {
+    // The stem of the record's members ("resDensity" for resDensityText and
+    // resDensityBase), which also names the form's box showing the value.
+    std::string_view name;
+    FieldGroup group;
+    FieldUnit unit;
+    Quantity quantity; // of an Own or Shared unit; unused otherwise
+    std::string Record::*text;
+    double Record::*base = nullptr; // the value in the base unit (results with a unit)
+    // The unit's index in its quantity's list, and the unit's name as the
+    // form shows it (not saved).
+    int Record::*unitIndex = nullptr;
+    std::string Record::*unitName = nullptr;
+    // The box that shows the unit: a unit box named after its index member
+    // without "Index" ("tempUnit"), or the read-only box of a shared unit.
+    std::string_view unitBox = {};
+    int defaultUnitIndex = 0;    // selected on a new form
+    std::string_view label = {}; // on the form and in the reports
+    // A result's name in the calculator's output ("density"), its value in
+    // the engine's results, and for a share or a number the text the form
+    // shows of it.
+    std::string_view resultName = {};
+    double Results::*result = nullptr;
+    std::string Results::*resultText = nullptr;
+};
+
+using BasicField = RecordField<BasicDocumentRecord, BasicResults>;
+using AdditionalField = RecordField<AdditionalDocumentRecord, AdditionalResults>;
+
+// The fields of each record in file order, found by the record or by the
+// results of its calculation.
+std::span<const BasicField> recordFields(const BasicDocumentRecord&);
+std::span<const AdditionalField> recordFields(const AdditionalDocumentRecord&);
+std::span<const BasicField> recordFields(const BasicResults&);
+std::span<const AdditionalField> recordFields(const AdditionalResults&);
+
+// A result's shown text in the unit its record selects for it.
+template <typename Field, typename Record>
+void showInSelectedUnit(const Field& field, Record& record) {
+    record.*field.text =
+        formatInUnit(field.quantity, record.*field.base, record.*field.unitIndex + 1);
+}
+
+// The results of a completed calculation into the record: each value in its
+// base unit with its text in the unit the record selects; the shares and
+// numbers as the engine formatted them.
+template <typename Record, typename Results>
+void storeResults(const Results& results, Record& record) {
+    for (const auto& field : recordFields(results)) {
+        if (field.base != nullptr) {
+            record.*field.base = results.*field.result;
+            showInSelectedUnit(field, record);
+        } else if (field.resultText != nullptr) {
+            record.*field.text = results.*field.resultText;
+        }
+    }
+}
+
+} // namespace viskora
