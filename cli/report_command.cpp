@@ -4,11 +4,10 @@
 #include "cli/document_output.h"
 #include "documents/cp1251.h"
 #include "documents/document_file.h"
-#include "documents/unit_name_lists.h"
+#include "documents/record_fields.h"
 #include "reports/output_folder.h"
 #include "reports/report_commands.h"
 #include "reports/report_file.h"
-#include "reports/spreadsheet_export.h"
 
 #ifdef VISKORA_PDF_REPORTS
 #include "printing/pdf_report.h"
@@ -32,40 +31,6 @@ struct ReportOptions {
     std::string output;
 };
 
-// A file keeps unit indices only; the names are those the form's unit boxes
-// would show for them.
-void fillUnitNames(BasicDocumentRecord& r) {
-    const CUnitNameLists lists;
-    r.densityUnitName = lists.nameAt(Quantity::Density, r.densityUnitIndex);
-    r.tempUnitName = lists.nameAt(Quantity::Temperature, r.tempUnitIndex);
-    r.resDensityUnitName = lists.nameAt(Quantity::Density, r.resDensityUnitIndex);
-    r.resHeatUnitName = lists.nameAt(Quantity::SpecificHeat, r.resHeatUnitIndex);
-    r.resConductivityUnitName = lists.nameAt(Quantity::Conductivity, r.resConductivityUnitIndex);
-    r.resViscosityUnitName = lists.nameAt(Quantity::Viscosity, r.resViscosityUnitIndex);
-    r.resTensionUnitName = lists.nameAt(Quantity::SurfaceTension, r.resTensionUnitIndex);
-    r.resVapourUnitName = lists.nameAt(Quantity::Pressure, r.resVapourUnitIndex);
-    r.resCritTempUnitName = lists.nameAt(Quantity::Temperature, r.resCritTempUnitIndex);
-}
-
-void fillUnitNames(AdditionalDocumentRecord& r) {
-    const CUnitNameLists lists;
-    r.densityUnitName = lists.nameAt(Quantity::Density, r.densityUnitIndex);
-    r.tempUnitName = lists.nameAt(Quantity::Temperature, r.tempUnitIndex);
-    r.designTempUnitName = r.tempUnitName;
-    r.pressureUnitName = lists.nameAt(Quantity::Pressure, r.pressureUnitIndex);
-    r.gasDensityUnitName = lists.nameAt(Quantity::Density, r.gasDensityUnitIndex);
-    r.gasHeatUnitName = lists.nameAt(Quantity::SpecificHeat, r.gasHeatUnitIndex);
-    r.gasConductivityUnitName = lists.nameAt(Quantity::Conductivity, r.gasConductivityUnitIndex);
-    r.gasViscosityUnitName = lists.nameAt(Quantity::Viscosity, r.gasViscosityUnitIndex);
-    r.gasEnthalpyUnitName = lists.nameAt(Quantity::Enthalpy, r.gasEnthalpyUnitIndex);
-    r.liquidDensityUnitName = lists.nameAt(Quantity::Density, r.liquidDensityUnitIndex);
-    r.liquidHeatUnitName = lists.nameAt(Quantity::SpecificHeat, r.liquidHeatUnitIndex);
-    r.liquidConductivityUnitName =
-        lists.nameAt(Quantity::Conductivity, r.liquidConductivityUnitIndex);
-    r.liquidViscosityUnitName = lists.nameAt(Quantity::Viscosity, r.liquidViscosityUnitIndex);
-    r.liquidTensionUnitName = lists.nameAt(Quantity::SurfaceTension, r.liquidTensionUnitIndex);
-}
-
 std::string_view extensionOf(ReportKind kind) {
     switch (kind) {
     case ReportKind::Text:
@@ -80,16 +45,6 @@ std::string_view extensionOf(ReportKind kind) {
     return kTextReportExtension;
 }
 
-std::optional<std::string> exportSheet(const BasicDocumentRecord& record,
-                                       const std::filesystem::path& file) {
-    return exportBasicSpreadsheet(record, RecordFractionRows(record), file, nullptr);
-}
-
-std::optional<std::string> exportSheet(const AdditionalDocumentRecord& record,
-                                       const std::filesystem::path& file) {
-    return exportAdditionalSpreadsheet(record, RecordFractionRows(record), file, nullptr);
-}
-
 // The failure message, or none when the report was written to `file`,
 // whose folder must exist.
 template <typename Record>
@@ -97,7 +52,7 @@ std::optional<std::string> writeReport(ReportKind kind, Record record,
                                        const std::filesystem::path& file) {
     fillUnitNames(record);
     if (kind == ReportKind::Workbook) {
-        return exportSheet(record, file);
+        return writeWorkbookFile(record, RecordFractionRows(record), file);
     }
     const ReportFormat format = kind == ReportKind::Text ? ReportFormat::Text : ReportFormat::Html;
     std::string bytes = reportBytes(format, record, RecordFractionRows(record));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "documents/document_records.h"
+#include "documents/unit_name_lists.h"
 #include "engine/calc_sequence.h"
 #include "units/display_format.h"
 #include "units/unit_tables.h"
@@ -86,6 +87,17 @@ void storeResults(const Results& results, Record& record) {
             showInSelectedUnit(field, record);
         } else if (field.resultText != nullptr) {
             record.*field.text = results.*field.resultText;
+        }
+    }
+}
+
+// Every unit name of the record, from its unit index, as the form's boxes
+// would show it: a file keeps unit indices only.
+template <typename Record> void fillUnitNames(Record& record) {
+    const CUnitNameLists lists;
+    for (const auto& field : recordFields(record)) {
+        if (field.unitIndex != nullptr) {
+            record.*field.unitName = lists.nameAt(field.quantity, record.*field.unitIndex);
         }
     }
 }
