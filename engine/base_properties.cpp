@@ -3,6 +3,7 @@
 // temperature and atmospheric pressure.
 #include "engine/oil_calc.h"
 
+#include "engine/correlation_constants.h"
 #include "engine/critical_correlations.h"
 #include "engine/reference_correlations.h"
 
@@ -32,8 +33,8 @@ void COilCalc::computeBaseProperties() {
     }
     // The shares of the active range are taken to add up to 100 %.
     density = densitySum / 100;
-    tvAvg = volumeBoilingSum / volumeSum + 273.2;
-    tmAvg = massBoilingSum / 100 + 273.2;
+    tvAvg = volumeBoilingSum / volumeSum + kKelvinOffsetTenths;
+    tmAvg = massBoilingSum / 100 + kKelvinOffsetTenths;
 
     // 50 % point: the upper boundary of the cut after the one whose share
     // brings the running sum to 50 %. The walk stays inside the table.

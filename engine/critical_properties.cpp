@@ -2,6 +2,7 @@
 // of the oil the record describes.
 #include "engine/oil_calc.h"
 
+#include "engine/correlation_constants.h"
 #include "engine/critical_correlations.h"
 
 namespace viskora {
@@ -15,7 +16,7 @@ void COilCalc::computeCriticalProperties() {
     critTemp = critical::keslerLeeCriticalTemperature(tb, d15);
     if (pseudoCritTempFrozen == 0) {
         // The pseudocritical temperature reported is 2 % below Kesler-Lee's.
-        pseudoCritTemp = 0.98 * critTemp - 273.15;
+        pseudoCritTemp = 0.98 * critTemp - kKelvinOffset;
     }
     critPressure = critical::keslerLeeCriticalPressure(tb, d15);
     const double theta = tb / critTemp;

@@ -3,6 +3,7 @@
 // part.
 #include "engine/oil_calc.h"
 
+#include "engine/correlation_constants.h"
 #include "engine/gas_correlations.h"
 #include "engine/lee_kesler.h"
 #include "engine/message_texts.h"
@@ -15,7 +16,7 @@ void COilCalc::computeGasProperties() {
     if (phaseState == 1) {
         gasVaporisationEnthalpy = vaporisationEnthalpy;
         const double reducedPressure = designPressure / critPressure;
-        const double reducedTemp = (designTemp + 273.15) / critTemp;
+        const double reducedTemp = (designTemp + kKelvinOffset) / critTemp;
 
         // The reference fluid first, then the simple fluid.
         const std::optional<double> referenceVolume =
