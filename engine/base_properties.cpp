@@ -92,7 +92,12 @@ void COilCalc::computeBaseProperties() {
     surfaceTension = p.surfaceTension;
 }
 
-std::optional<Characterisation> COilCalc::characterisePart(int first, int end) {
+std::optional<Characterisation> COilCalc::characterisePart(int first, int end, double shareScale) {
+    // The part's own shares; the rest of the array is never read.
+    CutArray partShare;
+    for (int i = first; i < end; ++i) {
+        partShare[i] = cutShare[i] * shareScale;
+    }
     const CutDistribution cuts{cutLow, cutHigh, cutDensity, partShare, first, end};
     const Characterisation part = withCriticalProperties(characteriseCuts(cuts));
     if (!characterisationIsFinite(part, cuts)) {

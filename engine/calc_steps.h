@@ -13,7 +13,8 @@ inline constexpr int kCutCount = 800;
 using CutArray = std::array<double, kCutCount>;
 
 // A cut distribution: the cut table and the range of cuts first <= i < end
-// that holds the oil (or a part of it), whose shares add up to 100 %.
+// that holds the oil (or a part of it), whose shares add up to 100 %. Only
+// the range of `share` is read.
 struct CutDistribution {
     const CutArray& low;     // deg.C, lower boundary of each cut
     const CutArray& high;    // deg.C, upper boundary of each cut
@@ -90,20 +91,22 @@ enum class PhaseState {
 // The split of an oil at a design state into the part boiled off (the gas
 // part) and the rest (the liquid part). The gas part is cuts
 // first <= i < splitCut of the oil's range, the liquid part the cuts from
-// splitCut to its end.
+// splitCut to its end; each part's shares are the oil's times its scale,
+// which makes them add up to 100 %.
 struct PhaseSplit {
     double gasMassShare = 0;    // %, as shown: rounded at the extremes
     double liquidMassShare = 0; // %, 100 minus the gas share
     int splitCut = 0;
+    double gasShareScale = 1;
+    double liquidShareScale = 1;
     PhaseState state = PhaseState::GasAndLiquid;
 };
 
-// Splits `oil` at `state`: `highAtPressure` receives the cuts' upper
-// boundaries at the design pressure, and `partShare` each cut's share
-// rescaled so that each part adds up to 100 %. Nothing when a boundary at
-// the design pressure is not a number (far from atmospheric pressure).
+// Splits `oil` at `state`; `highAtPressure` receives the cuts' upper
+// boundaries at the design pressure. Nothing when one of those is not a
+// number (far from atmospheric pressure).
 std::optional<PhaseSplit> splitIntoParts(const CutDistribution& oil, const DesignState& state,
-                                         CutArray& highAtPressure, CutArray& partShare);
+                                         CutArray& highAtPressure);
 
 // The properties of a characterised part as a liquid at a design state.
 struct LiquidProperties {

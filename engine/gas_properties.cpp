@@ -52,7 +52,8 @@ bool COilCalc::computeGasProperties() {
         gasPrandtl = 0;
         return true;
     }
-    const std::optional<Characterisation> part = characterisePart(cutFirst, splitCut);
+    const std::optional<Characterisation> part =
+        characterisePart(cutFirst, splitCut, gasShareScale);
     if (!part) {
         return false;
     }

@@ -46,7 +46,8 @@ bool COilCalc::computeLiquidProperties() {
         liquidPrandtl = 0;
         return true;
     }
-    const std::optional<Characterisation> part = characterisePart(splitCut, cutEnd);
+    const std::optional<Characterisation> part =
+        characterisePart(splitCut, cutEnd, liquidShareScale);
     if (!part) {
         return false;
     }

@@ -134,11 +134,12 @@ class COilCalc {
 
     // --- The split at the design state (splitPhases) ------------------------
     PhaseState phaseState = PhaseState::Unsplit;
-    double gasMassShare = 0;    // %, as shown
-    double liquidMassShare = 0; // %, as shown
-    int splitCut = 0;           // gas part: cutFirst..splitCut; liquid: splitCut..cutEnd
-    CutArray cutHighAtP{};      // deg.C, cutHigh at the design pressure
-    CutArray partShare{};       // %, each part's shares rescaled to 100 %
+    double gasMassShare = 0;     // %, as shown
+    double liquidMassShare = 0;  // %, as shown
+    int splitCut = 0;            // gas part: cutFirst..splitCut; liquid: splitCut..cutEnd
+    CutArray cutHighAtP{};       // deg.C, cutHigh at the design pressure
+    double gasShareScale = 1;    // the gas part's shares are cutShare times it
+    double liquidShareScale = 1; // the liquid part's likewise
 
     // --- The parts at the design state --------------------------------------
     Characterisation gasPart;
@@ -175,9 +176,10 @@ class COilCalc {
     bool askQuestion(const char* text) const;
 
   private:
-    // The part of cuts first..end with its rescaled shares, characterised;
-    // nothing, having told the user, when a figure of it is not a number.
-    std::optional<Characterisation> characterisePart(int first, int end);
+    // The part of cuts first..end, its shares cutShare x shareScale,
+    // characterised; nothing, having told the user, when a figure of it is
+    // not a number.
+    std::optional<Characterisation> characterisePart(int first, int end, double shareScale);
     // Marks the step failed and tells the user why; false.
     bool refuseState(const char* text);
 

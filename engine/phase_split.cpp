@@ -11,7 +11,7 @@
 namespace viskora {
 
 std::optional<PhaseSplit> splitIntoParts(const CutDistribution& oil, const DesignState& state,
-                                         CutArray& highAtPressure, CutArray& partShare) {
+                                         CutArray& highAtPressure) {
     // Far from atmospheric pressure the shift leaves the range where it has
     // a value: a boiling temperature that is not a number would end the gas
     // run at the first cut and pass for a gas share of 0 %.
@@ -50,23 +50,16 @@ std::optional<PhaseSplit> splitIntoParts(const CutDistribution& oil, const Desig
     // with the rounded share a part would add up to anything from 50 to
     // 100 % and every property after it would be wrong. When the rounding
     // leaves no gas part, every cut belongs to the liquid part.
-    for (int i = oil.first; i < oil.end; ++i) {
-        partShare[i] = oil.share[i];
-    }
     double gasPartShare = boiledOff;
     if (split.gasMassShare == 0) {
         split.state = PhaseState::LiquidOnly;
         split.splitCut = oil.first;
         gasPartShare = 0;
     } else {
-        for (int j = oil.first; j < split.splitCut; ++j) {
-            partShare[j] *= 100 / gasPartShare;
-        }
+        split.gasShareScale = 100 / gasPartShare;
     }
     if (split.liquidMassShare > 0) {
-        for (int j = split.splitCut; j < oil.end; ++j) {
-            partShare[j] *= 100 / (100 - gasPartShare);
-        }
+        split.liquidShareScale = 100 / (100 - gasPartShare);
     } else {
         split.state = PhaseState::GasOnly;
     }
@@ -81,7 +74,7 @@ bool COilCalc::splitPhases() {
         return false;
     }
     const std::optional<PhaseSplit> split =
-        splitIntoParts(wholeOilCuts(), designState(), cutHighAtP, partShare);
+        splitIntoParts(wholeOilCuts(), designState(), cutHighAtP);
     if (!split) {
         stepFailed = true;
         reportFailure(texts::kResultOutOfRange);
@@ -90,6 +83,8 @@ bool COilCalc::splitPhases() {
     gasMassShare = split->gasMassShare;
     liquidMassShare = split->liquidMassShare;
     splitCut = split->splitCut;
+    gasShareScale = split->gasShareScale;
+    liquidShareScale = split->liquidShareScale;
     phaseState = split->state;
     return true;
 }

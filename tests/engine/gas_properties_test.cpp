@@ -85,10 +85,10 @@ TEST(GasProperties, AGasPartThatCannotBeEvaluatedStopsWithAMessage) {
     calc.phaseState = PhaseState::GasOnly;
     calc.splitCut = 40;
     for (int i = 0; i < 40; ++i) {
-        calc.partShare[i] = 2.5;
+        calc.cutShare[i] = 2.5;
     }
     const Characterisation part = withCriticalProperties(characteriseCuts(
-        {calc.cutLow, calc.cutHigh, calc.cutDensity, calc.partShare, 0, calc.splitCut}));
+        {calc.cutLow, calc.cutHigh, calc.cutDensity, calc.cutShare, 0, calc.splitCut}));
     calc.designTemp = part.critTemp - 273.15;
     calc.designPressure = 1.6 * part.critPressure;
     EXPECT_FALSE(calc.computeGasProperties());
