@@ -1,6 +1,6 @@
 #include "curves/oil_density.h"
 
-#include "engine/reference_correlations.h"
+#include "engine/common_correlations.h"
 #include "units/unit_tables.h"
 
 #include <cmath>
@@ -12,7 +12,7 @@ std::optional<double> densityAt20(double value, int densityUnit, double measured
         return std::nullopt;
     }
     const double kgPerM3 = value * factorOf(factorTable(Quantity::Density), densityUnit);
-    const double at20 = reference::densityAtReference(kgPerM3, toCelsius(measuredAt, tempUnit), 20);
+    const double at20 = densityAtReference(kgPerM3, toCelsius(measuredAt, tempUnit), 20);
     if (!std::isfinite(at20) || !(at20 > 0)) {
         return std::nullopt;
     }

@@ -23,10 +23,6 @@ constexpr double kHighBranchSlope = (456 - kHighBranchStartValue) / (533 - kHigh
 
 } // namespace
 
-double densityAtReference(double density, double measuredAt, double reference) {
-    return viskora::densityAtReference(density, measuredAt, reference);
-}
-
 double relativeDensity15(double d20) {
     return relativeDensityAt(d20, 15, 20);
 }

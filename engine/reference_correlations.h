@@ -8,10 +8,6 @@
 // distribution (d20 0.85, Tv 586.1 K, t50 339 deg.C, M 242.5).
 namespace viskora::reference {
 
-// Density at the reference temperature from one measured at another; see
-// viskora::densityAtReference (the linear expansion rule).
-double densityAtReference(double density, double measuredAt, double reference);
-
 // Relative density at 15 deg.C from the one at 20 deg.C by the linear
 // expansion rule. Worked value: d20 0.85 gives d15 0.85353.
 double relativeDensity15(double d20);
