@@ -42,16 +42,5 @@ TEST(CriticalProperties, ReportedTemperatureIsTwoPerCentBelowKeslerLees) {
     EXPECT_NEAR(reportedPseudoCritTemp(700), 412.85, 1e-12);
 }
 
-TEST(CriticalProperties, TheRecordKeepsTheWholeOilsPseudocriticalTemperature) {
-    COilCalc calc = testing::densityExampleOil();
-    const Characterisation c = characterised(calc);
-    ASSERT_TRUE(calc.prepareInputs());
-    calc.computeBaseProperties();
-    calc.computeCriticalProperties();
-    EXPECT_EQ(calc.wholeOil.critTemp, c.critTemp);
-    EXPECT_EQ(calc.wholeOil.acentric, c.acentric);
-    EXPECT_EQ(calc.pseudoCritTemp, reportedPseudoCritTemp(c.critTemp));
-}
-
 } // namespace
 } // namespace viskora
