@@ -28,7 +28,7 @@ double riaziDaubertCriticalVolume(double tb, double d20);
 //   ln Pc = 3.38639 - 0.0566 / d - (4.12164 / d + 0.436392 + 0.213426 / d^2)
 //           Tb 1e-3 + (11.81952 / d + 4.75794 + 1.530155 / d^2) Tb^2 1e-7
 //           - (9.900986 / d^2 + 2.450548) Tb^3 1e-10,  d = d15.
-// Worked value: 2.521 MPa (1.569 for Tb 586.1 K, d15 0.8535).
+// Worked value: 2.520 MPa (1.569 for Tb 586.1 K, d15 0.8535).
 double keslerLeeCriticalPressure(double tb, double d15);
 
 // Lee-Kesler acentric factor (Lee and Kesler 1975; Riazi 2005),
