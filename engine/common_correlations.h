@@ -50,12 +50,13 @@ double densityAtReference(double density, double measuredAt, double reference);
 // --- Ashworth's vapour-pressure relation ------------------------------------
 // For narrow petroleum fractions, lg(P / P0) = 2.68 (x - y) / (x - 0.0008)
 // with x = 1 / f(T0), y = 1 / f(T) and f(T) = sqrt(T^2 + 108000) - 307.6, T
-// in K: the fraction boils at T0 under P0 and at T under P (Ashworth's
-// formula lg(P - 3158) = 7.6715 - 2.68 (1250 / f(T) - 1), P in Pa, referred
-// to a point of its own; 0.0008 is 1 / 1250). The engine refers it to the
-// average boiling temperature at 0.1 MPa for the vapour pressure and to
-// 0.101 MPa for the boiling temperatures at the design pressure; far from
-// atmospheric pressure (below about 1e-19 MPa) it has no value.
+// in K: the fraction boils at T0 under P0 and at T under P. It is
+// Ashworth's formula lg(P - 3158) = 7.6715 - 2.68 F(T) / F(T0), P in Pa,
+// F(T) = 1250 / f(T) - 1, without the 3158 Pa and referred to a point
+// (T0, P0) of the engine's choosing; 0.0008 is 1 / 1250. The engine refers
+// it to the average boiling temperature at 0.1 MPa for the vapour pressure
+// and to 0.101 MPa for the boiling temperatures at the design pressure; far
+// from atmospheric pressure (below about 1e-19 MPa) it has no value.
 // Worked value: f(435.2 K) = 237.74.
 inline constexpr double kAshworthSlope = 2.68;
 inline constexpr double kAshworthAsymptote = 0.0008;
