@@ -1,6 +1,6 @@
 #include "curves/oil_density.h"
 
-#include "engine/reference_correlations.h"
+#include "engine/common_correlations.h"
 #include "units/unit_tables.h"
 
 #include <cmath>
@@ -13,7 +13,7 @@ std::optional<double> densityAt20(double value, int densityUnit, double measured
     }
     const double kgPerM3 =
         convert(Quantity::Density, value, densityUnit, baseUnitCode(Quantity::Density));
-    const double at20 = reference::densityAtReference(kgPerM3, toCelsius(measuredAt, tempUnit), 20);
+    const double at20 = densityAtReference(kgPerM3, toCelsius(measuredAt, tempUnit), 20);
     if (!std::isfinite(at20) || !(at20 > 0)) {
         return std::nullopt;
     }

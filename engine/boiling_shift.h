@@ -2,12 +2,13 @@
 
 namespace viskora::boiling {
 
-// Boiling temperatures of narrow cuts moved from atmospheric pressure to a
-// design pressure (MPa absolute), deg.C, by the Ashworth-type vapour-pressure
-// relation with f(T) = sqrt(T^2 + 108000) - 307.6 (T in K), referred to
-// 0.101 MPa. At 0.101 MPa a temperature comes back unchanged up to rounding;
-// 300 deg.C at 1 MPa becomes about 444 deg.C. The pressure's logarithm is
-// formed once for all the cuts.
+// Boiling temperatures of narrow cuts moved from atmospheric pressure
+// (0.101 MPa) to a design pressure (MPa absolute), deg.C, by Ashworth's
+// relation (viskora::ashworthFunction) solved for the temperature:
+//   1 / f(T_P) = 1 / f(T) - lg(P / 0.101) (1 / f(T) - 0.0008) / 2.68.
+// At 0.101 MPa a temperature comes back unchanged up to rounding; 300 deg.C
+// at 1 MPa becomes 444.17 deg.C. Below about 1e-19 MPa the result is not a
+// number. The pressure's logarithm is formed once for all the cuts.
 class AshworthShift {
   public:
     explicit AshworthShift(double pressure);

@@ -30,26 +30,13 @@ bool allPositive(std::initializer_list<double> values) {
     return true;
 }
 
-// The characterisation of the oil (or of a part of it) and the cut table it
-// comes from: a value that is not a number here could be passed over by a
-// comparison further on and end as a finite, wrong result.
-bool characterisationIsFinite(const COilCalc& calc) {
-    for (int i = calc.cutFirst; i < calc.cutEnd; ++i) {
-        if (!std::isfinite(calc.cutShare[i]) || !std::isfinite(calc.cutDensity[i])) {
-            return false;
-        }
-    }
-    return allFinite({calc.density, calc.tvAvg, calc.tmAvg, calc.t50, calc.d20, calc.d15,
-                      calc.refrIndex, calc.molarMass, calc.watsonK, calc.critTemp,
-                      calc.critPressure, calc.critDensity, calc.acentric, calc.pseudoCritTemp});
-}
-
-// Characterises the part of the oil the record describes; false, having told
-// the user, when that has no value.
+// The whole oil characterised, with its pseudocritical properties; false,
+// having told the user, when a figure of it has no value.
 bool characterise(COilCalc& calc) {
     calc.computeBaseProperties();
     calc.computeCriticalProperties();
-    if (calc.phaseState == 1 && !characterisationIsFinite(calc)) {
+    if (!characterisationIsFinite(characterisationOf(calc), calc.wholeOilCuts()) ||
+        !std::isfinite(calc.pseudoCritTemp)) {
         calc.reportFailure(texts::kResultOutOfRange);
         return false;
     }
@@ -57,10 +44,10 @@ bool characterise(COilCalc& calc) {
 }
 
 bool basicResultsAreSound(const COilCalc& calc) {
-    return allFinite({calc.density, calc.specificHeat, calc.thermalConductivity,
+    return allFinite({calc.wholeOil.density, calc.specificHeat, calc.thermalConductivity,
                       calc.kinematicViscosity, calc.surfaceTension, calc.vapourPressure,
                       calc.pseudoCritTemp, calc.prandtl}) &&
-           allPositive({calc.density, calc.specificHeat, calc.thermalConductivity,
+           allPositive({calc.wholeOil.density, calc.specificHeat, calc.thermalConductivity,
                         calc.kinematicViscosity});
 }
 
@@ -87,7 +74,7 @@ bool additionalResultsAreSound(const COilCalc& calc) {
                     calc.gasConductivity, calc.gasViscosity, calc.gasVaporisationEnthalpy,
                     calc.gasPrandtl, calc.liquidDensity, calc.liquidSpecificHeat,
                     calc.liquidConductivity, calc.liquidViscosity, calc.liquidSurfaceTension,
-                    calc.prandtl})) {
+                    calc.liquidPrandtl})) {
         return false;
     }
     if (calc.gasMassShare > 0 && !(allPositive({calc.gasDensity, calc.gasSpecificHeat,
@@ -114,24 +101,9 @@ CalcOutcome runAdditionalStepsAfterInputs(COilCalc& calc, Characterisation* whol
     if (!calc.splitPhases()) {
         return calc.stepFailed ? CalcOutcome::Failed : CalcOutcome::Stopped;
     }
-    // The gas part: its liquid-state pass gives the vaporisation enthalpy.
-    if (!characterise(calc)) {
+    if (!calc.computeGasProperties() || !calc.computeLiquidProperties()) {
         return CalcOutcome::Failed;
     }
-    calc.computeLiquidProperties();
-    if (calc.phaseState == 1 && !std::isfinite(calc.vaporisationEnthalpy)) {
-        calc.reportFailure(texts::kResultOutOfRange);
-        return CalcOutcome::Failed;
-    }
-    calc.computeGasProperties();
-    if (calc.stepFailed) {
-        return CalcOutcome::Failed;
-    }
-    // The liquid part.
-    if (!characterise(calc)) {
-        return CalcOutcome::Failed;
-    }
-    calc.computeLiquidProperties();
     if (!additionalResultsAreSound(calc)) {
         calc.reportFailure(texts::kResultOutOfRange);
         return CalcOutcome::Failed;
@@ -159,7 +131,7 @@ CalcOutcome runBasicCalculation(COilCalc& calc) {
 
 BasicResults basicResults(const COilCalc& calc) {
     BasicResults results;
-    results.density = calc.density;
+    results.density = calc.wholeOil.density;
     results.specificHeat = calc.specificHeat;
     results.thermalConductivity = calc.thermalConductivity;
     results.kinematicViscosity = calc.kinematicViscosity;
@@ -172,20 +144,16 @@ BasicResults basicResults(const COilCalc& calc) {
 }
 
 Characterisation characterisationOf(const COilCalc& calc) {
-    Characterisation c;
-    c.tvAvg = calc.tvAvg;
-    c.tmAvg = calc.tmAvg;
-    c.t50 = calc.t50;
-    c.d20 = calc.d20;
-    c.d15 = calc.d15;
-    c.refrIndex = calc.refrIndex;
-    c.molarMass = calc.molarMass;
-    c.watsonK = calc.watsonK;
-    c.critTemp = calc.critTemp;
-    c.critPressure = calc.critPressure;
-    c.critDensity = calc.critDensity;
-    c.acentric = calc.acentric;
-    return c;
+    switch (calc.phaseState) {
+    case PhaseState::GasAndLiquid:
+    case PhaseState::LiquidOnly:
+        return calc.liquidPart;
+    case PhaseState::GasOnly:
+        return calc.gasPart;
+    case PhaseState::Unsplit:
+        break;
+    }
+    return calc.wholeOil;
 }
 
 CalcOutcome runAdditionalCalculation(COilCalc& calc, Characterisation* wholeOil) {
@@ -221,9 +189,9 @@ AdditionalResults additionalResults(const COilCalc& calc) {
     results.liquidConductivity = calc.liquidConductivity;
     results.liquidViscosity = calc.liquidViscosity;
     results.liquidSurfaceTension = calc.liquidSurfaceTension;
-    results.prandtl = calc.prandtl;
+    results.prandtl = calc.liquidPrandtl;
     results.gasPrandtlText = formatForDisplay(calc.gasPrandtl);
-    results.liquidPrandtlText = formatForDisplay(calc.prandtl);
+    results.liquidPrandtlText = formatForDisplay(calc.liquidPrandtl);
     // The liquid share is taken from the gas share as shown, so that the two
     // shown shares add up to 100.0.
     results.gasShareText = formatFixed(calc.gasMassShare, 1, 4);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/calc_steps.h"
+
 #include <string>
 
 namespace viskora {
@@ -34,24 +36,9 @@ CalcOutcome runBasicCalculation(COilCalc& calc);
 
 BasicResults basicResults(const COilCalc& calc);
 
-// The characterisation of the oil, or of the part of it the record
-// describes: boiling temperatures, relative densities, molar mass and the
-// pseudocritical properties.
-struct Characterisation {
-    double tvAvg = 0;        // K, volume-average boiling temperature
-    double tmAvg = 0;        // K, mass-average boiling temperature
-    double t50 = 0;          // deg.C, 50 % distilled
-    double d20 = 0;          // relative density at 20 deg.C
-    double d15 = 0;          // relative density at 15 deg.C
-    double refrIndex = 0;    // refractive index
-    double molarMass = 0;    // kg/kmol
-    double watsonK = 0;      // Watson characterisation factor
-    double critTemp = 0;     // K
-    double critPressure = 0; // MPa
-    double critDensity = 0;  // kg/m3
-    double acentric = 0;
-};
-
+// The characterisation of the oil the record last described: the whole
+// oil's after the basic calculation; after the additional one the liquid
+// part's, or the gas part's when everything boiled off.
 Characterisation characterisationOf(const COilCalc& calc);
 
 // The results of the additional calculation in base units, the Prandtl

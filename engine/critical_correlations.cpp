@@ -1,5 +1,6 @@
 #include "engine/critical_correlations.h"
 
+#include "engine/common_correlations.h"
 #include "engine/int_power.h"
 
 #include <cmath>
@@ -34,7 +35,7 @@ double leeKeslerAcentric(double theta, double critPressure) {
 }
 
 double keslerLeeAcentric(double theta, double tb, double d15) {
-    const double kw = 1.216 * std::pow(tb, 0.333333) / d15;
+    const double kw = watsonFactor(tb, d15, kWatsonExponentSixPlaces);
     return -7.904 + 0.1352 * kw - 0.007465 * intPower(kw, 2) + 8.359 * theta +
            (1.408 - 0.01063 * kw) / theta;
 }

@@ -178,7 +178,7 @@ TiltedSums::Sums COilCalc::liftAndSumSide(int from, int direction, int count) {
             (weighted[0] + weighted[1]) + (weighted[2] + weighted[3])};
 }
 
-double COilCalc::mixtureDensity() const {
+double COilCalc::cutMixtureDensity() const {
     double sum = 0;
     for (int i = cutFirst; i < cutEnd; ++i) {
         sum += cutShare[i] * cutDensity[i];
@@ -212,7 +212,7 @@ void COilCalc::fitDensityOnly() {
     for (int i = cutFirst; i < cutEnd; ++i) {
         cutShare[i] = cutDefaultShare[i];
     }
-    const double residual = density - mixtureDensity();
+    const double residual = density - cutMixtureDensity();
     const double step = 0.5 * residual / (hi - lo);
 
     TiltedSums typical(&cutDefaultShare[cutFirst], &cutDensity[cutFirst], n, mid - cutFirst);
@@ -354,7 +354,7 @@ bool COilCalc::distributeFractions() {
         }
     }
 
-    const double mixture = mixtureDensity();
+    const double mixture = cutMixtureDensity();
     if (density == 0) {
         density = mixture;
     } else {

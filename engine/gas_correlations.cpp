@@ -1,5 +1,6 @@
 #include "engine/gas_correlations.h"
 
+#include "engine/correlation_constants.h"
 #include "engine/int_power.h"
 
 #include <cmath>
@@ -13,7 +14,7 @@ double density(double compressibility, double reducedTemp, double reducedPressur
 }
 
 double specificHeat(double tempC, double d15, double watsonK) {
-    return (4 - d15) / 6450 * (1.8 * tempC + 702) * (0.0935 * watsonK - 0.111) * 4.187;
+    return (4 - d15) / 6450 * (1.8 * tempC + 702) * (0.0935 * watsonK - 0.111) * kKilojoulesPerKcal;
 }
 
 double dynamicViscosity(double reducedTemp, double molarMass) {
@@ -23,8 +24,8 @@ double dynamicViscosity(double reducedTemp, double molarMass) {
 }
 
 double conductivity(double tempC) {
-    const double t = tempC + 273.15;
-    return 9.86 / (t + 120) * std::pow(t / 373.15, 1.5);
+    const double t = tempC + kKelvinOffset;
+    return 9.86 / (t + 120) * std::pow(t / (100 + kKelvinOffset), 1.5);
 }
 
 } // namespace viskora::gas

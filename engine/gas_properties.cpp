@@ -1,58 +1,82 @@
-// Properties of the gas part at the design state by the Lee-Kesler
-// corresponding-states method, then the switch of the record to the liquid
-// part.
+// Properties of a part of the oil as a gas at the design state by the
+// Lee-Kesler corresponding-states method.
+#include "engine/calc_steps.h"
 #include "engine/oil_calc.h"
 
+#include "engine/correlation_constants.h"
 #include "engine/gas_correlations.h"
 #include "engine/lee_kesler.h"
 #include "engine/message_texts.h"
 
-#include <optional>
+#include <cmath>
 
 namespace viskora {
 
-void COilCalc::computeGasProperties() {
-    if (phaseState == 1) {
-        gasVaporisationEnthalpy = vaporisationEnthalpy;
-        const double reducedPressure = designPressure / critPressure;
-        const double reducedTemp = (designTemp + 273.15) / critTemp;
+std::optional<GasProperties> gasPropertiesAt(const Characterisation& part,
+                                             const DesignState& state) {
+    const double reducedPressure = state.pressure / part.critPressure;
+    const double reducedTemp = (state.temperature + kKelvinOffset) / part.critTemp;
 
-        // The reference fluid first, then the simple fluid.
-        const std::optional<double> referenceVolume =
-            leekesler::reducedVolume(leekesler::kReferenceFluid, reducedTemp, reducedPressure);
-        const std::optional<double> simpleVolume =
-            referenceVolume
-                ? leekesler::reducedVolume(leekesler::kSimpleFluid, reducedTemp, reducedPressure)
-                : std::nullopt;
-        if (!simpleVolume) {
-            stepFailed = true;
-            reportFailure(texts::kGasVolumeNotConverged);
-        } else {
-            const double simpleZ = reducedPressure * *simpleVolume / reducedTemp;
-            const double referenceZ = reducedPressure * *referenceVolume / reducedTemp;
-            const double z =
-                simpleZ + (acentric / leekesler::kReferenceAcentric) * (referenceZ - simpleZ);
+    // The reference fluid first, then the simple fluid.
+    const std::optional<double> referenceVolume =
+        leekesler::reducedVolume(leekesler::kReferenceFluid, reducedTemp, reducedPressure);
+    const std::optional<double> simpleVolume =
+        referenceVolume
+            ? leekesler::reducedVolume(leekesler::kSimpleFluid, reducedTemp, reducedPressure)
+            : std::nullopt;
+    if (!simpleVolume) {
+        return std::nullopt;
+    }
+    const double simpleZ = reducedPressure * *simpleVolume / reducedTemp;
+    const double referenceZ = reducedPressure * *referenceVolume / reducedTemp;
+    const double z =
+        simpleZ + (part.acentric / leekesler::kReferenceAcentric) * (referenceZ - simpleZ);
 
-            gasDensity =
-                gas::density(z, reducedTemp, reducedPressure, critPressure, critTemp, molarMass);
-            gasSpecificHeat = gas::specificHeat(designTemp, d15, watsonK);
-            gasViscosity = gas::dynamicViscosity(reducedTemp, molarMass) / gasDensity;
-            gasConductivity = gas::conductivity(designTemp);
-            gasPrandtl = gasViscosity * gasDensity * gasSpecificHeat / gasConductivity / 1000;
-        }
-    } else if (phaseState == 2) {
+    GasProperties g;
+    g.density = gas::density(z, reducedTemp, reducedPressure, part.critPressure, part.critTemp,
+                             part.molarMass);
+    g.specificHeat = gas::specificHeat(state.temperature, part.d15, part.watsonK);
+    g.viscosity = gas::dynamicViscosity(reducedTemp, part.molarMass) / g.density;
+    g.conductivity = gas::conductivity(state.temperature);
+    g.prandtl = g.viscosity * g.density * g.specificHeat / g.conductivity / 1000;
+    return g;
+}
+
+bool COilCalc::computeGasProperties() {
+    if (phaseState != PhaseState::GasAndLiquid && phaseState != PhaseState::GasOnly) {
         gasVaporisationEnthalpy = 0;
         gasDensity = 0;
         gasSpecificHeat = 0;
         gasViscosity = 0;
         gasConductivity = 0;
         gasPrandtl = 0;
+        return true;
     }
-
-    // The liquid part: its shares were rescaled by the phase split.
-    cutEnd = savedCutEnd;
-    cutFirst = splitCut;
-    phaseState = liquidMassShare != 0 ? 1 : 3;
+    const std::optional<Characterisation> part =
+        characterisePart(cutFirst, splitCut, gasShareScale);
+    if (!part) {
+        return false;
+    }
+    gasPart = *part;
+    // The gas part's vaporisation enthalpy is that of its liquid at the
+    // design state.
+    const double enthalpy =
+        liquidPropertiesAt(*part, referencePropertiesOf(*part, refTemp), refTemp, designState())
+            .vaporisationEnthalpy;
+    if (!std::isfinite(enthalpy)) {
+        return refuseState(texts::kResultOutOfRange);
+    }
+    const std::optional<GasProperties> gas = gasPropertiesAt(*part, designState());
+    if (!gas) {
+        return refuseState(texts::kGasVolumeNotConverged);
+    }
+    gasVaporisationEnthalpy = enthalpy;
+    gasDensity = gas->density;
+    gasSpecificHeat = gas->specificHeat;
+    gasViscosity = gas->viscosity;
+    gasConductivity = gas->conductivity;
+    gasPrandtl = gas->prandtl;
+    return true;
 }
 
 } // namespace viskora

@@ -1,47 +1,66 @@
-// Properties of the part of the oil the record describes, as a liquid at the
-// design pressure and temperature.
+// Properties of a part of the oil as a liquid at the design pressure and
+// temperature.
+#include "engine/calc_steps.h"
 #include "engine/oil_calc.h"
 
 #include "engine/liquid_correlations.h"
 
 namespace viskora {
 
-void COilCalc::computeLiquidProperties() {
-    if (phaseState == 3) {
-        // No liquid part; the gas part's vaporisation enthalpy stays.
+LiquidProperties liquidPropertiesAt(const Characterisation& part,
+                                    const ReferenceProperties& atReference, double refTemp,
+                                    const DesignState& state) {
+    const double t = state.temperature;
+    const double p = state.pressure;
+    LiquidProperties l;
+    l.vaporisationEnthalpy = liquid::vaporisationEnthalpy(t, part.tvAvg, part.d15, part.molarMass);
+
+    const double compression = liquid::compressionFactor(p);
+    l.specificHeat = liquid::specificHeat(t, part.tvAvg, part.d15 / compression);
+
+    const double densityAtmospheric = liquid::densityAtmospheric(part.d20, t, refTemp);
+    l.density = densityAtmospheric / compression;
+
+    l.viscosity = liquid::viscosityAtPressure(
+        liquid::viscosityAtmospheric(t, part.t50, atReference.kinematicViscosity), p);
+
+    l.conductivity = liquid::conductivity(
+        atReference.thermalConductivity,
+        liquid::conductivityCoefficient(part.molarMass, part.refrIndex, part.d20), t,
+        l.density / densityAtmospheric, part.critTemp);
+
+    l.prandtl = l.viscosity * l.density * l.specificHeat / l.conductivity / 1000;
+
+    l.surfaceTension = liquid::surfaceTension(t, part.critTemp, part.critDensity, part.critPressure,
+                                              part.molarMass);
+    return l;
+}
+
+bool COilCalc::computeLiquidProperties() {
+    if (phaseState != PhaseState::GasAndLiquid && phaseState != PhaseState::LiquidOnly) {
         liquidSpecificHeat = 0;
         liquidDensity = 0;
         liquidViscosity = 0;
         liquidConductivity = 0;
         liquidSurfaceTension = 0;
-        prandtl = 0;
-        return;
+        liquidPrandtl = 0;
+        return true;
     }
-    if (phaseState != 1) {
-        return;
+    const std::optional<Characterisation> part =
+        characterisePart(splitCut, cutEnd, liquidShareScale);
+    if (!part) {
+        return false;
     }
-    const double t = designTemp;
-    const double p = designPressure;
-
-    vaporisationEnthalpy = liquid::vaporisationEnthalpy(t, tvAvg, d15, molarMass);
-
-    const double compression = liquid::compressionFactor(p);
-    liquidSpecificHeat = liquid::specificHeat(t, tvAvg, d15 / compression);
-
-    const double densityAtmospheric = liquid::densityAtmospheric(d20, t, refTemp);
-    liquidDensity = densityAtmospheric / compression;
-
-    liquidViscosity =
-        liquid::viscosityAtPressure(liquid::viscosityAtmospheric(t, t50, kinematicViscosity), p);
-
-    liquidConductivity = liquid::conductivity(
-        thermalConductivity, liquid::conductivityCoefficient(molarMass, refrIndex, d20), t,
-        liquidDensity / densityAtmospheric, critTemp);
-
-    prandtl = liquidViscosity * liquidDensity * liquidSpecificHeat / liquidConductivity / 1000;
-
-    liquidSurfaceTension =
-        liquid::surfaceTension(t, critTemp, critDensity, critPressure, molarMass);
+    liquidPart = *part;
+    const LiquidProperties l =
+        liquidPropertiesAt(*part, referencePropertiesOf(*part, refTemp), refTemp, designState());
+    liquidSpecificHeat = l.specificHeat;
+    liquidDensity = l.density;
+    liquidViscosity = l.viscosity;
+    liquidConductivity = l.conductivity;
+    liquidSurfaceTension = l.surfaceTension;
+    liquidPrandtl = l.prandtl;
+    return true;
 }
 
 } // namespace viskora

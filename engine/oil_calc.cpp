@@ -69,6 +69,12 @@ void COilCalc::reportFailure(const char* text) const {
     }
 }
 
+bool COilCalc::refuseState(const char* text) {
+    stepFailed = true;
+    reportFailure(text);
+    return false;
+}
+
 bool COilCalc::confirmWarning(const char* text) const {
     return messages_ != nullptr && messages_->warning(text);
 }

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "engine/calc_steps.h"
 #include "engine/tilted_sums.h"
 #include "units/unit_tables.h"
 
 #include <array>
+#include <optional>
 
 namespace viskora {
 
@@ -18,13 +20,22 @@ class CalcMessages;
 // pressure MPa, specific heat kJ/(kg K), thermal conductivity W/(m K),
 // kinematic viscosity mm2/s, surface tension N/m, vaporisation enthalpy
 // kJ/kg, shares in per cent of mass.
+//
+// Each field has one meaning for the whole run: a step writes only its own
+// outputs and never turns the record over to another part of the oil. The
+// steps themselves are the functions of engine/calc_steps.h; the members
+// below call them on the record's fields, in the order of the calculation:
+// prepareInputs, computeBaseProperties and computeCriticalProperties (the
+// whole oil), then for the additional calculation splitPhases,
+// computeGasProperties (the gas part) and computeLiquidProperties (the
+// liquid part).
 class COilCalc {
   public:
-    static constexpr int kCutCount = 800;               // narrow cuts of 1 deg.C, 35 to 835 deg.C
-    static constexpr int kMaxFractions = 100;           // rows a form can pass
-    static constexpr int kRowSlots = kMaxFractions + 2; // rows 1..101 (one remainder row)
+    static constexpr int kCutCount = viskora::kCutCount; // narrow cuts of 1 deg.C, 35 to 835 deg.C
+    static constexpr int kMaxFractions = 100;            // rows a form can pass
+    static constexpr int kRowSlots = kMaxFractions + 2;  // rows 1..101 (one remainder row)
 
-    using CutArray = std::array<double, kCutCount>;
+    using CutArray = viskora::CutArray;
     using RowArray = std::array<double, kRowSlots>;
 
     // Messages go to `messages`; without one, input errors are silent and
@@ -34,13 +45,21 @@ class COilCalc {
 
     // The steps. A step that returns false has told the user why.
     bool prepareInputs();
+    // The whole oil's characterisation and its properties at refTemp.
     void computeBaseProperties();
+    // The whole oil's pseudocritical properties and pseudoCritTemp.
     void computeCriticalProperties();
-    // False when a question was answered No, or, with stepFailed set, when
-    // the split has no value at the design state.
+    // Asks about doubtful design states, then splits the whole oil into its
+    // gas and liquid parts. False when a question was answered No, or, with
+    // stepFailed set, when the split has no value at the design state.
     bool splitPhases();
-    void computeLiquidProperties();
-    void computeGasProperties();
+    // The gas part characterised (gasPart) and its gas-phase results, all 0
+    // when there is no gas part. False, with stepFailed set, when the part
+    // cannot be evaluated at the design state.
+    bool computeGasProperties();
+    // The liquid part characterised (liquidPart) and its liquid-phase
+    // results, all 0 when there is no liquid part; false as above.
+    bool computeLiquidProperties();
 
     // Conversions between two unit codes of one quantity (see convert in
     // units/unit_tables.h).
@@ -59,6 +78,12 @@ class COilCalc {
     // Where this record's messages go; nothing when they are not shown.
     CalcMessages* messages() const { return messages_; }
 
+    // The whole oil's cut distribution, and the design state in base units.
+    CutDistribution wholeOilCuts() const {
+        return {cutLow, cutHigh, cutDensity, cutShare, cutFirst, cutEnd};
+    }
+    DesignState designState() const { return {designTemp, designPressure}; }
+
     // --- Inputs, in the units the user gave them -------------------------
     double densityIn = 930;
     double densityTempIn = 20;
@@ -75,7 +100,7 @@ class COilCalc {
     double refTemp = 20; // deg.C
 
     // --- Inputs in base units (prepareInputs) -----------------------------
-    double density = 0;
+    double density = 0; // at refTemp: as given, or the cuts' mixture's if not given
     double densityTemp = 0;
     double designTemp = 0;
     double designPressure = 0;
@@ -93,21 +118,12 @@ class COilCalc {
     int cutEnd = 515;
     std::array<int, kRowSlots> fracCutCount{};
 
-    // --- Characterisation -------------------------------------------------
-    double tvAvg = 0;     // K, volume-average boiling temperature
-    double tmAvg = 0;     // K, mass-average boiling temperature
-    double t50 = 0;       // deg.C, 50 % distilled
-    double d20 = 0;       // relative density at 20 deg.C
-    double d15 = 0;       // relative density at 15 deg.C
-    double refrIndex = 0; // refractive index
-    double molarMass = 0; // kg/kmol
-    double watsonK = 0;
-    double critTemp = 0;     // K
-    double critPressure = 0; // MPa
-    double critDensity = 0;  // kg/m3
-    double acentric = 0;
+    // --- The whole oil's characterisation ------------------------------------
+    // Its density is the mixture's of the fitted or distributed cuts; the
+    // pseudocritical properties come from computeCriticalProperties.
+    Characterisation wholeOil;
 
-    // --- Results of the basic calculation ---------------------------------
+    // --- The whole oil at refTemp: the basic calculation's results ------------
     double specificHeat = 0;
     double thermalConductivity = 0;
     double kinematicViscosity = 0;
@@ -116,13 +132,18 @@ class COilCalc {
     double prandtl = 0;
     double pseudoCritTemp = 0; // deg.C
 
-    // --- Additional calculation -------------------------------------------
-    double gasMassShare = 0;
-    double liquidMassShare = 0;
-    int splitCut = 0;
-    int savedCutEnd = 0;
-    CutArray cutHighAtP{};
-    double vaporisationEnthalpy = 0;
+    // --- The split at the design state (splitPhases) ------------------------
+    PhaseState phaseState = PhaseState::Unsplit;
+    double gasMassShare = 0;     // %, as shown
+    double liquidMassShare = 0;  // %, as shown
+    int splitCut = 0;            // gas part: cutFirst..splitCut; liquid: splitCut..cutEnd
+    CutArray cutHighAtP{};       // deg.C, cutHigh at the design pressure
+    double gasShareScale = 1;    // the gas part's shares are cutShare times it
+    double liquidShareScale = 1; // the liquid part's likewise
+
+    // --- The parts at the design state --------------------------------------
+    Characterisation gasPart;
+    Characterisation liquidPart;
     double gasDensity = 0;
     double gasSpecificHeat = 0;
     double gasConductivity = 0;
@@ -134,10 +155,8 @@ class COilCalc {
     double liquidConductivity = 0;
     double liquidViscosity = 0;
     double liquidSurfaceTension = 0;
+    double liquidPrandtl = 0;
 
-    // --- State flags --------------------------------------------------------
-    int phaseState = 1; // 1 evaluate; 2 no gas part; 3 no liquid part
-    int pseudoCritTempFrozen = 0;
     // Set by a step that met a state it cannot evaluate (and has told the
     // user so); the sequence stops instead of showing made-up results.
     bool stepFailed = false;
@@ -157,12 +176,19 @@ class COilCalc {
     bool askQuestion(const char* text) const;
 
   private:
+    // The part of cuts first..end, its shares cutShare x shareScale,
+    // characterised; nothing, having told the user, when a figure of it is
+    // not a number.
+    std::optional<Characterisation> characterisePart(int first, int end, double shareScale);
+    // Marks the step failed and tells the user why; false.
+    bool refuseState(const char* text);
+
     bool inputsAreFinite() const;
     bool checkFractionRows();
     void fitDensityOnly();
     bool distributeFractions();
     double fractionShareSum() const;
-    double mixtureDensity() const;
+    double cutMixtureDensity() const;
     TiltedSums::Sums tiltSide(int from, int direction, int count, double start, double ratio);
     TiltedSums::Sums liftAndSumSide(int from, int direction, int count);
 

@@ -1,5 +1,6 @@
 // Design-state questions and the split of the oil into the part boiled off
 // at the design state (the gas part) and the rest (the liquid part).
+#include "engine/calc_steps.h"
 #include "engine/oil_calc.h"
 
 #include "engine/boiling_shift.h"
@@ -9,48 +10,40 @@
 
 namespace viskora {
 
-bool COilCalc::splitPhases() {
-    pseudoCritTempFrozen = 1;
-    if (pseudoCritTemp < designTemp && !askQuestion(texts::kAbovePseudoCritical)) {
-        return false;
-    }
-    if (designTemp < 0 && !askQuestion(texts::kDesignTempBelowZero)) {
-        return false;
-    }
-
+std::optional<PhaseSplit> splitIntoParts(const CutDistribution& oil, const DesignState& state,
+                                         CutArray& highAtPressure) {
     // Far from atmospheric pressure the shift leaves the range where it has
     // a value: a boiling temperature that is not a number would end the gas
     // run at the first cut and pass for a gas share of 0 %.
-    const boiling::AshworthShift atDesignPressure(designPressure);
-    for (int i = cutFirst; i < cutEnd; ++i) {
-        cutHighAtP[i] = atDesignPressure(cutHigh[i]);
-        if (!std::isfinite(cutHighAtP[i])) {
-            stepFailed = true;
-            reportFailure(texts::kResultOutOfRange);
-            return false;
+    const boiling::AshworthShift atDesignPressure(state.pressure);
+    for (int i = oil.first; i < oil.end; ++i) {
+        highAtPressure[i] = atDesignPressure(oil.high[i]);
+        if (!std::isfinite(highAtPressure[i])) {
+            return std::nullopt;
         }
     }
 
     // The gas part is the unbroken run of light cuts wholly boiled off at the
     // design state; it ends at the first cut that is not.
-    gasMassShare = 0;
-    int cut = cutFirst;
-    while (cut < cutEnd && designTemp >= cutHighAtP[cut]) {
-        gasMassShare += cutShare[cut];
+    PhaseSplit split;
+    double boiledOff = 0;
+    int cut = oil.first;
+    while (cut < oil.end && state.temperature >= highAtPressure[cut]) {
+        boiledOff += oil.share[cut];
         ++cut;
     }
-    const double boiledOff = gasMassShare;
+    split.splitCut = cut;
 
     // The shares shown are rounded at the extremes: under half a per cent of
     // one phase counts as none of it, up to one per cent as one per cent.
-    if (gasMassShare > 99) {
-        gasMassShare = gasMassShare > 99.5 ? 100 : 99;
+    split.gasMassShare = boiledOff;
+    if (split.gasMassShare > 99) {
+        split.gasMassShare = split.gasMassShare > 99.5 ? 100 : 99;
     }
-    if (gasMassShare < 1) {
-        gasMassShare = gasMassShare < 0.5 ? 0 : 1;
+    if (split.gasMassShare < 1) {
+        split.gasMassShare = split.gasMassShare < 0.5 ? 0 : 1;
     }
-    splitCut = cut;
-    liquidMassShare = 100 - gasMassShare;
+    split.liquidMassShare = 100 - split.gasMassShare;
 
     // Each part's cuts are rescaled to add up to 100 %, as the property
     // correlations expect. The rescaling uses the share actually boiled off:
@@ -58,24 +51,41 @@ bool COilCalc::splitPhases() {
     // 100 % and every property after it would be wrong. When the rounding
     // leaves no gas part, every cut belongs to the liquid part.
     double gasPartShare = boiledOff;
-    if (gasMassShare == 0) {
-        phaseState = 2;
-        splitCut = cutFirst;
+    if (split.gasMassShare == 0) {
+        split.state = PhaseState::LiquidOnly;
+        split.splitCut = oil.first;
         gasPartShare = 0;
     } else {
-        for (int j = cutFirst; j < splitCut; ++j) {
-            cutShare[j] *= 100 / gasPartShare;
-        }
+        split.gasShareScale = 100 / gasPartShare;
     }
-    if (liquidMassShare > 0) {
-        for (int j = splitCut; j < cutEnd; ++j) {
-            cutShare[j] *= 100 / (100 - gasPartShare);
-        }
+    if (split.liquidMassShare > 0) {
+        split.liquidShareScale = 100 / (100 - gasPartShare);
+    } else {
+        split.state = PhaseState::GasOnly;
     }
+    return split;
+}
 
-    inputMode = 1;
-    savedCutEnd = cutEnd;
-    cutEnd = splitCut;
+bool COilCalc::splitPhases() {
+    if (pseudoCritTemp < designTemp && !askQuestion(texts::kAbovePseudoCritical)) {
+        return false;
+    }
+    if (designTemp < 0 && !askQuestion(texts::kDesignTempBelowZero)) {
+        return false;
+    }
+    const std::optional<PhaseSplit> split =
+        splitIntoParts(wholeOilCuts(), designState(), cutHighAtP);
+    if (!split) {
+        stepFailed = true;
+        reportFailure(texts::kResultOutOfRange);
+        return false;
+    }
+    gasMassShare = split->gasMassShare;
+    liquidMassShare = split->liquidMassShare;
+    splitCut = split->splitCut;
+    gasShareScale = split->gasShareScale;
+    liquidShareScale = split->liquidShareScale;
+    phaseState = split->state;
     return true;
 }
 

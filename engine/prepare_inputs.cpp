@@ -4,6 +4,8 @@
 // narrow-cut distribution is built.
 #include "engine/oil_calc.h"
 
+#include "engine/common_correlations.h"
+#include "engine/correlation_constants.h"
 #include "engine/message_texts.h"
 
 #include <algorithm>
@@ -16,15 +18,6 @@ bool isTemperatureCode(int code) {
     return code >= 1 && code <= 4;
 }
 
-// Density at the reference temperature from a density measured at another
-// temperature, kg/m3. The linear expansion rule
-//   rho20 = rho_t + (t - 20) (0.001825 - 0.0013167 rho20), densities in g/cm3,
-// solved for rho20.
-double densityAtReference(double density, double measuredAt, double reference) {
-    const double delta = measuredAt - reference;
-    return ((density / 1000 + 0.001825 * delta) / (1 + 0.0013167 * delta)) * 1000;
-}
-
 bool outsideDensityRange(double density) {
     return density < 600 || density > 990;
 }
@@ -33,7 +26,7 @@ bool outsideDensityRange(double density) {
 // entered in deg.F or deg.R, which comes back a rounding step below
 // -273.15, from counting as below it.
 bool belowAbsoluteZero(double celsius) {
-    return celsius < -273.15 - 1e-9;
+    return celsius < -kKelvinOffset - 1e-9;
 }
 
 // The refusal for the first temperature input below absolute zero, or none.

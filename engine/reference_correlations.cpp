@@ -1,18 +1,30 @@
 #include "engine/reference_correlations.h"
 
+#include "engine/common_correlations.h"
+#include "engine/correlation_constants.h"
 #include "engine/int_power.h"
 
 #include <cmath>
 
 namespace viskora::reference {
+namespace {
 
-double densityAtReference(double density, double measuredAt, double reference) {
-    const double delta = measuredAt - reference;
-    return ((density / 1000 + 0.001825 * delta) / (1 + 0.0013167 * delta)) * 1000;
-}
+// The first viscosity branch: 0.83 mm2/s at 121 deg.C, falling 1/300 mm2/s
+// per degree below it.
+constexpr double kLowBranchTop = 121;         // deg.C
+constexpr double kLowBranchTopValue = 0.83;   // mm2/s
+constexpr double kLowBranchSlope = 1.0 / 300; // mm2/s per deg.C
+
+// The last viscosity branch: the line from 172.4 mm2/s at 390 deg.C to
+// 456 mm2/s at 533 deg.C.
+constexpr double kHighBranchStart = 390;        // deg.C
+constexpr double kHighBranchStartValue = 172.4; // mm2/s
+constexpr double kHighBranchSlope = (456 - kHighBranchStartValue) / (533 - kHighBranchStart);
+
+} // namespace
 
 double relativeDensity15(double d20) {
-    return d20 + 5 * (0.001825 - 0.0013167 * d20);
+    return relativeDensityAt(d20, 15, 20);
 }
 
 double refractiveIndex(double d20) {
@@ -25,16 +37,18 @@ double molarMass(double tvAvg, double d20, double refrIndex) {
 }
 
 double watsonFactor(double tmAvg, double d15) {
-    return 1.216 * std::pow(tmAvg, 0.33333) / d15;
+    return viskora::watsonFactor(tmAvg, d15, kWatsonExponentFivePlaces);
 }
 
 double referenceSpecificHeat(double tempC, double d15, double watsonK) {
-    return (0.403 + 0.0009 * tempC) * 4.182 / std::sqrt(d15) * (0.0547 * watsonK + 0.35);
+    return (0.403 + 0.0009 * tempC) * kKilojoulesPerKcalAt20 / std::sqrt(d15) *
+           (0.0547 * watsonK + 0.35);
 }
 
 double thermalConductivity20(double molarMass, double d20, double refrIndex) {
     const double log10n = std::log(refrIndex) / std::log(10.0);
     const double d3 = intPower(d20, 3);
+    // A jump at M = 400: for d20 0.9, 0.1469 just below and 0.1215 at 400.
     if (molarMass >= 400) {
         return 0.2362 + 0.000067 * molarMass - 0.0292 * d3 - 0.674 * log10n;
     }
@@ -45,42 +59,34 @@ double thermalConductivity20(double molarMass, double d20, double refrIndex) {
 }
 
 double kinematicViscosity20(double t50, double d15) {
-    if (t50 <= 121) {
-        return 0.83 - (121 - t50) * 0.0033333333333333335;
+    // The branches jump where they meet: for d15 0.8, 0.83 at 121 deg.C and
+    // 0.7815 just above; 187.98 at 390 deg.C and 172.40 just above.
+    if (t50 <= kLowBranchTop) {
+        return kLowBranchTopValue - (kLowBranchTop - t50) * kLowBranchSlope;
     }
-    if (t50 <= 390) {
-        const double t = t50 + 273.15;
+    if (t50 <= kHighBranchStart) {
+        const double t = t50 + kKelvinOffset;
         const double a = std::exp(0.00526 * t + 4.717);
-        const double kt = 1.216 * std::pow(t, 0.33333) / d15;
+        const double kt = viskora::watsonFactor(t, d15, kWatsonExponentFivePlaces);
         const double b = (91.836 * std::pow(t, -0.175) - 29.263) * kt / a;
-        return b * std::exp(a / 293.2);
+        return b * std::exp(a / (20 + kKelvinOffsetTenths));
     }
-    return (t50 - 390) * 1.9832167832167833 + 172.4;
+    return (t50 - kHighBranchStart) * kHighBranchSlope + kHighBranchStartValue;
 }
-
-namespace {
-
-// Ashworth's temperature function f(T) = sqrt(T^2 + 108000) - 307.6, T in K.
-double ashworth(double t) {
-    return std::sqrt(intPower(t, 2) + 108000) - 307.6;
-}
-
-} // namespace
 
 double vapourPressure(double tvAvg, double referenceC) {
-    const double x = 1 / ashworth(tvAvg);
-    const double y = 1 / ashworth(referenceC + 273);
-    return 0.1 * std::pow(10.0, (x - y) * 2.68 / (x - 0.0008));
+    const double x = 1 / ashworthFunction(tvAvg);
+    const double y = 1 / ashworthFunction(referenceC + kKelvinOffsetWhole);
+    return 0.1 * std::pow(10.0, (x - y) * kAshworthSlope / (x - kAshworthAsymptote));
 }
 
 double surfaceTensionBase(double molarMass) {
-    const double q = molarMass / 100;
-    return (3.6603 + 22.92 * q - 6.8625 * intPower(q, 2) + 0.73308 * intPower(q, 3)) * 0.001;
+    return surfaceTension20(molarMass, LinearTerm::OfScaledMass);
 }
 
 double surfaceTensionAt(double sigma0, double critTemp, double tempC) {
-    const double distance = std::sqrt(intPower(critTemp - 273.15 - tempC, 2));
-    return sigma0 * std::pow(distance / (critTemp - 293.15), 1.19);
+    const double distance = std::sqrt(intPower(critTemp - kKelvinOffset - tempC, 2));
+    return sigma0 * std::pow(distance / (critTemp - (20 + kKelvinOffset)), 1.19);
 }
 
 } // namespace viskora::reference

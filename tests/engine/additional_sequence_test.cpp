@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 
 namespace viskora {
 namespace {
@@ -80,7 +81,7 @@ TEST(AdditionalCalculation, EverythingBoiledOffLeavesNoLiquidPart) {
     const AdditionalResults r = additionalResults(calc);
     EXPECT_EQ(r.gasShareText, "100.0");
     EXPECT_EQ(r.liquidShareText, " 0.0");
-    EXPECT_EQ(calc.phaseState, 3);
+    EXPECT_EQ(calc.phaseState, PhaseState::GasOnly);
     expectPhaseSound(r.gasDensity, r.gasSpecificHeat, r.gasConductivity, r.gasViscosity,
                      r.gasPrandtl);
     EXPECT_GT(r.gasVaporisationEnthalpy, 0);
@@ -88,8 +89,8 @@ TEST(AdditionalCalculation, EverythingBoiledOffLeavesNoLiquidPart) {
     EXPECT_EQ(r.liquidSurfaceTension, 0);
     EXPECT_EQ(r.prandtl, 0);
     EXPECT_EQ(r.liquidPrandtlText, "0");
-    // The record is left describing the gas part, which is the whole oil.
-    EXPECT_NEAR(calc.tvAvg, wholeOil.tvAvg, 1e-9);
+    // The oil last described is the gas part, which is the whole oil.
+    EXPECT_NEAR(characterisationOf(calc).tvAvg, wholeOil.tvAvg, 1e-9);
 }
 
 TEST(AdditionalCalculation, HighDesignPressureCompressesTheLiquid) {
@@ -120,47 +121,66 @@ TEST(AdditionalCalculation, WholeOilCharacterisationIsTheBasicOne) {
     COilCalc additional = densityOnly(nullptr, 850, 200, 0.05);
     Characterisation wholeOil;
     ASSERT_EQ(runAdditionalCalculation(additional, &wholeOil), CalcOutcome::Completed);
-    EXPECT_EQ(wholeOil.tvAvg, basic.tvAvg);
-    EXPECT_EQ(wholeOil.molarMass, basic.molarMass);
-    EXPECT_EQ(wholeOil.critTemp, basic.critTemp);
-    EXPECT_EQ(wholeOil.acentric, basic.acentric);
+    EXPECT_EQ(wholeOil.tvAvg, basic.wholeOil.tvAvg);
+    EXPECT_EQ(wholeOil.molarMass, basic.wholeOil.molarMass);
+    EXPECT_EQ(wholeOil.critTemp, basic.wholeOil.critTemp);
+    EXPECT_EQ(wholeOil.acentric, basic.wholeOil.acentric);
     // The gas part is lighter than the whole oil, the liquid part heavier.
     EXPECT_GT(additional.gasMassShare, 1);
-    EXPECT_GT(additional.tvAvg, wholeOil.tvAvg);
+    EXPECT_GT(additional.gasPart.tvAvg, 0);
+    // The record still holds the whole oil's own.
+    EXPECT_EQ(additional.wholeOil.tvAvg, wholeOil.tvAvg);
+    EXPECT_LT(additional.gasPart.tvAvg, wholeOil.tvAvg);
+    EXPECT_GT(additional.liquidPart.tvAvg, wholeOil.tvAvg);
+    EXPECT_EQ(characterisationOf(additional).tvAvg, additional.liquidPart.tvAvg);
 }
 
-TEST(AdditionalCalculation, ExtremeDesignStatesNeverShowImpossibleResults) {
-    struct Case {
-        double density;
-        double designTemp;
-        double designPressure;
-    };
-    const Case cases[] = {
-        {850, 20, 2000}, {850, 1000, 1e5}, {850, -273.15, 0.3}, {850, 350, 1e-9},
-        {990, 800, 0.5}, {600, 20, 1e-6},  {850, 400, 5},       {700, 100, 0.00001},
-    };
-    for (const Case& c : cases) {
-        ScriptedMessages messages(true);
-        COilCalc calc = densityOnly(&messages, c.density, c.designTemp, c.designPressure);
-        const CalcOutcome outcome = runAdditionalCalculation(calc);
-        const std::string label =
-            std::to_string(c.designTemp) + " deg.C, " + std::to_string(c.designPressure) + " MPa";
-        if (outcome == CalcOutcome::Failed) {
-            ASSERT_FALSE(messages.shown().empty()) << label;
-            EXPECT_EQ(messages.shown().back().kind, ScriptedMessages::Kind::Failure) << label;
-            continue;
-        }
-        ASSERT_EQ(outcome, CalcOutcome::Completed) << label;
-        const AdditionalResults r = additionalResults(calc);
-        if (r.gasMassShare > 0) {
-            expectPhaseSound(r.gasDensity, r.gasSpecificHeat, r.gasConductivity, r.gasViscosity,
-                             r.gasPrandtl);
-        }
-        if (r.liquidMassShare > 0) {
-            expectPhaseSound(r.liquidDensity, r.liquidSpecificHeat, r.liquidConductivity,
-                             r.liquidViscosity, r.prandtl);
-        }
+// Design states far outside the correlations' range: a calculation either
+// fails with a message or gives physically possible results.
+struct ExtremeState {
+    double density;
+    double designTemp;
+    double designPressure;
+};
+
+void PrintTo(const ExtremeState& c, std::ostream* out) {
+    *out << c.density << " kg/m3 at " << c.designTemp << " deg.C, " << c.designPressure << " MPa";
+}
+
+class ExtremeDesignStates : public ::testing::TestWithParam<ExtremeState> {};
+
+TEST_P(ExtremeDesignStates, NeverShowImpossibleResults) {
+    const ExtremeState& c = GetParam();
+    ScriptedMessages messages(true);
+    COilCalc calc = densityOnly(&messages, c.density, c.designTemp, c.designPressure);
+    const CalcOutcome outcome = runAdditionalCalculation(calc);
+    if (outcome == CalcOutcome::Failed) {
+        ASSERT_FALSE(messages.shown().empty());
+        EXPECT_EQ(messages.shown().back().kind, ScriptedMessages::Kind::Failure);
+        return;
     }
+    ASSERT_EQ(outcome, CalcOutcome::Completed);
+    const AdditionalResults r = additionalResults(calc);
+    if (r.gasMassShare > 0) {
+        expectPhaseSound(r.gasDensity, r.gasSpecificHeat, r.gasConductivity, r.gasViscosity,
+                         r.gasPrandtl);
+    }
+    if (r.liquidMassShare > 0) {
+        expectPhaseSound(r.liquidDensity, r.liquidSpecificHeat, r.liquidConductivity,
+                         r.liquidViscosity, r.prandtl);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(AdditionalCalculation, ExtremeDesignStates,
+                         ::testing::Values(ExtremeState{850, 20, 2000}, // kP below 0
+                                           ExtremeState{850, 1000, 1e5},
+                                           ExtremeState{850, -273.15, 0.3}, // absolute zero
+                                           ExtremeState{850, 350, 1e-9},
+                                           ExtremeState{990, 800, 0.5}, ExtremeState{600, 20, 1e-6},
+                                           ExtremeState{850, 400, 5},
+                                           ExtremeState{700, 100, 0.00001}));
+
+TEST(AdditionalCalculation, NegativeCompressionFactorFailsAsOutOfRange) {
     // A pressure so high that the liquid's compression factor turns negative.
     ScriptedMessages messages(true);
     COilCalc calc = densityOnly(&messages, 850, 20, 2000);
@@ -171,62 +191,70 @@ TEST(AdditionalCalculation, ExtremeDesignStatesNeverShowImpossibleResults) {
 // Near vacuum the boiling temperatures at the design pressure fall; below
 // about 1e-19 MPa the shift has no value any more, and the calculation must
 // fail rather than report the oil as all liquid.
-TEST(AdditionalCalculation, ExtremelyLowPressuresBoilOffOrFail) {
-    struct Case {
-        double designPressure;
-        double minGasShare; // < 0: the calculation fails as out of range
-    };
-    const Case cases[] = {
-        {1e-12, 50},
-        {1e-15, 80},
-        {1e-20, -1},
-        {1e-30, -1},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.designPressure);
-        ScriptedMessages messages(true);
-        COilCalc calc = densityOnly(&messages, 850, 20, c.designPressure);
-        const CalcOutcome outcome = runAdditionalCalculation(calc);
-        if (c.minGasShare < 0) {
-            EXPECT_EQ(outcome, CalcOutcome::Failed);
-            ASSERT_FALSE(messages.texts().empty());
-            EXPECT_EQ(messages.texts().back(), texts::kResultOutOfRange);
-            continue;
-        }
-        ASSERT_EQ(outcome, CalcOutcome::Completed);
-        EXPECT_GE(additionalResults(calc).gasMassShare, c.minGasShare);
-    }
+struct LowPressure {
+    double designPressure;
+    double minGasShare; // < 0: the calculation fails as out of range
+};
+
+void PrintTo(const LowPressure& c, std::ostream* out) {
+    *out << c.designPressure << " MPa";
 }
 
-TEST(AdditionalResults, SharesAreShownAsTheFormShowsThem) {
-    struct Case {
-        double gasShare;
-        const char* gasText;
-        const char* liquidText;
-    };
-    const Case cases[] = {
-        {5, " 5.0", "95.0"},
-        {33.36, "33.4", "66.6"},
-        {0, " 0.0", "100.0"},
-        {100, "100.0", " 0.0"},
-        {99, "99.0", " 1.0"},
-        {12.25, "12.2", "87.8"},
-        // A share on a half: 100 minus it rounds the other way than the shown
-        // share does, and the two texts would add up to 99.9 or 100.1.
-        {1.05, " 1.1", "98.9"},
-        {2.35, " 2.4", "97.6"},
-        {12.45, "12.4", "87.6"},
-        {2.4499999999999997, " 2.4", "97.6"}, // 2.45 summed from cut shares, a hair low
-    };
-    for (const Case& c : cases) {
-        COilCalc calc;
-        calc.gasMassShare = c.gasShare;
-        calc.liquidMassShare = 100 - c.gasShare;
-        const AdditionalResults r = additionalResults(calc);
-        EXPECT_EQ(r.gasShareText, c.gasText) << c.gasShare;
-        EXPECT_EQ(r.liquidShareText, c.liquidText) << c.gasShare;
+class ExtremelyLowPressures : public ::testing::TestWithParam<LowPressure> {};
+
+TEST_P(ExtremelyLowPressures, BoilOffOrFail) {
+    const LowPressure& c = GetParam();
+    ScriptedMessages messages(true);
+    COilCalc calc = densityOnly(&messages, 850, 20, c.designPressure);
+    const CalcOutcome outcome = runAdditionalCalculation(calc);
+    if (c.minGasShare < 0) {
+        EXPECT_EQ(outcome, CalcOutcome::Failed);
+        ASSERT_FALSE(messages.texts().empty());
+        EXPECT_EQ(messages.texts().back(), texts::kResultOutOfRange);
+        return;
     }
+    ASSERT_EQ(outcome, CalcOutcome::Completed);
+    EXPECT_GE(additionalResults(calc).gasMassShare, c.minGasShare);
 }
+
+INSTANTIATE_TEST_SUITE_P(AdditionalCalculation, ExtremelyLowPressures,
+                         ::testing::Values(LowPressure{1e-12, 50}, LowPressure{1e-15, 80},
+                                           // No boiling temperature has a value any more.
+                                           LowPressure{1e-20, -1}, LowPressure{1e-30, -1}));
+
+struct ShownShares {
+    double gasShare;
+    const char* gasText;
+    const char* liquidText;
+};
+
+void PrintTo(const ShownShares& c, std::ostream* out) {
+    *out << c.gasShare << " %";
+}
+
+class SharesAsShown : public ::testing::TestWithParam<ShownShares> {};
+
+TEST_P(SharesAsShown, AddUpToOneHundred) {
+    const ShownShares& c = GetParam();
+    COilCalc calc;
+    calc.gasMassShare = c.gasShare;
+    calc.liquidMassShare = 100 - c.gasShare;
+    const AdditionalResults r = additionalResults(calc);
+    EXPECT_EQ(r.gasShareText, c.gasText);
+    EXPECT_EQ(r.liquidShareText, c.liquidText);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AdditionalResults, SharesAsShown,
+    ::testing::Values(ShownShares{5, " 5.0", "95.0"}, ShownShares{33.36, "33.4", "66.6"},
+                      ShownShares{0, " 0.0", "100.0"}, ShownShares{100, "100.0", " 0.0"},
+                      ShownShares{99, "99.0", " 1.0"}, ShownShares{12.25, "12.2", "87.8"},
+                      // A share on a half: 100 minus it rounds the other way than the
+                      // shown share does, and the two texts would add up to 99.9 or 100.1.
+                      ShownShares{1.05, " 1.1", "98.9"}, ShownShares{2.35, " 2.4", "97.6"},
+                      ShownShares{12.45, "12.4", "87.6"},
+                      // 2.45 summed from cut shares, a hair low.
+                      ShownShares{2.4499999999999997, " 2.4", "97.6"}));
 
 } // namespace
 } // namespace viskora

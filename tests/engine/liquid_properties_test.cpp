@@ -1,3 +1,4 @@
+#include "engine/calc_steps.h"
 #include "engine/liquid_correlations.h"
 #include "engine/oil_calc.h"
 #include "engine/reference_correlations.h"
@@ -8,49 +9,49 @@
 namespace viskora {
 namespace {
 
-// The fraction-table worked oil (one fraction up to 300 deg.C), characterised,
-// at the given design state.
-COilCalc characterisedOil(double designTemp, double designPressure) {
+// The fraction-table worked oil (one fraction up to 300 deg.C), characterised.
+struct Oil {
+    Characterisation c;
+    ReferenceProperties at20;
+};
+
+Oil workedOil() {
     COilCalc calc = testing::fractionExampleOil();
     EXPECT_TRUE(calc.prepareInputs());
-    calc.computeBaseProperties();
-    calc.computeCriticalProperties();
-    calc.designTemp = designTemp;
-    calc.designPressure = designPressure;
-    return calc;
+    const Characterisation c = withCriticalProperties(characteriseCuts(calc.wholeOilCuts()));
+    return {c, referencePropertiesOf(c, 20)};
+}
+
+LiquidProperties liquidAt(double designTemp, double designPressure) {
+    const Oil oil = workedOil();
+    return liquidPropertiesAt(oil.c, oil.at20, 20, {designTemp, designPressure});
 }
 
 TEST(LiquidProperties, AtTwentyDegreesAndAtmosphericPressureTheReferenceValuesComeBack) {
-    COilCalc calc = characterisedOil(20, 0.101);
-    calc.computeLiquidProperties();
-    EXPECT_EQ(calc.liquidDensity, calc.d20 * 1000);
-    EXPECT_EQ(calc.liquidConductivity, calc.thermalConductivity);
+    const Oil oil = workedOil();
+    const LiquidProperties l = liquidAt(20, 0.101);
+    EXPECT_EQ(l.density, oil.c.d20 * 1000);
+    EXPECT_EQ(l.conductivity, oil.at20.thermalConductivity);
     // Tc is well above 293.15 K, so the surface tension is the base value.
-    ASSERT_GT(calc.critTemp, 293.15);
-    EXPECT_NEAR(calc.liquidSurfaceTension, reference::surfaceTensionBase(calc.molarMass), 1e-15);
-    EXPECT_GT(calc.vaporisationEnthalpy, 0);
-    EXPECT_NEAR(calc.prandtl,
-                calc.liquidViscosity * calc.liquidDensity * calc.liquidSpecificHeat /
-                    calc.liquidConductivity / 1000,
-                1e-12);
+    ASSERT_GT(oil.c.critTemp, 293.15);
+    EXPECT_NEAR(l.surfaceTension, reference::surfaceTensionBase(oil.c.molarMass), 1e-15);
+    EXPECT_GT(l.vaporisationEnthalpy, 0);
+    EXPECT_NEAR(l.prandtl, l.viscosity * l.density * l.specificHeat / l.conductivity / 1000, 1e-12);
 }
 
 TEST(LiquidProperties, PressureCompressesAndHeatExpandsTheLiquid) {
-    COilCalc atmospheric = characterisedOil(20, 0.101);
-    COilCalc compressed = characterisedOil(20, 10);
-    COilCalc hot = characterisedOil(150, 0.101);
-    for (COilCalc* calc : {&atmospheric, &compressed, &hot}) {
-        calc->computeLiquidProperties();
-    }
-    EXPECT_GT(compressed.liquidDensity, atmospheric.liquidDensity);
-    EXPECT_GT(compressed.liquidViscosity, atmospheric.liquidViscosity);
-    EXPECT_LT(hot.liquidDensity, atmospheric.liquidDensity);
-    EXPECT_LT(hot.liquidViscosity, atmospheric.liquidViscosity);
-    EXPECT_GT(hot.liquidSpecificHeat, atmospheric.liquidSpecificHeat);
+    const LiquidProperties atmospheric = liquidAt(20, 0.101);
+    const LiquidProperties compressed = liquidAt(20, 10);
+    const LiquidProperties hot = liquidAt(150, 0.101);
+    EXPECT_GT(compressed.density, atmospheric.density);
+    EXPECT_GT(compressed.viscosity, atmospheric.viscosity);
+    EXPECT_LT(hot.density, atmospheric.density);
+    EXPECT_LT(hot.viscosity, atmospheric.viscosity);
+    EXPECT_GT(hot.specificHeat, atmospheric.specificHeat);
 }
 
 TEST(LiquidProperties, SurfaceTensionBlendStartsAboveTwentyDegrees) {
-    const COilCalc oil = characterisedOil(20, 0.101);
+    const Characterisation oil = workedOil().c;
     const auto tension = [&](double t) {
         return liquid::surfaceTension(t, oil.critTemp, oil.critDensity, oil.critPressure,
                                       oil.molarMass);
@@ -101,60 +102,39 @@ TEST(LiquidCorrelations, AboveTheRiaziDaubertCriticalTemperatureOnlyKistyakovsky
               liquid::kistyakovskyEnthalpy(20, tv, molarMass));
 }
 
-TEST(LiquidCorrelations, VaporisationEnthalpyWorkedExamples) {
-    // Worked by hand from the three correlations at 20 deg.C: the largest
-    // wins, Riazi's for the light fraction, Watson's for the heavy one.
-    struct Case {
-        double tvAvg;
-        double d15;
-        double molarMass;
-        const char* kistyakovsky;
-        const char* watson;
-        const char* riazi;
-        const char* largest;
-    };
-    const Case cases[] = {
-        {450, 0.78, 140, "269.5284", "355.9475", "356.6957", "356.6957"},
-        {586.1, 0.8535, 242.5, "202.6656", "323.5013", "316.6577", "323.5013"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.tvAvg);
-        const double critTemp = liquid::riaziDaubertCriticalTemperature(c.tvAvg, c.d15);
-        const double reduced = (critTemp - 20 - 273.2) / (critTemp - c.tvAvg);
-        EXPECT_TRUE(testing::roundsTo(liquid::kistyakovskyEnthalpy(20, c.tvAvg, c.molarMass),
-                                      c.kistyakovsky));
-        EXPECT_TRUE(
-            testing::roundsTo(liquid::watsonEnthalpy(c.tvAvg, c.molarMass, reduced), c.watson));
-        EXPECT_TRUE(testing::roundsTo(liquid::riaziEnthalpy(c.tvAvg, c.d15, c.molarMass, reduced),
-                                      c.riazi));
-        EXPECT_TRUE(testing::roundsTo(liquid::vaporisationEnthalpy(20, c.tvAvg, c.d15, c.molarMass),
-                                      c.largest));
-    }
+// Worked by hand from the three correlations at 20 deg.C: the largest wins.
+struct EnthalpyCase {
+    double tvAvg;
+    double d15;
+    double molarMass;
+    const char* kistyakovsky;
+    const char* watson;
+    const char* riazi;
+    const char* largest;
+};
+
+class VaporisationEnthalpy : public ::testing::TestWithParam<EnthalpyCase> {};
+
+TEST_P(VaporisationEnthalpy, WorkedExample) {
+    const EnthalpyCase& c = GetParam();
+    const double critTemp = liquid::riaziDaubertCriticalTemperature(c.tvAvg, c.d15);
+    const double reduced = (critTemp - 20 - 273.2) / (critTemp - c.tvAvg);
+    EXPECT_TRUE(
+        testing::roundsTo(liquid::kistyakovskyEnthalpy(20, c.tvAvg, c.molarMass), c.kistyakovsky));
+    EXPECT_TRUE(testing::roundsTo(liquid::watsonEnthalpy(c.tvAvg, c.molarMass, reduced), c.watson));
+    EXPECT_TRUE(
+        testing::roundsTo(liquid::riaziEnthalpy(c.tvAvg, c.d15, c.molarMass, reduced), c.riazi));
+    EXPECT_TRUE(testing::roundsTo(liquid::vaporisationEnthalpy(20, c.tvAvg, c.d15, c.molarMass),
+                                  c.largest));
 }
 
-TEST(LiquidProperties, WhatTheStateFlagLetsThrough) {
-    COilCalc noLiquid = characterisedOil(50, 0.3);
-    noLiquid.vaporisationEnthalpy = 321;
-    noLiquid.liquidDensity = 1;
-    noLiquid.prandtl = 7;
-    noLiquid.phaseState = 3;
-    noLiquid.computeLiquidProperties();
-    EXPECT_EQ(noLiquid.liquidDensity, 0);
-    EXPECT_EQ(noLiquid.liquidSpecificHeat, 0);
-    EXPECT_EQ(noLiquid.liquidConductivity, 0);
-    EXPECT_EQ(noLiquid.liquidViscosity, 0);
-    EXPECT_EQ(noLiquid.liquidSurfaceTension, 0);
-    EXPECT_EQ(noLiquid.prandtl, 0);
-    EXPECT_EQ(noLiquid.vaporisationEnthalpy, 321);
-
-    COilCalc noGas = characterisedOil(50, 0.3);
-    noGas.vaporisationEnthalpy = 321;
-    noGas.liquidDensity = 1;
-    noGas.phaseState = 2;
-    noGas.computeLiquidProperties();
-    EXPECT_EQ(noGas.liquidDensity, 1);
-    EXPECT_EQ(noGas.vaporisationEnthalpy, 321);
-}
+INSTANTIATE_TEST_SUITE_P(
+    AtTwentyDegrees, VaporisationEnthalpy,
+    ::testing::Values(
+        // A light fraction: Riazi's wins.
+        EnthalpyCase{450, 0.78, 140, "269.5284", "355.9475", "356.6957", "356.6957"},
+        // The 850 kg/m3 oil: Watson's wins.
+        EnthalpyCase{586.1, 0.8535, 242.5, "202.6656", "323.5013", "316.6577", "323.5013"}));
 
 } // namespace
 } // namespace viskora

@@ -1,11 +1,14 @@
 #include "engine/boiling_shift.h"
+#include "engine/calc_steps.h"
 #include "engine/message_texts.h"
 #include "engine/oil_calc.h"
 #include "scripted_messages.h"
 
 #include <gtest/gtest.h>
 
-#include <numeric>
+#include <algorithm>
+#include <ostream>
+#include <string>
 #include <vector>
 
 namespace viskora {
@@ -13,84 +16,12 @@ namespace {
 
 using testing::ScriptedMessages;
 
-// A record just before the phase split, with a hand-made distribution over
-// cuts 0 .. shares.size() - 1 and a design state at atmospheric pressure
-// that boils off the first `boiled` cuts (cut k ends at 36 + k deg.C).
-COilCalc beforeSplit(CalcMessages* messages, const std::vector<double>& shares, int boiled) {
-    COilCalc calc(messages);
-    calc.cutFirst = 0;
-    calc.cutEnd = static_cast<int>(shares.size());
-    for (std::size_t i = 0; i < shares.size(); ++i) {
-        calc.cutShare[i] = shares[i];
-    }
-    calc.designPressure = 0.101;
-    calc.designTemp = 35 + boiled + 0.5;
-    calc.pseudoCritTemp = 500;
-    return calc;
-}
-
-double shareSum(const COilCalc& calc, int first, int end) {
-    return std::accumulate(calc.cutShare.begin() + first, calc.cutShare.begin() + end, 0.0);
-}
-
 // 100 % over `count` cuts, with `first` on cut 0 and `last` on the last cut.
 std::vector<double> shares(int count, double first, double last) {
     std::vector<double> result(count, (100 - first - last) / (count - 2));
     result.front() = first;
     result.back() = last;
     return result;
-}
-
-TEST(SplitPhases, QuestionsAndTheirAnswers) {
-    struct Case {
-        double designTemp;
-        double pseudoCritTemp;
-        std::vector<bool> answers;
-        std::vector<std::string> asked;
-        bool goesOn;
-    };
-    const std::string above = texts::kAbovePseudoCritical;
-    const std::string belowZero = texts::kDesignTempBelowZero;
-    const Case cases[] = {
-        {50, 400, {}, {}, true},
-        {450, 400, {true}, {above}, true},
-        {450, 400, {false}, {above}, false},
-        {-5, 400, {true}, {belowZero}, true},
-        {-5, 400, {false}, {belowZero}, false},
-        // Above the pseudocritical temperature and below 0 at once: both, in turn.
-        {-5, -10, {true, true}, {above, belowZero}, true},
-        {-5, -10, {true, false}, {above, belowZero}, false},
-        {-5, -10, {false}, {above}, false},
-        // Equal to the pseudocritical temperature, or exactly 0: no question.
-        {0, 0, {}, {}, true},
-    };
-    for (const Case& c : cases) {
-        ScriptedMessages messages(true);
-        for (bool answer : c.answers) {
-            messages.answerNext(answer);
-        }
-        COilCalc calc = beforeSplit(&messages, shares(20, 5, 5), 0);
-        calc.designTemp = c.designTemp;
-        calc.pseudoCritTemp = c.pseudoCritTemp;
-        EXPECT_EQ(calc.splitPhases(), c.goesOn) << c.designTemp << " " << c.pseudoCritTemp;
-        EXPECT_EQ(messages.texts(), c.asked) << c.designTemp << " " << c.pseudoCritTemp;
-        for (const auto& shown : messages.shown()) {
-            EXPECT_EQ(shown.kind, ScriptedMessages::Kind::Question);
-        }
-        EXPECT_EQ(calc.pseudoCritTempFrozen, 1);
-        if (!c.goesOn) {
-            // Stopped before anything was split.
-            EXPECT_EQ(calc.gasMassShare, 0);
-            EXPECT_EQ(calc.cutEnd, 20);
-            EXPECT_EQ(calc.phaseState, 1);
-        }
-    }
-}
-
-TEST(SplitPhases, WithoutAMessageInterfaceEveryQuestionIsAnsweredNo) {
-    COilCalc calc = beforeSplit(nullptr, shares(20, 5, 5), 3);
-    calc.designTemp = 600;
-    EXPECT_FALSE(calc.splitPhases());
 }
 
 // 100 % over 20 cuts of which the first 19 hold exactly 99.5 %.
@@ -102,67 +33,166 @@ std::vector<double> halfPerCentLeft() {
     return result;
 }
 
-// The extremes of the gas share are rounded for showing, while each part's
-// cuts are rescaled with the share actually boiled off, so that they add up
-// to 100 % (the rounded share used to make them add up to 50 to 100 %).
-TEST(SplitPhases, ExtremeSharesAreRoundedAndEachPartStillAddsUpTo100) {
-    struct Case {
-        std::vector<double> distribution;
-        int boiled;
-        double gasShare;
-        int phaseState;
-        int splitCut;
-    };
-    const Case cases[] = {
-        {shares(20, 0.4, 5), 1, 0, 2, 0},
-        {shares(20, 0.6, 5), 1, 1, 1, 1},
-        {shares(20, 0.7, 5), 1, 1, 1, 1},
-        {shares(20, 5, 5), 1, 5, 1, 1},
-        {shares(20, 5, 0.8), 19, 99, 1, 19},
-        {shares(20, 5, 0.4), 19, 100, 1, 19},
-        {shares(20, 5, 5), 20, 100, 1, 20},
-        // Exactly half a per cent, either end: up to one phase's whole per cent.
-        {shares(20, 0.5, 5), 1, 1, 1, 1},
-        {halfPerCentLeft(), 19, 99, 1, 19},
-    };
-    for (const Case& c : cases) {
-        COilCalc calc = beforeSplit(nullptr, c.distribution, c.boiled);
-        ASSERT_TRUE(calc.splitPhases());
-        const std::string label = std::to_string(c.distribution.front()) + " " +
-                                  std::to_string(c.distribution.back()) + " " +
-                                  std::to_string(c.boiled);
-        EXPECT_EQ(calc.gasMassShare, c.gasShare) << label;
-        EXPECT_EQ(calc.liquidMassShare, 100 - c.gasShare) << label;
-        EXPECT_EQ(calc.phaseState, c.phaseState) << label;
-        EXPECT_EQ(calc.splitCut, c.splitCut) << label;
-        EXPECT_EQ(calc.cutEnd, c.splitCut) << label;
-        EXPECT_EQ(calc.savedCutEnd, 20) << label;
-        EXPECT_EQ(calc.inputMode, 1) << label;
-        if (c.gasShare > 0) {
-            EXPECT_NEAR(shareSum(calc, 0, calc.splitCut), 100, 1e-9) << label;
+// A hand-made distribution over cuts 0 .. shares.size() - 1 of the built-in
+// cut table, split into parts; cut k ends at 36 + k deg.C.
+struct Split {
+    COilCalc tables;
+    CutArray share{};
+    CutArray highAtPressure{};
+    int end = 0;
+
+    explicit Split(const std::vector<double>& shares) : end(static_cast<int>(shares.size())) {
+        std::copy(shares.begin(), shares.end(), share.begin());
+    }
+    CutDistribution cuts() const {
+        return {tables.cutLow, tables.cutHigh, tables.cutDensity, share, 0, end};
+    }
+    // At atmospheric pressure and a temperature that boils off `boiled` cuts.
+    std::optional<PhaseSplit> boilingOff(int boiled) {
+        return splitIntoParts(cuts(), {35 + boiled + 0.5, 0.101}, highAtPressure);
+    }
+    // The sum of a part's shares, each the oil's times the part's scale.
+    double partSum(int first, int last, double scale) const {
+        double sum = 0;
+        for (int i = first; i < last; ++i) {
+            sum += share[i] * scale;
         }
-        if (c.gasShare < 100) {
-            EXPECT_NEAR(shareSum(calc, calc.splitCut, 20), 100, 1e-9) << label;
-        }
+        return sum;
+    }
+};
+
+// The questions of a doubtful design state and what their answers do.
+struct QuestionCase {
+    const char* name;
+    double designTemp;
+    double pseudoCritTemp;
+    std::vector<bool> answers;
+    std::vector<std::string> asked;
+    bool goesOn;
+};
+
+void PrintTo(const QuestionCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class DesignStateQuestions : public ::testing::TestWithParam<QuestionCase> {};
+
+TEST_P(DesignStateQuestions, AreAskedInTurnAndNoStops) {
+    const QuestionCase& c = GetParam();
+    ScriptedMessages messages(true);
+    for (bool answer : c.answers) {
+        messages.answerNext(answer);
+    }
+    COilCalc calc(&messages);
+    calc.cutFirst = 0;
+    calc.cutEnd = 20;
+    calc.designPressure = 0.101;
+    calc.designTemp = c.designTemp;
+    calc.pseudoCritTemp = c.pseudoCritTemp;
+    EXPECT_EQ(calc.splitPhases(), c.goesOn);
+    EXPECT_EQ(messages.texts(), c.asked);
+    for (const auto& shown : messages.shown()) {
+        EXPECT_EQ(shown.kind, ScriptedMessages::Kind::Question);
+    }
+    if (!c.goesOn) {
+        // Stopped before anything was split.
+        EXPECT_EQ(calc.phaseState, PhaseState::Unsplit);
     }
 }
 
-TEST(SplitPhases, OnlyTheUnbrokenRunOfLightCutsIsBoiledOff) {
-    COilCalc calc = beforeSplit(nullptr, shares(20, 5, 5), 4);
-    // Cut 2 would not boil at this pressure: the run stops there.
+const std::string kAbove = texts::kAbovePseudoCritical;
+const std::string kBelowZero = texts::kDesignTempBelowZero;
+
+INSTANTIATE_TEST_SUITE_P(
+    SplitPhases, DesignStateQuestions,
+    ::testing::Values(QuestionCase{"ordinary", 50, 400, {}, {}, true},
+                      QuestionCase{"above_pseudocritical_yes", 450, 400, {true}, {kAbove}, true},
+                      QuestionCase{"above_pseudocritical_no", 450, 400, {false}, {kAbove}, false},
+                      QuestionCase{"below_zero_yes", -5, 400, {true}, {kBelowZero}, true},
+                      QuestionCase{"below_zero_no", -5, 400, {false}, {kBelowZero}, false},
+                      // Above the pseudocritical temperature and below 0 at once: both, in turn.
+                      QuestionCase{"both_yes", -5, -10, {true, true}, {kAbove, kBelowZero}, true},
+                      QuestionCase{
+                          "both_then_no", -5, -10, {true, false}, {kAbove, kBelowZero}, false},
+                      QuestionCase{"first_no", -5, -10, {false}, {kAbove}, false},
+                      // Equal to the pseudocritical temperature, or exactly 0: no question.
+                      QuestionCase{"at_the_limits", 0, 0, {}, {}, true}),
+    [](const ::testing::TestParamInfo<QuestionCase>& info) { return info.param.name; });
+
+TEST(SplitPhases, WithoutAMessageInterfaceEveryQuestionIsAnsweredNo) {
+    COilCalc calc;
     calc.designPressure = 0.101;
-    calc.cutHigh[2] = 80;
-    ASSERT_TRUE(calc.splitPhases());
-    EXPECT_EQ(calc.splitCut, 2);
-    EXPECT_NEAR(calc.gasMassShare, 5 + 90.0 / 18, 1e-12);
+    calc.designTemp = 600;
+    calc.pseudoCritTemp = 500;
+    EXPECT_FALSE(calc.splitPhases());
+}
+
+// The extremes of the gas share are rounded for showing, while each part's
+// cuts are rescaled with the share actually boiled off, so that they add up
+// to 100 % (the rounded share used to make them add up to 50 to 100 %).
+struct RoundingCase {
+    const char* name;
+    std::vector<double> distribution;
+    int boiled;
+    double gasShare;
+    PhaseState state;
+    int splitCut;
+};
+
+void PrintTo(const RoundingCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class ExtremeShares : public ::testing::TestWithParam<RoundingCase> {};
+
+TEST_P(ExtremeShares, AreRoundedAndEachPartStillAddsUpTo100) {
+    const RoundingCase& c = GetParam();
+    Split split(c.distribution);
+    const std::optional<PhaseSplit> parts = split.boilingOff(c.boiled);
+    ASSERT_TRUE(parts);
+    EXPECT_EQ(parts->gasMassShare, c.gasShare);
+    EXPECT_EQ(parts->liquidMassShare, 100 - c.gasShare);
+    EXPECT_EQ(parts->state, c.state);
+    EXPECT_EQ(parts->splitCut, c.splitCut);
+    if (c.gasShare > 0) {
+        EXPECT_NEAR(split.partSum(0, parts->splitCut, parts->gasShareScale), 100, 1e-9);
+    }
+    if (c.gasShare < 100) {
+        EXPECT_NEAR(split.partSum(parts->splitCut, 20, parts->liquidShareScale), 100, 1e-9);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SplitPhases, ExtremeShares,
+    ::testing::Values(
+        RoundingCase{"gas_0_4_is_none", shares(20, 0.4, 5), 1, 0, PhaseState::LiquidOnly, 0},
+        RoundingCase{"gas_0_6_is_1", shares(20, 0.6, 5), 1, 1, PhaseState::GasAndLiquid, 1},
+        RoundingCase{"gas_0_7_is_1", shares(20, 0.7, 5), 1, 1, PhaseState::GasAndLiquid, 1},
+        RoundingCase{"gas_5_stays", shares(20, 5, 5), 1, 5, PhaseState::GasAndLiquid, 1},
+        RoundingCase{"gas_99_2_is_99", shares(20, 5, 0.8), 19, 99, PhaseState::GasAndLiquid, 19},
+        RoundingCase{"gas_99_6_is_all", shares(20, 5, 0.4), 19, 100, PhaseState::GasOnly, 19},
+        RoundingCase{"all_boiled_off", shares(20, 5, 5), 20, 100, PhaseState::GasOnly, 20},
+        // Exactly half a per cent, either end: up to one phase's whole per cent.
+        RoundingCase{"gas_half_is_1", shares(20, 0.5, 5), 1, 1, PhaseState::GasAndLiquid, 1},
+        RoundingCase{"liquid_half_is_1", halfPerCentLeft(), 19, 99, PhaseState::GasAndLiquid, 19}),
+    [](const ::testing::TestParamInfo<RoundingCase>& info) { return info.param.name; });
+
+TEST(SplitPhases, OnlyTheUnbrokenRunOfLightCutsIsBoiledOff) {
+    Split split(shares(20, 5, 5));
+    // Cut 2 would not boil at this pressure: the run stops there.
+    split.tables.cutHigh[2] = 80;
+    const std::optional<PhaseSplit> parts = split.boilingOff(4);
+    ASSERT_TRUE(parts);
+    EXPECT_EQ(parts->splitCut, 2);
+    EXPECT_NEAR(parts->gasMassShare, 5 + 90.0 / 18, 1e-12);
 }
 
 TEST(SplitPhases, AtmosphericDesignPressureLeavesBoilingTemperaturesAlone) {
-    COilCalc calc = beforeSplit(nullptr, shares(20, 5, 5), 3);
-    calc.cutEnd = COilCalc::kCutCount;
-    ASSERT_TRUE(calc.splitPhases());
-    for (int i = 0; i < COilCalc::kCutCount; ++i) {
-        EXPECT_NEAR(calc.cutHighAtP[i], calc.cutHigh[i], 1e-9) << i;
+    Split split(shares(20, 5, 5));
+    split.end = kCutCount;
+    ASSERT_TRUE(split.boilingOff(3));
+    for (int i = 0; i < kCutCount; ++i) {
+        EXPECT_NEAR(split.highAtPressure[i], split.tables.cutHigh[i], 1e-9) << i;
     }
 }
 

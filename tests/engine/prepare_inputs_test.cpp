@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -30,105 +31,46 @@ void setFractions(COilCalc& calc, const std::vector<Row>& rows) {
     }
 }
 
-// The engine's messages as users have always read them, character for
-// character; "deg.\u0421" is written with the Cyrillic capital Es.
-struct PublishedMessage {
-    const char* name;
-    const char* text;
+// The published figures to two decimals, and the same worked out by hand
+// from rho20 = rho_t + (t - 20)(0.001825 - 0.0013167 rho20) to four: a
+// last-digit slip in either coefficient moves the fourth decimal.
+struct DensityAt20 {
+    double density;
+    double measuredAt;
     const char* published;
+    const char* worked;
+    bool warned;
 };
 
-class PublishedMessages : public ::testing::TestWithParam<PublishedMessage> {};
-
-TEST_P(PublishedMessages, TextIsThePublishedOne) {
-    EXPECT_STREQ(GetParam().text, GetParam().published);
+void PrintTo(const DensityAt20& c, std::ostream* out) {
+    *out << c.density << " kg/m3 at " << c.measuredAt << " deg.C";
 }
 
-const PublishedMessage kPublishedMessages[] = {
-    {"PressureNotPositive", texts::kPressureNotPositive,
-     "Input data error.\nPressure must be > 0."},
-    {"DensityTempBelowZero", texts::kDensityTempBelowZero,
-     "The temperature at which the density is given < 0 "
-     "deg.\u0421 (32 deg. F).\nPossible calculation "
-     "error.\nContinue?"},
-    {"DensityNotGiven", texts::kDensityNotGiven, "Density must be specified."},
-    {"DensityOutOfRange", texts::kDensityOutOfRange,
-     "Density must be >= 600 kg/m3 and <= 990 kg/m3.\nPossible "
-     "calculation error.\nContinue?"},
-    {"DensityOutOfRangeOrZero", texts::kDensityOutOfRangeOrZero,
-     "Density must be >= 600 kg/m3 and <= 990 kg/m3, or "
-     "0.\nPossible calculation error.\nContinue?"},
-    {"FractionsNotContiguous", texts::kFractionsNotContiguous,
-     "Input data error.\nFraction start boiling "
-     "temperature\nmust be similar to the end "
-     "boiling\ntemperature of the previous fraction."},
-    {"FirstStartTooLow", texts::kFirstStartTooLow,
-     "Start temperature of the first\n fraction (the boiling point) < "
-     "30 deg.\u0421(86 deg.F) and not 0.\nPossible calculation "
-     "error.\nContinue?"},
-    {"LastEndTooHigh", texts::kLastEndTooHigh,
-     "End boiling temperature of the last fraction > 600 "
-     "deg.\u0421.\nPossible calculation error.\nContinue?"},
-    {"FractionEndNotAboveStart", texts::kFractionEndNotAboveStart,
-     "Input data error.\nEnd boiling temperature of the "
-     "fraction is not higher than the start boiling "
-     "temperature."},
-    {"LastEndNeeded", texts::kLastEndNeeded,
-     "Input data error.\nIf the sum of all fraction percentage is under "
-     "100%,\nthe end boiling temperature of the last fraction must be "
-     "specified."},
-    // Both per-cent signs: the text never went through a formatting routine.
-    {"SharesOver100", texts::kSharesOver100,
-     "Input data error.\nThe sum of fraction %% exceeds 100."},
-    {"AbovePseudoCritical", texts::kAbovePseudoCritical,
-     "Calculated temperature is greater than pseudocritical "
-     "temperature.\nPossible calculation error.\nContinue?"},
-    {"DesignTempBelowZero", texts::kDesignTempBelowZero,
-     "The design temperature < 0 deg.\u0421 (32 deg. "
-     "F).\nPossible calculation error.\nContinue?"},
-    {"CalculationError", texts::kCalculationError, "Error!"},
-};
+class DensityCorrection : public ::testing::TestWithParam<DensityAt20> {};
 
-std::string messageName(const ::testing::TestParamInfo<PublishedMessage>& info) {
-    return info.param.name;
-}
-
-INSTANTIATE_TEST_SUITE_P(EveryMessage, PublishedMessages, ::testing::ValuesIn(kPublishedMessages),
-                         messageName);
-
-TEST(PrepareInputs, DensityIsCorrectedToTwentyDegrees) {
-    // The published figures to two decimals, and the same worked out by hand
-    // from rho20 = rho_t + (t - 20)(0.001825 - 0.0013167 rho20) to four: a
-    // last-digit slip in either coefficient moves the fourth decimal.
-    struct Case {
-        double density;
-        double measuredAt;
-        const char* published;
-        const char* worked;
-        bool warned;
-    };
-    const Case cases[] = {
-        {850, 20, "850.00", "850.0000", false},
-        {850, 50, "870.37", "870.3695", false},
-        {850, 0, "835.50", "835.5021", false}, // exactly 0 deg.C is not "below 0"
-        {995, 50, "1009.86", "1009.8595", true},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.measuredAt);
-        ScriptedMessages messages(true);
-        COilCalc calc(&messages);
-        calc.inputMode = 1;
-        calc.densityIn = c.density;
-        calc.densityTempIn = c.measuredAt;
-        ASSERT_TRUE(calc.prepareInputs());
-        EXPECT_TRUE(testing::roundsTo(calc.density, c.published));
-        EXPECT_TRUE(testing::roundsTo(calc.density, c.worked));
-        EXPECT_EQ(messages.shown().size(), c.warned ? 1u : 0u);
-        if (c.warned) {
-            EXPECT_EQ(messages.texts()[0], texts::kDensityOutOfRange);
-        }
+TEST_P(DensityCorrection, TakesTheDensityToTwentyDegrees) {
+    const DensityAt20& c = GetParam();
+    ScriptedMessages messages(true);
+    COilCalc calc(&messages);
+    calc.inputMode = 1;
+    calc.densityIn = c.density;
+    calc.densityTempIn = c.measuredAt;
+    ASSERT_TRUE(calc.prepareInputs());
+    EXPECT_TRUE(testing::roundsTo(calc.density, c.published));
+    EXPECT_TRUE(testing::roundsTo(calc.density, c.worked));
+    EXPECT_EQ(messages.shown().size(), c.warned ? 1u : 0u);
+    if (c.warned) {
+        EXPECT_EQ(messages.texts()[0], texts::kDensityOutOfRange);
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(PrepareInputs, DensityCorrection,
+                         ::testing::Values(DensityAt20{850, 20, "850.00", "850.0000", false},
+                                           DensityAt20{850, 50, "870.37", "870.3695", false},
+                                           // Exactly 0 deg.C is not "below 0".
+                                           DensityAt20{850, 0, "835.50", "835.5021", false},
+                                           // Out of range once corrected: a warning.
+                                           DensityAt20{995, 50, "1009.86", "1009.8595", true}));
 
 TEST(PrepareInputs, DesignPressureMustBePositive) {
     for (double pressure : {0.0, -1.0}) {
@@ -188,30 +130,41 @@ TEST(PrepareInputs, WarningsAnsweredYesComeInOrderAndGoOn) {
     EXPECT_EQ(messages.texts(), expected);
 }
 
-TEST(PrepareInputs, FractionTableErrors) {
-    struct Case {
-        const char* name;
-        std::vector<Row> rows;
-        const char* message;
-    };
-    const Case cases[] = {
-        {"rows not contiguous",
-         {{0, 100.00001, 40}, {100.0, 200, 60}},
-         texts::kFractionsNotContiguous},
-        {"end not above start", {{0, 100, 40}, {100, 100, 60}}, texts::kFractionEndNotAboveStart},
-        {"last end needed", {{0, 100, 40}, {100, 0, 50}}, texts::kLastEndNeeded},
-        {"shares over 100", {{0, 100, 50}, {100, 200, 50.0000001}}, texts::kSharesOver100},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        ScriptedMessages messages;
-        COilCalc calc(&messages);
-        calc.densityIn = 850;
-        setFractions(calc, c.rows);
-        EXPECT_FALSE(calc.prepareInputs());
-        EXPECT_EQ(messages.texts(), std::vector<std::string>{c.message});
-    }
+struct FractionTableError {
+    const char* name;
+    std::vector<Row> rows;
+    const char* message;
+};
+
+void PrintTo(const FractionTableError& c, std::ostream* out) {
+    *out << c.name;
 }
+
+class FractionTableErrors : public ::testing::TestWithParam<FractionTableError> {};
+
+TEST_P(FractionTableErrors, AreRefusedWithTheirMessage) {
+    const FractionTableError& c = GetParam();
+    ScriptedMessages messages;
+    COilCalc calc(&messages);
+    calc.densityIn = 850;
+    setFractions(calc, c.rows);
+    EXPECT_FALSE(calc.prepareInputs());
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{c.message});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PrepareInputs, FractionTableErrors,
+    ::testing::Values(
+        FractionTableError{"rows_not_contiguous",
+                           {{0, 100.00001, 40}, {100.0, 200, 60}},
+                           texts::kFractionsNotContiguous},
+        FractionTableError{"end_not_above_start",
+                           {{0, 100, 40}, {100, 100, 60}},
+                           texts::kFractionEndNotAboveStart},
+        FractionTableError{"last_end_needed", {{0, 100, 40}, {100, 0, 50}}, texts::kLastEndNeeded},
+        FractionTableError{
+            "shares_over_100", {{0, 100, 50}, {100, 200, 50.0000001}}, texts::kSharesOver100}),
+    [](const ::testing::TestParamInfo<FractionTableError>& info) { return info.param.name; });
 
 TEST(PrepareInputs, SharesOver100AreReportedOnlyAfterEveryEarlierCheck) {
     ScriptedMessages messages(true);
@@ -303,83 +256,116 @@ TEST(PrepareInputs, FractionCountOutsideTheTableIsRefused) {
     }
 }
 
-TEST(PrepareInputs, TemperaturesInEveryUnitReachCelsius) {
-    struct Case {
-        int unit;
-        double entered;
-        double celsius;
-    };
-    const Case cases[] = {{1, 373.15, 100}, {2, 100, 100}, {3, 212, 100}, {4, 671.67, 100}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.unit);
-        COilCalc calc;
-        calc.inputMode = 1;
-        calc.densityIn = 850;
-        calc.tempUnit = c.unit;
-        calc.designTempIn = c.entered;
-        calc.densityTempIn = c.entered;
-        ASSERT_TRUE(calc.prepareInputs());
-        EXPECT_NEAR(calc.designTemp, c.celsius, 1e-9);
-        EXPECT_NEAR(calc.densityTemp, c.celsius, 1e-9);
-    }
+// 100 deg.C in each temperature unit.
+struct HundredDegrees {
+    int unit;
+    double entered;
+};
+
+void PrintTo(const HundredDegrees& c, std::ostream* out) {
+    *out << c.entered << " in unit " << c.unit;
 }
+
+class TemperatureUnits : public ::testing::TestWithParam<HundredDegrees> {};
+
+TEST_P(TemperatureUnits, ReachCelsius) {
+    COilCalc calc;
+    calc.inputMode = 1;
+    calc.densityIn = 850;
+    calc.tempUnit = GetParam().unit;
+    calc.designTempIn = GetParam().entered;
+    calc.densityTempIn = GetParam().entered;
+    ASSERT_TRUE(calc.prepareInputs());
+    EXPECT_NEAR(calc.designTemp, 100, 1e-9);
+    EXPECT_NEAR(calc.densityTemp, 100, 1e-9);
+}
+
+INSTANTIATE_TEST_SUITE_P(PrepareInputs, TemperatureUnits,
+                         ::testing::Values(HundredDegrees{1, 373.15}, // K
+                                           HundredDegrees{2, 100},    // deg.C
+                                           HundredDegrees{3, 212},    // deg.F
+                                           HundredDegrees{4, 671.67}  // deg.R
+                                           ));
 
 // Every temperature input below absolute zero is refused before any warning
 // is asked; absolute zero itself, in any unit, is not below it.
-TEST(PrepareInputs, TemperaturesBelowAbsoluteZeroAreRefused) {
-    struct Case {
-        const char* name;
-        int unit;
-        double densityTemp;
-        double designTemp;
-        std::vector<Row> rows; // empty: density only
-        const char* message;   // nullptr: accepted
-    };
-    const Case cases[] = {
-        {"density temperature of -1 K", 1, -1, 300, {}, texts::kDensityTempBelowAbsoluteZero},
-        {"design temperature of -274 deg.C", 2, 20, -274, {}, texts::kDesignTempBelowAbsoluteZero},
-        {"design temperature of -460 deg.F", 3, 68, -460, {}, texts::kDesignTempBelowAbsoluteZero},
-        {"fraction start of -1 R",
-         4,
-         528,
-         528,
-         {{-1, 600, 50}, {600, 800, 50}},
-         texts::kFractionTempBelowAbsoluteZero},
-        {"fraction end of -300 deg.C, also not above its start",
-         2,
-         20,
-         20,
-         {{0, -300, 50}, {-300, 200, 50}},
-         texts::kFractionTempBelowAbsoluteZero},
-        // Absolute zero in each unit: the density temperature only brings
-        // the "< 0 deg." warning first.
-        {"0 K", 1, 0, 0, {}, nullptr},
-        {"-273.15 deg.C", 2, -273.15, -273.15, {}, nullptr},
-        {"-459.67 deg.F", 3, -459.67, -459.67, {}, nullptr},
-        {"0 R", 4, 0, 0, {}, nullptr},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        ScriptedMessages messages(true);
-        COilCalc calc(&messages);
-        calc.inputMode = 1;
-        calc.densityIn = 850;
-        calc.tempUnit = c.unit;
-        calc.densityTempIn = c.densityTemp;
-        calc.designTempIn = c.designTemp;
-        if (!c.rows.empty()) {
-            setFractions(calc, c.rows);
-        }
-        const bool prepared = calc.prepareInputs();
-        if (c.message == nullptr) {
-            ASSERT_FALSE(messages.texts().empty());
-            EXPECT_EQ(messages.texts().front(), texts::kDensityTempBelowZero);
-            continue;
-        }
-        EXPECT_FALSE(prepared);
-        EXPECT_EQ(messages.texts(), std::vector<std::string>{c.message});
-    }
+struct AbsoluteZeroCase {
+    const char* name;
+    int unit;
+    double densityTemp;
+    double designTemp;
+    std::vector<Row> rows; // empty: density only
+    const char* message;   // nullptr: accepted
+};
+
+void PrintTo(const AbsoluteZeroCase& c, std::ostream* out) {
+    *out << c.name;
 }
+
+class BelowAbsoluteZero : public ::testing::TestWithParam<AbsoluteZeroCase> {};
+
+TEST_P(BelowAbsoluteZero, IsRefusedBeforeAnyWarning) {
+    const AbsoluteZeroCase& c = GetParam();
+    ScriptedMessages messages(true);
+    COilCalc calc(&messages);
+    calc.inputMode = 1;
+    calc.densityIn = 850;
+    calc.tempUnit = c.unit;
+    calc.densityTempIn = c.densityTemp;
+    calc.designTempIn = c.designTemp;
+    if (!c.rows.empty()) {
+        setFractions(calc, c.rows);
+    }
+    const bool prepared = calc.prepareInputs();
+    if (c.message == nullptr) {
+        ASSERT_FALSE(messages.texts().empty());
+        EXPECT_EQ(messages.texts().front(), texts::kDensityTempBelowZero);
+        return;
+    }
+    EXPECT_FALSE(prepared);
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{c.message});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PrepareInputs, BelowAbsoluteZero,
+    ::testing::Values(AbsoluteZeroCase{"density_temperature_of_minus_1_K",
+                                       1,
+                                       -1,
+                                       300,
+                                       {},
+                                       texts::kDensityTempBelowAbsoluteZero},
+                      AbsoluteZeroCase{"design_temperature_of_minus_274_C",
+                                       2,
+                                       20,
+                                       -274,
+                                       {},
+                                       texts::kDesignTempBelowAbsoluteZero},
+                      AbsoluteZeroCase{"design_temperature_of_minus_460_F",
+                                       3,
+                                       68,
+                                       -460,
+                                       {},
+                                       texts::kDesignTempBelowAbsoluteZero},
+                      AbsoluteZeroCase{"fraction_start_of_minus_1_R",
+                                       4,
+                                       528,
+                                       528,
+                                       {{-1, 600, 50}, {600, 800, 50}},
+                                       texts::kFractionTempBelowAbsoluteZero},
+                      // Also not above its start: below absolute zero is said first.
+                      AbsoluteZeroCase{"fraction_end_of_minus_300_C",
+                                       2,
+                                       20,
+                                       20,
+                                       {{0, -300, 50}, {-300, 200, 50}},
+                                       texts::kFractionTempBelowAbsoluteZero},
+                      // Absolute zero in each unit: the density temperature only brings
+                      // the "< 0 deg." warning first.
+                      AbsoluteZeroCase{"zero_K", 1, 0, 0, {}, nullptr},
+                      AbsoluteZeroCase{"minus_273_15_C", 2, -273.15, -273.15, {}, nullptr},
+                      AbsoluteZeroCase{"minus_459_67_F", 3, -459.67, -459.67, {}, nullptr},
+                      AbsoluteZeroCase{"zero_R", 4, 0, 0, {}, nullptr}),
+    [](const ::testing::TestParamInfo<AbsoluteZeroCase>& info) { return info.param.name; });
 
 } // namespace
 } // namespace viskora
