@@ -16,13 +16,6 @@ COilCalc::COilCalc(CalcMessages* messages) : messages_(messages) {
     fracShare[2] = 20;
     fracShare[3] = 40;
     fillCutTables(cutLow, cutHigh, cutDensity, cutDefaultShare);
-    densityFactor = factorTable(Quantity::Density);
-    pressureFactor = factorTable(Quantity::Pressure);
-    specificHeatFactor = factorTable(Quantity::SpecificHeat);
-    conductivityFactor = factorTable(Quantity::Conductivity);
-    viscosityFactor = factorTable(Quantity::Viscosity);
-    enthalpyFactor = factorTable(Quantity::Enthalpy);
-    surfaceTensionFactor = factorTable(Quantity::SurfaceTension);
 }
 
 double COilCalc::convertDensity(double value, int fromCode, int toCode) const {

@@ -161,15 +161,6 @@ class COilCalc {
     // user so); the sequence stops instead of showing made-up results.
     bool stepFailed = false;
 
-    // --- Unit factor tables, indexed by unit code ---------------------------
-    FactorTable densityFactor{};
-    FactorTable pressureFactor{};
-    FactorTable specificHeatFactor{};
-    FactorTable conductivityFactor{};
-    FactorTable viscosityFactor{};
-    FactorTable enthalpyFactor{};
-    FactorTable surfaceTensionFactor{};
-
   protected:
     void reportInputError(const char* text) const;
     bool confirmWarning(const char* text) const;

@@ -80,8 +80,9 @@ bool COilCalc::prepareInputs() {
         return false;
     }
 
-    designPressure = designPressureIn * factorOf(pressureFactor, pressureUnit);
-    density = densityIn * factorOf(densityFactor, densityUnit);
+    designPressure = convert(Quantity::Pressure, designPressureIn, pressureUnit,
+                             baseUnitCode(Quantity::Pressure));
+    density = convert(Quantity::Density, densityIn, densityUnit, baseUnitCode(Quantity::Density));
     designTemp = designTempIn;
     densityTemp = densityTempIn;
     if (!std::isfinite(designPressure) || !std::isfinite(density)) {

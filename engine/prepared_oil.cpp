@@ -23,7 +23,8 @@ bool takeDesignState(COilCalc& calc) {
     if (!std::isfinite(calc.designTempIn) || !std::isfinite(calc.designPressureIn)) {
         return refuse(texts::kNumberOutOfRange);
     }
-    calc.designPressure = calc.designPressureIn * factorOf(calc.pressureFactor, calc.pressureUnit);
+    calc.designPressure = convert(Quantity::Pressure, calc.designPressureIn, calc.pressureUnit,
+                                  baseUnitCode(Quantity::Pressure));
     if (!std::isfinite(calc.designPressure)) {
         return refuse(texts::kNumberOutOfRange);
     }
