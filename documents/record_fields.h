@@ -2,7 +2,7 @@
 
 #include "documents/document_records.h"
 #include "documents/unit_name_lists.h"
-#include "engine/calc_sequence.h"
+#include "engine/calc_results.h"
 #include "units/display_format.h"
 #include "units/unit_tables.h"
 
