@@ -233,9 +233,12 @@ SheetModel additionalSheet(const AdditionalDocumentRecord& record, const Fractio
     row += 2;
     sheet.resultsTitle(row);
     sheet.phaseTitle(row + 1, t::kGasPhase);
-    sheet.resultLines(row + 2, reportLines(record, FieldGroup::GasPhase));
-    sheet.phaseTitle(row + 10, t::kLiquidPhase);
-    sheet.resultLines(row + 11, reportLines(record, FieldGroup::LiquidPhase));
+    const auto gasLines = reportLines(record, FieldGroup::GasPhase);
+    sheet.resultLines(row + 2, gasLines);
+    // The liquid phase after the gas phase's lines and one empty row.
+    const int liquidRow = row + 2 + static_cast<int>(gasLines.size()) + 1;
+    sheet.phaseTitle(liquidRow, t::kLiquidPhase);
+    sheet.resultLines(liquidRow + 1, reportLines(record, FieldGroup::LiquidPhase));
     return sheet.finished();
 }
 
