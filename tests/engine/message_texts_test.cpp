@@ -73,5 +73,30 @@ std::string messageName(const ::testing::TestParamInfo<PublishedMessage>& info) 
 INSTANTIATE_TEST_SUITE_P(EveryMessage, PublishedMessages, ::testing::ValuesIn(kPublishedMessages),
                          messageName);
 
+// The refusals and failures this program added, as the message boxes and the
+// calculator have shown them since; each line break is where the box breaks
+// the line.
+const PublishedMessage kOwnMessages[] = {
+    {"NumberOutOfRange", texts::kNumberOutOfRange,
+     "Input data error.\nA number is too large to calculate with."},
+    {"FractionCountOutOfRange", texts::kFractionCountOutOfRange,
+     "Input data error.\nThe number of fractions must be from 1 to 100."},
+    {"FractionWithoutCut", texts::kFractionWithoutCut,
+     "Input data error.\nEvery fraction must contain at least one whole\n"
+     "1 deg.\u0421 boiling interval between 35 and 835 deg.\u0421."},
+    {"SharesShortWithoutRange", texts::kSharesShortWithoutRange,
+     "Input data error.\nThe fractions add up to less than 100 %,\n"
+     "and no boiling range is left above the last fraction."},
+    {"ResultOutOfRange", texts::kResultOutOfRange,
+     "Calculation error.\nThe properties of this oil cannot be calculated\n"
+     "for the given data: a result is out of range."},
+    {"GasVolumeNotConverged", texts::kGasVolumeNotConverged,
+     "Calculation error.\nThe gas-phase compressibility does not converge\n"
+     "at the given design pressure and temperature."},
+};
+
+INSTANTIATE_TEST_SUITE_P(OwnMessages, PublishedMessages, ::testing::ValuesIn(kOwnMessages),
+                         messageName);
+
 } // namespace
 } // namespace viskora

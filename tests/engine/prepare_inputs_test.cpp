@@ -130,6 +130,19 @@ TEST(PrepareInputs, WarningsAnsweredYesComeInOrderAndGoOn) {
     EXPECT_EQ(messages.texts(), expected);
 }
 
+// Each warning's limit belongs to the range that asks nothing: density 990
+// kg/m3 measured at 0 deg.C, a first fraction starting at 30 deg.C and a last
+// one ending at 600 deg.C.
+TEST(PrepareInputs, ValuesOnTheWarningLimitsAskNothing) {
+    ScriptedMessages messages;
+    COilCalc calc(&messages);
+    calc.densityIn = 990;
+    calc.densityTempIn = 0;
+    setFractions(calc, {{30, 100, 50}, {100, 600, 50}});
+    EXPECT_TRUE(calc.prepareInputs());
+    EXPECT_TRUE(messages.shown().empty());
+}
+
 struct FractionTableError {
     const char* name;
     std::vector<Row> rows;
