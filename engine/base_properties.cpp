@@ -4,6 +4,8 @@
 #include "engine/calc_steps.h"
 #include "engine/oil_calc.h"
 
+#include "engine/common_correlations.h"
+
 #include "engine/correlation_constants.h"
 #include "engine/critical_correlations.h"
 #include "engine/message_texts.h"
@@ -74,7 +76,8 @@ ReferenceProperties referencePropertiesOf(const Characterisation& oil, double re
     p.thermalConductivity = reference::thermalConductivity20(oil.molarMass, oil.d20, oil.refrIndex);
     p.kinematicViscosity = reference::kinematicViscosity20(oil.t50, oil.d15);
     p.vapourPressure = reference::vapourPressure(oil.tvAvg, refTemp);
-    p.prandtl = p.kinematicViscosity * oil.density * p.specificHeat / p.thermalConductivity / 1000;
+    p.prandtl =
+        prandtlNumber(p.kinematicViscosity, oil.density, p.specificHeat, p.thermalConductivity);
     const double critTemp = critical::keslerLeeCriticalTemperature(oil.tvAvg, oil.d15);
     p.surfaceTension = reference::surfaceTensionAt(reference::surfaceTensionBase(oil.molarMass),
                                                    critTemp, refTemp);

@@ -38,4 +38,9 @@ double surfaceTension20(double molarMass, LinearTerm linearTerm) {
     return (3.6603 + linear - 6.8625 * intPower(q, 2) + 0.73308 * intPower(q, 3)) * 0.001;
 }
 
+double prandtlNumber(double kinematicViscosity, double density, double specificHeat,
+                     double conductivity) {
+    return kinematicViscosity * density * specificHeat / conductivity / 1000;
+}
+
 } // namespace viskora

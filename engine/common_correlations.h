@@ -83,4 +83,12 @@ enum class LinearTerm {
 
 double surfaceTension20(double molarMass, LinearTerm linearTerm);
 
+// --- Prandtl number ----------------------------------------------------------
+// Pr = nu rho cp / lambda, with nu in mm2/s, rho in kg/m3, cp in kJ/(kg K)
+// and lambda in W/(m K); the 1000 takes mm2/s x kJ to m2/s x J. About 7 to
+// 500 for liquid oils, below 1 for their vapours. Worked value: nu = 1.224,
+// rho = 770.7, cp = 2.007, lambda = 0.1178 give Pr = 16.07.
+double prandtlNumber(double kinematicViscosity, double density, double specificHeat,
+                     double conductivity);
+
 } // namespace viskora

@@ -3,6 +3,8 @@
 #include "engine/calc_steps.h"
 #include "engine/oil_calc.h"
 
+#include "engine/common_correlations.h"
+
 #include "engine/correlation_constants.h"
 #include "engine/gas_correlations.h"
 #include "engine/lee_kesler.h"
@@ -38,7 +40,7 @@ std::optional<GasProperties> gasPropertiesAt(const Characterisation& part,
     g.specificHeat = gas::specificHeat(state.temperature, part.d15, part.watsonK);
     g.viscosity = gas::dynamicViscosity(reducedTemp, part.molarMass) / g.density;
     g.conductivity = gas::conductivity(state.temperature);
-    g.prandtl = g.viscosity * g.density * g.specificHeat / g.conductivity / 1000;
+    g.prandtl = prandtlNumber(g.viscosity, g.density, g.specificHeat, g.conductivity);
     return g;
 }
 

@@ -3,6 +3,8 @@
 #include "engine/calc_steps.h"
 #include "engine/oil_calc.h"
 
+#include "engine/common_correlations.h"
+
 #include "engine/liquid_correlations.h"
 
 namespace viskora {
@@ -29,7 +31,7 @@ LiquidProperties liquidPropertiesAt(const Characterisation& part,
         liquid::conductivityCoefficient(part.molarMass, part.refrIndex, part.d20), t,
         l.density / densityAtmospheric, part.critTemp);
 
-    l.prandtl = l.viscosity * l.density * l.specificHeat / l.conductivity / 1000;
+    l.prandtl = prandtlNumber(l.viscosity, l.density, l.specificHeat, l.conductivity);
 
     l.surfaceTension = liquid::surfaceTension(t, part.critTemp, part.critDensity, part.critPressure,
                                               part.molarMass);
