@@ -86,7 +86,15 @@ ReferenceProperties referencePropertiesOf(const Characterisation& oil, double re
 
 void COilCalc::computeBaseProperties() {
     wholeOil = characteriseCuts(wholeOilCuts());
-    const ReferenceProperties p = referencePropertiesOf(wholeOil, refTemp);
+    ReferenceProperties p = referencePropertiesOf(wholeOil, refTemp);
+    if (viscosityMethod == ViscosityMethod::NarrowCuts) {
+        // At the reference temperature and atmospheric pressure, where the
+        // blend needs no correction for pressure.
+        p.kinematicViscosity =
+            cutViscosityReady ? blendedCutViscosity(cutViscosity, wholeOilCuts(), refTemp) : 0;
+        p.prandtl = prandtlNumber(p.kinematicViscosity, wholeOil.density, p.specificHeat,
+                                  p.thermalConductivity);
+    }
     specificHeat = p.specificHeat;
     thermalConductivity = p.thermalConductivity;
     kinematicViscosity = p.kinematicViscosity;

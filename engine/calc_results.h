@@ -7,6 +7,11 @@
 // engine's code.
 namespace viskora {
 
+// How a calculation finds the liquid's kinematic viscosity: from the oil's
+// 50 % point and relative density as a whole, or by blending its narrow
+// cuts' own viscosities.
+enum class ViscosityMethod { WholeOil, NarrowCuts };
+
 // The results of the basic calculation in base units, and the Prandtl
 // number as the form shows it.
 struct BasicResults {

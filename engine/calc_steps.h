@@ -119,6 +119,13 @@ struct LiquidProperties {
     double prandtl = 0;
 };
 
+// The viscosity of a characterised part as a liquid at a design state,
+// mm2/s, from its own viscosity at the reference temperature (the method of
+// the oil as a whole): carried along the line through 20 and 50 deg.C set by
+// its 50 % point, then raised to the pressure.
+double wholeOilLiquidViscosity(const Characterisation& part, const ReferenceProperties& atReference,
+                               const DesignState& state);
+
 // `atReference` are the part's own properties at the reference temperature
 // `refTemp` (deg.C).
 LiquidProperties liquidPropertiesAt(const Characterisation& part,

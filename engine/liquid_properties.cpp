@@ -9,6 +9,13 @@
 
 namespace viskora {
 
+double wholeOilLiquidViscosity(const Characterisation& part, const ReferenceProperties& atReference,
+                               const DesignState& state) {
+    return liquid::viscosityAtPressure(
+        liquid::viscosityAtmospheric(state.temperature, part.t50, atReference.kinematicViscosity),
+        state.pressure);
+}
+
 LiquidProperties liquidPropertiesAt(const Characterisation& part,
                                     const ReferenceProperties& atReference, double refTemp,
                                     const DesignState& state) {
@@ -23,8 +30,7 @@ LiquidProperties liquidPropertiesAt(const Characterisation& part,
     const double densityAtmospheric = liquid::densityAtmospheric(part.d20, t, refTemp);
     l.density = densityAtmospheric / compression;
 
-    l.viscosity = liquid::viscosityAtPressure(
-        liquid::viscosityAtmospheric(t, part.t50, atReference.kinematicViscosity), p);
+    l.viscosity = wholeOilLiquidViscosity(part, atReference, state);
 
     l.conductivity = liquid::conductivity(
         atReference.thermalConductivity,
@@ -54,8 +60,12 @@ bool COilCalc::computeLiquidProperties() {
         return false;
     }
     liquidPart = *part;
-    const LiquidProperties l =
+    LiquidProperties l =
         liquidPropertiesAt(*part, referencePropertiesOf(*part, refTemp), refTemp, designState());
+    if (viscosityMethod == ViscosityMethod::NarrowCuts) {
+        l.viscosity = liquidViscosityBy(ViscosityMethod::NarrowCuts);
+        l.prandtl = prandtlNumber(l.viscosity, l.density, l.specificHeat, l.conductivity);
+    }
     liquidSpecificHeat = l.specificHeat;
     liquidDensity = l.density;
     liquidViscosity = l.viscosity;

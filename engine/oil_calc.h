@@ -1,6 +1,8 @@
 #pragma once
 
+#include "engine/calc_results.h"
 #include "engine/calc_steps.h"
+#include "engine/narrow_cut_viscosity.h"
 #include "engine/tilted_sums.h"
 #include "units/unit_tables.h"
 
@@ -61,6 +63,22 @@ class COilCalc {
     // results, all 0 when there is no liquid part; false as above.
     bool computeLiquidProperties();
 
+    // The narrow cuts' viscosity lines of the whole oil, once its cuts are
+    // distributed; prepareInputs makes them when the calculation is by
+    // narrow cuts. False when the cut densities cannot be made
+    // volume-additive; the viscosities by narrow cuts are then 0.
+    bool prepareCutViscosity();
+
+    // The kinematic viscosity, mm2/s, of the part of cuts first..end with
+    // the characterisation `part` as a liquid at `state`, by `method`.
+    double partViscosity(const Characterisation& part, int first, int end, ViscosityMethod method,
+                         const DesignState& state) const;
+    // The liquid part's viscosity at the design state by either method,
+    // after computeLiquidProperties found a liquid part.
+    double liquidViscosityBy(ViscosityMethod method) const;
+    // The whole oil's, all its cuts held in the liquid, at `state`.
+    double wholeOilViscosityBy(ViscosityMethod method, const DesignState& state) const;
+
     // Conversions between two unit codes of one quantity (see convert in
     // units/unit_tables.h).
     double convertDensity(double value, int fromCode, int toCode) const;
@@ -98,6 +116,7 @@ class COilCalc {
     int densityUnit = 1;
     int pressureUnit = 4;
     double refTemp = 20; // deg.C
+    ViscosityMethod viscosityMethod = ViscosityMethod::WholeOil;
 
     // --- Inputs in base units (prepareInputs) -----------------------------
     double density = 0; // at refTemp: as given, or the cuts' mixture's if not given
@@ -117,6 +136,8 @@ class COilCalc {
     int cutFirst = 0;
     int cutEnd = 515;
     std::array<int, kRowSlots> fracCutCount{};
+    CutViscosityLines cutViscosity; // prepareCutViscosity
+    bool cutViscosityReady = false;
 
     // --- The whole oil's characterisation ------------------------------------
     // Its density is the mixture's of the fitted or distributed cuts; the
@@ -174,6 +195,7 @@ class COilCalc {
     // Marks the step failed and tells the user why; false.
     bool refuseState(const char* text);
 
+    bool takeInputs();
     bool inputsAreFinite() const;
     bool checkFractionRows();
     void fitDensityOnly();

@@ -75,6 +75,16 @@ bool COilCalc::inputsAreFinite() const {
 }
 
 bool COilCalc::prepareInputs() {
+    if (!takeInputs()) {
+        return false;
+    }
+    if (viscosityMethod == ViscosityMethod::NarrowCuts) {
+        prepareCutViscosity();
+    }
+    return true;
+}
+
+bool COilCalc::takeInputs() {
     if (!inputsAreFinite()) {
         reportInputError(texts::kNumberOutOfRange);
         return false;

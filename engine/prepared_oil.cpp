@@ -47,6 +47,11 @@ PreparedOil::PreparedOil(const COilCalc& oil) : prepared_(std::make_unique<COilC
     prepared_->designPressureIn = 1;
     try {
         outcome_ = prepared_->prepareInputs() ? CalcOutcome::Completed : CalcOutcome::Stopped;
+        // Made once here, so that every state can give the liquid's
+        // viscosity by narrow cuts whatever the calculation's own method.
+        if (outcome_ == CalcOutcome::Completed && !prepared_->cutViscosityReady) {
+            prepared_->prepareCutViscosity();
+        }
     } catch (const std::exception&) {
         prepared_->reportFailure(texts::kCalculationError);
         outcome_ = CalcOutcome::Failed;

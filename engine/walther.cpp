@@ -1,4 +1,4 @@
-#include "sweeps/walther.h"
+#include "engine/walther.h"
 
 #include <cmath>
 
