@@ -1,8 +1,8 @@
 #pragma once
 
 #include "engine/calc_sequence.h"
+#include "engine/walther.h"
 #include "sweeps/sweep_range.h"
-#include "sweeps/walther.h"
 
 #include <functional>
 #include <optional>
@@ -42,6 +42,10 @@ struct SweepPoint {
     std::string message;
     bool stoppedByAnswer = false; // the message is a warning or question answered No
     AdditionalResults results;
+    // mm2/s: the liquid's viscosity by each method, where the point has a
+    // liquid phase; results.liquidViscosity is the one of the oil's method.
+    std::optional<double> liquidViscosityWholeOil;
+    std::optional<double> liquidViscosityByCuts;
     std::optional<double> anchoredViscosity; // mm2/s, from the measured values
     // MPa: the whole oil's saturated vapour pressure at the point's
     // temperature, when the point was calculated.
