@@ -12,6 +12,7 @@ constexpr double kRankinePerKelvin = 1.8;
 constexpr double kKelvinAt100F = 310.92778;
 constexpr double kKelvinAt210F = 372.03889;
 constexpr double kTwuFactorLimit = 0.4;
+constexpr double kHighestTwuBoiling = 810.93; // K, 1000 deg.F
 constexpr double kWaterAt60F = 999.0;           // kg/m3
 constexpr double kSpecificGravityTemp = 15.556; // deg.C, 60 deg.F
 constexpr double kLowestCutViscosity = 0.25;    // mm2/s
@@ -141,8 +142,8 @@ std::optional<CutViscosityLines> cutViscosityLines(const CutDistribution& oil, d
             continue;
         }
         const double midpoint = (oil.low[i] + oil.high[i]) / 2 + 273.15;
-        const TwuViscosities twu =
-            twuViscosities(midpoint, cutSpecificGravity(oil.density[i] + *shift));
+        const TwuViscosities twu = twuViscosities(std::min(midpoint, kHighestTwuBoiling),
+                                                  cutSpecificGravity(oil.density[i] + *shift));
         const auto w1 = walther::ordinate(std::max(twu.at100F, kLowestCutViscosity));
         const auto w2 = walther::ordinate(std::max(twu.at210F, kLowestCutViscosity));
         if (!w1 || !w2) {

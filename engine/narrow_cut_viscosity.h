@@ -65,10 +65,15 @@ std::optional<double> volumeAdditiveShift(const CutDistribution& cuts, double de
 // --- The lines of the cuts -----------------------------------------------------------
 // The D341 line of every cut of the oil with a share, from Twu's two
 // viscosities at the cut's mid boiling point and its shifted density's
-// specific gravity. A cut whose two viscosities do not fall with the
-// temperature (possible only far outside Twu's data) keeps a level line at
-// its 100 deg.F value. The lines are made once per oil and serve every part
-// of it at every temperature.
+// specific gravity. Twu's data end with the heavy gas oils and lube oils
+// of vacuum distillation, whose cuts end at about 1000 deg.F (537.8 deg.C);
+// a cut boiling above that (the residue of a crude, spread evenly up to 835
+// deg.C by the engine) is given the viscosity of a cut boiling at 1000 deg.F
+// with its own gravity, where Twu's reference n-alkane would otherwise be
+// carried far past any measured one. A cut whose two viscosities do not
+// fall with the temperature (possible only far outside Twu's data) keeps a
+// level line at its 100 deg.F value. The lines are made once per oil and
+// serve every part of it at every temperature.
 struct CutViscosityLines {
     CutArray a{}; // the Walther line's intercept A of each cut
     CutArray b{}; // its slope B, not below 0

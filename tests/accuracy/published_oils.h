@@ -1,0 +1,39 @@
+#pragma once
+
+#include "engine/calc_results.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// Published oils with measured viscosities, and the program's figures for
+// them.
+namespace viskora::testing {
+
+struct MeasuredPoint {
+    double tempC = 0;
+    double viscosity = 0; // mm2/s
+};
+
+struct PublishedOil {
+    std::string id;
+    std::string group;
+    double density = 0; // kg/m3 at densityTemp
+    double densityTemp = 0;
+    std::vector<std::string> fractions; // "START:END:SHARE", deg.C and mass %
+    std::optional<double> pourPoint;    // deg.C
+    std::vector<MeasuredPoint> viscosities;
+};
+
+std::vector<PublishedOil> publishedOils();
+
+// How the oil is described to the program.
+enum class OilInput { FractionTable, DensityOnly };
+
+// The whole oil's kinematic viscosity at `tempC` and atmospheric pressure, as
+// a closed viscometer holds it (no light ends boiled off); nothing when the
+// engine refuses the oil.
+std::optional<double> computedViscosity(const PublishedOil& oil, OilInput input,
+                                        ViscosityMethod method, double tempC);
+
+} // namespace viskora::testing
