@@ -64,6 +64,25 @@ CalcStatus sweepStatus(const SweepResult& sweep) {
     return {"ok", kExitResults};
 }
 
+// A point's results under the calculator's names: the additional
+// calculation's, except that the liquid's viscosity is given by both
+// methods, the oil's as a whole as "liquidViscosity" and by narrow cuts
+// beside it; the Prandtl number is that of the oil's own method.
+std::vector<ResultLine> sweepLines(const SweepPoint& point) {
+    std::vector<ResultLine> lines = resultLines(point.results);
+    const auto viscosity = std::find_if(lines.begin(), lines.end(), [](const ResultLine& line) {
+        return line.name == "liquidViscosity";
+    });
+    viscosity->value = point.liquidViscosityWholeOil;
+    viscosity->shown = formatForDisplay(point.liquidViscosityWholeOil);
+    ResultLine byCuts = *viscosity;
+    byCuts.name = "liquidViscosityByCuts";
+    byCuts.value = point.liquidViscosityByCuts;
+    byCuts.shown = formatForDisplay(point.liquidViscosityByCuts);
+    lines.insert(viscosity + 1, byCuts);
+    return lines;
+}
+
 struct Heading {
     std::string name;
     std::string unit;
@@ -72,7 +91,7 @@ struct Heading {
 std::vector<Heading> headings(int tempUnit, int pressureUnit, bool anchored) {
     std::vector<Heading> list = {{"temperature", shortUnitName(Quantity::Temperature, tempUnit)},
                                  {"pressure", shortUnitName(Quantity::Pressure, pressureUnit)}};
-    for (const ResultLine& line : resultLines(AdditionalResults{})) {
+    for (const ResultLine& line : sweepLines(SweepPoint{})) {
         list.push_back({line.name, line.baseUnit});
     }
     list.push_back({"vapourPressure", "MPa"});
@@ -85,7 +104,7 @@ std::vector<Heading> headings(int tempUnit, int pressureUnit, bool anchored) {
 // A point's cells in heading order; empty where it has no value.
 std::vector<std::optional<double>> cells(const SweepPoint& point, bool anchored) {
     std::vector<std::optional<double>> row = {point.temperature, point.pressure};
-    for (const ResultLine& line : resultLines(point.results)) {
+    for (const ResultLine& line : sweepLines(point)) {
         row.push_back(point.outcome == CalcOutcome::Completed ? std::optional(line.value)
                                                               : std::nullopt);
     }
@@ -141,7 +160,7 @@ nlohmann::json pointJson(const SweepPoint& point, bool anchored) {
                            {"pressure", point.pressure},
                            {"status", pointStatus(point).word}};
     if (point.outcome == CalcOutcome::Completed) {
-        item["results"] = resultsJson(resultLines(point.results));
+        item["results"] = resultsJson(sweepLines(point));
         item["vapourPressure"] = *point.vapourPressure;
     } else {
         item["message"] = point.message;

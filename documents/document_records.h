@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/calc_results.h"
+
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -76,6 +78,9 @@ struct BasicDocumentRecord {
     int useFractions = 0;
     int fractionCount = 5;
     FractionTable fractions = defaultFractionTable();
+
+    // How the viscosity (and so the Prandtl number) was found.
+    ViscosityMethod viscosityMethod = ViscosityMethod::WholeOil;
 };
 
 // Everything an additional calculation form holds. The design temperature is
@@ -155,6 +160,9 @@ struct AdditionalDocumentRecord {
     int useFractions = 0;
     int fractionCount = 5;
     FractionTable fractions = defaultFractionTable();
+
+    // How the liquid's viscosity (and so its Prandtl number) was found.
+    ViscosityMethod viscosityMethod = ViscosityMethod::WholeOil;
 
     bool loadedFromFile = false;
 };

@@ -74,4 +74,18 @@ CalcOutcome PreparedOil::runAdditional(double designTempIn, double designPressur
     return runAdditionalCalculationAfterInputs(result, wholeOil);
 }
 
+std::optional<double> PreparedOil::wholeOilViscosity(ViscosityMethod method,
+                                                     const DesignState& state) const {
+    if (outcome_ != CalcOutcome::Completed) {
+        return std::nullopt;
+    }
+    const auto oil = std::make_unique<COilCalc>(*prepared_);
+    oil->computeBaseProperties();
+    const double viscosity = oil->wholeOilViscosityBy(method, state);
+    if (!std::isfinite(viscosity) || !(viscosity > 0)) {
+        return std::nullopt;
+    }
+    return viscosity;
+}
+
 } // namespace viskora

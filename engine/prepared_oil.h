@@ -3,6 +3,7 @@
 #include "engine/calc_sequence.h"
 
 #include <memory>
+#include <optional>
 
 namespace viskora {
 
@@ -34,6 +35,12 @@ class PreparedOil {
     // the same inputs.
     CalcOutcome runAdditional(double designTempIn, double designPressureIn, COilCalc& result,
                               Characterisation* wholeOil = nullptr) const;
+
+    // The whole oil's kinematic viscosity at a state in base units (deg.C,
+    // MPa), all its cuts held in the liquid as in a closed viscometer, by
+    // `method`; nothing when the oil cannot be calculated or the figure is
+    // not a positive number.
+    std::optional<double> wholeOilViscosity(ViscosityMethod method, const DesignState& state) const;
 
   private:
     std::unique_ptr<COilCalc> prepared_;

@@ -98,6 +98,17 @@ void readOil(const json& oil, CurveDocument& document, std::string& fault) {
     reader.text("densityTemp", document.densityTempText);
     reader.unitIndex("tempUnit", document.tempUnitIndex, Quantity::Temperature);
     reader.flag("useFractions", document.useFractions);
+    // Written only for a curve by narrow cuts, so that older files and
+    // older readers meet nothing new.
+    if (oil.contains("viscosityMethod")) {
+        std::string method;
+        reader.text("viscosityMethod", method);
+        if (method == "cuts") {
+            document.viscosityMethod = ViscosityMethod::NarrowCuts;
+        } else if (method != "whole") {
+            reader.fail("viscosityMethod is neither whole nor cuts");
+        }
+    }
     const json* rows = reader.field("fractions", json::value_t::array, "a list");
     if (rows == nullptr) {
         return;
@@ -188,7 +199,7 @@ std::string curveDocumentText(const CurveDocument& d) {
     for (const auto& [name, unit] : d.columnUnits) {
         columns[name] = unit;
     }
-    const json document = {
+    json document = {
         {"format", kFormatName},
         {"version", kCurveFormatVersion},
         {"oil",
@@ -210,6 +221,9 @@ std::string curveDocumentText(const CurveDocument& d) {
         {"measured", measured},
         {"columnUnits", columns},
     };
+    if (d.viscosityMethod == ViscosityMethod::NarrowCuts) {
+        document["oil"]["viscosityMethod"] = "cuts";
+    }
     // A text that is not valid UTF-8 (only a damaged input brings one) is
     // written with replacement characters rather than not at all.
     return document.dump(2, ' ', false, json::error_handler_t::replace) + "\n";

@@ -51,6 +51,9 @@ struct CurveDocument {
 
     std::vector<MeasuredViscosityText> measured;
     std::map<std::string, int> columnUnits;
+    // The method of the Prandtl number, the anchored curve's slope and the
+    // additional calculations a curve opens; both viscosities are tabled.
+    ViscosityMethod viscosityMethod = ViscosityMethod::WholeOil;
 
     bool operator==(const CurveDocument&) const = default;
 };

@@ -25,6 +25,7 @@ void fillOil(const CurveDocument& d, COilCalc& calc) {
     calc.densityUnit = d.densityUnitIndex + 1;
     calc.densityTempIn = textToNumber(d.densityTempText);
     calc.tempUnit = d.tempUnitIndex + 1;
+    calc.viscosityMethod = d.viscosityMethod;
 }
 
 } // namespace

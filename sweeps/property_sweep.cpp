@@ -19,10 +19,6 @@ bool isTemperatureCode(int code) {
     return code >= 1 && code <= 4;
 }
 
-double fromKelvin(double kelvin, int tempUnit) {
-    return isTemperatureCode(tempUnit) ? convertTemperature(kelvin, 1, tempUnit) : kelvin - 273.15;
-}
-
 // Why the measured values cannot make a line, or empty when they can.
 std::string measuredProblem(const std::vector<MeasuredViscosity>& measured, int tempUnit) {
     if (measured.size() > 2) {
@@ -50,21 +46,17 @@ std::string measuredProblem(const std::vector<MeasuredViscosity>& measured, int 
     return {};
 }
 
-// The slope B of the computed liquid viscosity in the Walther chart, from
-// two calculations at atmospheric pressure 1 K either side of `kelvin`.
-std::optional<double> computedSlope(const PreparedOil& oil, COilCalc& record, double kelvin,
-                                    int tempUnit, int pressureUnit) {
-    const double pressure = convert(Quantity::Pressure, kAtmosphericPressure,
-                                    baseUnitCode(Quantity::Pressure), pressureUnit);
-    double ordinates[2] = {};
+// The slope B of the oil's computed viscosity in the Walther chart, 1 K
+// either side of `kelvin`. A measured viscosity is the whole oil's, held in
+// a closed viscometer at atmospheric pressure: nothing of it boils off
+// between the two probes, so neither does anything of the computed one.
+std::optional<double> computedSlope(const PreparedOil& oil, ViscosityMethod method, double kelvin) {
     const double kelvins[2] = {kelvin - kProbeHalfWidth, kelvin + kProbeHalfWidth};
+    double ordinates[2] = {};
     for (int side = 0; side < 2; ++side) {
-        if (oil.runAdditional(fromKelvin(kelvins[side], tempUnit), pressure, record) !=
-                CalcOutcome::Completed ||
-            !(record.liquidMassShare > 0)) {
-            return std::nullopt;
-        }
-        const auto w = walther::ordinate(record.liquidViscosity);
+        const auto viscosity =
+            oil.wholeOilViscosity(method, {kelvins[side] - 273.15, kAtmosphericPressure});
+        const auto w = viscosity ? walther::ordinate(*viscosity) : std::nullopt;
         if (!w) {
             return std::nullopt;
         }
@@ -79,20 +71,46 @@ std::optional<double> computedSlope(const PreparedOil& oil, COilCalc& record, do
 }
 
 std::optional<walther::Line> anchorLine(const std::vector<MeasuredViscosity>& measured,
-                                        const PreparedOil& oil, COilCalc& record, int tempUnit,
-                                        int pressureUnit, SweepMessages& messages) {
+                                        const PreparedOil& oil, ViscosityMethod method,
+                                        int tempUnit) {
     const double k1 = temperatureInKelvin(measured[0].temperature, tempUnit);
     if (measured.size() == 2) {
         const double k2 = temperatureInKelvin(measured[1].temperature, tempUnit);
         return walther::lineThrough(measured[0].viscosity, k1, measured[1].viscosity, k2);
     }
-    messages.setProbing(true);
-    const auto slope = computedSlope(oil, record, k1, tempUnit, pressureUnit);
-    messages.setProbing(false);
+    const auto slope = computedSlope(oil, method, k1);
     if (!slope) {
         return std::nullopt;
     }
     return walther::lineThrough(measured[0].viscosity, k1, *slope);
+}
+
+// The anchored liquid viscosity at a calculated point: the measured line
+// holds the whole oil, so where the point boils light ends off, the liquid
+// left is more viscous than the oil by the computed ratio of the two at the
+// point's state (1 where nothing boils off). Nothing without a liquid
+// phase.
+std::optional<double> anchoredLiquidViscosity(double onLine, const COilCalc& point) {
+    if (!(point.liquidMassShare > 0)) {
+        return std::nullopt;
+    }
+    const double whole = point.wholeOilViscosityBy(point.viscosityMethod, point.designState());
+    const double ratio = point.liquidViscosity / whole;
+    if (!std::isfinite(ratio) || !(ratio > 0)) {
+        return std::nullopt;
+    }
+    return onLine * ratio;
+}
+
+// A completed point's liquid viscosity by `method`: the calculation's own
+// where that is its method, 0 where the point has no liquid phase, as the
+// other liquid results.
+double liquidViscosityBy(const COilCalc& point, ViscosityMethod method) {
+    if (!(point.liquidMassShare > 0)) {
+        return 0;
+    }
+    return method == point.viscosityMethod ? point.liquidViscosity
+                                           : point.liquidViscosityBy(method);
 }
 
 } // namespace
@@ -125,11 +143,10 @@ SweepResult runSweep(const OilFiller& fillOil, const SweepSettings& settings,
     const bool oilStoppedByAnswer = messages.stoppedByAnswer();
 
     if (!measured.empty() && oil.outcome() == CalcOutcome::Completed) {
-        result.anchor =
-            anchorLine(measured, oil, *record, tempUnit, settings.pressureUnit, messages);
+        result.anchor = anchorLine(measured, oil, record->viscosityMethod, tempUnit);
         if (!result.anchor) {
             result.anchorNote = "The measured viscosity cannot anchor the curve: the computed "
-                                "liquid viscosity around its temperature is not available.";
+                                "viscosity of the oil around its temperature is not available.";
         }
     }
 
@@ -146,6 +163,8 @@ SweepResult runSweep(const OilFiller& fillOil, const SweepSettings& settings,
         if (point.outcome == CalcOutcome::Completed) {
             point.results = additionalResults(*record);
             point.vapourPressure = reference::vapourPressure(wholeOil.tvAvg, record->designTemp);
+            point.liquidViscosityWholeOil = liquidViscosityBy(*record, ViscosityMethod::WholeOil);
+            point.liquidViscosityByCuts = liquidViscosityBy(*record, ViscosityMethod::NarrowCuts);
         } else {
             const bool ownMessage = !messages.pointMessage().empty();
             point.message = ownMessage ? messages.pointMessage() : oilMessage;
@@ -154,6 +173,10 @@ SweepResult runSweep(const OilFiller& fillOil, const SweepSettings& settings,
         if (result.anchor) {
             point.anchoredViscosity =
                 result.anchor->viscosityAt(temperatureInKelvin(point.temperature, tempUnit));
+            if (point.anchoredViscosity && point.outcome == CalcOutcome::Completed) {
+                point.anchoredViscosity =
+                    anchoredLiquidViscosity(*point.anchoredViscosity, *record);
+            }
         }
         result.points.push_back(std::move(point));
         if (progress && !progress(i + 1, total)) {

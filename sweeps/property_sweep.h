@@ -42,10 +42,11 @@ struct SweepPoint {
     std::string message;
     bool stoppedByAnswer = false; // the message is a warning or question answered No
     AdditionalResults results;
-    // mm2/s: the liquid's viscosity by each method, where the point has a
-    // liquid phase; results.liquidViscosity is the one of the oil's method.
-    std::optional<double> liquidViscosityWholeOil;
-    std::optional<double> liquidViscosityByCuts;
+    // mm2/s: the liquid's viscosity by each method (0 without a liquid
+    // phase, as the other liquid results); results.liquidViscosity is the
+    // one of the oil's own method, which its Prandtl number follows.
+    double liquidViscosityWholeOil = 0;
+    double liquidViscosityByCuts = 0;
     std::optional<double> anchoredViscosity; // mm2/s, from the measured values
     // MPa: the whole oil's saturated vapour pressure at the point's
     // temperature, when the point was calculated.
@@ -75,9 +76,13 @@ using SweepProgress = std::function<bool(int done, int total)>;
 // Warnings and questions reach `user` once per sweep (see SweepMessages).
 //
 // With measured viscosities the liquid viscosity is also given on the ASTM
-// D341 line anchored to them: through both of two points; through a single
-// point with the slope of the computed liquid viscosity at atmospheric
-// pressure (where laboratory viscosities are measured) 1 K either side.
+// D341 line anchored to them. A measured viscosity is the whole oil's, in a
+// closed viscometer at atmospheric pressure: the line goes through both of
+// two points, or through a single point with the slope of the whole oil's
+// computed viscosity (all its cuts liquid, by the oil's viscosity method)
+// 1 K either side. Where a point boils light ends off, the anchored liquid
+// viscosity is the line's times the computed ratio of the liquid's
+// viscosity to the whole oil's at that point.
 SweepResult runSweep(const OilFiller& fillOil, const SweepSettings& settings,
                      const std::vector<MeasuredViscosity>& measured, CalcMessages* user,
                      const SweepProgress& progress = {});

@@ -20,6 +20,7 @@ constexpr std::array kColumns = {
     SweepColumn{"liquidSpecificHeat", Quantity::SpecificHeat, {}},
     SweepColumn{"liquidConductivity", Quantity::Conductivity, {}},
     SweepColumn{"liquidViscosity", Quantity::Viscosity, {}},
+    SweepColumn{"liquidViscosityByCuts", Quantity::Viscosity, {}},
     SweepColumn{"liquidSurfaceTension", Quantity::SurfaceTension, {}},
     SweepColumn{"prandtl", std::nullopt, "-"},
     SweepColumn{"vapourPressure", Quantity::Pressure, {}},
@@ -59,7 +60,7 @@ std::optional<double> sweepColumnValue(const SweepPoint& point, const SweepColum
         return std::nullopt;
     }
     const AdditionalResults& r = point.results;
-    const std::array<std::pair<std::string_view, double>, 14> results = {{
+    const std::array<std::pair<std::string_view, double>, 15> results = {{
         {"gasMassShare", r.gasMassShare},
         {"liquidMassShare", r.liquidMassShare},
         {"gasDensity", r.gasDensity},
@@ -71,7 +72,8 @@ std::optional<double> sweepColumnValue(const SweepPoint& point, const SweepColum
         {"liquidDensity", r.liquidDensity},
         {"liquidSpecificHeat", r.liquidSpecificHeat},
         {"liquidConductivity", r.liquidConductivity},
-        {"liquidViscosity", r.liquidViscosity},
+        {"liquidViscosity", point.liquidViscosityWholeOil},
+        {"liquidViscosityByCuts", point.liquidViscosityByCuts},
         {"liquidSurfaceTension", r.liquidSurfaceTension},
         {"prandtl", r.prandtl},
     }};

@@ -5,7 +5,7 @@ namespace viskora {
 void SweepMessages::tell(const std::string& text, bool isFailure) {
     pointMessage_ = text;
     stoppedByAnswer_ = false;
-    if (probing_ || user_ == nullptr || !told_.insert(text).second) {
+    if (user_ == nullptr || !told_.insert(text).second) {
         return;
     }
     if (isFailure) {
@@ -24,9 +24,6 @@ void SweepMessages::failure(const std::string& text) {
 }
 
 bool SweepMessages::answer(const std::string& text, bool asQuestion) {
-    if (probing_) {
-        return true;
-    }
     const auto known = answers_.find(text);
     bool yes = false;
     if (known != answers_.end()) {

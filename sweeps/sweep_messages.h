@@ -26,11 +26,6 @@ class SweepMessages : public CalcMessages {
     // True when the point's message is a warning or question answered No.
     bool stoppedByAnswer() const { return stoppedByAnswer_; }
 
-    // While probing (calculations of the sweep's own, not shown as points)
-    // nothing reaches the user, warnings and questions are answered Yes and
-    // no answer is remembered.
-    void setProbing(bool probing) { probing_ = probing; }
-
     void inputError(const std::string& text) override;
     bool warning(const std::string& text) override;
     bool question(const std::string& text) override;
@@ -45,7 +40,6 @@ class SweepMessages : public CalcMessages {
     std::set<std::string> told_;
     std::string pointMessage_;
     bool stoppedByAnswer_ = false;
-    bool probing_ = false;
 };
 
 } // namespace viskora

@@ -28,6 +28,7 @@ CurveDocument fullDocument() {
     d.pressureUnitIndex = 10;
     d.measured = {{"1.644", 4, "32"}, {"9.95e-6", 0, "104"}};
     d.columnUnits = {{"liquidViscosity", 4}, {"temperature", 2}, {"gasDensity", 9}};
+    d.viscosityMethod = ViscosityMethod::NarrowCuts;
     return d;
 }
 
@@ -43,6 +44,8 @@ TEST(CurveDocument, ReadsBackExactlyThroughAFile) {
     const CurveReadResult fresh = readCurveDocument(curveDocumentText(CurveDocument{}));
     ASSERT_TRUE(fresh.document) << fresh.message;
     EXPECT_EQ(*fresh.document, CurveDocument{});
+    // A curve of the oil as a whole is written as before the method existed.
+    EXPECT_EQ(curveDocumentText(CurveDocument{}).find("viscosityMethod"), std::string::npos);
 }
 
 struct DamagedCase {
@@ -85,6 +88,9 @@ INSTANTIATE_TEST_SUITE_P(
                     "variable is neither"},
         DamagedCase{"ColumnWithoutUnits", "\"gasDensity\"", "\"gasPrandtl\"",
                     "the column gasPrandtl has no unit list"},
+        DamagedCase{"UnknownViscosityMethod", "\"viscosityMethod\": \"cuts\"",
+                    "\"viscosityMethod\": \"both\"",
+                    "in oil, viscosityMethod is neither whole nor cuts"},
         DamagedCase{"ThreeMeasured", "\"measured\": [", "\"measured\": [1,",
                     "more than two measured viscosities"}),
     [](const auto& info) { return std::string(info.param.name); });
