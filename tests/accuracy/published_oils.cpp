@@ -7,6 +7,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <fstream>
 
 namespace viskora::testing {
@@ -50,10 +51,7 @@ void fillFractions(COilCalc& calc, const std::vector<std::string>& rows) {
 
 } // namespace
 
-std::optional<double> computedViscosity(const PublishedOil& oil, OilInput input,
-                                        ViscosityMethod method, double tempC) {
-    ScriptedMessages yesToAll(true);
-    COilCalc calc(&yesToAll);
+void fillOil(COilCalc& calc, const PublishedOil& oil, OilInput input, ViscosityMethod method) {
     calc.densityIn = oil.density;
     calc.densityTempIn = oil.densityTemp;
     calc.viscosityMethod = method;
@@ -62,10 +60,23 @@ std::optional<double> computedViscosity(const PublishedOil& oil, OilInput input,
     } else {
         calc.inputMode = 1;
     }
+}
+
+std::optional<double> computedViscosity(const PublishedOil& oil, OilInput input,
+                                        ViscosityMethod method, double tempC) {
+    ScriptedMessages yesToAll(true);
+    COilCalc calc(&yesToAll);
+    fillOil(calc, oil, input, method);
     if (runBasicCalculation(calc) != CalcOutcome::Completed) {
         return std::nullopt;
     }
     return calc.wholeOilViscosityBy(method, {tempC, 0.101325});
+}
+
+double medianOf(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return (values[(n - 1) / 2] + values[n / 2]) / 2;
 }
 
 } // namespace viskora::testing

@@ -8,6 +8,10 @@
 
 // Published oils with measured viscosities, and the program's figures for
 // them.
+namespace viskora {
+class COilCalc;
+}
+
 namespace viskora::testing {
 
 struct MeasuredPoint {
@@ -30,10 +34,16 @@ std::vector<PublishedOil> publishedOils();
 // How the oil is described to the program.
 enum class OilInput { FractionTable, DensityOnly };
 
+// Fills an engine record with the oil's inputs.
+void fillOil(COilCalc& calc, const PublishedOil& oil, OilInput input, ViscosityMethod method);
+
 // The whole oil's kinematic viscosity at `tempC` and atmospheric pressure, as
 // a closed viscometer holds it (no light ends boiled off); nothing when the
 // engine refuses the oil.
 std::optional<double> computedViscosity(const PublishedOil& oil, OilInput input,
                                         ViscosityMethod method, double tempC);
+
+// The median of a list that is not empty.
+double medianOf(std::vector<double> values);
 
 } // namespace viskora::testing

@@ -45,9 +45,8 @@ Accuracy accuracyOf(const std::string& group, OilInput input, ViscosityMethod me
     if (errors.empty()) {
         return accuracy;
     }
-    std::sort(errors.begin(), errors.end());
     const std::size_t n = errors.size();
-    accuracy.medianError = n % 2 == 1 ? errors[n / 2] : (errors[n / 2 - 1] + errors[n / 2]) / 2;
+    accuracy.medianError = medianOf(errors);
     accuracy.within25 = 100.0 *
                         static_cast<double>(std::count_if(errors.begin(), errors.end(),
                                                           [](double e) { return e <= 25; })) /
