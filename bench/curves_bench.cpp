@@ -1,7 +1,9 @@
 // Property curves: a 300-point temperature sweep of a density-only oil and
-// of a 20-row fraction table, beside the same 300 states calculated one by
-// one, which repeat the cut distribution (for a density-only oil the density
-// fit) at every state.
+// of a 20-row fraction table, each point with the liquid's viscosity by both
+// methods, beside the same 300 states calculated one by one, which repeat
+// the cut distribution (for a density-only oil the density fit) at every
+// state. The oils' own method is the whole oil's; "ByCuts" sweeps take the
+// narrow cuts' for their Prandtl numbers.
 #include "engine/calc_messages.h"
 #include "engine/calc_sequence.h"
 #include "engine/oil_calc.h"
@@ -36,6 +38,16 @@ void fillTwentyFractions(COilCalc& calc) {
     testing::fillTwentyFractions(calc, 850);
 }
 
+void fillDensityByCuts(COilCalc& calc) {
+    testing::fillDensityExample(calc);
+    calc.viscosityMethod = ViscosityMethod::NarrowCuts;
+}
+
+void fillTwentyFractionsByCuts(COilCalc& calc) {
+    fillTwentyFractions(calc);
+    calc.viscosityMethod = ViscosityMethod::NarrowCuts;
+}
+
 void sweep300(benchmark::State& state, void (*fill)(COilCalc&)) {
     AnswerYes answers;
     SweepSettings settings;
@@ -67,7 +79,9 @@ struct Oil {
 };
 
 constexpr Oil kOils[] = {{"DensityOnly", testing::fillDensityExample},
-                         {"TwentyFractions", fillTwentyFractions}};
+                         {"TwentyFractions", fillTwentyFractions},
+                         {"DensityOnlyByCuts", fillDensityByCuts},
+                         {"TwentyFractionsByCuts", fillTwentyFractionsByCuts}};
 
 // Each way for each oil ("BM_Sweep300DensityOnly" ...), registered before
 // main() runs, as BENCHMARK does.

@@ -3,6 +3,7 @@
 #include "engine/common_correlations.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace viskora {
@@ -12,55 +13,93 @@ constexpr double kRankinePerKelvin = 1.8;
 constexpr double kKelvinAt100F = 310.92778;
 constexpr double kKelvinAt210F = 372.03889;
 constexpr double kTwuFactorLimit = 0.4;
-constexpr double kHighestTwuBoiling = 810.93; // K, 1000 deg.F
+constexpr double kHighestTwuBoiling = 810.93;   // K, 1000 deg.F
 constexpr double kWaterAt60F = 999.0;           // kg/m3
 constexpr double kSpecificGravityTemp = 15.556; // deg.C, 60 deg.F
 constexpr double kLowestCutViscosity = 0.25;    // mm2/s
 constexpr int kShiftNewtonSteps = 50;
+const double kLogZAt7 = std::log(7.7); // ln Z at nu = 7 mm2/s
 
 // Twu's correction of the reference n-alkane's viscosity for a cut of
-// another gravity: ln(nu + 450/Tb) = ln(nu0 + 450/Tb) ((1 + 2f)/(1 - 2f))^2.
-double twuCorrected(double referenceViscosity, double factor, double rankine) {
+// another gravity: ln(nu + 450/Tb) = ln(nu0 + 450/Tb) ((1 + 2f)/(1 - 2f))^2,
+// `logReference` being ln(nu0 + 450/Tb).
+double twuCorrected(double logReference, double factor, double offset) {
     const double f = std::clamp(factor, -kTwuFactorLimit, kTwuFactorLimit);
     const double ratio = (1 + 2 * f) / (1 - 2 * f);
-    const double offset = 450 / rankine;
-    return std::exp(std::log(referenceViscosity + offset) * ratio * ratio) - offset;
+    return std::exp(logReference * ratio * ratio) - offset;
 }
 
-// The blending number of the viscosity at a Walther ordinate w. Above
-// w = 2 (Z above 1e100) nu + 0.8 and Z agree to the last bit, so
-// ln(ln(nu + 0.8)) = w ln 10 + ln(ln 10) is taken straight from the
-// ordinate; a residue far below its pour point would otherwise overflow.
-double blendingNumberAt(double ordinate) {
-    if (ordinate > 2) {
-        return 14.534 * (ordinate * std::log(10.0) + std::log(std::log(10.0))) + 10.975;
+// The blending number of the viscosity whose Z has the logarithm `logZ`,
+// without forming Z itself, which overflows for a residue far below its
+// pour point: above nu = 7 mm2/s, where the exponential term of Z is below
+// 1e-17 of it, nu + 0.8 = Z + 0.1, so ln(nu + 0.8) = ln Z + ln(1 + 0.1/Z).
+// Below, nu comes from Newton's method on the line's own relation.
+double blendingNumberOfLogZ(double logZ) {
+    if (logZ > kLogZAt7) {
+        return 14.534 * std::log(logZ + std::log1p(0.1 * std::exp(-logZ))) + 10.975;
     }
-    const double viscosity = walther::viscosityAt(ordinate).value_or(kLowestCutViscosity);
+    const double viscosity = walther::viscosityOfZ(std::exp(logZ)).value_or(kLowestCutViscosity);
     return refutasBlendingNumber(std::max(viscosity, kLowestCutViscosity));
+}
+
+// ln Z of a viscosity held at the lowest a cut is given: Z is then above
+// 1.09, so that its logarithm is above 0.
+double logZ(double viscosity) {
+    return std::log(walther::z(std::max(viscosity, kLowestCutViscosity)));
+}
+
+// The reference of each of the engine's own cuts (35.5 to 834.5 deg.C),
+// their boiling points held at Twu's highest.
+const std::array<TwuReference, kCutCount>& standardCutReferences() {
+    static const std::array<TwuReference, kCutCount> references = [] {
+        std::array<TwuReference, kCutCount> table;
+        for (int i = 0; i < kCutCount; ++i) {
+            table[static_cast<std::size_t>(i)] =
+                twuReference(std::min(35.5 + i + 273.15, kHighestTwuBoiling));
+        }
+        return table;
+    }();
+    return references;
 }
 
 } // namespace
 
-TwuViscosities twuViscosities(double boilingKelvin, double specificGravity) {
+TwuReference twuReference(double boilingKelvin) {
     const double tb = boilingKelvin * kRankinePerKelvin;
     const double tb2 = tb * tb;
+    const double tb4 = tb2 * tb2;
+    const double tb13 = tb4 * tb4 * tb4 * tb;
     const double critical = tb / (0.533272 + 0.191017e-3 * tb + 0.779681e-7 * tb2 -
-                                  0.284376e-10 * tb2 * tb + 0.959468e28 / std::pow(tb, 13));
+                                  0.284376e-10 * tb2 * tb + 0.959468e28 / tb13);
     const double alpha = 1 - tb / critical;
-    const double referenceGravity =
-        0.843593 - 0.128624 * alpha - 3.36159 * std::pow(alpha, 3) - 13749.5 * std::pow(alpha, 12);
-    const double reference210 = std::exp(4.73227 - 27.0975 * alpha + 49.4491 * alpha * alpha -
-                                         50.4706 * std::pow(alpha, 4)) -
-                                1.5;
-    const double reference100 = std::exp(0.801621 + 1.37179 * std::log(reference210));
+    const double alpha2 = alpha * alpha;
+    const double alpha4 = alpha2 * alpha2;
+    const double alpha12 = alpha4 * alpha4 * alpha4;
+    TwuReference r;
+    r.rankine = tb;
+    r.gravity = 0.843593 - 0.128624 * alpha - 3.36159 * alpha2 * alpha - 13749.5 * alpha12;
+    const double viscosity210 =
+        std::exp(4.73227 - 27.0975 * alpha + 49.4491 * alpha2 - 50.4706 * alpha4) - 1.5;
+    const double viscosity100 = std::exp(0.801621 + 1.37179 * std::log(viscosity210));
+    r.rootRankine = std::sqrt(tb);
+    r.x = std::fabs(1.99873 - 56.7394 / r.rootRankine);
+    r.offset = 450 / tb;
+    r.log100 = std::log(viscosity100 + r.offset);
+    r.log210 = std::log(viscosity210 + r.offset);
+    return r;
+}
 
-    const double gravityExcess = specificGravity - referenceGravity;
-    const double rootTb = std::sqrt(tb);
-    const double x = std::fabs(1.99873 - 56.7394 / rootTb);
-    const double square = 21.1141 * gravityExcess * gravityExcess / rootTb;
-    const double f1 = 1.33932 * x * gravityExcess - square;
-    const double f2 = x * gravityExcess - square;
-    return {twuCorrected(reference100, f1, tb), twuCorrected(reference210, f2, tb)};
+TwuViscosities twuViscosities(const TwuReference& reference, double specificGravity) {
+    const double gravityExcess = specificGravity - reference.gravity;
+    const double square = 21.1141 * gravityExcess * gravityExcess / reference.rootRankine;
+    const double f1 = 1.33932 * reference.x * gravityExcess - square;
+    const double f2 = reference.x * gravityExcess - square;
+    return {twuCorrected(reference.log100, f1, reference.offset),
+            twuCorrected(reference.log210, f2, reference.offset)};
+}
+
+TwuViscosities twuViscosities(double boilingKelvin, double specificGravity) {
+    return twuViscosities(twuReference(boilingKelvin), specificGravity);
 }
 
 double refutasBlendingNumber(double viscosity) {
@@ -120,7 +159,9 @@ std::optional<double> volumeAdditiveShift(const CutDistribution& cuts, double de
         if (!(lightest + next > 0)) {
             next = (shift - lightest) / 2;
         }
-        const bool settled = std::fabs(next - shift) <= 1e-12 * density20;
+        // Each step squares the error (relative to the density): a step below
+        // 1e-6 leaves one below about 1e-12.
+        const bool settled = std::fabs(next - shift) <= 1e-6 * density20;
         shift = next;
         if (settled) {
             return shift;
@@ -129,36 +170,34 @@ std::optional<double> volumeAdditiveShift(const CutDistribution& cuts, double de
     return std::nullopt;
 }
 
-std::optional<CutViscosityLines> cutViscosityLines(const CutDistribution& oil, double density20) {
+bool drawCutViscosityLines(const CutDistribution& oil, double density20, CutViscosityLines& lines) {
     const std::optional<double> shift = volumeAdditiveShift(oil, density20);
     if (!shift) {
-        return std::nullopt;
+        return false;
     }
-    const double log100F = std::log10(kKelvinAt100F);
-    const double log210F = std::log10(kKelvinAt210F);
-    CutViscosityLines lines;
+    const double logSpan = std::log(kKelvinAt210F / kKelvinAt100F);
+    const auto& standard = standardCutReferences();
     for (int i = oil.first; i < oil.end; ++i) {
         if (!(oil.share[i] > 0)) {
             continue;
         }
-        const double midpoint = (oil.low[i] + oil.high[i]) / 2 + 273.15;
-        const TwuViscosities twu = twuViscosities(std::min(midpoint, kHighestTwuBoiling),
-                                                  cutSpecificGravity(oil.density[i] + *shift));
-        const auto w1 = walther::ordinate(std::max(twu.at100F, kLowestCutViscosity));
-        const auto w2 = walther::ordinate(std::max(twu.at210F, kLowestCutViscosity));
-        if (!w1 || !w2) {
-            return std::nullopt;
-        }
-        const double slope = std::max(0.0, (*w1 - *w2) / (log210F - log100F));
-        lines.a[i] = *w1 + slope * log100F;
+        const bool standardCut = oil.low[i] == 35 + i && oil.high[i] == 36 + i;
+        const double midpoint =
+            std::min((oil.low[i] + oil.high[i]) / 2 + 273.15, kHighestTwuBoiling);
+        const TwuViscosities twu = twuViscosities(
+            standardCut ? standard[static_cast<std::size_t>(i)] : twuReference(midpoint),
+            cutSpecificGravity(oil.density[i] + *shift));
+        const double logZ100F = logZ(twu.at100F);
+        const double slope = std::max(0.0, std::log(logZ100F / logZ(twu.at210F)) / logSpan);
+        lines.logZ100F[i] = logZ100F;
         lines.b[i] = slope;
     }
-    return lines;
+    return true;
 }
 
 double blendedCutViscosity(const CutViscosityLines& lines, const CutDistribution& part,
                            double tempC) {
-    const double logKelvin = std::log10(tempC + 273.15);
+    const double logKelvin = std::log((tempC + 273.15) / kKelvinAt100F);
     double massSum = 0;
     double numberSum = 0;
     for (int i = part.first; i < part.end; ++i) {
@@ -166,7 +205,8 @@ double blendedCutViscosity(const CutViscosityLines& lines, const CutDistribution
         if (!(share > 0)) {
             continue;
         }
-        numberSum += share * blendingNumberAt(lines.a[i] - lines.b[i] * logKelvin);
+        const double logZAtT = lines.logZ100F[i] * std::exp(-lines.b[i] * logKelvin);
+        numberSum += share * blendingNumberOfLogZ(logZAtT);
         massSum += share;
     }
     if (!(massSum > 0)) {

@@ -36,6 +36,22 @@ struct TwuViscosities {
 
 TwuViscosities twuViscosities(double boilingKelvin, double specificGravity);
 
+// The part of Twu's correlation that depends on the boiling point alone:
+// the reference n-alkane's gravity and viscosities. The engine's cuts boil
+// at fixed temperatures, so it is worked out once per cut.
+struct TwuReference {
+    double rankine = 0;     // Tb, deg.R
+    double rootRankine = 0; // sqrt(Tb)
+    double gravity = 0;     // SG0
+    double x = 0;           // |1.99873 - 56.7394 / sqrt(Tb)|
+    double offset = 0;      // 450 / Tb
+    double log100 = 0;      // ln(nu1_0 + 450/Tb)
+    double log210 = 0;      // ln(nu2_0 + 450/Tb)
+};
+
+TwuReference twuReference(double boilingKelvin);
+TwuViscosities twuViscosities(const TwuReference& reference, double specificGravity);
+
 // --- Refutas blending number (ASTM D7152) ------------------------------------------
 // VBN = 14.534 ln(ln(nu + 0.8)) + 10.975, nu in mm2/s at one temperature; a
 // blend's VBN is the mass-weighted mean of its components'. Defined above
@@ -74,13 +90,18 @@ std::optional<double> volumeAdditiveShift(const CutDistribution& cuts, double de
 // fall with the temperature (possible only far outside Twu's data) keeps a
 // level line at its 100 deg.F value. The lines are made once per oil and
 // serve every part of it at every temperature.
+// Each line is kept as ln Z = ln Z(100 deg.F) (T / 310.93 K)^-b, which is
+// D341's log10(log10 Z) = A - b log10 T taken out of its logarithms: the
+// viscosity at any temperature takes one exponential, not two powers.
 struct CutViscosityLines {
-    CutArray a{}; // the Walther line's intercept A of each cut
-    CutArray b{}; // its slope B, not below 0
+    CutArray logZ100F{}; // ln Z of each cut at 100 deg.F
+    CutArray b{};        // the line's slope, not below 0
 };
 
-// Nothing when the densities cannot be shifted (see volumeAdditiveShift).
-std::optional<CutViscosityLines> cutViscosityLines(const CutDistribution& oil, double density20);
+// Draws them into `lines` (the entries of cuts without a share are left as
+// they were); false when the densities cannot be shifted (see
+// volumeAdditiveShift).
+bool drawCutViscosityLines(const CutDistribution& oil, double density20, CutViscosityLines& lines);
 
 // The blend of the cuts first..end of `part` (their shares, per cent, need
 // not add up to 100) at `tempC`, mm2/s. Each cut's viscosity is held at

@@ -7,11 +7,7 @@
 namespace viskora {
 
 bool COilCalc::prepareCutViscosity() {
-    const std::optional<CutViscosityLines> lines = cutViscosityLines(wholeOilCuts(), density);
-    cutViscosityReady = lines.has_value();
-    if (lines) {
-        cutViscosity = *lines;
-    }
+    cutViscosityReady = drawCutViscosityLines(wholeOilCuts(), density, cutViscosity);
     return cutViscosityReady;
 }
 

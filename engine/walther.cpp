@@ -10,6 +10,11 @@ constexpr int kNewtonSteps = 60;
 } // namespace
 
 double z(double viscosity) {
+    // Above 7 mm2/s the exponential term (below 1e-17) no longer changes
+    // the sum in a double, and is not worked out.
+    if (viscosity > 7) {
+        return viscosity + 0.7;
+    }
     return viscosity + 0.7 + std::exp(-1.47 - 1.84 * viscosity - 0.51 * viscosity * viscosity);
 }
 
@@ -25,16 +30,25 @@ std::optional<double> ordinate(double viscosity) {
 }
 
 std::optional<double> viscosityAt(double ordinate) {
-    const double target = std::pow(10.0, std::pow(10.0, ordinate));
+    return viscosityOfZ(std::pow(10.0, std::pow(10.0, ordinate)));
+}
+
+std::optional<double> viscosityOfZ(double target) {
     if (!std::isfinite(target) || !(target > 1)) {
         return std::nullopt;
     }
-    double nu = target - 0.7;
+    // Halley's steps (Newton's with the curvature, which triples the
+    // correct digits each step), started one fixed-point step beyond
+    // Z - 0.7, where most of the exponential term is already taken off.
+    const double first = target - 0.7;
+    double nu = first - std::exp(-1.47 - 1.84 * first - 0.51 * first * first);
     for (int step = 0; step < kNewtonSteps; ++step) {
         const double tail = std::exp(-1.47 - 1.84 * nu - 0.51 * nu * nu);
+        const double rise = -1.84 - 1.02 * nu; // of the exponent
         const double f = nu + 0.7 + tail - target;
-        const double slope = 1 - (1.84 + 1.02 * nu) * tail;
-        const double next = nu - f / slope;
+        const double slope = 1 + rise * tail;
+        const double curvature = (rise * rise - 1.02) * tail;
+        const double next = nu - 2 * f * slope / (2 * slope * slope - f * curvature);
         if (!std::isfinite(next)) {
             return std::nullopt;
         }

@@ -21,11 +21,15 @@ double z(double viscosity);
 // about 0.1 mm2/s, where the relation has no line to stand on.
 std::optional<double> ordinate(double viscosity);
 
-// The viscosity whose ordinate is `ordinate`, mm2/s, by Newton's method on
-// Z(nu) = 10^(10^ordinate), started from Z - 0.7; Z(nu) is increasing and
-// convex above 0, so the steps fall monotonically onto the root. Nothing
-// when the value is too large for a double.
+// The viscosity whose ordinate is `ordinate`, mm2/s, by Halley's method on
+// Z(nu) = 10^(10^ordinate), started near Z - 0.7; Z(nu) is increasing and
+// convex above 0, with a single root. Nothing when the value is too large
+// for a double.
 std::optional<double> viscosityAt(double ordinate);
+
+// The viscosity whose Z is `z`, mm2/s, by the same method; nothing where Z
+// is not above 1 or not a number.
+std::optional<double> viscosityOfZ(double z);
 
 // One straight line in the Walther chart.
 struct Line {
