@@ -4,6 +4,7 @@
 #include "cli/curve_options.h"
 #include "cli/document_output.h"
 #include "documents/document_format.h"
+#include "documents/viscosity_method_words.h"
 #include "engine/oil_calc.h"
 #include "units/number_text.h"
 
@@ -52,7 +53,8 @@ int runAdditionalCommand(const AdditionalCommandOptions& options) {
     if (options.oil.json) {
         nlohmann::json out = {{"kind", "additional"},
                               {"status", status.word},
-                              {"messages", messagesJson(run.messages)}};
+                              {"messages", messagesJson(run.messages)},
+                              {"viscosityMethod", viscosityMethodWord(oil->viscosityMethod)}};
         if (!curve.json.is_null()) {
             out["curve"] = curve.json;
         }

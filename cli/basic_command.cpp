@@ -5,6 +5,7 @@
 #include "cli/curve_options.h"
 #include "cli/document_output.h"
 #include "documents/document_format.h"
+#include "documents/viscosity_method_words.h"
 #include "engine/oil_calc.h"
 
 #include <iostream>
@@ -38,7 +39,8 @@ int runBasic(const OilOptions& options, const CurveOptions& curveOptions,
     if (options.json) {
         nlohmann::json out = {{"kind", "basic"},
                               {"status", status.word},
-                              {"messages", messagesJson(messages.shown())}};
+                              {"messages", messagesJson(messages.shown())},
+                              {"viscosityMethod", viscosityMethodWord(oil->viscosityMethod)}};
         if (!curve.json.is_null()) {
             out["curve"] = curve.json;
         }

@@ -34,6 +34,7 @@ enum class Column {
     DesignPressure,
     PressureUnit,
     Fractions,
+    ViscosityMethod,
 };
 
 const std::map<std::string, Column, std::less<>>& columnNames() {
@@ -47,6 +48,7 @@ const std::map<std::string, Column, std::less<>>& columnNames() {
         {"design_pressure", Column::DesignPressure},
         {"pressure_unit", Column::PressureUnit},
         {"fractions", Column::Fractions},
+        {"viscosityMethod", Column::ViscosityMethod},
     };
     return names;
 }
@@ -149,6 +151,9 @@ BatchRow resolveRow(const csv::Record& fields, const std::vector<Column>& column
         case Column::Fractions:
             oil.fractions = splitFractions(value);
             break;
+        case Column::ViscosityMethod:
+            oil.viscosityMethod = value.empty() ? oil.viscosityMethod : value;
+            break;
         }
     }
     if (row.kind != "basic" && row.kind != "additional") {
@@ -156,7 +161,8 @@ BatchRow resolveRow(const csv::Record& fields, const std::vector<Column>& column
         row.problem = "unknown kind: " + row.kind + " (basic or additional)";
         return row;
     }
-    const OilValueNames names = {"column density", "column density_temp", "column fractions"};
+    const OilValueNames names = {"column density", "column density_temp", "column fractions",
+                                 "column viscosityMethod"};
     const auto resolved = resolveOil(oil, row.problem, names);
     if (!resolved) {
         // The problem may quote a field; a row's message stays short.
@@ -360,8 +366,8 @@ void addBatchCommand(CLI::App& app, int& exitStatus) {
                      "CSV file with a header row naming some of: kind (basic or additional; "
                      "default additional), density, density_unit, density_temp, temp_unit, "
                      "design_temp, design_pressure, pressure_unit, fractions "
-                     "(START:END:SHARE rows joined by ';', empty for density only); - for "
-                     "standard input")
+                     "(START:END:SHARE rows joined by ';', empty for density only), "
+                     "viscosityMethod (whole or cuts; default whole); - for standard input")
         ->capture_default_str();
     command->add_flag("--yes", options->yes, "Answer Yes to every warning (default: No)");
     command->add_option("--threads", options->threads, "Threads to calculate on (0: one per core)")

@@ -37,7 +37,7 @@ void addBatchCommand(CLI::App& app, int& exitStatus);
 
 // Reads a batch file: a header naming some of the columns kind, density,
 // density_unit, density_temp, temp_unit, design_temp, design_pressure,
-// pressure_unit and fractions, then one row per calculation.
+// pressure_unit, fractions and viscosityMethod, then one row per calculation.
 BatchInput readBatch(std::string_view text);
 
 // The header of the output: row, kind, status, message, then every result.

@@ -5,6 +5,7 @@
 #include "cli/console_messages.h"
 #include "cli/csv.h"
 #include "cli/oil_options.h"
+#include "documents/viscosity_method_words.h"
 #include "engine/oil_calc.h"
 #include "sweeps/sweep_columns.h"
 #include "units/display_format.h"
@@ -231,6 +232,7 @@ int runCurvesCommand(const CurvesCommandOptions& options) {
         }
         nlohmann::json out = {{"kind", "curves"},
                               {"status", status.word},
+                              {"viscosityMethod", viscosityMethodWord(oil->viscosityMethod)},
                               {"variable", overTemperature ? "temperature" : "pressure"},
                               {"units", units},
                               {"messages", messagesJson(messages.shown())},

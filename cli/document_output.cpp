@@ -14,6 +14,7 @@ template <typename Record> void takeInputs(Record& record, const ResolvedOil& oi
     record.densityUnitIndex = oil.densityUnit - 1;
     record.densityTempText = oil.densityTempText;
     record.tempUnitIndex = oil.tempUnit - 1;
+    record.viscosityMethod = oil.viscosityMethod;
     if (oil.fractions.empty()) {
         return;
     }

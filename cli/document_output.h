@@ -20,7 +20,8 @@ inline constexpr int kExitSaveFailed = 5;
 void addSaveOption(CLI::App& command, std::string& path);
 
 // The record a new basic form holds after Calculate with these inputs: the
-// inputs and their units as given, the results in the form's default units
+// inputs and their units as given, the viscosity method, the results in the
+// form's default units
 // as it shows them, and the fraction rows given (five rows of "0" and the
 // switch off when none were).
 BasicDocumentRecord basicDocumentAfterCalculate(const ResolvedOil& oil,

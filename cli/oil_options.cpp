@@ -1,5 +1,6 @@
 #include "cli/oil_options.h"
 
+#include "documents/viscosity_method_words.h"
 #include "engine/oil_calc.h"
 #include "units/number_text.h"
 
@@ -20,6 +21,11 @@ void addOilOptions(CLI::App& command, OilOptions& options) {
         ->capture_default_str();
     command.add_option("--fraction", options.fractions,
                        "A fraction row START:END:SHARE (repeat, at most 100)");
+    command
+        .add_option("--viscosity-method", options.viscosityMethod,
+                    "Kinematic viscosity of the liquid: whole (of the oil as a whole) or cuts "
+                    "(by narrow cuts)")
+        ->capture_default_str();
     command.add_flag("--yes", options.yes, "Answer Yes to every warning (default: No)");
     command.add_flag("--json", options.json, "Write one JSON object instead of a table");
 }
@@ -95,6 +101,13 @@ std::optional<ResolvedOil> resolveOil(const OilOptions& options, std::string& pr
         return std::nullopt;
     }
     oil.tempUnit = *tempUnit;
+    const auto method = viscosityMethodOfWord(options.viscosityMethod);
+    if (!method) {
+        problem = names.viscosityMethod + ": \"" + options.viscosityMethod + "\" is neither " +
+                  std::string(kWholeOilWord) + " nor " + std::string(kNarrowCutsWord);
+        return std::nullopt;
+    }
+    oil.viscosityMethod = *method;
     if (options.fractions.size() > static_cast<std::size_t>(COilCalc::kMaxFractions)) {
         problem = "at most 100 fraction rows";
         return std::nullopt;
@@ -129,6 +142,7 @@ void fillOilInputs(COilCalc& calc, const ResolvedOil& oil) {
     calc.densityUnit = oil.densityUnit;
     calc.densityTempIn = textToNumber(oil.densityTempText);
     calc.tempUnit = oil.tempUnit;
+    calc.viscosityMethod = oil.viscosityMethod;
 }
 
 } // namespace viskora

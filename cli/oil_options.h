@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/calc_results.h"
 #include "units/unit_tables.h"
 
 #include <CLI/CLI.hpp>
@@ -23,6 +24,7 @@ struct OilOptions {
     std::string densityTemp = "20";
     std::string tempUnit = "2";
     std::vector<std::string> fractions;
+    std::string viscosityMethod = "whole";
     bool yes = false;
     bool json = false;
 };
@@ -37,6 +39,7 @@ struct ResolvedOil {
     std::string densityTempText;
     int tempUnit = 2;
     std::vector<FractionTexts> fractions;
+    ViscosityMethod viscosityMethod = ViscosityMethod::WholeOil;
 };
 
 // How the values are named in messages: as options on the command line, as
@@ -45,6 +48,7 @@ struct OilValueNames {
     std::string density = "--density";
     std::string densityTemp = "--density-temp";
     std::string fraction = "--fraction";
+    std::string viscosityMethod = "--viscosity-method";
 };
 
 void addOilOptions(CLI::App& command, OilOptions& options);
@@ -61,13 +65,15 @@ std::optional<int> parseUnitCode(Quantity quantity, std::string_view text);
 // "START:END:SHARE" into three texts; nothing when it has another shape.
 std::optional<FractionTexts> parseFractionRow(std::string_view text);
 
-// Resolves units and fraction rows and checks the values; on a wrong option
+// Resolves units, fraction rows and the viscosity method ("whole" or
+// "cuts") and checks the values; on a wrong option
 // returns nothing and sets `problem` to a message for the user.
 std::optional<ResolvedOil> resolveOil(const OilOptions& options, std::string& problem,
                                       const OilValueNames& names = {});
 
 // Fills an engine record as a form's Calculate does: the fraction rows only
-// when there are any, the density and its temperature with their units.
+// when there are any, the density and its temperature with their units,
+// and the viscosity method.
 void fillOilInputs(COilCalc& calc, const ResolvedOil& oil);
 
 } // namespace viskora

@@ -4,6 +4,7 @@
 #include "cli/document_output.h"
 #include "documents/record_fields.h"
 #include "documents/unit_name_lists.h"
+#include "documents/viscosity_method_words.h"
 #include "units/display_format.h"
 
 #include <iostream>
@@ -44,6 +45,7 @@ template <typename Record> void addFields(nlohmann::ordered_json& out, const Rec
         rows.push_back({view.cell(row, 1), view.cell(row, 2), view.cell(row, 3)});
     }
     out["fractions"] = rows;
+    out["viscosityMethod"] = std::string(viscosityMethodWord(record.viscosityMethod));
 }
 
 // A document's text as it can go to a terminal: a control character (an
@@ -89,8 +91,13 @@ std::string printableValue(const nlohmann::ordered_json& value) {
 }
 
 // One "name: value" line per field; the fraction rows one per line below.
+// The viscosity method is listed only when it is by narrow cuts, as only
+// then does the file have a line for it.
 void printFields(std::ostream& out, const nlohmann::ordered_json& fields) {
     for (const auto& [name, value] : fields.items()) {
+        if (name == "viscosityMethod" && value.get<std::string>() == kWholeOilWord) {
+            continue;
+        }
         if (name == "fractions") {
             out << "fractions:\n";
             int number = 1;

@@ -13,7 +13,8 @@ void addShowCommand(CLI::App& app, int& exitStatus);
 
 // The record's fields under their record names, in record order, with the
 // unit names a form shows for the unit indices and the fraction rows in use
-// as an array of [start, end, share]; "kind" first.
+// as an array of [start, end, share], then the viscosity method ("whole" or
+// "cuts"); "kind" first.
 nlohmann::ordered_json documentJson(const DocumentRecord& record);
 
 } // namespace viskora

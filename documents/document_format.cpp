@@ -4,6 +4,7 @@
 #include "documents/line_reader.h"
 #include "documents/profile_lookup.h"
 #include "documents/record_fields.h"
+#include "documents/viscosity_method_words.h"
 #include "units/display_format.h"
 #include "units/number_text.h"
 #include "units/unit_tables.h"
@@ -16,6 +17,23 @@ namespace viskora {
 namespace {
 
 constexpr std::string_view kFileType = "Viskora";
+
+// The viscosity method's line follows the fraction rows, in the header's
+// key=value style, and only when the viscosity is by narrow cuts
+// ("viscosity=cuts"): a reader that knows no such line stops before it, and
+// the file of a calculation of the oil as a whole is the file it always was.
+constexpr std::string_view kViscosityKey = "viscosity=";
+
+// The method a method line names. A missing line, any other text and a word
+// the program does not know all leave the oil-as-a-whole method: the line is
+// a note on how the results were found, not a reason to refuse the file.
+ViscosityMethod methodOfLine(std::string_view line) {
+    if (!line.starts_with(kViscosityKey)) {
+        return ViscosityMethod::WholeOil;
+    }
+    return viscosityMethodOfWord(line.substr(kViscosityKey.size()))
+        .value_or(ViscosityMethod::WholeOil);
+}
 
 int clampedRowCount(int fractionCount) {
     return std::clamp(fractionCount, 0, kFractionRowCapacity);
@@ -64,6 +82,12 @@ class DocumentWriter {
         line("[Data]");
     }
 
+    void viscosityMethod(ViscosityMethod method) {
+        if (method == ViscosityMethod::NarrowCuts) {
+            line(std::string(kViscosityKey) + std::string(viscosityMethodWord(method)));
+        }
+    }
+
     void fractions(int fractionCount, const FractionRows& rows) {
         const int count = clampedRowCount(fractionCount);
         integer(count);
@@ -93,6 +117,8 @@ class DocumentReader {
     }
 
     std::string text() { return cp1251ToUtf8(lines_.next()); }
+
+    ViscosityMethod viscosityMethod() { return methodOfLine(lines_.next()); }
 
     int integer() { return textToInt(lines_.next()); }
 
@@ -150,6 +176,7 @@ std::string documentText(DocumentKind kind, const Record& record, const Fraction
     }
     out.integer(record.useFractions);
     out.fractions(record.fractionCount, rows);
+    out.viscosityMethod(record.viscosityMethod);
     return out.take();
 }
 
@@ -179,6 +206,7 @@ template <typename Record> void readDocument(std::string_view bytes, Record& rec
     }
     record.useFractions = in.integer();
     in.fractions(record.fractionCount, record.fractions);
+    record.viscosityMethod = in.viscosityMethod();
     for (const auto& field : recordFields(record)) {
         if (field.unit == FieldUnit::Own) {
             keepInList(record.*field.unitIndex, field.quantity);

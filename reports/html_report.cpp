@@ -126,6 +126,15 @@ void phaseRows(Markup& page, std::string_view phase, const std::vector<ReportLin
     resultRows(page, lines, kAdditionalFirstLabelCell);
 }
 
+// The method line spans both columns of the results table.
+void viscosityMethodRow(Markup& page, ViscosityMethod method) {
+    if (const auto line = viscosityMethodLine(method)) {
+        page << "<tr>"
+             << R"(<td height="30" colspan="2" bgcolor="#FFFFFF" class="d">)" << *line
+             << "</td></tr>";
+    }
+}
+
 std::string finishedPage(std::string_view pageTemplate, Markup& page) {
     page << "</table>"
          << "</div>"
@@ -145,6 +154,7 @@ std::string basicHtmlReport(const BasicDocumentRecord& record, const FractionRow
     }
     resultsOpening(page);
     resultRows(page, reportLines(record, FieldGroup::Results), kBasicFirstLabelCell);
+    viscosityMethodRow(page, record.viscosityMethod);
     return finishedPage(basicHtmlTemplate(), page);
 }
 
@@ -160,6 +170,7 @@ std::string additionalHtmlReport(const AdditionalDocumentRecord& record, const F
     resultsOpening(page);
     phaseRows(page, t::kGasPhase, reportLines(record, FieldGroup::GasPhase));
     phaseRows(page, t::kLiquidPhase, reportLines(record, FieldGroup::LiquidPhase));
+    viscosityMethodRow(page, record.viscosityMethod);
     return finishedPage(additionalHtmlTemplate(), page);
 }
 

@@ -1,5 +1,7 @@
 #include "reports/report_lines.h"
 
+#include "reports/report_texts.h"
+
 #include <algorithm>
 
 namespace viskora {
@@ -24,6 +26,13 @@ std::vector<ReportLine> reportLines(const BasicDocumentRecord& record, FieldGrou
 
 std::vector<ReportLine> reportLines(const AdditionalDocumentRecord& record, FieldGroup group) {
     return linesOf(record, group);
+}
+
+std::optional<std::string_view> viscosityMethodLine(ViscosityMethod method) {
+    if (method == ViscosityMethod::NarrowCuts) {
+        return report_texts::kViscosityByNarrowCuts;
+    }
+    return std::nullopt;
 }
 
 int reportedFractionRows(int fractionCount) {

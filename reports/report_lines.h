@@ -3,6 +3,7 @@
 #include "documents/document_records.h"
 #include "documents/record_fields.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,6 +24,12 @@ struct ReportLine {
 // phase of an additional calculation (share, properties, Prandtl number).
 std::vector<ReportLine> reportLines(const BasicDocumentRecord& record, FieldGroup group);
 std::vector<ReportLine> reportLines(const AdditionalDocumentRecord& record, FieldGroup group);
+
+// The line naming the viscosity method, which every report writes right
+// after the last result it decides (the basic results' Prandtl number, the
+// liquid phase's): only for narrow cuts, so that a report of the oil as a
+// whole reads as it always has.
+std::optional<std::string_view> viscosityMethodLine(ViscosityMethod method);
 
 // How many fraction rows a report lists: the record's count, never more than
 // the table holds.

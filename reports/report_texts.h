@@ -24,6 +24,8 @@ inline constexpr std::string_view kInputData = "Input data";
 inline constexpr std::string_view kCalculationResults = "Calculation results";
 inline constexpr std::string_view kGasPhase = "Gas phase";
 inline constexpr std::string_view kLiquidPhase = "Liquid phase";
+// After the results the viscosity method decides, when they are by narrow cuts.
+inline constexpr std::string_view kViscosityByNarrowCuts = "Viscosity: by narrow cuts";
 
 inline constexpr std::string_view kFractionalComposition = "Fractional composition";
 inline constexpr std::string_view kTemperatureHeading = "Temperature at the atmosphere pressure";

@@ -133,8 +133,8 @@ class SheetFiller {
         sheet_.cell(row, 3).style.bold = true;
     }
 
-    // One result per row from `row` on.
-    void resultLines(int row, const std::vector<ReportLine>& lines) {
+    // One result per row from `row` on; returns the row below the last.
+    int resultLines(int row, const std::vector<ReportLine>& lines) {
         for (const ReportLine& line : lines) {
             put(row, kLabelColumn, line.label, kLastLabelColumn);
             put(row, kValueColumn, *line.text);
@@ -142,6 +142,14 @@ class SheetFiller {
                 put(row, kUnitColumn, *line.unitName, kLastColumn);
             }
             ++row;
+        }
+        return row;
+    }
+
+    // The method line, alone in its row, when the method has one.
+    void viscosityMethod(int row, ViscosityMethod method) {
+        if (const auto line = viscosityMethodLine(method)) {
+            put(row, kLabelColumn, *line, kLastColumn);
         }
     }
 
@@ -217,7 +225,8 @@ SheetModel basicSheet(const BasicDocumentRecord& record, const FractionRows& row
     }
     row += 2;
     sheet.resultsTitle(row);
-    sheet.resultLines(row + 1, reportLines(record, FieldGroup::Results));
+    const int below = sheet.resultLines(row + 1, reportLines(record, FieldGroup::Results));
+    sheet.viscosityMethod(below, record.viscosityMethod);
     return sheet.finished();
 }
 
@@ -238,7 +247,9 @@ SheetModel additionalSheet(const AdditionalDocumentRecord& record, const Fractio
     // The liquid phase after the gas phase's lines and one empty row.
     const int liquidRow = row + 2 + static_cast<int>(gasLines.size()) + 1;
     sheet.phaseTitle(liquidRow, t::kLiquidPhase);
-    sheet.resultLines(liquidRow + 1, reportLines(record, FieldGroup::LiquidPhase));
+    const int below =
+        sheet.resultLines(liquidRow + 1, reportLines(record, FieldGroup::LiquidPhase));
+    sheet.viscosityMethod(below, record.viscosityMethod);
     return sheet.finished();
 }
 

@@ -140,6 +140,10 @@ std::string basicTextReport(const BasicDocumentRecord& record, const FractionRow
             report.line();
         }
     }
+    if (const auto method = viscosityMethodLine(record.viscosityMethod)) {
+        report.line();
+        report.tabbed(*method);
+    }
     return report.bytes();
 }
 
@@ -157,6 +161,9 @@ std::string additionalTextReport(const AdditionalDocumentRecord& record, const F
     writePhase(report, t::kGasPhase, reportLines(record, FieldGroup::GasPhase));
     report.emptyLines(2);
     writePhase(report, t::kLiquidPhase, reportLines(record, FieldGroup::LiquidPhase));
+    if (const auto method = viscosityMethodLine(record.viscosityMethod)) {
+        report.tabbed(*method);
+    }
     return report.bytes();
 }
 

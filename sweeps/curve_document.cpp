@@ -1,5 +1,6 @@
 #include "sweeps/curve_document.h"
 
+#include "documents/viscosity_method_words.h"
 #include "sweeps/sweep_columns.h"
 
 #include <nlohmann/json.hpp>
@@ -101,13 +102,13 @@ void readOil(const json& oil, CurveDocument& document, std::string& fault) {
     // Written only for a curve by narrow cuts, so that older files and
     // older readers meet nothing new.
     if (oil.contains("viscosityMethod")) {
-        std::string method;
-        reader.text("viscosityMethod", method);
-        if (method == "cuts") {
-            document.viscosityMethod = ViscosityMethod::NarrowCuts;
-        } else if (method != "whole") {
+        std::string word;
+        reader.text("viscosityMethod", word);
+        const auto method = viscosityMethodOfWord(word);
+        if (!method) {
             reader.fail("viscosityMethod is neither whole nor cuts");
         }
+        document.viscosityMethod = method.value_or(ViscosityMethod::WholeOil);
     }
     const json* rows = reader.field("fractions", json::value_t::array, "a list");
     if (rows == nullptr) {
@@ -222,7 +223,7 @@ std::string curveDocumentText(const CurveDocument& d) {
         {"columnUnits", columns},
     };
     if (d.viscosityMethod == ViscosityMethod::NarrowCuts) {
-        document["oil"]["viscosityMethod"] = "cuts";
+        document["oil"]["viscosityMethod"] = viscosityMethodWord(d.viscosityMethod);
     }
     // A text that is not valid UTF-8 (only a damaged input brings one) is
     // written with replacement characters rather than not at all.

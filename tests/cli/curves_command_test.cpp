@@ -25,7 +25,8 @@ std::vector<std::string> with(std::vector<std::string> arguments,
 TEST(CurvesCommand, EachPointIsTheAdditionalCommandsAnswer) {
     // Temperatures in deg.F from freezing to where part of the oil boils
     // off, pressure in bar: every point's results are those `additional`
-    // gives at its state, under the same names.
+    // gives at its state, under the same names, and the liquid's viscosity
+    // by narrow cuts beside them is the one `additional` gives by cuts.
     const auto run =
         runCalculator(with({"curves"}, with(kOil, {"--temps", "14:554:90", "--design-pressure", "2",
                                                    "--pressure-unit", "bar", "--json"})));
@@ -39,8 +40,18 @@ TEST(CurvesCommand, EachPointIsTheAdditionalCommandsAnswer) {
         const auto single = runCalculator(
             with({"additional"}, with(kOil, {"--design-temp", temperature, "--design-pressure", "2",
                                              "--pressure-unit", "bar", "--json"})));
+        const auto byCuts =
+            runCalculator(with({"additional", "--viscosity-method", "cuts"},
+                               with(kOil, {"--design-temp", temperature, "--design-pressure", "2",
+                                           "--pressure-unit", "bar", "--json"})));
         ASSERT_EQ(single.exitStatus, 0) << single.err;
-        EXPECT_EQ(point["results"], nlohmann::json::parse(single.out)["results"]) << temperature;
+        ASSERT_EQ(byCuts.exitStatus, 0) << byCuts.err;
+        nlohmann::json results = point["results"];
+        EXPECT_EQ(results["liquidViscosityByCuts"],
+                  nlohmann::json::parse(byCuts.out)["results"]["liquidViscosity"])
+            << temperature;
+        results.erase("liquidViscosityByCuts");
+        EXPECT_EQ(results, nlohmann::json::parse(single.out)["results"]) << temperature;
     }
 }
 

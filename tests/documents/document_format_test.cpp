@@ -170,5 +170,54 @@ TEST(DocumentFormat, WrittenRowsStayWithinTheTable) {
     }
 }
 
+TEST(DocumentFormat, NarrowCutsAddOneLineAfterTheRows) {
+    BasicDocumentRecord record;
+    record.fractionCount = 0;
+    const std::string whole = basicDocumentText(record, RecordFractionRows(record));
+    record.viscosityMethod = ViscosityMethod::NarrowCuts;
+    EXPECT_EQ(basicDocumentText(record, RecordFractionRows(record)), whole + "viscosity=cuts\n");
+    EXPECT_EQ(readBasicDocument(whole + "viscosity=cuts\n").viscosityMethod,
+              ViscosityMethod::NarrowCuts);
+}
+
+// What follows the last fraction row, and the method read into a record that
+// held the other one.
+struct MethodTail {
+    const char* tail;
+    ViscosityMethod method;
+};
+
+void PrintTo(const MethodTail& row, std::ostream* out) {
+    *out << '"' << row.tail << '"';
+}
+
+class MethodTails : public ::testing::TestWithParam<MethodTail> {};
+
+TEST_P(MethodTails, OnlyTheLineRightAfterTheRowsNamingCutsMeansNarrowCuts) {
+    const BasicDocumentRecord written = testing::sampleBasic();
+    BasicDocumentRecord read;
+    read.viscosityMethod = GetParam().method == ViscosityMethod::WholeOil
+                               ? ViscosityMethod::NarrowCuts
+                               : ViscosityMethod::WholeOil;
+    readBasicDocument(basicDocumentText(written, RecordFractionRows(written)) + GetParam().tail,
+                      read);
+    EXPECT_EQ(read.viscosityMethod, GetParam().method);
+    EXPECT_EQ(read.fractions[1], written.fractions[1]);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, MethodTails,
+    ::testing::Values(MethodTail{"", ViscosityMethod::WholeOil}, // every older file
+                      MethodTail{"viscosity=cuts", ViscosityMethod::NarrowCuts},
+                      MethodTail{"viscosity=cuts\r\nviscosity=whole\n",
+                                 ViscosityMethod::NarrowCuts},
+                      MethodTail{"viscosity=whole\n", ViscosityMethod::WholeOil},
+                      // Unknown words leave the file readable.
+                      MethodTail{"viscosity=CUTS\n", ViscosityMethod::WholeOil},
+                      MethodTail{"viscosity=\n", ViscosityMethod::WholeOil},
+                      MethodTail{"method=cuts\n", ViscosityMethod::WholeOil},
+                      // The line has its place.
+                      MethodTail{"\nviscosity=cuts\n", ViscosityMethod::WholeOil}));
+
 } // namespace
 } // namespace viskora

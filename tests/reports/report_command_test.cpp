@@ -169,7 +169,10 @@ INSTANTIATE_TEST_SUITE_P(Kinds, PdfReports,
                                            PdfCase{"an additional calculation with fractions",
                                                    {"additional", "--fraction", "35:200:40",
                                                     "--fraction", "200:400:60", "--yes"},
-                                                   ""}));
+                                                   ""},
+                                           PdfCase{"by narrow cuts, which it says",
+                                                   {"basic", "--viscosity-method", "cuts"},
+                                                   "Pages: 1 "}));
 
 TEST(ReportCommand, RefusesWhatItCannotRead) {
     TemporaryFolder temp;
