@@ -7,13 +7,16 @@
 #include <QChartView>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QListWidget>
 #include <QLogValueAxis>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPixmap>
 #include <QScatterSeries>
+#include <QScrollBar>
 #include <QSvgGenerator>
 #include <QToolTip>
 #include <QValueAxis>
@@ -41,6 +44,13 @@ std::optional<int> phaseState(const CurvesTableModel& model, int row) {
     return *share <= 0 ? 0 : *share >= 100 ? 2 : 1;
 }
 
+// A small square of a curve's colour before a list entry.
+QIcon colourMark(const QColor& colour) {
+    QPixmap square(10, 10);
+    square.fill(colour);
+    return QIcon(square);
+}
+
 QString nameOf(const SweepColumn& column) {
     return QString::fromUtf8(column.name.data(), static_cast<qsizetype>(column.name.size()));
 }
@@ -50,7 +60,6 @@ QString nameOf(const SweepColumn& column) {
 CurvesPlot::CurvesPlot(const CurvesTableModel& model, QWidget* parent)
     : QWidget(parent), model_(model), list_(new QListWidget), view_(new QChartView) {
     list_->setObjectName(QStringLiteral("plottedProperties"));
-    list_->setMaximumWidth(200);
     view_->setObjectName(QStringLiteral("plot"));
     view_->setRenderHint(QPainter::Antialiasing);
     view_->setMinimumSize(300, 200);
@@ -58,7 +67,10 @@ CurvesPlot::CurvesPlot(const CurvesTableModel& model, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(list_);
     layout->addWidget(view_, 1);
-    chosen_ = {QStringLiteral("liquidViscosity"), QStringLiteral("anchoredLiquidViscosity")};
+    // The liquid's viscosity by both methods beside the curve through the
+    // measured values, where they can be compared at a glance.
+    chosen_ = {QStringLiteral("liquidViscosity"), QStringLiteral("liquidViscosityByCuts"),
+               QStringLiteral("anchoredLiquidViscosity")};
     connect(list_, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
         if (filling_) {
             return;
@@ -103,20 +115,26 @@ void CurvesPlot::fillList() {
             continue;
         }
         const QString name = nameOf(model_.column(column));
-        auto* item = new QListWidgetItem(name, list_);
+        auto* item = new QListWidgetItem(model_.title(column), list_);
         item->setData(Qt::UserRole, name);
         item->setCheckState(chosen_.contains(name) ? Qt::Checked : Qt::Unchecked);
+        item->setIcon(colourMark(Qt::transparent));
     }
+    // As wide as its longest entry, the plot taking the rest.
+    list_->setFixedWidth(list_->sizeHintForColumn(0) + 2 * list_->frameWidth() +
+                         list_->verticalScrollBar()->sizeHint().width());
     filling_ = false;
 }
 
 void CurvesPlot::redraw() {
     auto* chart = new QChart;
     chart->legend()->setAlignment(Qt::AlignBottom);
+    // A narrow plot shortens the names; the whole name shows under the mouse.
+    chart->legend()->setShowToolTips(true);
     const int rows = model_.rowCount();
 
     auto* xAxis = new QValueAxis;
-    xAxis->setTitleText(model_.heading(xColumn_));
+    xAxis->setTitleText(model_.shownHeading(xColumn_));
     chart->addAxis(xAxis, Qt::AlignBottom);
 
     // Where the phase state changes, by the swept value.
@@ -136,13 +154,14 @@ void CurvesPlot::redraw() {
     // and the anchored viscosity, or the two densities, compare directly.
     struct AxisGroup {
         QAbstractAxis* axis;
-        QStringList names;
+        QStringList titles;
         QString unit;
         double low;
         double high;
     };
     std::map<QString, AxisGroup> groups;
-    const QString xName = model_.heading(xColumn_);
+    QHash<QString, QColor> colours;
+    const QString xName = model_.shownHeading(xColumn_);
     bool firstMarks = true;
     for (int column = 0; column < model_.valueColumnCount(); ++column) {
         const QString name = nameOf(model_.column(column));
@@ -150,7 +169,7 @@ void CurvesPlot::redraw() {
             continue;
         }
         const bool logarithmic = spansDecades(model_.column(column).name);
-        const QString heading = model_.heading(column);
+        const QString heading = model_.shownHeading(column);
         const QString unit = heading.mid(heading.indexOf(QLatin1Char('[')));
         auto* series = new QLineSeries;
         series->setName(heading);
@@ -171,6 +190,7 @@ void CurvesPlot::redraw() {
             continue;
         }
         chart->addSeries(series);
+        colours.insert(name, series->color());
         const QString key = (logarithmic ? QStringLiteral("log ") : QString()) + unit;
         auto group = groups.find(key);
         if (group == groups.end()) {
@@ -188,7 +208,7 @@ void CurvesPlot::redraw() {
             group = groups.emplace(key, AxisGroup{axis, {}, unit, low, high}).first;
         }
         AxisGroup& g = group->second;
-        g.names << name;
+        g.titles << model_.title(column);
         g.low = std::min(g.low, low);
         g.high = std::max(g.high, high);
         series->attachAxis(xAxis);
@@ -243,7 +263,10 @@ void CurvesPlot::redraw() {
         xAxis->setRange(*xLow, *xHigh);
     }
     for (auto& [key, g] : groups) {
-        g.axis->setTitleText(g.names.join(QStringLiteral(", ")) + QLatin1Char(' ') + g.unit);
+        // An axis shared by several properties is named by its unit alone:
+        // the legend names them, and their names together would not fit.
+        g.axis->setTitleText(g.titles.size() == 1 ? g.titles.front() + QLatin1Char(' ') + g.unit
+                                                  : g.unit);
         if (qobject_cast<QLogValueAxis*>(g.axis) != nullptr) {
             // Whole decades, so that at least two labelled ticks show even
             // when the values lie within one decade; a hair wider, so that
@@ -259,6 +282,17 @@ void CurvesPlot::redraw() {
     QChart* old = view_->chart();
     view_->setChart(chart);
     delete old;
+    showColours(colours);
+}
+
+void CurvesPlot::showColours(const QHash<QString, QColor>& colours) {
+    filling_ = true;
+    for (int row = 0; row < list_->count(); ++row) {
+        QListWidgetItem* item = list_->item(row);
+        item->setIcon(
+            colourMark(colours.value(item->data(Qt::UserRole).toString(), Qt::transparent)));
+    }
+    filling_ = false;
 }
 
 QString CurvesPlot::save(const QString& path) const {

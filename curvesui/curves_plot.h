@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QColor>
+#include <QHash>
 #include <QSet>
 #include <QString>
 #include <QWidget>
@@ -37,6 +39,10 @@ class CurvesPlot : public QWidget {
   private:
     void fillList();
     void redraw();
+    // Marks each entry of the list with the colour of its curve, so that
+    // the list names the curves in full where the legend has to shorten
+    // the names; entries without a curve get a clear mark.
+    void showColours(const QHash<QString, QColor>& colours);
 
     const CurvesTableModel& model_;
     QListWidget* list_;

@@ -15,13 +15,18 @@
 namespace viskora {
 namespace {
 
+// A column's heading in the files: the calculator's column names, so that
+// a script reads the window's exports and the calculator's output alike.
+std::string fileHeading(const CurvesTableModel& model, int column) {
+    return column < model.valueColumnCount() ? model.heading(column).toStdString() : "message";
+}
+
 // The table's records of text: the headings, then the points' rows.
 std::vector<csv::Record> tableRecords(const CurvesTableModel& model) {
     std::vector<csv::Record> records;
     csv::Record header;
     for (int column = 0; column < model.columnCount(); ++column) {
-        header.push_back(
-            model.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString().toStdString());
+        header.push_back(fileHeading(model, column));
     }
     records.push_back(std::move(header));
     for (int row = 0; row < model.rowCount(); ++row) {
@@ -76,8 +81,7 @@ QString writeCurvesWorkbook(const CurvesTableModel& model, const QString& path) 
     sheet.name = "Curves";
     for (int column = 0; column < model.columnCount(); ++column) {
         SheetCell& cell = sheet.cell(1, column + 1);
-        cell.value =
-            model.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString().toStdString();
+        cell.value = fileHeading(model, column);
         cell.style.bold = true;
         sheet.columnWidths[column + 1] = 16;
     }

@@ -4,6 +4,13 @@
 #include "units/unit_tables.h"
 
 namespace viskora {
+namespace {
+
+QString latin1(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
 
 QString unitLabel(Quantity quantity, int unitCode) {
     return QString::fromStdString(shortUnitName(quantity, unitCode));
@@ -76,12 +83,27 @@ int CurvesTableModel::shownUnitCode(int column) const {
 }
 
 QString CurvesTableModel::heading(int column) const {
+    return QStringLiteral("%1 [%2]").arg(latin1(this->column(column).name), unitOf(column));
+}
+
+QString CurvesTableModel::title(int column) const {
+    const std::string_view name = this->column(column).name;
+    if (name == "liquidViscosity") {
+        return QStringLiteral("liquid viscosity, oil as a whole");
+    }
+    if (name == "liquidViscosityByCuts") {
+        return QStringLiteral("liquid viscosity, by narrow cuts");
+    }
+    return latin1(name);
+}
+
+QString CurvesTableModel::shownHeading(int column) const {
+    return QStringLiteral("%1 [%2]").arg(title(column), unitOf(column));
+}
+
+QString CurvesTableModel::unitOf(int column) const {
     const SweepColumn& c = this->column(column);
-    const QString unit = c.quantity ? unitLabel(*c.quantity, shownUnitCode(column))
-                                    : QString::fromUtf8(c.fixedUnit.data(),
-                                                        static_cast<qsizetype>(c.fixedUnit.size()));
-    return QStringLiteral("%1 [%2]").arg(
-        QString::fromUtf8(c.name.data(), static_cast<qsizetype>(c.name.size())), unit);
+    return c.quantity ? unitLabel(*c.quantity, shownUnitCode(column)) : latin1(c.fixedUnit);
 }
 
 std::optional<double> CurvesTableModel::value(int row, int column) const {
@@ -144,7 +166,7 @@ QVariant CurvesTableModel::headerData(int section, Qt::Orientation orientation, 
     if (section == valueColumnCount()) {
         return QStringLiteral("message");
     }
-    return section >= 0 && section < valueColumnCount() ? heading(section) : QVariant();
+    return section >= 0 && section < valueColumnCount() ? shownHeading(section) : QVariant();
 }
 
 } // namespace viskora

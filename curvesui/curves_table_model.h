@@ -50,8 +50,14 @@ class CurvesTableModel : public QAbstractTableModel {
     void setColumnUnit(int column, int unitIndex);
     // The unit code a column is shown in; 0 for a column without a quantity.
     int shownUnitCode(int column) const;
-    // "name [unit]" of a column.
+    // "name [unit]" of a column, as the exports write it: the calculator's
+    // column name, which scripts reading either file rely on.
     QString heading(int column) const;
+    // What the table's heading and the plot call a column: its name, but
+    // the liquid's two viscosities by their methods.
+    QString title(int column) const;
+    // "title [unit]" of a column, as the table and the plot show it.
+    QString shownHeading(int column) const;
 
     // The value of a cell in the column's shown unit; nothing when empty.
     std::optional<double> value(int row, int column) const;
@@ -66,6 +72,8 @@ class CurvesTableModel : public QAbstractTableModel {
 
   private:
     int sourceUnitCode(int column) const;
+    // The short name of the unit a column is shown in.
+    QString unitOf(int column) const;
 
     SweepResult sweep_;
     std::vector<const SweepColumn*> columns_;

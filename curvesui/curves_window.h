@@ -82,6 +82,7 @@ class CurvesWindow : public QWidget {
     QComboBox* densityUnit_;
     QLineEdit* densityTemp_;
     QComboBox* tempUnit_;
+    QComboBox* viscosityMethod_;
     QCheckBox* useFractions_;
     QSpinBox* fractionCount_;
     QTableWidget* fractions_;

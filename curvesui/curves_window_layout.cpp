@@ -5,6 +5,7 @@
 #include "curvesui/curves_table_model.h"
 #include "documents/unit_name_lists.h"
 #include "engine/oil_calc.h"
+#include "forms/viscosity_method_box.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -53,6 +54,11 @@ QWidget* CurvesWindow::makeInputs() {
     densityUnit_ = unitBox(Quantity::Density, QStringLiteral("densityUnit"));
     densityTemp_ = numberBox(QStringLiteral("densityTemp"));
     tempUnit_ = unitBox(Quantity::Temperature, QStringLiteral("tempUnit"));
+    // The method of the Prandtl number and of the anchored curve's slope;
+    // the table shows the liquid's viscosity by both.
+    viscosityMethod_ = new QComboBox;
+    viscosityMethod_->setObjectName(QStringLiteral("viscosityMethod"));
+    fillViscosityMethodBox(*viscosityMethod_);
     useFractions_ = new QCheckBox(QStringLiteral("Fraction composition"));
     useFractions_->setObjectName(QStringLiteral("useFractions"));
     fractionCount_ = new QSpinBox;
@@ -68,6 +74,7 @@ QWidget* CurvesWindow::makeInputs() {
     oilForm->addRow(QString(), densityUnit_);
     oilForm->addRow(QStringLiteral("at temperature"), densityTemp_);
     oilForm->addRow(QStringLiteral("Temperature unit"), tempUnit_);
+    oilForm->addRow(QStringLiteral("Viscosity"), viscosityMethod_);
     oilForm->addRow(useFractions_);
     oilForm->addRow(QStringLiteral("Rows"), fractionCount_);
     oilForm->addRow(fractions_);

@@ -30,6 +30,7 @@ void CComplexOilView::initialUpdate() {
     exchangeToControls();
     enableFractionControls(record_.useFractions == 1);
     mirrorSharedUnits();
+    showViscosityNote(record_.viscosityMethod);
     fitToTemplate();
     initialised_ = true;
 }
@@ -44,6 +45,7 @@ void CComplexOilView::takeOverFrom(CSimpleOilView* basic) {
     record_.densityUnitIndex = source.densityUnitIndex;
     record_.densityTempText = source.densityTempText;
     record_.tempUnitIndex = source.tempUnitIndex;
+    record_.viscosityMethod = source.viscosityMethod;
     if (source.useFractions == 1) {
         record_.fractionCount = source.fractionCount;
         record_.useFractions = 1;
@@ -82,7 +84,7 @@ void CComplexOilView::calculate() {
     if (!runGuarded(busy, [&] { return runAdditionalCalculation(*calc); })) {
         return;
     }
-
+    showViscosityNote(calc->viscosityMethod);
     showResults(additionalResults(*calc), busy);
 }
 

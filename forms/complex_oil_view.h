@@ -23,10 +23,11 @@ class CComplexOilView : public RecordFormView<AdditionalDocumentRecord> {
     // a file).
     void setTakeOverSource(CSimpleOilView* basic) { takeOverSource_ = basic; }
 
-    // Takes over the density, the temperature and their units, and the
-    // fraction table when the basic form uses it. Does nothing when the
-    // record was read from a file or `basic` is null. Run by the initial
-    // update; when called after it, the form is shown again afterwards.
+    // Takes over the density, the temperature and their units, the
+    // viscosity method, and the fraction table when the basic form uses it.
+    // Does nothing when the record was read from a file or `basic` is null.
+    // Run by the initial update; when called after it, the form is shown
+    // again afterwards.
     void takeOverFrom(CSimpleOilView* basic);
 
     void initialUpdate() override;

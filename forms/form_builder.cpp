@@ -65,6 +65,7 @@ QWidget* makeControl(const ControlSpec& entry, QWidget* parent, QWidget* previou
     case ControlKind::TextBox:
         return makeLineEdit(entry, new QLineEdit(parent));
     case ControlKind::UnitList:
+    case ControlKind::ChoiceList:
         return new QComboBox(parent);
     case ControlKind::CheckBox:
         return new QCheckBox(entry.caption, parent);
@@ -93,6 +94,7 @@ bool takesFocus(ControlKind kind) {
     case ControlKind::NumberBox:
     case ControlKind::TextBox:
     case ControlKind::UnitList:
+    case ControlKind::ChoiceList:
     case ControlKind::CheckBox:
     case ControlKind::Button:
     case ControlKind::Grid:

@@ -8,12 +8,13 @@
 namespace viskora {
 namespace {
 
-constexpr std::array<std::pair<const char*, ControlKind>, 11> kKindNames{{
+constexpr std::array<std::pair<const char*, ControlKind>, 12> kKindNames{{
     {"group", ControlKind::GroupBox},
     {"label", ControlKind::Label},
     {"number", ControlKind::NumberBox},
     {"text", ControlKind::TextBox},
     {"units", ControlKind::UnitList},
+    {"list", ControlKind::ChoiceList},
     {"check", ControlKind::CheckBox},
     {"button", ControlKind::Button},
     {"grid", ControlKind::Grid},

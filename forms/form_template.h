@@ -12,9 +12,10 @@ namespace viskora {
 enum class ControlKind {
     GroupBox,
     Label,
-    NumberBox, // CNumEdit
-    TextBox,   // plain single-line box
-    UnitList,  // drop-down list without free text
+    NumberBox,  // CNumEdit
+    TextBox,    // plain single-line box
+    UnitList,   // drop-down list of a quantity's units, without free text
+    ChoiceList, // drop-down list of fixed choices the form fills in
     CheckBox,
     Button,
     Grid,

@@ -8,6 +8,7 @@
 #include "forms/enter_escape_filter.h"
 #include "forms/in_place_edit.h"
 #include "forms/spin_arrows.h"
+#include "forms/viscosity_method_box.h"
 #include "grid/grid_control.h"
 #include "units/number_text.h"
 
@@ -68,6 +69,9 @@ OilFormView::OilFormView(const QString& templatePath, QWidget* parent)
         [](QWidget* editorParent) { return new CInPlaceEdit(editorParent); });
     installEventFilter(new EnterEscapeFilter(this));
     resize(templateSize());
+    auto* method = controls_.get<QComboBox>("viscosityMethod");
+    fillViscosityMethodBox(*method);
+    controls_.get<QLabel>("viscosityMethodLabel")->setBuddy(method);
 
     connect(controls_.get<QPushButton>("apply"), &QPushButton::clicked, this, &OilFormView::apply);
     connect(controls_.get<QPushButton>("fromCurve"), &QPushButton::clicked, this,
@@ -211,6 +215,19 @@ void OilFormView::showFractionLabels() {
     for (const auto& [name, text] : labels) {
         controls_.get<QLabel>(QString::fromLatin1(name))->setText(QString::fromUtf8(text));
     }
+}
+
+ViscosityMethod OilFormView::readViscosityChoice() const {
+    return selectedViscosityMethod(*controls_.get<QComboBox>("viscosityMethod"));
+}
+
+void OilFormView::showViscosityChoice(ViscosityMethod method) {
+    showViscosityMethod(*controls_.get<QComboBox>("viscosityMethod"), method);
+}
+
+void OilFormView::showViscosityNote(ViscosityMethod resultsMethod) {
+    controls_.widget("viscosityMethodNote")
+        ->setVisible(resultsMethod == ViscosityMethod::NarrowCuts);
 }
 
 void OilFormView::setSpinRange() {

@@ -79,6 +79,14 @@ class OilFormView : public QWidget {
     void showFractionSwitch(int& useFractions);
     void showFractionCount(int count);
     void showFractionLabels();
+    ViscosityMethod readViscosityChoice() const;
+    void showViscosityChoice(ViscosityMethod method);
+
+    // The note "by narrow cuts" beside the (liquid) viscosity result, shown
+    // while the results on the form were found by narrow cuts: those of the
+    // record when the form is first shown, then those of each completed
+    // calculation. Choosing another method leaves it until the next one.
+    void showViscosityNote(ViscosityMethod resultsMethod);
 
     // Steps of the initial update.
     void setSpinRange();
@@ -93,10 +101,12 @@ class OilFormView : public QWidget {
     void fillFractionInputs(COilCalc& calc, int useFractions, int fractionCount) const;
 
     // The inputs both forms give the engine alike at Calculate: the fraction
-    // rows when the table is in use, the density with its unit, and the
-    // temperature it was measured at with the unit of every temperature.
+    // rows when the table is in use, the density with its unit, the
+    // temperature it was measured at with the unit of every temperature, and
+    // the way the viscosity is found.
     template <typename Record> void fillOilInputs(COilCalc& calc, const Record& record) const {
         fillFractionInputs(calc, record.useFractions, record.fractionCount);
+        calc.viscosityMethod = record.viscosityMethod;
         calc.densityIn = textToNumber(record.densityText);
         calc.densityUnit = record.densityUnitIndex + 1;
         calc.densityTempIn = textToNumber(record.densityTempText);

@@ -27,14 +27,16 @@ template <typename Record> class RecordFormView : public OilFormView {
     Record& record() { return record_; }
     const Record& record() const { return record_; }
 
-    // Controls to record: the texts, the switch, the count box (where the
-    // exchange stops when it holds no integer), then the units.
+    // Controls to record: the texts, the switch, the viscosity method, the
+    // count box (where the exchange stops when it holds no integer), then
+    // the units.
     bool exchangeToRecord() override {
         grid_->finishEditing();
         for (const auto& field : recordFields(record_)) {
             record_.*field.text = textBox(field.name)->text().toStdString();
         }
         record_.useFractions = readFractionSwitch();
+        record_.viscosityMethod = readViscosityChoice();
         if (!readFractionCount(record_.fractionCount)) {
             return false;
         }
@@ -57,6 +59,7 @@ template <typename Record> class RecordFormView : public OilFormView {
             textBox(field.name)->setText(QString::fromStdString(record_.*field.text));
         }
         showFractionSwitch(record_.useFractions);
+        showViscosityChoice(record_.viscosityMethod);
         showFractionCount(record_.fractionCount);
         for (const auto& field : recordFields(record_)) {
             controls_.get<QLabel>(nameOf(field.name) + QStringLiteral("Label"))

@@ -24,6 +24,7 @@ void CSimpleOilView::initialUpdate() {
     setFractionSwitchText();
     exchangeToControls();
     enableFractionControls(record_.useFractions == 1);
+    showViscosityNote(record_.viscosityMethod);
     fitToTemplate();
 }
 
@@ -36,6 +37,7 @@ void CSimpleOilView::calculate() {
     if (!runGuarded(busy, [&] { return runBasicCalculation(*calc); })) {
         return;
     }
+    showViscosityNote(calc->viscosityMethod);
     showResults(basicResults(*calc), busy);
 }
 

@@ -7,6 +7,9 @@ namespace {
 
 const QString kReadPathKey = QStringLiteral("Settings/ReadPath");
 const QString kReportPathKey = QStringLiteral("Settings/ReportPath");
+const QString kViscosityMethodKey = QStringLiteral("Settings/ViscosityMethod");
+const QString kNarrowCuts = QStringLiteral("NarrowCuts");
+const QString kWholeOil = QStringLiteral("WholeOil");
 const QString kRecentSection = QStringLiteral("Recent File List");
 
 QString recentKey(int number) {
@@ -56,6 +59,18 @@ QString AppSettings::readPath() const {
 
 void AppSettings::setReadPath(const QString& folder) {
     settings_.setValue(kReadPathKey, folder);
+    settings_.sync();
+}
+
+ViscosityMethod AppSettings::defaultViscosityMethod() const {
+    return settings_.value(kViscosityMethodKey).toString() == kNarrowCuts
+               ? ViscosityMethod::NarrowCuts
+               : ViscosityMethod::WholeOil;
+}
+
+void AppSettings::setDefaultViscosityMethod(ViscosityMethod method) {
+    settings_.setValue(kViscosityMethodKey,
+                       method == ViscosityMethod::NarrowCuts ? kNarrowCuts : kWholeOil);
     settings_.sync();
 }
 

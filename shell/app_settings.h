@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/calc_results.h"
 #include "shell/window_placement.h"
 
 #include <QSettings>
@@ -9,10 +10,11 @@
 namespace viskora {
 
 // The program's per-user settings: the main window's placement ("x", "y",
-// "w", "h" at the top level), the Open dialog's folder ("Settings/ReadPath")
-// and the recent-file list ("Recent File List/File1" to "File4"). Where
-// they live is the platform's business (an INI file under ~/.config on
-// Linux); tests point QStandardPaths' test mode or XDG_CONFIG_HOME elsewhere.
+// "w", "h" at the top level), the Open dialog's folder ("Settings/ReadPath"),
+// the defaults of new calculations and the recent-file list ("Recent File
+// List/File1" to "File4"). Where they live is the platform's business (an
+// INI file under ~/.config on Linux); tests point QStandardPaths' test mode
+// or XDG_CONFIG_HOME elsewhere.
 class AppSettings {
   public:
     AppSettings();
@@ -25,6 +27,12 @@ class AppSettings {
     // The folder Save Report As last saved into ("Settings/ReportPath").
     QString reportPath() const;
     void setReportPath(const QString& folder);
+
+    // How new calculations find the viscosity
+    // ("Settings/ViscosityMethod": "WholeOil" or "NarrowCuts"); anything
+    // else, or nothing, is the whole oil.
+    ViscosityMethod defaultViscosityMethod() const;
+    void setDefaultViscosityMethod(ViscosityMethod method);
 
     QStringList recentFiles() const;
     void setRecentFiles(const QStringList& paths);

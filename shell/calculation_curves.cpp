@@ -13,6 +13,7 @@ template <typename Record> CurveDocument curvesForRecord(const Record& record) {
     document.densityTempText = record.densityTempText;
     document.tempUnitIndex = record.tempUnitIndex;
     document.useFractions = record.useFractions != 0;
+    document.viscosityMethod = record.viscosityMethod;
     const int rows = std::clamp(record.fractionCount, 0, kFractionRowCapacity);
     document.fractions.assign(record.fractions.begin(), record.fractions.begin() + rows);
     if constexpr (std::is_same_v<Record, AdditionalDocumentRecord>) {

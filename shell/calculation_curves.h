@@ -6,8 +6,9 @@
 namespace viskora {
 
 // A curves document for the oil of a calculation form's record: its
-// density, density temperature, units and fraction table; the design state
-// of an additional calculation becomes the sweep's fixed state.
+// density, density temperature, units, fraction table and viscosity method;
+// the design state of an additional calculation becomes the sweep's fixed
+// state.
 CurveDocument curvesForOil(const BasicDocumentRecord& record);
 CurveDocument curvesForOil(const AdditionalDocumentRecord& record);
 

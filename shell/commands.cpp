@@ -34,6 +34,8 @@ constexpr std::array kCommands{
     CommandInfo{command::SaveReportAs, "Save Report As...",
                 "Save a report of the active calculation as a file of your choice",
                 "Save Report As", kNoKey},
+    CommandInfo{command::Settings, "Settings...", "Change the defaults of new calculations",
+                "Settings", kNoKey},
     CommandInfo{command::ViewToolbar, "&Toolbar", "Show or hide the toolbar", "Toggle ToolBar",
                 kNoKey},
     CommandInfo{command::ViewStatusBar, "&Status Bar", "Show or hide the status bar",

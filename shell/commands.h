@@ -21,6 +21,7 @@ inline constexpr int PdfReport = 140;
 inline constexpr int HomePage = 141;
 inline constexpr int SaveReportAs = 142;
 inline constexpr int NewCurves = 143;
+inline constexpr int Settings = 144;
 inline constexpr int New = 57600;
 inline constexpr int Open = 57601;
 inline constexpr int Close = 57602;

@@ -83,6 +83,7 @@ void CMainFrame::createActions() {
             [this] { app_.helpContents(); });
     connect(action(command::HomePage), &QAction::triggered, this, [this] { app_.homePage(); });
     connect(action(command::About), &QAction::triggered, this, [this] { app_.about(); });
+    connect(action(command::Settings), &QAction::triggered, this, [this] { app_.editSettings(); });
     connect(action(command::Exit), &QAction::triggered, this, &QWidget::close);
 
     for (int id : {command::ViewToolbar, command::ViewStatusBar}) {

@@ -61,6 +61,7 @@ void CMainFrame::createMenus() {
     addRecentSection(noDocumentFile_);
     noDocumentFile_->addSeparator();
     noDocumentFile_->addAction(action(command::Close));
+    noDocumentFile_->addAction(action(command::Settings));
     noDocumentFile_->addAction(action(command::Exit));
 
     documentFile_ = makeMenu(QStringLiteral("&File"));
@@ -72,6 +73,7 @@ void CMainFrame::createMenus() {
     documentFile_->addSeparator();
     addRecentSection(documentFile_);
     documentFile_->addSeparator();
+    documentFile_->addAction(action(command::Settings));
     documentFile_->addAction(action(command::Exit));
 
     exportMenu_ = makeMenu(QStringLiteral("Data Export "));

@@ -14,6 +14,7 @@
 #include "shell/file_dialogs.h"
 #include "shell/help_window.h"
 #include "shell/main_frame.h"
+#include "shell/settings_dialog.h"
 #include "shell/simple_oil_doc.h"
 
 #include <QCoreApplication>
@@ -116,6 +117,12 @@ OilDocument* CViskoraApp::newDocument(DocumentKind kind) {
     }
 
     std::unique_ptr<OilDocument> document = makeDocument(kind);
+    const ViscosityMethod method = settings_.defaultViscosityMethod();
+    if (kind == DocumentKind::Basic) {
+        static_cast<CSimpleOilDoc&>(*document).view().record().viscosityMethod = method;
+    } else {
+        static_cast<CComplexOilDoc&>(*document).view().record().viscosityMethod = method;
+    }
     int& count = untitledCount_[kindIndex(kind)];
     document->setTitle(documentName(kind) + QString::number(++count));
     if (kind == DocumentKind::Additional) {
@@ -133,6 +140,7 @@ QList<CurvesFrame*> CViskoraApp::curvesWindows() const {
 
 CurvesFrame* CViskoraApp::newCurves() {
     CurveDocument document;
+    document.viscosityMethod = settings_.defaultViscosityMethod();
     if (CChildFrame* active = mainFrame_->activeChild()) {
         OilDocument& calculation = active->document();
         calculation.view().exchangeToRecord();
@@ -171,6 +179,11 @@ void CViskoraApp::homePage() {
 
 void CViskoraApp::about() {
     CAboutDlg dialog(shellOpener(), mainFrame_.get());
+    dialog.exec();
+}
+
+void CViskoraApp::editSettings() {
+    SettingsDialog dialog(settings_, mainFrame_.get());
     dialog.exec();
 }
 

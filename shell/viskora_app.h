@@ -78,10 +78,13 @@ class CViskoraApp : public QObject, public DocumentHost {
     HelpWindow* helpWindow() const;
     QString helpContentsPath() const { return helpContents_; }
 
-    // File > New > Basic Calculation / Additional Calculation.
+    // File > New > Basic Calculation / Additional Calculation: the
+    // settings' viscosity method, or an additional one made while a basic
+    // one is in front takes that one's inputs and method.
     OilDocument* newDocument(DocumentKind kind);
-    // File > New > Property Curves: a curves window for the oil of the
-    // calculation in front, or for the default oil when there is none.
+    // File > New > Property Curves: a curves window for the oil and the
+    // viscosity method of the calculation in front, or for the default oil
+    // and the settings' method when there is none.
     CurvesFrame* newCurves();
     // The open property curves windows, in the order of their creation.
     QList<CurvesFrame*> curvesWindows() const;
@@ -100,6 +103,8 @@ class CViskoraApp : public QObject, public DocumentHost {
     void helpContents();
     void homePage();
     void about();
+    // Settings...: the defaults of new calculations.
+    void editSettings();
 
     // Exit: asks about every modified document (additional ones first);
     // false when the user cancelled.

@@ -18,8 +18,8 @@ TEST(FormTemplate, BothTemplatesReadWithoutErrors) {
         std::size_t controls;
     };
     const Case cases[] = {
-        {":/forms/basic.form", QSize(393, 301), 51},
-        {":/forms/additional.form", QSize(561, 287), 74},
+        {":/forms/basic.form", QSize(393, 319), 54},
+        {":/forms/additional.form", QSize(633, 303), 77},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path);
@@ -70,7 +70,7 @@ TEST(FormBuilder, ControlsAreFoundByNameWithTheirGeometry) {
     const FormTemplate form = loadFormTemplate(QStringLiteral(":/forms/basic.form"));
     const FormControls controls = buildForm(form, &parent);
     const DialogUnits units(controls.font);
-    EXPECT_EQ(controls.pixelSize, units.toPixels(QSize(393, 301)));
+    EXPECT_EQ(controls.pixelSize, units.toPixels(QSize(393, 319)));
     QWidget* density = controls.widget(QStringLiteral("density"));
     ASSERT_NE(density, nullptr);
     EXPECT_EQ(density->objectName(), QStringLiteral("density"));

@@ -82,16 +82,18 @@ TEST_F(Menus, TheMenuFollowsTheKindOfTheActiveCalculation) {
 
 TEST_F(Menus, FileMenusListTheirEntriesInOrder) {
     start();
-    EXPECT_EQ(entries(*menuNamed(frame(), QStringLiteral("&File"))),
-              (QStringList{QStringLiteral("New"), QStringLiteral("Open..."), QStringLiteral("-"),
-                           QStringLiteral("Recent File"), QStringLiteral("-"),
-                           QStringLiteral("&Close"), QStringLiteral("E&xit")}));
+    EXPECT_EQ(
+        entries(*menuNamed(frame(), QStringLiteral("&File"))),
+        (QStringList{QStringLiteral("New"), QStringLiteral("Open..."), QStringLiteral("-"),
+                     QStringLiteral("Recent File"), QStringLiteral("-"), QStringLiteral("&Close"),
+                     QStringLiteral("Settings..."), QStringLiteral("E&xit")}));
     trigger(command::NewBasic);
     EXPECT_EQ(
         entries(*menuNamed(frame(), QStringLiteral("&File"))),
         (QStringList{QStringLiteral("New"), QStringLiteral("&Open..."), QStringLiteral("&Close"),
                      QStringLiteral("&Save"), QStringLiteral("Save &As..."), QStringLiteral("-"),
-                     QStringLiteral("Recent File"), QStringLiteral("-"), QStringLiteral("E&xit")}));
+                     QStringLiteral("Recent File"), QStringLiteral("-"),
+                     QStringLiteral("Settings..."), QStringLiteral("E&xit")}));
     EXPECT_EQ(entries(*menuNamed(frame(), QStringLiteral("Data Export "))),
               (QStringList{QStringLiteral("Text"), QStringLiteral("HTML"),
                            QStringLiteral("MS Excel"), QStringLiteral("PDF Report"),
@@ -109,7 +111,8 @@ TEST_F(Menus, DocumentCommandsAreGreyedWithoutACalculation) {
         command::PdfReport,  command::SaveReportAs, command::CloseAll};
     const int alwaysThere[] = {command::NewBasic, command::NewAdditional, command::New,
                                command::Open,     command::HelpContents,  command::HomePage,
-                               command::About,    command::Exit,          command::ViewToolbar};
+                               command::About,    command::Exit,          command::ViewToolbar,
+                               command::Settings};
     for (int id : documentCommands) {
         EXPECT_FALSE(frame().action(id)->isEnabled()) << id;
     }

@@ -1,0 +1,112 @@
+#include "engine/calc_sequence.h"
+#include "engine/oil_calc.h"
+#include "forms/complex_oil_view.h"
+#include "forms/simple_oil_view.h"
+#include "message_box_answerer.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+namespace viskora {
+namespace {
+
+struct MethodCase {
+    bool additional;
+    ViscosityMethod method;
+};
+
+// The engine's (liquid) viscosity for a new form's inputs by a method.
+double engineViscosity(bool additional, ViscosityMethod method) {
+    COilCalc calc;
+    calc.inputMode = 1;
+    calc.densityIn = 702.7;
+    calc.viscosityMethod = method;
+    if (!additional) {
+        EXPECT_EQ(runBasicCalculation(calc), CalcOutcome::Completed);
+        return basicResults(calc).kinematicViscosity;
+    }
+    calc.designTempIn = 50;
+    calc.designPressureIn = 0.3;
+    EXPECT_EQ(runAdditionalCalculation(calc), CalcOutcome::Completed);
+    return additionalResults(calc).liquidViscosity;
+}
+
+class ViscosityChoice : public ::testing::TestWithParam<MethodCase> {};
+
+// The choice among the inputs reaches the record and the engine, the note
+// beside the viscosity says "by narrow cuts" only for such results, a later
+// change of the choice marks the document, and the new controls show their
+// whole texts without covering any other control.
+TEST_P(ViscosityChoice, ReachesTheEngineAndTheRecordAndTheNoteFollowsIt) {
+    const auto [additional, method] = GetParam();
+    ASSERT_NE(engineViscosity(additional, ViscosityMethod::WholeOil),
+              engineViscosity(additional, ViscosityMethod::NarrowCuts));
+    std::unique_ptr<CSimpleOilView> basic;
+    std::unique_ptr<CComplexOilView> complex;
+    OilFormView* view = nullptr;
+    if (additional) {
+        view = (complex = std::make_unique<CComplexOilView>()).get();
+    } else {
+        view = (basic = std::make_unique<CSimpleOilView>()).get();
+    }
+    view->initialUpdate();
+    auto* box = qobject_cast<QComboBox*>(view->control(QStringLiteral("viscosityMethod")));
+    QWidget* note = view->control(QStringLiteral("viscosityMethodNote"));
+    EXPECT_TRUE(note->isHidden());
+    const int entry = box->findData(static_cast<int>(method));
+    EXPECT_EQ(box->itemText(entry), method == ViscosityMethod::NarrowCuts
+                                        ? QStringLiteral("by narrow cuts")
+                                        : QStringLiteral("of the oil as a whole"));
+    box->setCurrentIndex(entry);
+    emit box->activated(entry);
+    {
+        testing::MessageBoxAnswerer answerer;
+        view->calculate();
+    }
+    EXPECT_EQ(additional ? complex->record().viscosityMethod : basic->record().viscosityMethod,
+              method);
+    EXPECT_DOUBLE_EQ(additional ? complex->record().liquidViscosityBase
+                                : basic->record().resViscosityBase,
+                     engineViscosity(additional, method));
+    EXPECT_EQ(note->isHidden(), method != ViscosityMethod::NarrowCuts);
+
+    QSignalSpy modified(view, &OilFormView::documentModified);
+    emit box->activated(1 - entry);
+    EXPECT_EQ(modified.count(), 1);
+
+    EXPECT_LE(box->sizeHint().width(), box->width());
+    for (QLabel* label : {view->findChild<QLabel*>(QStringLiteral("viscosityMethodLabel")),
+                          qobject_cast<QLabel*>(note)}) {
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width());
+    }
+    for (const QWidget* added : {static_cast<QWidget*>(box), note,
+                                 view->control(QStringLiteral("viscosityMethodLabel"))}) {
+        for (const QWidget* other : view->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (other != added && !other->isHidden() && !qobject_cast<const QGroupBox*>(other)) {
+                EXPECT_FALSE(other->geometry().intersects(added->geometry()))
+                    << other->objectName().toStdString();
+            }
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothFormsBothMethods, ViscosityChoice,
+                         ::testing::Values(MethodCase{false, ViscosityMethod::WholeOil},
+                                           MethodCase{false, ViscosityMethod::NarrowCuts},
+                                           MethodCase{true, ViscosityMethod::WholeOil},
+                                           MethodCase{true, ViscosityMethod::NarrowCuts}),
+                         [](const ::testing::TestParamInfo<MethodCase>& info) {
+                             return std::string(info.param.additional ? "Additional" : "Basic") +
+                                    (info.param.method == ViscosityMethod::NarrowCuts ? "NarrowCuts"
+                                                                                      : "WholeOil");
+                         });
+
+} // namespace
+} // namespace viskora
