@@ -12,7 +12,6 @@
 #include "units/number_text.h"
 
 #include <algorithm>
-#include <cmath>
 #include <iomanip>
 #include <iostream>
 #include <memory>
@@ -28,19 +27,6 @@ struct CurvesCommandOptions {
     std::vector<std::string> measured;
     bool csv = false;
 };
-
-// A number typed on the command line, taken whole: "12.5" but not "12.5x"
-// or "".
-std::optional<double> wholeNumber(std::string_view text) {
-    if (text.empty() || text.find_first_not_of("0123456789+-.eE") != std::string_view::npos) {
-        return std::nullopt;
-    }
-    const auto value = readLeadingNumber(text);
-    if (!value || !std::isfinite(*value)) {
-        return std::nullopt;
-    }
-    return value;
-}
 
 CalcStatus pointStatus(const SweepPoint& point) {
     switch (point.outcome) {
@@ -173,36 +159,58 @@ nlohmann::json pointJson(const SweepPoint& point, bool anchored) {
     return item;
 }
 
+struct SweepArguments {
+    SweepRange range;
+    std::vector<MeasuredViscosity> measured;
+};
+
+// The sweep's own options, each value as checkNumberText takes it; nothing,
+// with `problem` naming the option, at the first that is not.
+std::optional<SweepArguments> resolveSweep(const CurvesCommandOptions& options,
+                                           std::string& problem) {
+    if (!checkNumberText("--design-temp", options.design.designTemp, problem) ||
+        !checkNumberText("--design-pressure", options.design.designPressure, problem)) {
+        return std::nullopt;
+    }
+    const auto range = options.temps.empty()
+                           ? parseSweepRange("--pressures", options.pressures, problem)
+                           : parseSweepRange("--temps", options.temps, problem);
+    if (!range) {
+        return std::nullopt;
+    }
+    SweepArguments arguments{*range, {}};
+    for (const std::string& text : options.measured) {
+        const auto point = parseMeasuredViscosity(text, problem);
+        if (!point) {
+            return std::nullopt;
+        }
+        arguments.measured.push_back(*point);
+    }
+    return arguments;
+}
+
 int runCurvesCommand(const CurvesCommandOptions& options) {
     std::string problem;
     const auto oil = resolveOil(options.oil, problem);
     const auto pressureUnit = parsePressureUnit(options.design.pressureUnit);
     const bool overTemperature = !options.temps.empty();
-    const auto range = parseSweepRange(overTemperature ? options.temps : options.pressures);
-    std::vector<MeasuredViscosity> measured;
+    std::optional<SweepArguments> arguments;
     if (oil && !pressureUnit) {
         problem = "unknown pressure unit: " + options.design.pressureUnit;
-    } else if (oil && !range) {
-        problem =
-            "a sweep is FROM:TO:STEP, not " + (overTemperature ? options.temps : options.pressures);
     } else if (oil && options.oil.json && options.csv) {
         problem = "--json and --csv cannot be given together";
+    } else if (oil) {
+        arguments = resolveSweep(options, problem);
     }
-    for (const std::string& text : options.measured) {
-        const auto point = parseMeasuredViscosity(text);
-        if (!point && problem.empty()) {
-            problem = "a measured viscosity is VALUE@TEMP, not " + text;
-        }
-        measured.push_back(point.value_or(MeasuredViscosity{}));
-    }
-    if (!problem.empty()) {
+    if (!arguments) {
         std::cerr << "viskora-calc curves: " << problem << "\n(see viskora-calc curves --help)\n";
         return kExitUsage;
     }
+    const std::vector<MeasuredViscosity>& measured = arguments->measured;
 
     SweepSettings settings;
     settings.variable = overTemperature ? SweepVariable::Temperature : SweepVariable::Pressure;
-    settings.range = *range;
+    settings.range = arguments->range;
     settings.designTemp = textToNumber(options.design.designTemp);
     settings.designPressure = textToNumber(options.design.designPressure);
     settings.pressureUnit = *pressureUnit;
@@ -251,31 +259,39 @@ int runCurvesCommand(const CurvesCommandOptions& options) {
 
 } // namespace
 
-std::optional<SweepRange> parseSweepRange(std::string_view text) {
+std::optional<SweepRange> parseSweepRange(std::string_view option, std::string_view text,
+                                          std::string& problem) {
     const auto row = parseFractionRow(text);
     if (!row) {
+        problem = std::string(option) + ": a sweep is FROM:TO:STEP, not " + std::string(text);
         return std::nullopt;
     }
-    const auto from = wholeNumber((*row)[0]);
-    const auto to = wholeNumber((*row)[1]);
-    const auto step = wholeNumber((*row)[2]);
-    if (!from || !to || !step) {
-        return std::nullopt;
+    const std::string name = std::string(option) + " " + std::string(text);
+    for (const std::string& part : *row) {
+        if (!checkNumberText(name, part, problem)) {
+            return std::nullopt;
+        }
     }
-    return SweepRange{*from, *to, *step, 0};
+    return SweepRange{textToNumber((*row)[0]), textToNumber((*row)[1]), textToNumber((*row)[2]), 0};
 }
 
-std::optional<MeasuredViscosity> parseMeasuredViscosity(std::string_view text) {
+std::optional<MeasuredViscosity> parseMeasuredViscosity(std::string_view text,
+                                                        std::string& problem) {
+    constexpr std::string_view kOption = "--measured-viscosity";
     const std::size_t at = text.find('@');
     if (at == std::string_view::npos) {
+        problem =
+            std::string(kOption) + ": a measured viscosity is VALUE@TEMP, not " + std::string(text);
         return std::nullopt;
     }
-    const auto viscosity = wholeNumber(text.substr(0, at));
-    const auto temperature = wholeNumber(text.substr(at + 1));
-    if (!viscosity || !temperature) {
+    const std::string name = std::string(kOption) + " " + std::string(text);
+    const std::string_view viscosity = text.substr(0, at);
+    const std::string_view temperature = text.substr(at + 1);
+    if (!checkNumberText(name, viscosity, problem) ||
+        !checkNumberText(name, temperature, problem)) {
         return std::nullopt;
     }
-    return MeasuredViscosity{*viscosity, *temperature};
+    return MeasuredViscosity{textToNumber(viscosity), textToNumber(temperature)};
 }
 
 void addCurvesCommand(CLI::App& app, int& exitStatus) {

@@ -15,11 +15,14 @@ namespace viskora {
 // as a table, CSV or JSON.
 void addCurvesCommand(CLI::App& app, int& exitStatus);
 
-// "FROM:TO:STEP" into a sweep range; nothing when it has another shape or a
-// part is not a number.
-std::optional<SweepRange> parseSweepRange(std::string_view text);
+// "FROM:TO:STEP" into a sweep range, each part a value as checkNumberText
+// takes it; nothing when it has another shape or a part is not a number,
+// with `problem` naming `option`.
+std::optional<SweepRange> parseSweepRange(std::string_view option, std::string_view text,
+                                          std::string& problem);
 
-// "VALUE@TEMP" into a measured viscosity; nothing when it has another shape.
-std::optional<MeasuredViscosity> parseMeasuredViscosity(std::string_view text);
+// "VALUE@TEMP" of --measured-viscosity into a measured viscosity, likewise.
+std::optional<MeasuredViscosity> parseMeasuredViscosity(std::string_view text,
+                                                        std::string& problem);
 
 } // namespace viskora

@@ -7,6 +7,10 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <optional>
+#include <string>
+#include <vector>
+
 namespace viskora {
 namespace {
 
@@ -68,6 +72,56 @@ TEST(CurvesCommand, APointTheEngineCannotCalculateIsAnError) {
     EXPECT_EQ(out["status"], "error");
     EXPECT_EQ(out["points"][0]["status"], nlohmann::json::parse(single.out)["status"]);
 }
+
+// Every point of a sweep has the status and message the additional
+// calculation at its state has, and the sweep exits as its first point that
+// did not complete.
+struct SingleStateCase {
+    const char* name;
+    std::vector<std::string> oil; // also given to each single calculation
+    std::vector<std::string> sweep;
+};
+
+void PrintTo(const SingleStateCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class SweepPointsAsSingleCalculations : public ::testing::TestWithParam<SingleStateCase> {};
+
+TEST_P(SweepPointsAsSingleCalculations, HaveTheirStatusMessageAndExitStatus) {
+    const SingleStateCase& c = GetParam();
+    const auto run = runCalculator(with({"curves"}, with(c.oil, with(c.sweep, {"--json"}))));
+    const nlohmann::json points = nlohmann::json::parse(run.out)["points"];
+    ASSERT_FALSE(points.empty()) << run.err;
+    std::optional<int> firstExit;
+    for (const nlohmann::json& point : points) {
+        const std::string temperature = point["temperature"].dump();
+        const auto single = runCalculator(
+            with({"additional"}, with(c.oil, {"--design-temp", temperature, "--design-pressure",
+                                              point["pressure"].dump(), "--json"})));
+        const nlohmann::json out = nlohmann::json::parse(single.out);
+        EXPECT_EQ(point["status"], out["status"]) << temperature;
+        if (single.exitStatus != 0) {
+            EXPECT_EQ(point["message"], out["messages"].back()["text"]) << temperature;
+            firstExit = firstExit.value_or(single.exitStatus);
+        }
+    }
+    EXPECT_EQ(run.exitStatus, firstExit.value_or(0));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    States, SweepPointsAsSingleCalculations,
+    ::testing::Values(
+        SingleStateCase{"BelowAbsoluteZero", {"--density", "850"}, {"--temps", "-300:-280:10"}},
+        // Up across absolute zero, where the next points ask about 0 deg.C.
+        SingleStateCase{
+            "AcrossAbsoluteZero", {"--density", "850", "--yes"}, {"--temps", "-290:-250:20"}},
+        // The density at 20 deg.F stops the oil at a question; below absolute
+        // zero the point's own input error comes first.
+        SingleStateCase{"BelowAbsoluteZeroInFahrenheit",
+                        {"--density", "850", "--temp-unit", "F"},
+                        {"--pressures", "1:2:1", "--design-temp", "-500"}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CurvesCommand, CsvHasUnitsInTheHeaderAndStoppedPointsKeepTheirMessage) {
     // No --yes: the point below 0 deg.C stops, the others are computed.
@@ -154,6 +208,49 @@ INSTANTIATE_TEST_SUITE_P(
                       // Viscosity rising with temperature.
                       std::vector<std::string>{"--temps", "0:100:10", "--measured-viscosity",
                                                "3@20", "--measured-viscosity", "5@40"}));
+
+// Every value of the sweep follows the calculator's rule for values: a whole
+// number, blanks around it aside, or an empty text read as 0; anything else
+// is wrong usage naming the option, before anything is calculated.
+struct ValueCase {
+    const char* name;
+    std::vector<std::string> arguments;
+    std::string option; // named in the refusal; empty: the sweep runs
+};
+
+void PrintTo(const ValueCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class CurvesCommandValues : public ::testing::TestWithParam<ValueCase> {};
+
+TEST_P(CurvesCommandValues, AreWholeNumbersOrRefusedByName) {
+    const ValueCase& c = GetParam();
+    const auto run = runCalculator(with({"curves", "--density", "850"}, c.arguments));
+    if (c.option.empty()) {
+        EXPECT_EQ(run.exitStatus, 0) << run.err;
+        return;
+    }
+    EXPECT_EQ(run.exitStatus, 64) << run.err;
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err.rfind("viskora-calc curves: " + c.option, 0), 0u) << run.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, CurvesCommandValues,
+    ::testing::Values(ValueCase{"DesignTempWithADecimalComma",
+                                {"--pressures", "1:2:1", "--design-temp", "157,5"},
+                                "--design-temp"},
+                      ValueCase{"DesignPressureWithLetters",
+                                {"--temps", "0:100:50", "--design-pressure", "2abc"},
+                                "--design-pressure"},
+                      ValueCase{"StepWithASecondSign", {"--temps", "0:100:1-2"}, "--temps"},
+                      ValueCase{"SweepOfTwoParts", {"--pressures", "1:2"}, "--pressures"},
+                      ValueCase{"MeasuredTemperatureWithAnExponentMarkOnly",
+                                {"--temps", "0:100:50", "--measured-viscosity", "5@2e"},
+                                "--measured-viscosity"},
+                      ValueCase{"BlanksAroundAndAnEmptyStart", {"--temps", " :100: 50 "}, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace viskora
