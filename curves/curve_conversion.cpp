@@ -3,6 +3,7 @@
 #include "curves/extended_curve.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace viskora::curves {
 namespace {
@@ -30,6 +31,11 @@ CurveOutcome convertCurve(const CurveInput& input) {
     const CheckedCurve checked = checkCurve(input.points, input.tempUnit);
     outcome.errors = checked.errors;
     if (!checked.usable()) {
+        return outcome;
+    }
+    if (std::string error = conversionRangeError(checked.points, input.type, input.method);
+        !error.empty()) {
+        outcome.errors.push_back(std::move(error));
         return outcome;
     }
     outcome.warnings = checked.warnings;

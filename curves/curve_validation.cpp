@@ -1,5 +1,6 @@
 #include "curves/curve_validation.h"
 
+#include "curves/extended_curve.h"
 #include "units/display_format.h"
 #include "units/number_text.h"
 #include "units/unit_tables.h"
@@ -80,6 +81,11 @@ CheckedCurve checkCurve(const std::vector<CurvePointText>& texts, int tempUnit) 
             if (!(celsius > kAbsoluteZero)) {
                 curve.errors.push_back(pointLabel(i) + ": the temperature " + shown(*temperature) +
                                        " is not above absolute zero.");
+            } else if (celsius > kHighestCurveTemperature) {
+                curve.errors.push_back(pointLabel(i) + ": the temperature " +
+                                       std::string(trimmed(texts[i].temperature)) + " is above " +
+                                       formatFixed(kHighestCurveTemperature, 0) +
+                                       " deg.C, where no oil boils.");
             }
             curve.points.push_back({*percent, celsius});
         }
@@ -112,6 +118,17 @@ CheckedCurve checkCurve(const std::vector<CurvePointText>& texts, int tempUnit) 
                                  "estimated from them alone.");
     }
     return curve;
+}
+
+std::string conversionRangeError(const std::vector<CurvePoint>& points, CurveType type,
+                                 D86Method method) {
+    constexpr double kZeroFahrenheit = -160.0 / 9; // deg.C
+    if (type != CurveType::D86 || method != D86Method::Daubert ||
+        !(ExtendedCurve(points).temperatureAt(50) < kZeroFahrenheit)) {
+        return {};
+    }
+    return "The curve's 50 % point lies below 0 deg.F (-17.8 deg.C), where Daubert's D86 "
+           "conversion has no value; the Riazi-Daubert method converts it.";
 }
 
 } // namespace viskora::curves

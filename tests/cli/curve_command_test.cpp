@@ -1,5 +1,7 @@
 #include "run_calculator.h"
 
+#include "units/number_text.h"
+
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
@@ -85,7 +87,19 @@ INSTANTIATE_TEST_SUITE_P(
                   withPoints({"basic", "--fraction", "0:300:100", "--curve", "D86"}, kD86Points),
                   64, "exclude each other"},
         CurveCall{"BadCurveInBasic", withPoints({"basic", "--curve", "D86"}, {"50:400"}), 2,
-                  "bad curve"}),
+                  "bad curve"},
+        // Temperatures the conversions cannot hold: refused, never shown as
+        // infinities or NaN, nor calculated with.
+        CurveCall{"SimDistNear1e300",
+                  withPoints({"curve-convert", "--curve", "SimDist"}, {"10:1e300", "90:2e300"}), 2,
+                  "Point 1: the temperature 1e300 is above 10000 deg.C"},
+        CurveCall{"D1160From1e200InBasic",
+                  withPoints({"basic", "--curve", "D1160"}, {"10:1e200", "90:1e201"}), 2,
+                  "Point 1: the temperature 1e200 is above 10000 deg.C"},
+        CurveCall{"D86BelowZeroFahrenheit",
+                  withPoints({"curve-convert", "--curve", "D86", "--temp-unit", "F"},
+                             {"10:-100", "50:-60", "90:-50"}),
+                  2, "below 0 deg.F"}),
     [](const auto& info) { return info.param.name; });
 
 // The JSON of a bad curve is still one valid object, with the reason.
@@ -158,6 +172,47 @@ TEST(CurveConvert, PrintsPointsFitAndRows) {
     EXPECT_NE(csv.out.find("\r\nrow,316.4,347,"), std::string::npos) << csv.out;
     EXPECT_NE(csv.out.find("\r\nfit,"), std::string::npos);
 }
+
+// The Watson K that brings a D1160 curve to atmospheric pressure is printed
+// to two decimals: (1.8 Tb)^(1/3) / SG with Tb the atmospheric 50 % point, K,
+// and SG the oil's specific gravity; 12 when no density is given.
+struct WatsonCase {
+    const char* name;
+    std::vector<std::string> density;
+    std::string watsonK;
+};
+
+void PrintTo(const WatsonCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class D1160WatsonK : public ::testing::TestWithParam<WatsonCase> {};
+
+// Riazi 2005, Ex. 3.6, at 10 mmHg, deg.C.
+const std::vector<std::string> kD1160Points = {"10:150", "30:205", "50:250", "70:290", "90:350"};
+
+TEST_P(D1160WatsonK, IsPrintedWithTheCurve) {
+    const WatsonCase& c = GetParam();
+    std::vector<std::string> arguments = {"curve-convert", "--curve", "D1160"};
+    arguments.insert(arguments.end(), c.density.begin(), c.density.end());
+    const auto text = runCalculator(withPoints(arguments, kD1160Points));
+    ASSERT_EQ(text.exitStatus, 0) << text.err;
+    EXPECT_NE(text.out.find("\nWatson K: " + c.watsonK + "\n"), std::string::npos) << text.out;
+    arguments.push_back("--json");
+    const auto json = runCalculator(withPoints(arguments, kD1160Points));
+    ASSERT_EQ(json.exitStatus, 0) << json.err;
+    EXPECT_NEAR(nlohmann::json::parse(json.out)["watsonK"].get<double>(), textToNumber(c.watsonK),
+                0.005);
+}
+
+INSTANTIATE_TEST_SUITE_P(Densities, D1160WatsonK,
+                         ::testing::Values(
+                             // Tb 406.8 deg.C (679.95 K), SG 0.9035: K 11.84.
+                             WatsonCase{"Heavy", {"--density", "900"}, "11.84"},
+                             // Tb 405.0 deg.C (678.15 K), SG 0.8538: K 12.52.
+                             WatsonCase{"Lighter", {"--density", "850"}, "12.52"},
+                             WatsonCase{"NoDensity", {}, "12.00"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace viskora
