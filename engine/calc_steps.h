@@ -80,6 +80,11 @@ struct DesignState {
     double pressure = 0;    // MPa
 };
 
+// Whether a temperature input, deg.C, lies below absolute zero. A margin
+// keeps absolute zero entered in deg.F or deg.R, which comes back a rounding
+// step below -273.15, from counting as below it.
+bool belowAbsoluteZero(double celsius);
+
 // Which parts of the oil a calculation describes.
 enum class PhaseState {
     Unsplit,      // the whole oil: the basic calculation, or before the split

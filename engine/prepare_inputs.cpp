@@ -22,13 +22,6 @@ bool outsideDensityRange(double density) {
     return density < 600 || density > 990;
 }
 
-// A temperature in deg.C below absolute zero. The margin keeps absolute zero
-// entered in deg.F or deg.R, which comes back a rounding step below
-// -273.15, from counting as below it.
-bool belowAbsoluteZero(double celsius) {
-    return celsius < -kKelvinOffset - 1e-9;
-}
-
 // The refusal for the first temperature input below absolute zero, or none.
 // Every such input is checked, also the fraction rows that the later checks
 // would refuse for other reasons, before any warning is asked.
@@ -55,6 +48,10 @@ const char* temperatureBelowAbsoluteZero(const COilCalc& calc) {
 }
 
 } // namespace
+
+bool belowAbsoluteZero(double celsius) {
+    return celsius < -kKelvinOffset - 1e-9;
+}
 
 bool COilCalc::inputsAreFinite() const {
     if (!std::isfinite(densityIn) || !std::isfinite(densityTempIn) ||

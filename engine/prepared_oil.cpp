@@ -1,6 +1,7 @@
 #include "engine/prepared_oil.h"
 
 #include "engine/calc_messages.h"
+#include "engine/calc_steps.h"
 #include "engine/message_texts.h"
 #include "engine/oil_calc.h"
 
@@ -12,7 +13,7 @@ namespace {
 
 // The design state's share of the input step, exactly as prepareInputs takes
 // it: both values finite, the pressure converted to MPa and above 0, the
-// temperature converted to deg.C.
+// temperature converted to deg.C and not below absolute zero.
 bool takeDesignState(COilCalc& calc) {
     const auto refuse = [&calc](const char* text) {
         if (calc.messages() != nullptr) {
@@ -35,6 +36,9 @@ bool takeDesignState(COilCalc& calc) {
     if (calc.tempUnit >= 1 && calc.tempUnit <= 4) {
         calc.designTemp = toCelsius(calc.designTempIn, calc.tempUnit);
     }
+    if (belowAbsoluteZero(calc.designTemp)) {
+        return refuse(texts::kDesignTempBelowAbsoluteZero);
+    }
     return true;
 }
 
@@ -56,12 +60,25 @@ PreparedOil::PreparedOil(const COilCalc& oil) : prepared_(std::make_unique<COilC
         prepared_->reportFailure(texts::kCalculationError);
         outcome_ = CalcOutcome::Failed;
     }
+    if (outcome_ == CalcOutcome::Stopped) {
+        stoppedInputs_ = std::make_unique<COilCalc>(oil);
+    }
 }
 
 PreparedOil::~PreparedOil() = default;
 
 CalcOutcome PreparedOil::runAdditional(double designTempIn, double designPressureIn,
                                        COilCalc& result, Characterisation* wholeOil) const {
+    if (outcome_ == CalcOutcome::Stopped) {
+        // The input step checks the state among the oil's own inputs, so it
+        // is run again with the state: it stops at the state's check where
+        // that comes first, else where it stopped the oil, never beyond.
+        result = *stoppedInputs_;
+        result.designTempIn = designTempIn;
+        result.designPressureIn = designPressureIn;
+        result.prepareInputs();
+        return CalcOutcome::Stopped;
+    }
     if (outcome_ != CalcOutcome::Completed) {
         return outcome_;
     }

@@ -26,7 +26,11 @@ class PreparedOil {
     PreparedOil& operator=(const PreparedOil&) = delete;
 
     // Completed when the oil can be calculated; otherwise the user has been
-    // told why not, and every state gives this outcome without a message.
+    // told why not. Where the oil's inputs stopped the input step, every
+    // state stops as the single calculation's input step stops at it: at the
+    // state's own check where that comes first (a temperature below absolute
+    // zero), else at the oil's again, a warning with its first answer. Where
+    // the oil failed, every state fails without a message.
     CalcOutcome outcome() const { return outcome_; }
 
     // The additional calculation at a design temperature and pressure given
@@ -44,6 +48,7 @@ class PreparedOil {
 
   private:
     std::unique_ptr<COilCalc> prepared_;
+    std::unique_ptr<COilCalc> stoppedInputs_; // the oil as given, when its input step stopped
     CalcOutcome outcome_ = CalcOutcome::Failed;
 };
 

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -186,6 +188,46 @@ TEST(SplitPhases, OnlyTheUnbrokenRunOfLightCutsIsBoiledOff) {
     EXPECT_EQ(parts->splitCut, 2);
     EXPECT_NEAR(parts->gasMassShare, 5 + 90.0 / 18, 1e-12);
 }
+
+// A cut boils off once the design temperature reaches the cut's end shifted
+// to the design pressure: at exactly that temperature it is gas, one step
+// of a double below it is not.
+struct CutEndCase {
+    const char* name;
+    double pressure; // MPa
+    int boiled;      // the cut whose shifted end is the design temperature, from 1
+    bool justBelow;  // the design temperature the next double below it
+    int splitCut;
+    double gasShare;
+};
+
+void PrintTo(const CutEndCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class DesignTemperatureAtACutsEnd : public ::testing::TestWithParam<CutEndCase> {};
+
+TEST_P(DesignTemperatureAtACutsEnd, BoilsTheCutOff) {
+    const CutEndCase& c = GetParam();
+    Split split(shares(20, 5, 5));
+    const double end = boiling::AshworthShift(c.pressure)(
+        split.tables.cutHigh[static_cast<std::size_t>(c.boiled - 1)]);
+    const double temperature =
+        c.justBelow ? std::nextafter(end, -std::numeric_limits<double>::infinity()) : end;
+    const std::optional<PhaseSplit> parts =
+        splitIntoParts(split.cuts(), {temperature, c.pressure}, split.highAtPressure);
+    ASSERT_TRUE(parts);
+    EXPECT_EQ(parts->splitCut, c.splitCut);
+    EXPECT_NEAR(parts->gasMassShare, c.gasShare, 1e-12);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SplitPhases, DesignTemperatureAtACutsEnd,
+    ::testing::Values(CutEndCase{"ThirdCutAt0_3MPa", 0.3, 3, false, 3, 15},
+                      CutEndCase{"JustBelowTheThirdCutAt0_3MPa", 0.3, 3, true, 2, 10},
+                      CutEndCase{"FirstCutAt1MPa", 1.0, 1, false, 1, 5},
+                      CutEndCase{"TenthCutBelowAtmospheric", 0.05, 10, false, 10, 50}),
+    [](const ::testing::TestParamInfo<CutEndCase>& info) { return info.param.name; });
 
 TEST(SplitPhases, AtmosphericDesignPressureLeavesBoilingTemperaturesAlone) {
     Split split(shares(20, 5, 5));

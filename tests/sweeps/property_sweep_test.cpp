@@ -38,6 +38,10 @@ struct SweepCase {
     SweepSettings settings;
 };
 
+void PrintTo(const SweepCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class SweepPointsEqualSingleCalculations : public ::testing::TestWithParam<SweepCase> {};
 
 void expectSameResults(const AdditionalResults& a, const AdditionalResults& b) {
@@ -120,7 +124,18 @@ INSTANTIATE_TEST_SUITE_P(
                   },
                   overTemperature(32, 572, 60, 3, 2)},
         SweepCase{"ZeroPressureIsRefusedAtItsPoint", [](COilCalc& c) { densityOnly(c, 760); },
-                  overPressure(0, 1, 0.5, 120)}),
+                  overPressure(0, 1, 0.5, 120)},
+        // Below absolute zero the input check refuses the point, before the
+        // question of a temperature below 0 deg.C.
+        SweepCase{"BelowAbsoluteZeroIsRefusedAtItsPoint", [](COilCalc& c) { densityOnly(c, 850); },
+                  overTemperature(-300, 30, 30, 0.3)},
+        SweepCase{"BelowAbsoluteZeroInFahrenheit",
+                  [](COilCalc& c) {
+                      densityOnly(c, 850);
+                      c.tempUnit = 3;
+                      c.densityTempIn = 68;
+                  },
+                  overTemperature(-500, 100, 40, 0.3)}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PropertySweep, StoppedPointsCarryTheirMessageAndQuestionsAreAskedOnce) {
