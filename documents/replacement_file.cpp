@@ -16,21 +16,31 @@ namespace fs = std::filesystem;
 
 constexpr int kNameAttempts = 100;
 constexpr std::size_t kCopyBlockBytes = 65536;
-
-// The file a save replaces: the target of a symbolic link, else path itself.
-fs::path followLink(const fs::path& path) {
-    std::error_code ec;
-    if (fs::is_symlink(path, ec)) {
-        fs::path target = fs::canonical(path, ec);
-        if (!ec) {
-            return target;
-        }
-    }
-    return path;
-}
+constexpr int kMaxLinkHops = 40; // as the kernel follows in one path
 
 fs::path folderOf(const fs::path& file) {
     return file.has_parent_path() ? file.parent_path() : fs::path(".");
+}
+
+// The file a save replaces: the end of a chain of symbolic links, else path
+// itself. The end need not exist: a link to a file not made yet has it made.
+// A relative link is read from its own folder. A chain that does not end
+// (a loop) leaves the path as it is, for the checks to refuse.
+fs::path followLink(const fs::path& path) {
+    std::error_code ec;
+    fs::path target = path;
+    for (int hop = 0; fs::is_symlink(target, ec); ++hop) {
+        const fs::path next = fs::read_symlink(target, ec);
+        if (ec || hop == kMaxLinkHops) {
+            return path;
+        }
+        target = folderOf(target) / next;
+    }
+    if (target == path) {
+        return path;
+    }
+    fs::path resolved = fs::weakly_canonical(target, ec);
+    return ec ? target : resolved;
 }
 
 // ".vk" and six random letters or digits: short, so that a file name near
@@ -96,6 +106,38 @@ bool copyContent(int from, int to) {
         offset += read;
     }
     return ::ftruncate(to, offset) == 0 && ::fsync(to) == 0;
+}
+
+// The old file open for rewriting: for reading too where its mode allows,
+// as a file system without a native reservation has posix_fallocate read
+// each block before it writes one.
+int openForRewrite(const fs::path& path) {
+    const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+    if (fd >= 0 || errno != EACCES) {
+        return fd;
+    }
+    return ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+}
+
+// Takes in `to` every block the content of `from` will need there, before a
+// byte of `to` is overwritten: a full disk, a quota or a size limit then
+// refuses the rewrite while the old content is whole, where the copy would
+// stop part way through it. The old bytes stay as they are; a refused
+// reservation that lengthened the file is cut back. Returns 0 or the error.
+int reserveRoom(int from, int to) {
+    struct stat fresh {};
+    struct stat old {};
+    if (::fstat(from, &fresh) != 0 || ::fstat(to, &old) != 0) {
+        return errno;
+    }
+    if (fresh.st_size == 0) {
+        return 0;
+    }
+    const int error = ::posix_fallocate(to, 0, fresh.st_size);
+    if (error != 0 && ::ftruncate(to, old.st_size) != 0) {
+        return errno;
+    }
+    return error;
 }
 
 void syncFolder(const fs::path& folder) {
@@ -228,12 +270,18 @@ bool ReplacementFile::commit() {
 
 // A rename would leave the other names with the old content, so the new
 // content, complete on the disk in the temporary file, is copied into the
-// old file. Should that copy fail part way, the temporary file is kept and
-// the failure says where it is.
+// old file, once the room it needs there is taken; without that room the old
+// file is left as it was. Should the copy still fail part way, the temporary
+// file is kept and the failure says where it is.
 bool ReplacementFile::writeThroughLinks() {
-    const int old = ::open(target_.c_str(), O_WRONLY | O_CLOEXEC);
+    const int old = openForRewrite(target_);
     if (old < 0) {
         failure_ = systemErrorText(errno);
+        return false;
+    }
+    if (const int error = reserveRoom(descriptor_, old); error != 0) {
+        ::close(old);
+        failure_ = systemErrorText(error);
         return false;
     }
     const bool copied = copyContent(descriptor_, old);

@@ -13,16 +13,19 @@ namespace viskora {
 // The constructor checks what is at the path and creates an empty temporary
 // file with a short name in the same folder (a name near the file system's
 // limit still leaves room for it). A symbolic link is followed: the file it
-// points to is replaced and the link stays. The path is refused, with a
-// reason, when it holds something other than a regular file (a folder, a
-// device, a pipe), when the user could not write the file in place (a
-// read-only file is left alone even where the superuser could replace it),
-// or when the new file could not keep the old one's owner and group.
+// points to is replaced, or made when it does not exist yet, and the link
+// stays. The path is refused, with a reason, when it holds something other
+// than a regular file (a folder, a device, a pipe), when the user could not
+// write the file in place (a read-only file is left alone even where the
+// superuser could replace it), or when the new file could not keep the old
+// one's owner and group.
 //
 // The new content is written to temporaryPath() or descriptor(); commit()
 // flushes it to the disk and renames it over the old file. A file with other
 // hard links is instead rewritten through its own inode once the new content
-// is safe on the disk, so that every name keeps seeing the same file. An
+// is safe on the disk and the room it needs in the old file has been taken,
+// so that every name keeps seeing the same file; without that room (a full
+// disk, a quota, a size limit) the old file is left as it was. An
 // uncommitted temporary file is removed by the destructor.
 class ReplacementFile {
   public:

@@ -4,11 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <csignal>
 #include <fstream>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 namespace viskora {
 namespace {
@@ -256,6 +259,101 @@ TEST_F(DocumentFileTest, SaveWritesThroughHardLinks) {
     EXPECT_TRUE(fs::equivalent(path, other));
     EXPECT_EQ(entries(), 2);
 }
+
+// With no room for the new content in a file with a second name (a size
+// limit fails writes past it as a full disk does), both names keep the old
+// content whole, not the first blocks of the new one.
+struct LinkedRewrite {
+    const char* name;
+    std::size_t oldBytes;
+    std::size_t newBytes;
+    rlim_t limit; // while the new content goes in
+};
+
+void PrintTo(const LinkedRewrite& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class HardLinkedRewrite : public DocumentFileTest,
+                          public ::testing::WithParamInterface<LinkedRewrite> {};
+
+TEST_P(HardLinkedRewrite, LeavesBothNamesWithTheOldOrTheNewContent) {
+    const fs::path path = folder_ / "report.pdf";
+    const std::string oldContent(GetParam().oldBytes, 'o');
+    const std::string newContent(GetParam().newBytes, 'n');
+    put(path, oldContent);
+    fs::create_hard_link(path, folder_ / "other.pdf");
+    const bool fits = GetParam().limit > newContent.size();
+    {
+        ReplacementFile file(path);
+        ASSERT_TRUE(file.write(newContent));
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved;
+        limit.rlim_cur = GetParam().limit;
+        setrlimit(RLIMIT_FSIZE, &limit);
+        const bool committed = file.commit();
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previousHandler);
+        EXPECT_EQ(committed, fits);
+        EXPECT_EQ(file.failure(), fits ? "" : systemErrorText(EFBIG));
+    }
+    EXPECT_TRUE(contents(folder_ / "other.pdf") == (fits ? newContent : oldContent));
+    EXPECT_EQ(entries(), 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SizeLimits, HardLinkedRewrite,
+    ::testing::Values(LinkedRewrite{"LongerThanTheLimit", 1000, 100000, 4096},
+                      // The copy would overwrite the old blocks first.
+                      LinkedRewrite{"LimitInsideTheOldContent", 20000, 100000, 8192},
+                      LinkedRewrite{"RoomForTheNewContent", 1000, 100000, 1 << 20},
+                      LinkedRewrite{"EmptyNewContent", 1000, 0, 4096}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A save to "saved.vkr" through the links NAME -> TARGET made in turn writes
+// `written`, made when it does not exist, and every link stays a link.
+struct LinkChain {
+    const char* name;
+    std::vector<std::pair<std::string, std::string>> links;
+    std::string written; // empty: the save is refused
+};
+
+void PrintTo(const LinkChain& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class SaveThroughSymbolicLinks : public DocumentFileTest,
+                                 public ::testing::WithParamInterface<LinkChain> {};
+
+TEST_P(SaveThroughSymbolicLinks, WritesTheFileAtTheEndOfTheChain) {
+    fs::create_directory(folder_ / "sub");
+    for (const auto& [name, target] : GetParam().links) {
+        fs::create_symlink(target, folder_ / name);
+    }
+    const std::string& written = GetParam().written;
+    EXPECT_EQ(saveDocumentFile(folder_ / "saved.vkr", "new").ok, !written.empty());
+    for (const auto& link : GetParam().links) {
+        EXPECT_TRUE(fs::is_symlink(folder_ / link.first)) << link.first;
+    }
+    if (!written.empty()) {
+        EXPECT_EQ(contents(folder_ / written), "new");
+    }
+    // The links, "sub" and what was written: nothing left behind.
+    EXPECT_EQ(std::distance(fs::recursive_directory_iterator(folder_), {}),
+              static_cast<long>(GetParam().links.size()) + (written.empty() ? 1 : 2));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Links, SaveThroughSymbolicLinks,
+    ::testing::Values(LinkChain{"ToAMissingFile", {{"saved.vkr", "missing.vkr"}}, "missing.vkr"},
+                      // A relative link is read from its own folder.
+                      LinkChain{"ChainThroughAFolder",
+                                {{"sub/hop.vkr", "end.vkr"}, {"saved.vkr", "sub/hop.vkr"}},
+                                "sub/end.vkr"},
+                      LinkChain{"IntoAMissingFolder", {{"saved.vkr", "nowhere/new.vkr"}}, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DocumentFileTest, ANameNearTheFileSystemLimitSaves) {
     const fs::path path = folder_ / (std::string(251, 'n') + ".vkr");
