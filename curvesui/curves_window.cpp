@@ -54,11 +54,14 @@ bool CurvesWindow::isRunning() const {
 }
 
 void CurvesWindow::calculate() {
+    if (isRunning() || !numbersReadable()) {
+        return;
+    }
     const CurveDocument d = document();
     if (!runner_->start(d)) {
         return;
     }
-    swept_ = d;
+    running_ = d;
     calculate_->setEnabled(false);
     cancel_->setEnabled(true);
     progress_->setValue(0);
@@ -74,15 +77,19 @@ void CurvesWindow::stopSweep() {
 }
 
 void CurvesWindow::sweepEnded(const SweepResult& result) {
-    const CurveDocument& d = swept_;
     calculate_->setEnabled(true);
     cancel_->setEnabled(false);
+    if (!result.problem.empty()) {
+        // Refused before its first point: the last table and plot stay.
+        status_->setText(QString::fromStdString(result.problem));
+        emit sweepFinished();
+        return;
+    }
+    swept_ = running_;
+    const CurveDocument& d = swept_;
     const bool anchored = !d.measured.empty();
     model_->setSweep(result, d.tempUnitIndex + 1, d.pressureUnitIndex + 1, anchored);
     QStringList notes;
-    if (!result.problem.empty()) {
-        notes << QString::fromStdString(result.problem);
-    }
     if (result.cancelled) {
         notes << QStringLiteral("Cancelled after %1 points.").arg(result.points.size());
     }
@@ -93,11 +100,7 @@ void CurvesWindow::sweepEnded(const SweepResult& result) {
     for (const SweepPoint& point : result.points) {
         stopped += point.outcome == CalcOutcome::Completed ? 0 : 1;
     }
-    if (result.problem.empty()) {
-        notes << QStringLiteral("%1 points, %2 not calculated.")
-                     .arg(result.points.size())
-                     .arg(stopped);
-    }
+    notes << QStringLiteral("%1 points, %2 not calculated.").arg(result.points.size()).arg(stopped);
     status_->setText(notes.join(QLatin1Char(' ')));
     table_->resizeColumnsToContents();
     plot_->refresh(d.variable == SweepVariable::Temperature ? 0 : 1);

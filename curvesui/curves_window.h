@@ -51,7 +51,8 @@ class CurvesWindow : public QWidget {
     QTableView& table() const { return *table_; }
     bool isRunning() const;
 
-    // Calculate: a sweep of the current inputs.
+    // Calculate: a sweep of the current inputs. A box that holds no number
+    // is named in a message box and nothing else is done.
     void calculate();
     void cancel();
     // The window is closing: the sweep is cancelled and asks nothing more.
@@ -63,7 +64,8 @@ class CurvesWindow : public QWidget {
 
   signals:
     void modified();
-    // A sweep has ended and the table shows it.
+    // A sweep has ended and the table shows it; a sweep refused before its
+    // first point leaves the last table and plot.
     void sweepFinished();
 
   private:
@@ -72,6 +74,16 @@ class CurvesWindow : public QWidget {
     QWidget* makeResults();
     // Marks the window modified on every edit (curves_window_document.cpp).
     void watchForEdits();
+    // The texts of the boxes the sweep reads, each with the name the user
+    // knows its box by (curves_window_document.cpp).
+    struct NamedText {
+        QString name;
+        QString text;
+    };
+    QList<NamedText> numberTexts() const;
+    QList<NamedText> fractionTexts() const;
+    // Names the first box whose text is not a number; false then.
+    bool numbersReadable() const;
     void showColumnUnitMenu(const QPoint& position);
     void sweepEnded(const SweepResult& result);
     void askExport(const QString& suggested, const QString& filter,
@@ -112,9 +124,11 @@ class CurvesWindow : public QWidget {
     CurvesPlot* plot_;
     SweepRunner* runner_;
     ExportPath exportPath_;
-    // The inputs of the sweep running or shown: its units label the table
-    // even when the boxes have changed since.
+    // The inputs of the sweep shown: its units label the table even when the
+    // boxes have changed since. Those of the sweep running replace them
+    // once its points are shown.
     CurveDocument swept_;
+    CurveDocument running_;
     bool filling_ = false;
 };
 

@@ -2,6 +2,7 @@
 
 #include "curvesui/curves_table_model.h"
 #include "forms/viscosity_method_box.h"
+#include "sweeps/curve_inputs.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,6 +15,15 @@ namespace {
 
 void selectIndex(QComboBox* box, int index) {
     box->setCurrentIndex(index >= 0 && index < box->count() ? index : 0);
+}
+
+// A measured row counts when either of its boxes holds something.
+bool isGiven(const QLineEdit* value, const QLineEdit* temperature) {
+    return !value->text().trimmed().isEmpty() || !temperature->text().trimmed().isEmpty();
+}
+
+QString notANumber(const QString& name, const QString& text) {
+    return QStringLiteral("%1 must be a number: \"%2\" is not one.").arg(name, text);
 }
 
 } // namespace
@@ -64,8 +74,7 @@ CurveDocument CurvesWindow::document() const {
     d.designPressureText = designPressure_->text().toStdString();
     d.pressureUnitIndex = pressureUnit_->currentIndex();
     for (const MeasuredRow& row : measured_) {
-        if (!row.value->text().trimmed().isEmpty() ||
-            !row.temperature->text().trimmed().isEmpty()) {
+        if (isGiven(row.value, row.temperature)) {
             d.measured.push_back({row.value->text().trimmed().toStdString(),
                                   row.unit->currentIndex(),
                                   row.temperature->text().trimmed().toStdString()});
@@ -73,6 +82,51 @@ CurveDocument CurvesWindow::document() const {
     }
     d.columnUnits = model_->columnUnits();
     return d;
+}
+
+QList<CurvesWindow::NamedText> CurvesWindow::numberTexts() const {
+    QList<const QLineEdit*> boxes{density_, densityTemp_, from_, to_};
+    if (pointCount_->value() == 0) {
+        boxes << step_;
+    }
+    boxes << (variable_->currentIndex() == 0 ? designPressure_ : designTemp_);
+    for (const MeasuredRow& row : measured_) {
+        if (isGiven(row.value, row.temperature)) {
+            boxes << row.value << row.temperature;
+        }
+    }
+    QList<NamedText> texts;
+    for (const QLineEdit* box : boxes) {
+        texts.append({box->accessibleName(), box->text()});
+    }
+    if (useFractions_->isChecked()) {
+        texts << fractionTexts();
+    }
+    return texts;
+}
+
+QList<CurvesWindow::NamedText> CurvesWindow::fractionTexts() const {
+    QList<NamedText> texts;
+    for (int row = 0; row < fractions_->rowCount(); ++row) {
+        for (int column = 0; column < fractions_->columnCount(); ++column) {
+            const QTableWidgetItem* item = fractions_->item(row, column);
+            texts.append({QStringLiteral("Fraction %1 (%2)")
+                              .arg(row + 1)
+                              .arg(fractions_->horizontalHeaderItem(column)->text()),
+                          item != nullptr ? item->text() : QString()});
+        }
+    }
+    return texts;
+}
+
+bool CurvesWindow::numbersReadable() const {
+    for (const NamedText& entry : numberTexts()) {
+        if (!readCurveNumber(entry.text.toStdString())) {
+            showFailure(notANumber(entry.name, entry.text));
+            return false;
+        }
+    }
+    return true;
 }
 
 void CurvesWindow::setDocument(const CurveDocument& d) {

@@ -38,9 +38,11 @@ QComboBox* unitBox(Quantity quantity, const QString& objectName) {
     return box;
 }
 
-QLineEdit* numberBox(const QString& objectName) {
+// `name` names the box in the message that refuses its text.
+QLineEdit* numberBox(const QString& objectName, const QString& name) {
     auto* box = new QLineEdit;
     box->setObjectName(objectName);
+    box->setAccessibleName(name);
     box->setMaximumWidth(110);
     return box;
 }
@@ -50,9 +52,9 @@ QLineEdit* numberBox(const QString& objectName) {
 QWidget* CurvesWindow::makeInputs() {
     auto* oil = new QGroupBox(QStringLiteral("Oil"));
     auto* oilForm = new QFormLayout(oil);
-    density_ = numberBox(QStringLiteral("density"));
+    density_ = numberBox(QStringLiteral("density"), QStringLiteral("Density"));
     densityUnit_ = unitBox(Quantity::Density, QStringLiteral("densityUnit"));
-    densityTemp_ = numberBox(QStringLiteral("densityTemp"));
+    densityTemp_ = numberBox(QStringLiteral("densityTemp"), QStringLiteral("Density temperature"));
     tempUnit_ = unitBox(Quantity::Temperature, QStringLiteral("tempUnit"));
     // The method of the Prandtl number and of the anchored curve's slope;
     // the table shows the liquid's viscosity by both.
@@ -90,15 +92,16 @@ QWidget* CurvesWindow::makeInputs() {
     variable_ = new QComboBox;
     variable_->setObjectName(QStringLiteral("variable"));
     variable_->addItems({QStringLiteral("Temperature"), QStringLiteral("Pressure")});
-    from_ = numberBox(QStringLiteral("from"));
-    to_ = numberBox(QStringLiteral("to"));
-    step_ = numberBox(QStringLiteral("step"));
+    from_ = numberBox(QStringLiteral("from"), QStringLiteral("From"));
+    to_ = numberBox(QStringLiteral("to"), QStringLiteral("To"));
+    step_ = numberBox(QStringLiteral("step"), QStringLiteral("Step"));
     pointCount_ = new QSpinBox;
     pointCount_->setObjectName(QStringLiteral("pointCount"));
     pointCount_->setRange(0, kMaxSweepPoints);
     pointCount_->setSpecialValueText(QStringLiteral("by step"));
-    designTemp_ = numberBox(QStringLiteral("designTemp"));
-    designPressure_ = numberBox(QStringLiteral("designPressure"));
+    designTemp_ = numberBox(QStringLiteral("designTemp"), QStringLiteral("Design temperature"));
+    designPressure_ =
+        numberBox(QStringLiteral("designPressure"), QStringLiteral("Design pressure"));
     pressureUnit_ = unitBox(Quantity::Pressure, QStringLiteral("pressureUnit"));
     sweepForm->addRow(QStringLiteral("Swept"), variable_);
     sweepForm->addRow(QStringLiteral("From"), from_);
@@ -121,9 +124,12 @@ QWidget* CurvesWindow::makeInputs() {
     grid->addWidget(new QLabel(QStringLiteral("at temperature")), 0, 2);
     for (int i = 0; i < 2; ++i) {
         MeasuredRow& row = measured_[static_cast<std::size_t>(i)];
-        row.value = numberBox(QStringLiteral("measured%1").arg(i + 1));
+        row.value = numberBox(QStringLiteral("measured%1").arg(i + 1),
+                              QStringLiteral("Measured viscosity %1").arg(i + 1));
         row.unit = unitBox(Quantity::Viscosity, QStringLiteral("measuredUnit%1").arg(i + 1));
-        row.temperature = numberBox(QStringLiteral("measuredTemp%1").arg(i + 1));
+        row.temperature =
+            numberBox(QStringLiteral("measuredTemp%1").arg(i + 1),
+                      QStringLiteral("Temperature of measured viscosity %1").arg(i + 1));
         grid->addWidget(row.value, i + 1, 0);
         grid->addWidget(row.unit, i + 1, 1);
         grid->addWidget(row.temperature, i + 1, 2);

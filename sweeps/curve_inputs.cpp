@@ -5,9 +5,14 @@
 #include "units/unit_tables.h"
 
 #include <algorithm>
+#include <string>
 
 namespace viskora {
 namespace {
+
+double numberOf(const std::string& text) {
+    return readCurveNumber(text).value_or(0.0);
+}
 
 void fillOil(const CurveDocument& d, COilCalc& calc) {
     calc.inputMode = d.useFractions ? 2 : 1;
@@ -16,35 +21,41 @@ void fillOil(const CurveDocument& d, COilCalc& calc) {
         calc.fracCountIn = rows;
         for (int row = 0; row < rows; ++row) {
             const FractionRow& cells = d.fractions[static_cast<std::size_t>(row)];
-            calc.fracStartIn[row + 1] = textToNumber(cells[0]);
-            calc.fracEndIn[row + 1] = textToNumber(cells[1]);
-            calc.fracShare[row + 1] = textToNumber(cells[2]);
+            calc.fracStartIn[row + 1] = numberOf(cells[0]);
+            calc.fracEndIn[row + 1] = numberOf(cells[1]);
+            calc.fracShare[row + 1] = numberOf(cells[2]);
         }
     }
-    calc.densityIn = textToNumber(d.densityText);
+    calc.densityIn = numberOf(d.densityText);
     calc.densityUnit = d.densityUnitIndex + 1;
-    calc.densityTempIn = textToNumber(d.densityTempText);
+    calc.densityTempIn = numberOf(d.densityTempText);
     calc.tempUnit = d.tempUnitIndex + 1;
     calc.viscosityMethod = d.viscosityMethod;
 }
 
 } // namespace
 
+std::optional<double> readCurveNumber(std::string_view text) {
+    std::string withPoints(text);
+    std::replace(withPoints.begin(), withPoints.end(), ',', '.');
+    return readWholeNumber(withPoints);
+}
+
 CurveInputs curveInputs(const CurveDocument& document) {
     CurveInputs inputs;
     inputs.fillOil = [&document](COilCalc& calc) { fillOil(document, calc); };
     SweepSettings& s = inputs.settings;
     s.variable = document.variable;
-    s.range = {textToNumber(document.fromText), textToNumber(document.toText),
-               textToNumber(document.stepText), document.pointCount};
-    s.designTemp = textToNumber(document.designTempText);
-    s.designPressure = textToNumber(document.designPressureText);
+    s.range = {numberOf(document.fromText), numberOf(document.toText), numberOf(document.stepText),
+               document.pointCount};
+    s.designTemp = numberOf(document.designTempText);
+    s.designPressure = numberOf(document.designPressureText);
     s.pressureUnit = document.pressureUnitIndex + 1;
     for (const MeasuredViscosityText& m : document.measured) {
         inputs.measured.push_back(
-            {convert(Quantity::Viscosity, textToNumber(m.viscosityText), m.viscosityUnitIndex + 1,
+            {convert(Quantity::Viscosity, numberOf(m.viscosityText), m.viscosityUnitIndex + 1,
                      baseUnitCode(Quantity::Viscosity)),
-             textToNumber(m.temperatureText)});
+             numberOf(m.temperatureText)});
     }
     return inputs;
 }
