@@ -95,6 +95,16 @@ int CNumEdit::validity(const QString& text, float minimum, float maximum) {
     return Valid;
 }
 
+std::optional<QString> CNumEdit::cellNumber(const QString& value) {
+    QString number = withDecimalPoints(value);
+    number.removeIf([](QChar c) { return c.isSpace(); });
+    if (validity(number, std::numeric_limits<float>::lowest(), std::numeric_limits<float>::max()) !=
+        Valid) {
+        return std::nullopt;
+    }
+    return number;
+}
+
 int CNumEdit::validate(const QString& text) {
     const int code = validity(text, minimum_, maximum_);
     if (verbose_ && code != Valid) {

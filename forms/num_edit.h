@@ -3,6 +3,7 @@
 #include <QLineEdit>
 
 #include <limits>
+#include <optional>
 
 namespace viskora {
 
@@ -38,6 +39,10 @@ class CNumEdit : public QLineEdit {
 
     // The validity code of `text` against a range, without any message.
     static int validity(const QString& text, float minimum, float maximum);
+    // A value pasted into a cell of the fraction table, as such a box takes a
+    // number: blanks dropped, commas made points; nothing when it does not
+    // begin with a number.
+    static std::optional<QString> cellNumber(const QString& value);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -67,6 +67,7 @@ OilFormView::OilFormView(const QString& templatePath, QWidget* parent)
       fractionRows_(*grid_) {
     grid_->setCellEditorFactory(
         [](QWidget* editorParent) { return new CInPlaceEdit(editorParent); });
+    grid_->setPasteRule(&CNumEdit::cellNumber);
     installEventFilter(new EnterEscapeFilter(this));
     resize(templateSize());
     auto* method = controls_.get<QComboBox>("viscosityMethod");

@@ -3,6 +3,8 @@
 #include "grid/grid_control.h"
 
 #include <QAbstractItemView>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -62,6 +64,10 @@ bool CellDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
 
 void CellDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
                                 const QModelIndex& index) const {
+    if (const auto* line = qobject_cast<const QLineEdit*>(editor)) {
+        grid_->commitCellText(index.row(), index.column(), line->text());
+        return;
+    }
     const QString before = index.data(Qt::EditRole).toString();
     QStyledItemDelegate::setModelData(editor, model, index);
     if (index.data(Qt::EditRole).toString() != before) {
@@ -116,6 +122,12 @@ bool CellDelegate::eventFilter(QObject* object, QEvent* event) {
             key->key() == Qt::Key_Tab && !key->modifiers().testFlag(Qt::ShiftModifier);
         endEdit(editor);
         grid_->leaveByTab(forward);
+        return true;
+    }
+    if (key->matches(QKeySequence::Paste) &&
+        GridControl::isBlock(QGuiApplication::clipboard()->text())) {
+        endEdit(editor);
+        grid_->pasteBlock(QGuiApplication::clipboard()->text());
         return true;
     }
     if (const std::optional<QPoint> step = arrowStep(object, key)) {

@@ -17,8 +17,9 @@ class GridControl;
 // is shown whole as a tool tip; Tab in an editor leaves the grid when the
 // grid does not take Tab. In an editor the arrows work as in a spreadsheet:
 // Up and Down, Left at the start and Right at the end of the text end the
-// edit and move to the neighbour cell. A commit that changes a cell's text
-// is reported as the user's edit.
+// edit and move to the neighbour cell; a paste of a block of values ends the
+// edit and spreads the block from the cell. A commit that changes a cell's
+// text is reported as the user's edit.
 class CellDelegate : public QStyledItemDelegate {
     Q_OBJECT
 

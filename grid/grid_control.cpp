@@ -2,11 +2,41 @@
 
 #include "grid/cell_delegate.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace viskora {
+namespace {
+
+QString withoutBlanks(QString text) {
+    text.removeIf([](QChar c) { return c.isSpace(); });
+    return text;
+}
+
+// The rows of a pasted block, each split into its values; the line break
+// that ends a spreadsheet's copy makes no row.
+QList<QStringList> blockValues(QString text) {
+    text.remove(QLatin1Char('\r'));
+    while (text.endsWith(QLatin1Char('\n'))) {
+        text.chop(1);
+    }
+    QList<QStringList> rows;
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        rows.append(line.split(QLatin1Char('\t')));
+    }
+    return rows;
+}
+
+std::optional<QString> defaultPasteRule(const QString& value) {
+    QString text = withoutBlanks(value);
+    return text.isEmpty() ? std::nullopt : std::optional(text);
+}
+
+} // namespace
 
 GridControl::GridControl(QWidget* parent)
     : QWidget(parent), table_(new QTableWidget(this)), delegate_(new CellDelegate(this)) {
@@ -25,6 +55,8 @@ GridControl::GridControl(QWidget* parent)
     table_->setTextElideMode(Qt::ElideRight);
     table_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                             QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
+    table_->installEventFilter(this);
+    pasteRule_ = defaultPasteRule;
 }
 
 void GridControl::setColumnCount(int count) {
@@ -128,6 +160,63 @@ void GridControl::setCellFont(const QFont& font) {
 
 void GridControl::setCellEditorFactory(EditorFactory factory) {
     editorFactory_ = std::move(factory);
+}
+
+void GridControl::setPasteRule(PasteRule rule) {
+    pasteRule_ = rule ? std::move(rule) : PasteRule(defaultPasteRule);
+}
+
+bool GridControl::isBlock(const QString& text) {
+    const QList<QStringList> rows = blockValues(text);
+    return rows.size() > 1 || rows.front().size() > 1;
+}
+
+void GridControl::pasteBlock(const QString& text) {
+    if (table_->currentRow() >= 0 && table_->currentColumn() >= fixedColumns_) {
+        pasteBlockAt(table_->currentRow(), table_->currentColumn(), text);
+    } else {
+        pasteBlockAt(0, fixedColumns_, text);
+    }
+}
+
+void GridControl::pasteBlockAt(int row, int column, const QString& text) {
+    if (!editable_ || column < fixedColumns_) {
+        return;
+    }
+    const QList<QStringList> rows = blockValues(text);
+    for (int r = 0; r < rows.size() && row + r < table_->rowCount(); ++r) {
+        const QStringList& values = rows[r];
+        for (int c = 0; c < values.size() && column + c < table_->columnCount(); ++c) {
+            if (const std::optional<QString> cell = pasteRule_(values[c])) {
+                putUserText(row + r, column + c, *cell);
+            }
+        }
+    }
+}
+
+void GridControl::commitCellText(int row, int column, const QString& text) {
+    if (isBlock(text)) {
+        pasteBlockAt(row, column, text);
+    } else {
+        putUserText(row, column, withoutBlanks(text));
+    }
+}
+
+void GridControl::putUserText(int row, int column, const QString& text) {
+    QTableWidgetItem* item = itemAt(row, column);
+    if (item != nullptr && item->text() != text) {
+        item->setText(text);
+        emit cellEdited(row, column);
+    }
+}
+
+bool GridControl::eventFilter(QObject* object, QEvent* event) {
+    if (object == table_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste)) {
+        pasteBlock(QGuiApplication::clipboard()->text());
+        return true;
+    }
+    return QWidget::eventFilter(object, event);
 }
 
 void GridControl::repaintCells() {

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 class QTableWidget;
 class QTableWidgetItem;
@@ -19,12 +20,20 @@ class CellDelegate;
 // edited. Every cell is drawn on one line, vertically centred, with an
 // ellipsis at its end when the text does not fit (the whole text is then
 // shown as a tool tip). Cells outside the table read as "" and ignore writes.
+// A block copied from a spreadsheet (values split by tabs, rows by line
+// breaks) is pasted from the current cell on, one value a cell, going right
+// and down; values beyond the last column or the last row are dropped, since
+// the owner of the grid decides how many rows it has. A cell never holds a
+// tab, a line break or a space.
 class GridControl : public QWidget {
     Q_OBJECT
 
   public:
     // Makes the in-place editor of a cell; the grid owns what it returns.
     using EditorFactory = std::function<QWidget*(QWidget* parent)>;
+    // The text a pasted value puts into a cell; nothing when the value may
+    // not go into one, which then keeps its text.
+    using PasteRule = std::function<std::optional<QString>(const QString& value)>;
 
     explicit GridControl(QWidget* parent = nullptr);
 
@@ -56,6 +65,13 @@ class GridControl : public QWidget {
     void setCellSelectionEnabled(bool enabled);
     void setCellFont(const QFont& font);
     void setCellEditorFactory(EditorFactory factory);
+    void setPasteRule(PasteRule rule);
+
+    // Pastes `text` from the current cell on (the first editable cell when
+    // there is none current); see the class comment.
+    void pasteBlock(const QString& text);
+    // Whether a pasted text holds more than one value.
+    static bool isBlock(const QString& text);
 
     void repaintCells();
 
@@ -67,7 +83,16 @@ class GridControl : public QWidget {
     // The user changed the text of a cell through its editor.
     void cellEdited(int row, int column);
 
+  protected:
+    bool eventFilter(QObject* object, QEvent* event) override;
+
   private:
+    void pasteBlockAt(int row, int column, const QString& text);
+    // The text of a cell's editor into its cell: a block is pasted from it.
+    void commitCellText(int row, int column, const QString& text);
+    // A committed or pasted text into a cell, reported as the user's edit
+    // when it changes the cell.
+    void putUserText(int row, int column, const QString& text);
     QTableWidgetItem* itemAt(int row, int column) const;
     Qt::ItemFlags flagsFor(int column) const;
     // Every cell has an item, so that the flags of the fixed columns hold
@@ -82,6 +107,7 @@ class GridControl : public QWidget {
     QTableWidget* table_;
     CellDelegate* delegate_;
     EditorFactory editorFactory_;
+    PasteRule pasteRule_;
     int fixedColumns_ = 0;
     bool editable_ = true;
     bool selectable_ = true;

@@ -15,6 +15,10 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <tuple>
+#include <vector>
+
 namespace viskora {
 namespace {
 
@@ -389,6 +393,48 @@ TEST(BasicForm, ACountBeyondTheTableIsReadAsApplyWouldBringIt) {
     EXPECT_TRUE(answerer.texts()[0].startsWith(QStringLiteral("Input data error.")));
     EXPECT_EQ(f.grid().rowCount(), 5);
 }
+
+struct FractionPasteCase {
+    const char* what;
+    int row;
+    int column;
+    const char* clipboard;
+    std::vector<std::tuple<int, int, const char*>> cells;
+};
+
+void PrintTo(const FractionPasteCase& c, std::ostream* out) {
+    *out << c.what;
+}
+
+class FractionTablePaste : public ::testing::TestWithParam<FractionPasteCase> {};
+
+// The saved table and Calculate read the live cells: every value must be in
+// a cell of its own, as the value boxes take numbers.
+TEST_P(FractionTablePaste, PutsEachValueIntoItsCellUnderTheNumberRule) {
+    const FractionPasteCase& c = GetParam();
+    Form f;
+    QSignalSpy modified(f.view.get(), &OilFormView::documentModified);
+    f.view->findChild<QTableWidget*>()->setCurrentCell(c.row, c.column);
+    f.grid().pasteBlock(QString::fromUtf8(c.clipboard));
+    for (const auto& [row, column, text] : c.cells) {
+        EXPECT_EQ(f.view->fractionRows().cell(row, column), text) << row << "," << column;
+    }
+    EXPECT_EQ(f.grid().rowCount(), 5);
+    EXPECT_GT(modified.count(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BasicForm, FractionTablePaste,
+    ::testing::ValuesIn(std::vector<FractionPasteCase>{
+        {"two spreadsheet columns",
+         0,
+         1,
+         "40\t100\n100\t250\n250\t400\n400\t500\n",
+         {{0, 1, "40"}, {0, 2, "100"}, {3, 1, "400"}, {3, 2, "500"}, {4, 1, "0"}}},
+        {"decimal commas become points", 3, 3, "0,25\n0,75\n", {{3, 3, "0.25"}, {4, 3, "0.75"}}},
+        {"a word keeps its cell", 0, 2, "abc\t1e1", {{0, 2, "0"}, {0, 3, "1e1"}}},
+        {"the last row ends the paste", 4, 1, "1\t2\t3\n4\t5\t6\n", {{4, 1, "1"}, {4, 3, "3"}}},
+    }));
 
 } // namespace
 } // namespace viskora

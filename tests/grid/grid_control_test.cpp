@@ -1,6 +1,7 @@
 #include "grid/grid_control.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTableWidget>
@@ -239,6 +240,128 @@ TEST(GridControl, OnlyAnEditThatChangesACellIsReported) {
     press('E');
     ASSERT_EQ(edited.count(), 1);
     EXPECT_EQ(edited[0], (QList<QVariant>{0, 1}));
+}
+
+// How a paste reaches the grid: on a cell not being edited, or in its editor.
+enum class PasteWay { CtrlVOnCell, ShiftInsertOnCell, CtrlVInEditor };
+
+struct PasteCase {
+    const char* what;
+    PasteWay way;
+    int row;
+    int column;
+    const char* clipboard;
+    std::vector<std::tuple<int, int, const char*>> cells;
+};
+
+void PrintTo(const PasteCase& c, std::ostream* out) {
+    *out << c.what;
+}
+
+class PastedBlocks : public ::testing::TestWithParam<PasteCase> {};
+
+// Two columns copied from a spreadsheet once went into one cell, tabs and
+// line breaks included.
+TEST_P(PastedBlocks, FillTheCellsRightAndDownWithinTheTable) {
+    const PasteCase& c = GetParam();
+    GridWindow w;
+    w.grid->setCellEditorFactory([](QWidget* parent) { return new QLineEdit(parent); });
+    QSignalSpy edited(w.grid, &GridControl::cellEdited);
+    w.show();
+    w.grid->setFocus();
+    w.table()->setCurrentCell(c.row, c.column);
+    QGuiApplication::clipboard()->setText(QString::fromUtf8(c.clipboard));
+    switch (c.way) {
+    case PasteWay::CtrlVOnCell:
+        QTest::keyClick(w.table(), Qt::Key_V, Qt::ControlModifier);
+        break;
+    case PasteWay::ShiftInsertOnCell:
+        QTest::keyClick(w.table(), Qt::Key_Insert, Qt::ShiftModifier);
+        break;
+    case PasteWay::CtrlVInEditor:
+        press('9');
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+        break;
+    }
+    QCoreApplication::processEvents();
+    for (const auto& [row, column, text] : c.cells) {
+        EXPECT_EQ(w.grid->cellText(row, column), QString::fromUtf8(text)) << row << "," << column;
+    }
+    for (int row = 0; row < w.grid->rowCount(); ++row) {
+        for (int column = 1; column < w.grid->columnCount(); ++column) {
+            const QString text = w.grid->cellText(row, column);
+            EXPECT_FALSE(text.contains(QLatin1Char('\t')) || text.contains(QLatin1Char('\n')) ||
+                         text.contains(QLatin1Char(' ')))
+                << row << "," << column;
+        }
+    }
+    EXPECT_EQ(w.grid->rowCount(), 3);
+    EXPECT_GT(edited.count(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    GridControl, PastedBlocks,
+    ::testing::Values(
+        PasteCase{"two columns stop at the last row",
+                  PasteWay::CtrlVOnCell,
+                  0,
+                  1,
+                  "40\t100\n100\t250\n250\t400\n400\t500\n",
+                  {{0, 1, "40"},
+                   {0, 2, "100"},
+                   {1, 1, "100"},
+                   {1, 2, "250"},
+                   {2, 1, "250"},
+                   {2, 2, "400"},
+                   {0, 3, "0"}}},
+        PasteCase{"values beyond the last column are dropped",
+                  PasteWay::ShiftInsertOnCell,
+                  1,
+                  2,
+                  "1\t2\t3\n4\t5\t6",
+                  {{1, 1, "0"}, {1, 2, "1"}, {1, 3, "2"}, {2, 2, "4"}, {2, 3, "5"}, {0, 2, "0"}}},
+        PasteCase{"blanks and Windows line ends",
+                  PasteWay::CtrlVOnCell,
+                  0,
+                  1,
+                  " 7 \t 8\r\n1 0\t\r\n",
+                  {{0, 1, "7"}, {0, 2, "8"}, {1, 1, "10"}, {1, 2, "0"}}},
+        PasteCase{"a single value into the cell",
+                  PasteWay::CtrlVOnCell,
+                  2,
+                  3,
+                  "12.5\n",
+                  {{2, 3, "12.5"}}},
+        PasteCase{"a block into a cell being edited replaces its text",
+                  PasteWay::CtrlVInEditor,
+                  1,
+                  1,
+                  "40\t100\n100\t250\n",
+                  {{1, 1, "40"}, {1, 2, "100"}, {2, 1, "100"}, {2, 2, "250"}}}));
+
+// A block that reaches an editor by any other way is spread when the edit
+// ends, and a single value loses its blanks.
+TEST(GridControl, CommittedTextNeverKeepsBlanks) {
+    GridWindow w;
+    w.grid->setCellEditorFactory([](QWidget* parent) { return new QLineEdit(parent); });
+    w.show();
+    w.grid->setFocus();
+    const std::tuple<int, const char*, std::vector<std::tuple<int, int, const char*>>> cases[] = {
+        {0, "1 2", {{0, 1, "12"}}},
+        {1, "5\t6\n7", {{1, 1, "5"}, {1, 2, "6"}, {2, 1, "7"}}},
+    };
+    for (const auto& [row, typed, cells] : cases) {
+        SCOPED_TRACE(typed);
+        w.table()->setCurrentCell(row, 1);
+        press('9');
+        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        ASSERT_NE(editor, nullptr);
+        editor->setText(QString::fromUtf8(typed));
+        press('E');
+        for (const auto& [r, column, text] : cells) {
+            EXPECT_EQ(w.grid->cellText(r, column), QString::fromUtf8(text)) << r << "," << column;
+        }
+    }
 }
 
 } // namespace
