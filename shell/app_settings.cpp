@@ -6,6 +6,7 @@ namespace viskora {
 namespace {
 
 const QString kReadPathKey = QStringLiteral("Settings/ReadPath");
+const QString kSavePathKey = QStringLiteral("Settings/SavePath");
 const QString kReportPathKey = QStringLiteral("Settings/ReportPath");
 const QString kViscosityMethodKey = QStringLiteral("Settings/ViscosityMethod");
 const QString kNarrowCuts = QStringLiteral("NarrowCuts");
@@ -41,6 +42,15 @@ void AppSettings::setPlacement(const WindowPlacement& placement) {
     settings_.setValue(QStringLiteral("y"), placement.y);
     settings_.setValue(QStringLiteral("w"), placement.w);
     settings_.setValue(QStringLiteral("h"), placement.h);
+    settings_.sync();
+}
+
+QString AppSettings::savePath() const {
+    return settings_.value(kSavePathKey).toString();
+}
+
+void AppSettings::setSavePath(const QString& folder) {
+    settings_.setValue(kSavePathKey, folder);
     settings_.sync();
 }
 

@@ -11,6 +11,7 @@ namespace viskora {
 
 // The program's per-user settings: the main window's placement ("x", "y",
 // "w", "h" at the top level), the Open dialog's folder ("Settings/ReadPath"),
+// the folder of the last save ("Settings/SavePath"),
 // the defaults of new calculations and the recent-file list ("Recent File
 // List/File1" to "File4"). Where they live is the platform's business (an
 // INI file under ~/.config on Linux); tests point QStandardPaths' test mode
@@ -24,6 +25,10 @@ class AppSettings {
 
     QString readPath() const;
     void setReadPath(const QString& folder);
+    // The folder a calculation or property curves document was last saved
+    // into ("Settings/SavePath").
+    QString savePath() const;
+    void setSavePath(const QString& folder);
     // The folder Save Report As last saved into ("Settings/ReportPath").
     QString reportPath() const;
     void setReportPath(const QString& folder);

@@ -229,8 +229,13 @@ QWidget* CViskoraApp::dialogParent() {
 }
 
 QString CViskoraApp::newFileFolder() const {
-    const QString folder = settings_.readPath();
-    return folder.isEmpty() ? QDir::homePath() : folder;
+    // The folder last saved into, else the one last opened from.
+    for (const QString& folder : {settings_.savePath(), settings_.readPath()}) {
+        if (!folder.isEmpty()) {
+            return folder;
+        }
+    }
+    return QDir::homePath();
 }
 
 QString CViskoraApp::reportFolder() const {
@@ -247,11 +252,12 @@ ShellOpener& CViskoraApp::shellOpener() {
 }
 
 void CViskoraApp::documentSaved(const OilDocument& document) {
-    addRecentFile(document.pathName());
+    fileSaved(document.pathName());
 }
 
 void CViskoraApp::fileSaved(const QString& path) {
     addRecentFile(path);
+    settings_.setSavePath(QFileInfo(path).absolutePath());
 }
 
 void CViskoraApp::activateMainFrame() {

@@ -10,12 +10,15 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 
 #include <QTableWidget>
 #include <QTest>
+#include <ostream>
 #include <utility>
+#include <vector>
 
 namespace viskora::testing {
 namespace {
@@ -320,6 +323,59 @@ TEST_F(SavePrompt, CloseAllStopsAtTheFirstCancel) {
     EXPECT_EQ(boxes.texts, QStringList{QStringLiteral("Save changes to ViskoraBasicCalc1?")});
     EXPECT_EQ(app->documents().size(), 3);
 }
+
+struct SaveAsFolderCase {
+    const char* what;
+    const char* openedFrom; // a folder in the test folder, or none
+    const char* savedInto;
+    bool restarted;
+    const char* expected; // a folder in the test folder; none for the home folder
+};
+
+void PrintTo(const SaveAsFolderCase& c, std::ostream* out) {
+    *out << c.what;
+}
+
+class SaveAsFolder : public ShellTest, public ::testing::WithParamInterface<SaveAsFolderCase> {};
+
+// Save As of a new calculation once proposed the folder of the last Open
+// even after saves into another one.
+TEST_P(SaveAsFolder, ANewCalculationIsProposedWhereTheLastSaveWent) {
+    const SaveAsFolderCase& c = GetParam();
+    for (const char* sub : {"opened", "saved"}) {
+        ASSERT_TRUE(QDir(folder.path()).mkpath(QString::fromLatin1(sub)));
+    }
+    start();
+    if (c.openedFrom != nullptr) {
+        dialogs.openAnswers = {
+            basicFile(QStringLiteral("%1/pipe.vkr").arg(QString::fromLatin1(c.openedFrom)))};
+        trigger(command::Open);
+    }
+    if (c.savedInto != nullptr) {
+        trigger(command::NewBasic);
+        dialogs.saveAnswers = {
+            path(QStringLiteral("%1/kept.vkr").arg(QString::fromLatin1(c.savedInto)))};
+        trigger(command::SaveAs);
+    }
+    if (c.restarted) {
+        quit();
+        start();
+    }
+    trigger(command::NewBasic);
+    const QString title = activeDocument()->title();
+    trigger(command::SaveAs);
+    const QString expectedFolder =
+        c.expected != nullptr ? path(QString::fromLatin1(c.expected)) : QDir::homePath();
+    EXPECT_EQ(dialogs.suggestions.last(), QDir(expectedFolder).filePath(title + ".vkr"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Documents, SaveAsFolder,
+                         ::testing::ValuesIn(std::vector<SaveAsFolderCase>{
+                             {"nothing remembered", nullptr, nullptr, false, nullptr},
+                             {"only an Open", "opened", nullptr, false, "opened"},
+                             {"a save after an Open", "opened", "saved", false, "saved"},
+                             {"a save before the last start", "opened", "saved", true, "saved"},
+                         }));
 
 } // namespace
 } // namespace viskora::testing
