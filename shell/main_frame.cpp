@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QMimeData>
+#include <QStatusBar>
 #include <QTimer>
 
 namespace viskora {
@@ -201,6 +202,12 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
         }
         break;
     }
+    case QEvent::WindowActivate:
+        // Back from a dialog: no item is under the mouse any more.
+        if (watched == this) {
+            statusBar()->clearMessage();
+        }
+        break;
     case QEvent::ApplicationActivate:
         // The lights may have changed while another program had the keyboard.
         updateIndicators();

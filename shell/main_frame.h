@@ -96,6 +96,8 @@ class CMainFrame : public QMainWindow {
 
     // The prompt and the lock indicators (main_frame_status_bar.cpp).
     void createStatusBar();
+    // Brings "Ready" back when a menu closes or a command runs.
+    void clearPromptOnLeavingItsItem();
 
     // Where a new child window goes: a title bar's height down and right of
     // the last one opened, or the top left corner when it would not fit

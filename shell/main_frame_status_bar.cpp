@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QMenu>
 #include <QStatusBar>
 
 namespace viskora {
@@ -23,6 +24,7 @@ void CMainFrame::createStatusBar() {
         }
     });
     bar->showMessage(kReady);
+    clearPromptOnLeavingItsItem();
 
     const char* names[] = {"CAP", "NUM", "SCRL"};
     for (int index = 0; index < 3; ++index) {
@@ -37,6 +39,20 @@ void CMainFrame::createStatusBar() {
     updateIndicators();
 
     connect(action(command::ViewStatusBar), &QAction::toggled, bar, &QWidget::setVisible);
+}
+
+void CMainFrame::clearPromptOnLeavingItsItem() {
+    // Qt clears a prompt when the mouse leaves its item, but not when the
+    // item's menu closes or its command opens a dialog: the prompt would stay
+    // until the mouse next passes over an item. The window's activation, as
+    // a dialog closes, clears it too (eventFilter).
+    QStatusBar* bar = statusBar();
+    for (QMenu* menu : findChildren<QMenu*>()) {
+        connect(menu, &QMenu::aboutToHide, bar, &QStatusBar::clearMessage);
+    }
+    for (QAction* command : std::as_const(actions_)) {
+        connect(command, &QAction::triggered, bar, &QStatusBar::clearMessage);
+    }
 }
 
 void CMainFrame::updateIndicators() {

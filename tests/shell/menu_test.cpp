@@ -6,14 +6,20 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QTest>
 #include <QToolBar>
 #include <QToolButton>
+
+#include <functional>
+#include <ostream>
+#include <vector>
 
 namespace viskora::testing {
 namespace {
@@ -207,6 +213,58 @@ TEST_F(StatusBar, ShowsReadyBetweenPromptsAndThreeIndicators) {
         EXPECT_EQ(frame().indicator(index).objectName(), QString::fromLatin1(names[index]));
     }
 }
+
+struct StalePromptCase {
+    const char* what;
+    std::function<void(CMainFrame&)> leave;
+};
+
+void PrintTo(const StalePromptCase& c, std::ostream* out) {
+    *out << c.what;
+}
+
+class StalePrompt : public ShellTest, public ::testing::WithParamInterface<StalePromptCase> {};
+
+// "Open an existing calculation" once stayed after its menu closed or the
+// dialog of its command was closed.
+TEST_P(StalePrompt, GivesWayToReady) {
+    start();
+    frame().show();
+    QApplication::setActiveWindow(&frame());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame()));
+    frame().action(command::Open)->showStatusText(&frame());
+    ASSERT_EQ(frame().statusBar()->currentMessage(),
+              QStringLiteral("Open an existing calculation"));
+    GetParam().leave(frame());
+    QApplication::processEvents();
+    EXPECT_EQ(frame().statusBar()->currentMessage(), QStringLiteral("Ready"));
+}
+
+INSTANTIATE_TEST_SUITE_P(StatusBar, StalePrompt,
+                         ::testing::ValuesIn(std::vector<StalePromptCase>{
+                             {"the menu closes",
+                              [](CMainFrame& window) {
+                                  QMenu* file = window.menuBar()->actions().value(0)->menu();
+                                  file->popup(window.mapToGlobal(QPoint(0, 0)));
+                                  QApplication::processEvents();
+                                  file->hide();
+                              }},
+                             {"its command runs",
+                              [](CMainFrame& window) {
+                                  window.action(command::ViewToolbar)->trigger();
+                              }},
+                             {"a dialog closes",
+                              [](CMainFrame& window) {
+                                  QDialog dialog(&window);
+                                  dialog.show();
+                                  QApplication::setActiveWindow(&dialog);
+                                  ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+                                  window.action(command::Open)->showStatusText(&window);
+                                  dialog.close();
+                                  QApplication::setActiveWindow(&window);
+                                  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+                              }},
+                         }));
 
 } // namespace
 } // namespace viskora::testing
