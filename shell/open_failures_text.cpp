@@ -11,9 +11,13 @@ constexpr qsizetype kFilesListed = 10;
 
 } // namespace
 
+QString openFailureText(const QString& path, const QString& reason) {
+    return QStringLiteral("Cannot open %1\n%2").arg(QDir::toNativeSeparators(path), reason);
+}
+
 QString openFailuresText(const QList<std::pair<QString, QString>>& failures) {
     if (failures.size() == 1) {
-        return failures.front().second;
+        return openFailureText(failures.front().first, failures.front().second);
     }
     QStringList reasons;
     for (const auto& [path, reason] : failures) {

@@ -7,6 +7,9 @@
 
 namespace viskora {
 
+// A file that could not be opened, as a message: its path, then the reason.
+QString openFailureText(const QString& path, const QString& reason);
+
 // Files that could not be opened, as one message: each reason once, in the
 // order of first appearance, followed by its files (ten at most, then how
 // many more). Each failure is a file's path and the reason it was not opened.

@@ -6,6 +6,7 @@
 #include "shell/file_dialogs.h"
 #include "shell/main_frame.h"
 #include "shell/oil_document.h"
+#include "shell/open_failures_text.h"
 #include "shell/path_text.h"
 #include "sweeps/curve_document.h"
 
@@ -51,7 +52,7 @@ OilDocument* CViskoraApp::openDocumentFile(const QString& path) {
     QString failure;
     QMdiSubWindow* opened = loadFile(path, failure);
     if (opened == nullptr) {
-        showMessage(failure);
+        showMessage(openFailureText(path, failure));
     }
     const auto* calculation = qobject_cast<CChildFrame*>(opened);
     return calculation != nullptr ? &calculation->document() : nullptr;
@@ -65,8 +66,7 @@ QMdiSubWindow* CViskoraApp::loadFile(const QString& path, QString& failure) {
     }
     const CurveReadResult read = readCurveDocument(*bytes);
     if (!read.document) {
-        failure = QStringLiteral("Cannot open %1\n%2")
-                      .arg(QDir::toNativeSeparators(path), messageText(read.message));
+        failure = messageText(read.message);
         return nullptr;
     }
     CurvesFrame* window = showCurves(*read.document);
@@ -127,13 +127,14 @@ void CViskoraApp::openRecentFile(int index) {
         return;
     }
     const QString path = recent_.paths()[index];
+    const QString absolute = QFileInfo(path).absoluteFilePath();
     QString failure;
     QMdiSubWindow* opened = activateOpenWindow(path);
     if (opened == nullptr) {
-        opened = loadFile(QFileInfo(path).absoluteFilePath(), failure);
+        opened = loadFile(absolute, failure);
     }
     if (opened == nullptr) {
-        showMessage(failure);
+        showMessage(openFailureText(absolute, failure));
         // Gone or no longer a calculation: the entry leads nowhere.
         recent_.remove(recent_.paths().indexOf(path));
         settings_.setRecentFiles(recent_.paths());

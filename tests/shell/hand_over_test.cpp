@@ -219,8 +219,9 @@ TEST_F(HandOverChannel, FilesHandedOverWhileABoxIsOpenWaitAndAreReportedInOneBox
     waitFor([] { return false; }, 300);
     EXPECT_EQ(mostBoxesOpen, 1);
     ASSERT_EQ(texts.size(), 2);
-    EXPECT_EQ(texts[0],
-              QStringLiteral("Cannot read this file.\nThis is not a valid Viskora file."));
+    EXPECT_EQ(texts[0], QStringLiteral("Cannot open %1\nCannot read this file.\n"
+                                       "This is not a valid Viskora file.")
+                            .arg(path(QStringLiteral("first.txt"))));
     EXPECT_TRUE(texts[1].startsWith(QStringLiteral("30 files were not opened.\n\n"
                                                    "Cannot read this file.\n"
                                                    "This is not a valid Viskora file.\n    ")))

@@ -4,6 +4,7 @@
 #include "shell/commands.h"
 #include "shell/main_frame.h"
 #include "shell/oil_document.h"
+#include "shell/open_failures_text.h"
 #include "shell/recent_file_list.h"
 #include "shell/single_instance.h"
 
@@ -23,6 +24,7 @@ namespace {
 using RecentFiles = ShellTest;
 using DroppedFiles = ShellTest;
 using HandOver = ShellTest;
+using FileMessages = ShellTest;
 
 TEST(RecentFileListTest, KeepsFourDistinctPathsMostRecentFirst) {
     RecentFileList list;
@@ -192,6 +194,114 @@ TEST_F(HandOver, ASecondStartOfTheProgramHandsItsFileOverAndEnds) {
     EXPECT_EQ(second.exitCode(), 0);
     ASSERT_TRUE(waitFor([this] { return app->documents().size() == 1; }));
     EXPECT_EQ(activeDocument()->pathName(), basic);
+}
+
+// How a file reaches the program.
+enum class Way { OpenDialog, RecentFile, Drop, HandOver };
+
+struct UnreadableCase {
+    const char* name;
+    Way way;
+    const char* file;
+    QByteArray bytes; // empty: the file is gone
+    const char* reason;
+};
+
+TEST_F(FileMessages, AFileThatCannotBeOpenedIsNamedInItsMessage) {
+    const UnreadableCase cases[] = {
+        {"foreign text by Open", Way::OpenDialog, "notes.txt", "hello\n",
+         "Cannot read this file.\nThis is not a valid Viskora file."},
+        {"gone by Open",
+         Way::OpenDialog,
+         "gone.vkr",
+         {},
+         "Cannot read this file.\nNo such file or directory."},
+        {"not curves by Open", Way::OpenDialog, "plain.vkc", "{\"a\": 1}\n",
+         "Cannot read this file.\nThis is not a Viskora property curves document."},
+        {"gone recent file",
+         Way::RecentFile,
+         "gone.vkr",
+         {},
+         "Cannot read this file.\nNo such file or directory."},
+        {"foreign recent file", Way::RecentFile, "later.vkr", "hello\n",
+         "Cannot read this file.\nThis is not a valid Viskora file."},
+        {"dropped text", Way::Drop, "dropped.txt", "hello\n",
+         "Cannot read this file.\nThis is not a valid Viskora file."},
+        {"handed over text", Way::HandOver, "handed.txt", "hello\n",
+         "Cannot read this file.\nThis is not a valid Viskora file."},
+    };
+    for (const UnreadableCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString file = c.way == Way::RecentFile ? basicFile(QString::fromUtf8(c.file))
+                                                      : path(QString::fromUtf8(c.file));
+        start();
+        if (c.way == Way::RecentFile) {
+            dialogs.openAnswers = {file};
+            trigger(command::Open);
+            trigger(command::CloseAll);
+        }
+        QFile::remove(file);
+        if (!c.bytes.isEmpty()) {
+            textFile(QString::fromUtf8(c.file), c.bytes);
+        }
+        MessageBoxScript boxes;
+        switch (c.way) {
+        case Way::OpenDialog:
+            dialogs.openAnswers = {file};
+            trigger(command::Open);
+            break;
+        case Way::RecentFile:
+            trigger(command::RecentFile1);
+            break;
+        case Way::Drop: {
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(file)});
+            QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton,
+                                  Qt::NoModifier);
+            QApplication::sendEvent(frame().mdiArea().viewport(), &enter);
+            QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(frame().mdiArea().viewport(), &drop);
+            break;
+        }
+        case Way::HandOver: {
+            const QString server = path(QStringLiteral("server"));
+            ASSERT_TRUE(app->acceptHandOvers(server));
+            ASSERT_TRUE(SingleInstance::handOver(server, file));
+            break;
+        }
+        }
+        ASSERT_TRUE(waitFor([&boxes] { return !boxes.texts.isEmpty(); }));
+        EXPECT_EQ(boxes.texts, QStringList{QStringLiteral("Cannot open %1\n%2")
+                                               .arg(QDir::toNativeSeparators(file),
+                                                    QString::fromUtf8(c.reason))});
+        quit();
+    }
+}
+
+struct FailuresCase {
+    const char* name;
+    QList<std::pair<QString, QString>> failures;
+    QString expected;
+};
+
+TEST(OpenFailuresTextTest, NamesEachFileWithItsReason) {
+    const FailuresCase cases[] = {
+        {"one file",
+         {{"/data/a.txt", "Cannot read this file.\nWhy."}},
+         "Cannot open /data/a.txt\nCannot read this file.\nWhy."},
+        {"two files, one reason",
+         {{"/data/a.txt", "Cannot read this file.\nWhy."},
+          {"/data/b.txt", "Cannot read this file.\nWhy."}},
+         "2 files were not opened.\n\nCannot read this file.\nWhy.\n    /data/a.txt\n    "
+         "/data/b.txt"},
+        {"two reasons",
+         {{"/data/a.txt", "First."}, {"/data/b.vkc", "Second."}, {"/data/c.txt", "First."}},
+         "3 files were not opened.\n\nFirst.\n    /data/a.txt\n    /data/c.txt\n\nSecond.\n    "
+         "/data/b.vkc"},
+    };
+    for (const FailuresCase& c : cases) {
+        EXPECT_EQ(openFailuresText(c.failures), c.expected) << c.name;
+    }
 }
 
 } // namespace

@@ -77,8 +77,9 @@ TEST_F(StartUp, ACommandLineFileThatIsNoCalculationIsReportedAndTheWindowStaysEm
         textFile(QStringLiteral("notes.vkr"), "[General]\ntype=viskora\nstate=1\n");
     MessageBoxScript boxes;
     start({file});
-    EXPECT_EQ(boxes.texts, QStringList{QStringLiteral(
-                               "Cannot read this file.\nThis is not a valid Viskora file.")});
+    EXPECT_EQ(boxes.texts, QStringList{QStringLiteral("Cannot open %1\nCannot read this file.\n"
+                                                      "This is not a valid Viskora file.")
+                                           .arg(file)});
     EXPECT_TRUE(app->documents().isEmpty());
     EXPECT_TRUE(app->recentFiles().isEmpty());
     EXPECT_EQ(frame().menuKind(), CMainFrame::MenuKind::NoDocument);
@@ -87,8 +88,9 @@ TEST_F(StartUp, ACommandLineFileThatIsNoCalculationIsReportedAndTheWindowStaysEm
 TEST_F(StartUp, AFileThatCannotBeReadIsReportedWithTheReason) {
     MessageBoxScript boxes;
     start({path("gone.vkr")});
-    EXPECT_EQ(boxes.texts,
-              QStringList{QStringLiteral("Cannot read this file.\nNo such file or directory.")});
+    EXPECT_EQ(boxes.texts, QStringList{QStringLiteral("Cannot open %1\nCannot read this file.\n"
+                                                      "No such file or directory.")
+                                           .arg(path("gone.vkr"))});
     EXPECT_TRUE(app->documents().isEmpty());
 }
 
