@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -316,6 +317,61 @@ TEST(HyperlinkStatic, BeforeItsFirstPaintingAClickOpensNothing) {
     QApplication::sendEvent(&link, &press);
     EXPECT_FALSE(link.textExtent().has_value());
     EXPECT_TRUE(opener.urls.isEmpty());
+}
+
+QString helpPage(const QDir& folder, const QString& name) {
+    QFile file(folder.filePath(name));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+struct HelpPageCase {
+    const char* page;
+    QStringList says; // phrases the page must hold
+};
+
+TEST(HelpPages, EveryPageIsListedInTheContentsAndTellsItsSubject) {
+    const QDir folder(QStringLiteral(VISKORA_HELP_DIR));
+    const QString contents = helpPage(folder, QStringLiteral("index.html"));
+    ASSERT_FALSE(contents.isEmpty());
+    const HelpPageCase cases[] = {
+        {"basic.html", {}},
+        {"additional.html", {}},
+        {"inputs.html", {}},
+        {"fractions.html", {}},
+        {"units.html", {}},
+        {"files.html", {"changed as soon as you type in its form"}},
+        {"reports.html", {}},
+        {"pdf_reports.html",
+         {"PDF Report", "A4", "Save Report As...", ".txt", ".html", ".xlsx", ".pdf",
+          "opens nothing", "proposed the next time"}},
+        {"from_curve.html",
+         {"From Curve...", "D86", "TBP by volume", "D2887", "D1160", "Fill",
+          "Use fractional composition"}},
+        {"curves.html",
+         {"Property Curves", "1,000", "measured", "anchored liquid viscosity",
+          "of the oil as a whole", "by narrow cuts", "both</b> liquid viscosities", "Right-click",
+          "logarithmic", "CSV...", "Excel...", "Plot...", "Copy", ".vkc"}},
+    };
+    QStringList listed;
+    const QRegularExpression link(QStringLiteral("href=\"([^\"#]+)\""));
+    for (const QRegularExpressionMatch& match : link.globalMatch(contents)) {
+        listed << match.captured(1);
+    }
+    for (const HelpPageCase& c : cases) {
+        const QString name = QString::fromUtf8(c.page);
+        SCOPED_TRACE(c.page);
+        EXPECT_TRUE(listed.contains(name));
+        const QString page = helpPage(folder, name);
+        EXPECT_TRUE(page.contains(QStringLiteral("<a href=\"index.html\">Contents</a>")));
+        for (const QString& phrase : c.says) {
+            EXPECT_TRUE(page.contains(phrase)) << phrase.toStdString();
+        }
+    }
+    const QStringList pages = folder.entryList({QStringLiteral("*.html")}, QDir::Files);
+    EXPECT_EQ(pages.size(), std::size(cases) + 1);
+    for (const QString& name : listed) {
+        EXPECT_TRUE(pages.contains(name)) << name.toStdString();
+    }
 }
 
 } // namespace
