@@ -9,11 +9,15 @@
 
 #include <algorithm>
 #include <fstream>
+#include <stdexcept>
 
 namespace viskora::testing {
 
 std::vector<PublishedOil> publishedOils() {
     std::ifstream file(VISKORA_PUBLISHED_OILS);
+    if (!file) {
+        throw std::runtime_error("cannot read the published oils at " VISKORA_PUBLISHED_OILS);
+    }
     const nlohmann::json data = nlohmann::json::parse(file);
     std::vector<PublishedOil> oils;
     for (const nlohmann::json& entry : data.at("oils")) {

@@ -59,19 +59,6 @@ INSTANTIATE_TEST_SUITE_P(
                   64,
                   "--viscosity-method: \"narrow\""}));
 
-// The shared oil options carry the method into the sweep's engine record,
-// whose Prandtl number follows it.
-TEST(MethodOption, ReachesTheCurvesCalculation) {
-    std::vector<std::string> arguments = {"curves", "--temps", "20:40:20", "--json"};
-    const auto prandtl = [&] {
-        return nlohmann::json::parse(
-            runCalculator(arguments).out)["points"][1]["results"]["prandtl"];
-    };
-    const nlohmann::json whole = prandtl();
-    arguments.insert(arguments.end(), {"--viscosity-method", "cuts"});
-    EXPECT_NE(prandtl(), whole);
-}
-
 std::string contents(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};

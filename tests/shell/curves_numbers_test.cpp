@@ -6,11 +6,9 @@
 #include "shell/curves_frame.h"
 #include "shell/main_frame.h"
 
-#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableWidget>
 
 #include <deque>
 #include <ostream>
@@ -89,23 +87,6 @@ class CurvesBoxes : public ShellTest {
 
 class CurvesNumbers : public CurvesBoxes, public ::testing::WithParamInterface<TypedNumbers> {};
 
-// A text typed into a cell of the fraction table, and the name its refusal
-// gives the cell.
-struct FractionCell {
-    const char* name;
-    int row;
-    int column;
-    const char* text;
-    const char* named;
-};
-
-void PrintTo(const FractionCell& cell, std::ostream* out) {
-    *out << cell.name;
-}
-
-class CurvesFractionCells : public CurvesBoxes,
-                            public ::testing::WithParamInterface<FractionCell> {};
-
 std::vector<double> temperatures(const CurvesTableModel& model) {
     std::vector<double> shown;
     for (const SweepPoint& point : model.sweep().points) {
@@ -182,40 +163,6 @@ INSTANTIATE_TEST_SUITE_P(
             "TwoPointsInTheFrom", {{"from", "1.5.2"}}, Outcome::RefusedByName, 0, nullptr, "From"},
         TypedNumbers{"ZeroStep", {{"step", "0"}}, Outcome::RefusedBySweep, 0, nullptr, "step"}),
     [](const ::testing::TestParamInfo<TypedNumbers>& info) { return info.param.name; });
-
-// The cells of the fraction table follow the same rule once the table is
-// in use.
-TEST_P(CurvesFractionCells, ThatHoldNoNumberAreRefusedByName) {
-    const FractionCell& cell = GetParam();
-    MessageBoxScript answers(std::deque<QMessageBox::StandardButton>(8, QMessageBox::Yes));
-    CurvesWindow& window = sweptWindow();
-    const std::vector<double> before = temperatures(window.model());
-    window.findChild<QCheckBox*>(QStringLiteral("useFractions"))->setChecked(true);
-    auto* table = window.findChild<QTableWidget*>(QStringLiteral("fractions"));
-    table->setRowCount(2);
-    const char* const rows[2][3] = {{"60", "200", "55"}, {"200", "350", "45"}};
-    for (int row = 0; row < 2; ++row) {
-        for (int column = 0; column < 3; ++column) {
-            table->setItem(row, column,
-                           new QTableWidgetItem(QString::fromLatin1(rows[row][column])));
-        }
-    }
-    table->item(cell.row, cell.column)->setText(QString::fromLatin1(cell.text));
-
-    const qsizetype earlier = answers.texts.size();
-    EXPECT_FALSE(calculate(window));
-    const QStringList boxes = answers.texts.mid(earlier);
-    ASSERT_EQ(boxes.size(), 1);
-    EXPECT_TRUE(boxes.front().contains(QString::fromLatin1(cell.named)))
-        << boxes.front().toStdString();
-    EXPECT_EQ(temperatures(window.model()), before);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cells, CurvesFractionCells,
-    ::testing::Values(FractionCell{"LettersInAStart", 0, 0, "6O", "Fraction 1 (Start)"},
-                      FractionCell{"TwoCommasInAnEnd", 1, 1, "3,5,0", "Fraction 2 (End)"}),
-    [](const ::testing::TestParamInfo<FractionCell>& info) { return info.param.name; });
 
 } // namespace
 } // namespace viskora::testing
