@@ -2,7 +2,7 @@
 
 #include "curvesui/curves_table_model.h"
 #include "forms/viscosity_method_box.h"
-#include "sweeps/curve_inputs.h"
+#include "units/number_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -121,7 +121,7 @@ QList<CurvesWindow::NamedText> CurvesWindow::fractionTexts() const {
 
 bool CurvesWindow::numbersReadable() const {
     for (const NamedText& entry : numberTexts()) {
-        if (!readCurveNumber(entry.text.toStdString())) {
+        if (!readTypedNumber(entry.text.toStdString())) {
             showFailure(notANumber(entry.name, entry.text));
             return false;
         }

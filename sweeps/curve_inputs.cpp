@@ -11,7 +11,7 @@ namespace viskora {
 namespace {
 
 double numberOf(const std::string& text) {
-    return readCurveNumber(text).value_or(0.0);
+    return readTypedNumber(text).value_or(0.0);
 }
 
 void fillOil(const CurveDocument& d, COilCalc& calc) {
@@ -34,12 +34,6 @@ void fillOil(const CurveDocument& d, COilCalc& calc) {
 }
 
 } // namespace
-
-std::optional<double> readCurveNumber(std::string_view text) {
-    std::string withPoints(text);
-    std::replace(withPoints.begin(), withPoints.end(), ',', '.');
-    return readWholeNumber(withPoints);
-}
 
 CurveInputs curveInputs(const CurveDocument& document) {
     CurveInputs inputs;

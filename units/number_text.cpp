@@ -1,5 +1,6 @@
 #include "number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
@@ -156,6 +157,12 @@ int textToInt(std::string_view text) {
         value = std::numeric_limits<int>::max();
     }
     return static_cast<int>(value);
+}
+
+std::optional<double> readTypedNumber(std::string_view text) {
+    std::string withPoints(text);
+    std::replace(withPoints.begin(), withPoints.end(), ',', '.');
+    return readWholeNumber(withPoints);
 }
 
 } // namespace viskora

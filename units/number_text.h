@@ -22,6 +22,10 @@ double textToNumber(std::string_view text);
 // Nothing when anything else is in the text ("1,5", "850abc", "abc").
 std::optional<double> readWholeNumber(std::string_view text);
 
+// A value typed into a box, as the forms' value boxes take it: a comma is a
+// decimal point ("1,5" is 1.5), otherwise as readWholeNumber.
+std::optional<double> readTypedNumber(std::string_view text);
+
 // Lenient decimal integer: leading blanks skipped, an optional sign and the
 // digits up to the first other character; 0 when there are no digits.
 // Saturates at the limits of int instead of overflowing.
