@@ -11,7 +11,7 @@ namespace viskora::critical {
 // form given by Riazi 2005):
 //   Tc = 189.833 + 450.56 d15 + (0.4244 + 0.1174 d15) Tb
 //        + (0.1441 - 1.00688 d15) 1e5 / Tb.
-// Worked value: 617.0 K (and 759.85 K for the 850 kg/m3 oil, Tb 586.1 K,
+// Worked value: 617.0 K (and 759.82 K for the 850 kg/m3 oil, Tb 586.1 K,
 // d15 0.8535).
 double keslerLeeCriticalTemperature(double tb, double d15);
 
@@ -46,8 +46,8 @@ double leeKeslerAcentric(double theta, double critPressure);
 //           + (1.408 - 0.01063 K) / theta,
 // with the Watson factor K built from Tb with the exponent 0.333333 (see
 // viskora::watsonFactor). The two acentric relations do not quite meet at
-// theta 0.8: for d15 0.75 (Tb 570.3 K) Lee-Kesler's gives 0.8273 there and
-// this one 0.8329. Worked value: theta 0.85, Tb 600 K, d15 0.86 give 1.259.
+// theta 0.8: for d15 0.75 (Tb 570.3 K, theta 0.80002) Lee-Kesler's gives 0.8274
+// there and this one 0.8330. Worked value: theta 0.85, Tb 600 K, d15 0.86 give 1.259.
 double keslerLeeAcentric(double theta, double tb, double d15);
 
 } // namespace viskora::critical

@@ -21,7 +21,7 @@ double refractiveIndex(double d20);
 // a Riazi-Daubert type relation in the volume-average boiling temperature
 // Tv (K), d20 and n, used over the cut table's boiling range (35 to 835
 // deg.C).
-// Worked value: Tv 586.1 K, d20 0.85, n 1.4767 give M 242.5.
+// Worked value: Tv 586.1 K, d20 0.85 and its n (1.476655) give M 242.45.
 double molarMass(double tvAvg, double d20, double refrIndex);
 
 // The oil's Watson characterisation factor from the mass-average boiling
