@@ -5,6 +5,7 @@
 #include "reports/report_lines.h"
 #include "reports/report_templates.h"
 #include "reports/report_texts.h"
+#include "reports/shown_text.h"
 
 #include <string_view>
 #include <vector>
@@ -16,10 +17,10 @@ namespace t = report_texts;
 
 constexpr std::string_view kInputCell = R"(<td height="30" bgcolor="#FFFFFF" class="d">)";
 constexpr std::string_view kResultsTable = R"(<table width="80%"  border="0" class="d">)";
-constexpr std::string_view kBasicFirstLabelCell =
+// Half the table's width keeps the longest label, the phase's share of the
+// mass, on one line on an A4 page.
+constexpr std::string_view kFirstLabelCell =
     R"(<td width="50%" height="30" align="right" bgcolor="#FFFFFF" class="d">)";
-constexpr std::string_view kAdditionalFirstLabelCell =
-    R"(<td width="41%" height="30" align="right" bgcolor="#FFFFFF" class="d">)";
 
 // The generated part of a page is one run of markup without line breaks.
 class Markup {
@@ -28,9 +29,10 @@ class Markup {
         text_ += literal;
         return *this;
     }
-    // A text of the document: never trusted to be markup.
+    // A text of the document: never trusted to be markup, and cut to a
+    // length a page can lay out.
     Markup& text(std::string_view documentText) {
-        text_ += escapeHtml(documentText);
+        text_ += escapeHtml(shownText(documentText));
         return *this;
     }
     const std::string& str() const { return text_; }
@@ -62,7 +64,10 @@ void fractionTable(Markup& page, int fractionCount, const FractionRows& rows) {
     page << R"(<table width="80%"  border="0">)"
          << "<tr>"
          << R"(<td height="30">)" << t::kFractionalComposition << " :</td></tr></table>";
+    // The two heading rows are the table's head, which a paged layout
+    // repeats at the top of every page the table runs on.
     page << R"(<table width="80%"  border="1" align="center" >)"
+         << "<thead>"
          << "<tr>"
          << R"(<td height="30" colspan="3" align="center">)" << t::kTemperatureHeading << "</td>"
          << R"(<td width="41%" rowspan="2" align="center">)"
@@ -73,7 +78,9 @@ void fractionTable(Markup& page, int fractionCount, const FractionRows& rows) {
          << R"(<td width="5%" height="30" align="center">N</td>)"
          << R"(<td width="25%" align="center">)" << t::kStartPoint << "</td>"
          << R"(<td width="29%" align="center">)" << t::kFinalPoint << "</td>"
-         << "</tr>";
+         << "</tr>"
+         << "</thead>"
+         << "<tbody>";
     for (int row = 0; row < reportedFractionRows(fractionCount); ++row) {
         page << "<tr>"
              << R"(<td height="30" align="center">)";
@@ -84,7 +91,8 @@ void fractionTable(Markup& page, int fractionCount, const FractionRows& rows) {
         }
         page << "</tr>";
     }
-    page << "</table>";
+    page << "</tbody>"
+         << "</table>";
 }
 
 void resultsOpening(Markup& page) {
@@ -103,12 +111,11 @@ void unitSuffix(Markup& page, const ReportLine& line) {
 
 // The density row sets the widths of the table's two columns; the rows
 // after it take them over.
-void resultRows(Markup& page, const std::vector<ReportLine>& lines,
-                std::string_view firstLabelCell) {
+void resultRows(Markup& page, const std::vector<ReportLine>& lines) {
     for (const ReportLine& line : lines) {
         page << "<tr>";
         if (line.label == t::kDensity) {
-            page << firstLabelCell << line.label << "&nbsp;&nbsp;&nbsp;&nbsp; "
+            page << kFirstLabelCell << line.label << "&nbsp;&nbsp;&nbsp;&nbsp; "
                  << R"( </td><td width="59%" bgcolor="#FFFFFF" class="d">)";
         } else {
             page << R"(<td height="30" align="right" bgcolor="#FFFFFF" class="d">)" << line.label
@@ -120,10 +127,12 @@ void resultRows(Markup& page, const std::vector<ReportLine>& lines,
     }
 }
 
+// Each phase is a table of its own, below the one before it, which it
+// closes: the results heading's table, or the gas phase's.
 void phaseRows(Markup& page, std::string_view phase, const std::vector<ReportLine>& lines) {
-    page << kResultsTable << "<tr>"
+    page << "</table>" << kResultsTable << "<tr>"
          << R"(<td height="30" ><p class="d"><strong>)" << phase << "</strong></p></td></tr>";
-    resultRows(page, lines, kAdditionalFirstLabelCell);
+    resultRows(page, lines);
 }
 
 // The method line spans both columns of the results table.
@@ -153,7 +162,7 @@ std::string basicHtmlReport(const BasicDocumentRecord& record, const FractionRow
         fractionTable(page, record.fractionCount, rows);
     }
     resultsOpening(page);
-    resultRows(page, reportLines(record, FieldGroup::Results), kBasicFirstLabelCell);
+    resultRows(page, reportLines(record, FieldGroup::Results));
     viscosityMethodRow(page, record.viscosityMethod);
     return finishedPage(basicHtmlTemplate(), page);
 }
