@@ -1,6 +1,7 @@
 // viskora-calc: the property engine from the command line, for scripts and
 // batch work. Each subcommand lives in a file of its own.
 #include "cli/additional_command.h"
+#include "cli/assay_command.h"
 #include "cli/basic_command.h"
 #include "cli/batch_command.h"
 #include "cli/calc_report.h"
@@ -24,6 +25,8 @@ int main(int argc, char** argv) {
     viskora::addReportCommand(app, exitStatus);
     viskora::addCurveConvertCommand(app, exitStatus);
     viskora::addCurvesCommand(app, exitStatus);
+    viskora::addAssayCommand(app, exitStatus);
+    viskora::addBlendCommand(app, exitStatus);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& help) {

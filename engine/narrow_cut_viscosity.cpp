@@ -175,6 +175,16 @@ bool drawCutViscosityLines(const CutDistribution& oil, double density20, CutVisc
     if (!shift) {
         return false;
     }
+    CutArray shifted = oil.density;
+    for (int i = oil.first; i < oil.end; ++i) {
+        shifted[i] = oil.density[i] + *shift;
+    }
+    drawCutViscosityLinesAtDensities({oil.low, oil.high, shifted, oil.share, oil.first, oil.end},
+                                     lines);
+    return true;
+}
+
+void drawCutViscosityLinesAtDensities(const CutDistribution& oil, CutViscosityLines& lines) {
     const double logSpan = std::log(kKelvinAt210F / kKelvinAt100F);
     const auto& standard = standardCutReferences();
     for (int i = oil.first; i < oil.end; ++i) {
@@ -186,13 +196,33 @@ bool drawCutViscosityLines(const CutDistribution& oil, double density20, CutVisc
             std::min((oil.low[i] + oil.high[i]) / 2 + 273.15, kHighestTwuBoiling);
         const TwuViscosities twu = twuViscosities(
             standardCut ? standard[static_cast<std::size_t>(i)] : twuReference(midpoint),
-            cutSpecificGravity(oil.density[i] + *shift));
+            cutSpecificGravity(oil.density[i]));
         const double logZ100F = logZ(twu.at100F);
         const double slope = std::max(0.0, std::log(logZ100F / logZ(twu.at210F)) / logSpan);
         lines.logZ100F[i] = logZ100F;
         lines.b[i] = slope;
     }
-    return true;
+}
+
+std::optional<CutArray> rowShiftedDensities(const CutDistribution& oil,
+                                            const std::vector<CutRowDensity>& rows) {
+    CutArray shifted = oil.density;
+    for (const CutRowDensity& row : rows) {
+        const int first = std::max(row.first, oil.first);
+        const int end = std::min(row.end, oil.end);
+        if (first >= end) {
+            return std::nullopt;
+        }
+        const std::optional<double> shift = volumeAdditiveShift(
+            {oil.low, oil.high, oil.density, oil.share, first, end}, row.density20);
+        if (!shift) {
+            return std::nullopt;
+        }
+        for (int i = first; i < end; ++i) {
+            shifted[i] = oil.density[i] + *shift;
+        }
+    }
+    return shifted;
 }
 
 double blendedCutViscosity(const CutViscosityLines& lines, const CutDistribution& part,

@@ -3,6 +3,9 @@
 #include "engine/calc_steps.h"
 #include "engine/walther.h"
 
+#include <optional>
+#include <vector>
+
 // The kinematic viscosity of an oil from its narrow cuts: each cut's
 // viscosity at 100 and 210 deg.F by Twu's correlation from its boiling point
 // and specific gravity, carried to the temperature on its ASTM D341 line,
@@ -102,6 +105,26 @@ struct CutViscosityLines {
 // they were); false when the densities cannot be shifted (see
 // volumeAdditiveShift).
 bool drawCutViscosityLines(const CutDistribution& oil, double density20, CutViscosityLines& lines);
+
+// The same lines from the cuts' densities as they stand in `oil`, shifted
+// already as the caller wants them (see rowShiftedDensities).
+void drawCutViscosityLinesAtDensities(const CutDistribution& oil, CutViscosityLines& lines);
+
+// A row of the fraction table as a stretch of cuts first..end and the row's
+// own density at 20 deg.C, kg/m3 (an assay gives each of its cuts one).
+struct CutRowDensity {
+    int first = 0;
+    int end = 0;
+    double density20 = 0;
+};
+
+// The cut densities of `oil` with each row's cuts moved by a shift of their
+// own, so that they add up by volume to the row's density (volumeAdditiveShift
+// over the row); cuts outside every row keep their densities. One row over
+// the whole oil gives the single shift of drawCutViscosityLines. Nothing when
+// a row has no cut with a share or cannot be shifted.
+std::optional<CutArray> rowShiftedDensities(const CutDistribution& oil,
+                                            const std::vector<CutRowDensity>& rows);
 
 // The blend of the cuts first..end of `part` (their shares, per cent, need
 // not add up to 100) at `tempC`, mm2/s. Each cut's viscosity is held at

@@ -33,6 +33,19 @@ std::vector<PublishedOil> publishedOils() {
         for (const nlohmann::json& point : entry.at("measured").at("kinematic_viscosity_mm2s")) {
             oil.viscosities.push_back({point.at("T"), point.at("value")});
         }
+        for (const nlohmann::json& cut : entry.value("assay_cuts", nlohmann::json::array())) {
+            PublishedAssayCut assayCut;
+            if (cut.at("tbp_from_C").is_number()) {
+                assayCut.fromC = cut["tbp_from_C"].get<double>();
+            }
+            if (cut.at("tbp_to_C").is_number()) {
+                assayCut.toC = cut["tbp_to_C"].get<double>();
+            }
+            assayCut.volumePct = cut.at("yield_volume_pct");
+            assayCut.massPct = cut.at("yield_mass_pct");
+            assayCut.density15 = cut.at("density_15C_kgm3");
+            oil.assayCuts.push_back(assayCut);
+        }
         oils.push_back(std::move(oil));
     }
     return oils;

@@ -19,6 +19,16 @@ struct MeasuredPoint {
     double viscosity = 0; // mm2/s
 };
 
+// A cut of a published assay: TBP range (nothing where the assay leaves it
+// open), yields and density at 15 deg.C.
+struct PublishedAssayCut {
+    std::optional<double> fromC;
+    std::optional<double> toC;
+    double volumePct = 0;
+    double massPct = 0;
+    double density15 = 0; // kg/m3
+};
+
 struct PublishedOil {
     std::string id;
     std::string group;
@@ -27,6 +37,7 @@ struct PublishedOil {
     std::vector<std::string> fractions; // "START:END:SHARE", deg.C and mass %
     std::optional<double> pourPoint;    // deg.C
     std::vector<MeasuredPoint> viscosities;
+    std::vector<PublishedAssayCut> assayCuts; // the crudes' own assays
 };
 
 std::vector<PublishedOil> publishedOils();

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "assays/assay.h"
+
+#include <optional>
+#include <string>
+
+namespace viskora::assays {
+
+// The first fault of an assay that keeps it from being calculated, as a
+// sentence for the user naming the cut (1-based, "Cut 3: ...") or the
+// figure; nothing for a sound assay. Cuts must follow each other without
+// overlap or gap, each end above its start, at or below 835 deg.C, each
+// holding a whole 1 deg.C cut of the engine unless it is light ends;
+// yields 0 or more adding up to 100 %; densities of 500 to 1100 kg/m3 at
+// -50 to 150 deg.C (the range of the oil's linear expansion rule);
+// viscosities above 0 at -50 to 400 deg.C; the whole oil's density when a
+// cut has none.
+std::optional<std::string> assayProblem(const Assay& assay);
+
+// The density limits, kg/m3: from a light naphtha's butanes to a
+// residue's heaviest asphalt.
+inline constexpr double kLightestDensity = 500;
+inline constexpr double kHeaviestDensity = 1100;
+
+// A text of a number for messages: its shortest form to twelve significant
+// digits.
+std::string numberForMessage(double value);
+
+} // namespace viskora::assays

@@ -1,0 +1,147 @@
+#include "assays/assay_narrow_cuts.h"
+
+#include "assays/assay_check.h"
+#include "engine/calc_messages.h"
+#include "engine/calc_sequence.h"
+#include "engine/oil_calc.h"
+
+#include <cmath>
+
+namespace viskora::assays {
+namespace {
+
+// The engine's questions answered Yes (an assay's residue runs past the
+// 600 deg.C it asks about), its refusals kept for the user.
+class KeptMessages : public CalcMessages {
+  public:
+    void inputError(const std::string& text) override { keep(text); }
+    bool warning(const std::string&) override { return true; }
+    bool question(const std::string&) override { return true; }
+    void failure(const std::string& text) override { keep(text); }
+
+    const std::string& text() const { return text_; }
+
+  private:
+    void keep(const std::string& text) {
+        if (text_.empty()) {
+            text_ = text;
+        }
+    }
+    std::string text_;
+};
+
+// The factors of ln Z tried for a measured viscosity: a viscosity from
+// about a fiftieth to fifty times Twu's in ln Z covers any real cut.
+const double kLowestLogFactor = std::log(1.0 / 50);
+const double kHighestLogFactor = std::log(50.0);
+constexpr int kAnchorSteps = 100;
+
+} // namespace
+
+AssayNarrowCuts::Build
+AssayNarrowCuts::build(const EngineOil& oil,
+                       const std::vector<std::optional<StatedViscosity>>& measured) {
+    KeptMessages messages;
+    COilCalc calc(&messages);
+    fillEngineInputs(calc, oil, ViscosityMethod::NarrowCuts);
+    if (runBasicCalculation(calc) != CalcOutcome::Completed) {
+        return {std::nullopt,
+                messages.text().empty() ? "The oil cannot be calculated." : messages.text()};
+    }
+    AssayNarrowCuts cuts;
+    cuts.low_ = calc.cutLow;
+    cuts.high_ = calc.cutHigh;
+    cuts.share_ = calc.cutShare;
+    cuts.first_ = calc.cutFirst;
+    cuts.end_ = calc.cutEnd;
+    cuts.characterisation_ = calc.wholeOil;
+
+    // The engine's rows are the assay's, in order, each over the cuts inside
+    // its boundaries as the engine placed them.
+    std::vector<CutRowDensity> rows;
+    for (std::size_t r = 0; r < oil.rows.size(); ++r) {
+        const int row = static_cast<int>(r) + 1;
+        int first = calc.cutEnd;
+        int end = calc.cutFirst;
+        for (int i = calc.cutFirst; i < calc.cutEnd; ++i) {
+            if (calc.fracStart[row] <= calc.cutLow[i] && calc.fracEnd[row] >= calc.cutHigh[i]) {
+                first = std::min(first, i);
+                end = std::max(end, i + 1);
+            }
+        }
+        cuts.rowCuts_.emplace_back(first, end);
+        rows.push_back({first, end, oil.rows[r].density20});
+    }
+    const CutDistribution engineCuts = calc.wholeOilCuts();
+    const std::optional<CutArray> shifted = rowShiftedDensities(engineCuts, rows);
+    if (!shifted) {
+        return {std::nullopt, "The cut densities cannot be spread over the narrow cuts."};
+    }
+    cuts.density_ = *shifted;
+    // The cuts give the shape of the density over the boiling range, the
+    // whole oil's measured density its level: cuts distilled and weighed
+    // apart add up to a slightly lighter oil than the one measured (light
+    // ends lost in the still), and the viscosity follows the oil's own.
+    const std::optional<double> level =
+        volumeAdditiveShift(cuts.cutsOf(cuts.first_, cuts.end_), calc.density);
+    if (!level) {
+        return {std::nullopt, "The cut densities cannot be spread over the narrow cuts."};
+    }
+    for (int i = cuts.first_; i < cuts.end_; ++i) {
+        cuts.density_[i] += *level;
+    }
+    drawCutViscosityLinesAtDensities(cuts.cutsOf(cuts.first_, cuts.end_), cuts.lines_);
+    for (std::size_t r = 0; r < measured.size() && r < oil.rows.size(); ++r) {
+        if (measured[r]) {
+            if (auto problem = cuts.anchor(r, *measured[r], oil.rows[r].endCut)) {
+                return {std::nullopt, *problem};
+            }
+        }
+    }
+    return {std::move(cuts), {}};
+}
+
+CutDistribution AssayNarrowCuts::cutsOf(int first, int end) const {
+    return {low_, high_, density_, share_, first, end};
+}
+
+double AssayNarrowCuts::wholeOilViscosity(double tempC) const {
+    return blendedCutViscosity(lines_, cutsOf(first_, end_), tempC);
+}
+
+double AssayNarrowCuts::rowViscosity(std::size_t row, double tempC) const {
+    const auto [first, end] = rowCuts_.at(row);
+    return blendedCutViscosity(lines_, cutsOf(first, end), tempC);
+}
+
+std::optional<std::string> AssayNarrowCuts::anchor(std::size_t row, const StatedViscosity& measured,
+                                                   std::size_t cutNumber) {
+    const int first = rowCuts_.at(row).first;
+    const int end = rowCuts_.at(row).second;
+    const CutDistribution rowCuts = cutsOf(first, end);
+    const CutViscosityLines drawn = lines_;
+    const auto viscosityAt = [&](double logFactor) {
+        const double factor = std::exp(logFactor);
+        for (int i = first; i < end; ++i) {
+            lines_.logZ100F[i] = drawn.logZ100F[i] * factor;
+        }
+        return blendedCutViscosity(lines_, rowCuts, measured.tempC);
+    };
+    double low = kLowestLogFactor;
+    double high = kHighestLogFactor;
+    if (!(viscosityAt(low) <= measured.mm2PerS && viscosityAt(high) >= measured.mm2PerS)) {
+        lines_ = drawn;
+        return "Cut " + std::to_string(cutNumber) + ": the measured viscosity of " +
+               numberForMessage(measured.mm2PerS) + " mm2/s at " +
+               numberForMessage(measured.tempC) +
+               " deg.C lies too far from what its narrow cuts give to anchor them.";
+    }
+    for (int step = 0; step < kAnchorSteps; ++step) {
+        const double middle = (low + high) / 2;
+        (viscosityAt(middle) < measured.mm2PerS ? low : high) = middle;
+    }
+    viscosityAt((low + high) / 2);
+    return std::nullopt;
+}
+
+} // namespace viskora::assays

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "assays/assay.h"
+#include "assays/engine_oil.h"
+#include "engine/calc_steps.h"
+#include "engine/narrow_cut_viscosity.h"
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace viskora::assays {
+
+// An assay's oil on the engine's narrow cuts, ready for the viscosity by
+// narrow cuts at any temperature. The engine spreads each row of the
+// fraction table over its 1 deg.C cuts (each with its typical density);
+// here each row's cuts are then shifted by a constant of their own so that
+// they add up by volume to that row's density (the engine itself shifts
+// all cuts by one constant to the oil's density), then all together by one
+// more so that the whole adds up to the oil's density (the rows give the
+// density's shape over the boiling range, the oil's density its level; it
+// moves only where the oil's density was measured apart from its cuts'),
+// and Twu's correlation draws every cut's ASTM D341 line from its density. A row with a
+// measured viscosity has the lines of its cuts moved in level, all by one
+// factor of ln Z (a parallel move in the Walther chart), keeping Twu's
+// slopes, until the row's blend at the measured temperature is the
+// measured viscosity.
+class AssayNarrowCuts {
+  public:
+    struct Build;
+
+    // `measured` holds, for each row of `oil`, the viscosity measured on
+    // it, if any.
+    static Build build(const EngineOil& oil,
+                       const std::vector<std::optional<StatedViscosity>>& measured);
+
+    // The whole oil's kinematic viscosity at `tempC`, mm2/s, every cut held
+    // liquid (a closed viscometer at atmospheric pressure).
+    double wholeOilViscosity(double tempC) const;
+
+    // The same for row `row` of the fraction table alone.
+    double rowViscosity(std::size_t row, double tempC) const;
+
+    // The whole oil as the engine characterises it in the basic
+    // calculation (Watson K, molar mass, relative densities).
+    const Characterisation& characterisation() const { return characterisation_; }
+
+  private:
+    AssayNarrowCuts() = default;
+    CutDistribution cutsOf(int first, int end) const;
+    // Moves row `row`'s lines through the measured point; the message names
+    // the assay's cut `cutNumber` (1-based) when no move reaches it.
+    std::optional<std::string> anchor(std::size_t row, const StatedViscosity& measured,
+                                      std::size_t cutNumber);
+
+    CutArray low_{};
+    CutArray high_{};
+    CutArray density_{};
+    CutArray share_{};
+    int first_ = 0;
+    int end_ = 0;
+    std::vector<std::pair<int, int>> rowCuts_; // first..end of each row
+    CutViscosityLines lines_;
+    Characterisation characterisation_;
+};
+
+struct AssayNarrowCuts::Build {
+    std::optional<AssayNarrowCuts> cuts;
+    std::string problem; // the engine's message or the row that failed
+};
+
+} // namespace viskora::assays

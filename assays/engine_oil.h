@@ -1,0 +1,55 @@
+#pragma once
+
+#include "assays/resolved_assay.h"
+#include "documents/document_records.h"
+#include "engine/calc_results.h"
+
+#include <vector>
+
+namespace viskora {
+class COilCalc;
+}
+
+namespace viskora::assays {
+
+// A row of the engine's fraction table made from an assay: boundaries in
+// deg.C (a start of 0 is "not given", as in the forms), the mass share in
+// per cent and the row's own density at 20 deg.C.
+struct EngineRow {
+    double startC = 0;
+    double endC = 0;
+    double massPct = 0;
+    double density20 = 0;
+    std::size_t firstCut = 0; // the assay's cuts this row holds: first..
+    std::size_t endCut = 0;   // ..end (light ends merged into the first row)
+};
+
+// The inputs the basic and additional calculations take for an assay: the
+// whole oil's density at 15 deg.C and the fraction table. The light ends
+// go into the first row, whose start is then "not given" (the engine
+// starts it at 35 deg.C) and whose density is their volume-additive
+// mixture; a residue ends at 835 deg.C, the top of the narrow cuts, so the
+// engine spreads it up to there.
+struct EngineOil {
+    double density15 = 0; // kg/m3 at 15 deg.C
+    std::vector<EngineRow> rows;
+};
+
+EngineOil engineOilOf(const ResolvedAssay& assay);
+
+// The oil as a calculation form's boxes hold it (deg.C and kg/m3, the
+// forms' default units): density "15"-degree texts and the fraction rows,
+// numbers in their shortest round-trip form.
+struct EngineOilTexts {
+    std::string densityText;
+    std::string densityTempText;
+    std::vector<FractionRow> fractions;
+};
+
+EngineOilTexts engineOilTexts(const EngineOil& oil);
+
+// Fills an engine record as a form's Calculate does with those texts read:
+// density at 15 deg.C in kg/m3, temperatures in deg.C, the fraction table.
+void fillEngineInputs(COilCalc& calc, const EngineOil& oil, ViscosityMethod method);
+
+} // namespace viskora::assays

@@ -1,0 +1,154 @@
+#include "cli/assay_output.h"
+
+#include "csv/csv_writing.h"
+#include "units/display_format.h"
+
+#include <iomanip>
+
+namespace viskora {
+namespace {
+
+using assays::CutFigures;
+using assays::OilFigures;
+
+std::string number(double value) {
+    return shortestNumberText(value);
+}
+
+std::string optionalText(const std::optional<double>& value) {
+    return value ? number(*value) : std::string();
+}
+
+nlohmann::json optionalJson(const std::optional<double>& value) {
+    return value ? nlohmann::json(*value) : nlohmann::json(nullptr);
+}
+
+std::string rangeText(const CutFigures& cut) {
+    return (cut.startC ? formatFixed(*cut.startC, 1) : std::string("IBP")) + " - " +
+           (cut.endC ? formatFixed(*cut.endC, 1) : std::string("FBP"));
+}
+
+std::string shown(const std::optional<double>& value, int decimals) {
+    return value ? formatFixed(*value, decimals) : std::string("-");
+}
+
+} // namespace
+
+void printAssayFigures(std::ostream& out, const assays::AssayFigures& figures) {
+    out << "Assay " << figures.name << " (yields by "
+        << (figures.basis == assays::YieldBasis::Mass ? "mass" : "volume") << ")\n\n";
+    out << std::left << std::setw(16) << "TBP, deg.C" << std::setw(9) << "mass %" << std::setw(9)
+        << "vol %" << std::setw(10) << "rho15" << std::setw(9) << "Tb, C" << std::setw(8) << "SG"
+        << std::setw(7) << "API" << std::setw(7) << "K" << std::setw(8) << "MW" << std::setw(10)
+        << "nu40"
+        << "nu100\n";
+    for (const CutFigures& cut : figures.cuts) {
+        out << std::left << std::setw(16) << rangeText(cut) << std::setw(9)
+            << formatFixed(cut.massPct, 3) << std::setw(9) << formatFixed(cut.volumePct, 3)
+            << std::setw(10) << (formatFixed(cut.density15, 1) + (cut.densityEstimated ? "*" : ""))
+            << std::setw(9) << formatFixed(cut.midBoilingC, 1) << std::setw(8)
+            << formatFixed(cut.specificGravity, 4) << std::setw(7) << formatFixed(cut.apiGravity, 1)
+            << std::setw(7) << formatFixed(cut.watsonK, 2) << std::setw(8)
+            << shown(cut.molarMass, 0) << std::setw(10)
+            << (shown(cut.viscosity40, 3) + (cut.viscosityAnchored ? "m" : ""))
+            << shown(cut.viscosity100, 3) << (cut.lightEnds ? "  light ends" : "") << '\n';
+    }
+    out << "(* density from the oil's Watson K; m anchored to a measured viscosity; viscosities "
+           "in mm2/s)\n\n";
+    const OilFigures& oil = figures.oil;
+    const auto row = [&out](const char* name, const std::string& value, const char* unit) {
+        out << std::left << std::setw(28) << name << std::setw(14) << value << unit << '\n';
+    };
+    row("density at 15 deg.C", formatFixed(oil.density15, 1),
+        oil.densityFromCuts ? "kg/m3 (from the cuts)" : "kg/m3");
+    row("density at 20 deg.C", formatFixed(oil.density20, 1), "kg/m3");
+    row("API gravity", formatFixed(oil.apiGravity, 2), "deg.API");
+    row("Watson K", formatFixed(oil.watsonK, 2), "");
+    row("molecular weight", formatFixed(oil.molarMass, 1), "kg/kmol");
+    row("viscosity at 20 deg.C", formatForDisplay(oil.viscosity20), "mm2/s (by narrow cuts)");
+    row("viscosity at 40 deg.C", formatForDisplay(oil.viscosity40), "mm2/s");
+    row("viscosity at 50 deg.C", formatForDisplay(oil.viscosity50), "mm2/s");
+    row("viscosity at 100 deg.C", formatForDisplay(oil.viscosity100), "mm2/s");
+    row("viscosity index", oil.viscosityIndex ? formatFixed(*oil.viscosityIndex, 0) : "-",
+        oil.viscosityIndex ? "(ASTM D2270)" : "(not defined below 2 mm2/s at 100 deg.C)");
+    row("light ends", formatFixed(oil.lightEndsMassPct, 3), "mass %");
+    out << "\nFraction table (mass %), density " << number(figures.engineOil.density15)
+        << " kg/m3 at 15 deg.C\n";
+    for (const assays::EngineRow& r : figures.engineOil.rows) {
+        out << "  --fraction " << number(r.startC) << ':' << number(r.endC) << ':'
+            << number(r.massPct) << '\n';
+    }
+}
+
+nlohmann::json assayFiguresJson(const assays::AssayFigures& figures, const char* kind) {
+    nlohmann::json cuts = nlohmann::json::array();
+    for (const CutFigures& c : figures.cuts) {
+        cuts.push_back({{"start", optionalJson(c.startC)},
+                        {"end", optionalJson(c.endC)},
+                        {"lightEnds", c.lightEnds},
+                        {"massPct", c.massPct},
+                        {"volumePct", c.volumePct},
+                        {"density15", c.density15},
+                        {"density20", c.density20},
+                        {"densityEstimated", c.densityEstimated},
+                        {"midBoilingPoint", c.midBoilingC},
+                        {"specificGravity", c.specificGravity},
+                        {"apiGravity", c.apiGravity},
+                        {"watsonK", c.watsonK},
+                        {"molecularWeight", optionalJson(c.molarMass)},
+                        {"viscosity40", optionalJson(c.viscosity40)},
+                        {"viscosity100", optionalJson(c.viscosity100)},
+                        {"viscosityAnchored", c.viscosityAnchored}});
+    }
+    const OilFigures& o = figures.oil;
+    nlohmann::json fractions = nlohmann::json::array();
+    for (const assays::EngineRow& r : figures.engineOil.rows) {
+        fractions.push_back({{"start", r.startC},
+                             {"end", r.endC},
+                             {"share", r.massPct},
+                             {"density20", r.density20}});
+    }
+    return {{"kind", kind},
+            {"status", "ok"},
+            {"name", figures.name},
+            {"yieldBasis", figures.basis == assays::YieldBasis::Mass ? "mass" : "volume"},
+            {"cuts", cuts},
+            {"oil",
+             {{"density15", o.density15},
+              {"density20", o.density20},
+              {"densityFromCuts", o.densityFromCuts},
+              {"specificGravity", o.specificGravity},
+              {"apiGravity", o.apiGravity},
+              {"watsonK", o.watsonK},
+              {"molecularWeight", o.molarMass},
+              {"viscosity20", o.viscosity20},
+              {"viscosity40", o.viscosity40},
+              {"viscosity50", o.viscosity50},
+              {"viscosity100", o.viscosity100},
+              {"viscosityIndex", optionalJson(o.viscosityIndex)},
+              {"lightEndsMassPct", o.lightEndsMassPct},
+              {"lightEndsVolumePct", o.lightEndsVolumePct}}},
+            {"fractions", {{"density15", figures.engineOil.density15}, {"rows", fractions}}}};
+}
+
+void writeAssayCsv(std::ostream& out, const assays::AssayFigures& figures) {
+    out << csv::line({"record", "start", "end", "massPct", "volumePct", "density15",
+                      "midBoilingPoint", "specificGravity", "apiGravity", "watsonK",
+                      "molecularWeight", "viscosity40", "viscosity100"});
+    for (const CutFigures& c : figures.cuts) {
+        out << csv::line({c.lightEnds ? "lightEnds" : "cut", optionalText(c.startC),
+                          optionalText(c.endC), number(c.massPct), number(c.volumePct),
+                          number(c.density15), number(c.midBoilingC), number(c.specificGravity),
+                          number(c.apiGravity), number(c.watsonK), optionalText(c.molarMass),
+                          optionalText(c.viscosity40), optionalText(c.viscosity100)});
+    }
+    const OilFigures& o = figures.oil;
+    out << csv::line({"oil", "", "", "100", "100", number(o.density15), "",
+                      number(o.specificGravity), number(o.apiGravity), number(o.watsonK),
+                      number(o.molarMass), number(o.viscosity40), number(o.viscosity100)});
+    out << csv::line({"oilViscosity", "20", number(o.viscosity20)});
+    out << csv::line({"oilViscosity", "50", number(o.viscosity50)});
+    out << csv::line({"viscosityIndex", optionalText(o.viscosityIndex)});
+}
+
+} // namespace viskora

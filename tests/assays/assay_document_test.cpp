@@ -1,0 +1,72 @@
+#include "assays/assay_document.h"
+#include "example_assays.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace viskora::assays {
+namespace {
+
+// Written and read again, an assay is the same, to the bit.
+TEST(AssayDocument, ReadsBackWhatItWrites) {
+    Assay assay = testing::mediumCrude();
+    assay.name = "Crude \"A\" \xC3\xA9";
+    assay.cuts[4].viscosity = StatedViscosity{0.1 + 0.2, 37.8};
+    const AssayReadResult read = readAssayDocument(assayDocumentText(assay));
+    ASSERT_TRUE(read.assay) << read.message;
+    EXPECT_EQ(*read.assay, assay);
+    EXPECT_TRUE(isAssayDocument(assayDocumentText(assay)));
+}
+
+struct DamagedDocument {
+    const char* name;
+    const char* from; // a text of the sound document
+    const char* to;   // what replaces it
+    const char* message;
+};
+
+class DamagedAssayDocument : public ::testing::TestWithParam<DamagedDocument> {};
+
+TEST_P(DamagedAssayDocument, IsRefusedByName) {
+    std::string text = assayDocumentText(testing::mediumCrude());
+    const std::size_t at = text.find(GetParam().from);
+    ASSERT_NE(at, std::string::npos);
+    text.replace(at, std::string(GetParam().from).size(), GetParam().to);
+    const AssayReadResult read = readAssayDocument(text);
+    EXPECT_FALSE(read.assay);
+    EXPECT_EQ(read.message, GetParam().message);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Refusals, DamagedAssayDocument,
+    ::testing::Values(
+        DamagedDocument{"NotJson", "{", "[",
+                        "Cannot read this file.\nThis is not a Viskora assay document."},
+        DamagedDocument{"OtherFormat", "viskora-assay", "viskora-curves",
+                        "Cannot read this file.\nThis is not a Viskora assay document."},
+        DamagedDocument{"NewerVersion", "\"version\": 1", "\"version\": 7",
+                        "Cannot read this file.\nIt was written by a newer version of Viskora "
+                        "(assay format 7)."},
+        DamagedDocument{"NoVersion", "\"version\": 1", "\"versio\": 1",
+                        "Cannot read this file.\nThe assay document is damaged: its format "
+                        "version is missing."},
+        DamagedDocument{"YieldBasis", "\"volume\"", "\"weight\"",
+                        "Cannot read this file.\nThe assay document is damaged: yieldBasis is "
+                        "neither mass nor volume."},
+        DamagedDocument{"YieldText", "\"yield\": 7.5", "\"yield\": \"7.5\"",
+                        "Cannot read this file.\nThe assay document is damaged: in cut 2, yield "
+                        "is not a number."},
+        DamagedDocument{"StartText", "\"start\": 36.0", "\"start\": true",
+                        "Cannot read this file.\nThe assay document is damaged: in cut 2, start "
+                        "is neither a number nor null."},
+        DamagedDocument{"DensityTemp", "\"temp\": 15.6", "\"tmp\": 15.6",
+                        "Cannot read this file.\nThe assay document is damaged: density: temp is "
+                        "missing."},
+        DamagedDocument{"CutsNotList", "\"cuts\": [", "\"cuts\": 7, \"x\": [",
+                        "Cannot read this file.\nThe assay document is damaged: cuts is not a "
+                        "list."}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace viskora::assays

@@ -1,0 +1,65 @@
+#include "assays/assay_figures.h"
+#include "assays/blend.h"
+#include "example_assays.h"
+
+#include <gtest/gtest.h>
+
+namespace viskora::assays {
+namespace {
+
+using testing::lightTableCrude;
+using testing::mediumCrude;
+
+// An oil blended with itself, in any shares, is that oil: the same cuts,
+// yields, densities and viscosities.
+TEST(Blend, OfAnOilWithItselfIsThatOil) {
+    const Assay oil = mediumCrude();
+    const BlendOutcome blend = blendOils({{oil, 30}, {oil, 70}}, ShareBasis::Volume, "Twice");
+    ASSERT_TRUE(blend.blend) << blend.problem;
+    const FiguresOutcome alone = characteriseAssay(oil);
+    const FiguresOutcome blended = characteriseAssay(*blend.blend);
+    ASSERT_TRUE(alone.figures && blended.figures) << blended.problem;
+    ASSERT_EQ(alone.figures->cuts.size(), blended.figures->cuts.size());
+    for (std::size_t i = 0; i < alone.figures->cuts.size(); ++i) {
+        const CutFigures& a = alone.figures->cuts[i];
+        const CutFigures& b = blended.figures->cuts[i];
+        EXPECT_EQ(a.startC, b.startC);
+        EXPECT_EQ(a.endC, b.endC);
+        EXPECT_NEAR(a.massPct, b.massPct, 1e-9);
+        EXPECT_NEAR(a.volumePct, b.volumePct, 1e-9);
+        EXPECT_NEAR(a.density15, b.density15, 1e-9);
+    }
+    EXPECT_NEAR(alone.figures->oil.density15, blended.figures->oil.density15, 1e-9);
+    EXPECT_NEAR(alone.figures->oil.viscosity20, blended.figures->oil.viscosity20, 1e-9);
+}
+
+// Half and half by volume: the blend's density is the mean of the oils'
+// at 15 deg.C; its light ends are the medium crude's, by its share of the
+// mass.
+TEST(Blend, HalfAndHalfByVolumeIsVolumeAdditive) {
+    const FiguresOutcome a = characteriseAssay(mediumCrude());
+    const FiguresOutcome b = characteriseAssay(lightTableCrude());
+    const BlendOutcome blend =
+        blendOils({{mediumCrude(), 50}, {lightTableCrude(), 50}}, ShareBasis::Volume, "Mix");
+    ASSERT_TRUE(a.figures && b.figures && blend.blend) << blend.problem;
+    const FiguresOutcome mixed = characteriseAssay(*blend.blend);
+    ASSERT_TRUE(mixed.figures) << mixed.problem;
+    EXPECT_NEAR(mixed.figures->oil.density15,
+                (a.figures->oil.density15 + b.figures->oil.density15) / 2, 1e-9);
+    const double massShare =
+        a.figures->oil.density15 / (a.figures->oil.density15 + b.figures->oil.density15);
+    EXPECT_NEAR(mixed.figures->oil.lightEndsMassPct, a.figures->oil.lightEndsMassPct * massShare,
+                1e-9);
+    EXPECT_GT(mixed.figures->oil.viscosity20, b.figures->oil.viscosity20);
+    EXPECT_LT(mixed.figures->oil.viscosity20, a.figures->oil.viscosity20);
+}
+
+TEST(Blend, SharesMustAddUpTo100) {
+    const BlendOutcome blend =
+        blendOils({{mediumCrude(), 50}, {lightTableCrude(), 49}}, ShareBasis::Mass, "Short");
+    EXPECT_FALSE(blend.blend);
+    EXPECT_EQ(blend.problem, "The shares add up to 99 %, not 100 %.");
+}
+
+} // namespace
+} // namespace viskora::assays

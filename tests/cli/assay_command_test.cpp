@@ -1,0 +1,135 @@
+#include "run_calculator.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace viskora {
+namespace {
+
+using testing::runCalculator;
+
+const std::vector<std::string> kCuts = {
+    "--cut", ":36:3.9:566",        "--cut", "36:74:7.5:655.4",    "--cut", "74:166:17:761.1",
+    "--cut", "166:249:13.1:818.1", "--cut", "249:343:15.4:871.2", "--cut", "343:538:26.5:930",
+    "--cut", "538::16.6:1024.6"};
+
+std::vector<std::string> assayCall(std::vector<std::string> extra) {
+    std::vector<std::string> arguments = {"assay", "--yield", "volume"};
+    arguments.insert(arguments.end(), kCuts.begin(), kCuts.end());
+    arguments.insert(arguments.end(), extra.begin(), extra.end());
+    return arguments;
+}
+
+std::filesystem::path scratchFile(const std::string& name, const std::string& content) {
+    const auto path = std::filesystem::temp_directory_path() / name;
+    std::ofstream(path) << content;
+    return path;
+}
+
+// An oil of two cuts by mass, without cut densities.
+const std::string kBlendOil =
+    scratchFile("viskora-blend-a.vka",
+                "{\"format\":\"viskora-assay\",\"version\":1,\"name\":\"A\",\"yieldBasis\":"
+                "\"mass\",\"density\":{\"value\":850,\"temp\":15},\"cuts\":[{\"start\":null,"
+                "\"end\":300,\"yield\":50,\"density\":null,\"viscosity\":null},{\"start\":300,"
+                "\"end\":null,\"yield\":50,\"density\":null,\"viscosity\":null}]}")
+        .string();
+
+struct AssayCall {
+    std::string name;
+    std::vector<std::string> arguments;
+    int exitStatus;
+    std::string stderrPart;
+};
+
+void PrintTo(const AssayCall& call, std::ostream* out) {
+    *out << call.name;
+}
+
+class AssayCalls : public ::testing::TestWithParam<AssayCall> {};
+
+TEST_P(AssayCalls, ExitWithTheirStatusAndMessage) {
+    const AssayCall& call = GetParam();
+    const auto run = runCalculator(call.arguments);
+    EXPECT_EQ(run.exitStatus, call.exitStatus) << run.err;
+    EXPECT_NE(run.err.find(call.stderrPart), std::string::npos) << run.err;
+    EXPECT_EQ(run.out, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BadInputs, AssayCalls,
+    ::testing::Values(
+        AssayCall{"YieldsOver100",
+                  {"assay", "--cut", "35:200:60", "--cut", "200:400:41", "--density", "850"},
+                  2,
+                  "The yields add up to 101 %, not 100 %."},
+        AssayCall{"Overlap",
+                  {"assay", "--cut", "35:200:60", "--cut", "190:400:40", "--density", "850"},
+                  2,
+                  "Cut 2 overlaps cut 1"},
+        AssayCall{"Gap",
+                  {"assay", "--cut", "35:200:60", "--cut", "210:400:40", "--density", "850"},
+                  2,
+                  "Cut 2 leaves a gap after cut 1"},
+        AssayCall{"DensityOutOfRange",
+                  {"assay", "--cut", "35:200:60:450", "--cut", "200:400:40:880"},
+                  2,
+                  "Cut 1: the density, 450 kg/m3, lies outside 500 to 1100 kg/m3."},
+        AssayCall{"NoOilDensity",
+                  {"assay", "--cut", "35:200:60", "--cut", "200:400:40:880"},
+                  2,
+                  "The whole oil's density is needed: cut 1 has no density."},
+        AssayCall{"MalformedCut", {"assay", "--cut", "35:200"}, 64, "is not START:END:YIELD"},
+        AssayCall{"TextInCut", {"assay", "--cut", "35:2O0:100"}, 64, "is not START:END:YIELD"},
+        AssayCall{"BadYieldBasis",
+                  {"assay", "--yield", "weight", "--cut", "35:200:100"},
+                  64,
+                  "--yield must be mass or volume"},
+        AssayCall{"NoCuts", {"assay"}, 64, "give an assay file or --cut rows"},
+        AssayCall{"MissingFile",
+                  {"assay", "/nonexistent/crude.vka"},
+                  2,
+                  "/nonexistent/crude.vka: Cannot read this file."},
+        AssayCall{"NotAnAssay",
+                  {"assay", scratchFile("viskora-not-assay.vka", "{\"format\": \"x\"}").string()},
+                  2,
+                  "This is not a Viskora assay document."},
+        AssayCall{"BlendSharesOff",
+                  {"blend", kBlendOil + ":60", kBlendOil + ":30", "--by", "mass"},
+                  2,
+                  "The shares add up to 90 %, not 100 %."},
+        AssayCall{"BlendUnreadable",
+                  {"blend", "/nonexistent/a.vka:50", "/nonexistent/b.vka:50", "--by", "volume"},
+                  2,
+                  "/nonexistent/a.vka: Cannot read this file."},
+        AssayCall{"BlendSomeShares",
+                  {"blend", kBlendOil + ":50", kBlendOil, "--by", "mass"},
+                  64,
+                  "give every oil a share"}),
+    [](const auto& info) { return info.param.name; });
+
+// An assay that cannot be calculated is not saved, and an existing file
+// keeps its content; a good one saves a document that reads back to the
+// same figures.
+TEST(AssayCommand, SavesOnlyWhatItCalculated) {
+    const auto path = scratchFile("viskora-saved.vka", "old");
+    const auto refused = runCalculator({"assay", "--cut", "35:200:60", "--cut", "200:400:41",
+                                        "--density", "850", "--save", path.string()});
+    EXPECT_EQ(refused.exitStatus, 2);
+    std::ifstream old(path);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(old), {}), "old");
+
+    const auto saved =
+        runCalculator(assayCall({"--density", "864.4", "--json", "--save", path.string()}));
+    ASSERT_EQ(saved.exitStatus, 0) << saved.err;
+    const auto reread = runCalculator({"assay", path.string(), "--json"});
+    ASSERT_EQ(reread.exitStatus, 0) << reread.err;
+    EXPECT_EQ(reread.out, saved.out);
+}
+
+} // namespace
+} // namespace viskora
