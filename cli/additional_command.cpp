@@ -1,5 +1,6 @@
 #include "cli/additional_command.h"
 
+#include "cli/assay_oil.h"
 #include "cli/calc_report.h"
 #include "cli/curve_options.h"
 #include "cli/document_output.h"
@@ -36,6 +37,9 @@ int runAdditionalCommand(const AdditionalCommandOptions& options) {
         std::cerr << "viskora-calc additional: " << problem
                   << "\n(see viskora-calc additional --help)\n";
         return kExitUsage;
+    }
+    if (const auto stop = applyAssayToOil(options.oil.assayPath, *oil, "additional")) {
+        return *stop;
     }
     const CurveStep curve = applyCurveToOil(options.curve, *oil, "additional", options.oil.json);
     if (curve.stopStatus) {

@@ -1,5 +1,6 @@
 #include "cli/basic_command.h"
 
+#include "cli/assay_oil.h"
 #include "cli/calc_report.h"
 #include "cli/console_messages.h"
 #include "cli/curve_options.h"
@@ -21,6 +22,9 @@ int runBasic(const OilOptions& options, const CurveOptions& curveOptions,
     if (!oil) {
         std::cerr << "viskora-calc basic: " << problem << "\n(see viskora-calc basic --help)\n";
         return kExitUsage;
+    }
+    if (const auto stop = applyAssayToOil(options.assayPath, *oil, "basic")) {
+        return *stop;
     }
     const CurveStep curve = applyCurveToOil(curveOptions, *oil, "basic", options.json);
     if (curve.stopStatus) {

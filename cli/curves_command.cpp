@@ -1,5 +1,6 @@
 #include "cli/curves_command.h"
 
+#include "cli/assay_oil.h"
 #include "cli/additional_command.h"
 #include "cli/calc_report.h"
 #include "cli/console_messages.h"
@@ -191,7 +192,7 @@ std::optional<SweepArguments> resolveSweep(const CurvesCommandOptions& options,
 
 int runCurvesCommand(const CurvesCommandOptions& options) {
     std::string problem;
-    const auto oil = resolveOil(options.oil, problem);
+    auto oil = resolveOil(options.oil, problem);
     const auto pressureUnit = parsePressureUnit(options.design.pressureUnit);
     const bool overTemperature = !options.temps.empty();
     std::optional<SweepArguments> arguments;
@@ -205,6 +206,9 @@ int runCurvesCommand(const CurvesCommandOptions& options) {
     if (!arguments) {
         std::cerr << "viskora-calc curves: " << problem << "\n(see viskora-calc curves --help)\n";
         return kExitUsage;
+    }
+    if (const auto stop = applyAssayToOil(options.oil.assayPath, *oil, "curves")) {
+        return *stop;
     }
     const std::vector<MeasuredViscosity>& measured = arguments->measured;
 

@@ -21,6 +21,8 @@ void addOilOptions(CLI::App& command, OilOptions& options) {
         ->capture_default_str();
     command.add_option("--fraction", options.fractions,
                        "A fraction row START:END:SHARE (repeat, at most 100)");
+    command.add_option("--assay", options.assayPath,
+                       "The oil of an assay file (.vka): its density and fraction table");
     command
         .add_option("--viscosity-method", options.viscosityMethod,
                     "Kinematic viscosity of the liquid: whole (of the oil as a whole) or cuts "

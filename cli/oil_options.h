@@ -24,6 +24,7 @@ struct OilOptions {
     std::string densityTemp = "20";
     std::string tempUnit = "2";
     std::vector<std::string> fractions;
+    std::string assayPath; // --assay: the oil of a .vka file instead
     std::string viscosityMethod = "whole";
     bool yes = false;
     bool json = false;

@@ -106,11 +106,35 @@ INSTANTIATE_TEST_SUITE_P(
                   {"blend", "/nonexistent/a.vka:50", "/nonexistent/b.vka:50", "--by", "volume"},
                   2,
                   "/nonexistent/a.vka: Cannot read this file."},
+        AssayCall{"CalculationOfUnreadableAssay",
+                  {"basic", "--assay", "/nonexistent/crude.vka"},
+                  2,
+                  "/nonexistent/crude.vka: Cannot read this file."},
+        AssayCall{"CalculationOfAssayAndFractions",
+                  {"additional", "--assay", kBlendOil, "--fraction", "35:400:100"},
+                  64,
+                  "--assay and --fraction exclude each other"},
         AssayCall{"BlendSomeShares",
                   {"blend", kBlendOil + ":50", kBlendOil, "--by", "mass"},
                   64,
                   "give every oil a share"}),
     [](const auto& info) { return info.param.name; });
+
+// An assay's oil in a calculation is its fraction table and its density at
+// 15 deg.C, carried into the calculation's temperature unit.
+TEST(AssayCommand, CalculatesTheOilOfItsFractionTable) {
+    const std::vector<std::string> design = {"--temp-unit",       "F",   "--design-temp", "392",
+                                             "--design-pressure", "0.2", "--yes",         "--json"};
+    std::vector<std::string> byAssay = {"additional", "--assay", kBlendOil};
+    byAssay.insert(byAssay.end(), design.begin(), design.end());
+    std::vector<std::string> byTable = {"additional", "--fraction",     "0:572:50",
+                                        "--fraction", "572:1535:50",    "--density",
+                                        "850",        "--density-temp", "59"};
+    byTable.insert(byTable.end(), design.begin(), design.end());
+    const auto assayRun = runCalculator(byAssay);
+    ASSERT_EQ(assayRun.exitStatus, 0) << assayRun.err;
+    EXPECT_EQ(assayRun.out, runCalculator(byTable).out);
+}
 
 // An assay that cannot be calculated is not saved, and an existing file
 // keeps its content; a good one saves a document that reads back to the

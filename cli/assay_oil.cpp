@@ -1,0 +1,59 @@
+#include "cli/assay_oil.h"
+
+#include "assays/assay_document.h"
+#include "assays/assay_figures.h"
+#include "cli/calc_report.h"
+#include "units/display_format.h"
+#include "units/unit_tables.h"
+
+#include <iostream>
+
+namespace viskora {
+namespace {
+
+constexpr int kCelsiusCode = 2;
+
+// A boundary in deg.C as the oil's temperature unit writes it; 0 stays 0,
+// the fraction table's "not given".
+std::string boundaryText(double celsius, int tempUnit) {
+    if (celsius == 0) {
+        return "0";
+    }
+    return shortestNumberText(convertTemperature(celsius, kCelsiusCode, tempUnit));
+}
+
+} // namespace
+
+std::optional<int> applyAssayToOil(const std::string& path, ResolvedOil& oil,
+                                   const std::string& command) {
+    if (path.empty()) {
+        return std::nullopt;
+    }
+    if (!oil.fractions.empty()) {
+        std::cerr << "viskora-calc " << command << ": --assay and --fraction exclude each other\n"
+                  << "(see viskora-calc " << command << " --help)\n";
+        return kExitUsage;
+    }
+    const assays::AssayReadResult read = assays::openAssayDocument(path);
+    if (!read.assay) {
+        std::cerr << "viskora-calc " << command << ": " << path << ": " << read.message << '\n';
+        return kExitInputError;
+    }
+    const assays::FiguresOutcome figures = assays::characteriseAssay(*read.assay);
+    if (!figures.figures) {
+        std::cerr << "viskora-calc " << command << ": " << path << ": " << figures.problem << '\n';
+        return kExitInputError;
+    }
+    const assays::EngineOil& engineOil = figures.figures->engineOil;
+    oil.densityText = shortestNumberText(convert(Quantity::Density, engineOil.density15,
+                                                 baseUnitCode(Quantity::Density), oil.densityUnit));
+    oil.densityTempText = boundaryText(15, oil.tempUnit);
+    for (const assays::EngineRow& row : engineOil.rows) {
+        oil.fractions.push_back({boundaryText(row.startC, oil.tempUnit),
+                                 boundaryText(row.endC, oil.tempUnit),
+                                 shortestNumberText(row.massPct)});
+    }
+    return std::nullopt;
+}
+
+} // namespace viskora
