@@ -1,7 +1,7 @@
 #include "cli/curves_command.h"
 
-#include "cli/assay_oil.h"
 #include "cli/additional_command.h"
+#include "cli/assay_oil.h"
 #include "cli/calc_report.h"
 #include "cli/console_messages.h"
 #include "cli/csv.h"
@@ -71,75 +71,84 @@ std::vector<ResultLine> sweepLines(const SweepPoint& point) {
     return lines;
 }
 
+// The table's columns, as the property curves window has them: the anchored
+// viscosity only with measured values.
+std::vector<const SweepColumn*> tableColumns(bool anchored) {
+    std::vector<const SweepColumn*> columns;
+    for (const SweepColumn& column : sweepColumns()) {
+        if (anchored || column.name != "anchoredLiquidViscosity") {
+            columns.push_back(&column);
+        }
+    }
+    return columns;
+}
+
+// The unit code a column is written in: the swept state's as given, every
+// result's base unit.
+int columnUnitCode(const SweepColumn& column, int tempUnit, int pressureUnit) {
+    if (column.name == "temperature") {
+        return tempUnit;
+    }
+    if (column.name == "pressure") {
+        return pressureUnit;
+    }
+    return column.quantity ? baseUnitCode(*column.quantity) : 0;
+}
+
 struct Heading {
     std::string name;
     std::string unit;
+    std::string title; // "name [unit]", as the window's exports write it too
 };
 
-std::vector<Heading> headings(int tempUnit, int pressureUnit, bool anchored) {
-    std::vector<Heading> list = {{"temperature", shortUnitName(Quantity::Temperature, tempUnit)},
-                                 {"pressure", shortUnitName(Quantity::Pressure, pressureUnit)}};
-    for (const ResultLine& line : sweepLines(SweepPoint{})) {
-        list.push_back({line.name, line.baseUnit});
-    }
-    list.push_back({"vapourPressure", "MPa"});
-    if (anchored) {
-        list.push_back({"anchoredLiquidViscosity", "mm2/s"});
+std::vector<Heading> headings(const std::vector<const SweepColumn*>& columns, int tempUnit,
+                              int pressureUnit) {
+    std::vector<Heading> list;
+    for (const SweepColumn* column : columns) {
+        const int code = columnUnitCode(*column, tempUnit, pressureUnit);
+        list.push_back({std::string(column->name),
+                        column->quantity ? fileUnitName(*column->quantity, code)
+                                         : std::string(column->fixedUnit),
+                        sweepColumnHeading(*column, code)});
     }
     return list;
 }
 
-// A point's cells in heading order; empty where it has no value.
-std::vector<std::optional<double>> cells(const SweepPoint& point, bool anchored) {
-    std::vector<std::optional<double>> row = {point.temperature, point.pressure};
-    for (const ResultLine& line : sweepLines(point)) {
-        row.push_back(point.outcome == CalcOutcome::Completed ? std::optional(line.value)
-                                                              : std::nullopt);
-    }
-    row.push_back(point.vapourPressure);
-    if (anchored) {
-        row.push_back(point.anchoredViscosity);
-    }
-    return row;
-}
-
 void writeCsv(std::ostream& out, const SweepResult& sweep, const std::vector<Heading>& heads,
-              bool anchored) {
+              const std::vector<const SweepColumn*>& columns) {
     csv::Record header;
     for (const Heading& head : heads) {
-        header.push_back(head.name + " [" + head.unit + "]");
+        header.push_back(head.title);
     }
     header.push_back("message");
     out << csv::line(header);
     for (const SweepPoint& point : sweep.points) {
         csv::Record record;
-        for (const auto& value : cells(point, anchored)) {
+        for (const SweepColumn* column : columns) {
+            const auto value = sweepColumnValue(point, *column);
             record.push_back(value ? shortestNumberText(*value) : std::string());
         }
-        record.push_back(point.message);
+        record.push_back(csvMessage(point.message));
         out << csv::line(record);
     }
 }
 
 void writeTable(std::ostream& out, const SweepResult& sweep, const std::vector<Heading>& heads,
-                bool anchored) {
+                const std::vector<const SweepColumn*>& columns) {
     out << "Properties at given absolute pressures and temperatures\n\n";
     std::vector<int> widths;
     for (const Heading& head : heads) {
-        const std::string title = head.name + " [" + head.unit + "]";
-        widths.push_back(static_cast<int>(std::max<std::size_t>(title.size(), 10)) + 2);
-        out << std::left << std::setw(widths.back()) << title;
+        widths.push_back(static_cast<int>(std::max<std::size_t>(head.title.size(), 10)) + 2);
+        out << std::left << std::setw(widths.back()) << head.title;
     }
     out << "message\n";
     for (const SweepPoint& point : sweep.points) {
-        const auto row = cells(point, anchored);
-        for (std::size_t i = 0; i < row.size(); ++i) {
+        for (std::size_t i = 0; i < columns.size(); ++i) {
+            const auto value = sweepColumnValue(point, *columns[i]);
             out << std::left << std::setw(widths[i])
-                << (row[i] ? formatForDisplay(*row[i]) : std::string("-"));
+                << (value ? formatForDisplay(*value) : std::string("-"));
         }
-        std::string oneLine = point.message;
-        std::replace(oneLine.begin(), oneLine.end(), '\n', ' ');
-        out << oneLine << '\n';
+        out << oneLineMessage(point.message) << '\n';
     }
 }
 
@@ -232,7 +241,8 @@ int runCurvesCommand(const CurvesCommandOptions& options) {
 
     const bool anchored = !measured.empty();
     const CalcStatus status = sweepStatus(sweep);
-    const auto heads = headings(oil->tempUnit, *pressureUnit, anchored);
+    const auto columns = tableColumns(anchored);
+    const auto heads = headings(columns, oil->tempUnit, *pressureUnit);
     if (options.oil.json) {
         nlohmann::json points = nlohmann::json::array();
         for (const SweepPoint& point : sweep.points) {
@@ -254,9 +264,9 @@ int runCurvesCommand(const CurvesCommandOptions& options) {
         }
         std::cout << out.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
     } else if (options.csv) {
-        writeCsv(std::cout, sweep, heads, anchored);
+        writeCsv(std::cout, sweep, heads, columns);
     } else {
-        writeTable(std::cout, sweep, heads, anchored);
+        writeTable(std::cout, sweep, heads, columns);
     }
     return status.exitStatus;
 }

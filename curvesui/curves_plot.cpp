@@ -1,8 +1,10 @@
 #include "curvesui/curves_plot.h"
 
 #include "curvesui/curves_table_model.h"
+#include "curvesui/log_axis_scale.h"
 #include "units/display_format.h"
 
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QFileInfo>
@@ -11,7 +13,7 @@
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QListWidget>
-#include <QLogValueAxis>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPixmap>
@@ -26,6 +28,10 @@
 
 namespace viskora {
 namespace {
+
+// How near, in pixels, the mouse must come to a computed point for the
+// tooltip to show its values.
+constexpr double kTipReach = 8;
 
 // Viscosity and vapour pressure span decades over a sweep: their axis is
 // logarithmic.
@@ -55,6 +61,30 @@ QString nameOf(const SweepColumn& column) {
     return QString::fromUtf8(column.name.data(), static_cast<qsizetype>(column.name.size()));
 }
 
+QString numberText(double value) {
+    return QString::fromStdString(formatForDisplay(value));
+}
+
+// A logarithmic axis is drawn as a linear one over the values' common
+// logarithms, so that its ticks can be labelled where a reader needs them
+// (a logarithmic axis of the charts labels whole powers of its base only):
+// a category axis whose labels stand on the ticks' logarithms.
+QCategoryAxis* logarithmicAxis(double low, double high) {
+    const LogAxisScale scale = logAxisScale(low, high);
+    auto* axis = new QCategoryAxis;
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    const double bottom = std::log10(scale.low);
+    const double top = std::log10(scale.high);
+    // A hair wider, so that rounding does not drop the end labels.
+    const double margin = (top - bottom) * 1e-3;
+    axis->setRange(bottom - margin, top + margin);
+    axis->setStartValue(bottom - margin);
+    for (const double tick : scale.ticks) {
+        axis->append(numberText(tick), std::log10(tick));
+    }
+    return axis;
+}
+
 } // namespace
 
 CurvesPlot::CurvesPlot(const CurvesTableModel& model, QWidget* parent)
@@ -63,6 +93,9 @@ CurvesPlot::CurvesPlot(const CurvesTableModel& model, QWidget* parent)
     view_->setObjectName(QStringLiteral("plot"));
     view_->setRenderHint(QPainter::Antialiasing);
     view_->setMinimumSize(300, 200);
+    view_->setMouseTracking(true);
+    view_->viewport()->setMouseTracking(true);
+    view_->viewport()->installEventFilter(this);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(list_);
@@ -127,6 +160,7 @@ void CurvesPlot::fillList() {
 }
 
 void CurvesPlot::redraw() {
+    plotted_.clear();
     auto* chart = new QChart;
     chart->legend()->setAlignment(Qt::AlignBottom);
     // A narrow plot shortens the names; the whole name shows under the mouse.
@@ -158,11 +192,14 @@ void CurvesPlot::redraw() {
         QString unit;
         double low;
         double high;
+        bool logarithmic;
+        QList<QAbstractSeries*> series;
     };
     std::map<QString, AxisGroup> groups;
     QHash<QString, QColor> colours;
-    const QString xName = model_.shownHeading(xColumn_);
     bool firstMarks = true;
+    // A logarithmic property is plotted as its common logarithm.
+    const auto plotted = [](double y, bool logarithmic) { return logarithmic ? std::log10(y) : y; };
     for (int column = 0; column < model_.valueColumnCount(); ++column) {
         const QString name = nameOf(model_.column(column));
         if (column == xColumn_ || !chosen_.contains(name)) {
@@ -176,13 +213,15 @@ void CurvesPlot::redraw() {
         series->setPointsVisible(true);
         double low = 0;
         double high = 0;
+        PlottedSeries shown{series, column, {}};
         for (int row = 0; row < rows; ++row) {
             const auto x = model_.value(row, xColumn_);
             const auto y = model_.value(row, column);
             if (x && y && std::isfinite(*y) && (!logarithmic || *y > 0)) {
                 low = series->count() == 0 ? *y : std::min(low, *y);
                 high = series->count() == 0 ? *y : std::max(high, *y);
-                series->append(*x, *y);
+                series->append(*x, plotted(*y, logarithmic));
+                shown.rows.push_back(row);
             }
         }
         if (series->count() == 0) {
@@ -190,42 +229,24 @@ void CurvesPlot::redraw() {
             continue;
         }
         chart->addSeries(series);
+        plotted_.push_back(std::move(shown));
         colours.insert(name, series->color());
         const QString key = (logarithmic ? QStringLiteral("log ") : QString()) + unit;
         auto group = groups.find(key);
         if (group == groups.end()) {
-            QAbstractAxis* axis = nullptr;
-            if (logarithmic) {
-                auto* log = new QLogValueAxis;
-                log->setBase(10);
-                log->setLabelFormat(QStringLiteral("%g"));
-                log->setMinorTickCount(-1);
-                axis = log;
-            } else {
-                axis = new QValueAxis;
+            // A logarithmic axis is made once its group's values are known.
+            QAbstractAxis* axis = logarithmic ? nullptr : new QValueAxis;
+            if (axis != nullptr) {
+                chart->addAxis(axis, groups.size() % 2 == 0 ? Qt::AlignLeft : Qt::AlignRight);
             }
-            chart->addAxis(axis, groups.size() % 2 == 0 ? Qt::AlignLeft : Qt::AlignRight);
-            group = groups.emplace(key, AxisGroup{axis, {}, unit, low, high}).first;
+            group =
+                groups.emplace(key, AxisGroup{axis, {}, unit, low, high, logarithmic, {}}).first;
         }
         AxisGroup& g = group->second;
         g.titles << model_.title(column);
         g.low = std::min(g.low, low);
         g.high = std::max(g.high, high);
-        series->attachAxis(xAxis);
-        series->attachAxis(g.axis);
-
-        connect(series, &QLineSeries::hovered, this,
-                [xName, heading](const QPointF& point, bool state) {
-                    if (!state) {
-                        QToolTip::hideText();
-                        return;
-                    }
-                    QToolTip::showText(
-                        QCursor::pos(),
-                        QStringLiteral("%1 = %2\n%3 = %4")
-                            .arg(xName, QString::fromStdString(formatForDisplay(point.x())),
-                                 heading, QString::fromStdString(formatForDisplay(point.y()))));
-                });
+        g.series << series;
 
         if (!changes.empty()) {
             auto* marks = new QScatterSeries;
@@ -237,12 +258,11 @@ void CurvesPlot::redraw() {
                 const auto x = model_.value(row, xColumn_);
                 const auto y = model_.value(row, column);
                 if (x && y && (!logarithmic || *y > 0)) {
-                    marks->append(*x, *y);
+                    marks->append(*x, plotted(*y, logarithmic));
                 }
             }
             chart->addSeries(marks);
-            marks->attachAxis(xAxis);
-            marks->attachAxis(g.axis);
+            g.series << marks;
             // One legend entry for the markers of all the properties.
             for (QLegendMarker* marker : chart->legend()->markers(marks)) {
                 marker->setVisible(firstMarks);
@@ -263,21 +283,19 @@ void CurvesPlot::redraw() {
         xAxis->setRange(*xLow, *xHigh);
     }
     for (auto& [key, g] : groups) {
+        if (g.logarithmic) {
+            g.axis = logarithmicAxis(g.low, g.high);
+            chart->addAxis(g.axis, chart->axes(Qt::Vertical).size() % 2 == 0 ? Qt::AlignLeft
+                                                                             : Qt::AlignRight);
+        }
+        for (QAbstractSeries* series : g.series) {
+            series->attachAxis(xAxis);
+            series->attachAxis(g.axis);
+        }
         // An axis shared by several properties is named by its unit alone:
         // the legend names them, and their names together would not fit.
         g.axis->setTitleText(g.titles.size() == 1 ? g.titles.front() + QLatin1Char(' ') + g.unit
                                                   : g.unit);
-        if (qobject_cast<QLogValueAxis*>(g.axis) != nullptr) {
-            // Whole decades, so that at least two labelled ticks show even
-            // when the values lie within one decade; a hair wider, so that
-            // rounding does not drop the end labels.
-            const double bottom = std::pow(10.0, std::floor(std::log10(g.low)));
-            double top = std::pow(10.0, std::ceil(std::log10(g.high)));
-            if (top <= bottom) {
-                top = bottom * 10;
-            }
-            g.axis->setRange(bottom * 0.999, top * 1.001);
-        }
     }
     QChart* old = view_->chart();
     view_->setChart(chart);
@@ -293,6 +311,55 @@ void CurvesPlot::showColours(const QHash<QString, QColor>& colours) {
             colourMark(colours.value(item->data(Qt::UserRole).toString(), Qt::transparent)));
     }
     filling_ = false;
+}
+
+QString CurvesPlot::pointTip(const QPoint& position) const {
+    QChart* chart = view_->chart();
+    const PlottedSeries* nearest = nullptr;
+    qsizetype nearestIndex = -1;
+    double nearestDistance = kTipReach;
+    for (const PlottedSeries& shown : plotted_) {
+        for (qsizetype i = 0; i < shown.series->count(); ++i) {
+            const QPointF at =
+                view_->mapFromScene(chart->mapToPosition(shown.series->at(i), shown.series));
+            const double distance = std::hypot(at.x() - position.x(), at.y() - position.y());
+            if (distance <= nearestDistance) {
+                nearest = &shown;
+                nearestIndex = i;
+                nearestDistance = distance;
+            }
+        }
+    }
+    if (nearest == nullptr) {
+        return {};
+    }
+    // The values of the table's row, not of the drawing: a logarithmic
+    // curve is drawn through its values' logarithms. A table newer than
+    // the drawing has no tip until the plot is drawn again.
+    const int row = nearest->rows[static_cast<std::size_t>(nearestIndex)];
+    if (row >= model_.rowCount() || nearest->column >= model_.valueColumnCount() ||
+        xColumn_ >= model_.valueColumnCount()) {
+        return {};
+    }
+    const auto x = model_.value(row, xColumn_);
+    const auto y = model_.value(row, nearest->column);
+    return QStringLiteral("%1 = %2 %3\n%4 = %5 %6")
+        .arg(model_.title(nearest->column), numberText(y.value_or(0)),
+             model_.unitOf(nearest->column), model_.title(xColumn_), numberText(x.value_or(0)),
+             model_.unitOf(xColumn_));
+}
+
+bool CurvesPlot::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == view_->viewport() && event->type() == QEvent::MouseMove) {
+        const QPoint position = static_cast<QMouseEvent*>(event)->position().toPoint();
+        const QString tip = pointTip(position);
+        if (tip.isEmpty()) {
+            QToolTip::hideText();
+        } else {
+            QToolTip::showText(view_->viewport()->mapToGlobal(position), tip, view_);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 QString CurvesPlot::save(const QString& path) const {

@@ -1,13 +1,33 @@
 #include "curvesui/curves_table_model.h"
 
+#include "curvesui/column_titles.h"
 #include "units/display_format.h"
 #include "units/unit_tables.h"
+
+#include <QStringList>
 
 namespace viskora {
 namespace {
 
-QString latin1(std::string_view text) {
+QString utf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The longest line a heading's words are put on before the next word goes
+// to a new line, in characters, so that a long name makes a taller heading
+// rather than a column wider than its numbers need.
+constexpr qsizetype kHeadingLine = 22;
+
+QString wrapped(const QString& text) {
+    QStringList lines;
+    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (!lines.isEmpty() && lines.back().size() + 1 + word.size() <= kHeadingLine) {
+            lines.back() += QLatin1Char(' ') + word;
+        } else {
+            lines << word;
+        }
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 } // namespace
@@ -83,18 +103,11 @@ int CurvesTableModel::shownUnitCode(int column) const {
 }
 
 QString CurvesTableModel::heading(int column) const {
-    return QStringLiteral("%1 [%2]").arg(latin1(this->column(column).name), unitOf(column));
+    return QString::fromStdString(sweepColumnHeading(this->column(column), shownUnitCode(column)));
 }
 
 QString CurvesTableModel::title(int column) const {
-    const std::string_view name = this->column(column).name;
-    if (name == "liquidViscosity") {
-        return QStringLiteral("liquid viscosity, oil as a whole");
-    }
-    if (name == "liquidViscosityByCuts") {
-        return QStringLiteral("liquid viscosity, by narrow cuts");
-    }
-    return latin1(name);
+    return oneLineTitle(columnTitle(this->column(column)));
 }
 
 QString CurvesTableModel::shownHeading(int column) const {
@@ -103,7 +116,17 @@ QString CurvesTableModel::shownHeading(int column) const {
 
 QString CurvesTableModel::unitOf(int column) const {
     const SweepColumn& c = this->column(column);
-    return c.quantity ? unitLabel(*c.quantity, shownUnitCode(column)) : latin1(c.fixedUnit);
+    return c.quantity ? unitLabel(*c.quantity, shownUnitCode(column)) : utf8(c.fixedUnit);
+}
+
+QString CurvesTableModel::wrappedHeading(int column) const {
+    const ColumnTitle title = columnTitle(this->column(column));
+    QStringList lines;
+    if (!title.phase.isEmpty()) {
+        lines << title.phase;
+    }
+    lines << wrapped(title.property) << QStringLiteral("[%1]").arg(unitOf(column));
+    return lines.join(QLatin1Char('\n'));
 }
 
 std::optional<double> CurvesTableModel::value(int row, int column) const {
@@ -135,8 +158,7 @@ QVariant CurvesTableModel::data(const QModelIndex& index, int role) const {
     if (index.column() == valueColumnCount()) {
         if (role == Qt::DisplayRole || role == Qt::ToolTipRole) {
             return QString::fromStdString(
-                       sweep_.points[static_cast<std::size_t>(index.row())].message)
-                .replace(QLatin1Char('\n'), QLatin1Char(' '));
+                oneLineMessage(sweep_.points[static_cast<std::size_t>(index.row())].message));
         }
         return {};
     }
@@ -148,7 +170,12 @@ QVariant CurvesTableModel::data(const QModelIndex& index, int role) const {
     }
     const auto shown = value(index.row(), index.column());
     if (!shown) {
-        return role == Qt::DisplayRole ? QVariant(QStringLiteral("-")) : QVariant();
+        // A point the engine stopped at has a dash; a property of a phase
+        // the point does not have is left empty.
+        const bool completed =
+            sweep_.points[static_cast<std::size_t>(index.row())].outcome == CalcOutcome::Completed;
+        return role == Qt::DisplayRole ? QVariant(completed ? QString() : QStringLiteral("-"))
+                                       : QVariant();
     }
     if (role == kValueRole) {
         return *shown;
@@ -157,16 +184,19 @@ QVariant CurvesTableModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant CurvesTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (role != Qt::DisplayRole) {
+    if (role != Qt::DisplayRole && role != Qt::ToolTipRole) {
         return {};
     }
     if (orientation == Qt::Vertical) {
-        return section + 1;
+        return role == Qt::DisplayRole ? QVariant(section + 1) : QVariant();
     }
     if (section == valueColumnCount()) {
-        return QStringLiteral("message");
+        return QStringLiteral("Message");
     }
-    return section >= 0 && section < valueColumnCount() ? shownHeading(section) : QVariant();
+    if (section < 0 || section >= valueColumnCount()) {
+        return {};
+    }
+    return role == Qt::DisplayRole ? wrappedHeading(section) : shownHeading(section);
 }
 
 } // namespace viskora

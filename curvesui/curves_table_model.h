@@ -51,13 +51,20 @@ class CurvesTableModel : public QAbstractTableModel {
     // The unit code a column is shown in; 0 for a column without a quantity.
     int shownUnitCode(int column) const;
     // "name [unit]" of a column, as the exports write it: the calculator's
-    // column name, which scripts reading either file rely on.
+    // column name and unit name (sweepColumnHeading), which scripts reading
+    // either file rely on.
     QString heading(int column) const;
-    // What the table's heading and the plot call a column: its name, but
-    // the liquid's two viscosities by their methods.
+    // What the list of properties and the plot call a column, in the forms'
+    // words: "Gas phase: Density".
     QString title(int column) const;
-    // "title [unit]" of a column, as the table and the plot show it.
+    // "title [unit]" of a column, as the plot's axes and tooltips show it,
+    // in the forms' unit names.
     QString shownHeading(int column) const;
+    // The table's heading of a column: the phase, the property (broken into
+    // lines of a few words) and the unit, each on lines of their own.
+    QString wrappedHeading(int column) const;
+    // The short name of the unit a column is shown in, as the forms name it.
+    QString unitOf(int column) const;
 
     // The value of a cell in the column's shown unit; nothing when empty.
     std::optional<double> value(int row, int column) const;
@@ -72,8 +79,6 @@ class CurvesTableModel : public QAbstractTableModel {
 
   private:
     int sourceUnitCode(int column) const;
-    // The short name of the unit a column is shown in.
-    QString unitOf(int column) const;
 
     SweepResult sweep_;
     std::vector<const SweepColumn*> columns_;

@@ -102,7 +102,6 @@ void CurvesWindow::sweepEnded(const SweepResult& result) {
     }
     notes << QStringLiteral("%1 points, %2 not calculated.").arg(result.points.size()).arg(stopped);
     status_->setText(notes.join(QLatin1Char(' ')));
-    table_->resizeColumnsToContents();
     plot_->refresh(d.variable == SweepVariable::Temperature ? 0 : 1);
     emit sweepFinished();
 }

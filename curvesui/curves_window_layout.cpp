@@ -206,6 +206,18 @@ QWidget* CurvesWindow::makeResults() {
         QStringLiteral("Right-click a heading to pick its unit"));
     connect(table_->horizontalHeader(), &QWidget::customContextMenuRequested, this,
             &CurvesWindow::showColumnUnitMenu);
+    // Every heading whole, before the first sweep too: the columns follow
+    // their headings and numbers whenever either changes.
+    table_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    connect(model_, &QAbstractItemModel::modelReset, table_, &QTableView::resizeColumnsToContents);
+    connect(model_, &QAbstractItemModel::headerDataChanged, table_,
+            [this](Qt::Orientation orientation, int first, int last) {
+                for (int column = first; orientation == Qt::Horizontal && column <= last;
+                     ++column) {
+                    table_->resizeColumnToContents(column);
+                }
+            });
+    table_->resizeColumnsToContents();
 
     plot_ = new CurvesPlot(*model_);
     auto* split = new QSplitter(Qt::Vertical);

@@ -14,6 +14,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
@@ -82,6 +83,36 @@ QString temperatureText(double celsius, int tempUnit) {
     return QString::fromStdString(formatFixed(convertTemperature(celsius, 2, tempUnit), 1));
 }
 
+// A typed temperature from one unit into another, to two decimals without
+// trailing zeros; a text that is not a number stays as it is, for the
+// conversion to name.
+QString temperatureInUnit(const QString& text, int fromUnit, int toUnit) {
+    const auto value = readWholeNumber(text.trimmed().toStdString());
+    if (!value || fromUnit == toUnit || text.trimmed().isEmpty()) {
+        return text;
+    }
+    QString converted =
+        QString::fromStdString(formatFixed(convertTemperature(*value, fromUnit, toUnit), 2));
+    while (converted.endsWith(QLatin1Char('0'))) {
+        converted.chop(1);
+    }
+    if (converted.endsWith(QLatin1Char('.'))) {
+        converted.chop(1);
+    }
+    return converted;
+}
+
+// How much of a plot that no longer shows the curve is drawn.
+constexpr double kStaleOpacity = 0.35;
+
+// What the note says when the curve has changed since Convert, and when
+// Fill has converted and shows what it will write.
+const QString kStaleNote =
+    QStringLiteral("The curve has changed since Convert: the plot and the table show the "
+                   "curve before. Convert again, or Fill to convert and see what it fills.");
+const QString kCheckNote =
+    QStringLiteral("Converted: this is what Fill writes. Fill once more to write it.");
+
 } // namespace
 
 CurveDialog::CurveDialog(int tempUnit, std::optional<double> density20, QWidget* parent)
@@ -89,6 +120,7 @@ CurveDialog::CurveDialog(int tempUnit, std::optional<double> density20, QWidget*
     setWindowTitle(QStringLiteral("Fractional composition from a distillation curve"));
 
     type_ = new QComboBox(this);
+    type_->setObjectName(QStringLiteral("curveType"));
     for (const TypeEntry& entry : kTypes) {
         type_->addItem(QString::fromUtf8(entry.label));
     }
@@ -98,10 +130,12 @@ CurveDialog::CurveDialog(int tempUnit, std::optional<double> density20, QWidget*
     connect(type_, &QComboBox::currentIndexChanged, this, &CurveDialog::updateMethodBox);
 
     points_ = new QTableWidget(kInitialPointRows, 2, this);
+    points_->setObjectName(QStringLiteral("points"));
     points_->setHorizontalHeaderLabels(
         {QStringLiteral("Distilled, %"), QStringLiteral("Temperature, ") + unitSymbol(tempUnit_)});
     points_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     points_->verticalHeader()->setDefaultSectionSize(points_->fontMetrics().height() + 6);
+    points_->installEventFilter(this);
     auto* paste = new QPushButton(QStringLiteral("&Paste"), this);
     paste->setToolTip(QStringLiteral("Two columns copied from a spreadsheet: percent and "
                                      "temperature"));
@@ -138,6 +172,7 @@ CurveDialog::CurveDialog(int tempUnit, std::optional<double> density20, QWidget*
     plot_->setMinimumSize(440, 280);
     plot_->setRenderHint(QPainter::Antialiasing);
     converted_ = new QTableWidget(0, 3, this);
+    converted_->setObjectName(QStringLiteral("converted"));
     converted_->setHorizontalHeaderLabels({QStringLiteral("Distilled, %"),
                                            QStringLiteral("Given, ") + unitSymbol(tempUnit_),
                                            QStringLiteral("TBP, ") + unitSymbol(tempUnit_)});
@@ -148,6 +183,11 @@ CurveDialog::CurveDialog(int tempUnit, std::optional<double> density20, QWidget*
     fit_ = new QLabel(this);
     messages_ = new QLabel(this);
     messages_->setWordWrap(true);
+    note_ = new QLabel(this);
+    note_->setObjectName(QStringLiteral("note"));
+    note_->setWordWrap(true);
+    note_->setStyleSheet(QStringLiteral("color: #8a5a00;"));
+    note_->hide();
     auto* right = new QVBoxLayout;
     right->addWidget(plot_, 2);
     right->addWidget(converted_, 1);
@@ -165,18 +205,98 @@ CurveDialog::CurveDialog(int tempUnit, std::optional<double> density20, QWidget*
     connect(buttons, &QDialogButtonBox::accepted, this, &CurveDialog::fill);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
+    // Any change to what the conversion reads leaves the results shown
+    // behind it.
+    connect(points_, &QTableWidget::itemChanged, this, &CurveDialog::markStale);
+    connect(type_, &QComboBox::currentIndexChanged, this, &CurveDialog::markStale);
+    connect(method_, &QComboBox::currentIndexChanged, this, &CurveDialog::markStale);
+    connect(byCount_, &QRadioButton::toggled, this, &CurveDialog::markStale);
+    connect(count_, &QSpinBox::valueChanged, this, &CurveDialog::markStale);
+    connect(step_, &QSpinBox::valueChanged, this, &CurveDialog::markStale);
+
     auto* columns = new QHBoxLayout;
     columns->addLayout(left, 2);
     columns->addLayout(right, 3);
+    // The note stands beside the buttons it is about.
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(note_, 1);
+    bottom->addWidget(buttons);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns);
-    layout->addWidget(buttons);
+    layout->addLayout(bottom);
     updateMethodBox();
 }
 
 void CurveDialog::updateMethodBox() {
     method_->setEnabled(kTypes[static_cast<std::size_t>(type_->currentIndex())].type ==
                         CurveType::D86);
+}
+
+bool CurveDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == points_ &&
+        (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste)) {
+        // The override is taken so that the key press reaches the table
+        // rather than a shortcut elsewhere.
+        event->accept();
+        if (event->type() == QEvent::KeyPress) {
+            pastePoints(QApplication::clipboard()->text());
+        }
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void CurveDialog::markStale() {
+    if (!resultShown_ || stale_) {
+        return;
+    }
+    stale_ = true;
+    plot_->chart()->setOpacity(kStaleOpacity);
+    converted_->setEnabled(false);
+    fit_->setEnabled(false);
+    note_->setText(kStaleNote);
+    note_->show();
+}
+
+QString CurveDialog::noteText() const {
+    return note_->isVisible() ? note_->text() : QString();
+}
+
+CurveDialog::Entries CurveDialog::entries() const {
+    Entries e;
+    e.typeIndex = type_->currentIndex();
+    e.methodIndex = method_->currentIndex();
+    e.byCount = byCount_->isChecked();
+    e.count = count_->value();
+    e.step = step_->value();
+    e.tempUnit = tempUnit_;
+    for (int row = 0; row < points_->rowCount(); ++row) {
+        const QString percent = cellText(points_, row, 0).trimmed();
+        const QString temperature = cellText(points_, row, 1).trimmed();
+        if (!percent.isEmpty() || !temperature.isEmpty()) {
+            e.points.emplace_back(percent, temperature);
+        }
+    }
+    return e;
+}
+
+void CurveDialog::setEntries(const Entries& e) {
+    type_->setCurrentIndex(std::clamp(e.typeIndex, 0, type_->count() - 1));
+    method_->setCurrentIndex(std::clamp(e.methodIndex, 0, method_->count() - 1));
+    (e.byCount ? byCount_ : byStep_)->setChecked(true);
+    count_->setValue(e.count);
+    step_->setValue(e.step);
+    points_->clearContents();
+    points_->setRowCount(std::max(kInitialPointRows, static_cast<int>(e.points.size()) + 2));
+    for (std::size_t i = 0; i < e.points.size(); ++i) {
+        setCell(points_, static_cast<int>(i), 0, e.points[i].first);
+        setCell(points_, static_cast<int>(i), 1,
+                temperatureInUnit(e.points[i].second, e.tempUnit, tempUnit_));
+    }
+    if (!e.points.empty()) {
+        convert();
+    }
 }
 
 void CurveDialog::pastePoints(const QString& text) {
@@ -239,10 +359,18 @@ QString CurveDialog::messageText() const {
 }
 
 void CurveDialog::fill() {
+    const bool current = resultShown_ && !stale_;
     const curves::CurveInput in = input();
     const curves::CurveOutcome outcome = curves::convertCurve(in);
     showOutcome(in, outcome);
     if (!outcome.usable()) {
+        return;
+    }
+    if (!current) {
+        // The rows were not on view: they are now, and the next Fill
+        // writes them.
+        note_->setText(kCheckNote);
+        note_->show();
         return;
     }
     rows_ = outcome.rowTexts;
@@ -250,6 +378,11 @@ void CurveDialog::fill() {
 }
 
 void CurveDialog::showOutcome(const curves::CurveInput& in, const curves::CurveOutcome& outcome) {
+    resultShown_ = true;
+    stale_ = false;
+    converted_->setEnabled(true);
+    fit_->setEnabled(true);
+    note_->hide();
     QStringList lines;
     for (const std::string& error : outcome.errors) {
         lines << QString::fromStdString(error);

@@ -138,7 +138,14 @@ void OilFormView::fillFromCurve() {
         controls_.get<QComboBox>("densityUnit")->currentIndex() + 1,
         textToNumber(controls_.get<QLineEdit>("densityTemp")->text().toStdString()), pointUnit);
     CurveDialog dialog(pointUnit, density, this);
-    if (dialog.exec() != QDialog::Accepted || dialog.rows().empty()) {
+    if (lastCurve_) {
+        dialog.setEntries(*lastCurve_);
+    }
+    const int answer = dialog.exec();
+    // Kept however the dialog closed: a curve typed and then cancelled is
+    // there to finish next time.
+    lastCurve_ = dialog.entries();
+    if (answer != QDialog::Accepted || dialog.rows().empty()) {
         return;
     }
     const std::vector<curves::RowTexts>& rows = dialog.rows();

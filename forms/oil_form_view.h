@@ -3,6 +3,7 @@
 #include "documents/document_records.h"
 #include "engine/calc_sequence.h"
 #include "engine/oil_calc.h"
+#include "forms/curve_dialog.h"
 #include "forms/form_builder.h"
 #include "forms/grid_fraction_rows.h"
 #include "forms/message_box_messages.h"
@@ -12,6 +13,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace viskora {
 
@@ -144,6 +146,9 @@ class OilFormView : public QWidget {
 
     bool quietCountBox_ = false;
     GridFractionRows fractionRows_;
+    // The curve last given in "From Curve..." on this form, which the dialog
+    // opens with again while the form is open.
+    std::optional<CurveDialog::Entries> lastCurve_;
 };
 
 } // namespace viskora

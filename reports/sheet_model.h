@@ -59,6 +59,7 @@ struct CellRange {
 // (portrait, the printer's paper).
 struct PageLayout {
     std::optional<int> paperSize; // code of the page setup, 9 for A4
+    bool landscape = false;       // the page turned, for a wide table
     // Pages across and down the print is scaled to; 0 leaves a direction free.
     std::optional<std::pair<int, int>> fitToPages;
     std::optional<CellRange> printArea;

@@ -193,6 +193,9 @@ lxw_error writeLayout(lxw_worksheet* sheet, const SheetModel& model) {
     if (page.paperSize) {
         worksheet_set_paper(sheet, static_cast<std::uint8_t>(*page.paperSize));
     }
+    if (page.landscape) {
+        worksheet_set_landscape(sheet);
+    }
     if (page.fitToPages) {
         worksheet_fit_to_pages(sheet, static_cast<std::uint16_t>(page.fitToPages->first),
                                static_cast<std::uint16_t>(page.fitToPages->second));

@@ -131,6 +131,7 @@ void CMainFrame::createToolBar() {
         }
         toolBar_->addAction(action(id));
         if (id == command::Save) {
+            action(command::NewCurves)->setIcon(toolbarIcon("curves"));
             action(command::NewCurves)->setIconText(QStringLiteral("Curves"));
             toolBar_->addAction(action(command::NewCurves));
         }

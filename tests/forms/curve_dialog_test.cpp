@@ -6,6 +6,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -13,6 +15,8 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTableWidget>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -131,6 +135,76 @@ TEST(CurveDialog, BadCurveIsSaidAndLeavesTheTable) {
     for (int row = 0; row < rowsBefore; ++row) {
         EXPECT_EQ(f.cell(row, 3), QStringLiteral("0"));
     }
+}
+
+// The keys that paste in a spreadsheet paste the clipboard's columns into
+// the points table as the Paste button does.
+struct PasteKey {
+    const char* name;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+};
+
+void PrintTo(const PasteKey& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class CurveDialogPasteKeys : public ::testing::TestWithParam<PasteKey> {};
+
+TEST_P(CurveDialogPasteKeys, PasteTheClipboardsColumns) {
+    testing::FormFixture<CSimpleOilView> f;
+    QApplication::clipboard()->setText(kKeroseneColumns);
+    std::size_t points = 0;
+    int converted = 0;
+    withCurveDialog(f, [&](CurveDialog& dialog) {
+        auto* table = dialog.findChild<QTableWidget*>(QStringLiteral("points"));
+        table->setFocus();
+        QTest::keyClick(table, GetParam().key, GetParam().modifiers);
+        points = dialog.entries().points.size();
+        converted = dialog.findChild<QTableWidget*>(QStringLiteral("converted"))->rowCount();
+    });
+    EXPECT_EQ(points, 6u);
+    EXPECT_GT(converted, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, CurveDialogPasteKeys,
+                         ::testing::Values(PasteKey{"CtrlV", Qt::Key_V, Qt::ControlModifier},
+                                           PasteKey{"ShiftInsert", Qt::Key_Insert,
+                                                    Qt::ShiftModifier}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A point edited after Convert greys the results, which no longer show the
+// curve; Fill then converts and shows what it writes, and writes it when
+// clicked once more.
+TEST(CurveDialog, AnEditAfterConvertIsShownBeforeItIsFilled) {
+    testing::FormFixture<CSimpleOilView> f;
+    std::vector<bool> seen;
+    withCurveDialog(f, [&](CurveDialog& dialog) {
+        dialog.pastePoints(kKeroseneColumns);
+        dialog.findChild<QTableWidget*>(QStringLiteral("points"))->item(5, 1)->setText("250");
+        seen = {dialog.isStale() && !dialog.noteText().isEmpty(),
+                !dialog.findChild<QTableWidget*>(QStringLiteral("converted"))->isEnabled()};
+        auto* fill = dialog.findChild<QPushButton*>(QStringLiteral("fill"));
+        fill->click();
+        seen.push_back(dialog.isVisible() && !dialog.isStale());
+        fill->click();
+    });
+    EXPECT_EQ(seen, (std::vector{true, true, true}));
+    EXPECT_TRUE(f.get<QCheckBox>("useFractions")->isChecked());
+}
+
+// The dialog opens again with the form's last curve, even one cancelled.
+TEST(CurveDialog, OpensWithTheFormsLastCurve) {
+    testing::FormFixture<CComplexOilView> f;
+    withCurveDialog(f, [](CurveDialog& dialog) {
+        dialog.pastePoints(kKeroseneColumns);
+        dialog.findChild<QComboBox*>(QStringLiteral("curveType"))->setCurrentIndex(1);
+    });
+    CurveDialog::Entries reopened;
+    withCurveDialog(f, [&](CurveDialog& dialog) { reopened = dialog.entries(); });
+    EXPECT_EQ(reopened.typeIndex, 1);
+    ASSERT_EQ(reopened.points.size(), 6u);
+    EXPECT_EQ(reopened.points[5], (std::pair{QStringLiteral("90"), QStringLiteral("242.8")}));
 }
 
 } // namespace

@@ -52,12 +52,11 @@ TEST_P(CurvesViscosity, TheWindowTakesTheCalculationsMethodAndItsSweepFollowsIt)
     const CurvesTableModel& model = window.model();
     const int whole = model.columnOf("liquidViscosity");
     const int byCuts = model.columnOf("liquidViscosityByCuts");
-    const QString unit = unitLabel(Quantity::Viscosity, baseUnitCode(Quantity::Viscosity));
-    EXPECT_EQ(model.headerData(whole, Qt::Horizontal, Qt::DisplayRole).toString(),
-              QStringLiteral("liquid viscosity, oil as a whole [%1]").arg(unit));
-    EXPECT_EQ(model.headerData(byCuts, Qt::Horizontal, Qt::DisplayRole).toString(),
-              QStringLiteral("liquid viscosity, by narrow cuts [%1]").arg(unit));
-    EXPECT_EQ(model.heading(byCuts), QStringLiteral("liquidViscosityByCuts [%1]").arg(unit));
+    EXPECT_EQ(model.title(whole),
+              QStringLiteral("Liquid phase: Kinematic viscosity of the oil as a whole"));
+    EXPECT_EQ(model.title(byCuts),
+              QStringLiteral("Liquid phase: Kinematic viscosity by narrow cuts"));
+    EXPECT_EQ(model.heading(byCuts), QStringLiteral("liquidViscosityByCuts [mm2/s]"));
     ASSERT_EQ(model.rowCount(), 4);
     int differing = 0;
     for (int row = 0; row < model.rowCount(); ++row) {

@@ -172,6 +172,12 @@ TEST_F(ToolBar, ButtonsComeInOrderAndNewDropsDownBothKinds) {
     EXPECT_EQ(order, (QStringList{"57600", "57601", "57603", "143", "-", "137", "138", "139", "-",
                                   "141", "134"}));
     EXPECT_EQ(frame().toolBar().iconSize(), QSize(24, 24));
+    // Every button is a picture, the property curves' too.
+    for (QAction* action : frame().toolBar().actions()) {
+        EXPECT_TRUE(action->isSeparator() || !action->icon().isNull() ||
+                    frame().toolBar().widgetForAction(action) == &frame().newButton())
+            << action->text().toStdString();
+    }
     QToolButton& button = frame().newButton();
     EXPECT_EQ(button.popupMode(), QToolButton::InstantPopup);
     ASSERT_NE(button.menu(), nullptr);
