@@ -12,18 +12,22 @@ QString DesktopFileDialogs::openFileName(QWidget* parent, const QString& folder)
     // getOpenFileName accepts existing files only.
     return QFileDialog::getOpenFileName(
         parent, QStringLiteral("Open"), folder,
-        QStringLiteral("Viskora Files (*.vkr *.vkc);;Calculations (*.vkr);;"
-                       "Property Curves (*.vkc);;All Files (*)"));
+        QStringLiteral("Viskora Files (*.vkr *.vkc *.vka);;Calculations (*.vkr);;"
+                       "Property Curves (*.vkc);;Assays (*.vka);;All Files (*)"));
 }
 
 QString DesktopFileDialogs::saveFileName(QWidget* parent, const QString& suggested) {
-    // A property curves document keeps its own extension.
+    // A property curves or assay document keeps its own extension.
     const bool curves = suggested.endsWith(QStringLiteral(".vkc"), Qt::CaseInsensitive);
+    const bool assay = suggested.endsWith(QStringLiteral(".vka"), Qt::CaseInsensitive);
     QFileDialog dialog(parent, QStringLiteral("Save As"), suggested,
-                       curves ? QStringLiteral("Property Curves (*.vkc)")
-                              : QStringLiteral("Viskora Files (*.vkr)"));
+                       curves  ? QStringLiteral("Property Curves (*.vkc)")
+                       : assay ? QStringLiteral("Assays (*.vka)")
+                               : QStringLiteral("Viskora Files (*.vkr)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(curves ? QStringLiteral("vkc") : QStringLiteral("vkr"));
+    dialog.setDefaultSuffix(curves  ? QStringLiteral("vkc")
+                            : assay ? QStringLiteral("vka")
+                                    : QStringLiteral("vkr"));
     dialog.selectFile(suggested);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};

@@ -1,5 +1,7 @@
 #include "shell/main_frame.h"
 
+#include "shell/assay_frame.h"
+#include "shell/blend_frame.h"
 #include "shell/child_frame.h"
 #include "shell/commands.h"
 #include "shell/curves_frame.h"
@@ -85,6 +87,22 @@ QList<CurvesFrame*> CMainFrame::curvesWindows() const {
     return windowsOfKind<CurvesFrame>(*mdiArea_);
 }
 
+AssayFrame* CMainFrame::activeAssay() const {
+    return qobject_cast<AssayFrame*>(mdiArea_->currentSubWindow());
+}
+
+QList<AssayFrame*> CMainFrame::assayWindows() const {
+    return windowsOfKind<AssayFrame>(*mdiArea_);
+}
+
+BlendFrame* CMainFrame::activeBlend() const {
+    return qobject_cast<BlendFrame*>(mdiArea_->currentSubWindow());
+}
+
+QList<BlendFrame*> CMainFrame::blendWindows() const {
+    return windowsOfKind<BlendFrame>(*mdiArea_);
+}
+
 void CMainFrame::showChild(QMdiSubWindow* child) {
     child->setWindowIcon(windowIcon());
     mdiArea_->addSubWindow(child);
@@ -117,6 +135,23 @@ void CMainFrame::addCurves(CurvesFrame* window) {
     activateChild(window);
 }
 
+void CMainFrame::addAssay(AssayFrame* window) {
+    connect(window, &AssayFrame::modifiedChanged, this, &CMainFrame::updateCaption);
+    showWideChild(window);
+}
+
+void CMainFrame::addBlend(BlendFrame* window) {
+    showWideChild(window);
+}
+
+void CMainFrame::showWideChild(QMdiSubWindow* child) {
+    showChild(child);
+    child->resize(QSize(1240, 720).boundedTo(mdiArea_->viewport()->size()));
+    child->show();
+    child->move(cascadePosition(*child));
+    activateChild(child);
+}
+
 void CMainFrame::activateChild(QMdiSubWindow* child) {
     if (child->isMinimized()) {
         child->showNormal();
@@ -128,18 +163,29 @@ void CMainFrame::activateChild(QMdiSubWindow* child) {
 void CMainFrame::activeChildChanged() {
     const CChildFrame* child = activeChild();
     const bool curves = activeCurves() != nullptr;
+    const bool assay = activeAssay() != nullptr;
+    const bool blend = activeBlend() != nullptr;
     if (curves) {
         switchMenus(MenuKind::Curves);
+    } else if (assay) {
+        switchMenus(MenuKind::Assay);
+    } else if (blend) {
+        switchMenus(MenuKind::Blend);
     } else if (child == nullptr) {
         switchMenus(MenuKind::NoDocument);
     } else {
         switchMenus(child->document().kind() == DocumentKind::Basic ? MenuKind::Basic
                                                                     : MenuKind::Additional);
     }
-    const bool hasDocument = child != nullptr || curves;
+    const bool hasDocument = child != nullptr || curves || assay || blend;
     for (int id : {command::Close, command::Save, command::SaveAs, command::Cascade, command::Tile,
                    command::CloseAll}) {
         action(id)->setEnabled(hasDocument);
+    }
+    // A blend is made of the oils open elsewhere: it is opened as an assay
+    // to be kept.
+    for (int id : {command::Save, command::SaveAs}) {
+        action(id)->setEnabled(hasDocument && !blend);
     }
     // The curves window exports its table and plot itself.
     for (int id : {command::TextReport, command::HtmlReport, command::ExcelExport,

@@ -17,6 +17,8 @@ class QToolButton;
 
 namespace viskora {
 
+class AssayFrame;
+class BlendFrame;
 class CViskoraApp;
 class CurvesFrame;
 class OilDocument;
@@ -31,7 +33,7 @@ class CMainFrame : public QMainWindow {
     Q_OBJECT
 
   public:
-    enum class MenuKind { NoDocument, Basic, Additional, Curves };
+    enum class MenuKind { NoDocument, Basic, Additional, Curves, Assay, Blend };
 
     explicit CMainFrame(CViskoraApp& app);
     ~CMainFrame() override;
@@ -54,10 +56,20 @@ class CMainFrame : public QMainWindow {
     CurvesFrame* activeCurves() const;
     QList<CurvesFrame*> curvesWindows() const;
 
+    // The assay and blend windows in front, and all of them in the order
+    // they were opened.
+    AssayFrame* activeAssay() const;
+    QList<AssayFrame*> assayWindows() const;
+    BlendFrame* activeBlend() const;
+    QList<BlendFrame*> blendWindows() const;
+
     // Shows a new child window for the document and activates it.
     CChildFrame* addChild(std::unique_ptr<OilDocument> document);
     // Shows a property curves window (the area takes it over) and activates it.
     void addCurves(CurvesFrame* window);
+    // Shows an assay or blend window (the area takes it over) and activates it.
+    void addAssay(AssayFrame* window);
+    void addBlend(BlendFrame* window);
     void activateChild(QMdiSubWindow* child);
 
     // The saved placement, or on a first start (or when the saved one is
@@ -108,6 +120,7 @@ class CMainFrame : public QMainWindow {
     void updateCaption();
     void closeAllChildren();
     void showChild(QMdiSubWindow* child);
+    void showWideChild(QMdiSubWindow* child);
 
     CViskoraApp& app_;
     QMdiArea* mdiArea_;
@@ -123,6 +136,7 @@ class CMainFrame : public QMainWindow {
     QMenu* documentFile_ = nullptr;
     QMenu* newMenu_ = nullptr;
     QMenu* exportMenu_ = nullptr;
+    QMenu* calculateMenu_ = nullptr;
     QMenu* viewMenu_ = nullptr;
     QMenu* windowMenu_ = nullptr;
     QMenu* helpMenu_ = nullptr;

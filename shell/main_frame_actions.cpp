@@ -1,5 +1,6 @@
 #include "shell/main_frame.h"
 
+#include "shell/assay_frame.h"
 #include "shell/child_frame.h"
 #include "shell/commands.h"
 #include "shell/curves_frame.h"
@@ -43,6 +44,14 @@ void CMainFrame::createActions() {
     connect(action(command::NewAdditional), &QAction::triggered, this,
             [this] { app_.newDocument(DocumentKind::Additional); });
     connect(action(command::NewCurves), &QAction::triggered, this, [this] { app_.newCurves(); });
+    connect(action(command::NewAssay), &QAction::triggered, this, [this] { app_.newAssay(); });
+    connect(action(command::NewBlend), &QAction::triggered, this, [this] { app_.newBlend(); });
+    connect(action(command::CalculateBasic), &QAction::triggered, this,
+            [this] { app_.calculateAssayOil(DocumentKind::Basic); });
+    connect(action(command::CalculateAdditional), &QAction::triggered, this,
+            [this] { app_.calculateAssayOil(DocumentKind::Additional); });
+    connect(action(command::CalculateCurves), &QAction::triggered, this,
+            [this] { app_.curvesOfAssayOil(); });
     connect(action(command::Open), &QAction::triggered, this, [this] { app_.fileOpen(); });
     connect(action(command::Close), &QAction::triggered, this, [this] {
         if (QMdiSubWindow* child = mdiArea_->currentSubWindow()) {
@@ -53,11 +62,17 @@ void CMainFrame::createActions() {
         if (CurvesFrame* curves = activeCurves()) {
             curves->save();
         }
+        if (AssayFrame* assay = activeAssay()) {
+            assay->save();
+        }
         runDocumentCommand([](OilDocument& document) { document.save(); });
     });
     connect(action(command::SaveAs), &QAction::triggered, this, [this] {
         if (CurvesFrame* curves = activeCurves()) {
             curves->saveAs();
+        }
+        if (AssayFrame* assay = activeAssay()) {
+            assay->saveAs();
         }
         runDocumentCommand([](OilDocument& document) { document.saveAs(); });
     });

@@ -1,5 +1,6 @@
 #include "shell/main_frame.h"
 
+#include "shell/assay_frame.h"
 #include "shell/child_frame.h"
 #include "shell/commands.h"
 #include "shell/curves_frame.h"
@@ -53,6 +54,9 @@ void CMainFrame::createMenus() {
     newMenu_->addAction(action(command::NewBasic));
     newMenu_->addAction(action(command::NewAdditional));
     newMenu_->addAction(action(command::NewCurves));
+    newMenu_->addSeparator();
+    newMenu_->addAction(action(command::NewAssay));
+    newMenu_->addAction(action(command::NewBlend));
 
     noDocumentFile_ = makeMenu(QStringLiteral("&File"));
     noDocumentFile_->addMenu(newMenu_);
@@ -83,6 +87,12 @@ void CMainFrame::createMenus() {
     exportMenu_->addAction(action(command::PdfReport));
     exportMenu_->addSeparator();
     exportMenu_->addAction(action(command::SaveReportAs));
+
+    // The calculations of an assay's oil, while an assay is in front.
+    calculateMenu_ = makeMenu(QStringLiteral("&Calculate"));
+    calculateMenu_->addAction(action(command::CalculateBasic));
+    calculateMenu_->addAction(action(command::CalculateAdditional));
+    calculateMenu_->addAction(action(command::CalculateCurves));
 
     viewMenu_ = makeMenu(QStringLiteral("&View"));
     viewMenu_->addAction(action(command::ViewToolbar));
@@ -155,7 +165,10 @@ void CMainFrame::switchMenus(MenuKind kind) {
     bar->clear();
     if (document) {
         bar->addMenu(documentFile_);
-        if (kind != MenuKind::Curves) {
+        if (kind == MenuKind::Assay) {
+            bar->addMenu(calculateMenu_);
+        }
+        if (kind == MenuKind::Basic || kind == MenuKind::Additional) {
             bar->addMenu(exportMenu_);
         }
         bar->addMenu(viewMenu_);
@@ -194,8 +207,10 @@ void CMainFrame::fillWindowMenu() {
                                          : QStringLiteral("%1 ").arg(index + 1);
         const auto* calculation = qobject_cast<CChildFrame*>(frame);
         const auto* curves = qobject_cast<CurvesFrame*>(frame);
+        const auto* assay = qobject_cast<AssayFrame*>(frame);
         const QString title = calculation != nullptr ? calculation->document().title()
                               : curves != nullptr    ? curves->title()
+                              : assay != nullptr     ? assay->title()
                                                      : frame->windowTitle();
         QAction* entry = windowMenu_->addAction(number + title);
         entry->setCheckable(true);

@@ -6,6 +6,8 @@
 #include "reports/output_folder.h"
 #include "reports/report_texts.h"
 #include "shell/about_dlg.h"
+#include "shell/assay_frame.h"
+#include "shell/blend_frame.h"
 #include "shell/calculation_curves.h"
 #include "shell/child_frame.h"
 #include "shell/complex_oil_doc.h"
@@ -201,6 +203,11 @@ bool CViskoraApp::saveAllModified() {
             return false;
         }
     }
+    for (AssayFrame* window : mainFrame_->assayWindows()) {
+        if (!window->saveModified()) {
+            return false;
+        }
+    }
     return true;
 }
 
@@ -210,6 +217,12 @@ void CViskoraApp::closeAllDocuments() {
     }
     for (CurvesFrame* frame : mainFrame_->curvesWindows()) {
         frame->closeWithoutPrompt();
+    }
+    for (AssayFrame* frame : mainFrame_->assayWindows()) {
+        frame->closeWithoutPrompt();
+    }
+    for (BlendFrame* frame : mainFrame_->blendWindows()) {
+        frame->close();
     }
 }
 

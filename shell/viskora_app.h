@@ -1,5 +1,7 @@
 #pragma once
 
+#include "assays/assay.h"
+#include "assaysui/blend_parts_model.h"
 #include "documents/document_format.h"
 #include "shell/app_settings.h"
 #include "shell/document_host.h"
@@ -18,6 +20,8 @@
 
 namespace viskora {
 
+class AssayFrame;
+class BlendFrame;
 class CMainFrame;
 class CurvesFrame;
 struct CurveDocument;
@@ -89,6 +93,19 @@ class CViskoraApp : public QObject, public DocumentHost {
     // The open property curves windows, in the order of their creation.
     QList<CurvesFrame*> curvesWindows() const;
 
+    // File > New > Assay and Blend (viskora_app_assays.cpp).
+    AssayFrame* newAssay();
+    BlendFrame* newBlend();
+    // Calculate > Basic Calculation, Additional Calculation and Property
+    // Curves while an assay is in front: a new document of that kind for
+    // the assay's oil (its density and fraction table). An assay that
+    // cannot be characterised is refused in a box that says why.
+    OilDocument* calculateAssayOil(DocumentKind kind);
+    CurvesFrame* curvesOfAssayOil();
+    // The oils a blend may take: the open assays and the open calculations
+    // that use a fraction table, in window order.
+    std::vector<NamedOil> openOils();
+
     // File > Open: the dialog, then the chosen file by its kind.
     void fileOpen();
     // Opens a file by its kind (the Open dialog, the command line, dropped
@@ -140,6 +157,7 @@ class CViskoraApp : public QObject, public DocumentHost {
     void openHandedOverFiles();
 
     CurvesFrame* showCurves(const CurveDocument& document);
+    AssayFrame* showAssay(const assays::Assay& assay);
     std::unique_ptr<OilDocument> makeDocument(DocumentKind kind);
     void activateMainFrame();
     void showMessage(const QString& text);
@@ -154,6 +172,8 @@ class CViskoraApp : public QObject, public DocumentHost {
     RecentFileList recent_;
     std::array<int, 2> untitledCount_{};
     int untitledCurves_ = 0;
+    int untitledAssays_ = 0;
+    int untitledBlends_ = 0;
     std::unique_ptr<CMainFrame> mainFrame_;
     QPointer<HelpWindow> help_;
     SingleInstance* singleInstance_ = nullptr;

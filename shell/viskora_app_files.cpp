@@ -1,6 +1,8 @@
 #include "shell/viskora_app.h"
 
+#include "assays/assay_document.h"
 #include "forms/oil_form_view.h"
+#include "shell/assay_frame.h"
 #include "shell/child_frame.h"
 #include "shell/curves_frame.h"
 #include "shell/file_dialogs.h"
@@ -60,6 +62,17 @@ OilDocument* CViskoraApp::openDocumentFile(const QString& path) {
 
 QMdiSubWindow* CViskoraApp::loadFile(const QString& path, QString& failure) {
     const std::optional<std::string> bytes = readDocumentBytes(toFsPath(path));
+    if (bytes && assays::isAssayDocument(*bytes)) {
+        const assays::AssayReadResult read = assays::readAssayDocument(*bytes);
+        if (!read.assay) {
+            failure = messageText(read.message);
+            return nullptr;
+        }
+        AssayFrame* window = showAssay(*read.assay);
+        window->setPathName(path);
+        addRecentFile(window->pathName());
+        return window;
+    }
     if (!bytes || !isCurvesText(*bytes)) {
         OilDocument* opened = loadDocumentFile(path, failure);
         return opened != nullptr ? qobject_cast<QMdiSubWindow*>(opened->parent()) : nullptr;
@@ -114,6 +127,12 @@ QMdiSubWindow* CViskoraApp::activateOpenWindow(const QString& path) {
         }
     }
     for (CurvesFrame* frame : mainFrame_->curvesWindows()) {
+        if (sameFile(frame->pathName())) {
+            mainFrame_->activateChild(frame);
+            return frame;
+        }
+    }
+    for (AssayFrame* frame : mainFrame_->assayWindows()) {
         if (sameFile(frame->pathName())) {
             mainFrame_->activateChild(frame);
             return frame;

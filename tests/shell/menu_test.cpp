@@ -182,7 +182,9 @@ TEST_F(ToolBar, ButtonsComeInOrderAndNewDropsDownBothKinds) {
     EXPECT_EQ(button.popupMode(), QToolButton::InstantPopup);
     ASSERT_NE(button.menu(), nullptr);
     const QList<QAction*> items = button.menu()->actions();
-    ASSERT_EQ(items.size(), 3);
+    // The calculations and the curves, then after a separator the assay
+    // and the blend.
+    ASSERT_EQ(items.size(), 6);
     items[1]->trigger();
     EXPECT_EQ(activeDocument()->kind(), DocumentKind::Additional);
     items[0]->trigger();
@@ -190,6 +192,12 @@ TEST_F(ToolBar, ButtonsComeInOrderAndNewDropsDownBothKinds) {
     items[2]->trigger();
     EXPECT_NE(frame().activeCurves(), nullptr);
     EXPECT_EQ(frame().menuKind(), CMainFrame::MenuKind::Curves);
+    EXPECT_TRUE(items[3]->isSeparator());
+    items[4]->trigger();
+    EXPECT_EQ(frame().menuKind(), CMainFrame::MenuKind::Assay);
+    items[5]->trigger();
+    EXPECT_EQ(frame().menuKind(), CMainFrame::MenuKind::Blend);
+    EXPECT_FALSE(frame().action(command::Save)->isEnabled());
 }
 
 TEST_F(ToolBar, ViewCommandsHideAndShowTheBars) {

@@ -351,6 +351,9 @@ TEST(HelpPages, EveryPageIsListedInTheContentsAndTellsItsSubject) {
          {"Property Curves", "1,000", "measured", "anchored liquid viscosity",
           "of the oil as a whole", "by narrow cuts", "both</b> liquid viscosities", "Right-click",
           "logarithmic", "CSV...", "Excel...", "Plot...", "Copy", ".vkc"}},
+        {"assays.html",
+         {"Add Oil", "Ctrl+V", "Right-click", "Calculate", "Report...", "Open as Assay", "100 %",
+          ".vka"}},
     };
     QStringList listed;
     const QRegularExpression link(QStringLiteral("href=\"([^\"#]+)\""));

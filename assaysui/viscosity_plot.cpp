@@ -1,0 +1,166 @@
+#include "assaysui/viscosity_plot.h"
+
+#include "curvesui/log_axis_scale.h"
+#include "engine/walther.h"
+#include "units/display_format.h"
+
+#include <QCategoryAxis>
+#include <QChart>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QPen>
+#include <QScatterSeries>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <cmath>
+
+namespace viskora {
+namespace {
+
+constexpr double kKelvinOffset = 273.15;
+constexpr double kFromC = 20;
+constexpr double kToC = 150;
+constexpr double kStepC = 2;
+
+// A tick's label: plain below 1000, a power of ten from there on ("1e5"), short
+// enough to leave the plot its width.
+QString tickLabel(double tick) {
+    const double decade = std::round(std::log10(tick));
+    if (tick >= 1000 && std::abs(tick - std::pow(10.0, decade)) <= 1e-9 * tick) {
+        return QStringLiteral("1e%1").arg(static_cast<int>(decade));
+    }
+    return QString::fromStdString(formatForDisplay(tick));
+}
+
+// The axis is linear over the viscosities' common logarithms, so that its
+// ticks can be labelled where a reader reads values off (1, 2, 5, 10 ...).
+QCategoryAxis* logarithmicAxis(double low, double high) {
+    const LogAxisScale scale = logAxisScale(low, high);
+    auto* axis = new QCategoryAxis;
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    const double bottom = std::log10(scale.low);
+    const double top = std::log10(scale.high);
+    const double margin = (top - bottom) * 1e-3;
+    axis->setRange(bottom - margin, top + margin);
+    axis->setStartValue(bottom - margin);
+    for (const double tick : scale.ticks) {
+        axis->append(tickLabel(tick), std::log10(tick));
+    }
+    axis->setTitleText(QStringLiteral("Kinematic viscosity, mm²/s"));
+    return axis;
+}
+
+bool plottable(double viscosity) {
+    return std::isfinite(viscosity) && viscosity > 0;
+}
+
+} // namespace
+
+ViscosityPlot::ViscosityPlot(QWidget* parent) : QChartView(parent) {
+    setObjectName(QStringLiteral("viscosityPlot"));
+    setRenderHint(QPainter::Antialiasing);
+    setMinimumSize(280, 220);
+    setCurves({});
+}
+
+void ViscosityPlot::setCurves(const std::vector<Curve>& curves) {
+    auto* chart = new QChart;
+    chart->legend()->setAlignment(Qt::AlignRight);
+    QFont legendFont = chart->legend()->font();
+    legendFont.setPointSizeF(legendFont.pointSizeF() * 0.85);
+    chart->legend()->setFont(legendFont);
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    lineCount_ = 0;
+    double low = HUGE_VAL;
+    double high = 0;
+    double fromC = kFromC;
+    double toC = kToC;
+    for (const Curve& curve : curves) {
+        for (const auto& [tempC, viscosity] : curve.measured) {
+            if (plottable(viscosity)) {
+                fromC = std::min(fromC, std::floor(tempC / 10) * 10);
+                toC = std::max(toC, std::ceil(tempC / 10) * 10);
+            }
+        }
+    }
+    std::vector<std::pair<QAbstractSeries*, QScatterSeries*>> drawn;
+    bool firstMeasured = true;
+    for (const Curve& curve : curves) {
+        QLineSeries* line = nullptr;
+        if (curve.viscosity40 && curve.viscosity100) {
+            const auto walther = walther::lineThrough(*curve.viscosity40, 40 + kKelvinOffset,
+                                                      *curve.viscosity100, 100 + kKelvinOffset);
+            if (walther) {
+                line = new QLineSeries;
+                line->setName(curve.name);
+                for (double tempC = fromC; tempC <= toC + 1e-9; tempC += kStepC) {
+                    const auto viscosity = walther->viscosityAt(tempC + kKelvinOffset);
+                    if (viscosity && plottable(*viscosity)) {
+                        line->append(tempC, std::log10(*viscosity));
+                        low = std::min(low, *viscosity);
+                        high = std::max(high, *viscosity);
+                    }
+                }
+                chart->addSeries(line);
+                QPen pen = line->pen();
+                pen.setWidthF(curve.emphasised ? 3.5 : 1.5);
+                line->setPen(pen);
+                ++lineCount_;
+            }
+        }
+        QScatterSeries* points = nullptr;
+        for (const auto& [tempC, viscosity] : curve.measured) {
+            if (!plottable(viscosity)) {
+                continue;
+            }
+            if (points == nullptr) {
+                points = new QScatterSeries;
+                points->setName(QStringLiteral("measured"));
+                points->setMarkerSize(9);
+            }
+            points->append(tempC, std::log10(viscosity));
+            low = std::min(low, viscosity);
+            high = std::max(high, viscosity);
+        }
+        if (points != nullptr) {
+            chart->addSeries(points);
+            if (line != nullptr) {
+                points->setColor(line->color());
+            }
+            // One legend entry for the measured points of every cut.
+            for (QLegendMarker* marker : chart->legend()->markers(points)) {
+                marker->setVisible(firstMeasured);
+            }
+            firstMeasured = false;
+        }
+        drawn.emplace_back(line, points);
+    }
+    auto* xAxis = new QValueAxis;
+    xAxis->setRange(fromC, toC);
+    // Ticks on whole twenties (fifties over a wider span).
+    xAxis->setTickType(QValueAxis::TicksDynamic);
+    xAxis->setTickAnchor(0);
+    xAxis->setTickInterval(toC - fromC <= 200 ? 20 : 50);
+    xAxis->setLabelFormat(QStringLiteral("%.0f"));
+    xAxis->setTitleText(QStringLiteral("Temperature, °C"));
+    chart->addAxis(xAxis, Qt::AlignBottom);
+    if (high > 0) {
+        QCategoryAxis* yAxis = logarithmicAxis(low, high);
+        chart->addAxis(yAxis, Qt::AlignLeft);
+        for (const auto& [line, points] : drawn) {
+            for (QAbstractSeries* series :
+                 {static_cast<QAbstractSeries*>(line), static_cast<QAbstractSeries*>(points)}) {
+                if (series != nullptr) {
+                    series->attachAxis(xAxis);
+                    series->attachAxis(yAxis);
+                }
+            }
+        }
+    }
+    QChart* old = this->chart();
+    setChart(chart);
+    delete old;
+}
+
+} // namespace viskora
