@@ -19,23 +19,19 @@ inline constexpr std::size_t kExcerptCharacters = 80;
 
 struct ParseResult {
     std::vector<Record> records;
-    // The records over the limits, by index into records, with the limit they
-    // passed, as the end of a sentence about it ("is longer than 1 MiB", "has
-    // more than 256 fields"). Such a record
-    // holds one field: the first kExcerptCharacters characters of its first
-    // line.
+    // The records the reader refused, by index into records, with why, as
+    // the end of a sentence about it ("is longer than 1 MiB", "has more than
+    // 256 fields", "holds a NUL byte"). Such a record holds one field: the
+    // first kExcerptCharacters characters of its first line.
     std::map<std::size_t, std::string> overLimit;
     bool ok = true;
     std::size_t errorLine = 0; // 1-based line where the faulty record starts
     std::string error;
 };
 
-// Reads comma-separated text: records end with LF, CR LF or a lone CR; a
-// field in double quotes may hold commas, line breaks and "" for a quote
-// mark. A quote mark inside an unquoted field is taken as it is. A UTF-8
-// byte-order mark at the start is skipped, and so are empty lines. Fails on
-// a quoted field that is never closed or is followed by anything but a comma
-// or the end of the record.
+// Reads a whole comma-separated text as RecordReader (csv_reader.h) reads
+// it. Fails on a quoted field that is never closed or is followed by
+// anything but a comma or the end of the record.
 ParseResult parse(std::string_view text);
 
 // The first `characters` UTF-8 characters of text, followed by "..." when

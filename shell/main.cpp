@@ -8,6 +8,26 @@
 #include <QFileInfo>
 #include <QIcon>
 
+#include <optional>
+
+namespace {
+
+// Hands `file` (empty: none) to the program running for the user. The exit
+// status of this start when there is such a program: 0 when it took the
+// file, 1 when it did not in time (reported); nothing when none runs.
+std::optional<int> handOverToRunningProgram(const QString& serverName, const QString& file) {
+    if (viskora::SingleInstance::handOver(serverName, file)) {
+        return 0;
+    }
+    if (viskora::SingleInstance::isAnswered(serverName)) {
+        viskora::CViskoraApp::reportUntakenHandOver(file);
+        return 1;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Qavel Engineering"));
@@ -22,12 +42,17 @@ int main(int argc, char* argv[]) {
     if (!file.isEmpty()) {
         file = QFileInfo(file).absoluteFilePath();
     }
-    if (viskora::SingleInstance::handOver(serverName, file)) {
-        return 0;
+    if (const auto status = handOverToRunningProgram(serverName, file)) {
+        return *status;
     }
 
     viskora::CViskoraApp app;
-    app.acceptHandOvers(serverName);
+    // A start at the same moment may have begun listening first.
+    if (!app.acceptHandOvers(serverName)) {
+        if (const auto status = handOverToRunningProgram(serverName, file)) {
+            return *status;
+        }
+    }
     app.initInstance(arguments);
     const int status = QApplication::exec();
     app.exitInstance();

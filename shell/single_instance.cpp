@@ -8,9 +8,13 @@
 #include <QUrl>
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <memory>
+#include <sys/file.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace viskora {
@@ -26,6 +30,10 @@ constexpr int kConnectionTimeoutMs = 3000;
 // A path is far shorter; a longer message is refused whole.
 constexpr qint64 kLongestMessage = 64 * 1024;
 const QString kSocketFileName = QStringLiteral("viskora.socket");
+// Starts that take the socket over at the same moment wait for each other
+// this long at most; one takes a few milliseconds.
+constexpr int kTakeOverWaitMs = 2000;
+constexpr int kTakeOverPollMs = 10;
 
 QString absoluteEnvironmentPath(const char* name) {
     const QString value = qEnvironmentVariable(name);
@@ -97,6 +105,83 @@ bool isOwnSocket(const QString& serverName) {
            S_ISSOCK(info.st_mode) && info.st_uid == ::geteuid();
 }
 
+// What a connection attempt finds at a socket's path.
+enum class SocketState {
+    Absent,    // no file
+    Abandoned, // a file nobody listens on: a socket whose program ended, or no socket at all
+    Listened,  // a program listens there, though its queue may be full
+    Unknown,   // the attempt failed otherwise; the file is left alone
+};
+
+SocketState socketState(const QString& serverName) {
+    const QByteArray name = QFile::encodeName(serverName);
+    struct stat info {};
+    if (::lstat(name.constData(), &info) != 0) {
+        return errno == ENOENT ? SocketState::Absent : SocketState::Unknown;
+    }
+    if (!S_ISSOCK(info.st_mode)) {
+        return SocketState::Abandoned;
+    }
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (static_cast<std::size_t>(name.size()) >= sizeof address.sun_path) {
+        return SocketState::Unknown;
+    }
+    std::memcpy(address.sun_path, name.constData(), static_cast<std::size_t>(name.size()));
+    const int descriptor = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (descriptor < 0) {
+        return SocketState::Unknown;
+    }
+    // Without blocking, a listener whose queue is full answers EAGAIN at
+    // once; only a socket nobody listens on refuses the connection. A
+    // connection made is closed before the program reads it: an empty
+    // message, which it ignores.
+    const int connected =
+        ::connect(descriptor, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+    const int error = errno;
+    ::close(descriptor);
+    if (connected == 0 || error == EAGAIN || error == EINPROGRESS) {
+        return SocketState::Listened;
+    }
+    if (error == ECONNREFUSED) {
+        return SocketState::Abandoned;
+    }
+    return error == ENOENT ? SocketState::Absent : SocketState::Unknown;
+}
+
+// An exclusive lock on a file beside the socket while a start takes the
+// socket over, so that two starts at once cannot both find it abandoned and
+// the second remove the one the first has just made. The system releases it
+// when its holder ends, however that ends.
+class TakeOverLock {
+  public:
+    explicit TakeOverLock(const QString& serverName)
+        : descriptor_(::open(QFile::encodeName(serverName + QStringLiteral(".lock")).constData(),
+                             O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, S_IRUSR | S_IWUSR)) {
+        for (int waited = 0; descriptor_ >= 0 && ::flock(descriptor_, LOCK_EX | LOCK_NB) != 0;
+             waited += kTakeOverPollMs) {
+            if (errno != EWOULDBLOCK || waited >= kTakeOverWaitMs) {
+                ::close(descriptor_);
+                descriptor_ = -1;
+                return;
+            }
+            ::usleep(kTakeOverPollMs * 1000);
+        }
+    }
+    TakeOverLock(const TakeOverLock&) = delete;
+    TakeOverLock& operator=(const TakeOverLock&) = delete;
+    ~TakeOverLock() {
+        if (descriptor_ >= 0) {
+            ::close(descriptor_);
+        }
+    }
+
+    bool held() const { return descriptor_ >= 0; }
+
+  private:
+    int descriptor_;
+};
+
 } // namespace
 
 QString SingleInstance::defaultServerName() {
@@ -124,6 +209,11 @@ bool SingleInstance::handOver(const QString& serverName, const QString& path) {
     return written;
 }
 
+bool SingleInstance::isAnswered(const QString& serverName) {
+    return !serverName.isEmpty() && isOwnSocket(serverName) &&
+           socketState(serverName) == SocketState::Listened;
+}
+
 SingleInstance::SingleInstance(QObject* parent) : QObject(parent), server_(new QLocalServer(this)) {
     server_->setSocketOptions(QLocalServer::UserAccessOption);
     // Connections beyond those served stay in the system's queue rather
@@ -136,15 +226,24 @@ bool SingleInstance::listen(const QString& serverName) {
     if (serverName.isEmpty()) {
         return false;
     }
-    if (server_->listen(serverName)) {
-        return true;
-    }
-    if (server_->serverError() != QAbstractSocket::AddressInUseError) {
+    const TakeOverLock lock(serverName);
+    if (!lock.held()) {
         return false;
     }
-    // Nobody of this user answered there (the caller tried handOver first):
-    // a socket file of a program that crashed.
-    QLocalServer::removeServer(serverName);
+    // A program that is only slow to accept still listens there: replacing
+    // its socket would leave it unreachable for good (the toolkit's listen
+    // puts a new socket in place of any file there). Only a file nobody
+    // listens on, such as the socket of a program that crashed, is replaced.
+    switch (socketState(serverName)) {
+    case SocketState::Listened:
+    case SocketState::Unknown:
+        return false;
+    case SocketState::Abandoned:
+        QLocalServer::removeServer(serverName);
+        break;
+    case SocketState::Absent:
+        break;
+    }
     return server_->listen(serverName);
 }
 

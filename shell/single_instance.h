@@ -25,14 +25,23 @@ class SingleInstance : public QObject {
     static QString defaultServerName();
 
     // As a later start: hands `path` (empty: none) to the program listening
-    // on `serverName`. False when no program of this user answers there.
+    // on `serverName`. False when no program of this user answers there, or
+    // when the one there did not take the message in time (isAnswered then
+    // tells the two apart).
     static bool handOver(const QString& serverName, const QString& path);
+
+    // Whether a program listens on `serverName`, whether or not it can take
+    // a connection now: a program whose queue of connections is full is
+    // still there.
+    static bool isAnswered(const QString& serverName);
 
     explicit SingleInstance(QObject* parent = nullptr);
 
-    // As the first start: listens on `serverName`, replacing a socket left
-    // behind by a program that ended without removing it. False when it
-    // cannot listen; the program then runs on its own.
+    // As the first start: listens on `serverName`, replacing a socket file
+    // that no program listens on (one left behind by a program that ended
+    // without removing it, or a file that is no socket). A socket a program
+    // listens on is never replaced, however busy that program is. False
+    // when it cannot listen; the program then runs on its own.
     bool listen(const QString& serverName);
 
   signals:

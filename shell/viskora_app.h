@@ -71,6 +71,10 @@ class CViskoraApp : public QObject, public DocumentHost {
     // are reported together in one box. False when the program could not
     // listen.
     bool acceptHandOvers(const QString& serverName);
+    // As a later start whose hand-over the running program did not take in
+    // time (`path` empty: a start without a file): says so in a box and on
+    // standard error.
+    static void reportUntakenHandOver(const QString& path);
     // At exit, after the main window has closed: deletes the report files.
     void exitInstance();
 

@@ -1,11 +1,13 @@
 #include "shell/viskora_app.h"
 
+#include "forms/message_box_messages.h"
 #include "shell/open_failures_text.h"
 #include "shell/single_instance.h"
 
 #include <QApplication>
 #include <QFileInfo>
 
+#include <cstdio>
 #include <utility>
 
 namespace viskora {
@@ -32,6 +34,16 @@ bool CViskoraApp::acceptHandOvers(const QString& serverName) {
                 &CViskoraApp::activateMainFrame);
     }
     return singleInstance_->listen(serverName);
+}
+
+void CViskoraApp::reportUntakenHandOver(const QString& path) {
+    const QString what = path.isEmpty() ? QStringLiteral("did not answer")
+                                        : QStringLiteral("did not take %1").arg(path);
+    const QString text =
+        QStringLiteral("Viskora is already running but %1 in time.\nTry again in a moment.")
+            .arg(what);
+    std::fprintf(stderr, "viskora: %s\n", text.toLocal8Bit().constData());
+    MessageBoxMessages::show(nullptr, QMessageBox::Warning, text, QMessageBox::Ok);
 }
 
 void CViskoraApp::openHandedOverFiles() {

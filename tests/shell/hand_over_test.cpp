@@ -16,12 +16,15 @@
 #include <QHash>
 #include <QLocalSocket>
 #include <QMessageBox>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstring>
 #include <ctime>
+#include <fcntl.h>
 #include <filesystem>
+#include <ostream>
 #include <pwd.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
@@ -355,6 +358,144 @@ TEST_F(HandOverChannel, StalledClientsAreDroppedAndAnOversizedMessageIsRefusedWh
     // The channel still serves.
     ASSERT_TRUE(SingleInstance::handOver(server, path(QStringLiteral("pipe.vkr"))));
     ASSERT_TRUE(waitFor([this] { return app->documents().size() == 1; }));
+}
+
+// A socket file at a hand-over name as a later start may find it.
+enum class Occupant {
+    FullQueue, // a program that accepts nothing, with its queue full
+    Stale,     // the socket of a program that ended without removing it
+    PlainFile, // a file that is no socket
+};
+
+class SocketOccupant {
+  public:
+    SocketOccupant(Occupant kind, const QString& name) {
+        if (kind == Occupant::PlainFile) {
+            QFile file(name);
+            ok_ = file.open(QIODevice::WriteOnly);
+            return;
+        }
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const QByteArray path = QFile::encodeName(name);
+        std::memcpy(address.sun_path, path.constData(),
+                    std::min<std::size_t>(path.size(), sizeof address.sun_path - 1));
+        const auto* where = reinterpret_cast<const sockaddr*>(&address);
+        listener_ = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        // A queue of no length holds one connection: the one made here.
+        held_ = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0);
+        ok_ = listener_ >= 0 && held_ >= 0 && ::bind(listener_, where, sizeof address) == 0 &&
+              ::listen(listener_, 0) == 0;
+        if (kind == Occupant::Stale) {
+            ::close(std::exchange(listener_, -1));
+        } else {
+            ok_ = ok_ && ::connect(held_, where, sizeof address) == 0;
+        }
+    }
+    SocketOccupant(const SocketOccupant&) = delete;
+    SocketOccupant& operator=(const SocketOccupant&) = delete;
+    ~SocketOccupant() {
+        for (int descriptor : {held_, listener_}) {
+            if (descriptor >= 0) {
+                ::close(descriptor);
+            }
+        }
+    }
+
+    bool ok() const { return ok_; }
+    // Whether the occupant still listens: the connection waiting in its
+    // queue can be accepted.
+    bool stillListens() const {
+        const int accepted = ::accept(listener_, nullptr, nullptr);
+        return accepted >= 0 && ::close(accepted) == 0;
+    }
+
+  private:
+    int listener_ = -1;
+    int held_ = -1;
+    bool ok_ = false;
+};
+
+ino_t inodeOf(const QString& name) {
+    struct stat info {};
+    return ::lstat(QFile::encodeName(name).constData(), &info) == 0 ? info.st_ino : 0;
+}
+
+struct TakeOverCase {
+    const char* name;
+    Occupant occupant;
+    bool takenOver;
+};
+
+void PrintTo(const TakeOverCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class SocketTakeOver : public ::testing::TestWithParam<TakeOverCase> {};
+
+// A program too busy to accept in time keeps its socket; only a file
+// nobody listens on is removed, and a later start listens in its place.
+TEST_P(SocketTakeOver, OnlyWhenNobodyListens) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString name = folder.filePath(QStringLiteral("viskora.socket"));
+    SocketOccupant occupant(GetParam().occupant, name);
+    ASSERT_TRUE(occupant.ok());
+    const ino_t before = inodeOf(name);
+
+    EXPECT_FALSE(SingleInstance::handOver(name, folder.filePath(QStringLiteral("a.vkr"))));
+    SingleInstance later;
+    EXPECT_EQ(later.listen(name), GetParam().takenOver);
+    if (GetParam().takenOver) {
+        EXPECT_NE(inodeOf(name), before);
+        EXPECT_TRUE(SingleInstance::isAnswered(name));
+    } else {
+        EXPECT_EQ(inodeOf(name), before);
+        EXPECT_TRUE(occupant.stillListens());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Occupants, SocketTakeOver,
+                         ::testing::Values(TakeOverCase{"FullQueue", Occupant::FullQueue, false},
+                                           TakeOverCase{"Stale", Occupant::Stale, true},
+                                           TakeOverCase{"PlainFile", Occupant::PlainFile, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A start that cannot hand its file to a program too busy to take it says
+// so and ends, leaving the program's socket as it was.
+TEST(SocketTakeOver, AStartThatCannotHandOverSaysSoAndDoesNotListen) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString runtime = folder.filePath(QStringLiteral("runtime"));
+    ASSERT_TRUE(makeFolder(runtime, 0700));
+    const QString name = QDir(runtime).filePath(QStringLiteral("viskora.socket"));
+    SocketOccupant occupant(Occupant::FullQueue, name);
+    ASSERT_TRUE(occupant.ok());
+    const ino_t before = inodeOf(name);
+
+    QProcess second;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+    environment.insert(QStringLiteral("HOME"), folder.path());
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    second.setProcessEnvironment(environment);
+    second.start(QStringLiteral(VISKORA_PROGRAM), {folder.filePath(QStringLiteral("a.vkr"))});
+    ASSERT_TRUE(second.waitForStarted(5000));
+    QByteArray said;
+    QElapsedTimer elapsed;
+    elapsed.start();
+    while (!said.contains('\n') && elapsed.elapsed() < 15000 &&
+           second.state() == QProcess::Running) {
+        second.waitForReadyRead(200);
+        said += second.readAllStandardError();
+    }
+    // It waits for its box to be answered; nobody will.
+    second.kill();
+    second.waitForFinished(5000);
+    EXPECT_TRUE(said.startsWith("viskora: Viskora is already running but did not take "))
+        << said.toStdString();
+    EXPECT_EQ(inodeOf(name), before);
+    EXPECT_TRUE(occupant.stillListens());
 }
 
 } // namespace
