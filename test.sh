@@ -17,7 +17,7 @@ ctest --test-dir build --output-on-failure --timeout 600
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
       -DVISKORA_FUZZ=ON -DVISKORA_GUI=OFF -DVISKORA_BENCH=OFF
 cmake --build build-fuzz --target viskora_document_fuzzer viskora_csv_fuzzer \
-    viskora_curve_document_fuzzer viskora_assay_document_fuzzer
+    viskora_property_curves_document_fuzzer viskora_assay_document_fuzzer
 fuzz_scratch="$(mktemp -d)"
 build-fuzz/tests/documents/viskora_document_fuzzer -max_total_time=30 -rss_limit_mb=1024 \
     "$fuzz_scratch" tests/documents/fuzz_corpus
@@ -32,8 +32,8 @@ rm -rf "$fuzz_scratch"
 # Half a minute for the property curves reader: whatever it reads must write
 # back and read again the same.
 fuzz_scratch="$(mktemp -d)"
-build-fuzz/tests/sweeps/viskora_curve_document_fuzzer -max_total_time=30 -rss_limit_mb=1024 \
-    "$fuzz_scratch" tests/sweeps/curve_corpus
+build-fuzz/tests/property_curves/viskora_property_curves_document_fuzzer -max_total_time=30 -rss_limit_mb=1024 \
+    "$fuzz_scratch" tests/property_curves/property_curves_corpus
 rm -rf "$fuzz_scratch"
 
 # The same for the assay reader: whatever it reads must write back and read

@@ -2,7 +2,7 @@
 
 #include "assays/assay_check.h"
 #include "assays/resolved_assay.h"
-#include "curves/monotone_cubic.h"
+#include "distillation/monotone_cubic.h"
 
 #include <algorithm>
 #include <cmath>
@@ -139,7 +139,7 @@ BlendOutcome blendOils(const std::vector<BlendPart>& parts, ShareBasis basis,
         cutStart = std::max(lightEnd, lowest);
         std::erase_if(boundaries, [&](double b) { return b != lowest && b <= *cutStart; });
     }
-    std::vector<curves::MonotoneCubic> curves;
+    std::vector<distillation::MonotoneCubic> curves;
     for (const BlendedOil& oil : oils) {
         curves.emplace_back(oil.boundaries, oil.cumulative);
     }

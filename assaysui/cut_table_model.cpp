@@ -1,6 +1,6 @@
 #include "assaysui/cut_table_model.h"
 
-#include "curvesui/curves_table_model.h"
+#include "property_curves_ui/curves_table_model.h"
 #include "units/display_format.h"
 #include "units/number_text.h"
 

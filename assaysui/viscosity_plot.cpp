@@ -1,7 +1,7 @@
 #include "assaysui/viscosity_plot.h"
 
-#include "curvesui/log_axis_scale.h"
 #include "engine/walther.h"
+#include "property_curves_ui/log_axis_scale.h"
 #include "units/display_format.h"
 
 #include <QCategoryAxis>

@@ -7,7 +7,7 @@
 #include "engine/calc_messages.h"
 #include "engine/calc_sequence.h"
 #include "engine/oil_calc.h"
-#include "sweeps/property_sweep.h"
+#include "property_curves/property_sweep.h"
 #include "tests/engine/example_oils.h"
 
 #include <benchmark/benchmark.h>

@@ -2,7 +2,7 @@
 
 #include "cli/assay_oil.h"
 #include "cli/calc_report.h"
-#include "cli/curve_options.h"
+#include "cli/distillation_curve_options.h"
 #include "cli/document_output.h"
 #include "documents/document_format.h"
 #include "documents/viscosity_method_words.h"

@@ -5,8 +5,8 @@
 #include "cli/basic_command.h"
 #include "cli/batch_command.h"
 #include "cli/calc_report.h"
-#include "cli/curve_command.h"
-#include "cli/curves_command.h"
+#include "cli/curve_convert_command.h"
+#include "cli/property_curves_command.h"
 #include "cli/report_command.h"
 #include "cli/show_command.h"
 

@@ -1,10 +1,10 @@
 #include "forms/oil_form_view.h"
 
-#include "curves/oil_density.h"
+#include "distillation/oil_density.h"
 #include "engine/message_texts.h"
 #include "engine/oil_calc.h"
 #include "forms/busy_cursor.h"
-#include "forms/curve_dialog.h"
+#include "forms/distillation_curve_dialog.h"
 #include "forms/enter_escape_filter.h"
 #include "forms/in_place_edit.h"
 #include "forms/spin_arrows.h"
@@ -133,7 +133,7 @@ void OilFormView::fillFromCurve() {
     // The dialog reads the units and the density as the boxes show them now.
     const int tempUnit = controls_.get<QComboBox>("tempUnit")->currentIndex() + 1;
     const int pointUnit = tempUnit >= 1 ? tempUnit : 2;
-    const auto density = curves::densityAt20(
+    const auto density = distillation::densityAt20(
         textToNumber(controls_.get<QLineEdit>("density")->text().toStdString()),
         controls_.get<QComboBox>("densityUnit")->currentIndex() + 1,
         textToNumber(controls_.get<QLineEdit>("densityTemp")->text().toStdString()), pointUnit);
@@ -148,11 +148,11 @@ void OilFormView::fillFromCurve() {
     if (answer != QDialog::Accepted || dialog.rows().empty()) {
         return;
     }
-    const std::vector<curves::RowTexts>& rows = dialog.rows();
+    const std::vector<distillation::RowTexts>& rows = dialog.rows();
     showFractionCount(static_cast<int>(rows.size()));
     apply();
     for (int row = 0; row < static_cast<int>(rows.size()) && row < grid_->rowCount(); ++row) {
-        const curves::RowTexts& texts = rows[static_cast<std::size_t>(row)];
+        const distillation::RowTexts& texts = rows[static_cast<std::size_t>(row)];
         grid_->setCellText(row, 1, QString::fromStdString(texts.start));
         grid_->setCellText(row, 2, QString::fromStdString(texts.end));
         grid_->setCellText(row, 3, QString::fromStdString(texts.share));

@@ -3,7 +3,7 @@
 #include "documents/document_records.h"
 #include "engine/calc_sequence.h"
 #include "engine/oil_calc.h"
-#include "forms/curve_dialog.h"
+#include "forms/distillation_curve_dialog.h"
 #include "forms/form_builder.h"
 #include "forms/grid_fraction_rows.h"
 #include "forms/message_box_messages.h"

@@ -2,7 +2,7 @@
 
 #include "assays/engine_oil.h"
 #include "documents/document_records.h"
-#include "sweeps/curve_document.h"
+#include "property_curves/property_curves_document.h"
 
 #include <algorithm>
 

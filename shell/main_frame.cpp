@@ -4,8 +4,8 @@
 #include "shell/blend_frame.h"
 #include "shell/child_frame.h"
 #include "shell/commands.h"
-#include "shell/curves_frame.h"
 #include "shell/oil_document.h"
+#include "shell/property_curves_frame.h"
 #include "shell/viskora_app.h"
 
 #include <QApplication>

@@ -3,8 +3,8 @@
 #include "shell/assay_frame.h"
 #include "shell/child_frame.h"
 #include "shell/commands.h"
-#include "shell/curves_frame.h"
 #include "shell/oil_document.h"
+#include "shell/property_curves_frame.h"
 #include "shell/recent_file_list.h"
 
 #include <QAction>

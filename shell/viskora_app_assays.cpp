@@ -12,9 +12,9 @@
 #include "shell/blend_frame.h"
 #include "shell/child_frame.h"
 #include "shell/complex_oil_doc.h"
-#include "shell/curves_frame.h"
 #include "shell/file_dialogs.h"
 #include "shell/main_frame.h"
+#include "shell/property_curves_frame.h"
 #include "shell/simple_oil_doc.h"
 
 #include <QMdiArea>

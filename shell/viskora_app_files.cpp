@@ -2,15 +2,15 @@
 
 #include "assays/assay_document.h"
 #include "forms/oil_form_view.h"
+#include "property_curves/property_curves_document.h"
 #include "shell/assay_frame.h"
 #include "shell/child_frame.h"
-#include "shell/curves_frame.h"
 #include "shell/file_dialogs.h"
 #include "shell/main_frame.h"
 #include "shell/oil_document.h"
 #include "shell/open_failures_text.h"
 #include "shell/path_text.h"
-#include "sweeps/curve_document.h"
+#include "shell/property_curves_frame.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,5 +1,5 @@
+#include "property_curves/property_sweep.h"
 #include "published_oils.h"
-#include "sweeps/property_sweep.h"
 
 #include "engine/oil_calc.h"
 #include "scripted_messages.h"

@@ -1,10 +1,10 @@
 #include "shell_fixture.h"
 
-#include "curvesui/curves_table_model.h"
-#include "curvesui/curves_window.h"
+#include "property_curves_ui/curves_table_model.h"
+#include "property_curves_ui/curves_window.h"
 #include "shell/commands.h"
-#include "shell/curves_frame.h"
 #include "shell/main_frame.h"
+#include "shell/property_curves_frame.h"
 
 #include <QLabel>
 #include <QLineEdit>

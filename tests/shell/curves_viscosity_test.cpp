@@ -1,13 +1,13 @@
 #include "shell_fixture.h"
 
-#include "curvesui/curves_plot.h"
-#include "curvesui/curves_table_model.h"
-#include "curvesui/curves_window.h"
 #include "forms/oil_form_view.h"
+#include "property_curves_ui/curves_plot.h"
+#include "property_curves_ui/curves_table_model.h"
+#include "property_curves_ui/curves_window.h"
 #include "shell/commands.h"
-#include "shell/curves_frame.h"
 #include "shell/main_frame.h"
 #include "shell/oil_document.h"
+#include "shell/property_curves_frame.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,0 +1,190 @@
+#include "property_curves/property_sweep.h"
+
+#include "engine/oil_calc.h"
+#include "engine/prepared_oil.h"
+#include "engine/reference_correlations.h"
+#include "property_curves/sweep_messages.h"
+#include "units/unit_tables.h"
+
+#include <cmath>
+#include <memory>
+
+namespace viskora {
+namespace {
+
+constexpr double kAtmosphericPressure = 0.101325; // MPa
+constexpr double kProbeHalfWidth = 1.0;           // K
+
+bool isTemperatureCode(int code) {
+    return code >= 1 && code <= 4;
+}
+
+// Why the measured values cannot make a line, or empty when they can.
+std::string measuredProblem(const std::vector<MeasuredViscosity>& measured, int tempUnit) {
+    if (measured.size() > 2) {
+        return "At most two measured viscosities can anchor the curve.";
+    }
+    for (const MeasuredViscosity& point : measured) {
+        if (!walther::ordinate(point.viscosity)) {
+            return "A measured viscosity must be a number above 0.11 mm2/s.";
+        }
+        const double kelvin = temperatureInKelvin(point.temperature, tempUnit);
+        if (!std::isfinite(kelvin) || !(kelvin > 0)) {
+            return "A measured viscosity's temperature must be above absolute zero.";
+        }
+    }
+    if (measured.size() == 2) {
+        const double k1 = temperatureInKelvin(measured[0].temperature, tempUnit);
+        const double k2 = temperatureInKelvin(measured[1].temperature, tempUnit);
+        if (k1 == k2) {
+            return "The two measured viscosities must be at different temperatures.";
+        }
+        if (!walther::lineThrough(measured[0].viscosity, k1, measured[1].viscosity, k2)) {
+            return "The measured viscosity must fall as the temperature rises.";
+        }
+    }
+    return {};
+}
+
+// The slope B of the oil's computed viscosity in the Walther chart, 1 K
+// either side of `kelvin`. A measured viscosity is the whole oil's, held in
+// a closed viscometer at atmospheric pressure: nothing of it boils off
+// between the two probes, so neither does anything of the computed one.
+std::optional<double> computedSlope(const PreparedOil& oil, ViscosityMethod method, double kelvin) {
+    const double kelvins[2] = {kelvin - kProbeHalfWidth, kelvin + kProbeHalfWidth};
+    double ordinates[2] = {};
+    for (int side = 0; side < 2; ++side) {
+        const auto viscosity =
+            oil.wholeOilViscosity(method, {kelvins[side] - 273.15, kAtmosphericPressure});
+        const auto w = viscosity ? walther::ordinate(*viscosity) : std::nullopt;
+        if (!w) {
+            return std::nullopt;
+        }
+        ordinates[side] = *w;
+    }
+    const double slope =
+        (ordinates[0] - ordinates[1]) / (std::log10(kelvins[1]) - std::log10(kelvins[0]));
+    if (!std::isfinite(slope) || !(slope > 0)) {
+        return std::nullopt;
+    }
+    return slope;
+}
+
+std::optional<walther::Line> anchorLine(const std::vector<MeasuredViscosity>& measured,
+                                        const PreparedOil& oil, ViscosityMethod method,
+                                        int tempUnit) {
+    const double k1 = temperatureInKelvin(measured[0].temperature, tempUnit);
+    if (measured.size() == 2) {
+        const double k2 = temperatureInKelvin(measured[1].temperature, tempUnit);
+        return walther::lineThrough(measured[0].viscosity, k1, measured[1].viscosity, k2);
+    }
+    const auto slope = computedSlope(oil, method, k1);
+    if (!slope) {
+        return std::nullopt;
+    }
+    return walther::lineThrough(measured[0].viscosity, k1, *slope);
+}
+
+// The anchored liquid viscosity at a calculated point: the measured line
+// holds the whole oil, so where the point boils light ends off, the liquid
+// left is more viscous than the oil by the computed ratio of the two at the
+// point's state (1 where nothing boils off). Nothing without a liquid
+// phase.
+std::optional<double> anchoredLiquidViscosity(double onLine, const COilCalc& point) {
+    if (!(point.liquidMassShare > 0)) {
+        return std::nullopt;
+    }
+    const double whole = point.wholeOilViscosityBy(point.viscosityMethod, point.designState());
+    const double ratio = point.liquidViscosity / whole;
+    if (!std::isfinite(ratio) || !(ratio > 0)) {
+        return std::nullopt;
+    }
+    return onLine * ratio;
+}
+
+// A completed point's liquid viscosity by `method`: the calculation's own
+// where that is its method, 0 where the point has no liquid phase, as the
+// other liquid results.
+double liquidViscosityBy(const COilCalc& point, ViscosityMethod method) {
+    if (!(point.liquidMassShare > 0)) {
+        return 0;
+    }
+    return method == point.viscosityMethod ? point.liquidViscosity
+                                           : point.liquidViscosityBy(method);
+}
+
+} // namespace
+
+double temperatureInKelvin(double value, int tempUnit) {
+    return (isTemperatureCode(tempUnit) ? toCelsius(value, tempUnit) : value) + 273.15;
+}
+
+SweepResult runSweep(const OilFiller& fillOil, const SweepSettings& settings,
+                     const std::vector<MeasuredViscosity>& measured, CalcMessages* user,
+                     const SweepProgress& progress) {
+    SweepResult result;
+    const auto values = sweepValues(settings.range, result.problem);
+    if (!values) {
+        return result;
+    }
+
+    SweepMessages messages(user);
+    auto record = std::make_unique<COilCalc>(&messages);
+    fillOil(*record);
+    record->pressureUnit = settings.pressureUnit;
+    const int tempUnit = record->tempUnit;
+    result.problem = measuredProblem(measured, tempUnit);
+    if (!result.problem.empty()) {
+        return result;
+    }
+
+    const PreparedOil oil(*record);
+    const std::string oilMessage = messages.pointMessage();
+    const bool oilStoppedByAnswer = messages.stoppedByAnswer();
+
+    if (!measured.empty() && oil.outcome() == CalcOutcome::Completed) {
+        result.anchor = anchorLine(measured, oil, record->viscosityMethod, tempUnit);
+        if (!result.anchor) {
+            result.anchorNote = "The measured viscosity cannot anchor the curve: the computed "
+                                "viscosity of the oil around its temperature is not available.";
+        }
+    }
+
+    const bool overTemperature = settings.variable == SweepVariable::Temperature;
+    const int total = static_cast<int>(values->size());
+    result.points.reserve(values->size());
+    for (int i = 0; i < total; ++i) {
+        SweepPoint point;
+        point.temperature = overTemperature ? (*values)[i] : settings.designTemp;
+        point.pressure = overTemperature ? settings.designPressure : (*values)[i];
+        messages.startPoint();
+        Characterisation wholeOil;
+        point.outcome = oil.runAdditional(point.temperature, point.pressure, *record, &wholeOil);
+        if (point.outcome == CalcOutcome::Completed) {
+            point.results = additionalResults(*record);
+            point.vapourPressure = reference::vapourPressure(wholeOil.tvAvg, record->designTemp);
+            point.liquidViscosityWholeOil = liquidViscosityBy(*record, ViscosityMethod::WholeOil);
+            point.liquidViscosityByCuts = liquidViscosityBy(*record, ViscosityMethod::NarrowCuts);
+        } else {
+            const bool ownMessage = !messages.pointMessage().empty();
+            point.message = ownMessage ? messages.pointMessage() : oilMessage;
+            point.stoppedByAnswer = ownMessage ? messages.stoppedByAnswer() : oilStoppedByAnswer;
+        }
+        if (result.anchor) {
+            point.anchoredViscosity =
+                result.anchor->viscosityAt(temperatureInKelvin(point.temperature, tempUnit));
+            if (point.anchoredViscosity && point.outcome == CalcOutcome::Completed) {
+                point.anchoredViscosity =
+                    anchoredLiquidViscosity(*point.anchoredViscosity, *record);
+            }
+        }
+        result.points.push_back(std::move(point));
+        if (progress && !progress(i + 1, total)) {
+            result.cancelled = i + 1 < total;
+            break;
+        }
+    }
+    return result;
+}
+
+} // namespace viskora

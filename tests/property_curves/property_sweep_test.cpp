@@ -1,0 +1,367 @@
+#include "property_curves/property_sweep.h"
+
+#include "engine/message_texts.h"
+#include "engine/oil_calc.h"
+#include "example_oils.h"
+#include "scripted_messages.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+namespace viskora {
+namespace {
+
+using testing::ScriptedMessages;
+
+void densityOnly(COilCalc& calc, double density) {
+    calc.inputMode = 1;
+    calc.densityIn = density;
+}
+
+// Three fractions up to 300 deg.C and a remainder, density 850 kg/m3.
+void fractionTable(COilCalc& calc) {
+    calc.inputMode = 2;
+    calc.densityIn = 850;
+    calc.fracCountIn = 3;
+}
+
+// Twenty fractions of 5 % each, density from the cuts.
+void twentyFractions(COilCalc& calc) {
+    testing::fillTwentyFractions(calc, 0);
+}
+
+struct SweepCase {
+    const char* name;
+    OilFiller fill;
+    SweepSettings settings;
+};
+
+void PrintTo(const SweepCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class SweepPointsEqualSingleCalculations : public ::testing::TestWithParam<SweepCase> {};
+
+void expectSameResults(const AdditionalResults& a, const AdditionalResults& b) {
+    EXPECT_EQ(a.gasMassShare, b.gasMassShare);
+    EXPECT_EQ(a.liquidMassShare, b.liquidMassShare);
+    EXPECT_EQ(a.gasDensity, b.gasDensity);
+    EXPECT_EQ(a.gasSpecificHeat, b.gasSpecificHeat);
+    EXPECT_EQ(a.gasConductivity, b.gasConductivity);
+    EXPECT_EQ(a.gasViscosity, b.gasViscosity);
+    EXPECT_EQ(a.gasVaporisationEnthalpy, b.gasVaporisationEnthalpy);
+    EXPECT_EQ(a.gasPrandtl, b.gasPrandtl);
+    EXPECT_EQ(a.liquidDensity, b.liquidDensity);
+    EXPECT_EQ(a.liquidSpecificHeat, b.liquidSpecificHeat);
+    EXPECT_EQ(a.liquidConductivity, b.liquidConductivity);
+    EXPECT_EQ(a.liquidViscosity, b.liquidViscosity);
+    EXPECT_EQ(a.liquidSurfaceTension, b.liquidSurfaceTension);
+    EXPECT_EQ(a.prandtl, b.prandtl);
+    EXPECT_EQ(a.gasShareText, b.gasShareText);
+    EXPECT_EQ(a.liquidPrandtlText, b.liquidPrandtlText);
+}
+
+TEST_P(SweepPointsEqualSingleCalculations, ToTheBit) {
+    const SweepCase& c = GetParam();
+    ScriptedMessages answersYes(true);
+    const SweepResult sweep = runSweep(c.fill, c.settings, {}, &answersYes);
+    ASSERT_TRUE(sweep.problem.empty()) << sweep.problem;
+    ASSERT_FALSE(sweep.points.empty());
+    int completed = 0;
+    for (const SweepPoint& point : sweep.points) {
+        ScriptedMessages single(true);
+        auto calc = std::make_unique<COilCalc>(&single);
+        c.fill(*calc);
+        calc->pressureUnit = c.settings.pressureUnit;
+        calc->designTempIn = point.temperature;
+        calc->designPressureIn = point.pressure;
+        const CalcOutcome outcome = runAdditionalCalculation(*calc);
+        ASSERT_EQ(point.outcome, outcome) << point.temperature << " " << point.pressure;
+        if (outcome == CalcOutcome::Completed) {
+            ++completed;
+            expectSameResults(point.results, additionalResults(*calc));
+        } else {
+            EXPECT_EQ(point.message, single.shown().back().text);
+        }
+    }
+    EXPECT_GT(completed, 0);
+}
+
+SweepSettings overTemperature(double from, double to, double step, double pressure,
+                              int pressureUnit = 4) {
+    SweepSettings settings;
+    settings.range = {from, to, step, 0};
+    settings.designPressure = pressure;
+    settings.pressureUnit = pressureUnit;
+    return settings;
+}
+
+SweepSettings overPressure(double from, double to, double step, double temperature) {
+    SweepSettings settings;
+    settings.variable = SweepVariable::Pressure;
+    settings.range = {from, to, step, 0};
+    settings.designTemp = temperature;
+    return settings;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Oils, SweepPointsEqualSingleCalculations,
+    ::testing::Values(
+        // Below 0 deg.C (a question) up to where much of the oil boils off.
+        SweepCase{"DensityOnlyOverTemperature", [](COilCalc& c) { densityOnly(c, 850); },
+                  overTemperature(-20, 400, 20, 0.3)},
+        SweepCase{"FractionTableOverTemperature", fractionTable, overTemperature(0, 350, 25, 1.5)},
+        SweepCase{"TwentyFractionsOverPressure", twentyFractions, overPressure(0.05, 3, 0.25, 250)},
+        // Temperatures in deg.F and pressures in another unit take the same
+        // conversions as a single calculation; 0 is refused at its point.
+        SweepCase{"FahrenheitAndOtherPressureUnit",
+                  [](COilCalc& c) {
+                      densityOnly(c, 800);
+                      c.tempUnit = 3;
+                      c.densityTempIn = 68;
+                  },
+                  overTemperature(32, 572, 60, 3, 2)},
+        SweepCase{"ZeroPressureIsRefusedAtItsPoint", [](COilCalc& c) { densityOnly(c, 760); },
+                  overPressure(0, 1, 0.5, 120)},
+        // Below absolute zero the input check refuses the point, before the
+        // question of a temperature below 0 deg.C.
+        SweepCase{"BelowAbsoluteZeroIsRefusedAtItsPoint", [](COilCalc& c) { densityOnly(c, 850); },
+                  overTemperature(-300, 30, 30, 0.3)},
+        SweepCase{"BelowAbsoluteZeroInFahrenheit",
+                  [](COilCalc& c) {
+                      densityOnly(c, 850);
+                      c.tempUnit = 3;
+                      c.densityTempIn = 68;
+                  },
+                  overTemperature(-500, 100, 40, 0.3)}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PropertySweep, StoppedPointsCarryTheirMessageAndQuestionsAreAskedOnce) {
+    // No to "design temperature below 0": those points stop, the others are
+    // computed, and the question was put once.
+    ScriptedMessages answersNo(false);
+    const SweepResult sweep = runSweep([](COilCalc& c) { densityOnly(c, 850); },
+                                       overTemperature(-30, 30, 10, 0.3), {}, &answersNo);
+    ASSERT_EQ(sweep.points.size(), 7u);
+    for (const SweepPoint& point : sweep.points) {
+        if (point.temperature < 0) {
+            EXPECT_EQ(point.outcome, CalcOutcome::Stopped);
+            EXPECT_EQ(point.message, texts::kDesignTempBelowZero);
+        } else {
+            EXPECT_EQ(point.outcome, CalcOutcome::Completed);
+            EXPECT_TRUE(point.message.empty());
+        }
+    }
+    EXPECT_EQ(answersNo.texts(), std::vector<std::string>{texts::kDesignTempBelowZero});
+}
+
+TEST(PropertySweep, TheOilsWarningIsAskedOnceAndItsErrorStopsEveryPoint) {
+    ScriptedMessages answersYes(true);
+    const SweepResult heavy = runSweep([](COilCalc& c) { densityOnly(c, 1000); },
+                                       overTemperature(20, 200, 20, 0.3), {}, &answersYes);
+    EXPECT_EQ(answersYes.texts(), std::vector<std::string>{texts::kDensityOutOfRange});
+    for (const SweepPoint& point : heavy.points) {
+        EXPECT_EQ(point.outcome, CalcOutcome::Completed);
+    }
+
+    ScriptedMessages told(true);
+    const SweepResult none = runSweep([](COilCalc& c) { densityOnly(c, 0); },
+                                      overTemperature(20, 60, 20, 0.3), {}, &told);
+    EXPECT_EQ(told.texts(), std::vector<std::string>{texts::kDensityNotGiven});
+    ASSERT_EQ(none.points.size(), 3u);
+    for (const SweepPoint& point : none.points) {
+        EXPECT_EQ(point.outcome, CalcOutcome::Stopped);
+        EXPECT_EQ(point.message, texts::kDensityNotGiven);
+    }
+}
+
+TEST(PropertySweep, CancelStopsAfterThePointInHand) {
+    int calls = 0;
+    const SweepResult sweep = runSweep([](COilCalc& c) { densityOnly(c, 850); },
+                                       overTemperature(0, 100, 10, 0.3), {}, nullptr,
+                                       [&calls](int done, int total) {
+                                           ++calls;
+                                           EXPECT_EQ(total, 11);
+                                           return done < 3;
+                                       });
+    EXPECT_TRUE(sweep.cancelled);
+    EXPECT_EQ(sweep.points.size(), 3u);
+    EXPECT_EQ(calls, 3);
+}
+
+// The vapour pressure curve passes through the basic calculation's
+// saturated vapour pressure at 20 deg.C, to the bit, and rises with the
+// temperature.
+TEST(PropertySweep, VapourPressureCurveMeetsTheBasicCalculationAt20) {
+    for (const auto fill : {+[](COilCalc& c) { densityOnly(c, 850); }, +fractionTable}) {
+        COilCalc basic;
+        fill(basic);
+        ASSERT_EQ(runBasicCalculation(basic), CalcOutcome::Completed);
+        const SweepResult sweep = runSweep(fill, overTemperature(0, 100, 20, 0.3), {}, nullptr);
+        ASSERT_EQ(sweep.points.size(), 6u);
+        ASSERT_TRUE(sweep.points[1].vapourPressure);
+        EXPECT_EQ(*sweep.points[1].vapourPressure, basic.vapourPressure);
+        for (std::size_t i = 1; i < sweep.points.size(); ++i) {
+            EXPECT_GT(*sweep.points[i].vapourPressure, *sweep.points[i - 1].vapourPressure);
+        }
+    }
+}
+
+TEST(PropertySweep, TwoMeasuredViscositiesGiveThePublishedValue) {
+    // The published example, with temperatures in deg.C on the sweep.
+    const SweepResult sweep =
+        runSweep([](COilCalc& c) { densityOnly(c, 850); }, overTemperature(0, 40, 20, 0.3),
+                 {{1.644, 0}, {0.925, 40}}, nullptr);
+    ASSERT_EQ(sweep.points.size(), 3u);
+    ASSERT_TRUE(sweep.points[1].anchoredViscosity);
+    EXPECT_NEAR(*sweep.points[1].anchoredViscosity, 1.201, 0.002);
+    EXPECT_NEAR(*sweep.points[0].anchoredViscosity, 1.644, 1e-9);
+    EXPECT_NEAR(*sweep.points[2].anchoredViscosity, 0.925, 1e-9);
+}
+
+TEST(PropertySweep, OneMeasuredViscosityAnchorsThroughItsPoint) {
+    // 12 mm2/s at 104 deg.F on a sweep in deg.F: the anchored curve passes
+    // through the point and rises as the temperature falls.
+    const SweepResult sweep = runSweep(
+        [](COilCalc& c) {
+            densityOnly(c, 870);
+            c.tempUnit = 3;
+            c.densityTempIn = 68;
+        },
+        overTemperature(32, 302, 18, 0.5), {{12, 104}}, nullptr);
+    ASSERT_TRUE(sweep.anchor) << sweep.anchorNote;
+    double previous = INFINITY;
+    for (const SweepPoint& point : sweep.points) {
+        ASSERT_TRUE(point.anchoredViscosity);
+        if (point.temperature == 104) {
+            EXPECT_NEAR(*point.anchoredViscosity, 12, 1e-9);
+        }
+        EXPECT_LT(*point.anchoredViscosity, previous) << point.temperature;
+        previous = *point.anchoredViscosity;
+    }
+}
+
+struct MeasuredCase {
+    const char* name;
+    std::vector<MeasuredViscosity> measured;
+};
+
+class RefusedMeasuredViscosities : public ::testing::TestWithParam<MeasuredCase> {};
+
+TEST_P(RefusedMeasuredViscosities, StopTheSweepWithAReason) {
+    const SweepResult sweep =
+        runSweep([](COilCalc& c) { densityOnly(c, 850); }, overTemperature(0, 40, 20, 0.3),
+                 GetParam().measured, nullptr);
+    EXPECT_FALSE(sweep.problem.empty());
+    EXPECT_TRUE(sweep.points.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Measured, RefusedMeasuredViscosities,
+                         ::testing::Values(MeasuredCase{"ThreePoints", {{5, 20}, {3, 40}, {2, 60}}},
+                                           MeasuredCase{"RisingWithTemperature",
+                                                        {{3, 20}, {5, 40}}},
+                                           MeasuredCase{"SameTemperature", {{5, 20}, {3, 20}}},
+                                           MeasuredCase{"ZeroViscosity", {{0, 20}}},
+                                           MeasuredCase{"BelowAbsoluteZero", {{5, -300}}}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace viskora
+
+namespace viskora {
+namespace {
+
+// Alaska North Slope crude from a published assay: density 864.42 kg/m3 at
+// 15.6 deg.C, its TBP cuts as the fraction table, the light ends (36 deg.C
+// and below) in the first row. Measured: 11.083 mm2/s at 20 deg.C and
+// 6.419 mm2/s at 40 deg.C.
+void alaskaNorthSlope(COilCalc& calc, ViscosityMethod method) {
+    calc.inputMode = 2;
+    calc.densityIn = 864.42;
+    calc.densityTempIn = 15.6;
+    calc.viscosityMethod = method;
+    const double rows[][3] = {{0, 74, 8.271},     {74, 166, 15.089}, {166, 249, 12.531},
+                              {249, 343, 15.653}, {343, 538, 28.66}, {538, 835, 19.796}};
+    calc.fracCountIn = 6;
+    for (int row = 0; row < 6; ++row) {
+        calc.fracStartIn[row + 1] = rows[row][0];
+        calc.fracEndIn[row + 1] = rows[row][1];
+        calc.fracShare[row + 1] = rows[row][2];
+    }
+}
+
+struct AnchorCase {
+    const char* name;
+    ViscosityMethod method;
+    double at20; // mm2/s, the anchored whole oil at 20 deg.C from 40 deg.C
+};
+
+class AnchorWhereLightEndsBoil : public ::testing::TestWithParam<AnchorCase> {};
+
+// At atmospheric pressure the crude's light ends boil off at 40 deg.C, but
+// a viscometer holds them in: the slope is the whole oil's, and the liquid
+// left at each point is more viscous than the measured oil by the computed
+// ratio.
+TEST_P(AnchorWhereLightEndsBoil, SlopeOfTheWholeOilRatioOfTheLiquid) {
+    const AnchorCase& c = GetParam();
+    ScriptedMessages answersYes(true);
+    const auto fill = [&c](COilCalc& calc) { alaskaNorthSlope(calc, c.method); };
+    const SweepResult sweep =
+        runSweep(fill, overTemperature(20, 50, 10, 0.101325), {{6.419, 40}}, &answersYes);
+    ASSERT_TRUE(sweep.anchor) << sweep.anchorNote;
+    // The measured 11.083 mm2/s at 20 deg.C, within a fifth.
+    const double at20 = *sweep.anchor->viscosityAt(293.15);
+    EXPECT_NEAR(at20, c.at20, 0.01);
+    EXPECT_NEAR(at20, 11.083, 11.083 / 5);
+
+    const SweepPoint& at40 = sweep.points[2];
+    ASSERT_EQ(at40.outcome, CalcOutcome::Completed);
+    ASSERT_GT(at40.results.gasMassShare, 0);
+    auto single = std::make_unique<COilCalc>(&answersYes);
+    fill(*single);
+    single->designTempIn = 40;
+    single->designPressureIn = 0.101325;
+    ASSERT_EQ(runAdditionalCalculation(*single), CalcOutcome::Completed);
+    const double ratio =
+        single->liquidViscosity / single->wholeOilViscosityBy(c.method, single->designState());
+    EXPECT_GT(ratio, 1);
+    ASSERT_TRUE(at40.anchoredViscosity);
+    EXPECT_NEAR(*at40.anchoredViscosity, 6.419 * ratio, 1e-12);
+}
+
+INSTANTIATE_TEST_SUITE_P(Methods, AnchorWhereLightEndsBoil,
+                         ::testing::Values(AnchorCase{"WholeOil", ViscosityMethod::WholeOil, 9.938},
+                                           AnchorCase{"NarrowCuts", ViscosityMethod::NarrowCuts,
+                                                      12.428}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Both viscosities of the liquid at every point, whatever the oil's method;
+// the point's own results (and its Prandtl number) are those of the method.
+TEST(PropertySweep, GivesTheLiquidViscosityByBothMethods) {
+    const auto sweepBy = [](ViscosityMethod method) {
+        return runSweep(
+            [method](COilCalc& calc) {
+                fractionTable(calc);
+                calc.viscosityMethod = method;
+            },
+            overTemperature(50, 250, 50, 0.3), {}, nullptr);
+    };
+    const SweepResult whole = sweepBy(ViscosityMethod::WholeOil);
+    const SweepResult cuts = sweepBy(ViscosityMethod::NarrowCuts);
+    ASSERT_EQ(whole.points.size(), cuts.points.size());
+    for (std::size_t i = 0; i < whole.points.size(); ++i) {
+        const SweepPoint& w = whole.points[i];
+        const SweepPoint& c = cuts.points[i];
+        ASSERT_EQ(w.outcome, CalcOutcome::Completed);
+        EXPECT_EQ(w.liquidViscosityWholeOil, w.results.liquidViscosity);
+        EXPECT_EQ(c.liquidViscosityByCuts, c.results.liquidViscosity);
+        EXPECT_EQ(w.liquidViscosityByCuts, c.liquidViscosityByCuts);
+        EXPECT_EQ(w.liquidViscosityWholeOil, c.liquidViscosityWholeOil);
+        EXPECT_NE(w.results.prandtl, c.results.prandtl);
+    }
+}
+
+} // namespace
+} // namespace viskora
