@@ -1,5 +1,7 @@
 #include "assays/assay_document.h"
 
+#include "documents/json_envelope.h"
+
 #include <nlohmann/json.hpp>
 
 #include <cmath>
@@ -140,32 +142,25 @@ std::string assayDocumentText(const Assay& assay) {
 }
 
 bool isAssayDocument(std::string_view bytes) {
-    const json root = json::parse(bytes.begin(), bytes.end(), nullptr, false);
-    if (root.is_discarded() || !root.is_object()) {
-        return false;
-    }
-    const auto format = root.find("format");
-    return format != root.end() && format->is_string() && format->get<std::string>() == kFormatName;
+    return openJsonEnvelope(bytes, kFormatName, kAssayFormatVersion).fault !=
+           EnvelopeFault::NotThisKind;
 }
 
 AssayReadResult readAssayDocument(std::string_view bytes) {
-    const json root = json::parse(bytes.begin(), bytes.end(), nullptr, false);
-    if (root.is_discarded() || !root.is_object()) {
+    const JsonEnvelope envelope = openJsonEnvelope(bytes, kFormatName, kAssayFormatVersion);
+    switch (envelope.fault) {
+    case EnvelopeFault::NotThisKind:
         return {std::nullopt, kNotAnAssayDocument};
-    }
-    const auto format = root.find("format");
-    if (format == root.end() || !format->is_string() || format->get<std::string>() != kFormatName) {
-        return {std::nullopt, kNotAnAssayDocument};
-    }
-    const auto version = root.find("version");
-    if (version == root.end() || !version->is_number_integer() || version->get<long long>() < 1) {
+    case EnvelopeFault::NoVersion:
         return {std::nullopt, damaged("its format version is missing")};
-    }
-    if (version->get<long long>() > kAssayFormatVersion) {
+    case EnvelopeFault::NewerVersion:
         return {std::nullopt, "Cannot read this file.\nIt was written by a newer version of "
                               "Viskora (assay format " +
-                                  std::to_string(version->get<long long>()) + ")."};
+                                  std::to_string(envelope.version) + ")."};
+    case EnvelopeFault::None:
+        break;
     }
+    const json& root = envelope.root;
     Assay assay;
     std::string fault;
     FieldReader top(root, {}, fault);

@@ -1,5 +1,6 @@
 #include "property_curves/property_curves_document.h"
 
+#include "documents/json_envelope.h"
 #include "documents/viscosity_method_words.h"
 #include "property_curves/sweep_columns.h"
 
@@ -231,24 +232,21 @@ std::string curveDocumentText(const CurveDocument& d) {
 }
 
 CurveReadResult readCurveDocument(std::string_view bytes) {
-    const json root = json::parse(bytes.begin(), bytes.end(), nullptr, false);
-    if (root.is_discarded() || !root.is_object()) {
+    const JsonEnvelope envelope = openJsonEnvelope(bytes, kFormatName, kCurveFormatVersion);
+    switch (envelope.fault) {
+    case EnvelopeFault::NotThisKind:
         return {std::nullopt, kNotACurveDocument};
-    }
-    const auto format = root.find("format");
-    if (format == root.end() || !format->is_string() || format->get<std::string>() != kFormatName) {
-        return {std::nullopt, kNotACurveDocument};
-    }
-    const auto version = root.find("version");
-    if (version == root.end() || !version->is_number_integer() || version->get<long long>() < 1) {
+    case EnvelopeFault::NoVersion:
         return {std::nullopt, damaged("its format version is missing")};
-    }
-    if (version->get<long long>() > kCurveFormatVersion) {
+    case EnvelopeFault::NewerVersion:
         return {std::nullopt,
                 "Cannot read this file.\nIt was written by a newer version of Viskora "
                 "(property curves format " +
-                    std::to_string(version->get<long long>()) + ")."};
+                    std::to_string(envelope.version) + ")."};
+    case EnvelopeFault::None:
+        break;
     }
+    const json& root = envelope.root;
 
     CurveDocument document;
     std::string fault;
