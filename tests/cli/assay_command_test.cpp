@@ -1,3 +1,4 @@
+#include "../reports/temporary_folder.h"
 #include "run_calculator.h"
 
 #include <gtest/gtest.h>
@@ -24,8 +25,12 @@ std::vector<std::string> assayCall(std::vector<std::string> extra) {
     return arguments;
 }
 
+// Each test process writes its own files, removed when it ends: ctest runs
+// the tests of this program as processes side by side, and one rewriting a
+// file another reads would fail it.
 std::filesystem::path scratchFile(const std::string& name, const std::string& content) {
-    const auto path = std::filesystem::temp_directory_path() / name;
+    static const testing::TemporaryFolder folder;
+    const auto path = folder.path() / name;
     std::ofstream(path) << content;
     return path;
 }
