@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <algorithm>
 #include <cmath>
 #include <iostream>
@@ -22,6 +24,10 @@ struct AnchoringCase {
     int points;
     double medianError; // per cent, as measured when anchoring was built
 };
+
+void PrintTo(const AnchoringCase& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class AnchoringAccuracy : public ::testing::TestWithParam<AnchoringCase> {};
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cmath>
 #include <iostream>
 #include <string>
@@ -22,8 +24,7 @@ assays::Assay assayOf(const PublishedOil& oil) {
     assay.name = oil.id;
     assay.basis = assays::YieldBasis::Volume;
     for (const PublishedAssayCut& cut : oil.assayCuts) {
-        assay.cuts.push_back(
-            {cut.fromC, cut.toC, cut.volumePct, {{cut.density15, 15}}, {}});
+        assay.cuts.push_back({cut.fromC, cut.toC, cut.volumePct, {{cut.density15, 15}}, {}});
     }
     assay.density = assays::StatedDensity{oil.density, oil.densityTemp};
     return assay;
@@ -52,6 +53,10 @@ struct AssayAccuracyCase {
     int points;
     double medianError; // per cent, as measured when assays were built
 };
+
+void PrintTo(const AssayAccuracyCase& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class AssayAccuracy : public ::testing::TestWithParam<AssayAccuracyCase> {};
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <algorithm>
 #include <cmath>
 #include <iostream>
@@ -63,6 +65,10 @@ struct AccuracyCase {
     double medianError; // per cent, as measured when the method was built
     double within25;    // per cent of the points
 };
+
+void PrintTo(const AccuracyCase& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class ViscosityAccuracy : public ::testing::TestWithParam<AccuracyCase> {};
 

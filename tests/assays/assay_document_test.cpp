@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 
 namespace viskora::assays {
@@ -25,6 +27,10 @@ struct DamagedDocument {
     const char* to;   // what replaces it
     const char* message;
 };
+
+void PrintTo(const DamagedDocument& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class DamagedAssayDocument : public ::testing::TestWithParam<DamagedDocument> {};
 

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <functional>
 #include <string>
 
@@ -21,6 +23,10 @@ struct Refusal {
     std::function<void(Assay&)> damage;
     const char* message;
 };
+
+void PrintTo(const Refusal& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class AssayRefusal : public ::testing::TestWithParam<Refusal> {};
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <functional>
 #include <string>
 
@@ -14,6 +16,10 @@ struct PublishedExample {
     double published;
     double tolerance;
 };
+
+void PrintTo(const PublishedExample& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class PublishedDescriptors : public ::testing::TestWithParam<PublishedExample> {};
 

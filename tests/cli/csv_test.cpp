@@ -108,6 +108,10 @@ struct RecordLimitCase {
     std::size_t fields; // 0: over the limit
 };
 
+void PrintTo(const RecordLimitCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
 class CsvRecordLimits : public ::testing::TestWithParam<RecordLimitCase> {};
 
 TEST_P(CsvRecordLimits, AreDrawnExactly) {

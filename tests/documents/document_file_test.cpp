@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cerrno>
 #include <csignal>
 #include <fstream>
@@ -157,6 +159,10 @@ struct UnreadableCase {
     void (*make)(const fs::path& path);
     std::string_view reason;
 };
+
+void PrintTo(const UnreadableCase& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class UnreadableFileTest : public DocumentFileTest,
                            public ::testing::WithParamInterface<UnreadableCase> {};

@@ -285,6 +285,10 @@ struct ShareSumCase {
     int rowsAfter;     // rows once accepted, a remainder row included
 };
 
+void PrintTo(const ShareSumCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
 class ShareSums : public ::testing::TestWithParam<ShareSumCase> {};
 
 TEST_P(ShareSums, AreJudgedAsTheDecimalsTheUserTyped) {

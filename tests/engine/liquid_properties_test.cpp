@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace viskora {
 namespace {
 
@@ -112,6 +114,10 @@ struct EnthalpyCase {
     const char* riazi;
     const char* largest;
 };
+
+void PrintTo(const EnthalpyCase& row, std::ostream* out) {
+    *out << "Tv " << row.tvAvg << " d15 " << row.d15 << " M " << row.molarMass;
+}
 
 class VaporisationEnthalpy : public ::testing::TestWithParam<EnthalpyCase> {};
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 
 namespace viskora {
@@ -14,6 +16,10 @@ struct PublishedMessage {
     const char* text;
     const char* published;
 };
+
+void PrintTo(const PublishedMessage& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class PublishedMessages : public ::testing::TestWithParam<PublishedMessage> {};
 

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cmath>
 
 namespace viskora {
@@ -52,6 +54,10 @@ struct RefutasCase {
     double lightShare; // mass fraction of the light component
     const char* blend;
 };
+
+void PrintTo(const RefutasCase& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class RefutasBlend : public ::testing::TestWithParam<RefutasCase> {};
 
@@ -105,6 +111,10 @@ struct ExtremeCase {
     double density; // kg/m3 at 20 deg.C, density only
     double tempC;
 };
+
+void PrintTo(const ExtremeCase& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class NarrowCutExtremes : public ::testing::TestWithParam<ExtremeCase> {};
 

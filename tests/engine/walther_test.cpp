@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace viskora {
 namespace {
 
@@ -35,6 +37,10 @@ struct LineCase {
     const char* name;
     double nu1, k1, nu2, k2;
 };
+
+void PrintTo(const LineCase& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class WaltherRefusedLine : public ::testing::TestWithParam<LineCase> {};
 

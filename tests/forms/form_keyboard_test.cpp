@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <functional>
 #include <vector>
 
@@ -73,6 +75,10 @@ struct TabOrderCase {
     std::function<OilFormView*(QWidget*)> make;
     std::vector<const char*> order; // from the density box on, the table switched on
 };
+
+void PrintTo(const TabOrderCase& row, std::ostream* out) {
+    *out << row.form;
+}
 
 class TabOrder : public ::testing::TestWithParam<TabOrderCase> {};
 

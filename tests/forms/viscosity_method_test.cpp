@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <memory>
 #include <string>
 
@@ -21,6 +23,11 @@ struct MethodCase {
     bool additional;
     ViscosityMethod method;
 };
+
+void PrintTo(const MethodCase& row, std::ostream* out) {
+    *out << (row.additional ? "additional" : "basic") << " form, "
+         << (row.method == ViscosityMethod::NarrowCuts ? "narrow cuts" : "whole oil");
+}
 
 // The engine's (liquid) viscosity for a new form's inputs by a method.
 double engineViscosity(bool additional, ViscosityMethod method) {

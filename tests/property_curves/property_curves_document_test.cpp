@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <fstream>
 
 namespace viskora {
@@ -54,6 +56,10 @@ struct DamagedCase {
     const char* to;   // ... by this
     const char* message;
 };
+
+void PrintTo(const DamagedCase& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class DamagedCurveDocument : public ::testing::TestWithParam<DamagedCase> {};
 

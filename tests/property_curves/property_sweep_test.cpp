@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cmath>
 #include <memory>
 
@@ -248,6 +250,10 @@ struct MeasuredCase {
     std::vector<MeasuredViscosity> measured;
 };
 
+void PrintTo(const MeasuredCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
 class RefusedMeasuredViscosities : public ::testing::TestWithParam<MeasuredCase> {};
 
 TEST_P(RefusedMeasuredViscosities, StopTheSweepWithAReason) {
@@ -297,6 +303,10 @@ struct AnchorCase {
     ViscosityMethod method;
     double at20; // mm2/s, the anchored whole oil at 20 deg.C from 40 deg.C
 };
+
+void PrintTo(const AnchorCase& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class AnchorWhereLightEndsBoil : public ::testing::TestWithParam<AnchorCase> {};
 

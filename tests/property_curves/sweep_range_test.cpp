@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cmath>
 #include <limits>
 
@@ -13,6 +15,10 @@ struct RangeCase {
     SweepRange range;
     std::vector<double> expected; // empty: the range is refused
 };
+
+void PrintTo(const RangeCase& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class SweepValues : public ::testing::TestWithParam<RangeCase> {};
 

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <fstream>
 #include <utility>
 #include <vector>
@@ -31,6 +33,10 @@ struct BlockRows {
     int basicResults;      // the row of "Calculation results"
     int additionalResults; //   on each kind's sheet
 };
+
+void PrintTo(const BlockRows& row, std::ostream* out) {
+    *out << row.fractionRows << " fraction rows";
+}
 
 class SheetBlocks : public ::testing::TestWithParam<BlockRows> {};
 

@@ -75,7 +75,12 @@ TEST_P(CurvesViscosity, TheWindowTakesTheCalculationsMethodAndItsSweepFollowsIt)
 }
 
 INSTANTIATE_TEST_SUITE_P(BothMethods, CurvesViscosity,
-                         ::testing::Values(ViscosityMethod::WholeOil, ViscosityMethod::NarrowCuts));
+                         ::testing::Values(ViscosityMethod::WholeOil, ViscosityMethod::NarrowCuts),
+                         [](const auto& info) {
+                             return std::string(info.param == ViscosityMethod::NarrowCuts
+                                                    ? "NarrowCuts"
+                                                    : "WholeOil");
+                         });
 
 } // namespace
 } // namespace viskora::testing

@@ -37,10 +37,15 @@ void setNarrowCutsDefault(QDialogButtonBox::StandardButton button) {
 using ViscosityTakeOver = ShellTest;
 
 struct DefaultCase {
+    const char* name;
     QDialogButtonBox::StandardButton button;
     int command;
     ViscosityMethod expected;
 };
+
+void PrintTo(const DefaultCase& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class DefaultMethod : public ShellTest, public ::testing::WithParamInterface<DefaultCase> {};
 
@@ -62,10 +67,13 @@ TEST_P(DefaultMethod, NewCalculationsTakeTheSettingsOpenedFilesKeepTheirOwn) {
 
 INSTANTIATE_TEST_SUITE_P(
     Answers, DefaultMethod,
-    ::testing::Values(
-        DefaultCase{QDialogButtonBox::Ok, command::NewBasic, ViscosityMethod::NarrowCuts},
-        DefaultCase{QDialogButtonBox::Ok, command::NewAdditional, ViscosityMethod::NarrowCuts},
-        DefaultCase{QDialogButtonBox::Cancel, command::NewAdditional, ViscosityMethod::WholeOil}));
+    ::testing::Values(DefaultCase{"OkThenNewBasic", QDialogButtonBox::Ok, command::NewBasic,
+                                  ViscosityMethod::NarrowCuts},
+                      DefaultCase{"OkThenNewAdditional", QDialogButtonBox::Ok,
+                                  command::NewAdditional, ViscosityMethod::NarrowCuts},
+                      DefaultCase{"CancelThenNewAdditional", QDialogButtonBox::Cancel,
+                                  command::NewAdditional, ViscosityMethod::WholeOil}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // An additional calculation made while a basic one is in front takes that
 // one's method, not the default; one made from an additional one does not.
