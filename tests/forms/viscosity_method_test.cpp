@@ -25,8 +25,8 @@ struct MethodCase {
 };
 
 void PrintTo(const MethodCase& row, std::ostream* out) {
-    *out << (row.additional ? "additional" : "basic") << " form, "
-         << (row.method == ViscosityMethod::NarrowCuts ? "narrow cuts" : "whole oil");
+    *out << (row.additional ? "Additional" : "Basic")
+         << (row.method == ViscosityMethod::NarrowCuts ? "NarrowCuts" : "WholeOil");
 }
 
 // The engine's (liquid) viscosity for a new form's inputs by a method.

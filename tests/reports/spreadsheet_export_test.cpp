@@ -35,7 +35,7 @@ struct BlockRows {
 };
 
 void PrintTo(const BlockRows& row, std::ostream* out) {
-    *out << row.fractionRows << " fraction rows";
+    *out << "FractionRows" << row.fractionRows;
 }
 
 class SheetBlocks : public ::testing::TestWithParam<BlockRows> {};
