@@ -1,7 +1,7 @@
 #include "assaysui/viscosity_plot.h"
 
 #include "engine/walther.h"
-#include "property_curves_ui/log_axis_scale.h"
+#include "property_curves_ui/log_category_axis.h"
 #include "units/display_format.h"
 
 #include <QCategoryAxis>
@@ -33,20 +33,10 @@ QString tickLabel(double tick) {
     return QString::fromStdString(formatForDisplay(tick));
 }
 
-// The axis is linear over the viscosities' common logarithms, so that its
-// ticks can be labelled where a reader reads values off (1, 2, 5, 10 ...).
-QCategoryAxis* logarithmicAxis(double low, double high) {
-    const LogAxisScale scale = logAxisScale(low, high);
-    auto* axis = new QCategoryAxis;
-    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    const double bottom = std::log10(scale.low);
-    const double top = std::log10(scale.high);
-    const double margin = (top - bottom) * 1e-3;
-    axis->setRange(bottom - margin, top + margin);
-    axis->setStartValue(bottom - margin);
-    for (const double tick : scale.ticks) {
-        axis->append(tickLabel(tick), std::log10(tick));
-    }
+// The viscosity axis: logarithmic, labelled where a reader reads values off
+// (1, 2, 5, 10 ...).
+QCategoryAxis* viscosityAxis(double low, double high) {
+    QCategoryAxis* axis = logCategoryAxis(low, high, tickLabel);
     axis->setTitleText(QStringLiteral("Kinematic viscosity, mm²/s"));
     return axis;
 }
@@ -146,7 +136,7 @@ void ViscosityPlot::setCurves(const std::vector<Curve>& curves) {
     xAxis->setTitleText(QStringLiteral("Temperature, °C"));
     chart->addAxis(xAxis, Qt::AlignBottom);
     if (high > 0) {
-        QCategoryAxis* yAxis = logarithmicAxis(low, high);
+        QCategoryAxis* yAxis = viscosityAxis(low, high);
         chart->addAxis(yAxis, Qt::AlignLeft);
         for (const auto& [line, points] : drawn) {
             for (QAbstractSeries* series :

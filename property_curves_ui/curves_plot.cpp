@@ -1,7 +1,7 @@
 #include "property_curves_ui/curves_plot.h"
 
 #include "property_curves_ui/curves_table_model.h"
-#include "property_curves_ui/log_axis_scale.h"
+#include "property_curves_ui/log_category_axis.h"
 #include "units/display_format.h"
 
 #include <QCategoryAxis>
@@ -63,26 +63,6 @@ QString nameOf(const SweepColumn& column) {
 
 QString numberText(double value) {
     return QString::fromStdString(formatForDisplay(value));
-}
-
-// A logarithmic axis is drawn as a linear one over the values' common
-// logarithms, so that its ticks can be labelled where a reader needs them
-// (a logarithmic axis of the charts labels whole powers of its base only):
-// a category axis whose labels stand on the ticks' logarithms.
-QCategoryAxis* logarithmicAxis(double low, double high) {
-    const LogAxisScale scale = logAxisScale(low, high);
-    auto* axis = new QCategoryAxis;
-    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    const double bottom = std::log10(scale.low);
-    const double top = std::log10(scale.high);
-    // A hair wider, so that rounding does not drop the end labels.
-    const double margin = (top - bottom) * 1e-3;
-    axis->setRange(bottom - margin, top + margin);
-    axis->setStartValue(bottom - margin);
-    for (const double tick : scale.ticks) {
-        axis->append(numberText(tick), std::log10(tick));
-    }
-    return axis;
 }
 
 } // namespace
@@ -284,7 +264,7 @@ void CurvesPlot::redraw() {
     }
     for (auto& [key, g] : groups) {
         if (g.logarithmic) {
-            g.axis = logarithmicAxis(g.low, g.high);
+            g.axis = logCategoryAxis(g.low, g.high, numberText);
             chart->addAxis(g.axis, chart->axes(Qt::Vertical).size() % 2 == 0 ? Qt::AlignLeft
                                                                              : Qt::AlignRight);
         }

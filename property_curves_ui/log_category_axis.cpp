@@ -1,0 +1,28 @@
+#include "property_curves_ui/log_category_axis.h"
+
+#include "property_curves_ui/log_axis_scale.h"
+
+#include <QCategoryAxis>
+
+#include <cmath>
+
+namespace viskora {
+
+QCategoryAxis* logCategoryAxis(double low, double high,
+                               const std::function<QString(double)>& label) {
+    const LogAxisScale scale = logAxisScale(low, high);
+    auto* axis = new QCategoryAxis;
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    const double bottom = std::log10(scale.low);
+    const double top = std::log10(scale.high);
+    // A hair wider, so that rounding does not drop the end labels.
+    const double margin = (top - bottom) * 1e-3;
+    axis->setRange(bottom - margin, top + margin);
+    axis->setStartValue(bottom - margin);
+    for (const double tick : scale.ticks) {
+        axis->append(label(tick), std::log10(tick));
+    }
+    return axis;
+}
+
+} // namespace viskora

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QCategoryAxis;
+
+namespace viskora {
+
+// A logarithmic axis from `low` to `high` (both above 0), drawn as a linear
+// one over the values' common logarithms, so that its ticks can be labelled
+// where a reader needs them (the charts' own logarithmic axis labels whole
+// powers of its base only): a category axis whose labels, `label` of each
+// tick of logAxisScale, stand on the ticks' logarithms. A series on it is
+// plotted at log10 of its values.
+QCategoryAxis* logCategoryAxis(double low, double high,
+                               const std::function<QString(double)>& label);
+
+} // namespace viskora
