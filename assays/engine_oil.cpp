@@ -3,6 +3,8 @@
 #include "engine/oil_calc.h"
 #include "units/display_format.h"
 
+#include <cmath>
+
 namespace viskora::assays {
 
 EngineOil engineOilOf(const ResolvedAssay& assay) {
@@ -38,12 +40,21 @@ EngineOil engineOilOf(const ResolvedAssay& assay) {
 }
 
 EngineOilTexts engineOilTexts(const EngineOil& oil) {
+    // Shares counted in ten-thousandths of a per cent, so that the rounded
+    // ones add up to 100 % in whole units and the texts say so exactly.
+    constexpr long long kUnitsPerCent = 10000;
+    constexpr long long kWhole = 100 * kUnitsPerCent;
     EngineOilTexts texts;
-    texts.densityText = shortestNumberText(oil.density15);
+    texts.densityText = shortestNumberText(std::round(oil.density15 * 100) / 100);
     texts.densityTempText = "15";
-    for (const EngineRow& row : oil.rows) {
+    long long given = 0;
+    for (std::size_t i = 0; i < oil.rows.size(); ++i) {
+        const EngineRow& row = oil.rows[i];
+        const long long units =
+            i + 1 < oil.rows.size() ? std::llround(row.massPct * kUnitsPerCent) : kWhole - given;
+        given += units;
         texts.fractions.push_back({shortestNumberText(row.startC), shortestNumberText(row.endC),
-                                   shortestNumberText(row.massPct)});
+                                   shortestNumberText(static_cast<double>(units) / kUnitsPerCent)});
     }
     return texts;
 }

@@ -38,8 +38,9 @@ struct EngineOil {
 EngineOil engineOilOf(const ResolvedAssay& assay);
 
 // The oil as a calculation form's boxes hold it (deg.C and kg/m3, the
-// forms' default units): density "15"-degree texts and the fraction rows,
-// numbers in their shortest round-trip form.
+// forms' default units), in figures a person reads and types: the density
+// at 15 deg.C to 0.01 kg/m3, the boundaries as they are, the shares to
+// 0.0001 % with the last row taking what makes them add up to 100 exactly.
 struct EngineOilTexts {
     std::string densityText;
     std::string densityTempText;
