@@ -2,10 +2,10 @@
 
 #include "assays/assay_check.h"
 #include "engine/calc_messages.h"
-#include "engine/calc_sequence.h"
-#include "engine/oil_calc.h"
+#include "engine/oil_cuts.h"
 
 #include <cmath>
+#include <memory>
 
 namespace viskora::assays {
 namespace {
@@ -42,29 +42,30 @@ AssayNarrowCuts::Build
 AssayNarrowCuts::build(const EngineOil& oil,
                        const std::vector<std::optional<StatedViscosity>>& measured) {
     KeptMessages messages;
-    COilCalc calc(&messages);
-    fillEngineInputs(calc, oil, ViscosityMethod::NarrowCuts);
-    if (runBasicCalculation(calc) != CalcOutcome::Completed) {
+    const auto distributed = std::make_unique<CutsOutcome>(
+        calculateCuts(engineInputsOf(oil, ViscosityMethod::NarrowCuts), &messages));
+    if (distributed->status != CalcOutcome::Completed) {
         return {std::nullopt,
                 messages.text().empty() ? "The oil cannot be calculated." : messages.text()};
     }
+    const OilCuts& calc = distributed->cuts;
     AssayNarrowCuts cuts;
-    cuts.low_ = calc.cutLow;
-    cuts.high_ = calc.cutHigh;
-    cuts.share_ = calc.cutShare;
-    cuts.first_ = calc.cutFirst;
-    cuts.end_ = calc.cutEnd;
+    cuts.low_ = calc.low;
+    cuts.high_ = calc.high;
+    cuts.share_ = calc.share;
+    cuts.first_ = calc.first;
+    cuts.end_ = calc.end;
     cuts.characterisation_ = calc.wholeOil;
 
     // The engine's rows are the assay's, in order, each over the cuts inside
     // its boundaries as the engine placed them.
     std::vector<CutRowDensity> rows;
     for (std::size_t r = 0; r < oil.rows.size(); ++r) {
-        const int row = static_cast<int>(r) + 1;
-        int first = calc.cutEnd;
-        int end = calc.cutFirst;
-        for (int i = calc.cutFirst; i < calc.cutEnd; ++i) {
-            if (calc.fracStart[row] <= calc.cutLow[i] && calc.fracEnd[row] >= calc.cutHigh[i]) {
+        const RowBounds& row = calc.rows.at(r);
+        int first = calc.end;
+        int end = calc.first;
+        for (int i = calc.first; i < calc.end; ++i) {
+            if (row.start <= calc.low[i] && row.end >= calc.high[i]) {
                 first = std::min(first, i);
                 end = std::max(end, i + 1);
             }
@@ -72,7 +73,7 @@ AssayNarrowCuts::build(const EngineOil& oil,
         cuts.rowCuts_.emplace_back(first, end);
         rows.push_back({first, end, oil.rows[r].density20});
     }
-    const CutDistribution engineCuts = calc.wholeOilCuts();
+    const CutDistribution engineCuts = calc.distribution();
     const std::optional<CutArray> shifted = rowShiftedDensities(engineCuts, rows);
     if (!shifted) {
         return {std::nullopt, "The cut densities cannot be spread over the narrow cuts."};
@@ -83,7 +84,7 @@ AssayNarrowCuts::build(const EngineOil& oil,
     // apart add up to a slightly lighter oil than the one measured (light
     // ends lost in the still), and the viscosity follows the oil's own.
     const std::optional<double> level =
-        volumeAdditiveShift(cuts.cutsOf(cuts.first_, cuts.end_), calc.density);
+        volumeAdditiveShift(cuts.cutsOf(cuts.first_, cuts.end_), calc.density20);
     if (!level) {
         return {std::nullopt, "The cut densities cannot be spread over the narrow cuts."};
     }

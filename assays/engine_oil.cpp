@@ -1,6 +1,5 @@
 #include "assays/engine_oil.h"
 
-#include "engine/oil_calc.h"
 #include "units/display_format.h"
 
 #include <cmath>
@@ -59,19 +58,18 @@ EngineOilTexts engineOilTexts(const EngineOil& oil) {
     return texts;
 }
 
-void fillEngineInputs(COilCalc& calc, const EngineOil& oil, ViscosityMethod method) {
-    calc.densityIn = oil.density15;
-    calc.densityTempIn = 15;
-    calc.densityUnit = 1;
-    calc.tempUnit = 2;
-    calc.inputMode = 2;
-    calc.viscosityMethod = method;
-    calc.fracCountIn = static_cast<int>(oil.rows.size());
-    for (std::size_t i = 0; i < oil.rows.size() && i < COilCalc::kMaxFractions; ++i) {
-        calc.fracStartIn[i + 1] = oil.rows[i].startC;
-        calc.fracEndIn[i + 1] = oil.rows[i].endC;
-        calc.fracShare[i + 1] = oil.rows[i].massPct;
+OilInputs engineInputsOf(const EngineOil& oil, ViscosityMethod method) {
+    OilInputs inputs;
+    inputs.density = oil.density15;
+    inputs.densityTemp = 15;
+    inputs.densityUnit = unit::kKgPerM3;
+    inputs.tempUnit = unit::kCelsius;
+    inputs.useFractions = true;
+    inputs.viscosityMethod = method;
+    for (const EngineRow& row : oil.rows) {
+        inputs.fractions.push_back({row.startC, row.endC, row.massPct});
     }
+    return inputs;
 }
 
 } // namespace viskora::assays

@@ -3,12 +3,9 @@
 #include "assays/resolved_assay.h"
 #include "documents/document_records.h"
 #include "engine/calc_results.h"
+#include "engine/oil_inputs.h"
 
 #include <vector>
-
-namespace viskora {
-class COilCalc;
-}
 
 namespace viskora::assays {
 
@@ -49,8 +46,8 @@ struct EngineOilTexts {
 
 EngineOilTexts engineOilTexts(const EngineOil& oil);
 
-// Fills an engine record as a form's Calculate does with those texts read:
-// density at 15 deg.C in kg/m3, temperatures in deg.C, the fraction table.
-void fillEngineInputs(COilCalc& calc, const EngineOil& oil, ViscosityMethod method);
+// The engine's inputs as a form's Calculate takes those texts read: density
+// at 15 deg.C in kg/m3, temperatures in deg.C, the fraction table.
+OilInputs engineInputsOf(const EngineOil& oil, ViscosityMethod method);
 
 } // namespace viskora::assays

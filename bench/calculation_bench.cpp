@@ -3,8 +3,7 @@
 // repeats the characterisation for the gas and liquid parts, but the density
 // fit, which dominates both, runs once; by narrow cuts each cut's viscosity
 // line is drawn once more.
-#include "engine/calc_sequence.h"
-#include "engine/oil_calc.h"
+#include "engine/calculation.h"
 #include "tests/engine/example_oils.h"
 
 #include <benchmark/benchmark.h>
@@ -16,46 +15,46 @@ namespace {
 constexpr double kDesignTemp = 200;
 constexpr double kDesignPressure = 0.05;
 
-CalcOutcome runBasic(COilCalc& calc) {
-    return runBasicCalculation(calc);
+CalcOutcome runBasic(OilInputs& oil) {
+    return calculateBasic(oil, nullptr).status;
 }
 
-CalcOutcome runAdditional(COilCalc& calc) {
-    calc.designTempIn = kDesignTemp;
-    calc.designPressureIn = kDesignPressure;
-    return runAdditionalCalculation(calc);
+CalcOutcome runAdditional(OilInputs& oil) {
+    oil.designTemp = kDesignTemp;
+    oil.designPressure = kDesignPressure;
+    return calculateAdditional(oil, nullptr).status;
 }
 
 struct CalculationCase {
     const char* name;
-    void (*fill)(COilCalc&);
-    CalcOutcome (*run)(COilCalc&);
+    OilInputs (*oil)();
+    CalcOutcome (*run)(OilInputs&);
     ViscosityMethod method = ViscosityMethod::WholeOil;
 };
 
 constexpr auto kByCuts = ViscosityMethod::NarrowCuts;
+constexpr auto kDensityOnly = testing::densityExampleInputs;
+constexpr auto kFractionMode = testing::fractionExampleInputs;
 
 constexpr CalculationCase kCases[] = {
-    {"BM_BasicDensityOnly", testing::fillDensityExample, runBasic},
-    {"BM_BasicFractionMode", testing::fillFractionExample, runBasic},
-    {"BM_AdditionalDensityOnly", testing::fillDensityExample, runAdditional},
-    {"BM_AdditionalFractionMode", testing::fillFractionExample, runAdditional},
-    {"BM_BasicDensityOnlyByCuts", testing::fillDensityExample, runBasic, kByCuts},
-    {"BM_BasicFractionModeByCuts", testing::fillFractionExample, runBasic, kByCuts},
-    {"BM_AdditionalDensityOnlyByCuts", testing::fillDensityExample, runAdditional, kByCuts},
-    {"BM_AdditionalFractionModeByCuts", testing::fillFractionExample, runAdditional, kByCuts},
+    {"BM_BasicDensityOnly", kDensityOnly, runBasic},
+    {"BM_BasicFractionMode", kFractionMode, runBasic},
+    {"BM_AdditionalDensityOnly", kDensityOnly, runAdditional},
+    {"BM_AdditionalFractionMode", kFractionMode, runAdditional},
+    {"BM_BasicDensityOnlyByCuts", kDensityOnly, runBasic, kByCuts},
+    {"BM_BasicFractionModeByCuts", kFractionMode, runBasic, kByCuts},
+    {"BM_AdditionalDensityOnlyByCuts", kDensityOnly, runAdditional, kByCuts},
+    {"BM_AdditionalFractionModeByCuts", kFractionMode, runAdditional, kByCuts},
 };
 
 // The table registered before main() runs, as BENCHMARK does.
 const bool registered = [] {
     for (const CalculationCase& c : kCases) {
         benchmark::RegisterBenchmark(c.name, [c](benchmark::State& state) {
+            OilInputs oil = c.oil();
+            oil.viscosityMethod = c.method;
             for (auto _ : state) {
-                COilCalc calc;
-                c.fill(calc);
-                calc.viscosityMethod = c.method;
-                benchmark::DoNotOptimize(c.run(calc));
-                benchmark::DoNotOptimize(calc);
+                benchmark::DoNotOptimize(c.run(oil));
             }
         })->Unit(benchmark::kMicrosecond);
     }

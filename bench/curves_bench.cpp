@@ -5,14 +5,12 @@
 // state. The oils' own method is the whole oil's; "ByCuts" sweeps take the
 // narrow cuts' for their Prandtl numbers.
 #include "engine/calc_messages.h"
-#include "engine/calc_sequence.h"
-#include "engine/oil_calc.h"
+#include "engine/calculation.h"
 #include "property_curves/property_sweep.h"
 #include "tests/engine/example_oils.h"
 
 #include <benchmark/benchmark.h>
 
-#include <memory>
 #include <string>
 #include <utility>
 
@@ -34,64 +32,66 @@ class AnswerYes : public CalcMessages {
 };
 
 // Twenty fractions of 5 % each, 40 to 440 deg.C, density 850 kg/m3.
-void fillTwentyFractions(COilCalc& calc) {
-    testing::fillTwentyFractions(calc, 850);
+OilInputs twentyFractions() {
+    return testing::twentyFractionsInputs(850);
 }
 
-void fillDensityByCuts(COilCalc& calc) {
-    testing::fillDensityExample(calc);
-    calc.viscosityMethod = ViscosityMethod::NarrowCuts;
+OilInputs byCuts(OilInputs oil) {
+    oil.viscosityMethod = ViscosityMethod::NarrowCuts;
+    return oil;
 }
 
-void fillTwentyFractionsByCuts(COilCalc& calc) {
-    fillTwentyFractions(calc);
-    calc.viscosityMethod = ViscosityMethod::NarrowCuts;
+OilInputs densityByCuts() {
+    return byCuts(testing::densityExampleInputs());
 }
 
-void sweep300(benchmark::State& state, void (*fill)(COilCalc&)) {
+OilInputs twentyFractionsByCuts() {
+    return byCuts(twentyFractions());
+}
+
+void sweep300(benchmark::State& state, OilInputs (*oil)()) {
     AnswerYes answers;
     SweepSettings settings;
     settings.range = {kFrom, kTo, 1, 0};
     settings.designPressure = kPressure;
+    const OilInputs inputs = oil();
     for (auto _ : state) {
-        const SweepResult sweep = runSweep(fill, settings, {}, &answers);
+        const SweepResult sweep = runSweep(inputs, settings, {}, &answers);
         benchmark::DoNotOptimize(sweep.points.back().results.liquidDensity);
     }
 }
 
-void oneByOne300(benchmark::State& state, void (*fill)(COilCalc&)) {
+void oneByOne300(benchmark::State& state, OilInputs (*oil)()) {
     AnswerYes answers;
-    auto calc = std::make_unique<COilCalc>(&answers);
+    OilInputs inputs = oil();
+    inputs.designPressure = kPressure;
     for (auto _ : state) {
         for (double t = kFrom; t <= kTo; t += 1) {
-            *calc = COilCalc(&answers);
-            fill(*calc);
-            calc->designTempIn = t;
-            calc->designPressureIn = kPressure;
-            benchmark::DoNotOptimize(runAdditionalCalculation(*calc));
+            inputs.designTemp = t;
+            benchmark::DoNotOptimize(calculateAdditional(inputs, &answers).status);
         }
     }
 }
 
 struct Oil {
     const char* name;
-    void (*fill)(COilCalc&);
+    OilInputs (*inputs)();
 };
 
-constexpr Oil kOils[] = {{"DensityOnly", testing::fillDensityExample},
-                         {"TwentyFractions", fillTwentyFractions},
-                         {"DensityOnlyByCuts", fillDensityByCuts},
-                         {"TwentyFractionsByCuts", fillTwentyFractionsByCuts}};
+constexpr Oil kOils[] = {{"DensityOnly", testing::densityExampleInputs},
+                         {"TwentyFractions", twentyFractions},
+                         {"DensityOnlyByCuts", densityByCuts},
+                         {"TwentyFractionsByCuts", twentyFractionsByCuts}};
 
 // Each way for each oil ("BM_Sweep300DensityOnly" ...), registered before
 // main() runs, as BENCHMARK does.
 const bool registered = [] {
-    const std::pair<const char*, void (*)(benchmark::State&, void (*)(COilCalc&))> ways[] = {
+    const std::pair<const char*, void (*)(benchmark::State&, OilInputs(*)())> ways[] = {
         {"BM_Sweep300", sweep300}, {"BM_OneByOne300", oneByOne300}};
     for (const auto& [prefix, run] : ways) {
         for (const Oil& oil : kOils) {
             const std::string name = std::string(prefix) + oil.name;
-            benchmark::RegisterBenchmark(name.c_str(), run, oil.fill)
+            benchmark::RegisterBenchmark(name.c_str(), run, oil.inputs)
                 ->Unit(benchmark::kMillisecond);
         }
     }

@@ -6,7 +6,7 @@
 #include "cli/document_output.h"
 #include "documents/document_format.h"
 #include "documents/viscosity_method_words.h"
-#include "engine/oil_calc.h"
+#include "engine/calculation.h"
 #include "units/number_text.h"
 
 #include <iostream>
@@ -96,19 +96,20 @@ std::optional<int> parsePressureUnit(const std::string& text) {
 AdditionalRun runAdditional(const ResolvedOil& oil, const DesignOptions& design, int pressureUnit,
                             bool answerYes, std::ostream* messageOut) {
     ConsoleMessages messages(answerYes, messageOut);
-    COilCalc calc(&messages);
-    fillOilInputs(calc, oil);
-    calc.designTempIn = textToNumber(design.designTemp);
-    calc.designPressureIn = textToNumber(design.designPressure);
-    calc.pressureUnit = pressureUnit;
+    OilInputs inputs = oilInputsOf(oil);
+    inputs.designTemp = textToNumber(design.designTemp);
+    inputs.designPressure = textToNumber(design.designPressure);
+    inputs.pressureUnit = pressureUnit;
+    const AdditionalOutcome outcome = calculateAdditional(inputs, &messages);
 
     AdditionalRun run;
-    run.outcome = runAdditionalCalculation(calc, &run.wholeOil);
+    run.outcome = outcome.status;
+    run.wholeOil = outcome.wholeOil;
     run.messages = messages.shown();
     run.status = statusOf(run.outcome, messages);
     if (run.outcome == CalcOutcome::Completed) {
-        run.results = additionalResults(calc);
-        run.characterisation = characterisationOf(calc);
+        run.results = outcome.results;
+        run.characterisation = outcome.characterisation;
     }
     return run;
 }

@@ -3,7 +3,7 @@
 #include "cli/calc_report.h"
 #include "cli/console_messages.h"
 #include "cli/oil_options.h"
-#include "engine/calc_sequence.h"
+#include "engine/calculation.h"
 
 #include <CLI/CLI.hpp>
 

@@ -147,11 +147,13 @@ std::variant<Assay, Refusal> assayOfCalculation(const std::string& path) {
                 return Refusal{path + ": the calculation has no fraction table to blend by.",
                                kExitInputError};
             }
-            const int tempUnit = record.tempUnitIndex + 1;
+            const int tempUnit = record.tempUnitIndex;
             const auto celsius = [&](const std::string& text) -> std::optional<double> {
                 const std::optional<double> value = readTypedNumber(text);
-                return value ? std::optional(tempUnit == 2 ? *value : toCelsius(*value, tempUnit))
-                             : std::nullopt;
+                return value
+                           ? std::optional(tempUnit == unit::kCelsius ? *value
+                                                                      : toCelsius(*value, tempUnit))
+                           : std::nullopt;
             };
             const std::optional<double> density = readTypedNumber(record.densityText);
             const std::optional<double> densityTemp = celsius(record.densityTempText);
@@ -174,7 +176,7 @@ std::variant<Assay, Refusal> assayOfCalculation(const std::string& path) {
                 rows.push_back(
                     {*start == 0 ? 0 : *celsius(row[0]), *end == 0 ? 0 : *celsius(row[1]), *share});
             }
-            const double kgPerM3 = convert(Quantity::Density, *density, record.densityUnitIndex + 1,
+            const double kgPerM3 = convert(Quantity::Density, *density, record.densityUnitIndex,
                                            baseUnitCode(Quantity::Density));
             return assays::assayOfFractionTable(path, rows, {kgPerM3, *densityTemp});
         },

@@ -11,15 +11,13 @@
 namespace viskora {
 namespace {
 
-constexpr int kCelsiusCode = 2;
-
 // A boundary in deg.C as the oil's temperature unit writes it; 0 stays 0,
 // the fraction table's "not given".
 std::string boundaryText(double celsius, int tempUnit) {
     if (celsius == 0) {
         return "0";
     }
-    return shortestNumberText(convertTemperature(celsius, kCelsiusCode, tempUnit));
+    return shortestNumberText(convertTemperature(celsius, unit::kCelsius, tempUnit));
 }
 
 } // namespace

@@ -7,7 +7,7 @@
 #include "cli/document_output.h"
 #include "documents/document_format.h"
 #include "documents/viscosity_method_words.h"
-#include "engine/oil_calc.h"
+#include "engine/calculation.h"
 
 #include <iostream>
 #include <memory>
@@ -31,14 +31,13 @@ int runBasic(const OilOptions& options, const CurveOptions& curveOptions,
         return *curve.stopStatus;
     }
     ConsoleMessages messages(options.yes, &std::cerr);
-    COilCalc calc(&messages);
-    fillOilInputs(calc, *oil);
-    const CalcOutcome outcome = runBasicCalculation(calc);
+    const BasicOutcome basic = calculateBasic(oilInputsOf(*oil), &messages);
+    const CalcOutcome outcome = basic.status;
     const CalcStatus status = statusOf(outcome, messages);
 
     std::vector<ResultLine> lines;
     if (outcome == CalcOutcome::Completed) {
-        lines = resultLines(basicResults(calc));
+        lines = resultLines(basic.results);
     }
     if (options.json) {
         nlohmann::json out = {{"kind", "basic"},
@@ -49,7 +48,7 @@ int runBasic(const OilOptions& options, const CurveOptions& curveOptions,
             out["curve"] = curve.json;
         }
         if (outcome == CalcOutcome::Completed) {
-            out["characterisation"] = characterisationJson(characterisationOf(calc));
+            out["characterisation"] = characterisationJson(basic.wholeOil);
             out["results"] = resultsJson(lines);
             out["shown"] = shownJson(lines);
         }
@@ -61,7 +60,7 @@ int runBasic(const OilOptions& options, const CurveOptions& curveOptions,
                          lines);
     }
     if (outcome == CalcOutcome::Completed && !savePath.empty()) {
-        const BasicDocumentRecord record = basicDocumentAfterCalculate(*oil, basicResults(calc));
+        const BasicDocumentRecord record = basicDocumentAfterCalculate(*oil, basic.results);
         if (!saveCalculatorDocument(savePath, basicDocumentText(record, RecordFractionRows(record)),
                                     "basic")) {
             return kExitSaveFailed;

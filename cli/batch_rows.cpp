@@ -2,8 +2,8 @@
 
 #include "cli/calc_report.h"
 #include "cli/console_messages.h"
+#include "engine/calculation.h"
 #include "engine/message_texts.h"
-#include "engine/oil_calc.h"
 #include "units/display_format.h"
 
 #include <algorithm>
@@ -186,12 +186,10 @@ RowOutcome calculateRow(const BatchRow& row, bool answerYes) {
         return outcome;
     }
     ConsoleMessages messages(answerYes, nullptr);
-    COilCalc calc(&messages);
-    fillOilInputs(calc, row.oil);
-    const CalcOutcome result = runBasicCalculation(calc);
-    RowOutcome outcome{statusOf(result, messages).word, firstText(messages.shown()), {}};
-    if (result == CalcOutcome::Completed) {
-        outcome.lines = resultLines(basicResults(calc));
+    const BasicOutcome basic = calculateBasic(oilInputsOf(row.oil), &messages);
+    RowOutcome outcome{statusOf(basic.status, messages).word, firstText(messages.shown()), {}};
+    if (basic.status == CalcOutcome::Completed) {
+        outcome.lines = resultLines(basic.results);
     }
     return outcome;
 }

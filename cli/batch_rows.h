@@ -21,7 +21,7 @@ struct BatchRow {
     std::string kind = "additional";
     ResolvedOil oil;
     DesignOptions design;
-    int pressureUnit = 4;
+    int pressureUnit = unit::kMPa;
     std::string problem;
 };
 

@@ -44,7 +44,7 @@ template <typename Results> std::vector<ResultLine> linesOf(const Results& resul
         case FieldUnit::Shared:
             lines.push_back({std::string(field.resultName), value,
                              std::string(baseUnitText(field.quantity)),
-                             formatInUnit(field.quantity, value, field.defaultUnitIndex + 1)});
+                             formatInUnit(field.quantity, value, field.defaultUnitIndex)});
             break;
         case FieldUnit::Percent:
         case FieldUnit::Number:

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cli/console_messages.h"
-#include "engine/calc_sequence.h"
+#include "engine/calculation.h"
 
 #include <nlohmann/json.hpp>
 

@@ -26,7 +26,7 @@ void writeCsv(std::ostream& out, const distillation::CurveInput& input,
               const distillation::CurveOutcome& outcome) {
     out << csv::line({"record", "field1", "field2", "field3", "field4"});
     const auto inUnit = [&](double celsius) {
-        return number(convertTemperature(celsius, 2, input.tempUnit));
+        return number(convertTemperature(celsius, unit::kCelsius, input.tempUnit));
     };
     for (const distillation::CurvePoint& p : outcome.given) {
         out << csv::line({"given", number(p.percent), inUnit(p.temperature)});

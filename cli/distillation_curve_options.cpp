@@ -17,11 +17,11 @@ using distillation::CurveOutcome;
 
 std::string temperatureUnitName(int tempUnit) {
     const auto names = unitNames(Quantity::Temperature);
-    return std::string(names[static_cast<std::size_t>(tempUnit - 1)]);
+    return std::string(names[static_cast<std::size_t>(tempUnit)]);
 }
 
 double inUnit(double celsius, int tempUnit) {
-    return convertTemperature(celsius, 2, tempUnit);
+    return convertTemperature(celsius, unit::kCelsius, tempUnit);
 }
 
 nlohmann::json pointsJson(const std::vector<distillation::CurvePoint>& points, int tempUnit) {

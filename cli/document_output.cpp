@@ -11,9 +11,9 @@ namespace {
 
 template <typename Record> void takeInputs(Record& record, const ResolvedOil& oil) {
     record.densityText = oil.densityText;
-    record.densityUnitIndex = oil.densityUnit - 1;
+    record.densityUnitIndex = oil.densityUnit;
     record.densityTempText = oil.densityTempText;
-    record.tempUnitIndex = oil.tempUnit - 1;
+    record.tempUnitIndex = oil.tempUnit;
     record.viscosityMethod = oil.viscosityMethod;
     if (oil.fractions.empty()) {
         return;
@@ -54,7 +54,7 @@ AdditionalDocumentRecord additionalDocumentAfterCalculate(const ResolvedOil& oil
     takeInputs(record, oil);
     record.designTempText = design.designTemp;
     record.designPressureText = design.designPressure;
-    record.pressureUnitIndex = pressureUnit - 1;
+    record.pressureUnitIndex = pressureUnit;
     storeResults(results, record);
     return record;
 }

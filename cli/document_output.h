@@ -3,7 +3,7 @@
 #include "cli/additional_command.h"
 #include "cli/oil_options.h"
 #include "documents/document_records.h"
-#include "engine/calc_sequence.h"
+#include "engine/calculation.h"
 
 #include <CLI/CLI.hpp>
 

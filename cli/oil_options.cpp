@@ -1,7 +1,6 @@
 #include "cli/oil_options.h"
 
 #include "documents/viscosity_method_words.h"
-#include "engine/oil_calc.h"
 #include "units/number_text.h"
 
 namespace viskora {
@@ -42,25 +41,20 @@ bool checkNumberText(std::string_view name, std::string_view text, std::string& 
 
 std::optional<int> parseUnitCode(Quantity quantity, std::string_view text) {
     const auto names = unitNames(quantity);
-    const auto code = readLeadingNumber(text);
-    if (code && std::to_string(static_cast<long long>(*code)) == text) {
-        if (*code >= 1 && *code <= static_cast<double>(names.size())) {
-            return static_cast<int>(*code);
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        // The unit's number in its list as the help counts it, from 1; the
+        // whole name, or its first word ("MPa" for "MPa (MN/m2)").
+        const std::string_view name = names[i];
+        if (text == std::to_string(i + 1) || name == text ||
+            name.substr(0, name.find(' ')) == text) {
+            return static_cast<int>(i);
         }
-        return std::nullopt;
     }
     if (quantity == Quantity::Temperature && text.size() == 1) {
         const std::string_view letters = "KCFR";
         const std::size_t position = letters.find(text[0]);
         if (position != std::string_view::npos) {
-            return static_cast<int>(position) + 1;
-        }
-    }
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        // The whole name, or its first word ("MPa" for "MPa (MN/m2)").
-        const std::string_view name = names[i];
-        if (name == text || name.substr(0, name.find(' ')) == text) {
-            return static_cast<int>(i) + 1;
+            return static_cast<int>(position);
         }
     }
     return std::nullopt;
@@ -110,7 +104,7 @@ std::optional<ResolvedOil> resolveOil(const OilOptions& options, std::string& pr
         return std::nullopt;
     }
     oil.viscosityMethod = *method;
-    if (options.fractions.size() > static_cast<std::size_t>(COilCalc::kMaxFractions)) {
+    if (options.fractions.size() > static_cast<std::size_t>(kMaxFractions)) {
         problem = "at most 100 fraction rows";
         return std::nullopt;
     }
@@ -130,21 +124,19 @@ std::optional<ResolvedOil> resolveOil(const OilOptions& options, std::string& pr
     return oil;
 }
 
-void fillOilInputs(COilCalc& calc, const ResolvedOil& oil) {
-    calc.inputMode = oil.fractions.empty() ? 1 : 2;
-    if (!oil.fractions.empty()) {
-        calc.fracCountIn = static_cast<int>(oil.fractions.size());
-        for (std::size_t i = 0; i < oil.fractions.size(); ++i) {
-            calc.fracStartIn[i + 1] = textToNumber(oil.fractions[i][0]);
-            calc.fracEndIn[i + 1] = textToNumber(oil.fractions[i][1]);
-            calc.fracShare[i + 1] = textToNumber(oil.fractions[i][2]);
-        }
+OilInputs oilInputsOf(const ResolvedOil& oil) {
+    OilInputs inputs;
+    inputs.useFractions = !oil.fractions.empty();
+    for (const FractionTexts& row : oil.fractions) {
+        inputs.fractions.push_back(
+            {textToNumber(row[0]), textToNumber(row[1]), textToNumber(row[2])});
     }
-    calc.densityIn = textToNumber(oil.densityText);
-    calc.densityUnit = oil.densityUnit;
-    calc.densityTempIn = textToNumber(oil.densityTempText);
-    calc.tempUnit = oil.tempUnit;
-    calc.viscosityMethod = oil.viscosityMethod;
+    inputs.density = textToNumber(oil.densityText);
+    inputs.densityUnit = oil.densityUnit;
+    inputs.densityTemp = textToNumber(oil.densityTempText);
+    inputs.tempUnit = oil.tempUnit;
+    inputs.viscosityMethod = oil.viscosityMethod;
+    return inputs;
 }
 
 } // namespace viskora

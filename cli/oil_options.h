@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/calc_results.h"
+#include "engine/oil_inputs.h"
 #include "units/unit_tables.h"
 
 #include <CLI/CLI.hpp>
@@ -12,8 +13,6 @@
 #include <vector>
 
 namespace viskora {
-
-class COilCalc;
 
 // The inputs a calculation form holds, as given on the command line. Values
 // are texts, each a whole number or empty (checked by resolveOil), read by
@@ -36,9 +35,9 @@ using FractionTexts = std::array<std::string, 3>;
 // The options after their unit codes and fraction rows have been resolved.
 struct ResolvedOil {
     std::string densityText;
-    int densityUnit = 1;
+    int densityUnit = unit::kKgPerM3;
     std::string densityTempText;
-    int tempUnit = 2;
+    int tempUnit = unit::kCelsius;
     std::vector<FractionTexts> fractions;
     ViscosityMethod viscosityMethod = ViscosityMethod::WholeOil;
 };
@@ -59,8 +58,9 @@ void addOilOptions(CLI::App& command, OilOptions& options);
 // false.
 bool checkNumberText(std::string_view name, std::string_view text, std::string& problem);
 
-// A unit code (1-based) given as a number or as the unit's name, for
-// temperatures also as K, C, F or R. Nothing when it names no unit.
+// A unit code given as the unit's number in its list (counted from 1, as
+// the help says and scripts write it) or as its name, for temperatures also
+// as K, C, F or R. Nothing when it names no unit.
 std::optional<int> parseUnitCode(Quantity quantity, std::string_view text);
 
 // "START:END:SHARE" into three texts; nothing when it has another shape.
@@ -72,9 +72,9 @@ std::optional<FractionTexts> parseFractionRow(std::string_view text);
 std::optional<ResolvedOil> resolveOil(const OilOptions& options, std::string& problem,
                                       const OilValueNames& names = {});
 
-// Fills an engine record as a form's Calculate does: the fraction rows only
+// The oil's inputs as a form's Calculate takes them: the fraction rows only
 // when there are any, the density and its temperature with their units,
 // and the viscosity method.
-void fillOilInputs(COilCalc& calc, const ResolvedOil& oil);
+OilInputs oilInputsOf(const ResolvedOil& oil);
 
 } // namespace viskora

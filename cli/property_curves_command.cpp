@@ -7,7 +7,6 @@
 #include "cli/csv.h"
 #include "cli/oil_options.h"
 #include "documents/viscosity_method_words.h"
-#include "engine/oil_calc.h"
 #include "property_curves/sweep_columns.h"
 #include "units/display_format.h"
 #include "units/number_text.h"
@@ -229,8 +228,7 @@ int runCurvesCommand(const CurvesCommandOptions& options) {
     settings.pressureUnit = *pressureUnit;
 
     ConsoleMessages messages(options.oil.yes, &std::cerr);
-    const SweepResult sweep = runSweep([&oil](COilCalc& calc) { fillOilInputs(calc, *oil); },
-                                       settings, measured, &messages);
+    const SweepResult sweep = runSweep(oilInputsOf(*oil), settings, measured, &messages);
     if (!sweep.problem.empty()) {
         std::cerr << "viskora-calc curves: " << sweep.problem << '\n';
         return kExitUsage;

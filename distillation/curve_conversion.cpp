@@ -17,7 +17,7 @@ std::vector<CurvePoint> massCurveOf(const MassCuts& mass, int start, int end) {
     }
     for (int t = start; t <= end; ++t) {
         points.push_back({std::min(cumulative * 100, 100.0), static_cast<double>(t)});
-        if (t - kFirstCutLow < COilCalc::kCutCount) {
+        if (t - kFirstCutLow < kCutCount) {
             cumulative += mass.cuts[static_cast<std::size_t>(t - kFirstCutLow)];
         }
     }

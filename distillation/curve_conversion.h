@@ -4,6 +4,7 @@
 #include "distillation/fraction_fill.h"
 #include "distillation/row_texts.h"
 #include "distillation/tbp_conversion.h"
+#include "units/unit_tables.h"
 
 #include <optional>
 #include <string>
@@ -17,7 +18,7 @@ struct CurveInput {
     CurveType type = CurveType::TbpMass;
     D86Method method = D86Method::Daubert;
     std::vector<CurvePointText> points;
-    int tempUnit = 2; // of the point temperatures and of the row texts
+    int tempUnit = unit::kCelsius; // of the point temperatures and of the row texts
     // Density of the oil at 20 deg.C, kg/m3, when known.
     std::optional<double> density20;
     RowRule rule;

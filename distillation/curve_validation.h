@@ -23,8 +23,8 @@ struct CheckedCurve {
 // doubles only past about 1e100 degrees.
 inline constexpr double kHighestCurveTemperature = 10000;
 
-// Reads and checks a curve typed in the temperature unit `tempUnit` (1 K,
-// 2 deg.C, 3 deg.F, 4 deg.R). Each text must be a whole number, nothing
+// Reads and checks a curve typed in the temperature unit `tempUnit` (a
+// code of units/unit_tables.h). Each text must be a whole number, nothing
 // after it. Errors: fewer than two points, a text that is not a number, a
 // percent outside 0..100, two points at one percent, a temperature below
 // absolute zero or above kHighestCurveTemperature, a temperature that falls

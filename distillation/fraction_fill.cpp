@@ -1,6 +1,7 @@
 #include "distillation/fraction_fill.h"
 
 #include "engine/cut_tables.h"
+#include "engine/oil_inputs.h"
 #include "units/display_format.h"
 
 #include <algorithm>
@@ -11,7 +12,7 @@ namespace viskora::distillation {
 namespace {
 
 constexpr int kFirstCutLow = 35;
-constexpr int kCuts = COilCalc::kCutCount;
+constexpr int kCuts = kCutCount;
 // A share smaller than this does not show in a share text of two decimals.
 constexpr double kInvisibleShare = 0.00005;
 constexpr double kLightestDensity = 1; // kg/m3, a floor for an extreme shift
@@ -76,7 +77,7 @@ std::vector<int> countBoundaries(const std::vector<double>& cumulative, int coun
         std::unique(boundaries.begin(), boundaries.end(),
                     [](const Boundary& a, const Boundary& b) { return a.cut == b.cut; }),
         boundaries.end());
-    const int maxInner = COilCalc::kMaxFractions - 1;
+    const int maxInner = kMaxFractions - 1;
     while (static_cast<int>(boundaries.size()) > maxInner) {
         const auto gap = [&](std::size_t i) {
             const double below =
@@ -118,10 +119,10 @@ MassCuts massCuts(const ExtendedCurve& tbp, CurveBasis basis, std::optional<doub
         return mass;
     }
 
-    COilCalc::CutArray low{};
-    COilCalc::CutArray high{};
-    COilCalc::CutArray density{};
-    COilCalc::CutArray typicalShare{};
+    CutArray low{};
+    CutArray high{};
+    CutArray density{};
+    CutArray typicalShare{};
     fillCutTables(low, high, density, typicalShare);
     const double belowDensity = density.front();
     const double aboveDensity = density.back();
@@ -186,7 +187,7 @@ FilledRows fillRows(const MassCuts& mass, RowRule rule, const std::vector<double
         for (int t = firstMultiple; t < kFirstCutLow + last; t += rule.value) {
             boundaries.push_back(t - kFirstCutLow);
         }
-        if (static_cast<int>(boundaries.size()) > COilCalc::kMaxFractions) {
+        if (static_cast<int>(boundaries.size()) > kMaxFractions) {
             filled.error = "Boundaries every " + std::to_string(rule.value) +
                            " deg.C make more than 100 fractions; choose a wider step.";
             return filled;

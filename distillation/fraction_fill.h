@@ -2,7 +2,7 @@
 
 #include "distillation/distillation_curve.h"
 #include "distillation/extended_curve.h"
-#include "engine/oil_calc.h"
+#include "engine/calc_steps.h"
 
 #include <optional>
 #include <string>
@@ -15,7 +15,7 @@ namespace viskora::distillation {
 // the whole (they add up to 1).
 struct MassCuts {
     double below = 0;
-    COilCalc::CutArray cuts{};
+    CutArray cuts{};
     double above = 0;
 };
 

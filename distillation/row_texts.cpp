@@ -11,10 +11,10 @@ namespace {
 // The decimals that write a whole degree Celsius exactly in each unit.
 int exactDecimals(int tempUnit) {
     switch (tempUnit) {
-    case 1:
-    case 4:
+    case unit::kKelvin:
+    case unit::kRankine:
         return 2;
-    case 3:
+    case unit::kFahrenheit:
         return 1;
     default:
         return 0;
@@ -45,7 +45,7 @@ std::string hundredthsText(long long hundredths) {
 } // namespace
 
 std::string boundaryText(int celsius, int tempUnit) {
-    const double value = convertTemperature(celsius, 2, tempUnit);
+    const double value = convertTemperature(celsius, unit::kCelsius, tempUnit);
     return withoutTrailingZeros(formatFixed(value, exactDecimals(tempUnit)));
 }
 

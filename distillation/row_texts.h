@@ -14,8 +14,8 @@ struct RowTexts {
     std::string share;
 };
 
-// A whole-degree Celsius temperature in the unit `tempUnit` (1 K, 2 deg.C,
-// 3 deg.F, 4 deg.R), exact in its decimals: "308.15", "95", "212", "554.67".
+// A whole-degree Celsius temperature in the temperature unit `tempUnit`
+// (units/unit_tables.h), exact in its decimals: "308.15", "95", "212", "554.67".
 std::string boundaryText(int celsius, int tempUnit);
 
 // The rows' texts. The shares have two decimals and add up to exactly 100 in

@@ -186,7 +186,7 @@ std::string documentText(DocumentKind kind, const Record& record, const Fraction
 void keepInList(int& unitIndex, Quantity quantity) {
     const auto count = static_cast<int>(unitNames(quantity).size());
     if (unitIndex < 0 || unitIndex >= count) {
-        unitIndex = baseUnitCode(quantity) - 1;
+        unitIndex = baseUnitCode(quantity);
     }
 }
 

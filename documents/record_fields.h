@@ -72,8 +72,7 @@ std::span<const AdditionalField> recordFields(const AdditionalResults&);
 // A result's shown text in the unit its record selects for it.
 template <typename Field, typename Record>
 void showInSelectedUnit(const Field& field, Record& record) {
-    record.*field.text =
-        formatInUnit(field.quantity, record.*field.base, record.*field.unitIndex + 1);
+    record.*field.text = formatInUnit(field.quantity, record.*field.base, record.*field.unitIndex);
 }
 
 // The results of a completed calculation into the record: each value in its

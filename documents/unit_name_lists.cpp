@@ -20,7 +20,7 @@ const std::vector<std::string>& CUnitNameLists::names(Quantity quantity) const {
 std::string CUnitNameLists::nameAt(Quantity quantity, int unitIndex) const {
     const std::vector<std::string>& list = names(quantity);
     if (unitIndex < 0 || static_cast<std::size_t>(unitIndex) >= list.size()) {
-        return list[static_cast<std::size_t>(baseUnitCode(quantity) - 1)];
+        return list[static_cast<std::size_t>(baseUnitCode(quantity))];
     }
     return list[static_cast<std::size_t>(unitIndex)];
 }

@@ -12,6 +12,13 @@ namespace viskora {
 // cuts' own viscosities.
 enum class ViscosityMethod { WholeOil, NarrowCuts };
 
+// How a calculation ended.
+enum class CalcOutcome {
+    Completed, // results may be copied out
+    Stopped,   // an input error, or No to a warning; the user has been told
+    Failed,    // the calculation broke down; the user has been told
+};
+
 // The results of the basic calculation in base units, and the Prandtl
 // number as the form shows it.
 struct BasicResults {

@@ -70,22 +70,22 @@ CalcOutcome runBasicSteps(COilCalc& calc) {
 // vaporisation enthalpy and surface tension not below 0. The results of an
 // absent phase are 0 and are not checked.
 bool additionalResultsAreSound(const COilCalc& calc) {
-    if (!allFinite({calc.gasMassShare, calc.liquidMassShare, calc.gasDensity, calc.gasSpecificHeat,
-                    calc.gasConductivity, calc.gasViscosity, calc.gasVaporisationEnthalpy,
-                    calc.gasPrandtl, calc.liquidDensity, calc.liquidSpecificHeat,
-                    calc.liquidConductivity, calc.liquidViscosity, calc.liquidSurfaceTension,
-                    calc.liquidPrandtl})) {
+    if (!allFinite({calc.gasMassShare, calc.liquidMassShare, calc.gas.density,
+                    calc.gas.specificHeat, calc.gas.conductivity, calc.gas.viscosity,
+                    calc.gas.vaporisationEnthalpy, calc.gas.prandtl, calc.liquid.density,
+                    calc.liquid.specificHeat, calc.liquid.conductivity, calc.liquid.viscosity,
+                    calc.liquid.surfaceTension, calc.liquid.prandtl})) {
         return false;
     }
-    if (calc.gasMassShare > 0 && !(allPositive({calc.gasDensity, calc.gasSpecificHeat,
-                                                calc.gasConductivity, calc.gasViscosity}) &&
-                                   calc.gasVaporisationEnthalpy >= 0)) {
+    if (calc.gasMassShare > 0 && !(allPositive({calc.gas.density, calc.gas.specificHeat,
+                                                calc.gas.conductivity, calc.gas.viscosity}) &&
+                                   calc.gas.vaporisationEnthalpy >= 0)) {
         return false;
     }
     if (calc.liquidMassShare > 0 &&
-        !(allPositive({calc.liquidDensity, calc.liquidSpecificHeat, calc.liquidConductivity,
-                       calc.liquidViscosity}) &&
-          calc.liquidSurfaceTension >= 0)) {
+        !(allPositive({calc.liquid.density, calc.liquid.specificHeat, calc.liquid.conductivity,
+                       calc.liquid.viscosity}) &&
+          calc.liquid.surfaceTension >= 0)) {
         return false;
     }
     return true;
@@ -178,20 +178,20 @@ AdditionalResults additionalResults(const COilCalc& calc) {
     AdditionalResults results;
     results.gasMassShare = calc.gasMassShare;
     results.liquidMassShare = calc.liquidMassShare;
-    results.gasDensity = calc.gasDensity;
-    results.gasSpecificHeat = calc.gasSpecificHeat;
-    results.gasConductivity = calc.gasConductivity;
-    results.gasViscosity = calc.gasViscosity;
-    results.gasVaporisationEnthalpy = calc.gasVaporisationEnthalpy;
-    results.gasPrandtl = calc.gasPrandtl;
-    results.liquidDensity = calc.liquidDensity;
-    results.liquidSpecificHeat = calc.liquidSpecificHeat;
-    results.liquidConductivity = calc.liquidConductivity;
-    results.liquidViscosity = calc.liquidViscosity;
-    results.liquidSurfaceTension = calc.liquidSurfaceTension;
-    results.prandtl = calc.liquidPrandtl;
-    results.gasPrandtlText = formatForDisplay(calc.gasPrandtl);
-    results.liquidPrandtlText = formatForDisplay(calc.liquidPrandtl);
+    results.gasDensity = calc.gas.density;
+    results.gasSpecificHeat = calc.gas.specificHeat;
+    results.gasConductivity = calc.gas.conductivity;
+    results.gasViscosity = calc.gas.viscosity;
+    results.gasVaporisationEnthalpy = calc.gas.vaporisationEnthalpy;
+    results.gasPrandtl = calc.gas.prandtl;
+    results.liquidDensity = calc.liquid.density;
+    results.liquidSpecificHeat = calc.liquid.specificHeat;
+    results.liquidConductivity = calc.liquid.conductivity;
+    results.liquidViscosity = calc.liquid.viscosity;
+    results.liquidSurfaceTension = calc.liquid.surfaceTension;
+    results.prandtl = calc.liquid.prandtl;
+    results.gasPrandtlText = formatForDisplay(calc.gas.prandtl);
+    results.liquidPrandtlText = formatForDisplay(calc.liquid.prandtl);
     // The liquid share is taken from the gas share as shown, so that the two
     // shown shares add up to 100.0.
     results.gasShareText = formatFixed(calc.gasMassShare, 1, 4);

@@ -3,16 +3,9 @@
 #include "engine/calc_results.h"
 #include "engine/calc_steps.h"
 
-
 namespace viskora {
 
 class COilCalc;
-
-enum class CalcOutcome {
-    Completed, // results may be copied out
-    Stopped,   // an input error, or No to a warning; the user has been told
-    Failed,    // the calculation broke down; the user has been told
-};
 
 // Runs the basic sequence on a record whose inputs are filled: input checks
 // and distribution, base and pseudocritical properties. Any exception is

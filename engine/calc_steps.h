@@ -145,6 +145,9 @@ struct GasProperties {
     double conductivity = 0; // W/(m K)
     double viscosity = 0;    // mm2/s
     double prandtl = 0;
+    // kJ/kg, that of the part's liquid at the design state; the record fills
+    // it, gasPropertiesAt leaves it 0.
+    double vaporisationEnthalpy = 0;
 };
 
 // Nothing when the Lee-Kesler volume iteration does not settle.

@@ -30,7 +30,7 @@ constexpr CutBand kDefaultShare[] = {
     {165, 264, 0.205}, {265, 314, 0.215}, {315, 514, 0.2125},
 };
 
-void fillBands(COilCalc::CutArray& target, const CutBand* begin, const CutBand* end) {
+void fillBands(CutArray& target, const CutBand* begin, const CutBand* end) {
     for (const CutBand* band = begin; band != end; ++band) {
         for (int i = band->first; i <= band->last; ++i) {
             target[static_cast<std::size_t>(i)] = band->value;
@@ -40,9 +40,8 @@ void fillBands(COilCalc::CutArray& target, const CutBand* begin, const CutBand* 
 
 } // namespace
 
-void fillCutTables(COilCalc::CutArray& low, COilCalc::CutArray& high, COilCalc::CutArray& density,
-                   COilCalc::CutArray& defaultShare) {
-    for (int i = 0; i < COilCalc::kCutCount; ++i) {
+void fillCutTables(CutArray& low, CutArray& high, CutArray& density, CutArray& defaultShare) {
+    for (int i = 0; i < kCutCount; ++i) {
         low[static_cast<std::size_t>(i)] = 35 + i;
         high[static_cast<std::size_t>(i)] = 36 + i;
     }

@@ -46,12 +46,7 @@ std::optional<GasProperties> gasPropertiesAt(const Characterisation& part,
 
 bool COilCalc::computeGasProperties() {
     if (phaseState != PhaseState::GasAndLiquid && phaseState != PhaseState::GasOnly) {
-        gasVaporisationEnthalpy = 0;
-        gasDensity = 0;
-        gasSpecificHeat = 0;
-        gasViscosity = 0;
-        gasConductivity = 0;
-        gasPrandtl = 0;
+        gas = {};
         return true;
     }
     const std::optional<Characterisation> part =
@@ -68,16 +63,12 @@ bool COilCalc::computeGasProperties() {
     if (!std::isfinite(enthalpy)) {
         return refuseState(texts::kResultOutOfRange);
     }
-    const std::optional<GasProperties> gas = gasPropertiesAt(*part, designState());
-    if (!gas) {
+    const std::optional<GasProperties> atState = gasPropertiesAt(*part, designState());
+    if (!atState) {
         return refuseState(texts::kGasVolumeNotConverged);
     }
-    gasVaporisationEnthalpy = enthalpy;
-    gasDensity = gas->density;
-    gasSpecificHeat = gas->specificHeat;
-    gasViscosity = gas->viscosity;
-    gasConductivity = gas->conductivity;
-    gasPrandtl = gas->prandtl;
+    gas = *atState;
+    gas.vaporisationEnthalpy = enthalpy;
     return true;
 }
 

@@ -46,12 +46,7 @@ LiquidProperties liquidPropertiesAt(const Characterisation& part,
 
 bool COilCalc::computeLiquidProperties() {
     if (phaseState != PhaseState::GasAndLiquid && phaseState != PhaseState::LiquidOnly) {
-        liquidSpecificHeat = 0;
-        liquidDensity = 0;
-        liquidViscosity = 0;
-        liquidConductivity = 0;
-        liquidSurfaceTension = 0;
-        liquidPrandtl = 0;
+        liquid = {};
         return true;
     }
     const std::optional<Characterisation> part =
@@ -66,12 +61,7 @@ bool COilCalc::computeLiquidProperties() {
         l.viscosity = liquidViscosityBy(ViscosityMethod::NarrowCuts);
         l.prandtl = prandtlNumber(l.viscosity, l.density, l.specificHeat, l.conductivity);
     }
-    liquidSpecificHeat = l.specificHeat;
-    liquidDensity = l.density;
-    liquidViscosity = l.viscosity;
-    liquidConductivity = l.conductivity;
-    liquidSurfaceTension = l.surfaceTension;
-    liquidPrandtl = l.prandtl;
+    liquid = l;
     return true;
 }
 

@@ -18,38 +18,6 @@ COilCalc::COilCalc(CalcMessages* messages) : messages_(messages) {
     fillCutTables(cutLow, cutHigh, cutDensity, cutDefaultShare);
 }
 
-double COilCalc::convertDensity(double value, int fromCode, int toCode) const {
-    return convert(Quantity::Density, value, fromCode, toCode);
-}
-
-double COilCalc::convertPressure(double value, int fromCode, int toCode) const {
-    return convert(Quantity::Pressure, value, fromCode, toCode);
-}
-
-double COilCalc::convertSpecificHeat(double value, int fromCode, int toCode) const {
-    return convert(Quantity::SpecificHeat, value, fromCode, toCode);
-}
-
-double COilCalc::convertConductivity(double value, int fromCode, int toCode) const {
-    return convert(Quantity::Conductivity, value, fromCode, toCode);
-}
-
-double COilCalc::convertEnthalpy(double value, int fromCode, int toCode) const {
-    return convert(Quantity::Enthalpy, value, fromCode, toCode);
-}
-
-double COilCalc::convertViscosity(double value, int fromCode, int toCode) const {
-    return convert(Quantity::Viscosity, value, fromCode, toCode);
-}
-
-double COilCalc::convertSurfaceTension(double value, int fromCode, int toCode) const {
-    return convert(Quantity::SurfaceTension, value, fromCode, toCode);
-}
-
-double COilCalc::convertTemperature(double value, int fromCode, int toCode) {
-    return convert(Quantity::Temperature, value, fromCode, toCode);
-}
-
 void COilCalc::reportInputError(const char* text) const {
     if (messages_ != nullptr) {
         messages_->inputError(text);

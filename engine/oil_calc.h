@@ -3,6 +3,7 @@
 #include "engine/calc_results.h"
 #include "engine/calc_steps.h"
 #include "engine/narrow_cut_viscosity.h"
+#include "engine/oil_inputs.h"
 #include "engine/tilted_sums.h"
 #include "units/unit_tables.h"
 
@@ -34,11 +35,15 @@ class CalcMessages;
 class COilCalc {
   public:
     static constexpr int kCutCount = viskora::kCutCount; // narrow cuts of 1 deg.C, 35 to 835 deg.C
-    static constexpr int kMaxFractions = 100;            // rows a form can pass
-    static constexpr int kRowSlots = kMaxFractions + 2;  // rows 1..101 (one remainder row)
+    static constexpr int kMaxFractions = viskora::kMaxFractions; // rows a form can pass
+    static constexpr int kRowSlots = kMaxFractions + 2;          // rows 1..101 (one remainder row)
 
     using CutArray = viskora::CutArray;
     using RowArray = std::array<double, kRowSlots>;
+
+    // The input modes.
+    static constexpr int kDensityOnly = 1;
+    static constexpr int kFractionTable = 2;
 
     // Messages go to `messages`; without one, input errors are silent and
     // every warning or question is answered No.
@@ -79,17 +84,6 @@ class COilCalc {
     // The whole oil's, all its cuts held in the liquid, at `state`.
     double wholeOilViscosityBy(ViscosityMethod method, const DesignState& state) const;
 
-    // Conversions between two unit codes of one quantity (see convert in
-    // units/unit_tables.h).
-    double convertDensity(double value, int fromCode, int toCode) const;
-    double convertPressure(double value, int fromCode, int toCode) const;
-    double convertSpecificHeat(double value, int fromCode, int toCode) const;
-    double convertConductivity(double value, int fromCode, int toCode) const;
-    double convertEnthalpy(double value, int fromCode, int toCode) const;
-    double convertViscosity(double value, int fromCode, int toCode) const;
-    double convertSurfaceTension(double value, int fromCode, int toCode) const;
-    static double convertTemperature(double value, int fromCode, int toCode);
-
     // Tells the user that the calculation failed (OK button, no icon).
     void reportFailure(const char* text) const;
 
@@ -102,7 +96,7 @@ class COilCalc {
     }
     DesignState designState() const { return {designTemp, designPressure}; }
 
-    // --- Inputs, in the units the user gave them -------------------------
+    // --- Inputs, in the units the user gave them (see fillOilCalc) ------
     double densityIn = 930;
     double densityTempIn = 20;
     double designTempIn = 10;
@@ -111,10 +105,10 @@ class COilCalc {
     RowArray fracEndIn{};
     RowArray fracShare{};
     int fracCountIn = 3;
-    int inputMode = 2; // 1: density only; 2: fraction table
-    int tempUnit = 2;  // 1 K, 2 deg.C, 3 deg.F, 4 deg.R
-    int densityUnit = 1;
-    int pressureUnit = 4;
+    int inputMode = kFractionTable;
+    int tempUnit = unit::kCelsius; // unit codes of units/unit_tables.h
+    int densityUnit = unit::kKgPerM3;
+    int pressureUnit = unit::kMPa;
     double refTemp = 20; // deg.C
     ViscosityMethod viscosityMethod = ViscosityMethod::WholeOil;
 
@@ -165,18 +159,8 @@ class COilCalc {
     // --- The parts at the design state --------------------------------------
     Characterisation gasPart;
     Characterisation liquidPart;
-    double gasDensity = 0;
-    double gasSpecificHeat = 0;
-    double gasConductivity = 0;
-    double gasViscosity = 0;
-    double gasVaporisationEnthalpy = 0;
-    double gasPrandtl = 0;
-    double liquidDensity = 0;
-    double liquidSpecificHeat = 0;
-    double liquidConductivity = 0;
-    double liquidViscosity = 0;
-    double liquidSurfaceTension = 0;
-    double liquidPrandtl = 0;
+    GasProperties gas;       // computeGasProperties; all 0 without a gas part
+    LiquidProperties liquid; // computeLiquidProperties; all 0 without a liquid part
 
     // Set by a step that met a state it cannot evaluate (and has told the
     // user so); the sequence stops instead of showing made-up results.

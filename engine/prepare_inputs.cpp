@@ -14,10 +14,6 @@
 namespace viskora {
 namespace {
 
-bool isTemperatureCode(int code) {
-    return code >= 1 && code <= 4;
-}
-
 bool outsideDensityRange(double density) {
     return density < 600 || density > 990;
 }
@@ -27,7 +23,7 @@ bool outsideDensityRange(double density) {
 // would refuse for other reasons, before any warning is asked.
 const char* temperatureBelowAbsoluteZero(const COilCalc& calc) {
     const auto celsius = [&](double value) {
-        return calc.tempUnit >= 1 && calc.tempUnit <= 4 ? toCelsius(value, calc.tempUnit) : value;
+        return isTemperatureCode(calc.tempUnit) ? toCelsius(value, calc.tempUnit) : value;
     };
     if (belowAbsoluteZero(celsius(calc.densityTempIn))) {
         return texts::kDensityTempBelowAbsoluteZero;
@@ -35,7 +31,7 @@ const char* temperatureBelowAbsoluteZero(const COilCalc& calc) {
     if (belowAbsoluteZero(celsius(calc.designTempIn))) {
         return texts::kDesignTempBelowAbsoluteZero;
     }
-    if (calc.inputMode == 2) {
+    if (calc.inputMode == COilCalc::kFractionTable) {
         const int rows = std::clamp(calc.fracCountIn, 0, COilCalc::kMaxFractions);
         for (int row = 1; row <= rows; ++row) {
             if (belowAbsoluteZero(celsius(calc.fracStartIn[row])) ||
@@ -58,7 +54,7 @@ bool COilCalc::inputsAreFinite() const {
         !std::isfinite(designTempIn) || !std::isfinite(designPressureIn)) {
         return false;
     }
-    if (inputMode != 2) {
+    if (inputMode != kFractionTable) {
         return true;
     }
     const int rows = std::clamp(fracCountIn, 0, kMaxFractions);
@@ -119,7 +115,7 @@ bool COilCalc::takeInputs() {
         density = densityAtReference(density, densityTemp, refTemp);
     }
 
-    if (inputMode == 1) {
+    if (inputMode == kDensityOnly) {
         if (density == 0) {
             reportInputError(texts::kDensityNotGiven);
             return false;

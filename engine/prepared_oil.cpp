@@ -1,7 +1,9 @@
 #include "engine/prepared_oil.h"
 
 #include "engine/calc_messages.h"
+#include "engine/calc_sequence.h"
 #include "engine/calc_steps.h"
+#include "engine/fill_oil_calc.h"
 #include "engine/message_texts.h"
 #include "engine/oil_calc.h"
 
@@ -33,7 +35,7 @@ bool takeDesignState(COilCalc& calc) {
         return refuse(texts::kPressureNotPositive);
     }
     calc.designTemp = calc.designTempIn;
-    if (calc.tempUnit >= 1 && calc.tempUnit <= 4) {
+    if (isTemperatureCode(calc.tempUnit)) {
         calc.designTemp = toCelsius(calc.designTempIn, calc.tempUnit);
     }
     if (belowAbsoluteZero(calc.designTemp)) {
@@ -42,9 +44,21 @@ bool takeDesignState(COilCalc& calc) {
     return true;
 }
 
+// A completed state's liquid viscosity by `method`: the calculation's own
+// where that is its method, 0 where the state has no liquid phase.
+double liquidViscosityBy(const COilCalc& state, ViscosityMethod method) {
+    if (!(state.liquidMassShare > 0)) {
+        return 0;
+    }
+    return method == state.viscosityMethod ? state.liquid.viscosity
+                                           : state.liquidViscosityBy(method);
+}
+
 } // namespace
 
-PreparedOil::PreparedOil(const COilCalc& oil) : prepared_(std::make_unique<COilCalc>(oil)) {
+PreparedOil::PreparedOil(const OilInputs& oil, CalcMessages* messages)
+    : prepared_(std::make_unique<COilCalc>(messages)) {
+    fillOilCalc(*prepared_, oil);
     // The input step does not use the design state beyond checking it, so a
     // state it always accepts stands in; every calculation sets its own.
     prepared_->designTempIn = 0;
@@ -61,34 +75,53 @@ PreparedOil::PreparedOil(const COilCalc& oil) : prepared_(std::make_unique<COilC
         outcome_ = CalcOutcome::Failed;
     }
     if (outcome_ == CalcOutcome::Stopped) {
-        stoppedInputs_ = std::make_unique<COilCalc>(oil);
+        stoppedInputs_ = std::make_unique<COilCalc>(messages);
+        fillOilCalc(*stoppedInputs_, oil);
     }
 }
 
 PreparedOil::~PreparedOil() = default;
 
-CalcOutcome PreparedOil::runAdditional(double designTempIn, double designPressureIn,
-                                       COilCalc& result, Characterisation* wholeOil) const {
+StateOutcome PreparedOil::runAdditional(double designTemp, double designPressure,
+                                        bool withWholeOilViscosity) const {
+    StateOutcome state;
+    AdditionalOutcome& outcome = state.additional;
     if (outcome_ == CalcOutcome::Stopped) {
         // The input step checks the state among the oil's own inputs, so it
         // is run again with the state: it stops at the state's check where
         // that comes first, else where it stopped the oil, never beyond.
-        result = *stoppedInputs_;
-        result.designTempIn = designTempIn;
-        result.designPressureIn = designPressureIn;
-        result.prepareInputs();
-        return CalcOutcome::Stopped;
+        const auto result = std::make_unique<COilCalc>(*stoppedInputs_);
+        result->designTempIn = designTemp;
+        result->designPressureIn = designPressure;
+        result->prepareInputs();
+        outcome.status = CalcOutcome::Stopped;
+        return state;
     }
     if (outcome_ != CalcOutcome::Completed) {
-        return outcome_;
+        outcome.status = outcome_;
+        return state;
     }
-    result = *prepared_;
-    result.designTempIn = designTempIn;
-    result.designPressureIn = designPressureIn;
-    if (!takeDesignState(result)) {
-        return CalcOutcome::Stopped;
+    const auto result = std::make_unique<COilCalc>(*prepared_);
+    result->designTempIn = designTemp;
+    result->designPressureIn = designPressure;
+    if (!takeDesignState(*result)) {
+        outcome.status = CalcOutcome::Stopped;
+        return state;
     }
-    return runAdditionalCalculationAfterInputs(result, wholeOil);
+    state.designTempC = result->designTemp;
+    outcome.status = runAdditionalCalculationAfterInputs(*result, &outcome.wholeOil);
+    if (outcome.status != CalcOutcome::Completed) {
+        return state;
+    }
+    outcome.characterisation = characterisationOf(*result);
+    outcome.results = additionalResults(*result);
+    state.liquidViscosityWholeOil = liquidViscosityBy(*result, ViscosityMethod::WholeOil);
+    state.liquidViscosityByCuts = liquidViscosityBy(*result, ViscosityMethod::NarrowCuts);
+    if (withWholeOilViscosity && result->liquidMassShare > 0) {
+        state.wholeOilViscosity =
+            result->wholeOilViscosityBy(result->viscosityMethod, result->designState());
+    }
+    return state;
 }
 
 std::optional<double> PreparedOil::wholeOilViscosity(ViscosityMethod method,

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/calc_sequence.h"
+#include "engine/calculation.h"
 
 #include <memory>
 #include <optional>
@@ -9,6 +9,20 @@ namespace viskora {
 
 class COilCalc;
 
+// The additional calculation at one design state of a prepared oil, with
+// the figures a sweep shows beside its results.
+struct StateOutcome {
+    AdditionalOutcome additional;
+    double designTempC = 0; // the state's temperature, deg.C, when the input step took it
+    // mm2/s, the liquid's viscosity by each method; 0 without a liquid phase,
+    // as the other liquid results.
+    double liquidViscosityWholeOil = 0;
+    double liquidViscosityByCuts = 0;
+    // mm2/s, the whole oil's at the state by its own method, all its cuts held
+    // in the liquid; only when asked for and the state has a liquid phase.
+    std::optional<double> wholeOilViscosity;
+};
+
 // An oil whose inputs have been checked and whose narrow-cut distribution
 // (for a density-only oil, the density fit, by far the dearest step) has been
 // built once, ready to be calculated at many design states. Each state is
@@ -16,11 +30,10 @@ class COilCalc;
 // behind for the next.
 class PreparedOil {
   public:
-    // `oil` holds the oil's inputs (density, its temperature, units and the
-    // fraction table) and the pressure unit; its design temperature and
-    // pressure are not looked at. The messages `oil` was made with hear the
-    // input step's warnings and errors now, and every state's later.
-    explicit PreparedOil(const COilCalc& oil);
+    // The oil's inputs and its pressure unit are taken; its design
+    // temperature and pressure are not looked at. `messages` hears the input
+    // step's warnings and errors now, and every state's later.
+    PreparedOil(const OilInputs& oil, CalcMessages* messages);
     ~PreparedOil();
     PreparedOil(const PreparedOil&) = delete;
     PreparedOil& operator=(const PreparedOil&) = delete;
@@ -34,11 +47,10 @@ class PreparedOil {
     CalcOutcome outcome() const { return outcome_; }
 
     // The additional calculation at a design temperature and pressure given
-    // in the oil's temperature and pressure units, left in `result`: the same
-    // numbers, to the bit, as runAdditionalCalculation on a fresh record with
-    // the same inputs.
-    CalcOutcome runAdditional(double designTempIn, double designPressureIn, COilCalc& result,
-                              Characterisation* wholeOil = nullptr) const;
+    // in the oil's temperature and pressure units: the same numbers, to the
+    // bit, as calculateAdditional with the same inputs.
+    StateOutcome runAdditional(double designTemp, double designPressure,
+                               bool withWholeOilViscosity = false) const;
 
     // The whole oil's kinematic viscosity at a state in base units (deg.C,
     // MPa), all its cuts held in the liquid as in a closed viscometer, by

@@ -9,15 +9,14 @@ namespace viskora {
 
 // What runSweep needs, taken from a curves document as a form's Calculate
 // takes its boxes: each text by readTypedNumber (0 when it is no number;
-// the window refuses such texts before it sweeps), unit indices as unit
-// codes, measured viscosities converted to mm2/s.
+// the window refuses such texts before it sweeps), measured viscosities
+// converted to mm2/s.
 struct CurveInputs {
-    OilFiller fillOil;
+    OilInputs oil;
     SweepSettings settings;
     std::vector<MeasuredViscosity> measured;
 };
 
-// The inputs refer to `document`, which must outlive them.
 CurveInputs curveInputs(const CurveDocument& document);
 
 } // namespace viskora

@@ -1,23 +1,17 @@
 #include "property_curves/property_sweep.h"
 
-#include "engine/oil_calc.h"
 #include "engine/prepared_oil.h"
 #include "engine/reference_correlations.h"
 #include "property_curves/sweep_messages.h"
 #include "units/unit_tables.h"
 
 #include <cmath>
-#include <memory>
 
 namespace viskora {
 namespace {
 
 constexpr double kAtmosphericPressure = 0.101325; // MPa
 constexpr double kProbeHalfWidth = 1.0;           // K
-
-bool isTemperatureCode(int code) {
-    return code >= 1 && code <= 4;
-}
 
 // Why the measured values cannot make a line, or empty when they can.
 std::string measuredProblem(const std::vector<MeasuredViscosity>& measured, int tempUnit) {
@@ -90,27 +84,15 @@ std::optional<walther::Line> anchorLine(const std::vector<MeasuredViscosity>& me
 // left is more viscous than the oil by the computed ratio of the two at the
 // point's state (1 where nothing boils off). Nothing without a liquid
 // phase.
-std::optional<double> anchoredLiquidViscosity(double onLine, const COilCalc& point) {
-    if (!(point.liquidMassShare > 0)) {
+std::optional<double> anchoredLiquidViscosity(double onLine, const StateOutcome& point) {
+    if (!point.wholeOilViscosity) {
         return std::nullopt;
     }
-    const double whole = point.wholeOilViscosityBy(point.viscosityMethod, point.designState());
-    const double ratio = point.liquidViscosity / whole;
+    const double ratio = point.additional.results.liquidViscosity / *point.wholeOilViscosity;
     if (!std::isfinite(ratio) || !(ratio > 0)) {
         return std::nullopt;
     }
     return onLine * ratio;
-}
-
-// A completed point's liquid viscosity by `method`: the calculation's own
-// where that is its method, 0 where the point has no liquid phase, as the
-// other liquid results.
-double liquidViscosityBy(const COilCalc& point, ViscosityMethod method) {
-    if (!(point.liquidMassShare > 0)) {
-        return 0;
-    }
-    return method == point.viscosityMethod ? point.liquidViscosity
-                                           : point.liquidViscosityBy(method);
 }
 
 } // namespace
@@ -119,7 +101,7 @@ double temperatureInKelvin(double value, int tempUnit) {
     return (isTemperatureCode(tempUnit) ? toCelsius(value, tempUnit) : value) + 273.15;
 }
 
-SweepResult runSweep(const OilFiller& fillOil, const SweepSettings& settings,
+SweepResult runSweep(const OilInputs& oilInputs, const SweepSettings& settings,
                      const std::vector<MeasuredViscosity>& measured, CalcMessages* user,
                      const SweepProgress& progress) {
     SweepResult result;
@@ -129,21 +111,20 @@ SweepResult runSweep(const OilFiller& fillOil, const SweepSettings& settings,
     }
 
     SweepMessages messages(user);
-    auto record = std::make_unique<COilCalc>(&messages);
-    fillOil(*record);
-    record->pressureUnit = settings.pressureUnit;
-    const int tempUnit = record->tempUnit;
+    OilInputs inputs = oilInputs;
+    inputs.pressureUnit = settings.pressureUnit;
+    const int tempUnit = inputs.tempUnit;
     result.problem = measuredProblem(measured, tempUnit);
     if (!result.problem.empty()) {
         return result;
     }
 
-    const PreparedOil oil(*record);
+    const PreparedOil oil(inputs, &messages);
     const std::string oilMessage = messages.pointMessage();
     const bool oilStoppedByAnswer = messages.stoppedByAnswer();
 
     if (!measured.empty() && oil.outcome() == CalcOutcome::Completed) {
-        result.anchor = anchorLine(measured, oil, record->viscosityMethod, tempUnit);
+        result.anchor = anchorLine(measured, oil, inputs.viscosityMethod, tempUnit);
         if (!result.anchor) {
             result.anchorNote = "The measured viscosity cannot anchor the curve: the computed "
                                 "viscosity of the oil around its temperature is not available.";
@@ -158,13 +139,15 @@ SweepResult runSweep(const OilFiller& fillOil, const SweepSettings& settings,
         point.temperature = overTemperature ? (*values)[i] : settings.designTemp;
         point.pressure = overTemperature ? settings.designPressure : (*values)[i];
         messages.startPoint();
-        Characterisation wholeOil;
-        point.outcome = oil.runAdditional(point.temperature, point.pressure, *record, &wholeOil);
+        const StateOutcome state =
+            oil.runAdditional(point.temperature, point.pressure, result.anchor.has_value());
+        point.outcome = state.additional.status;
         if (point.outcome == CalcOutcome::Completed) {
-            point.results = additionalResults(*record);
-            point.vapourPressure = reference::vapourPressure(wholeOil.tvAvg, record->designTemp);
-            point.liquidViscosityWholeOil = liquidViscosityBy(*record, ViscosityMethod::WholeOil);
-            point.liquidViscosityByCuts = liquidViscosityBy(*record, ViscosityMethod::NarrowCuts);
+            point.results = state.additional.results;
+            point.vapourPressure =
+                reference::vapourPressure(state.additional.wholeOil.tvAvg, state.designTempC);
+            point.liquidViscosityWholeOil = state.liquidViscosityWholeOil;
+            point.liquidViscosityByCuts = state.liquidViscosityByCuts;
         } else {
             const bool ownMessage = !messages.pointMessage().empty();
             point.message = ownMessage ? messages.pointMessage() : oilMessage;
@@ -174,8 +157,7 @@ SweepResult runSweep(const OilFiller& fillOil, const SweepSettings& settings,
             point.anchoredViscosity =
                 result.anchor->viscosityAt(temperatureInKelvin(point.temperature, tempUnit));
             if (point.anchoredViscosity && point.outcome == CalcOutcome::Completed) {
-                point.anchoredViscosity =
-                    anchoredLiquidViscosity(*point.anchoredViscosity, *record);
+                point.anchoredViscosity = anchoredLiquidViscosity(*point.anchoredViscosity, state);
             }
         }
         result.points.push_back(std::move(point));

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "engine/calc_sequence.h"
+#include "engine/calc_results.h"
+#include "engine/oil_inputs.h"
 #include "engine/walther.h"
 #include "property_curves/sweep_range.h"
 
@@ -12,7 +13,6 @@
 namespace viskora {
 
 class CalcMessages;
-class COilCalc;
 
 enum class SweepVariable { Temperature, Pressure };
 
@@ -23,7 +23,7 @@ struct SweepSettings {
     SweepRange range;
     double designTemp = 50;      // the fixed temperature of a pressure sweep
     double designPressure = 0.3; // the fixed pressure of a temperature sweep
-    int pressureUnit = 4;        // MPa
+    int pressureUnit = unit::kMPa;
 };
 
 // A measured kinematic viscosity, mm2/s, at a temperature in the oil's unit.
@@ -61,10 +61,6 @@ struct SweepResult {
     bool cancelled = false;
 };
 
-// Fills a record's oil inputs: density, its temperature and units, the
-// fraction table. The sweep sets the pressure unit and design state itself.
-using OilFiller = std::function<void(COilCalc&)>;
-
 // Called after each point with the points done and the total; false cancels
 // the rest of the sweep.
 using SweepProgress = std::function<bool(int done, int total)>;
@@ -73,6 +69,8 @@ using SweepProgress = std::function<bool(int done, int total)>;
 // are checked and its cut distribution built once; each point then equals,
 // to the bit, a single additional calculation at that state. A point where
 // the engine stops carries its message and the others are still computed.
+// `oil` gives the oil (its density, units and fraction table) and the
+// viscosity method; the sweep sets the pressure unit and design states.
 // Warnings and questions reach `user` once per sweep (see SweepMessages).
 //
 // With measured viscosities the liquid viscosity is also given on the ASTM
@@ -83,7 +81,7 @@ using SweepProgress = std::function<bool(int done, int total)>;
 // 1 K either side. Where a point boils light ends off, the anchored liquid
 // viscosity is the line's times the computed ratio of the liquid's
 // viscosity to the whole oil's at that point.
-SweepResult runSweep(const OilFiller& fillOil, const SweepSettings& settings,
+SweepResult runSweep(const OilInputs& oil, const SweepSettings& settings,
                      const std::vector<MeasuredViscosity>& measured, CalcMessages* user,
                      const SweepProgress& progress = {});
 

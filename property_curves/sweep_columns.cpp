@@ -44,10 +44,10 @@ constexpr std::string_view kViscosityFileNames[] = {"m2/s", "mm2/s", "cm2/s", "S
                                                     "cSt",  "ft2/h", "ft2/s"};
 
 std::string nameAt(std::span<const std::string_view> names, int unitCode) {
-    if (unitCode < 1 || unitCode > static_cast<int>(names.size())) {
+    if (unitCode < 0 || unitCode >= static_cast<int>(names.size())) {
         return {};
     }
-    return std::string(names[static_cast<std::size_t>(unitCode - 1)]);
+    return std::string(names[static_cast<std::size_t>(unitCode)]);
 }
 
 // Whether a point has the phase a column describes.
@@ -142,10 +142,10 @@ std::optional<double> sweepColumnValue(const SweepPoint& point, const SweepColum
 
 std::string shortUnitName(Quantity quantity, int unitCode) {
     const auto names = unitNames(quantity);
-    if (unitCode < 1 || unitCode > static_cast<int>(names.size())) {
+    if (unitCode < 0 || unitCode >= static_cast<int>(names.size())) {
         return {};
     }
-    std::string_view name = names[static_cast<std::size_t>(unitCode - 1)];
+    std::string_view name = names[static_cast<std::size_t>(unitCode)];
     if (quantity == Quantity::Temperature) {
         name = name.substr(0, name.find(' '));
     } else if (quantity == Quantity::Pressure) {

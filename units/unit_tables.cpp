@@ -68,23 +68,23 @@ struct QuantityTables {
 QuantityTables tablesOf(Quantity quantity) {
     switch (quantity) {
     case Quantity::Temperature:
-        return {kTemperatureNames, {}, 2};
+        return {kTemperatureNames, {}, unit::kCelsius};
     case Quantity::Density:
-        return {kDensityNames, kDensityFactors, 1};
+        return {kDensityNames, kDensityFactors, unit::kKgPerM3};
     case Quantity::Pressure:
-        return {kPressureNames, kPressureFactors, 4};
+        return {kPressureNames, kPressureFactors, unit::kMPa};
     case Quantity::SpecificHeat:
-        return {kSpecificHeatNames, kSpecificHeatFactors, 2};
+        return {kSpecificHeatNames, kSpecificHeatFactors, 1};
     case Quantity::Conductivity:
-        return {kConductivityNames, kConductivityFactors, 1};
+        return {kConductivityNames, kConductivityFactors, 0};
     case Quantity::Enthalpy:
-        return {kEnthalpyNames, kEnthalpyFactors, 2};
+        return {kEnthalpyNames, kEnthalpyFactors, 1};
     case Quantity::Viscosity:
-        return {kViscosityNames, kViscosityFactors, 2};
+        return {kViscosityNames, kViscosityFactors, unit::kMm2PerS};
     case Quantity::SurfaceTension:
-        return {kSurfaceTensionNames, kSurfaceTensionFactors, 1};
+        return {kSurfaceTensionNames, kSurfaceTensionFactors, 0};
     }
-    return {kDensityNames, kDensityFactors, 1};
+    return {kDensityNames, kDensityFactors, unit::kKgPerM3};
 }
 
 } // namespace
@@ -102,7 +102,7 @@ FactorTable factorTable(Quantity quantity) {
     table.fill(1.0);
     const std::span<const double> factors = tablesOf(quantity).factors;
     for (std::size_t i = 0; i < factors.size(); ++i) {
-        table[i + 1] = factors[i];
+        table[i] = factors[i];
     }
     return table;
 }
@@ -132,13 +132,13 @@ double convert(Quantity quantity, double value, int fromCode, int toCode) {
 
 double toCelsius(double value, int code) {
     switch (code) {
-    case 1:
+    case unit::kKelvin:
         return value - 273.15;
-    case 2:
+    case unit::kCelsius:
         return value;
-    case 3:
+    case unit::kFahrenheit:
         return (value - 32) * kFiveNinths;
-    case 4:
+    case unit::kRankine:
         return ((value - 459.67) - 32) * kFiveNinths;
     default:
         return 0.0;
@@ -148,13 +148,13 @@ double toCelsius(double value, int code) {
 double convertTemperature(double value, int fromCode, int toCode) {
     const double celsius = toCelsius(value, fromCode);
     switch (toCode) {
-    case 1:
+    case unit::kKelvin:
         return celsius + 273.15;
-    case 2:
+    case unit::kCelsius:
         return celsius;
-    case 3:
+    case unit::kFahrenheit:
         return celsius * 1.8 + 32;
-    case 4:
+    case unit::kRankine:
         return celsius * 1.8 + 491.67;
     default:
         return 0.0;

@@ -20,10 +20,22 @@ enum class Quantity {
 
 inline constexpr int kQuantityCount = 8;
 
-// A factor table is indexed directly by unit code (1-based). Slot 0 and the
-// slots after the last unit hold the base unit's factor 1, so that a unit
-// code that no list has (only a damaged document brings one) reads as the
-// base unit instead of dividing by nothing.
+// A unit code is the unit's index in its quantity's list, from 0: the index
+// the documents store and the unit boxes select. The codes used by name:
+namespace unit {
+inline constexpr int kKelvin = 0;
+inline constexpr int kCelsius = 1;
+inline constexpr int kFahrenheit = 2;
+inline constexpr int kRankine = 3;
+inline constexpr int kKgPerM3 = 0;
+inline constexpr int kMPa = 3;
+inline constexpr int kMm2PerS = 1;
+} // namespace unit
+
+// A factor table is indexed directly by unit code. The slots after the last
+// unit hold the base unit's factor 1, so that a unit code that no list has
+// (only a damaged document brings one) reads as the base unit instead of
+// dividing by nothing; so does a negative code.
 inline constexpr int kFactorSlots = 20;
 using FactorTable = std::array<double, kFactorSlots>;
 
@@ -47,10 +59,15 @@ double factorOf(const FactorTable& table, int code);
 // base unit.
 double convert(Quantity quantity, double value, int fromCode, int toCode);
 
-// Temperature codes 1 K, 2 deg.C, 3 deg.F, 4 deg.R; the conversion goes
+// Temperature codes 0 K, 1 deg.C, 2 deg.F, 3 deg.R; the conversion goes
 // through deg.C. An unknown source code reads as 0 deg.C, an unknown target
 // code gives 0.
 double toCelsius(double value, int code);
 double convertTemperature(double value, int fromCode, int toCode);
+
+// Whether a code names a temperature unit.
+constexpr bool isTemperatureCode(int code) {
+    return code >= unit::kKelvin && code <= unit::kRankine;
+}
 
 } // namespace viskora

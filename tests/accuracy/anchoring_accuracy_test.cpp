@@ -1,7 +1,6 @@
 #include "property_curves/property_sweep.h"
 #include "published_oils.h"
 
-#include "engine/oil_calc.h"
 #include "scripted_messages.h"
 
 #include <gtest/gtest.h>
@@ -54,9 +53,8 @@ TEST_P(AnchoringAccuracy, FortyToTwentyDegrees) {
         SweepSettings settings;
         settings.range = {20, 20, 1, 0};
         settings.designPressure = 0.101325;
-        const SweepResult sweep =
-            runSweep([&](COilCalc& calc) { fillOil(calc, oil, OilInput::FractionTable, c.method); },
-                     settings, {{*at40, 40}}, &yesToAll);
+        const SweepResult sweep = runSweep(oilInputsOf(oil, OilInput::FractionTable, c.method),
+                                           settings, {{*at40, 40}}, &yesToAll);
         ASSERT_TRUE(sweep.anchor) << oil.id << ": " << sweep.anchorNote;
         errors.push_back(std::fabs(*sweep.anchor->viscosityAt(293.15) - *at20) / *at20 * 100);
     }

@@ -1,7 +1,7 @@
 #include "published_oils.h"
 
-#include "engine/calc_sequence.h"
-#include "engine/oil_calc.h"
+#include "engine/calculation.h"
+#include "engine/prepared_oil.h"
 #include "scripted_messages.h"
 #include "units/number_text.h"
 
@@ -53,41 +53,40 @@ std::vector<PublishedOil> publishedOils() {
 
 namespace {
 
-void fillFractions(COilCalc& calc, const std::vector<std::string>& rows) {
-    calc.inputMode = 2;
-    calc.fracCountIn = static_cast<int>(rows.size());
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const std::string& row = rows[i];
+std::vector<FractionInput> fractionsOf(const std::vector<std::string>& rows) {
+    std::vector<FractionInput> fractions;
+    for (const std::string& row : rows) {
         const std::size_t first = row.find(':');
         const std::size_t second = row.find(':', first + 1);
-        calc.fracStartIn[i + 1] = textToNumber(row.substr(0, first));
-        calc.fracEndIn[i + 1] = textToNumber(row.substr(first + 1, second - first - 1));
-        calc.fracShare[i + 1] = textToNumber(row.substr(second + 1));
+        fractions.push_back({textToNumber(row.substr(0, first)),
+                             textToNumber(row.substr(first + 1, second - first - 1)),
+                             textToNumber(row.substr(second + 1))});
     }
+    return fractions;
 }
 
 } // namespace
 
-void fillOil(COilCalc& calc, const PublishedOil& oil, OilInput input, ViscosityMethod method) {
-    calc.densityIn = oil.density;
-    calc.densityTempIn = oil.densityTemp;
-    calc.viscosityMethod = method;
-    if (input == OilInput::FractionTable) {
-        fillFractions(calc, oil.fractions);
-    } else {
-        calc.inputMode = 1;
+OilInputs oilInputsOf(const PublishedOil& oil, OilInput input, ViscosityMethod method) {
+    OilInputs inputs;
+    inputs.density = oil.density;
+    inputs.densityTemp = oil.densityTemp;
+    inputs.viscosityMethod = method;
+    inputs.useFractions = input == OilInput::FractionTable;
+    if (inputs.useFractions) {
+        inputs.fractions = fractionsOf(oil.fractions);
     }
+    return inputs;
 }
 
 std::optional<double> computedViscosity(const PublishedOil& oil, OilInput input,
                                         ViscosityMethod method, double tempC) {
     ScriptedMessages yesToAll(true);
-    COilCalc calc(&yesToAll);
-    fillOil(calc, oil, input, method);
-    if (runBasicCalculation(calc) != CalcOutcome::Completed) {
+    const OilInputs inputs = oilInputsOf(oil, input, method);
+    if (calculateBasic(inputs, &yesToAll).status != CalcOutcome::Completed) {
         return std::nullopt;
     }
-    return calc.wholeOilViscosityBy(method, {tempC, 0.101325});
+    return PreparedOil(inputs, &yesToAll).wholeOilViscosity(method, {tempC, 0.101325});
 }
 
 double medianOf(std::vector<double> values) {

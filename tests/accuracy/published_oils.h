@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/calc_results.h"
+#include "engine/oil_inputs.h"
 
 #include <optional>
 #include <string>
@@ -8,10 +9,6 @@
 
 // Published oils with measured viscosities, and the program's figures for
 // them.
-namespace viskora {
-class COilCalc;
-}
-
 namespace viskora::testing {
 
 struct MeasuredPoint {
@@ -45,8 +42,8 @@ std::vector<PublishedOil> publishedOils();
 // How the oil is described to the program.
 enum class OilInput { FractionTable, DensityOnly };
 
-// Fills an engine record with the oil's inputs.
-void fillOil(COilCalc& calc, const PublishedOil& oil, OilInput input, ViscosityMethod method);
+// The oil's inputs to the engine.
+OilInputs oilInputsOf(const PublishedOil& oil, OilInput input, ViscosityMethod method);
 
 // The whole oil's kinematic viscosity at `tempC` and atmospheric pressure, as
 // a closed viscometer holds it (no light ends boiled off); nothing when the

@@ -33,7 +33,7 @@ TEST(BatchCommand, RowsGiveTheResultsOfSingleCalculations) {
     for (std::size_t i = 0; i < 2; ++i) {
         EXPECT_EQ(output[i][columnOf("status")], "ok");
         const AdditionalRun single =
-            runAdditional(input.rows[i].oil, input.rows[i].design, 4, false, nullptr);
+            runAdditional(input.rows[i].oil, input.rows[i].design, unit::kMPa, false, nullptr);
         for (const ResultLine& line : resultLines(single.results)) {
             EXPECT_EQ(output[i][columnOf(line.name)], shortestNumberText(line.value)) << line.name;
         }
@@ -107,9 +107,9 @@ TEST(BatchCommand, MissingColumnsTakeTheDefaultsOfTheCommandLine) {
     EXPECT_EQ(row.kind, "additional");
     EXPECT_EQ(row.design.designTemp, "50");
     EXPECT_EQ(row.design.designPressure, "0.3");
-    EXPECT_EQ(row.pressureUnit, 4);
+    EXPECT_EQ(row.pressureUnit, unit::kMPa);
     EXPECT_EQ(row.oil.densityTempText, "20");
-    EXPECT_EQ(row.oil.tempUnit, 2);
+    EXPECT_EQ(row.oil.tempUnit, unit::kCelsius);
     EXPECT_TRUE(row.oil.fractions.empty());
 }
 

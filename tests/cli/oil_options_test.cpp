@@ -28,18 +28,18 @@ TEST_P(UnitTexts, NameACodeByCodeNameFirstWordOrTemperatureLetter) {
 INSTANTIATE_TEST_SUITE_P(
     Texts, UnitTexts,
     ::testing::Values(
-        // By code, within the list only.
-        UnitText{Quantity::Density, "1", 1}, UnitText{Quantity::Density, "14", 14},
+        // By the number the help gives (from 1), within the list only.
+        UnitText{Quantity::Density, "1", 0}, UnitText{Quantity::Density, "14", 13},
         UnitText{Quantity::Density, "15", {}}, UnitText{Quantity::Density, "0", {}},
         UnitText{Quantity::Density, "1.5", {}},
         // By the whole name or its first word.
-        UnitText{Quantity::Density, "lb/ft3", 10}, UnitText{Quantity::Density, "kg", {}},
-        UnitText{Quantity::Pressure, "MPa", 4}, UnitText{Quantity::Pressure, "MPa (MN/m2)", 4},
-        UnitText{Quantity::Pressure, "bar", 6}, UnitText{Quantity::Temperature, "°C", 2},
-        UnitText{Quantity::Temperature, "°F - Fahrenheit", 3},
+        UnitText{Quantity::Density, "lb/ft3", 9}, UnitText{Quantity::Density, "kg", {}},
+        UnitText{Quantity::Pressure, "MPa", 3}, UnitText{Quantity::Pressure, "MPa (MN/m2)", 3},
+        UnitText{Quantity::Pressure, "bar", 5}, UnitText{Quantity::Temperature, "°C", 1},
+        UnitText{Quantity::Temperature, "°F - Fahrenheit", 2},
         // A temperature by its letter.
-        UnitText{Quantity::Temperature, "K", 1}, UnitText{Quantity::Temperature, "C", 2},
-        UnitText{Quantity::Temperature, "F", 3}, UnitText{Quantity::Temperature, "R", 4},
+        UnitText{Quantity::Temperature, "K", 0}, UnitText{Quantity::Temperature, "C", 1},
+        UnitText{Quantity::Temperature, "F", 2}, UnitText{Quantity::Temperature, "R", 3},
         UnitText{Quantity::Temperature, "X", {}}));
 
 TEST(FractionRows, ThreeFieldsSeparatedByColons) {

@@ -167,8 +167,7 @@ TEST(CurvesCommand, ASavedDocumentGivesTheCalculatorsNumbers) {
     const CurveDocument reread = *readCurveDocument(curveDocumentText(document)).document;
     const CurveInputs inputs = curveInputs(reread);
     ConsoleMessages answersYes(true, nullptr);
-    const SweepResult sweep =
-        runSweep(inputs.fillOil, inputs.settings, inputs.measured, &answersYes);
+    const SweepResult sweep = runSweep(inputs.oil, inputs.settings, inputs.measured, &answersYes);
 
     const auto run =
         runCalculator(with({"curves"}, with(kOil, {"--pressures", "0.5:3:0.5", "--design-temp",

@@ -1,7 +1,7 @@
 #include "distillation/curve_conversion.h"
 #include "distillation/extended_curve.h"
 #include "engine/calc_messages.h"
-#include "engine/oil_calc.h"
+#include "engine/oil_cuts.h"
 #include "units/number_text.h"
 #include "units/unit_tables.h"
 
@@ -28,7 +28,8 @@ const std::vector<CurvePointText> kKeroseneD86 = {{"0", "165.6"},  {"10", "173.7
 std::vector<CurvePointText> inUnit(const std::vector<CurvePointText>& celsius, int unit) {
     std::vector<CurvePointText> points = celsius;
     for (CurvePointText& p : points) {
-        p.temperature = std::to_string(convertTemperature(textToNumber(p.temperature), 2, unit));
+        p.temperature =
+            std::to_string(convertTemperature(textToNumber(p.temperature), unit::kCelsius, unit));
     }
     return points;
 }
@@ -45,29 +46,27 @@ struct AnswerYes : CalcMessages {
 
 // The engine's narrow-cut distribution from the rows as texts, as a form's
 // Calculate makes it.
-COilCalc engineFromRows(const std::vector<RowTexts>& rows, int tempUnit, AnswerYes& messages) {
-    COilCalc calc(&messages);
-    calc.inputMode = 2;
-    calc.densityIn = 0; // taken from the cut table
-    calc.tempUnit = tempUnit;
-    calc.fracCountIn = static_cast<int>(rows.size());
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        calc.fracStartIn[i + 1] = textToNumber(rows[i].start);
-        calc.fracEndIn[i + 1] = textToNumber(rows[i].end);
-        calc.fracShare[i + 1] = textToNumber(rows[i].share);
+OilInputs engineInputsOf(const std::vector<RowTexts>& rows, int tempUnit) {
+    OilInputs oil;
+    oil.density = 0; // taken from the cut table
+    oil.tempUnit = tempUnit;
+    oil.useFractions = true;
+    for (const RowTexts& row : rows) {
+        oil.fractions.push_back(
+            {textToNumber(row.start), textToNumber(row.end), textToNumber(row.share)});
     }
-    return calc;
+    return oil;
 }
 
 // Percent of the mass in the cuts below `celsius`, the cut that holds it
 // counted in proportion.
-double engineDistilledAt(const COilCalc& calc, double celsius) {
+double engineDistilledAt(const OilCuts& cuts, double celsius) {
     double sum = 0;
-    for (int i = calc.cutFirst; i < calc.cutEnd; ++i) {
-        if (calc.cutHigh[i] <= celsius) {
-            sum += calc.cutShare[i];
-        } else if (calc.cutLow[i] < celsius) {
-            sum += calc.cutShare[i] * (celsius - calc.cutLow[i]);
+    for (int i = cuts.first; i < cuts.end; ++i) {
+        if (cuts.high[i] <= celsius) {
+            sum += cuts.share[i];
+        } else if (cuts.low[i] < celsius) {
+            sum += cuts.share[i] * (celsius - cuts.low[i]);
         }
     }
     return sum;
@@ -112,8 +111,10 @@ TEST_P(MassCurveFill, ReproducesTheCurveThroughTheEngine) {
     }
 
     AnswerYes messages;
-    COilCalc calc = engineFromRows(outcome.rowTexts, c.tempUnit, messages);
-    ASSERT_TRUE(calc.prepareInputs()) << messages.errors;
+    const CutsOutcome engine =
+        calculateCuts(engineInputsOf(outcome.rowTexts, c.tempUnit), &messages);
+    ASSERT_EQ(engine.status, CalcOutcome::Completed) << messages.errors;
+    const OilCuts& calc = engine.cuts;
     for (const CurvePointText& point : kCrudeTbpMass) {
         EXPECT_NEAR(engineDistilledAt(calc, textToNumber(point.temperature)),
                     textToNumber(point.percent), 0.1)
@@ -123,11 +124,12 @@ TEST_P(MassCurveFill, ReproducesTheCurveThroughTheEngine) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rules, MassCurveFill,
-    ::testing::Values(FillCase{"TenFractions", {RowRule::Kind::Count, 10}, 2},
-                      FillCase{"HundredFractions", {RowRule::Kind::Count, 100}, 2},
-                      FillCase{"EveryTenDegrees", {RowRule::Kind::Step, 10}, 2},
-                      FillCase{"TenFractionsInKelvin", {RowRule::Kind::Count, 10}, 1},
-                      FillCase{"TenFractionsInFahrenheit", {RowRule::Kind::Count, 10}, 3}),
+    ::testing::Values(
+        FillCase{"TenFractions", {RowRule::Kind::Count, 10}, unit::kCelsius},
+        FillCase{"HundredFractions", {RowRule::Kind::Count, 100}, unit::kCelsius},
+        FillCase{"EveryTenDegrees", {RowRule::Kind::Step, 10}, unit::kCelsius},
+        FillCase{"TenFractionsInKelvin", {RowRule::Kind::Count, 10}, unit::kKelvin},
+        FillCase{"TenFractionsInFahrenheit", {RowRule::Kind::Count, 10}, unit::kFahrenheit}),
     [](const auto& info) { return info.param.name; });
 
 TEST(FillRules, TooFineAStepIsRefused) {

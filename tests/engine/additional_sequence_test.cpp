@@ -111,8 +111,8 @@ TEST(AdditionalCalculation, NoAnswerToAQuestionStopsWithoutResults) {
     COilCalc calc = densityOnly(&messages, 700, 600, 0.1);
     EXPECT_EQ(runAdditionalCalculation(calc), CalcOutcome::Stopped);
     EXPECT_EQ(messages.texts(), std::vector<std::string>{texts::kAbovePseudoCritical});
-    EXPECT_EQ(calc.gasDensity, 0);
-    EXPECT_EQ(calc.liquidDensity, 0);
+    EXPECT_EQ(calc.gas.density, 0);
+    EXPECT_EQ(calc.liquid.density, 0);
 }
 
 TEST(AdditionalCalculation, WholeOilCharacterisationIsTheBasicOne) {

@@ -17,11 +17,13 @@ namespace {
 
 using testing::ScriptedMessages;
 
+constexpr int kGramsPerCm3 = 1; // the density unit code
+
 struct Entered {
     double density;
-    int densityUnit; // 1 kg/m3, 2 g/cm3
+    int densityUnit; // kg/m3 or g/cm3
     double measuredAt;
-    int tempUnit; // 2 deg.C, 3 deg.F
+    int tempUnit; // deg.C or deg.F
 };
 
 void fill(COilCalc& calc, const Entered& in) {
@@ -87,11 +89,12 @@ TEST(DensityFit, AgreesWithTheLiteralMethodOverTheRange) {
     for (double density20 = 600; density20 <= 990; density20 += 15) {
         for (double celsius : {5.0, 20.0, 60.0}) {
             const double entered = measuredDensity(density20, celsius);
-            expectAgreement({entered, 1, celsius, 2}, 1e-9);
-            expectAgreement({entered / 1000, 2, celsius * 1.8 + 32, 3}, 1e-9);
+            expectAgreement({entered, unit::kKgPerM3, celsius, unit::kCelsius}, 1e-9);
+            expectAgreement({entered / 1000, kGramsPerCm3, celsius * 1.8 + 32, unit::kFahrenheit},
+                            1e-9);
         }
     }
-    expectAgreement({990, 1, 20, 2}, 1e-9);
+    expectAgreement({990, unit::kKgPerM3, 20, unit::kCelsius}, 1e-9);
 }
 
 // Beyond the range, after the warning. Far beyond it the method itself
@@ -101,7 +104,7 @@ TEST(DensityFit, AgreesWithTheLiteralMethodOverTheRange) {
 // lifted to the floor in passes that hang on the last bit of a rounding.
 TEST(DensityFit, AgreesWithTheLiteralMethodBeyondTheRange) {
     for (double density20 : {599.75, 995.0, 1000.0, 1025.0, 1050.0}) {
-        expectAgreement({density20, 1, 20, 2}, 1e-6);
+        expectAgreement({density20, unit::kKgPerM3, 20, unit::kCelsius}, 1e-6);
     }
 }
 

@@ -96,7 +96,7 @@ TEST(GasProperties, AGasPartThatCannotBeEvaluatedStopsWithAMessage) {
     ASSERT_EQ(messages.shown().size(), 1u);
     EXPECT_EQ(messages.shown()[0].kind, ScriptedMessages::Kind::Failure);
     EXPECT_EQ(messages.shown()[0].text, texts::kGasVolumeNotConverged);
-    EXPECT_EQ(calc.gasDensity, 0);
+    EXPECT_EQ(calc.gas.density, 0);
 }
 
 } // namespace

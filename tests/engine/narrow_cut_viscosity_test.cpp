@@ -164,12 +164,12 @@ TEST(NarrowCutViscosity, AdditionalCalculationTakesTheLiquidPartsCuts) {
     ASSERT_EQ(runAdditionalCalculation(calc), CalcOutcome::Completed);
     ASSERT_EQ(calc.phaseState, PhaseState::GasAndLiquid);
     // The liquid part is heavier than the whole oil, and so more viscous.
-    EXPECT_GT(calc.liquidViscosity,
+    EXPECT_GT(calc.liquid.viscosity,
               calc.wholeOilViscosityBy(ViscosityMethod::NarrowCuts, calc.designState()));
-    EXPECT_EQ(calc.liquidViscosity, calc.liquidViscosityBy(ViscosityMethod::NarrowCuts));
-    EXPECT_DOUBLE_EQ(calc.liquidPrandtl,
-                     prandtlNumber(calc.liquidViscosity, calc.liquidDensity,
-                                   calc.liquidSpecificHeat, calc.liquidConductivity));
+    EXPECT_EQ(calc.liquid.viscosity, calc.liquidViscosityBy(ViscosityMethod::NarrowCuts));
+    EXPECT_DOUBLE_EQ(calc.liquid.prandtl,
+                     prandtlNumber(calc.liquid.viscosity, calc.liquid.density,
+                                   calc.liquid.specificHeat, calc.liquid.conductivity));
 }
 
 } // namespace

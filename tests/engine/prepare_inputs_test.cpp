@@ -192,7 +192,7 @@ TEST(PrepareInputs, SharesOver100AreReportedOnlyAfterEveryEarlierCheck) {
 TEST(PrepareInputs, ZeroBoundariesInKelvinStayNotGiven) {
     ScriptedMessages messages;
     COilCalc calc(&messages);
-    calc.tempUnit = 1;
+    calc.tempUnit = unit::kKelvin;
     calc.densityIn = 850;
     calc.densityTempIn = 293.15;
     setFractions(calc, {{0, 400, 30}, {400, 0, 30}});
@@ -294,11 +294,10 @@ TEST_P(TemperatureUnits, ReachCelsius) {
 }
 
 INSTANTIATE_TEST_SUITE_P(PrepareInputs, TemperatureUnits,
-                         ::testing::Values(HundredDegrees{1, 373.15}, // K
-                                           HundredDegrees{2, 100},    // deg.C
-                                           HundredDegrees{3, 212},    // deg.F
-                                           HundredDegrees{4, 671.67}  // deg.R
-                                           ));
+                         ::testing::Values(HundredDegrees{unit::kKelvin, 373.15},
+                                           HundredDegrees{unit::kCelsius, 100},
+                                           HundredDegrees{unit::kFahrenheit, 212},
+                                           HundredDegrees{unit::kRankine, 671.67}));
 
 // Every temperature input below absolute zero is refused before any warning
 // is asked; absolute zero itself, in any unit, is not below it.
@@ -341,43 +340,44 @@ TEST_P(BelowAbsoluteZero, IsRefusedBeforeAnyWarning) {
 
 INSTANTIATE_TEST_SUITE_P(
     PrepareInputs, BelowAbsoluteZero,
-    ::testing::Values(AbsoluteZeroCase{"density_temperature_of_minus_1_K",
-                                       1,
-                                       -1,
-                                       300,
-                                       {},
-                                       texts::kDensityTempBelowAbsoluteZero},
-                      AbsoluteZeroCase{"design_temperature_of_minus_274_C",
-                                       2,
-                                       20,
-                                       -274,
-                                       {},
-                                       texts::kDesignTempBelowAbsoluteZero},
-                      AbsoluteZeroCase{"design_temperature_of_minus_460_F",
-                                       3,
-                                       68,
-                                       -460,
-                                       {},
-                                       texts::kDesignTempBelowAbsoluteZero},
-                      AbsoluteZeroCase{"fraction_start_of_minus_1_R",
-                                       4,
-                                       528,
-                                       528,
-                                       {{-1, 600, 50}, {600, 800, 50}},
-                                       texts::kFractionTempBelowAbsoluteZero},
-                      // Also not above its start: below absolute zero is said first.
-                      AbsoluteZeroCase{"fraction_end_of_minus_300_C",
-                                       2,
-                                       20,
-                                       20,
-                                       {{0, -300, 50}, {-300, 200, 50}},
-                                       texts::kFractionTempBelowAbsoluteZero},
-                      // Absolute zero in each unit: the density temperature only brings
-                      // the "< 0 deg." warning first.
-                      AbsoluteZeroCase{"zero_K", 1, 0, 0, {}, nullptr},
-                      AbsoluteZeroCase{"minus_273_15_C", 2, -273.15, -273.15, {}, nullptr},
-                      AbsoluteZeroCase{"minus_459_67_F", 3, -459.67, -459.67, {}, nullptr},
-                      AbsoluteZeroCase{"zero_R", 4, 0, 0, {}, nullptr}),
+    ::testing::Values(
+        AbsoluteZeroCase{"density_temperature_of_minus_1_K",
+                         unit::kKelvin,
+                         -1,
+                         300,
+                         {},
+                         texts::kDensityTempBelowAbsoluteZero},
+        AbsoluteZeroCase{"design_temperature_of_minus_274_C",
+                         unit::kCelsius,
+                         20,
+                         -274,
+                         {},
+                         texts::kDesignTempBelowAbsoluteZero},
+        AbsoluteZeroCase{"design_temperature_of_minus_460_F",
+                         unit::kFahrenheit,
+                         68,
+                         -460,
+                         {},
+                         texts::kDesignTempBelowAbsoluteZero},
+        AbsoluteZeroCase{"fraction_start_of_minus_1_R",
+                         unit::kRankine,
+                         528,
+                         528,
+                         {{-1, 600, 50}, {600, 800, 50}},
+                         texts::kFractionTempBelowAbsoluteZero},
+        // Also not above its start: below absolute zero is said first.
+        AbsoluteZeroCase{"fraction_end_of_minus_300_C",
+                         unit::kCelsius,
+                         20,
+                         20,
+                         {{0, -300, 50}, {-300, 200, 50}},
+                         texts::kFractionTempBelowAbsoluteZero},
+        // Absolute zero in each unit: the density temperature only brings
+        // the "< 0 deg." warning first.
+        AbsoluteZeroCase{"zero_K", unit::kKelvin, 0, 0, {}, nullptr},
+        AbsoluteZeroCase{"minus_273_15_C", unit::kCelsius, -273.15, -273.15, {}, nullptr},
+        AbsoluteZeroCase{"minus_459_67_F", unit::kFahrenheit, -459.67, -459.67, {}, nullptr},
+        AbsoluteZeroCase{"zero_R", unit::kRankine, 0, 0, {}, nullptr}),
     [](const ::testing::TestParamInfo<AbsoluteZeroCase>& info) { return info.param.name; });
 
 } // namespace

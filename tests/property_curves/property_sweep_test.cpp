@@ -1,7 +1,8 @@
 #include "property_curves/property_sweep.h"
 
+#include "engine/calculation.h"
 #include "engine/message_texts.h"
-#include "engine/oil_calc.h"
+#include "engine/prepared_oil.h"
 #include "example_oils.h"
 #include "scripted_messages.h"
 
@@ -10,33 +11,33 @@
 #include <ostream>
 
 #include <cmath>
-#include <memory>
 
 namespace viskora {
 namespace {
 
 using testing::ScriptedMessages;
 
-void densityOnly(COilCalc& calc, double density) {
-    calc.inputMode = 1;
-    calc.densityIn = density;
+OilInputs densityOnly(double density, int tempUnit = unit::kCelsius, double densityTemp = 20) {
+    OilInputs oil;
+    oil.density = density;
+    oil.tempUnit = tempUnit;
+    oil.densityTemp = densityTemp;
+    return oil;
 }
 
 // Three fractions up to 300 deg.C and a remainder, density 850 kg/m3.
-void fractionTable(COilCalc& calc) {
-    calc.inputMode = 2;
-    calc.densityIn = 850;
-    calc.fracCountIn = 3;
-}
-
-// Twenty fractions of 5 % each, density from the cuts.
-void twentyFractions(COilCalc& calc) {
-    testing::fillTwentyFractions(calc, 0);
+OilInputs fractionTable(ViscosityMethod method = ViscosityMethod::WholeOil) {
+    OilInputs oil;
+    oil.density = 850;
+    oil.useFractions = true;
+    oil.fractions = {{50, 100, 10}, {100, 200, 20}, {200, 300, 40}};
+    oil.viscosityMethod = method;
+    return oil;
 }
 
 struct SweepCase {
     const char* name;
-    OilFiller fill;
+    OilInputs oil;
     SweepSettings settings;
 };
 
@@ -68,22 +69,21 @@ void expectSameResults(const AdditionalResults& a, const AdditionalResults& b) {
 TEST_P(SweepPointsEqualSingleCalculations, ToTheBit) {
     const SweepCase& c = GetParam();
     ScriptedMessages answersYes(true);
-    const SweepResult sweep = runSweep(c.fill, c.settings, {}, &answersYes);
+    const SweepResult sweep = runSweep(c.oil, c.settings, {}, &answersYes);
     ASSERT_TRUE(sweep.problem.empty()) << sweep.problem;
     ASSERT_FALSE(sweep.points.empty());
     int completed = 0;
     for (const SweepPoint& point : sweep.points) {
         ScriptedMessages single(true);
-        auto calc = std::make_unique<COilCalc>(&single);
-        c.fill(*calc);
-        calc->pressureUnit = c.settings.pressureUnit;
-        calc->designTempIn = point.temperature;
-        calc->designPressureIn = point.pressure;
-        const CalcOutcome outcome = runAdditionalCalculation(*calc);
-        ASSERT_EQ(point.outcome, outcome) << point.temperature << " " << point.pressure;
-        if (outcome == CalcOutcome::Completed) {
+        OilInputs oil = c.oil;
+        oil.pressureUnit = c.settings.pressureUnit;
+        oil.designTemp = point.temperature;
+        oil.designPressure = point.pressure;
+        const AdditionalOutcome outcome = calculateAdditional(oil, &single);
+        ASSERT_EQ(point.outcome, outcome.status) << point.temperature << " " << point.pressure;
+        if (outcome.status == CalcOutcome::Completed) {
             ++completed;
-            expectSameResults(point.results, additionalResults(*calc));
+            expectSameResults(point.results, outcome.results);
         } else {
             EXPECT_EQ(point.message, single.shown().back().text);
         }
@@ -92,7 +92,7 @@ TEST_P(SweepPointsEqualSingleCalculations, ToTheBit) {
 }
 
 SweepSettings overTemperature(double from, double to, double step, double pressure,
-                              int pressureUnit = 4) {
+                              int pressureUnit = unit::kMPa) {
     SweepSettings settings;
     settings.range = {from, to, step, 0};
     settings.designPressure = pressure;
@@ -112,31 +112,23 @@ INSTANTIATE_TEST_SUITE_P(
     Oils, SweepPointsEqualSingleCalculations,
     ::testing::Values(
         // Below 0 deg.C (a question) up to where much of the oil boils off.
-        SweepCase{"DensityOnlyOverTemperature", [](COilCalc& c) { densityOnly(c, 850); },
+        SweepCase{"DensityOnlyOverTemperature", densityOnly(850),
                   overTemperature(-20, 400, 20, 0.3)},
-        SweepCase{"FractionTableOverTemperature", fractionTable, overTemperature(0, 350, 25, 1.5)},
-        SweepCase{"TwentyFractionsOverPressure", twentyFractions, overPressure(0.05, 3, 0.25, 250)},
+        SweepCase{"FractionTableOverTemperature", fractionTable(),
+                  overTemperature(0, 350, 25, 1.5)},
+        SweepCase{"TwentyFractionsOverPressure", testing::twentyFractionsInputs(0),
+                  overPressure(0.05, 3, 0.25, 250)},
         // Temperatures in deg.F and pressures in another unit take the same
         // conversions as a single calculation; 0 is refused at its point.
-        SweepCase{"FahrenheitAndOtherPressureUnit",
-                  [](COilCalc& c) {
-                      densityOnly(c, 800);
-                      c.tempUnit = 3;
-                      c.densityTempIn = 68;
-                  },
-                  overTemperature(32, 572, 60, 3, 2)},
-        SweepCase{"ZeroPressureIsRefusedAtItsPoint", [](COilCalc& c) { densityOnly(c, 760); },
+        SweepCase{"FahrenheitAndOtherPressureUnit", densityOnly(800, unit::kFahrenheit, 68),
+                  overTemperature(32, 572, 60, 3, 1)},
+        SweepCase{"ZeroPressureIsRefusedAtItsPoint", densityOnly(760),
                   overPressure(0, 1, 0.5, 120)},
         // Below absolute zero the input check refuses the point, before the
         // question of a temperature below 0 deg.C.
-        SweepCase{"BelowAbsoluteZeroIsRefusedAtItsPoint", [](COilCalc& c) { densityOnly(c, 850); },
+        SweepCase{"BelowAbsoluteZeroIsRefusedAtItsPoint", densityOnly(850),
                   overTemperature(-300, 30, 30, 0.3)},
-        SweepCase{"BelowAbsoluteZeroInFahrenheit",
-                  [](COilCalc& c) {
-                      densityOnly(c, 850);
-                      c.tempUnit = 3;
-                      c.densityTempIn = 68;
-                  },
+        SweepCase{"BelowAbsoluteZeroInFahrenheit", densityOnly(850, unit::kFahrenheit, 68),
                   overTemperature(-500, 100, 40, 0.3)}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -144,8 +136,8 @@ TEST(PropertySweep, StoppedPointsCarryTheirMessageAndQuestionsAreAskedOnce) {
     // No to "design temperature below 0": those points stop, the others are
     // computed, and the question was put once.
     ScriptedMessages answersNo(false);
-    const SweepResult sweep = runSweep([](COilCalc& c) { densityOnly(c, 850); },
-                                       overTemperature(-30, 30, 10, 0.3), {}, &answersNo);
+    const SweepResult sweep =
+        runSweep(densityOnly(850), overTemperature(-30, 30, 10, 0.3), {}, &answersNo);
     ASSERT_EQ(sweep.points.size(), 7u);
     for (const SweepPoint& point : sweep.points) {
         if (point.temperature < 0) {
@@ -161,16 +153,15 @@ TEST(PropertySweep, StoppedPointsCarryTheirMessageAndQuestionsAreAskedOnce) {
 
 TEST(PropertySweep, TheOilsWarningIsAskedOnceAndItsErrorStopsEveryPoint) {
     ScriptedMessages answersYes(true);
-    const SweepResult heavy = runSweep([](COilCalc& c) { densityOnly(c, 1000); },
-                                       overTemperature(20, 200, 20, 0.3), {}, &answersYes);
+    const SweepResult heavy =
+        runSweep(densityOnly(1000), overTemperature(20, 200, 20, 0.3), {}, &answersYes);
     EXPECT_EQ(answersYes.texts(), std::vector<std::string>{texts::kDensityOutOfRange});
     for (const SweepPoint& point : heavy.points) {
         EXPECT_EQ(point.outcome, CalcOutcome::Completed);
     }
 
     ScriptedMessages told(true);
-    const SweepResult none = runSweep([](COilCalc& c) { densityOnly(c, 0); },
-                                      overTemperature(20, 60, 20, 0.3), {}, &told);
+    const SweepResult none = runSweep(densityOnly(0), overTemperature(20, 60, 20, 0.3), {}, &told);
     EXPECT_EQ(told.texts(), std::vector<std::string>{texts::kDensityNotGiven});
     ASSERT_EQ(none.points.size(), 3u);
     for (const SweepPoint& point : none.points) {
@@ -181,9 +172,8 @@ TEST(PropertySweep, TheOilsWarningIsAskedOnceAndItsErrorStopsEveryPoint) {
 
 TEST(PropertySweep, CancelStopsAfterThePointInHand) {
     int calls = 0;
-    const SweepResult sweep = runSweep([](COilCalc& c) { densityOnly(c, 850); },
-                                       overTemperature(0, 100, 10, 0.3), {}, nullptr,
-                                       [&calls](int done, int total) {
+    const SweepResult sweep = runSweep(densityOnly(850), overTemperature(0, 100, 10, 0.3), {},
+                                       nullptr, [&calls](int done, int total) {
                                            ++calls;
                                            EXPECT_EQ(total, 11);
                                            return done < 3;
@@ -197,14 +187,13 @@ TEST(PropertySweep, CancelStopsAfterThePointInHand) {
 // saturated vapour pressure at 20 deg.C, to the bit, and rises with the
 // temperature.
 TEST(PropertySweep, VapourPressureCurveMeetsTheBasicCalculationAt20) {
-    for (const auto fill : {+[](COilCalc& c) { densityOnly(c, 850); }, +fractionTable}) {
-        COilCalc basic;
-        fill(basic);
-        ASSERT_EQ(runBasicCalculation(basic), CalcOutcome::Completed);
-        const SweepResult sweep = runSweep(fill, overTemperature(0, 100, 20, 0.3), {}, nullptr);
+    for (const OilInputs& oil : {densityOnly(850), fractionTable()}) {
+        const BasicOutcome basic = calculateBasic(oil, nullptr);
+        ASSERT_EQ(basic.status, CalcOutcome::Completed);
+        const SweepResult sweep = runSweep(oil, overTemperature(0, 100, 20, 0.3), {}, nullptr);
         ASSERT_EQ(sweep.points.size(), 6u);
         ASSERT_TRUE(sweep.points[1].vapourPressure);
-        EXPECT_EQ(*sweep.points[1].vapourPressure, basic.vapourPressure);
+        EXPECT_EQ(*sweep.points[1].vapourPressure, basic.results.vapourPressure);
         for (std::size_t i = 1; i < sweep.points.size(); ++i) {
             EXPECT_GT(*sweep.points[i].vapourPressure, *sweep.points[i - 1].vapourPressure);
         }
@@ -213,9 +202,8 @@ TEST(PropertySweep, VapourPressureCurveMeetsTheBasicCalculationAt20) {
 
 TEST(PropertySweep, TwoMeasuredViscositiesGiveThePublishedValue) {
     // The published example, with temperatures in deg.C on the sweep.
-    const SweepResult sweep =
-        runSweep([](COilCalc& c) { densityOnly(c, 850); }, overTemperature(0, 40, 20, 0.3),
-                 {{1.644, 0}, {0.925, 40}}, nullptr);
+    const SweepResult sweep = runSweep(densityOnly(850), overTemperature(0, 40, 20, 0.3),
+                                       {{1.644, 0}, {0.925, 40}}, nullptr);
     ASSERT_EQ(sweep.points.size(), 3u);
     ASSERT_TRUE(sweep.points[1].anchoredViscosity);
     EXPECT_NEAR(*sweep.points[1].anchoredViscosity, 1.201, 0.002);
@@ -226,13 +214,8 @@ TEST(PropertySweep, TwoMeasuredViscositiesGiveThePublishedValue) {
 TEST(PropertySweep, OneMeasuredViscosityAnchorsThroughItsPoint) {
     // 12 mm2/s at 104 deg.F on a sweep in deg.F: the anchored curve passes
     // through the point and rises as the temperature falls.
-    const SweepResult sweep = runSweep(
-        [](COilCalc& c) {
-            densityOnly(c, 870);
-            c.tempUnit = 3;
-            c.densityTempIn = 68;
-        },
-        overTemperature(32, 302, 18, 0.5), {{12, 104}}, nullptr);
+    const SweepResult sweep = runSweep(densityOnly(870, unit::kFahrenheit, 68),
+                                       overTemperature(32, 302, 18, 0.5), {{12, 104}}, nullptr);
     ASSERT_TRUE(sweep.anchor) << sweep.anchorNote;
     double previous = INFINITY;
     for (const SweepPoint& point : sweep.points) {
@@ -258,8 +241,7 @@ class RefusedMeasuredViscosities : public ::testing::TestWithParam<MeasuredCase>
 
 TEST_P(RefusedMeasuredViscosities, StopTheSweepWithAReason) {
     const SweepResult sweep =
-        runSweep([](COilCalc& c) { densityOnly(c, 850); }, overTemperature(0, 40, 20, 0.3),
-                 GetParam().measured, nullptr);
+        runSweep(densityOnly(850), overTemperature(0, 40, 20, 0.3), GetParam().measured, nullptr);
     EXPECT_FALSE(sweep.problem.empty());
     EXPECT_TRUE(sweep.points.empty());
 }
@@ -283,19 +265,15 @@ namespace {
 // 15.6 deg.C, its TBP cuts as the fraction table, the light ends (36 deg.C
 // and below) in the first row. Measured: 11.083 mm2/s at 20 deg.C and
 // 6.419 mm2/s at 40 deg.C.
-void alaskaNorthSlope(COilCalc& calc, ViscosityMethod method) {
-    calc.inputMode = 2;
-    calc.densityIn = 864.42;
-    calc.densityTempIn = 15.6;
-    calc.viscosityMethod = method;
-    const double rows[][3] = {{0, 74, 8.271},     {74, 166, 15.089}, {166, 249, 12.531},
-                              {249, 343, 15.653}, {343, 538, 28.66}, {538, 835, 19.796}};
-    calc.fracCountIn = 6;
-    for (int row = 0; row < 6; ++row) {
-        calc.fracStartIn[row + 1] = rows[row][0];
-        calc.fracEndIn[row + 1] = rows[row][1];
-        calc.fracShare[row + 1] = rows[row][2];
-    }
+OilInputs alaskaNorthSlope(ViscosityMethod method) {
+    OilInputs oil;
+    oil.density = 864.42;
+    oil.densityTemp = 15.6;
+    oil.viscosityMethod = method;
+    oil.useFractions = true;
+    oil.fractions = {{0, 74, 8.271},     {74, 166, 15.089}, {166, 249, 12.531},
+                     {249, 343, 15.653}, {343, 538, 28.66}, {538, 835, 19.796}};
+    return oil;
 }
 
 struct AnchorCase {
@@ -317,9 +295,9 @@ class AnchorWhereLightEndsBoil : public ::testing::TestWithParam<AnchorCase> {};
 TEST_P(AnchorWhereLightEndsBoil, SlopeOfTheWholeOilRatioOfTheLiquid) {
     const AnchorCase& c = GetParam();
     ScriptedMessages answersYes(true);
-    const auto fill = [&c](COilCalc& calc) { alaskaNorthSlope(calc, c.method); };
+    OilInputs oil = alaskaNorthSlope(c.method);
     const SweepResult sweep =
-        runSweep(fill, overTemperature(20, 50, 10, 0.101325), {{6.419, 40}}, &answersYes);
+        runSweep(oil, overTemperature(20, 50, 10, 0.101325), {{6.419, 40}}, &answersYes);
     ASSERT_TRUE(sweep.anchor) << sweep.anchorNote;
     // The measured 11.083 mm2/s at 20 deg.C, within a fifth.
     const double at20 = *sweep.anchor->viscosityAt(293.15);
@@ -329,13 +307,13 @@ TEST_P(AnchorWhereLightEndsBoil, SlopeOfTheWholeOilRatioOfTheLiquid) {
     const SweepPoint& at40 = sweep.points[2];
     ASSERT_EQ(at40.outcome, CalcOutcome::Completed);
     ASSERT_GT(at40.results.gasMassShare, 0);
-    auto single = std::make_unique<COilCalc>(&answersYes);
-    fill(*single);
-    single->designTempIn = 40;
-    single->designPressureIn = 0.101325;
-    ASSERT_EQ(runAdditionalCalculation(*single), CalcOutcome::Completed);
-    const double ratio =
-        single->liquidViscosity / single->wholeOilViscosityBy(c.method, single->designState());
+    oil.designTemp = 40;
+    oil.designPressure = 0.101325;
+    const AdditionalOutcome single = calculateAdditional(oil, &answersYes);
+    ASSERT_EQ(single.status, CalcOutcome::Completed);
+    const auto whole = PreparedOil(oil, &answersYes).wholeOilViscosity(c.method, {40, 0.101325});
+    ASSERT_TRUE(whole);
+    const double ratio = single.results.liquidViscosity / *whole;
     EXPECT_GT(ratio, 1);
     ASSERT_TRUE(at40.anchoredViscosity);
     EXPECT_NEAR(*at40.anchoredViscosity, 6.419 * ratio, 1e-12);
@@ -351,12 +329,7 @@ INSTANTIATE_TEST_SUITE_P(Methods, AnchorWhereLightEndsBoil,
 // the point's own results (and its Prandtl number) are those of the method.
 TEST(PropertySweep, GivesTheLiquidViscosityByBothMethods) {
     const auto sweepBy = [](ViscosityMethod method) {
-        return runSweep(
-            [method](COilCalc& calc) {
-                fractionTable(calc);
-                calc.viscosityMethod = method;
-            },
-            overTemperature(50, 250, 50, 0.3), {}, nullptr);
+        return runSweep(fractionTable(method), overTemperature(50, 250, 50, 0.3), {}, nullptr);
     };
     const SweepResult whole = sweepBy(ViscosityMethod::WholeOil);
     const SweepResult cuts = sweepBy(ViscosityMethod::NarrowCuts);

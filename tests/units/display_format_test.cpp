@@ -52,10 +52,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 // A base value as a result box shows it in another unit.
 TEST(FormatInUnit, ConvertsThenFormatsAndShowsNothingThatOverflows) {
-    EXPECT_EQ(formatInUnit(Quantity::Pressure, 2.48e-8, 1), "2.48e-002"); // MPa in Pa
-    EXPECT_EQ(formatInUnit(Quantity::Temperature, 20, 3), "68");          // deg.C in deg.F
+    EXPECT_EQ(formatInUnit(Quantity::Pressure, 2.48e-8, 0), "2.48e-002"); // MPa in Pa
+    EXPECT_EQ(formatInUnit(Quantity::Temperature, 20, 2), "68");          // deg.C in deg.F
     // Only a damaged file brings a base value too large for grains/gal(UK).
-    EXPECT_EQ(formatInUnit(Quantity::Density, 1e308, 4), "");
+    EXPECT_EQ(formatInUnit(Quantity::Density, 1e308, 3), "");
 }
 
 TEST(FormatForDisplay, NeverShowsInfinityOrNan) {

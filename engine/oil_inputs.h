@@ -1,0 +1,44 @@
+#pragma once
+
+#include "engine/calc_results.h"
+#include "units/unit_tables.h"
+
+#include <vector>
+
+namespace viskora {
+
+// Rows a fraction table can hold.
+inline constexpr int kMaxFractions = 100;
+
+// A row of the fraction table as the user gave it: boundaries in the oil's
+// temperature unit (0 is "not given"), the share in per cent of mass.
+struct FractionInput {
+    double start = 0;
+    double end = 0;
+    double share = 0;
+};
+
+// An oil and what to calculate of it, as the user gave it: every value in
+// the unit its code names (unit codes as in units/unit_tables.h). The
+// engine checks and converts these itself, so callers pass them as typed.
+// Later options are added as members with a default that keeps the
+// calculation as it was.
+struct OilInputs {
+    double density = 930; // in densityUnit; 0 is "not given" with a fraction table
+    double densityTemp = 20;
+    int densityUnit = unit::kKgPerM3;
+    int tempUnit = unit::kCelsius; // of every temperature input
+    // Whether the fraction table describes the oil; without it the oil is
+    // fitted to its density alone and `fractions` is not looked at. More
+    // than kMaxFractions rows are refused as a wrong count.
+    bool useFractions = false;
+    std::vector<FractionInput> fractions;
+    // The design state of the additional calculation: temperature in
+    // tempUnit, absolute pressure in pressureUnit.
+    double designTemp = 10;
+    double designPressure = 0.3;
+    int pressureUnit = unit::kMPa;
+    ViscosityMethod viscosityMethod = ViscosityMethod::WholeOil;
+};
+
+} // namespace viskora
