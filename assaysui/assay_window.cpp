@@ -25,8 +25,6 @@
 namespace viskora {
 namespace {
 
-constexpr int kCelsius = 2;
-constexpr int kKgPerM3 = 1;
 constexpr double kUsualDensityTempC = 15;
 
 QComboBox* unitBox(Quantity quantity, const QString& objectName, int code) {
@@ -36,7 +34,7 @@ QComboBox* unitBox(Quantity quantity, const QString& objectName, int code) {
     for (const std::string& name : lists.names(quantity)) {
         box->addItem(QString::fromStdString(name));
     }
-    box->setCurrentIndex(code - 1);
+    box->setCurrentIndex(code);
     return box;
 }
 
@@ -99,9 +97,9 @@ QWidget* AssayWindow::makeInputs() {
     basis_->setObjectName(QStringLiteral("yieldBasis"));
     basis_->addItems({QStringLiteral("Volume %"), QStringLiteral("Mass %")});
     density_ = numberBox(QStringLiteral("oilDensity"), QStringLiteral("from the cuts"));
-    densityUnit_ = unitBox(Quantity::Density, QStringLiteral("oilDensityUnit"), kKgPerM3);
+    densityUnit_ = unitBox(Quantity::Density, QStringLiteral("oilDensityUnit"), unit::kKgPerM3);
     densityTemp_ = numberBox(QStringLiteral("oilDensityTemp"), QStringLiteral("15"));
-    tempUnit_ = unitBox(Quantity::Temperature, QStringLiteral("oilTempUnit"), kCelsius);
+    tempUnit_ = unitBox(Quantity::Temperature, QStringLiteral("oilTempUnit"), unit::kCelsius);
 
     auto* oil = new QGroupBox(QStringLiteral("Assay"));
     auto* form = new QFormLayout(oil);
@@ -257,10 +255,10 @@ std::optional<assays::StatedDensity> AssayWindow::densityOfBoxes(QString& proble
             problem = QStringLiteral("The temperature of the whole oil's density is not a number.");
             return std::nullopt;
         }
-        tempC = convertTemperature(*temp, tempUnit_->currentIndex() + 1, kCelsius);
+        tempC = convertTemperature(*temp, tempUnit_->currentIndex(), unit::kCelsius);
     }
     return assays::StatedDensity{
-        convert(Quantity::Density, *value, densityUnit_->currentIndex() + 1, kKgPerM3), tempC};
+        convert(Quantity::Density, *value, densityUnit_->currentIndex(), unit::kKgPerM3), tempC};
 }
 
 void AssayWindow::setAssay(const assays::Assay& assay) {
@@ -268,8 +266,8 @@ void AssayWindow::setAssay(const assays::Assay& assay) {
     name_->setText(QString::fromStdString(assay.name));
     basis_->setCurrentIndex(assay.basis == assays::YieldBasis::Mass ? 1 : 0);
     cuts_->setYieldBasis(assay.basis);
-    densityUnit_->setCurrentIndex(kKgPerM3 - 1);
-    tempUnit_->setCurrentIndex(kCelsius - 1);
+    densityUnit_->setCurrentIndex(unit::kKgPerM3);
+    tempUnit_->setCurrentIndex(unit::kCelsius);
     density_->setText(assay.density ? editableNumber(assay.density->kgPerM3) : QString());
     densityTemp_->setText(assay.density ? editableNumber(assay.density->tempC) : QString());
     cuts_->setCuts(assay.cuts);

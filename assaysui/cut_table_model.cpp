@@ -19,8 +19,6 @@ namespace {
 constexpr double kUsualDensityTempC = 15;
 constexpr double kUsualViscosityTempC = 40;
 
-constexpr int kCelsius = 2;
-
 // The temperature of a measurement stands beside it, headed "at".
 const char* const kTitles[] = {"TBP start", "TBP end", "Yield", "Density", "at", "Viscosity", "at"};
 const char* const kTips[] = {"Start of the cut's true boiling range",
@@ -171,7 +169,7 @@ double CutTableModel::toShown(int column, double base) const {
         return base;
     }
     if (*quantity == Quantity::Temperature) {
-        return convertTemperature(base, kCelsius, unitCode(column));
+        return convertTemperature(base, unit::kCelsius, unitCode(column));
     }
     return convert(*quantity, base, baseUnitCode(*quantity), unitCode(column));
 }
@@ -182,7 +180,7 @@ double CutTableModel::toBase(int column, double shown) const {
         return shown;
     }
     if (*quantity == Quantity::Temperature) {
-        return convertTemperature(shown, unitCode(column), kCelsius);
+        return convertTemperature(shown, unitCode(column), unit::kCelsius);
     }
     return convert(*quantity, shown, unitCode(column), baseUnitCode(*quantity));
 }

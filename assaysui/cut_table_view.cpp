@@ -65,7 +65,7 @@ void CutTableView::showUnitMenu(const QPoint& position) {
     const CUnitNameLists lists;
     const auto& names = lists.names(*quantity);
     for (std::size_t i = 0; i < names.size(); ++i) {
-        const int code = static_cast<int>(i) + 1;
+        const int code = static_cast<int>(i);
         QAction* action = menu.addAction(QString::fromStdString(names[i]));
         action->setCheckable(true);
         action->setChecked(code == model_.unitCode(column));

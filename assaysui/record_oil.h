@@ -28,10 +28,10 @@ std::optional<assays::Assay> assayOfRecord(const std::string& name, const Record
         problem = "Its density or the density's temperature is not a number.";
         return std::nullopt;
     }
-    const int tempCode = record.tempUnitIndex + 1;
+    const int tempCode = record.tempUnitIndex;
     // A boundary of 0 is "not given" whatever the unit, as the form takes it.
     const auto celsius = [tempCode](double value) {
-        return value == 0 ? 0.0 : convertTemperature(value, tempCode, 2);
+        return value == 0 ? 0.0 : convertTemperature(value, tempCode, unit::kCelsius);
     };
     std::vector<assays::FractionTableRow> rows;
     const int count = std::clamp(record.fractionCount, 0, kFractionRowCapacity);
@@ -41,8 +41,8 @@ std::optional<assays::Assay> assayOfRecord(const std::string& name, const Record
                         textToNumber(cells[2])});
     }
     const assays::StatedDensity stated{
-        convert(Quantity::Density, *density, record.densityUnitIndex + 1, 1),
-        convertTemperature(*densityTemp, tempCode, 2)};
+        convert(Quantity::Density, *density, record.densityUnitIndex, unit::kKgPerM3),
+        convertTemperature(*densityTemp, tempCode, unit::kCelsius)};
     return assays::assayOfFractionTable(name, rows, stated);
 }
 

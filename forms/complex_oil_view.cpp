@@ -1,10 +1,10 @@
 #include "forms/complex_oil_view.h"
 
-#include "engine/calc_sequence.h"
-#include "engine/oil_calc.h"
+#include "ui_additional_form.h"
+
+#include "engine/calculation.h"
 #include "forms/busy_cursor.h"
 #include "forms/simple_oil_view.h"
-#include "grid/grid_control.h"
 #include "units/number_text.h"
 
 #include <QPushButton>
@@ -15,23 +15,21 @@
 namespace viskora {
 
 CComplexOilView::CComplexOilView(QWidget* parent)
-    : RecordFormView(QStringLiteral(":/forms/additional.form"), parent) {
-    connect(controls_.get<QPushButton>("calculate"), &QPushButton::clicked, this,
+    : RecordFormView([](QWidget* form) { Ui::AdditionalForm().setupUi(form); }, parent) {
+    connect(get<QPushButton>("calculate"), &QPushButton::clicked, this,
             &CComplexOilView::calculate);
 }
 
 void CComplexOilView::initialUpdate() {
     exchangeToControls();
     fillUnitBoxes(true);
-    setSpinRange();
-    setUpGrid(record_.fractionCount, record_.fractions);
+    setUpTable(record_.fractionCount, record_.fractions);
     takeOverFrom(takeOverSource_);
     setFractionSwitchText();
     exchangeToControls();
     enableFractionControls(record_.useFractions == 1);
     mirrorSharedUnits();
     showViscosityNote(record_.viscosityMethod);
-    fitToTemplate();
     initialised_ = true;
 }
 
@@ -51,7 +49,7 @@ void CComplexOilView::takeOverFrom(CSimpleOilView* basic) {
         record_.useFractions = 1;
         exchangeToControls();
         apply();
-        copyGridRowsFrom(*basic);
+        copyTableRowsFrom(*basic);
     }
     if (initialised_) {
         exchangeToControls();
@@ -60,14 +58,11 @@ void CComplexOilView::takeOverFrom(CSimpleOilView* basic) {
     }
 }
 
-void CComplexOilView::copyGridRowsFrom(const CSimpleOilView& basic) {
-    const GridControl& from = basic.grid();
-    const int rows = std::min(from.rowCount(), grid_->rowCount());
-    for (int row = 0; row < rows; ++row) {
-        grid_->setCellText(row, 0, QString::number(row + 1));
-        formatGridRow(row);
-        for (int column = 1; column <= 3; ++column) {
-            grid_->setCellText(row, column, from.cellText(row, column));
+void CComplexOilView::copyTableRowsFrom(const CSimpleOilView& basic) {
+    const FractionTableModel& from = basic.fractionTable();
+    for (int row = 0; row < from.rowCount(); ++row) {
+        for (int column = 0; column < FractionTableModel::kColumns; ++column) {
+            fractionTable_.setText(row, column, from.text(row, column));
         }
     }
 }
@@ -75,17 +70,19 @@ void CComplexOilView::copyGridRowsFrom(const CSimpleOilView& basic) {
 void CComplexOilView::calculate() {
     exchangeToRecord();
     const QuietCountBox quiet(*this);
-    const auto calc = std::make_unique<COilCalc>(&messages_);
+    OilInputs oil;
     BusyCursor busy;
-    fillOilInputs(*calc, record_);
-    calc->designTempIn = textToNumber(record_.designTempText);
-    calc->designPressureIn = textToNumber(record_.designPressureText);
-    calc->pressureUnit = record_.pressureUnitIndex + 1;
-    if (!runGuarded(busy, [&] { return runAdditionalCalculation(*calc); })) {
+    fillOilInputs(oil, record_);
+    oil.designTemp = textToNumber(record_.designTempText);
+    oil.designPressure = textToNumber(record_.designPressureText);
+    oil.pressureUnit = record_.pressureUnitIndex;
+    AdditionalOutcome outcome;
+    if (!runGuarded(busy,
+                    [&] { return (outcome = calculateAdditional(oil, &messages_)).status; })) {
         return;
     }
-    showViscosityNote(calc->viscosityMethod);
-    showResults(additionalResults(*calc), busy);
+    showViscosityNote(oil.viscosityMethod);
+    showResults(outcome.results, busy);
 }
 
 } // namespace viskora

@@ -34,7 +34,7 @@ class CComplexOilView : public RecordFormView<AdditionalDocumentRecord> {
     void calculate() override;
 
   private:
-    void copyGridRowsFrom(const CSimpleOilView& basic);
+    void copyTableRowsFrom(const CSimpleOilView& basic);
 
     QPointer<CSimpleOilView> takeOverSource_;
     bool initialised_ = false;

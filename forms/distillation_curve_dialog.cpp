@@ -1,5 +1,7 @@
 #include "forms/distillation_curve_dialog.h"
 
+#include "ui_distillation_curve_dialog.h"
+
 #include "units/display_format.h"
 #include "units/number_text.h"
 #include "units/unit_tables.h"
@@ -10,9 +12,6 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QFormLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -23,7 +22,6 @@
 #include <QScatterSeries>
 #include <QSpinBox>
 #include <QTableWidget>
-#include <QVBoxLayout>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -51,7 +49,8 @@ constexpr std::array<TypeEntry, 5> kTypes = {{
 
 QString unitSymbol(int tempUnit) {
     constexpr std::array<const char*, 4> kSymbols = {"K", "\u00b0C", "\u00b0F", "\u00b0R"};
-    return QString::fromUtf8(kSymbols[static_cast<std::size_t>(std::clamp(tempUnit, 1, 4) - 1)]);
+    return QString::fromUtf8(
+        kSymbols[static_cast<std::size_t>(std::clamp(tempUnit, unit::kKelvin, unit::kRankine))]);
 }
 
 QString cellText(const QTableWidget* table, int row, int column) {
@@ -80,7 +79,8 @@ bool isNumber(const QString& text) {
 }
 
 QString temperatureText(double celsius, int tempUnit) {
-    return QString::fromStdString(formatFixed(convertTemperature(celsius, 2, tempUnit), 1));
+    return QString::fromStdString(
+        formatFixed(convertTemperature(celsius, unit::kCelsius, tempUnit), 1));
 }
 
 // A typed temperature from one unit into another, to two decimals without
@@ -117,93 +117,55 @@ const QString kCheckNote =
 
 CurveDialog::CurveDialog(int tempUnit, std::optional<double> density20, QWidget* parent)
     : QDialog(parent), tempUnit_(tempUnit), density20_(density20) {
-    setWindowTitle(QStringLiteral("Fractional composition from a distillation curve"));
+    Ui::CurveDialog ui;
+    ui.setupUi(this);
+    type_ = ui.curveType;
+    method_ = ui.method;
+    points_ = ui.points;
+    byCount_ = ui.byCount;
+    count_ = ui.count;
+    byStep_ = ui.byStep;
+    step_ = ui.step;
+    plot_ = ui.plot;
+    converted_ = ui.converted;
+    fit_ = ui.fit;
+    messages_ = ui.messages;
+    note_ = ui.note;
 
-    type_ = new QComboBox(this);
-    type_->setObjectName(QStringLiteral("curveType"));
     for (const TypeEntry& entry : kTypes) {
         type_->addItem(QString::fromUtf8(entry.label));
     }
-    method_ = new QComboBox(this);
     method_->addItem(QStringLiteral("Daubert 1994 (API 3A1.1)"));
     method_->addItem(QStringLiteral("Riazi-Daubert 1986"));
     connect(type_, &QComboBox::currentIndexChanged, this, &CurveDialog::updateMethodBox);
 
-    points_ = new QTableWidget(kInitialPointRows, 2, this);
-    points_->setObjectName(QStringLiteral("points"));
+    points_->setRowCount(kInitialPointRows);
+    points_->setColumnCount(2);
     points_->setHorizontalHeaderLabels(
         {QStringLiteral("Distilled, %"), QStringLiteral("Temperature, ") + unitSymbol(tempUnit_)});
-    points_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    points_->verticalHeader()->setDefaultSectionSize(points_->fontMetrics().height() + 6);
     points_->installEventFilter(this);
-    auto* paste = new QPushButton(QStringLiteral("&Paste"), this);
-    paste->setToolTip(QStringLiteral("Two columns copied from a spreadsheet: percent and "
-                                     "temperature"));
-    connect(paste, &QPushButton::clicked, this,
+    connect(ui.paste, &QPushButton::clicked, this,
             [this] { pastePoints(QApplication::clipboard()->text()); });
 
-    byCount_ = new QRadioButton(QStringLiteral("Fractions of equal mass:"), this);
-    count_ = new QSpinBox(this);
-    count_->setRange(1, 100);
-    count_->setValue(10);
-    byStep_ = new QRadioButton(QStringLiteral("Boundaries every, \u00b0C:"), this);
-    step_ = new QSpinBox(this);
-    step_->setRange(1, 800);
-    step_->setValue(25);
-    byCount_->setChecked(true);
-
-    auto* curveForm = new QFormLayout;
-    curveForm->addRow(QStringLiteral("Curve:"), type_);
-    curveForm->addRow(QStringLiteral("D86 to TBP:"), method_);
-    auto* pasteRow = new QHBoxLayout;
-    pasteRow->addStretch();
-    pasteRow->addWidget(paste);
-    auto* rule = new QGroupBox(QStringLiteral("Fill"), this);
-    auto* ruleForm = new QFormLayout(rule);
-    ruleForm->addRow(byCount_, count_);
-    ruleForm->addRow(byStep_, step_);
-    auto* left = new QVBoxLayout;
-    left->addLayout(curveForm);
-    left->addWidget(points_, 1);
-    left->addLayout(pasteRow);
-    left->addWidget(rule);
-
-    plot_ = new QChartView(this);
-    plot_->setMinimumSize(440, 280);
     plot_->setRenderHint(QPainter::Antialiasing);
-    converted_ = new QTableWidget(0, 3, this);
-    converted_->setObjectName(QStringLiteral("converted"));
+    converted_->setColumnCount(3);
     converted_->setHorizontalHeaderLabels({QStringLiteral("Distilled, %"),
                                            QStringLiteral("Given, ") + unitSymbol(tempUnit_),
                                            QStringLiteral("TBP, ") + unitSymbol(tempUnit_)});
-    converted_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     converted_->verticalHeader()->setVisible(false);
-    converted_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    converted_->verticalHeader()->setDefaultSectionSize(converted_->fontMetrics().height() + 6);
-    fit_ = new QLabel(this);
-    messages_ = new QLabel(this);
-    messages_->setWordWrap(true);
-    note_ = new QLabel(this);
-    note_->setObjectName(QStringLiteral("note"));
-    note_->setWordWrap(true);
-    note_->setStyleSheet(QStringLiteral("color: #8a5a00;"));
-    note_->hide();
-    auto* right = new QVBoxLayout;
-    right->addWidget(plot_, 2);
-    right->addWidget(converted_, 1);
-    right->addWidget(fit_);
-    right->addWidget(messages_);
+    for (QTableWidget* table : {points_, converted_}) {
+        table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+        table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+    }
 
-    auto* buttons = new QDialogButtonBox(this);
     auto* convertButton =
-        buttons->addButton(QStringLiteral("&Convert"), QDialogButtonBox::ActionRole);
-    auto* fillButton = buttons->addButton(QStringLiteral("&Fill"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QDialogButtonBox::Cancel);
+        ui.buttons->addButton(QStringLiteral("&Convert"), QDialogButtonBox::ActionRole);
+    auto* fillButton = ui.buttons->addButton(QStringLiteral("&Fill"), QDialogButtonBox::AcceptRole);
     fillButton->setObjectName(QStringLiteral("fill"));
     convertButton->setObjectName(QStringLiteral("convert"));
     connect(convertButton, &QPushButton::clicked, this, [this] { convert(); });
-    connect(buttons, &QDialogButtonBox::accepted, this, &CurveDialog::fill);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(ui.buttons, &QDialogButtonBox::accepted, this, &CurveDialog::fill);
+    connect(ui.buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     // Any change to what the conversion reads leaves the results shown
     // behind it.
@@ -213,17 +175,6 @@ CurveDialog::CurveDialog(int tempUnit, std::optional<double> density20, QWidget*
     connect(byCount_, &QRadioButton::toggled, this, &CurveDialog::markStale);
     connect(count_, &QSpinBox::valueChanged, this, &CurveDialog::markStale);
     connect(step_, &QSpinBox::valueChanged, this, &CurveDialog::markStale);
-
-    auto* columns = new QHBoxLayout;
-    columns->addLayout(left, 2);
-    columns->addLayout(right, 3);
-    // The note stands beside the buttons it is about.
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(note_, 1);
-    bottom->addWidget(buttons);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(columns);
-    layout->addLayout(bottom);
     updateMethodBox();
 }
 
@@ -459,7 +410,7 @@ void CurveDialog::showPlot(const distillation::CurveInput& in,
     bool any = false;
     const auto add = [&](QXYSeries* series, const std::vector<distillation::CurvePoint>& points) {
         for (const distillation::CurvePoint& p : points) {
-            const double t = convertTemperature(p.temperature, 2, in.tempUnit);
+            const double t = convertTemperature(p.temperature, unit::kCelsius, in.tempUnit);
             series->append(p.percent, t);
             low = any ? std::min(low, t) : t;
             high = any ? std::max(high, t) : t;

@@ -42,12 +42,12 @@ class CurveDialog : public QDialog {
         bool byCount = true;
         int count = 10;
         int step = 25;
-        int tempUnit = 2;
+        int tempUnit = unit::kCelsius;
         std::vector<std::pair<QString, QString>> points; // percent, temperature
     };
 
-    // `tempUnit` is the form's temperature unit code (1 K, 2 deg.C, 3 deg.F,
-    // 4 deg.R), of the points and of the rows; `density20` the oil's density
+    // `tempUnit` is the form's temperature unit code (units/unit_tables.h),
+    // of the points and of the rows; `density20` the oil's density
     // at 20 deg.C in kg/m3 when the form has one.
     CurveDialog(int tempUnit, std::optional<double> density20, QWidget* parent = nullptr);
 

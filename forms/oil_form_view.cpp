@@ -1,15 +1,14 @@
 #include "forms/oil_form_view.h"
 
 #include "distillation/oil_density.h"
+#include "engine/calculation.h"
 #include "engine/message_texts.h"
-#include "engine/oil_calc.h"
 #include "forms/busy_cursor.h"
 #include "forms/distillation_curve_dialog.h"
 #include "forms/enter_escape_filter.h"
-#include "forms/in_place_edit.h"
-#include "forms/spin_arrows.h"
 #include "forms/viscosity_method_box.h"
-#include "grid/grid_control.h"
+#include "grid/fraction_table_view.h"
+#include "grid/number_validator.h"
 #include "units/number_text.h"
 
 #include <QCheckBox>
@@ -18,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QSpinBox>
 
 #include <algorithm>
 #include <array>
@@ -26,9 +26,8 @@
 namespace viskora {
 namespace {
 
-// The invisible labels whose widths the grid's four columns take.
-constexpr std::array kColumnWidthTemplates{"numberColumnWidth", "startColumnWidth",
-                                           "endColumnWidth", "shareColumnWidth"};
+// The boxes the user types values into; the additional form has all four.
+constexpr std::array kValueBoxes{"density", "densityTemp", "designTemp", "designPressure"};
 // The labels of the fraction table, switched on and off with it.
 constexpr std::array kFractionLabels{"fractionTitle", "startColumnTitle", "endColumnTitle",
                                      "shareColumnTitle", "fractionCountLabel"};
@@ -49,37 +48,29 @@ bool isInteger(const QString& text) {
                        [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
 }
 
-// The templates are built into the program; one that cannot be read is a
-// defect of the build, not of the user's data.
-FormTemplate checkedTemplate(const QString& path) {
-    FormTemplate form = loadFormTemplate(path);
-    if (!form.errors.isEmpty()) {
-        qFatal("form template %s: %s", qPrintable(path), qPrintable(form.errors.join(u"; ")));
-    }
-    return form;
-}
-
 } // namespace
 
-OilFormView::OilFormView(const QString& templatePath, QWidget* parent)
-    : QWidget(parent), controls_(buildForm(checkedTemplate(templatePath), this)),
-      grid_(controls_.get<GridControl>(QStringLiteral("fractions"))), messages_(this),
-      fractionRows_(*grid_) {
-    grid_->setCellEditorFactory(
-        [](QWidget* editorParent) { return new CInPlaceEdit(editorParent); });
-    grid_->setPasteRule(&CNumEdit::cellNumber);
+OilFormView::OilFormView(SetUpUi setUpUi, QWidget* parent)
+    : QWidget(parent), table_(nullptr), messages_(this), fractionRows_(fractionTable_) {
+    setUpUi(this);
+    table_ = get<FractionTableView>(QStringLiteral("fractions"));
+    table_->setFractionModel(&fractionTable_);
+    for (const char* name : kValueBoxes) {
+        if (auto* box = get<QLineEdit>(QString::fromLatin1(name))) {
+            box->setValidator(new NumberValidator(box));
+        }
+    }
     installEventFilter(new EnterEscapeFilter(this));
-    resize(templateSize());
-    auto* method = controls_.get<QComboBox>("viscosityMethod");
+    auto* method = get<QComboBox>("viscosityMethod");
     fillViscosityMethodBox(*method);
-    controls_.get<QLabel>("viscosityMethodLabel")->setBuddy(method);
+    get<QLabel>("viscosityMethodLabel")->setBuddy(method);
 
-    connect(controls_.get<QPushButton>("apply"), &QPushButton::clicked, this, &OilFormView::apply);
-    connect(controls_.get<QPushButton>("fromCurve"), &QPushButton::clicked, this,
+    connect(get<QPushButton>("apply"), &QPushButton::clicked, this, &OilFormView::apply);
+    connect(get<QPushButton>("fromCurve"), &QPushButton::clicked, this,
             &OilFormView::fillFromCurve);
-    connect(controls_.get<QCheckBox>("useFractions"), &QCheckBox::clicked, this, [this] {
+    connect(get<QCheckBox>("useFractions"), &QCheckBox::clicked, this, [this] {
         // A file can bring the third state; once clicked, the box has two.
-        controls_.get<QCheckBox>("useFractions")->setTristate(false);
+        get<QCheckBox>("useFractions")->setTristate(false);
         switchFractions();
     });
     watchUserChanges();
@@ -94,11 +85,11 @@ void OilFormView::watchUserChanges() {
     for (QComboBox* box : findChildren<QComboBox*>()) {
         connect(box, &QComboBox::activated, this, &OilFormView::documentModified);
     }
-    connect(controls_.get<QCheckBox>("useFractions"), &QCheckBox::clicked, this,
+    connect(get<QCheckBox>("useFractions"), &QCheckBox::clicked, this,
             &OilFormView::documentModified);
-    connect(controls_.get<SpinArrows>("fractionCountSpin"), &SpinArrows::stepped, this,
+    connect(get<QSpinBox>("fractionCount"), &QSpinBox::valueChanged, this,
             &OilFormView::documentModified);
-    connect(grid_, &GridControl::cellEdited, this, &OilFormView::documentModified);
+    connect(&fractionTable_, &FractionTableModel::cellEdited, this, &OilFormView::documentModified);
 }
 
 void OilFormView::apply() {
@@ -112,31 +103,17 @@ void OilFormView::apply() {
         count = 1;
         exchangeToControls();
     }
-    int rows = grid_->rowCount();
-    if (count == rows) {
-        return;
-    }
-    for (; rows > count; --rows) {
-        grid_->deleteRow(rows - 1);
-    }
-    while (grid_->rowCount() < count) {
-        const int row = grid_->appendRow(QString::number(grid_->rowCount() + 1));
-        formatGridRow(row);
-        for (int column = 1; column <= 3; ++column) {
-            grid_->setCellText(row, column, QStringLiteral("0"));
-        }
-    }
-    grid_->repaintCells();
+    fractionTable_.setRows(count);
 }
 
 void OilFormView::fillFromCurve() {
     // The dialog reads the units and the density as the boxes show them now.
-    const int tempUnit = controls_.get<QComboBox>("tempUnit")->currentIndex() + 1;
-    const int pointUnit = tempUnit >= 1 ? tempUnit : 2;
+    const int tempUnit = get<QComboBox>("tempUnit")->currentIndex();
+    const int pointUnit = tempUnit >= 0 ? tempUnit : unit::kCelsius;
     const auto density = distillation::densityAt20(
-        textToNumber(controls_.get<QLineEdit>("density")->text().toStdString()),
-        controls_.get<QComboBox>("densityUnit")->currentIndex() + 1,
-        textToNumber(controls_.get<QLineEdit>("densityTemp")->text().toStdString()), pointUnit);
+        textToNumber(get<QLineEdit>("density")->text().toStdString()),
+        get<QComboBox>("densityUnit")->currentIndex(),
+        textToNumber(get<QLineEdit>("densityTemp")->text().toStdString()), pointUnit);
     CurveDialog dialog(pointUnit, density, this);
     if (lastCurve_) {
         dialog.setEntries(*lastCurve_);
@@ -151,13 +128,13 @@ void OilFormView::fillFromCurve() {
     const std::vector<distillation::RowTexts>& rows = dialog.rows();
     showFractionCount(static_cast<int>(rows.size()));
     apply();
-    for (int row = 0; row < static_cast<int>(rows.size()) && row < grid_->rowCount(); ++row) {
+    for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
         const distillation::RowTexts& texts = rows[static_cast<std::size_t>(row)];
-        grid_->setCellText(row, 1, QString::fromStdString(texts.start));
-        grid_->setCellText(row, 2, QString::fromStdString(texts.end));
-        grid_->setCellText(row, 3, QString::fromStdString(texts.share));
+        fractionTable_.setText(row, 0, QString::fromStdString(texts.start));
+        fractionTable_.setText(row, 1, QString::fromStdString(texts.end));
+        fractionTable_.setText(row, 2, QString::fromStdString(texts.share));
     }
-    auto* box = controls_.get<QCheckBox>("useFractions");
+    auto* box = get<QCheckBox>("useFractions");
     box->setTristate(false);
     box->setCheckState(Qt::Checked);
     switchFractions();
@@ -167,12 +144,10 @@ void OilFormView::fillFromCurve() {
 void OilFormView::switchFractions() {
     exchangeToRecord();
     enableFractionControls(useFractionsField() == 1);
-    grid_->repaintCells();
-    update();
 }
 
 int OilFormView::readFractionSwitch() const {
-    switch (controls_.get<QCheckBox>("useFractions")->checkState()) {
+    switch (get<QCheckBox>("useFractions")->checkState()) {
     case Qt::Checked:
         return 1;
     case Qt::PartiallyChecked:
@@ -183,7 +158,7 @@ int OilFormView::readFractionSwitch() const {
 }
 
 bool OilFormView::readFractionCount(int& count) {
-    auto* box = controls_.get<QLineEdit>("fractionCount");
+    auto* box = get<QSpinBox>("fractionCount");
     if (!isInteger(box->text())) {
         if (!quietCountBox_) {
             MessageBoxMessages::show(this, QMessageBox::Warning,
@@ -201,7 +176,7 @@ void OilFormView::showFractionSwitch(int& useFractions) {
     if (useFractions < 0 || useFractions > 2) {
         useFractions = 0;
     }
-    auto* box = controls_.get<QCheckBox>("useFractions");
+    auto* box = get<QCheckBox>("useFractions");
     const QSignalBlocker blocker(box);
     box->setCheckState(useFractions == 2   ? Qt::PartiallyChecked
                        : useFractions == 1 ? Qt::Checked
@@ -209,7 +184,9 @@ void OilFormView::showFractionSwitch(int& useFractions) {
 }
 
 void OilFormView::showFractionCount(int count) {
-    controls_.get<QLineEdit>("fractionCount")->setText(QString::number(count));
+    auto* box = get<QSpinBox>("fractionCount");
+    const QSignalBlocker blocker(box);
+    box->setValue(count);
 }
 
 void OilFormView::showFractionLabels() {
@@ -221,93 +198,58 @@ void OilFormView::showFractionLabels() {
         {"fractionCountLabel", "The number of fractions"},
     };
     for (const auto& [name, text] : labels) {
-        controls_.get<QLabel>(QString::fromLatin1(name))->setText(QString::fromUtf8(text));
+        get<QLabel>(QString::fromLatin1(name))->setText(QString::fromUtf8(text));
     }
 }
 
 ViscosityMethod OilFormView::readViscosityChoice() const {
-    return selectedViscosityMethod(*controls_.get<QComboBox>("viscosityMethod"));
+    return selectedViscosityMethod(*get<QComboBox>("viscosityMethod"));
 }
 
 void OilFormView::showViscosityChoice(ViscosityMethod method) {
-    showViscosityMethod(*controls_.get<QComboBox>("viscosityMethod"), method);
+    showViscosityMethod(*get<QComboBox>("viscosityMethod"), method);
 }
 
 void OilFormView::showViscosityNote(ViscosityMethod resultsMethod) {
-    controls_.widget("viscosityMethodNote")
-        ->setVisible(resultsMethod == ViscosityMethod::NarrowCuts);
+    control("viscosityMethodNote")->setVisible(resultsMethod == ViscosityMethod::NarrowCuts);
 }
 
-void OilFormView::setSpinRange() {
-    controls_.get<SpinArrows>("fractionCountSpin")->setRange(1, 100);
-}
-
-void OilFormView::setUpGrid(int fractionCount, const FractionTable& array) {
-    grid_->setDragAndDropEnabled(false);
-    grid_->setCellsEditable(true);
-    grid_->setTakesTab(false);
-    grid_->setCellSelectionEnabled(false);
-
+void OilFormView::setUpTable(int fractionCount, const FractionTable& array) {
     const int rows = std::clamp(fractionCount, 0, kFractionRowCapacity);
-    grid_->setColumnCount(4);
-    grid_->setRowCount(rows);
-    grid_->setFixedColumnCount(1);
-    for (int column = 0; column < 4; ++column) {
-        grid_->setColumnWidth(
-            column, controls_.widget(QString::fromLatin1(kColumnWidthTemplates[column]))->width());
-    }
+    fractionTable_.setRows(rows);
     for (int row = 0; row < rows; ++row) {
-        grid_->setCellText(row, 0, QString::number(row + 1));
-        formatGridRow(row);
-        for (int column = 1; column <= 3; ++column) {
-            grid_->setCellText(row, column, QString::fromStdString(array[row][column - 1]));
+        for (int column = 0; column < FractionTableModel::kColumns; ++column) {
+            fractionTable_.setText(row, column, QString::fromStdString(array[row][column]));
         }
     }
-    grid_->setCellFont(controls_.font);
 }
 
 void OilFormView::setFractionSwitchText() {
-    controls_.get<QCheckBox>("useFractions")->setText(QStringLiteral("Use fractional composition"));
+    get<QCheckBox>("useFractions")->setText(QStringLiteral("Use fractional composition"));
 }
 
 void OilFormView::enableFractionControls(bool enabled) {
-    for (const char* name : {"fractionCount", "fractionCountSpin", "apply"}) {
-        controls_.widget(QString::fromLatin1(name))->setEnabled(enabled);
+    for (const char* name : {"fractionCount", "apply"}) {
+        control(QString::fromLatin1(name))->setEnabled(enabled);
     }
     for (const char* name : kFractionLabels) {
-        controls_.widget(QString::fromLatin1(name))->setEnabled(enabled);
+        control(QString::fromLatin1(name))->setEnabled(enabled);
     }
-    grid_->setEnabled(enabled);
+    table_->setEnabled(enabled);
 }
 
-void OilFormView::fitToTemplate() {
-    setMinimumSize(templateSize());
-    resize(templateSize());
-    updateGeometry();
-}
-
-void OilFormView::formatGridRow(int row) {
-    grid_->setRowHeight(row, controls_.widget("density")->height());
-    grid_->setCellAlignment(row, 0, Qt::AlignHCenter);
-    for (int column = 1; column <= 3; ++column) {
-        grid_->setCellAlignment(row, column, Qt::AlignRight);
-    }
-}
-
-void OilFormView::fillFractionInputs(COilCalc& calc, int useFractions, int fractionCount) const {
-    if (useFractions != 1) {
-        calc.inputMode = 1;
+void OilFormView::fillFractionInputs(OilInputs& oil, int useFractions, int fractionCount) const {
+    oil.useFractions = useFractions == 1;
+    if (!oil.useFractions) {
         return;
     }
-    calc.inputMode = 2;
     // A count typed but not applied may lie outside 1 to 100; it is read as
     // Apply would bring it, so no row beyond the table is ever touched.
     const int count = std::clamp(fractionCount, 1, kFractionRowCapacity);
-    calc.fracCountIn = count;
     for (int row = 0; row < count; ++row) {
-        calc.fracStartIn[row + 1] = textToNumber(grid_->cellText(row, 1).toStdString());
-        calc.fracEndIn[row + 1] = textToNumber(grid_->cellText(row, 2).toStdString());
-        calc.fracShare[row + 1] = textToNumber(grid_->cellText(row, 3).toStdString());
+        oil.fractions.push_back({textToNumber(fractionTable_.text(row, 0).toStdString()),
+                                 textToNumber(fractionTable_.text(row, 1).toStdString()),
+                                 textToNumber(fractionTable_.text(row, 2).toStdString())});
     }
 }
 

@@ -1,12 +1,11 @@
 #pragma once
 
 #include "documents/document_records.h"
-#include "engine/calc_sequence.h"
-#include "engine/oil_calc.h"
+#include "engine/calculation.h"
 #include "forms/distillation_curve_dialog.h"
-#include "forms/form_builder.h"
-#include "forms/grid_fraction_rows.h"
 #include "forms/message_box_messages.h"
+#include "forms/table_fraction_rows.h"
+#include "grid/fraction_table_model.h"
 #include "units/number_text.h"
 
 #include <QWidget>
@@ -18,10 +17,11 @@
 namespace viskora {
 
 class BusyCursor;
-class GridControl;
+class FractionTableView;
 
-// What both calculation forms share: the controls built from a template,
-// the fraction table with its count box, Apply button and switch, the Enter
+// What both calculation forms share: the controls laid out by the form's
+// Designer file, the fraction table with its count box, Apply button and
+// switch, the Enter
 // and Escape filter, and the engine's messages as message boxes. Each form
 // owns its record; this class reaches the record's fraction fields through
 // the virtual accessors.
@@ -50,16 +50,14 @@ class OilFormView : public QWidget {
     // table, and the table is switched on.
     void fillFromCurve();
 
-    // The template's size in pixels of the form's font.
-    QSize templateSize() const { return controls_.pixelSize; }
-    QSize sizeHint() const override { return templateSize(); }
-
     // The live fraction table, for saving and reports.
     const FractionRows& fractionRows() const { return fractionRows_; }
-    const GridControl& grid() const { return *grid_; }
+    const FractionTableModel& fractionTable() const { return fractionTable_; }
+    FractionTableModel& fractionTable() { return fractionTable_; }
+    FractionTableView& tableView() const { return *table_; }
 
-    // A control by its template name.
-    QWidget* control(const QString& name) const { return controls_.widget(name); }
+    // A control by its object name.
+    QWidget* control(const QString& name) const { return get<QWidget>(name); }
 
   signals:
     // A calculation completed and changed the results.
@@ -70,7 +68,11 @@ class OilFormView : public QWidget {
     void documentModified();
 
   protected:
-    OilFormView(const QString& templatePath, QWidget* parent);
+    // `setUpUi` lays out the form's controls on it (a Designer form's setupUi).
+    using SetUpUi = void (*)(QWidget* form);
+    OilFormView(SetUpUi setUpUi, QWidget* parent);
+
+    template <typename T> T* get(const QString& name) const { return findChild<T*>(name); }
 
     virtual int& fractionCountField() = 0;
     virtual int useFractionsField() const = 0;
@@ -91,28 +93,24 @@ class OilFormView : public QWidget {
     void showViscosityNote(ViscosityMethod resultsMethod);
 
     // Steps of the initial update.
-    void setSpinRange();
-    void setUpGrid(int fractionCount, const FractionTable& array);
+    void setUpTable(int fractionCount, const FractionTable& array);
     void setFractionSwitchText();
     void enableFractionControls(bool enabled);
-    void fitToTemplate();
 
-    // Row height and cell drawing of a grid row, as the set-up gives them.
-    void formatGridRow(int row);
-    // The grid rows into the engine record's inputs (the Calculate command).
-    void fillFractionInputs(COilCalc& calc, int useFractions, int fractionCount) const;
+    // The table rows into the oil's inputs (the Calculate command).
+    void fillFractionInputs(OilInputs& oil, int useFractions, int fractionCount) const;
 
     // The inputs both forms give the engine alike at Calculate: the fraction
     // rows when the table is in use, the density with its unit, the
     // temperature it was measured at with the unit of every temperature, and
     // the way the viscosity is found.
-    template <typename Record> void fillOilInputs(COilCalc& calc, const Record& record) const {
-        fillFractionInputs(calc, record.useFractions, record.fractionCount);
-        calc.viscosityMethod = record.viscosityMethod;
-        calc.densityIn = textToNumber(record.densityText);
-        calc.densityUnit = record.densityUnitIndex + 1;
-        calc.densityTempIn = textToNumber(record.densityTempText);
-        calc.tempUnit = record.tempUnitIndex + 1;
+    template <typename Record> void fillOilInputs(OilInputs& oil, const Record& record) const {
+        fillFractionInputs(oil, record.useFractions, record.fractionCount);
+        oil.viscosityMethod = record.viscosityMethod;
+        oil.density = textToNumber(record.densityText);
+        oil.densityUnit = record.densityUnitIndex;
+        oil.densityTemp = textToNumber(record.densityTempText);
+        oil.tempUnit = record.tempUnitIndex;
     }
 
     // Runs a calculation sequence under the guard that turns any exception
@@ -136,8 +134,8 @@ class OilFormView : public QWidget {
         OilFormView& form_;
     };
 
-    FormControls controls_;
-    GridControl* grid_;
+    FractionTableView* table_;
+    FractionTableModel fractionTable_;
     MessageBoxMessages messages_;
 
   private:
@@ -145,7 +143,7 @@ class OilFormView : public QWidget {
     void watchUserChanges();
 
     bool quietCountBox_ = false;
-    GridFractionRows fractionRows_;
+    TableFractionRows fractionRows_;
     // The curve last given in "From Curve..." on this form, which the dialog
     // opens with again while the form is open.
     std::optional<CurveDialog::Entries> lastCurve_;

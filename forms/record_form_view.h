@@ -3,7 +3,7 @@
 #include "documents/record_fields.h"
 #include "documents/unit_name_lists.h"
 #include "forms/oil_form_view.h"
-#include "grid/grid_control.h"
+#include "grid/fraction_table_view.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -31,7 +31,7 @@ template <typename Record> class RecordFormView : public OilFormView {
     // count box (where the exchange stops when it holds no integer), then
     // the units.
     bool exchangeToRecord() override {
-        grid_->finishEditing();
+        table_->finishEditing();
         for (const auto& field : recordFields(record_)) {
             record_.*field.text = textBox(field.name)->text().toStdString();
         }
@@ -62,7 +62,7 @@ template <typename Record> class RecordFormView : public OilFormView {
         showViscosityChoice(record_.viscosityMethod);
         showFractionCount(record_.fractionCount);
         for (const auto& field : recordFields(record_)) {
-            controls_.get<QLabel>(nameOf(field.name) + QStringLiteral("Label"))
+            get<QLabel>(nameOf(field.name) + QStringLiteral("Label"))
                 ->setText(QString::fromUtf8(field.label.data(),
                                             static_cast<qsizetype>(field.label.size())));
         }
@@ -81,8 +81,7 @@ template <typename Record> class RecordFormView : public OilFormView {
   protected:
     // Connects each result's unit box to its unit change, and the unit box of
     // a shared unit to the boxes that name it again.
-    RecordFormView(const QString& templatePath, QWidget* parent)
-        : OilFormView(templatePath, parent) {
+    RecordFormView(SetUpUi setUpUi, QWidget* parent) : OilFormView(setUpUi, parent) {
         for (const auto& field : recordFields(record_)) {
             if (field.base != nullptr) {
                 connect(unitBox(field.unitBox), &QComboBox::activated, this,
@@ -144,12 +143,8 @@ template <typename Record> class RecordFormView : public OilFormView {
     static QString nameOf(std::string_view name) {
         return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
     }
-    QLineEdit* textBox(std::string_view name) const {
-        return controls_.get<QLineEdit>(nameOf(name));
-    }
-    QComboBox* unitBox(std::string_view name) const {
-        return controls_.get<QComboBox>(nameOf(name));
-    }
+    QLineEdit* textBox(std::string_view name) const { return get<QLineEdit>(nameOf(name)); }
+    QComboBox* unitBox(std::string_view name) const { return get<QComboBox>(nameOf(name)); }
 
     // The field whose unit box selects a shared unit.
     const Field& ownerOf(const Field& shared) const {

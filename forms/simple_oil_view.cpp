@@ -1,7 +1,8 @@
 #include "forms/simple_oil_view.h"
 
-#include "engine/calc_sequence.h"
-#include "engine/oil_calc.h"
+#include "ui_basic_form.h"
+
+#include "engine/calculation.h"
 #include "forms/busy_cursor.h"
 
 #include <QPushButton>
@@ -11,34 +12,32 @@
 namespace viskora {
 
 CSimpleOilView::CSimpleOilView(QWidget* parent)
-    : RecordFormView(QStringLiteral(":/forms/basic.form"), parent) {
-    connect(controls_.get<QPushButton>("calculate"), &QPushButton::clicked, this,
-            &CSimpleOilView::calculate);
+    : RecordFormView([](QWidget* form) { Ui::BasicForm().setupUi(form); }, parent) {
+    connect(get<QPushButton>("calculate"), &QPushButton::clicked, this, &CSimpleOilView::calculate);
 }
 
 void CSimpleOilView::initialUpdate() {
     exchangeToControls();
     fillUnitBoxes(false);
-    setSpinRange();
-    setUpGrid(record_.fractionCount, record_.fractions);
+    setUpTable(record_.fractionCount, record_.fractions);
     setFractionSwitchText();
     exchangeToControls();
     enableFractionControls(record_.useFractions == 1);
     showViscosityNote(record_.viscosityMethod);
-    fitToTemplate();
 }
 
 void CSimpleOilView::calculate() {
     exchangeToRecord();
     const QuietCountBox quiet(*this);
-    const auto calc = std::make_unique<COilCalc>(&messages_);
+    OilInputs oil;
     BusyCursor busy;
-    fillOilInputs(*calc, record_);
-    if (!runGuarded(busy, [&] { return runBasicCalculation(*calc); })) {
+    fillOilInputs(oil, record_);
+    BasicOutcome outcome;
+    if (!runGuarded(busy, [&] { return (outcome = calculateBasic(oil, &messages_)).status; })) {
         return;
     }
-    showViscosityNote(calc->viscosityMethod);
-    showResults(basicResults(*calc), busy);
+    showViscosityNote(oil.viscosityMethod);
+    showResults(outcome.results, busy);
 }
 
 } // namespace viskora

@@ -99,7 +99,7 @@ int CurvesTableModel::shownUnitCode(int column) const {
     if (chosen == units_.end() || chosen->second < 0 || chosen->second >= count) {
         return sourceUnitCode(column);
     }
-    return chosen->second + 1;
+    return chosen->second;
 }
 
 QString CurvesTableModel::heading(int column) const {

@@ -83,8 +83,8 @@ class CurvesTableModel : public QAbstractTableModel {
     SweepResult sweep_;
     std::vector<const SweepColumn*> columns_;
     std::map<std::string, int> units_;
-    int tempUnit_ = 2;
-    int pressureUnit_ = 4;
+    int tempUnit_ = unit::kCelsius;
+    int pressureUnit_ = unit::kMPa;
 };
 
 } // namespace viskora

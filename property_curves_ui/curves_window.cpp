@@ -88,7 +88,7 @@ void CurvesWindow::sweepEnded(const SweepResult& result) {
     swept_ = running_;
     const CurveDocument& d = swept_;
     const bool anchored = !d.measured.empty();
-    model_->setSweep(result, d.tempUnitIndex + 1, d.pressureUnitIndex + 1, anchored);
+    model_->setSweep(result, d.tempUnitIndex, d.pressureUnitIndex, anchored);
     QStringList notes;
     if (result.cancelled) {
         notes << QStringLiteral("Cancelled after %1 points.").arg(result.points.size());
@@ -117,7 +117,7 @@ void CurvesWindow::showColumnUnitMenu(const QPoint& position) {
     for (std::size_t i = 0; i < names.size(); ++i) {
         QAction* action = menu.addAction(QString::fromStdString(names[i]));
         action->setCheckable(true);
-        action->setChecked(static_cast<int>(i) + 1 == model_->shownUnitCode(column));
+        action->setChecked(static_cast<int>(i) == model_->shownUnitCode(column));
         connect(action, &QAction::triggered, this,
                 [this, column, i] { model_->setColumnUnit(column, static_cast<int>(i)); });
     }

@@ -1,7 +1,7 @@
 #include "property_curves_ui/curves_window.h"
 
 #include "documents/unit_name_lists.h"
-#include "engine/oil_calc.h"
+#include "engine/oil_inputs.h"
 #include "forms/viscosity_method_box.h"
 #include "property_curves_ui/curves_plot.h"
 #include "property_curves_ui/curves_table_export.h"
@@ -65,7 +65,7 @@ QWidget* CurvesWindow::makeInputs() {
     useFractions_->setObjectName(QStringLiteral("useFractions"));
     fractionCount_ = new QSpinBox;
     fractionCount_->setObjectName(QStringLiteral("fractionCount"));
-    fractionCount_->setRange(1, COilCalc::kMaxFractions);
+    fractionCount_->setRange(1, kMaxFractions);
     fractions_ = new QTableWidget(0, 3);
     fractions_->setObjectName(QStringLiteral("fractions"));
     fractions_->setHorizontalHeaderLabels(

@@ -65,7 +65,7 @@ bool SweepRunner::start(const CurveDocument& document) {
     thread_ = QThread::create([this, copy = std::make_shared<CurveDocument>(document)] {
         const CurveInputs inputs = curveInputs(*copy);
         Messages messages(*this);
-        SweepResult result = runSweep(inputs.fillOil, inputs.settings, inputs.measured, &messages,
+        SweepResult result = runSweep(inputs.oil, inputs.settings, inputs.measured, &messages,
                                       [this](int done, int total) {
                                           emit progress(done, total);
                                           return !cancelled_.load();

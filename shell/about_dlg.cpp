@@ -1,13 +1,16 @@
 #include "shell/about_dlg.h"
 
-#include "forms/form_builder.h"
 #include "reports/report_texts.h"
-#include "shell/hyperlink_static.h"
+#include "shell/desktop_opener.h"
 
+#include <QFormLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
+#include <QUrl>
+#include <QVBoxLayout>
 
 namespace viskora {
 namespace {
@@ -26,11 +29,9 @@ QString shownHomePage() {
     return shown;
 }
 
-QLabel* textAt(const DialogUnits& units, QWidget* parent, const QRect& place, const QString& text,
-               Qt::Alignment alignment) {
-    auto* label = new QLabel(text, parent);
-    label->setAlignment(alignment | Qt::AlignTop);
-    label->setGeometry(units.toPixels(place));
+QLabel* centred(const QString& text) {
+    auto* label = new QLabel(text);
+    label->setAlignment(Qt::AlignHCenter);
     return label;
 }
 
@@ -41,40 +42,46 @@ CAboutDlg::CAboutDlg(ShellOpener& opener, QWidget* parent) : QDialog(parent) {
     QFont font(QStringLiteral("MS Shell Dlg"), 8);
     font.setStyleHint(QFont::SansSerif);
     setFont(font);
-    const DialogUnits units(font);
-    setFixedSize(units.toPixels(QSize(286, 108)));
 
-    auto* frame = new QGroupBox(this);
-    frame->setGeometry(units.toPixels(QRect(36, 0, 174, 96)));
+    auto* icon = new QLabel;
+    icon->setPixmap(QIcon(QStringLiteral(":/icons/viskora.png")).pixmap(32, 32));
 
-    auto* icon = new QLabel(this);
-    const QRect iconPlace = units.toPixels(QRect(7, 7, 20, 20));
-    icon->setGeometry(iconPlace);
-    icon->setPixmap(QIcon(QStringLiteral(":/icons/viskora.png")).pixmap(iconPlace.size()));
-
-    textAt(units, this, {46, 12, 152, 8}, QStringLiteral("Viskora Version 2.0"), Qt::AlignHCenter);
-    textAt(units, this, {46, 26, 152, 8}, QStringLiteral("Copyright \u00a9 Qavel Engineering"),
-           Qt::AlignHCenter);
-    textAt(units, this, {46, 64, 58, 8}, QStringLiteral("Homepage : "), Qt::AlignRight);
-    textAt(units, this, {46, 78, 58, 8}, QStringLiteral("Support : "), Qt::AlignRight);
-
-    homePage_ = new CHyperlinkStatic(opener, this);
-    homePage_->setObjectName(QStringLiteral("homePage"));
-    homePage_->setGeometry(units.toPixels(QRect(106, 64, 90, 8)));
-    homePage_->setLinkText(shownHomePage());
-    homePage_->setTarget(homePageAddress());
-
+    // A link in the palette's link colour, underlined, with the hand cursor
+    // over its text; a click on the text hands the target to the desktop.
+    const auto link = [this, &opener](const char* name, const QString& shown,
+                                      const QString& target) {
+        auto* label = new QLabel(QStringLiteral("<a href=\"%1\">%2</a>")
+                                     .arg(target.toHtmlEscaped(), shown.toHtmlEscaped()));
+        label->setObjectName(QLatin1String(name));
+        connect(label, &QLabel::linkActivated, this,
+                [&opener](const QString& url) { opener.openUrl(QUrl(url)); });
+        return label;
+    };
     const QString mail = QString::fromLatin1(kSupportMailAddress);
-    support_ = new CHyperlinkStatic(opener, this);
-    support_->setObjectName(QStringLiteral("support"));
-    support_->setGeometry(units.toPixels(QRect(106, 78, 90, 8)));
-    support_->setLinkText(mail);
-    support_->setTarget(QStringLiteral("mailto:") + mail);
+    homePage_ = link("homePage", shownHomePage(), homePageAddress());
+    support_ = link("support", mail, QStringLiteral("mailto:") + mail);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setGeometry(units.toPixels(QRect(218, 4, 60, 14)));
+    auto* addresses = new QFormLayout;
+    addresses->setLabelAlignment(Qt::AlignRight);
+    addresses->addRow(QStringLiteral("Homepage : "), homePage_);
+    addresses->addRow(QStringLiteral("Support : "), support_);
+
+    auto* frame = new QGroupBox;
+    auto* texts = new QVBoxLayout(frame);
+    texts->addWidget(centred(QStringLiteral("Viskora Version 2.0")));
+    texts->addWidget(centred(QStringLiteral("Copyright \u00a9 Qavel Engineering")));
+    texts->addSpacing(2 * fontMetrics().height());
+    texts->addLayout(addresses);
+
+    auto* ok = new QPushButton(QStringLiteral("OK"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(icon, 0, Qt::AlignTop);
+    layout->addWidget(frame);
+    layout->addWidget(ok, 0, Qt::AlignTop);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 } // namespace viskora

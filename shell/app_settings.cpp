@@ -5,6 +5,8 @@
 namespace viskora {
 namespace {
 
+const QString kGeometryKey = QStringLiteral("MainWindow/Geometry");
+const QString kStateKey = QStringLiteral("MainWindow/State");
 const QString kReadPathKey = QStringLiteral("Settings/ReadPath");
 const QString kSavePathKey = QStringLiteral("Settings/SavePath");
 const QString kReportPathKey = QStringLiteral("Settings/ReportPath");
@@ -17,31 +19,26 @@ QString recentKey(int number) {
     return kRecentSection + QStringLiteral("/File") + QString::number(number);
 }
 
-// An integer setting; a missing or non-numeric value gives the default.
-int readInt(const QSettings& settings, const QString& key, int fallback) {
-    bool ok = false;
-    const int value = settings.value(key).toInt(&ok);
-    return ok ? value : fallback;
-}
-
 } // namespace
 
 AppSettings::AppSettings()
     : settings_(QStringLiteral("Qavel Engineering"), QStringLiteral("Viskora")) {}
 
-WindowPlacement AppSettings::placement() const {
-    const WindowPlacement defaults;
-    return {readInt(settings_, QStringLiteral("x"), defaults.x),
-            readInt(settings_, QStringLiteral("y"), defaults.y),
-            readInt(settings_, QStringLiteral("w"), defaults.w),
-            readInt(settings_, QStringLiteral("h"), defaults.h)};
+QByteArray AppSettings::mainWindowGeometry() const {
+    return settings_.value(kGeometryKey).toByteArray();
 }
 
-void AppSettings::setPlacement(const WindowPlacement& placement) {
-    settings_.setValue(QStringLiteral("x"), placement.x);
-    settings_.setValue(QStringLiteral("y"), placement.y);
-    settings_.setValue(QStringLiteral("w"), placement.w);
-    settings_.setValue(QStringLiteral("h"), placement.h);
+void AppSettings::setMainWindowGeometry(const QByteArray& geometry) {
+    settings_.setValue(kGeometryKey, geometry);
+    settings_.sync();
+}
+
+QByteArray AppSettings::mainWindowState() const {
+    return settings_.value(kStateKey).toByteArray();
+}
+
+void AppSettings::setMainWindowState(const QByteArray& state) {
+    settings_.setValue(kStateKey, state);
     settings_.sync();
 }
 

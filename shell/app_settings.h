@@ -1,27 +1,30 @@
 #pragma once
 
 #include "engine/calc_results.h"
-#include "shell/window_placement.h"
 
+#include <QByteArray>
 #include <QSettings>
 #include <QString>
 #include <QStringList>
 
 namespace viskora {
 
-// The program's per-user settings: the main window's placement ("x", "y",
-// "w", "h" at the top level), the Open dialog's folder ("Settings/ReadPath"),
-// the folder of the last save ("Settings/SavePath"),
-// the defaults of new calculations and the recent-file list ("Recent File
-// List/File1" to "File4"). Where they live is the platform's business (an
-// INI file under ~/.config on Linux); tests point QStandardPaths' test mode
-// or XDG_CONFIG_HOME elsewhere.
+// The program's per-user settings: the main window's geometry and the state
+// of its toolbar ("MainWindow/Geometry" and "MainWindow/State", as
+// QWidget::saveGeometry and QMainWindow::saveState give them), the Open
+// dialog's folder ("Settings/ReadPath"), the folder of the last save
+// ("Settings/SavePath"), the defaults of new calculations and the
+// recent-file list ("Recent File List/File1" to "File4"). Where they live is the platform's
+// business (an INI file under ~/.config on Linux); tests point QStandardPaths' test mode or
+// XDG_CONFIG_HOME elsewhere.
 class AppSettings {
   public:
     AppSettings();
 
-    WindowPlacement placement() const;
-    void setPlacement(const WindowPlacement& placement);
+    QByteArray mainWindowGeometry() const;
+    void setMainWindowGeometry(const QByteArray& geometry);
+    QByteArray mainWindowState() const;
+    void setMainWindowState(const QByteArray& state);
 
     QString readPath() const;
     void setReadPath(const QString& folder);

@@ -50,10 +50,6 @@ void CChildFrame::closeWithoutPrompt() {
     close();
 }
 
-void CChildFrame::fitToForm(const QSize& available) {
-    resize(sizeHint().boundedTo(available));
-}
-
 void CChildFrame::closeEvent(QCloseEvent* event) {
     if (!prompted_ && !document_->saveModified()) {
         event->ignore();

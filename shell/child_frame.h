@@ -22,9 +22,6 @@ class CChildFrame : public QMdiSubWindow {
     // Closes without asking: the user has already answered for the document.
     void closeWithoutPrompt();
 
-    // Takes the size that shows the whole form, limited to `available`.
-    void fitToForm(const QSize& available);
-
   protected:
     void closeEvent(QCloseEvent* event) override;
 

@@ -3,7 +3,7 @@
 #include "shell/assay_frame.h"
 #include "shell/blend_frame.h"
 #include "shell/child_frame.h"
-#include "shell/commands.h"
+#include "shell/help_window.h"
 #include "shell/oil_document.h"
 #include "shell/property_curves_frame.h"
 #include "shell/viskora_app.h"
@@ -103,7 +103,7 @@ QList<BlendFrame*> CMainFrame::blendWindows() const {
     return windowsOfKind<BlendFrame>(*mdiArea_);
 }
 
-void CMainFrame::showChild(QMdiSubWindow* child) {
+void CMainFrame::showChild(QMdiSubWindow* child, QSize size) {
     child->setWindowIcon(windowIcon());
     mdiArea_->addSubWindow(child);
     connect(child, &QWidget::windowTitleChanged, this, &CMainFrame::updateCaption);
@@ -113,43 +113,33 @@ void CMainFrame::showChild(QMdiSubWindow* child) {
         // leaves the no-document menu.
         QTimer::singleShot(0, this, &CMainFrame::activeChildChanged);
     });
+    child->resize(
+        (size.isValid() ? size : child->sizeHint()).boundedTo(mdiArea_->viewport()->size()));
+    child->show();
+    child->move(cascadePosition(*child));
+    activateChild(child);
 }
 
 CChildFrame* CMainFrame::addChild(std::unique_ptr<OilDocument> document) {
     auto* child = new CChildFrame(std::move(document));
-    showChild(child);
     connect(&child->document(), &OilDocument::modifiedChanged, this, &CMainFrame::updateCaption);
-    child->fitToForm(mdiArea_->viewport()->size());
-    child->show();
-    child->move(cascadePosition(*child));
-    activateChild(child);
+    // Its size hint shows the whole form.
+    showChild(child);
     return child;
 }
 
 void CMainFrame::addCurves(CurvesFrame* window) {
-    showChild(window);
     connect(window, &CurvesFrame::modifiedChanged, this, &CMainFrame::updateCaption);
-    window->resize(QSize(1100, 700).boundedTo(mdiArea_->viewport()->size()));
-    window->show();
-    window->move(cascadePosition(*window));
-    activateChild(window);
+    showChild(window, QSize(1100, 700));
 }
 
 void CMainFrame::addAssay(AssayFrame* window) {
     connect(window, &AssayFrame::modifiedChanged, this, &CMainFrame::updateCaption);
-    showWideChild(window);
+    showChild(window, QSize(1240, 720));
 }
 
 void CMainFrame::addBlend(BlendFrame* window) {
-    showWideChild(window);
-}
-
-void CMainFrame::showWideChild(QMdiSubWindow* child) {
-    showChild(child);
-    child->resize(QSize(1240, 720).boundedTo(mdiArea_->viewport()->size()));
-    child->show();
-    child->move(cascadePosition(*child));
-    activateChild(child);
+    showChild(window, QSize(1240, 720));
 }
 
 void CMainFrame::activateChild(QMdiSubWindow* child) {
@@ -178,19 +168,18 @@ void CMainFrame::activeChildChanged() {
                                                                     : MenuKind::Additional);
     }
     const bool hasDocument = child != nullptr || curves || assay || blend;
-    for (int id : {command::Close, command::Save, command::SaveAs, command::Cascade, command::Tile,
-                   command::CloseAll}) {
-        action(id)->setEnabled(hasDocument);
+    for (const char* name : {"actionClose", "actionCascade", "actionTile", "actionCloseAll"}) {
+        action(name)->setEnabled(hasDocument);
     }
     // A blend is made of the oils open elsewhere: it is opened as an assay
     // to be kept.
-    for (int id : {command::Save, command::SaveAs}) {
-        action(id)->setEnabled(hasDocument && !blend);
+    for (const char* name : {"actionSave", "actionSaveAs"}) {
+        action(name)->setEnabled(hasDocument && !blend);
     }
     // The curves window exports its table and plot itself.
-    for (int id : {command::TextReport, command::HtmlReport, command::ExcelExport,
-                   command::PdfReport, command::SaveReportAs}) {
-        action(id)->setEnabled(child != nullptr);
+    for (const char* name : {"actionTextReport", "actionHtmlReport", "actionExcelExport",
+                             "actionPdfReport", "actionSaveReportAs"}) {
+        action(name)->setEnabled(child != nullptr);
     }
     updateCaption();
 }
@@ -235,7 +224,10 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         return;
     }
     app_.closeAllDocuments();
-    app_.mainFrameClosing(placementToSave(*this));
+    savePlacement(app_.settings());
+    if (HelpWindow* help = app_.helpWindow()) {
+        help->close();
+    }
     QMainWindow::closeEvent(event);
 }
 

@@ -1,11 +1,10 @@
 #pragma once
 
 #include "shell/child_frame.h"
-#include "shell/window_placement.h"
 
-#include <QHash>
 #include <QMainWindow>
 
+#include <initializer_list>
 #include <memory>
 
 class QLabel;
@@ -13,10 +12,10 @@ class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QToolBar;
-class QToolButton;
 
 namespace viskora {
 
+class AppSettings;
 class AssayFrame;
 class BlendFrame;
 class CViskoraApp;
@@ -26,9 +25,11 @@ class OilDocument;
 // The program's multi-document main window: the menu bar (one of three
 // menus, after the kind of the active calculation), the toolbar, the status
 // bar with its prompt and lock indicators, and the area that holds one
-// child window per open calculation. It routes the document commands to the
-// active calculation, the application commands to the application, and
-// opens the files dropped on it.
+// child window per open calculation. It owns the commands' actions, each
+// named ("actionSave", "actionRecentFile1", ...) so that documents and tests
+// find it with findChild; it routes the document commands to the active
+// calculation, the application commands to the application, and opens the
+// files dropped on it.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 
@@ -38,12 +39,9 @@ class CMainFrame : public QMainWindow {
     explicit CMainFrame(CViskoraApp& app);
     ~CMainFrame() override;
 
-    // The action of a command; for the recent files, the entry's action.
-    QAction* action(int id) const { return actions_.value(id); }
     MenuKind menuKind() const { return menuKind_; }
     QMdiArea& mdiArea() const { return *mdiArea_; }
     QToolBar& toolBar() const { return *toolBar_; }
-    QToolButton& newButton() const { return *newButton_; }
     QLabel& indicator(int index) const { return *indicators_[index]; }
 
     // The child window of the active calculation, and all of them in the
@@ -72,10 +70,11 @@ class CMainFrame : public QMainWindow {
     void addBlend(BlendFrame* window);
     void activateChild(QMdiSubWindow* child);
 
-    // The saved placement, or on a first start (or when the saved one is
-    // unusable) the size that shows a whole additional form, within the
-    // primary screen's available area.
-    void restorePlacement(const WindowPlacement& placement);
+    // The geometry and the toolbar's state kept at the last exit, or on a
+    // first start the size that shows a whole form, within the primary
+    // screen's available area. A window closed maximised opens normal.
+    void restorePlacement(const AppSettings& settings);
+    void savePlacement(AppSettings& settings) const;
     // The window's size when a child window opened as addChild opens it
     // shows a whole form of either kind.
     QSize sizeShowingWholeForm() const;
@@ -94,15 +93,13 @@ class CMainFrame : public QMainWindow {
   private:
     // The commands' actions and what they do (main_frame_actions.cpp).
     void createActions();
-    QAction* makeAction(int id);
-    void runDocumentCommand(void (*command)(OilDocument&));
+    QAction* action(const char* name) const;
 
     // The menus, the toolbar and the menu bar of the active window's kind
     // (main_frame_menus.cpp).
     void createMenus();
     void createToolBar();
-    QMenu* makeMenu(const QString& title);
-    void addRecentSection(QMenu* file);
+    QMenu* makeMenu(const char* title, std::initializer_list<const char*> entries);
     void fillWindowMenu();
     void switchMenus(MenuKind kind);
 
@@ -119,15 +116,14 @@ class CMainFrame : public QMainWindow {
     void activeChildChanged();
     void updateCaption();
     void closeAllChildren();
-    void showChild(QMdiSubWindow* child);
-    void showWideChild(QMdiSubWindow* child);
+    // Adds the child window to the area, sized to `size` (invalid: its size
+    // hint) within the area, shows it in the cascade and activates it.
+    void showChild(QMdiSubWindow* child, QSize size = {});
 
     CViskoraApp& app_;
     QMdiArea* mdiArea_;
     QToolBar* toolBar_ = nullptr;
-    QToolButton* newButton_ = nullptr;
     QLabel* indicators_[3] = {};
-    QHash<int, QAction*> actions_;
     QAction* recentPlaceholder_ = nullptr;
     QList<QAction*> recentActions_;
     QList<QAction*> windowListActions_;

@@ -2,7 +2,6 @@
 
 #include "shell/assay_frame.h"
 #include "shell/child_frame.h"
-#include "shell/commands.h"
 #include "shell/oil_document.h"
 #include "shell/property_curves_frame.h"
 #include "shell/recent_file_list.h"
@@ -13,6 +12,8 @@
 #include <QProxyStyle>
 #include <QToolBar>
 #include <QToolButton>
+
+#include <string_view>
 
 namespace viskora {
 namespace {
@@ -30,85 +31,49 @@ class MenuBarStyle : public QProxyStyle {
     }
 };
 
-// The toolbar pictures, in the order of the buttons.
-QIcon toolbarIcon(const char* name) {
-    return QIcon(QStringLiteral(":/toolbar/%1.png").arg(QLatin1String(name)));
-}
-
 } // namespace
 
-QMenu* CMainFrame::makeMenu(const QString& title) {
-    return new QMenu(title, this);
-}
-
-void CMainFrame::addRecentSection(QMenu* file) {
-    file->addAction(recentPlaceholder_);
-    file->addActions(recentActions_);
+// Entries by their actions' object names; "-" is a separator, "menuNew" the
+// New menu and "recentFiles" the recent-file entries.
+QMenu* CMainFrame::makeMenu(const char* title, std::initializer_list<const char*> entries) {
+    auto* menu = new QMenu(QString::fromUtf8(title), this);
+    for (const char* entry : entries) {
+        const std::string_view name(entry);
+        if (name == "-") {
+            menu->addSeparator();
+        } else if (name == "menuNew") {
+            menu->addMenu(newMenu_);
+        } else if (name == "recentFiles") {
+            menu->addAction(recentPlaceholder_);
+            menu->addActions(recentActions_);
+        } else {
+            menu->addAction(action(entry));
+        }
+    }
+    return menu;
 }
 
 void CMainFrame::createMenus() {
     menuBar()->setStyle(new MenuBarStyle);
     menuBar()->style()->setParent(menuBar());
 
-    newMenu_ = makeMenu(QStringLiteral("New"));
-    newMenu_->addAction(action(command::NewBasic));
-    newMenu_->addAction(action(command::NewAdditional));
-    newMenu_->addAction(action(command::NewCurves));
-    newMenu_->addSeparator();
-    newMenu_->addAction(action(command::NewAssay));
-    newMenu_->addAction(action(command::NewBlend));
-
-    noDocumentFile_ = makeMenu(QStringLiteral("&File"));
-    noDocumentFile_->addMenu(newMenu_);
-    noDocumentFile_->addAction(action(command::Open));
-    noDocumentFile_->addSeparator();
-    addRecentSection(noDocumentFile_);
-    noDocumentFile_->addSeparator();
-    noDocumentFile_->addAction(action(command::Close));
-    noDocumentFile_->addAction(action(command::Settings));
-    noDocumentFile_->addAction(action(command::Exit));
-
-    documentFile_ = makeMenu(QStringLiteral("&File"));
-    documentFile_->addMenu(newMenu_);
-    documentFile_->addAction(action(command::Open));
-    documentFile_->addAction(action(command::Close));
-    documentFile_->addAction(action(command::Save));
-    documentFile_->addAction(action(command::SaveAs));
-    documentFile_->addSeparator();
-    addRecentSection(documentFile_);
-    documentFile_->addSeparator();
-    documentFile_->addAction(action(command::Settings));
-    documentFile_->addAction(action(command::Exit));
-
-    exportMenu_ = makeMenu(QStringLiteral("Data Export "));
-    exportMenu_->addAction(action(command::TextReport));
-    exportMenu_->addAction(action(command::HtmlReport));
-    exportMenu_->addAction(action(command::ExcelExport));
-    exportMenu_->addAction(action(command::PdfReport));
-    exportMenu_->addSeparator();
-    exportMenu_->addAction(action(command::SaveReportAs));
-
+    newMenu_ = makeMenu("New", {"actionNewBasic", "actionNewAdditional", "actionNewCurves", "-",
+                                "actionNewAssay", "actionNewBlend"});
+    noDocumentFile_ = makeMenu("&File", {"menuNew", "actionOpen", "-", "recentFiles", "-",
+                                         "actionClose", "actionSettings", "actionExit"});
+    documentFile_ =
+        makeMenu("&File", {"menuNew", "actionOpen", "actionClose", "actionSave", "actionSaveAs",
+                           "-", "recentFiles", "-", "actionSettings", "actionExit"});
+    exportMenu_ =
+        makeMenu("Data Export ", {"actionTextReport", "actionHtmlReport", "actionExcelExport",
+                                  "actionPdfReport", "-", "actionSaveReportAs"});
     // The calculations of an assay's oil, while an assay is in front.
-    calculateMenu_ = makeMenu(QStringLiteral("&Calculate"));
-    calculateMenu_->addAction(action(command::CalculateBasic));
-    calculateMenu_->addAction(action(command::CalculateAdditional));
-    calculateMenu_->addAction(action(command::CalculateCurves));
-
-    viewMenu_ = makeMenu(QStringLiteral("&View"));
-    viewMenu_->addAction(action(command::ViewToolbar));
-    viewMenu_->addAction(action(command::ViewStatusBar));
-
-    windowMenu_ = makeMenu(QStringLiteral("&Window"));
-    windowMenu_->addAction(action(command::Cascade));
-    windowMenu_->addAction(action(command::Tile));
-    windowMenu_->addAction(action(command::CloseAll));
+    calculateMenu_ = makeMenu("&Calculate", {"actionCalculateBasic", "actionCalculateAdditional",
+                                             "actionCalculateCurves"});
+    viewMenu_ = makeMenu("&View", {"actionViewToolbar", "actionViewStatusBar"});
+    windowMenu_ = makeMenu("&Window", {"actionCascade", "actionTile", "actionCloseAll"});
     connect(windowMenu_, &QMenu::aboutToShow, this, &CMainFrame::fillWindowMenu);
-
-    helpMenu_ = makeMenu(QStringLiteral("&Help"));
-    helpMenu_->addAction(action(command::HelpContents));
-    helpMenu_->addAction(action(command::HomePage));
-    helpMenu_->addSeparator();
-    helpMenu_->addAction(action(command::About));
+    helpMenu_ = makeMenu("&Help", {"actionHelpContents", "actionHomePage", "-", "actionAbout"});
 }
 
 void CMainFrame::createToolBar() {
@@ -117,39 +82,39 @@ void CMainFrame::createToolBar() {
     toolBar_->setIconSize(QSize(24, 24));
     toolBar_->setFloatable(false);
 
-    newButton_ = new QToolButton(toolBar_);
-    newButton_->setDefaultAction(action(command::New));
-    newButton_->setMenu(newMenu_);
-    newButton_->setPopupMode(QToolButton::InstantPopup);
-    newButton_->setAutoRaise(true);
-    toolBar_->addWidget(newButton_);
-
-    const std::pair<int, const char*> buttons[] = {
-        {command::New, "new"},           {command::Open, "open"},
-        {command::Save, "save"},         {command::TextReport, "text"},
-        {command::HtmlReport, "html"},   {command::ExcelExport, "excel"},
-        {command::HomePage, "homepage"}, {command::HelpContents, "contents"},
+    // The buttons and their pictures; the property curves window has one
+    // of its own, after Save.
+    const std::pair<const char*, const char*> buttons[] = {
+        {"actionNew", "new"},
+        {"actionOpen", "open"},
+        {"actionSave", "save"},
+        {"actionNewCurves", "curves"},
+        {"-", nullptr},
+        {"actionTextReport", "text"},
+        {"actionHtmlReport", "html"},
+        {"actionExcelExport", "excel"},
+        {"-", nullptr},
+        {"actionHomePage", "homepage"},
+        {"actionHelpContents", "contents"},
     };
-    // The property curves window has a button of its own, after Save.
-    for (const auto& [id, picture] : buttons) {
-        action(id)->setIcon(toolbarIcon(picture));
-        if (id == command::New) {
+    // New drops down the New menu at once.
+    action("actionNew")->setMenu(newMenu_);
+    for (const auto& [name, picture] : buttons) {
+        if (picture == nullptr) {
+            toolBar_->addSeparator();
             continue;
         }
-        if (id == command::TextReport || id == command::HomePage) {
-            toolBar_->addSeparator();
-        }
-        toolBar_->addAction(action(id));
-        if (id == command::Save) {
-            action(command::NewCurves)->setIcon(toolbarIcon("curves"));
-            action(command::NewCurves)->setIconText(QStringLiteral("Curves"));
-            toolBar_->addAction(action(command::NewCurves));
-        }
+        action(name)->setIcon(
+            QIcon(QStringLiteral(":/toolbar/%1.png").arg(QLatin1String(picture))));
+        toolBar_->addAction(action(name));
     }
+    action("actionNewCurves")->setIconText(QStringLiteral("Curves"));
+    qobject_cast<QToolButton*>(toolBar_->widgetForAction(action("actionNew")))
+        ->setPopupMode(QToolButton::InstantPopup);
 
-    connect(action(command::ViewToolbar), &QAction::toggled, toolBar_, &QWidget::setVisible);
-    connect(toolBar_, &QToolBar::visibilityChanged, action(command::ViewToolbar),
-            &QAction::setChecked);
+    QAction* view = action("actionViewToolbar");
+    connect(view, &QAction::toggled, toolBar_, &QWidget::setVisible);
+    connect(toolBar_, &QToolBar::visibilityChanged, view, &QAction::setChecked);
 }
 
 void CMainFrame::switchMenus(MenuKind kind) {
@@ -159,7 +124,7 @@ void CMainFrame::switchMenus(MenuKind kind) {
     menuKind_ = kind;
     menusShown_ = true;
     const bool document = kind != MenuKind::NoDocument;
-    action(command::Open)
+    action("actionOpen")
         ->setText(document ? QStringLiteral("&Open...") : QStringLiteral("Open..."));
     QMenuBar* bar = menuBar();
     bar->clear();

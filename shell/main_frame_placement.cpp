@@ -2,7 +2,10 @@
 
 #include "forms/complex_oil_view.h"
 #include "forms/simple_oil_view.h"
+#include "shell/app_settings.h"
+#include "shell/window_placement.h"
 
+#include <QAction>
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -13,6 +16,17 @@
 #include <QToolBar>
 
 namespace viskora {
+namespace {
+
+// The size of a form as a new calculation shows it: its controls take the
+// size of what they hold.
+template <typename View> QSize newFormSize() {
+    View view;
+    view.initialUpdate();
+    return view.sizeHint();
+}
+
+} // namespace
 
 QPoint CMainFrame::cascadePosition(const QMdiSubWindow& child) const {
     const QMdiSubWindow* previous = nullptr;
@@ -33,8 +47,7 @@ QPoint CMainFrame::cascadePosition(const QMdiSubWindow& child) const {
 QSize CMainFrame::sizeShowingWholeForm() const {
     // Either form (the additional one is the wider, the basic one the
     // taller) in a child window: the window's frame and title bar around it.
-    const QSize forms =
-        CSimpleOilView().templateSize().expandedTo(CComplexOilView().templateSize());
+    const QSize forms = newFormSize<CSimpleOilView>().expandedTo(newFormSize<CComplexOilView>());
     const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, this);
     const int title = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
     const QSize child = forms + QSize(2 * border, title + border);
@@ -46,13 +59,14 @@ QSize CMainFrame::sizeShowingWholeForm() const {
     return child + QSize(areaFrame, areaFrame + bars);
 }
 
-void CMainFrame::restorePlacement(const WindowPlacement& placement) {
-    QList<QRect> screens;
-    for (const QScreen* screen : QGuiApplication::screens()) {
-        screens << screen->availableGeometry();
-    }
-    if (const std::optional<QRect> saved = placementToRestore(placement, screens)) {
-        setGeometry(*saved);
+void CMainFrame::restorePlacement(const AppSettings& settings) {
+    restoreState(settings.mainWindowState());
+    // The toolbar may have been kept hidden; the window is not shown yet, so
+    // the toolbar has not said so itself.
+    action("actionViewToolbar")->setChecked(!toolBar_->isHidden());
+    if (restoreGeometry(settings.mainWindowGeometry())) {
+        // At the rectangle it had before it was maximised, and not maximised.
+        setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
         return;
     }
     // The frame the window manager will draw is not known before the window
@@ -64,6 +78,11 @@ void CMainFrame::restorePlacement(const WindowPlacement& placement) {
     const QRect available = screen != nullptr ? screen->availableGeometry() : QRect();
     setGeometry(available.isEmpty() ? QRect(QPoint(0, 0), sizeShowingWholeForm())
                                     : firstStartRect(sizeShowingWholeForm(), available, frame));
+}
+
+void CMainFrame::savePlacement(AppSettings& settings) const {
+    settings.setMainWindowGeometry(saveGeometry());
+    settings.setMainWindowState(saveState());
 }
 
 } // namespace viskora

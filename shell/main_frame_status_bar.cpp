@@ -1,6 +1,5 @@
 #include "shell/main_frame.h"
 
-#include "shell/commands.h"
 #include "shell/keyboard_locks.h"
 
 #include <QAction>
@@ -38,7 +37,7 @@ void CMainFrame::createStatusBar() {
     }
     updateIndicators();
 
-    connect(action(command::ViewStatusBar), &QAction::toggled, bar, &QWidget::setVisible);
+    connect(action("actionViewStatusBar"), &QAction::toggled, bar, &QWidget::setVisible);
 }
 
 void CMainFrame::clearPromptOnLeavingItsItem() {
@@ -50,7 +49,7 @@ void CMainFrame::clearPromptOnLeavingItsItem() {
     for (QMenu* menu : findChildren<QMenu*>()) {
         connect(menu, &QMenu::aboutToHide, bar, &QStatusBar::clearMessage);
     }
-    for (QAction* command : std::as_const(actions_)) {
+    for (QAction* command : findChildren<QAction*>(Qt::FindDirectChildrenOnly)) {
         connect(command, &QAction::triggered, bar, &QStatusBar::clearMessage);
     }
 }

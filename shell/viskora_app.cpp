@@ -75,7 +75,7 @@ void CViskoraApp::initInstance(const QStringList& arguments) {
     recent_ = RecentFileList(settings_.recentFiles());
     mainFrame_ = std::make_unique<CMainFrame>(*this);
     mainFrame_->showRecentFiles(recent_.paths());
-    mainFrame_->restorePlacement(settings_.placement());
+    mainFrame_->restorePlacement(settings_);
     mainFrame_->show();
     helpContents_ = locateHelpContents(executableFolder_);
 
@@ -223,13 +223,6 @@ void CViskoraApp::closeAllDocuments() {
     }
     for (BlendFrame* frame : mainFrame_->blendWindows()) {
         frame->close();
-    }
-}
-
-void CViskoraApp::mainFrameClosing(const WindowPlacement& placement) {
-    settings_.setPlacement(placement);
-    if (help_ != nullptr) {
-        help_->close();
     }
 }
 

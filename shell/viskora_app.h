@@ -131,8 +131,6 @@ class CViskoraApp : public QObject, public DocumentHost {
     // false when the user cancelled.
     bool saveAllModified();
     void closeAllDocuments();
-    // The main window is closing: keeps its placement.
-    void mainFrameClosing(const WindowPlacement& placement);
 
     // DocumentHost
     FileDialogs& fileDialogs() override;

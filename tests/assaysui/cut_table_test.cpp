@@ -9,6 +9,10 @@
 namespace viskora {
 namespace {
 
+// Unit codes without a name of their own in units/unit_tables.h.
+constexpr int kGramsPerCm3 = 1;
+constexpr int kSquareMetresPerSecond = 0;
+
 struct TypingCase {
     std::string name;
     int column;
@@ -79,20 +83,26 @@ TEST_P(CutTyping, TypedTextReachesTheCutInBaseUnits) {
 INSTANTIATE_TEST_SUITE_P(
     Cells, CutTyping,
     ::testing::Values(
-        TypingCase{"StartInCelsius", CutTableModel::Start, 2, "150", true, 150.0},
-        TypingCase{"EmptyStartIsNotGiven", CutTableModel::Start, 2, "", true, std::nullopt},
-        TypingCase{"EndInFahrenheit", CutTableModel::End, 3, "392", true, 200.0},
-        TypingCase{"EndInKelvin", CutTableModel::End, 1, "473.15", true, 200.0},
+        TypingCase{"StartInCelsius", CutTableModel::Start, unit::kCelsius, "150", true, 150.0},
+        TypingCase{"EmptyStartIsNotGiven", CutTableModel::Start, unit::kCelsius, "", true,
+                   std::nullopt},
+        TypingCase{"EndInFahrenheit", CutTableModel::End, unit::kFahrenheit, "392", true, 200.0},
+        TypingCase{"EndInKelvin", CutTableModel::End, unit::kKelvin, "473.15", true, 200.0},
         TypingCase{"CommaIsADecimalPoint", CutTableModel::Yield, 0, "12,5", true, 12.5},
         TypingCase{"EmptyYieldIsZero", CutTableModel::Yield, 0, " ", true, 0.0},
-        TypingCase{"DensityInGramsPerCm3", CutTableModel::Density, 2, "0.85", true, 850.0},
-        TypingCase{"DensityCleared", CutTableModel::Density, 1, "", true, std::nullopt},
-        TypingCase{"ViscosityInSquareMetresPerSecond", CutTableModel::Viscosity, 1, "3e-6", true,
-                   3.0},
-        TypingCase{"TextIsRefused", CutTableModel::Density, 1, "heavy", false, std::nullopt},
-        TypingCase{"TrailingTextIsRefused", CutTableModel::End, 2, "200C", false, std::nullopt},
+        TypingCase{"DensityInGramsPerCm3", CutTableModel::Density, kGramsPerCm3, "0.85", true,
+                   850.0},
+        TypingCase{"DensityCleared", CutTableModel::Density, unit::kKgPerM3, "", true,
+                   std::nullopt},
+        TypingCase{"ViscosityInSquareMetresPerSecond", CutTableModel::Viscosity,
+                   kSquareMetresPerSecond, "3e-6", true, 3.0},
+        TypingCase{"TextIsRefused", CutTableModel::Density, unit::kKgPerM3, "heavy", false,
+                   std::nullopt},
+        TypingCase{"TrailingTextIsRefused", CutTableModel::End, unit::kCelsius, "200C", false,
+                   std::nullopt},
         TypingCase{"OverflowIsRefused", CutTableModel::Yield, 0, "1e999", false, std::nullopt},
-        TypingCase{"InfinityIsRefused", CutTableModel::Start, 2, "inf", false, std::nullopt}),
+        TypingCase{"InfinityIsRefused", CutTableModel::Start, unit::kCelsius, "inf", false,
+                   std::nullopt}),
     [](const ::testing::TestParamInfo<TypingCase>& info) { return info.param.name; });
 
 // An empty temperature of a measured value is the laboratory's usual one:
@@ -151,8 +161,8 @@ TEST(CutTable, PasteStopsAtTheMostCutsAnAssayHolds) {
 TEST(CutTable, ColumnUnitConvertsTheShownValueAndNamesIt) {
     CutTableModel model;
     model.setCuts({measuredCut()});
-    model.setUnitCode(CutTableModel::End, 3);
-    model.setUnitCode(CutTableModel::Density, 2);
+    model.setUnitCode(CutTableModel::End, unit::kFahrenheit);
+    model.setUnitCode(CutTableModel::Density, kGramsPerCm3);
     EXPECT_EQ(model.data(model.index(0, CutTableModel::End), Qt::DisplayRole).toString(),
               QStringLiteral("392"));
     EXPECT_EQ(model.data(model.index(0, CutTableModel::Density), Qt::DisplayRole).toString(),

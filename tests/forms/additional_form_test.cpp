@@ -57,7 +57,7 @@ TEST(AdditionalForm, ANewFormShowsItsDefaults) {
     EXPECT_EQ(f.get<QLabel>("fractionCountLabel")->text(),
               QStringLiteral("The number of fractions"));
     EXPECT_FALSE(f.view->control("fractions")->isEnabled());
-    EXPECT_EQ(f.grid().rowCount(), 5);
+    EXPECT_EQ(f.table().rowCount(), 5);
 }
 
 TEST(AdditionalForm, DesignTemperatureShowsTheTemperatureUnit) {
@@ -151,7 +151,7 @@ void prepareBasic(Basic& basic, bool useFractions) {
     basic.click("apply");
     for (int row = 0; row < 3; ++row) {
         for (int column = 1; column <= 3; ++column) {
-            basic.grid().setCellText(row, column, QString::number(row * 10 + column));
+            basic.table().setText(row, column - 1, QString::number(row * 10 + column));
         }
     }
     if (!useFractions) {
@@ -179,17 +179,17 @@ TEST(AdditionalForm, TakesOverInputsAndTableFromABasicForm) {
     EXPECT_EQ(record.fractionCount, 4);
     EXPECT_TRUE(qobject_cast<QCheckBox*>(view.control("useFractions"))->isChecked());
     EXPECT_TRUE(view.control("fractions")->isEnabled());
-    const GridControl& grid = view.grid();
-    ASSERT_EQ(grid.rowCount(), 4);
+    ASSERT_EQ(view.fractionTable().rowCount(), 4);
     for (int row = 0; row < 3; ++row) {
         for (int column = 1; column <= 3; ++column) {
-            EXPECT_EQ(grid.cellText(row, column), QString::number(row * 10 + column));
+            EXPECT_EQ(QString::fromStdString(view.fractionRows().cell(row, column)),
+                      QString::number(row * 10 + column));
         }
     }
-    EXPECT_EQ(grid.cellText(3, 0), QStringLiteral("4"));
-    EXPECT_EQ(grid.cellText(3, 1), QStringLiteral("0"));
+    EXPECT_EQ(QString::fromStdString(view.fractionRows().cell(3, 0)), QStringLiteral("4"));
+    EXPECT_EQ(QString::fromStdString(view.fractionRows().cell(3, 1)), QStringLiteral("0"));
     // The basic form is left as it was.
-    EXPECT_EQ(basic.grid().rowCount(), 3);
+    EXPECT_EQ(basic.table().rowCount(), 3);
     EXPECT_EQ(basic.text("density"), QStringLiteral("0.85"));
 }
 
@@ -202,8 +202,8 @@ TEST(AdditionalForm, TakesOverOnlyTheInputsWhenTheBasicFormDoesNotUseItsTable) {
     EXPECT_EQ(view.record().densityText, "0.85");
     EXPECT_EQ(view.record().tempUnitIndex, 2);
     EXPECT_EQ(view.record().useFractions, 0);
-    EXPECT_EQ(view.grid().rowCount(), 5);
-    EXPECT_EQ(view.grid().cellText(0, 1), QStringLiteral("0"));
+    EXPECT_EQ(view.fractionTable().rowCount(), 5);
+    EXPECT_EQ(QString::fromStdString(view.fractionRows().cell(0, 1)), QStringLiteral("0"));
     EXPECT_FALSE(view.control("fractions")->isEnabled());
 }
 

@@ -1,7 +1,7 @@
 #include "engine/calc_sequence.h"
 #include "engine/oil_calc.h"
 #include "form_fixture.h"
-#include "forms/num_edit.h"
+
 #include "forms/simple_oil_view.h"
 #include "message_box_answerer.h"
 #include "units/display_format.h"
@@ -10,7 +10,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QSignalSpy>
-#include <QTableWidget>
+#include <QSpinBox>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -29,9 +29,9 @@ constexpr const char* kResultBoxes[] = {"resDensity",   "resHeat",    "resConduc
                                         "resViscosity", "resTension", "resVapour",
                                         "resCritTemp",  "resPrandtl"};
 constexpr const char* kFractionControls[] = {
-    "fractions",      "fractionCount",    "fractionCountSpin",
-    "apply",          "fractionTitle",    "startColumnTitle",
-    "endColumnTitle", "shareColumnTitle", "fractionCountLabel"};
+    "fractions",        "fractionCount",     "apply",
+    "fractionTitle",    "startColumnTitle",  "endColumnTitle",
+    "shareColumnTitle", "fractionCountLabel"};
 
 // What the engine gives for a density alone, in base units.
 BasicResults engineResults(double density) {
@@ -71,7 +71,7 @@ TEST(BasicForm, ANewFormShowsItsDefaults) {
               QStringLiteral("Use fractional composition"));
     EXPECT_FALSE(f.get<QCheckBox>("useFractions")->isChecked());
     EXPECT_EQ(f.text("fractionCount"), QStringLiteral("5"));
-    ASSERT_EQ(f.grid().rowCount(), 5);
+    ASSERT_EQ(f.table().rowCount(), 5);
     for (int row = 0; row < 5; ++row) {
         EXPECT_EQ(f.cell(row, 0), QString::number(row + 1));
         for (int column = 1; column <= 3; ++column) {
@@ -81,7 +81,6 @@ TEST(BasicForm, ANewFormShowsItsDefaults) {
     for (const char* control : kFractionControls) {
         EXPECT_FALSE(f.view->control(control)->isEnabled()) << control;
     }
-    EXPECT_EQ(f.view->sizeHint(), f.view->templateSize());
 }
 
 TEST(BasicForm, ACellStillBeingEditedReachesTheRecordExchange) {
@@ -89,12 +88,11 @@ TEST(BasicForm, ACellStillBeingEditedReachesTheRecordExchange) {
     // cell whose editor is still open (Ctrl+S from the cell) must not be lost.
     Form f;
     f.click("useFractions");
-    auto* table = f.grid().findChild<QTableWidget*>();
-    ASSERT_NE(table, nullptr);
-    const QModelIndex index = table->model()->index(0, 1);
-    table->setCurrentIndex(index);
-    table->edit(index);
-    auto* editor = table->viewport()->findChild<CNumEdit*>();
+    FractionTableView& table = f.view->tableView();
+    const QModelIndex index = table.model()->index(0, 0);
+    table.setCurrentIndex(index);
+    table.edit(index);
+    auto* editor = table.viewport()->findChild<QLineEdit*>();
     ASSERT_NE(editor, nullptr);
     editor->setText(QStringLiteral("350"));
     EXPECT_EQ(f.cell(0, 1), QStringLiteral("0"));
@@ -110,8 +108,7 @@ TEST(BasicForm, SwitchGreysExactlyTheFractionControlsAndKeepsTheTable) {
         EXPECT_TRUE(f.view->control(control)->isEnabled()) << control;
     }
     f.view->record().fractions[0][0] = "not shown again";
-    QLineEdit* count = f.get<QLineEdit>("fractionCount");
-    count->setText(QStringLiteral("2"));
+    f.setText("fractionCount", QStringLiteral("2"));
     f.click("apply");
     f.click("useFractions");
     EXPECT_EQ(f.view->record().useFractions, 0);
@@ -122,7 +119,7 @@ TEST(BasicForm, SwitchGreysExactlyTheFractionControlsAndKeepsTheTable) {
         EXPECT_TRUE(f.view->control(control)->isEnabled()) << control;
     }
     f.click("useFractions");
-    EXPECT_EQ(f.grid().rowCount(), 2);
+    EXPECT_EQ(f.table().rowCount(), 2);
     EXPECT_EQ(f.cell(0, 1), QStringLiteral("0"));
 }
 
@@ -130,7 +127,7 @@ TEST(BasicForm, ApplyClampsTheCountAndKeepsExistingRows) {
     Form f;
     f.click("useFractions");
     for (int row = 0; row < 5; ++row) {
-        f.grid().setCellText(row, 1, QString::number(100 + row));
+        f.table().setText(row, 0, QString::number(100 + row));
     }
     struct Step {
         const char* typed;
@@ -146,7 +143,7 @@ TEST(BasicForm, ApplyClampsTheCountAndKeepsExistingRows) {
         f.click("apply");
         EXPECT_EQ(f.text("fractionCount"), QString::fromUtf8(step.shown));
         EXPECT_EQ(f.view->record().fractionCount, step.rows);
-        ASSERT_EQ(f.grid().rowCount(), step.rows);
+        ASSERT_EQ(f.table().rowCount(), step.rows);
         for (int row = 0; row < step.rows; ++row) {
             EXPECT_EQ(f.cell(row, 0), QString::number(row + 1));
             // Rows 1 to 3 keep their texts; rows deleted and appended again are "0".
@@ -156,26 +153,40 @@ TEST(BasicForm, ApplyClampsTheCountAndKeepsExistingRows) {
     }
 }
 
-TEST(BasicForm, SpinStaysWithinOneToHundredAndCountBoxTakesDigitsOnly) {
+TEST(BasicForm, CountBoxStaysWithinOneToHundredAndTakesDigitsOnly) {
     Form f;
     f.click("useFractions");
-    QLineEdit* count = f.get<QLineEdit>("fractionCount");
-    count->setText(QStringLiteral("99"));
-    QTest::keyClick(count, Qt::Key_Up);
-    QTest::keyClick(count, Qt::Key_Up);
-    EXPECT_EQ(count->text(), QStringLiteral("100"));
-    count->setText(QStringLiteral("2"));
-    QTest::keyClick(count, Qt::Key_Down);
-    QTest::keyClick(count, Qt::Key_Down);
-    EXPECT_EQ(count->text(), QStringLiteral("1"));
-    count->setText(QStringLiteral("500"));
-    QTest::keyClick(count, Qt::Key_Down);
-    EXPECT_EQ(count->text(), QStringLiteral("100"));
-    count->clear();
-    QTest::keyClicks(count, QStringLiteral("1a-2"));
-    EXPECT_EQ(count->text(), QStringLiteral("12"));
-    // The count box is only a request: the grid changes on Apply.
-    EXPECT_EQ(f.grid().rowCount(), 5);
+    QLineEdit* count = f.lineEdit("fractionCount");
+    const std::tuple<const char*, Qt::Key, const char*> steps[] = {
+        {"99", Qt::Key_Up, "100"},
+        {"2", Qt::Key_Down, "1"},
+        {"500", Qt::Key_Down, "48"},
+        {"1a-2", Qt::Key_Up, "14"},
+    };
+    for (const auto& [typed, key, shown] : steps) {
+        SCOPED_TRACE(typed);
+        count->selectAll();
+        QTest::keyClicks(count, QString::fromUtf8(typed));
+        QTest::keyClick(count, key);
+        QTest::keyClick(count, key);
+        EXPECT_EQ(count->text(), QString::fromUtf8(shown));
+    }
+    // The count box is only a request: the table changes on Apply.
+    EXPECT_EQ(f.table().rowCount(), 5);
+}
+
+// A maximised form once kept its size and clipped the table's fifth row.
+TEST(BasicForm, TheWholeTableShowsAndGrowsWithTheForm) {
+    Form f;
+    f.view->resize(f.view->sizeHint());
+    f.view->show();
+    FractionTableView& table = f.view->tableView();
+    const auto lastRowBottom = [&] { return table.rowViewportPosition(4) + table.rowHeight(4); };
+    EXPECT_LE(lastRowBottom(), table.viewport()->height());
+    const int width = table.width();
+    f.view->resize(f.view->sizeHint() * 2);
+    QCoreApplication::processEvents();
+    EXPECT_GT(table.width(), width);
 }
 
 TEST(BasicForm, CalculateShowsTheEnginesResultsAndMarksTheDocument) {
@@ -226,8 +237,8 @@ TEST(BasicForm, ResultsAreShownInTheUnitsSelectedAtCalculate) {
     EXPECT_EQ(f.text("resDensity"),
               QString::fromStdString(formatForDisplay(expected.density / 1000)));
     EXPECT_EQ(f.text("resCritTemp"),
-              QString::fromStdString(
-                  formatForDisplay(COilCalc::convertTemperature(expected.pseudoCritTemp, 2, 3))));
+              QString::fromStdString(formatForDisplay(
+                  convertTemperature(expected.pseudoCritTemp, unit::kCelsius, unit::kFahrenheit))));
 }
 
 TEST(BasicForm, AStoppedCalculationChangesNothing) {
@@ -318,7 +329,8 @@ TEST(BasicForm, ExchangeStopsAtAnEmptyCountBox) {
     EXPECT_EQ(record.useFractions, 1);
     EXPECT_EQ(record.fractionCount, 5);
     EXPECT_EQ(record.densityUnitIndex, 0);
-    EXPECT_EQ(f.view->focusWidget(), f.get<QLineEdit>("fractionCount"));
+    EXPECT_TRUE(f.view->focusWidget() == f.view->control("fractionCount") ||
+                f.view->control("fractionCount")->isAncestorOf(f.view->focusWidget()));
 }
 
 TEST(BasicForm, AUnitChangeStoppedAtTheCountBoxKeepsThePreviousUnit) {
@@ -345,16 +357,16 @@ TEST(BasicForm, CalculateWithAnEmptyCountBoxComplainsOnceAndGoesOn) {
     EXPECT_EQ(f.text("fractionCount"), QStringLiteral("5"));
 }
 
-TEST(BasicForm, CalculateReadsTheGridRows) {
+TEST(BasicForm, CalculateReadsTheTableRows) {
     Form f;
     f.click("useFractions");
     f.setText("fractionCount", QStringLiteral("3"));
     f.click("apply");
-    auto& grid = f.grid();
+    FractionTableModel& table = f.table();
     const char* rows[3][3] = {{"50", "100", "30"}, {"100", "200", "40"}, {"200", "300", "30"}};
     for (int row = 0; row < 3; ++row) {
         for (int column = 0; column < 3; ++column) {
-            grid.setCellText(row, column + 1, QString::fromUtf8(rows[row][column]));
+            table.setText(row, column, QString::fromUtf8(rows[row][column]));
         }
     }
     MessageBoxAnswerer answerer;
@@ -375,7 +387,7 @@ TEST(BasicForm, CalculateReadsTheGridRows) {
     EXPECT_EQ(f.view->record().resViscosityBase, calc.kinematicViscosity);
 
     // With the switch off the table is not read, whatever it holds.
-    grid.setCellText(0, 1, QStringLiteral("999"));
+    table.setText(0, 0, QStringLiteral("999"));
     f.click("useFractions");
     f.click("calculate");
     EXPECT_EQ(f.view->record().resViscosityBase, engineResults(702.7).kinematicViscosity);
@@ -391,7 +403,7 @@ TEST(BasicForm, ACountBeyondTheTableIsReadAsApplyWouldBringIt) {
     // engine refuses; nothing is read or written beyond them.
     ASSERT_EQ(answerer.shown().size(), 1U);
     EXPECT_TRUE(answerer.texts()[0].startsWith(QStringLiteral("Input data error.")));
-    EXPECT_EQ(f.grid().rowCount(), 5);
+    EXPECT_EQ(f.table().rowCount(), 5);
 }
 
 struct FractionPasteCase {
@@ -414,12 +426,13 @@ TEST_P(FractionTablePaste, PutsEachValueIntoItsCellUnderTheNumberRule) {
     const FractionPasteCase& c = GetParam();
     Form f;
     QSignalSpy modified(f.view.get(), &OilFormView::documentModified);
-    f.view->findChild<QTableWidget*>()->setCurrentCell(c.row, c.column);
-    f.grid().pasteBlock(QString::fromUtf8(c.clipboard));
+    FractionTableView& table = f.view->tableView();
+    table.setCurrentIndex(table.model()->index(c.row, c.column - 1));
+    table.pasteBlock(QString::fromUtf8(c.clipboard));
     for (const auto& [row, column, text] : c.cells) {
         EXPECT_EQ(f.view->fractionRows().cell(row, column), text) << row << "," << column;
     }
-    EXPECT_EQ(f.grid().rowCount(), 5);
+    EXPECT_EQ(f.table().rowCount(), 5);
     EXPECT_GT(modified.count(), 0);
 }
 

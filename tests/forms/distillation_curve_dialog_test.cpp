@@ -85,7 +85,7 @@ TEST(CurveDialog, FillsTheTableAndCalculatesAsTheCalculator) {
                         QStringLiteral("--yes"), QStringLiteral("--json")});
     const QJsonArray rows =
         calc[QStringLiteral("curve")].toObject()[QStringLiteral("rows")].toArray();
-    ASSERT_EQ(f.grid().rowCount(), rows.size());
+    ASSERT_EQ(f.table().rowCount(), rows.size());
     EXPECT_EQ(f.text("fractionCount"), QString::number(rows.size()));
     for (int row = 0; row < rows.size(); ++row) {
         const QJsonObject expected = rows[row].toObject();
@@ -117,7 +117,7 @@ TEST(CurveDialog, FillsTheTableAndCalculatesAsTheCalculator) {
 TEST(CurveDialog, BadCurveIsSaidAndLeavesTheTable) {
     testing::FormFixture<CComplexOilView> f;
     QSignalSpy modified(f.view.get(), &OilFormView::documentModified);
-    const int rowsBefore = f.grid().rowCount();
+    const int rowsBefore = f.table().rowCount();
     QString message;
     bool stayedOpen = false;
     withCurveDialog(f, [&](CurveDialog& dialog) {
@@ -131,7 +131,7 @@ TEST(CurveDialog, BadCurveIsSaidAndLeavesTheTable) {
         << message.toStdString();
     EXPECT_EQ(modified.count(), 0);
     EXPECT_FALSE(f.get<QCheckBox>("useFractions")->isChecked());
-    ASSERT_EQ(f.grid().rowCount(), rowsBefore);
+    ASSERT_EQ(f.table().rowCount(), rowsBefore);
     for (int row = 0; row < rowsBefore; ++row) {
         EXPECT_EQ(f.cell(row, 3), QStringLiteral("0"));
     }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "forms/oil_form_view.h"
-#include "grid/grid_control.h"
+#include "grid/fraction_table_view.h"
+
+#include <QSpinBox>
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -26,9 +28,12 @@ template <typename View> struct FormFixture {
         }
         return widget;
     }
-    QString text(const char* name) const { return get<QLineEdit>(name)->text(); }
-    void setText(const char* name, const QString& text) const {
-        get<QLineEdit>(name)->setText(text);
+    // The text of a value box or of the count box.
+    QString text(const char* name) const { return lineEdit(name)->text(); }
+    void setText(const char* name, const QString& text) const { lineEdit(name)->setText(text); }
+    QLineEdit* lineEdit(const char* name) const {
+        auto* spin = qobject_cast<QSpinBox*>(view->control(QString::fromLatin1(name)));
+        return spin != nullptr ? spin->template findChild<QLineEdit*>() : get<QLineEdit>(name);
     }
     QString unit(const char* name) const { return get<QComboBox>(name)->currentText(); }
     // Picks an entry of a unit box as the user does.
@@ -38,8 +43,11 @@ template <typename View> struct FormFixture {
         emit box->activated(index);
     }
     void click(const char* name) const { get<QAbstractButton>(name)->click(); }
-    GridControl& grid() const { return *view->template findChild<GridControl*>(); }
-    QString cell(int row, int column) const { return grid().cellText(row, column); }
+    FractionTableModel& table() const { return view->fractionTable(); }
+    // A cell as the files and reports read it: column 0 is the row's number.
+    QString cell(int row, int column) const {
+        return QString::fromStdString(view->fractionRows().cell(row, column));
+    }
 };
 
 } // namespace viskora::testing

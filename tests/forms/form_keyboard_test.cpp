@@ -1,7 +1,5 @@
 #include "forms/complex_oil_view.h"
-#include "forms/num_edit.h"
 #include "forms/simple_oil_view.h"
-#include "grid/grid_control.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -48,25 +46,25 @@ TEST(FormKeyboard, EnterAndEscapeNeitherCalculateNorCloseButEndACellEdit) {
     // In a cell being edited Enter ends the edit and the numeric rules hold.
     qobject_cast<QCheckBox*>(view->control("useFractions"))->click();
     modified.clear();
-    auto* table = view->control("fractions")->findChild<QAbstractItemView*>();
+    auto* table = qobject_cast<QAbstractItemView*>(view->control("fractions"));
     table->setFocus();
-    table->setCurrentIndex(table->model()->index(0, 1));
+    table->setCurrentIndex(table->model()->index(0, 0));
     QTest::keyClick(table, Qt::Key_Minus);
     QWidget* editor = QApplication::focusWidget();
-    ASSERT_NE(qobject_cast<CNumEdit*>(editor), nullptr);
+    ASSERT_NE(qobject_cast<QLineEdit*>(editor), nullptr);
     QTest::keyClicks(editor, QStringLiteral("4x 5"));
     QTest::keyClick(editor, Qt::Key_Home);
     QTest::keyClick(editor, Qt::Key_Minus);
     QTest::keyClick(editor, Qt::Key_Return);
     QCoreApplication::processEvents();
-    EXPECT_EQ(view->grid().cellText(0, 1), QStringLiteral("-4x5"));
+    EXPECT_EQ(view->fractionTable().text(0, 0), QStringLiteral("-4x5"));
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(modified.count(), 1); // the cell's edit, no calculation
 
-    table->setCurrentIndex(table->model()->index(0, 2));
+    table->setCurrentIndex(table->model()->index(0, 1));
     QTest::keyClick(table, Qt::Key_9);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    EXPECT_EQ(view->grid().cellText(0, 2), QStringLiteral("0"));
+    EXPECT_EQ(view->fractionTable().text(0, 1), QStringLiteral("0"));
     EXPECT_TRUE(dialog.isVisible());
 }
 
@@ -82,7 +80,7 @@ void PrintTo(const TabOrderCase& row, std::ostream* out) {
 
 class TabOrder : public ::testing::TestWithParam<TabOrderCase> {};
 
-TEST_P(TabOrder, VisitsTheControlsInTemplateOrder) {
+TEST_P(TabOrder, VisitsTheControlsInFormOrder) {
     QWidget window;
     OilFormView* view = GetParam().make(&window);
     view->initialUpdate();

@@ -31,7 +31,7 @@ class CurvesPlots : public ::testing::TestWithParam<PlotCase> {};
 // near a point gives that point's values with their units.
 TEST_P(CurvesPlots, DrawComputedPointsAndTellTheirValues) {
     CurvesTableModel model;
-    model.setSweep(testing::sampleSweep(), 2, 4, false);
+    model.setSweep(testing::sampleSweep(), unit::kCelsius, unit::kMPa, false);
     CurvesPlot plot(model);
     plot.setChosen({QString::fromUtf8(GetParam().column)});
     plot.resize(900, 600);
@@ -58,7 +58,7 @@ INSTANTIATE_TEST_SUITE_P(
 // ten, not only off the two ends.
 TEST(CurvesPlot, ALogarithmicAxisWithinADecadeLabelsItsTicks) {
     CurvesTableModel model;
-    model.setSweep(testing::sampleSweep(), 2, 4, false);
+    model.setSweep(testing::sampleSweep(), unit::kCelsius, unit::kMPa, false);
     CurvesPlot plot(model);
     plot.setChosen({QStringLiteral("liquidViscosity"), QStringLiteral("liquidViscosityByCuts")});
     auto* axis = qobject_cast<QCategoryAxis*>(plot.chart().axes(Qt::Vertical).value(0));

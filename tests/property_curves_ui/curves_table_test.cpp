@@ -13,7 +13,7 @@ namespace {
 
 CurvesTableModel& sampleModel() {
     static CurvesTableModel model;
-    model.setSweep(testing::sampleSweep(), 2, 4, false);
+    model.setSweep(testing::sampleSweep(), unit::kCelsius, unit::kMPa, false);
     return model;
 }
 

@@ -4,9 +4,7 @@
 #include "assays/engine_oil.h"
 #include "assaysui/assay_window.h"
 #include "forms/oil_form_view.h"
-#include "grid/grid_control.h"
 #include "shell/assay_frame.h"
-#include "shell/commands.h"
 #include "shell/main_frame.h"
 #include "shell/oil_document.h"
 
@@ -49,7 +47,7 @@ assays::Assay crudeAssay() {
 // fraction switch on.
 TEST_F(AssayWindows, BasicCalculationTakesOverTheAssaysOil) {
     start();
-    trigger(command::NewAssay);
+    trigger("actionNewAssay");
     AssayFrame* frame = this->frame().activeAssay();
     ASSERT_NE(frame, nullptr);
     EXPECT_EQ(this->frame().menuKind(), CMainFrame::MenuKind::Assay);
@@ -58,7 +56,7 @@ TEST_F(AssayWindows, BasicCalculationTakesOverTheAssaysOil) {
     const assays::EngineOilTexts expected =
         assays::engineOilTexts(frame->window().figures()->engineOil);
 
-    trigger(command::CalculateBasic);
+    trigger("actionCalculateBasic");
 
     OilDocument* document = activeDocument();
     ASSERT_NE(document, nullptr);
@@ -72,7 +70,7 @@ TEST_F(AssayWindows, BasicCalculationTakesOverTheAssaysOil) {
     ASSERT_FALSE(expected.fractions.empty());
     for (std::size_t row = 0; row < expected.fractions.size(); ++row) {
         for (int cell = 0; cell < 3; ++cell) {
-            EXPECT_EQ(view.grid().cellText(static_cast<int>(row), cell + 1).toStdString(),
+            EXPECT_EQ(view.fractionTable().text(static_cast<int>(row), cell).toStdString(),
                       expected.fractions[row][static_cast<std::size_t>(cell)])
                 << "row " << row << " cell " << cell;
         }
@@ -82,7 +80,7 @@ TEST_F(AssayWindows, BasicCalculationTakesOverTheAssaysOil) {
 // An assay that cannot be characterised opens nothing and says why.
 TEST_F(AssayWindows, BasicCalculationOfAnUnsoundAssayIsRefused) {
     start();
-    trigger(command::NewAssay);
+    trigger("actionNewAssay");
     AssayFrame* frame = this->frame().activeAssay();
     ASSERT_NE(frame, nullptr);
     assays::Assay assay = crudeAssay();
@@ -91,7 +89,7 @@ TEST_F(AssayWindows, BasicCalculationOfAnUnsoundAssayIsRefused) {
     EXPECT_FALSE(frame->window().problem().isEmpty());
 
     MessageBoxScript ok;
-    trigger(command::CalculateBasic);
+    trigger("actionCalculateBasic");
 
     EXPECT_EQ(activeDocument(), nullptr);
     ASSERT_EQ(ok.texts.size(), 1);

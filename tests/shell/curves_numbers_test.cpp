@@ -2,7 +2,6 @@
 
 #include "property_curves_ui/curves_table_model.h"
 #include "property_curves_ui/curves_window.h"
-#include "shell/commands.h"
 #include "shell/main_frame.h"
 #include "shell/property_curves_frame.h"
 
@@ -55,7 +54,7 @@ class CurvesBoxes : public ShellTest {
     // A curves window that has swept 0 to 50 deg.C by 10.
     CurvesWindow& sweptWindow() {
         start();
-        trigger(command::NewCurves);
+        trigger("actionNewCurves");
         CurvesWindow& window = frame().activeCurves()->window();
         type(window, {{"from", "0"}, {"to", "50"}, {"step", "10"}});
         EXPECT_TRUE(calculate(window));

@@ -4,7 +4,6 @@
 #include "property_curves_ui/curves_plot.h"
 #include "property_curves_ui/curves_table_model.h"
 #include "property_curves_ui/curves_window.h"
-#include "shell/commands.h"
 #include "shell/main_frame.h"
 #include "shell/oil_document.h"
 #include "shell/property_curves_frame.h"
@@ -31,10 +30,10 @@ TEST_P(CurvesViscosity, TheWindowTakesTheCalculationsMethodAndItsSweepFollowsIt)
                                       ? ViscosityMethod::WholeOil
                                       : ViscosityMethod::NarrowCuts;
     start();
-    trigger(command::NewBasic);
+    trigger("actionNewBasic");
     choose(activeDocument()->view().findChild<QComboBox*>(QStringLiteral("viscosityMethod")),
            other);
-    trigger(command::NewCurves);
+    trigger("actionNewCurves");
     CurvesWindow& window = frame().activeCurves()->window();
     EXPECT_EQ(window.document().viscosityMethod, other);
     choose(window.findChild<QComboBox*>(QStringLiteral("viscosityMethod")), method);

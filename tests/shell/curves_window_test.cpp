@@ -2,7 +2,6 @@
 
 #include "property_curves_ui/curves_table_model.h"
 #include "property_curves_ui/curves_window.h"
-#include "shell/commands.h"
 #include "shell/main_frame.h"
 #include "shell/property_curves_frame.h"
 
@@ -58,7 +57,7 @@ bool sweep(CurvesWindow& window) {
 // then converts that column, marks the document and names the unit.
 TEST_F(CurvesWindows, SweepMatchesTheCalculatorAndExportsInTheChosenUnit) {
     start();
-    trigger(command::NewCurves);
+    trigger("actionNewCurves");
     CurvesFrame* frame = this->frame().activeCurves();
     ASSERT_NE(frame, nullptr);
     CurvesWindow& window = frame->window();
@@ -129,7 +128,7 @@ TEST_F(CurvesWindows, SweepMatchesTheCalculatorAndExportsInTheChosenUnit) {
 // writing into a window that is gone.
 TEST_F(CurvesWindows, CancelStopsTheSweepAndClosingWaitsForIt) {
     start();
-    trigger(command::NewCurves);
+    trigger("actionNewCurves");
     CurvesFrame* frame = this->frame().activeCurves();
     ASSERT_NE(frame, nullptr);
     CurvesWindow& window = frame->window();
@@ -153,7 +152,7 @@ TEST_F(CurvesWindows, CancelStopsTheSweepAndClosingWaitsForIt) {
 // Cancel keeps the program and the window open.
 TEST_F(CurvesWindows, ExitAsksToSaveAChangedWindow) {
     start();
-    trigger(command::NewCurves);
+    trigger("actionNewCurves");
     ASSERT_NE(frame().activeCurves(), nullptr);
     setText(frame().activeCurves()->window(), "density", "880");
     MessageBoxScript cancel({QMessageBox::Cancel});
@@ -169,14 +168,14 @@ TEST_F(CurvesWindows, SavedDocumentsOpenByContentAndDamagedOnesAreRefused) {
     start();
     // A new curves window takes the oil of the calculation in front.
     app->openDocumentFile(additionalFile(QStringLiteral("in front.vkr"), "870"));
-    trigger(command::NewCurves);
+    trigger("actionNewCurves");
     CurvesFrame* frame = this->frame().activeCurves();
     ASSERT_NE(frame, nullptr);
     EXPECT_EQ(frame->window().document().densityText, "870");
     frame->window().model().setColumnUnit(frame->window().model().columnOf("liquidDensity"), 1);
     const CurveDocument saved = frame->window().document();
     dialogs.saveAnswers = {path(QStringLiteral("oil.data"))};
-    trigger(command::SaveAs);
+    trigger("actionSaveAs");
     EXPECT_FALSE(frame->isModified());
     EXPECT_EQ(frame->title(), QStringLiteral("oil.data"));
     EXPECT_EQ(app->recentFiles().paths().value(0), path(QStringLiteral("oil.data")));

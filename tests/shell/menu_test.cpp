@@ -1,6 +1,5 @@
 #include "shell_fixture.h"
 
-#include "shell/commands.h"
 #include "shell/main_frame.h"
 #include "shell/oil_document.h"
 
@@ -65,23 +64,23 @@ TEST_F(Menus, TheMenuFollowsTheKindOfTheActiveCalculation) {
                                QStringLiteral("|"),     QStringLiteral("&Help")};
     EXPECT_EQ(barTitles(*frame().menuBar()), noDocument);
 
-    trigger(command::NewBasic);
+    trigger("actionNewBasic");
     EXPECT_EQ(frame().menuKind(), CMainFrame::MenuKind::Basic);
     EXPECT_EQ(barTitles(*frame().menuBar()), document);
 
-    trigger(command::NewAdditional);
+    trigger("actionNewAdditional");
     EXPECT_EQ(frame().menuKind(), CMainFrame::MenuKind::Additional);
     EXPECT_EQ(barTitles(*frame().menuBar()), document);
 
     // The same command from the additional menu makes another one.
-    trigger(command::NewAdditional);
+    trigger("actionNewAdditional");
     EXPECT_EQ(frame().menuKind(), CMainFrame::MenuKind::Additional);
     EXPECT_EQ(app->documents().size(), 3);
 
     frame().activateChild(frame().children().front());
     EXPECT_EQ(frame().menuKind(), CMainFrame::MenuKind::Basic);
 
-    trigger(command::CloseAll);
+    trigger("actionCloseAll");
     ASSERT_TRUE(waitFor([this] { return frame().menuKind() == CMainFrame::MenuKind::NoDocument; }));
     EXPECT_EQ(barTitles(*frame().menuBar()), noDocument);
 }
@@ -93,7 +92,7 @@ TEST_F(Menus, FileMenusListTheirEntriesInOrder) {
         (QStringList{QStringLiteral("New"), QStringLiteral("Open..."), QStringLiteral("-"),
                      QStringLiteral("Recent File"), QStringLiteral("-"), QStringLiteral("&Close"),
                      QStringLiteral("Settings..."), QStringLiteral("E&xit")}));
-    trigger(command::NewBasic);
+    trigger("actionNewBasic");
     EXPECT_EQ(
         entries(*menuNamed(frame(), QStringLiteral("&File"))),
         (QStringList{QStringLiteral("New"), QStringLiteral("&Open..."), QStringLiteral("&Close"),
@@ -111,40 +110,39 @@ TEST_F(Menus, FileMenusListTheirEntriesInOrder) {
 
 TEST_F(Menus, DocumentCommandsAreGreyedWithoutACalculation) {
     start();
-    const int documentCommands[] = {
-        command::Close,      command::Save,         command::SaveAs,
-        command::TextReport, command::HtmlReport,   command::ExcelExport,
-        command::PdfReport,  command::SaveReportAs, command::CloseAll};
-    const int alwaysThere[] = {command::NewBasic, command::NewAdditional, command::New,
-                               command::Open,     command::HelpContents,  command::HomePage,
-                               command::About,    command::Exit,          command::ViewToolbar,
-                               command::Settings};
-    for (int id : documentCommands) {
-        EXPECT_FALSE(frame().action(id)->isEnabled()) << id;
+    const char* documentCommands[] = {"actionClose",      "actionSave",         "actionSaveAs",
+                                      "actionTextReport", "actionHtmlReport",   "actionExcelExport",
+                                      "actionPdfReport",  "actionSaveReportAs", "actionCloseAll"};
+    const char* alwaysThere[] = {"actionNewBasic", "actionNewAdditional", "actionNew",
+                                 "actionOpen",     "actionHelpContents",  "actionHomePage",
+                                 "actionAbout",    "actionExit",          "actionViewToolbar",
+                                 "actionSettings"};
+    for (const char* name : documentCommands) {
+        EXPECT_FALSE(action(name)->isEnabled()) << name;
     }
-    for (int id : alwaysThere) {
-        EXPECT_TRUE(frame().action(id)->isEnabled()) << id;
+    for (const char* name : alwaysThere) {
+        EXPECT_TRUE(action(name)->isEnabled()) << name;
     }
-    EXPECT_FALSE(frame().action(command::RecentFile1)->isVisible());
+    EXPECT_FALSE(action("actionRecentFile1")->isVisible());
 
-    trigger(command::NewBasic);
-    for (int id : documentCommands) {
-        EXPECT_TRUE(frame().action(id)->isEnabled()) << id;
+    trigger("actionNewBasic");
+    for (const char* name : documentCommands) {
+        EXPECT_TRUE(action(name)->isEnabled()) << name;
     }
-    trigger(command::Close);
-    ASSERT_TRUE(waitFor([this] { return !frame().action(command::Save)->isEnabled(); }));
+    trigger("actionClose");
+    ASSERT_TRUE(waitFor([this] { return !action("actionSave")->isEnabled(); }));
 }
 
 TEST_F(Menus, CtrlNCreatesNothing) {
     start();
-    trigger(command::New);
+    trigger("actionNew");
     EXPECT_TRUE(app->documents().isEmpty());
 }
 
 TEST_F(Menus, TheWindowMenuListsTheOpenCalculations) {
     start();
-    trigger(command::NewBasic);
-    trigger(command::NewAdditional);
+    trigger("actionNewBasic");
+    trigger("actionNewAdditional");
     QMenu* window = menuNamed(frame(), QStringLiteral("&Window"));
     emit window->aboutToShow();
     const QStringList shown = entries(*window);
@@ -160,28 +158,22 @@ TEST_F(Menus, TheWindowMenuListsTheOpenCalculations) {
 TEST_F(ToolBar, ButtonsComeInOrderAndNewDropsDownBothKinds) {
     start();
     QStringList order;
-    for (QAction* action : frame().toolBar().actions()) {
-        if (action->isSeparator()) {
-            order << QStringLiteral("-");
-        } else if (frame().toolBar().widgetForAction(action) == &frame().newButton()) {
-            order << QString::number(command::New);
-        } else {
-            order << QString::number(action->data().toInt());
-        }
+    for (QAction* button : frame().toolBar().actions()) {
+        order << (button->isSeparator() ? QStringLiteral("-") : button->objectName());
+        // Every button is a picture, the property curves' too.
+        EXPECT_TRUE(button->isSeparator() || !button->icon().isNull())
+            << button->text().toStdString();
     }
-    EXPECT_EQ(order, (QStringList{"57600", "57601", "57603", "143", "-", "137", "138", "139", "-",
-                                  "141", "134"}));
+    EXPECT_EQ(order, (QStringList{"actionNew", "actionOpen", "actionSave", "actionNewCurves", "-",
+                                  "actionTextReport", "actionHtmlReport", "actionExcelExport", "-",
+                                  "actionHomePage", "actionHelpContents"}));
     EXPECT_EQ(frame().toolBar().iconSize(), QSize(24, 24));
-    // Every button is a picture, the property curves' too.
-    for (QAction* action : frame().toolBar().actions()) {
-        EXPECT_TRUE(action->isSeparator() || !action->icon().isNull() ||
-                    frame().toolBar().widgetForAction(action) == &frame().newButton())
-            << action->text().toStdString();
-    }
-    QToolButton& button = frame().newButton();
-    EXPECT_EQ(button.popupMode(), QToolButton::InstantPopup);
-    ASSERT_NE(button.menu(), nullptr);
-    const QList<QAction*> items = button.menu()->actions();
+    auto* button =
+        qobject_cast<QToolButton*>(frame().toolBar().widgetForAction(action("actionNew")));
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->popupMode(), QToolButton::InstantPopup);
+    ASSERT_NE(action("actionNew")->menu<QMenu*>(), nullptr);
+    const QList<QAction*> items = action("actionNew")->menu<QMenu*>()->actions();
     // The calculations and the curves, then after a separator the assay
     // and the blend.
     ASSERT_EQ(items.size(), 6);
@@ -197,26 +189,26 @@ TEST_F(ToolBar, ButtonsComeInOrderAndNewDropsDownBothKinds) {
     EXPECT_EQ(frame().menuKind(), CMainFrame::MenuKind::Assay);
     items[5]->trigger();
     EXPECT_EQ(frame().menuKind(), CMainFrame::MenuKind::Blend);
-    EXPECT_FALSE(frame().action(command::Save)->isEnabled());
+    EXPECT_FALSE(action("actionSave")->isEnabled());
 }
 
 TEST_F(ToolBar, ViewCommandsHideAndShowTheBars) {
     start();
-    trigger(command::ViewToolbar);
+    trigger("actionViewToolbar");
     EXPECT_FALSE(frame().toolBar().isVisible());
-    EXPECT_FALSE(frame().action(command::ViewToolbar)->isChecked());
-    trigger(command::ViewStatusBar);
+    EXPECT_FALSE(action("actionViewToolbar")->isChecked());
+    trigger("actionViewStatusBar");
     EXPECT_FALSE(frame().statusBar()->isVisible());
-    trigger(command::ViewToolbar);
+    trigger("actionViewToolbar");
     EXPECT_TRUE(frame().toolBar().isVisible());
-    EXPECT_TRUE(frame().action(command::ViewToolbar)->isChecked());
+    EXPECT_TRUE(action("actionViewToolbar")->isChecked());
 }
 
 TEST_F(StatusBar, ShowsReadyBetweenPromptsAndThreeIndicators) {
     start();
     EXPECT_EQ(frame().statusBar()->currentMessage(), QStringLiteral("Ready"));
     // A highlighted item shows its prompt; leaving it brings "Ready" back.
-    frame().action(command::Open)->showStatusText(&frame());
+    action("actionOpen")->showStatusText(&frame());
     EXPECT_EQ(frame().statusBar()->currentMessage(),
               QStringLiteral("Open an existing calculation"));
     QStatusTipEvent leave{QString()};
@@ -246,7 +238,7 @@ TEST_P(StalePrompt, GivesWayToReady) {
     frame().show();
     QApplication::setActiveWindow(&frame());
     ASSERT_TRUE(QTest::qWaitForWindowActive(&frame()));
-    frame().action(command::Open)->showStatusText(&frame());
+    action("actionOpen")->showStatusText(&frame());
     ASSERT_EQ(frame().statusBar()->currentMessage(),
               QStringLiteral("Open an existing calculation"));
     GetParam().leave(frame());
@@ -265,7 +257,7 @@ INSTANTIATE_TEST_SUITE_P(StatusBar, StalePrompt,
                               }},
                              {"its command runs",
                               [](CMainFrame& window) {
-                                  window.action(command::ViewToolbar)->trigger();
+                                  window.findChild<QAction*>("actionViewToolbar")->trigger();
                               }},
                              {"a dialog closes",
                               [](CMainFrame& window) {
@@ -273,7 +265,7 @@ INSTANTIATE_TEST_SUITE_P(StatusBar, StalePrompt,
                                   dialog.show();
                                   QApplication::setActiveWindow(&dialog);
                                   ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
-                                  window.action(command::Open)->showStatusText(&window);
+                                  window.findChild<QAction*>("actionOpen")->showStatusText(&window);
                                   dialog.close();
                                   QApplication::setActiveWindow(&window);
                                   ASSERT_TRUE(QTest::qWaitForWindowActive(&window));

@@ -1,7 +1,6 @@
 #include "shell_fixture.h"
 
 #include "forms/oil_form_view.h"
-#include "shell/commands.h"
 #include "shell/main_frame.h"
 #include "shell/oil_document.h"
 #include "shell/open_failures_text.h"
@@ -53,11 +52,11 @@ TEST_F(RecentFiles, TheFourLatestOpenedOrSavedFilesSurviveARestart) {
     start();
     for (int index = 1; index <= 4; ++index) {
         dialogs.openAnswers = {basicFile(QStringLiteral("f%1.vkr").arg(index))};
-        trigger(command::Open);
+        trigger("actionOpen");
     }
-    trigger(command::NewAdditional);
+    trigger("actionNewAdditional");
     dialogs.saveAnswers = {path("saved.vkr")};
-    trigger(command::Save);
+    trigger("actionSave");
     const QStringList expected{path("saved.vkr"), path("f4.vkr"), path("f3.vkr"), path("f2.vkr")};
     EXPECT_EQ(app->recentFiles().paths(), expected);
     quit();
@@ -71,7 +70,7 @@ TEST_F(RecentFiles, TheFourLatestOpenedOrSavedFilesSurviveARestart) {
     start();
     EXPECT_EQ(app->recentFiles().paths(), expected);
     for (int index = 0; index < 4; ++index) {
-        const QAction* entry = frame().action(command::RecentFile1 + index);
+        const QAction* entry = action(QStringLiteral("actionRecentFile%1").arg(index + 1));
         EXPECT_TRUE(entry->isVisible());
         EXPECT_EQ(entry->text(), RecentFileList::menuText(index, expected[index]));
         EXPECT_EQ(entry->statusTip(), QStringLiteral("Open this document"));
@@ -83,17 +82,17 @@ TEST_F(RecentFiles, AnEntryOpensByKindOrActivatesTheOpenWindow) {
     const QString basic = basicFile(QStringLiteral("pipe.vkr"));
     start({additional});
     dialogs.openAnswers = {basic};
-    trigger(command::Open);
+    trigger("actionOpen");
     ASSERT_EQ(app->recentFiles().paths(), (QStringList{basic, additional}));
 
-    trigger(command::RecentFile1 + 1);
+    trigger("actionRecentFile2");
     EXPECT_EQ(app->documents().size(), 2);
     EXPECT_EQ(activeDocument()->pathName(), additional);
     EXPECT_EQ(frame().menuKind(), CMainFrame::MenuKind::Additional);
 
-    trigger(command::CloseAll);
+    trigger("actionCloseAll");
     ASSERT_TRUE(waitFor([this] { return app->documents().isEmpty(); }));
-    trigger(command::RecentFile1);
+    trigger("actionRecentFile1");
     ASSERT_EQ(app->documents().size(), 1);
     EXPECT_EQ(activeDocument()->kind(), DocumentKind::Basic);
 }
@@ -103,12 +102,12 @@ TEST_F(RecentFiles, AnEntryWhoseFileIsGoneIsReportedAndDropped) {
     const QString kept = basicFile(QStringLiteral("kept.vkr"));
     start({kept});
     dialogs.openAnswers = {gone};
-    trigger(command::Open);
-    trigger(command::CloseAll);
+    trigger("actionOpen");
+    trigger("actionCloseAll");
     QFile::remove(gone);
 
     MessageBoxScript boxes;
-    trigger(command::RecentFile1);
+    trigger("actionRecentFile1");
     EXPECT_EQ(boxes.texts.size(), 1);
     EXPECT_EQ(app->recentFiles().paths(), QStringList{kept});
 }
@@ -134,7 +133,7 @@ TEST_F(DroppedFiles, EachIsOpenedByItsKindAndAForeignOneIsReported) {
 
 TEST_F(DroppedFiles, AFormBoxThatTakesTextDropsDoesNotSwallowAFile) {
     start();
-    trigger(command::NewAdditional);
+    trigger("actionNewAdditional");
     // The read-only unit box beside the design temperature is a plain text
     // box, which would take the drag as text and then refuse it.
     auto* box = qobject_cast<QLineEdit*>(activeDocument()->view().control("designTempUnit"));
@@ -155,7 +154,7 @@ TEST_F(HandOver, AFileHandedOverOpensOnceAndThenActivatesItsWindow) {
     const QString server = path("hand-over.socket");
     ASSERT_TRUE(app->acceptHandOvers(server));
     const QString additional = additionalFile(QStringLiteral("tank.vkr"));
-    trigger(command::NewBasic);
+    trigger("actionNewBasic");
 
     ASSERT_TRUE(SingleInstance::handOver(server, additional));
     ASSERT_TRUE(waitFor([this] { return app->documents().size() == 2; }));
@@ -237,8 +236,8 @@ TEST_F(FileMessages, AFileThatCannotBeOpenedIsNamedInItsMessage) {
         start();
         if (c.way == Way::RecentFile) {
             dialogs.openAnswers = {file};
-            trigger(command::Open);
-            trigger(command::CloseAll);
+            trigger("actionOpen");
+            trigger("actionCloseAll");
         }
         QFile::remove(file);
         if (!c.bytes.isEmpty()) {
@@ -248,10 +247,10 @@ TEST_F(FileMessages, AFileThatCannotBeOpenedIsNamedInItsMessage) {
         switch (c.way) {
         case Way::OpenDialog:
             dialogs.openAnswers = {file};
-            trigger(command::Open);
+            trigger("actionOpen");
             break;
         case Way::RecentFile:
-            trigger(command::RecentFile1);
+            trigger("actionRecentFile1");
             break;
         case Way::Drop: {
             QMimeData data;

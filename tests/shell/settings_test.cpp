@@ -1,7 +1,6 @@
 #include "shell_fixture.h"
 
 #include "documents/document_format.h"
-#include "shell/commands.h"
 #include "shell/complex_oil_doc.h"
 #include "shell/settings_dialog.h"
 #include "shell/simple_oil_doc.h"
@@ -39,7 +38,7 @@ using ViscosityTakeOver = ShellTest;
 struct DefaultCase {
     const char* name;
     QDialogButtonBox::StandardButton button;
-    int command;
+    const char* command;
     ViscosityMethod expected;
 };
 
@@ -55,7 +54,7 @@ class DefaultMethod : public ShellTest, public ::testing::WithParamInterface<Def
 TEST_P(DefaultMethod, NewCalculationsTakeTheSettingsOpenedFilesKeepTheirOwn) {
     start();
     setNarrowCutsDefault(GetParam().button);
-    trigger(command::Settings);
+    trigger("actionSettings");
     EXPECT_EQ(AppSettings().defaultViscosityMethod(), GetParam().expected);
     trigger(GetParam().command);
     EXPECT_EQ(methodOf(*activeDocument()), GetParam().expected);
@@ -67,12 +66,12 @@ TEST_P(DefaultMethod, NewCalculationsTakeTheSettingsOpenedFilesKeepTheirOwn) {
 
 INSTANTIATE_TEST_SUITE_P(
     Answers, DefaultMethod,
-    ::testing::Values(DefaultCase{"OkThenNewBasic", QDialogButtonBox::Ok, command::NewBasic,
+    ::testing::Values(DefaultCase{"OkThenNewBasic", QDialogButtonBox::Ok, "actionNewBasic",
                                   ViscosityMethod::NarrowCuts},
                       DefaultCase{"OkThenNewAdditional", QDialogButtonBox::Ok,
-                                  command::NewAdditional, ViscosityMethod::NarrowCuts},
+                                  "actionNewAdditional", ViscosityMethod::NarrowCuts},
                       DefaultCase{"CancelThenNewAdditional", QDialogButtonBox::Cancel,
-                                  command::NewAdditional, ViscosityMethod::WholeOil}),
+                                  "actionNewAdditional", ViscosityMethod::WholeOil}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // An additional calculation made while a basic one is in front takes that
@@ -80,12 +79,12 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ViscosityTakeOver, AnAdditionalCalculationTakesTheMethodOfTheBasicOneInFront) {
     start();
     app->settings().setDefaultViscosityMethod(ViscosityMethod::NarrowCuts);
-    trigger(command::NewBasic);
+    trigger("actionNewBasic");
     auto* box = activeDocument()->view().findChild<QComboBox*>(QStringLiteral("viscosityMethod"));
     box->setCurrentIndex(box->findData(static_cast<int>(ViscosityMethod::WholeOil)));
-    trigger(command::NewAdditional);
+    trigger("actionNewAdditional");
     EXPECT_EQ(methodOf(*activeDocument()), ViscosityMethod::WholeOil);
-    trigger(command::NewAdditional);
+    trigger("actionNewAdditional");
     EXPECT_EQ(methodOf(*activeDocument()), ViscosityMethod::NarrowCuts);
 }
 

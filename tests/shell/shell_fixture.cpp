@@ -90,10 +90,14 @@ void ShellTest::quit() {
     QApplication::processEvents();
 }
 
-void ShellTest::trigger(int command) {
-    QAction* action = frame().action(command);
-    ASSERT_NE(action, nullptr) << command;
-    action->trigger();
+QAction* ShellTest::action(const QString& name) const {
+    return frame().findChild<QAction*>(name);
+}
+
+void ShellTest::trigger(const QString& name) {
+    QAction* command = action(name);
+    ASSERT_NE(command, nullptr) << name.toStdString();
+    command->trigger();
     QApplication::processEvents();
 }
 

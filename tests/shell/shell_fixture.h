@@ -97,7 +97,10 @@ class ShellTest : public ::testing::Test {
     void quit();
 
     CMainFrame& frame() const { return app->mainFrame(); }
-    void trigger(int command);
+    // The main window's action of that object name ("actionSave"), and
+    // triggering it.
+    QAction* action(const QString& name) const;
+    void trigger(const QString& name);
     // The kinds and titles of the open documents, in window order.
     QStringList titles() const;
     OilDocument* activeDocument() const;

@@ -1,13 +1,12 @@
 #include "shell_fixture.h"
 
-#include "shell/commands.h"
-
 #include "forms/complex_oil_view.h"
 #include "forms/simple_oil_view.h"
 #include "shell/child_frame.h"
 #include "shell/complex_oil_doc.h"
 #include "shell/main_frame.h"
 #include "shell/simple_oil_doc.h"
+#include "shell/window_placement.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -15,6 +14,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QStyle>
+#include <QToolBar>
 
 namespace viskora::testing {
 namespace {
@@ -96,14 +96,14 @@ TEST_F(StartUp, AFileThatCannotBeReadIsReportedWithTheReason) {
 
 TEST_F(NewDocuments, TitlesRunPerKindAndAreNotReused) {
     start();
-    trigger(command::NewBasic);
-    trigger(command::NewAdditional);
-    trigger(command::NewBasic);
+    trigger("actionNewBasic");
+    trigger("actionNewAdditional");
+    trigger("actionNewBasic");
     EXPECT_EQ(titles(),
               (QStringList{QStringLiteral("ViskoraBasicCalc1"), QStringLiteral("ViskoraAddCalc1"),
                            QStringLiteral("ViskoraBasicCalc2")}));
-    trigger(command::Close);
-    trigger(command::NewBasic);
+    trigger("actionClose");
+    trigger("actionNewBasic");
     EXPECT_EQ(activeDocument()->title(), QStringLiteral("ViskoraBasicCalc3"));
     EXPECT_FALSE(activeDocument()->isModified());
     QApplication::processEvents();
@@ -112,7 +112,7 @@ TEST_F(NewDocuments, TitlesRunPerKindAndAreNotReused) {
 
 TEST_F(NewDocuments, TheCaptionNamesTheActiveCalculationInBracketsWhenItIsMaximised) {
     start();
-    trigger(command::NewBasic);
+    trigger("actionNewBasic");
     CChildFrame* child = frame().activeChild();
     child->showMaximized();
     QApplication::processEvents();
@@ -120,7 +120,7 @@ TEST_F(NewDocuments, TheCaptionNamesTheActiveCalculationInBracketsWhenItIsMaximi
     child->showNormal();
     QApplication::processEvents();
     EXPECT_EQ(shownTitle(frame()), QStringLiteral("Viskora - ViskoraBasicCalc1"));
-    trigger(command::Close);
+    trigger("actionClose");
     QApplication::processEvents();
     QApplication::processEvents();
     EXPECT_EQ(frame().windowTitle(), QStringLiteral("Viskora"));
@@ -128,17 +128,17 @@ TEST_F(NewDocuments, TheCaptionNamesTheActiveCalculationInBracketsWhenItIsMaximi
 
 TEST_F(NewDocuments, AnAdditionalCalculationTakesOverFromTheActiveBasicOneOnly) {
     start();
-    trigger(command::NewBasic);
+    trigger("actionNewBasic");
     auto& basic = static_cast<CSimpleOilDoc&>(*activeDocument());
     qobject_cast<QLineEdit*>(basic.view().control("density"))->setText(QStringLiteral("850"));
 
-    trigger(command::NewAdditional);
+    trigger("actionNewAdditional");
     auto& first = static_cast<CComplexOilDoc&>(*activeDocument());
     EXPECT_EQ(first.view().record().densityText, "850");
 
     // With an additional calculation in front, the new one keeps its
     // defaults.
-    trigger(command::NewAdditional);
+    trigger("actionNewAdditional");
     auto& second = static_cast<CComplexOilDoc&>(*activeDocument());
     EXPECT_EQ(second.view().record().densityText, "702.7");
     EXPECT_EQ(second.view().record().designPressureText, "0.3");
@@ -148,10 +148,10 @@ TEST_F(NewDocuments, TheChildWindowShowsTheWholeFormWhenThereIsRoom) {
     start();
     frame().resize(1200, 900);
     QApplication::processEvents();
-    trigger(command::NewBasic);
+    trigger("actionNewBasic");
     const OilFormView& view = activeDocument()->view();
-    EXPECT_GE(view.parentWidget()->width(), view.templateSize().width());
-    EXPECT_GE(view.parentWidget()->height(), view.templateSize().height());
+    EXPECT_GE(view.parentWidget()->width(), view.sizeHint().width());
+    EXPECT_GE(view.parentWidget()->height(), view.sizeHint().height());
 }
 
 // The first start once gave 768x548, which hid the basic form's last rows
@@ -167,15 +167,15 @@ TEST_F(Placement, TheFirstStartShowsWholeFormsWithinTheScreen) {
         frame().resize(wanted);
         QApplication::processEvents();
     }
-    for (int command : {command::NewAdditional, command::NewBasic}) {
+    for (const char* command : {"actionNewAdditional", "actionNewBasic"}) {
         SCOPED_TRACE(command);
         trigger(command);
         const OilFormView& view = activeDocument()->view();
         // The form's own minimum size holds whatever the window; what shows
         // of it is the scroll area's viewport around it.
         const QWidget* shown = view.parentWidget();
-        EXPECT_GE(shown->width(), view.templateSize().width());
-        EXPECT_GE(shown->height(), view.templateSize().height());
+        EXPECT_GE(shown->width(), view.sizeHint().width());
+        EXPECT_GE(shown->height(), view.sizeHint().height());
         frame().activeChild()->closeWithoutPrompt();
     }
 }
@@ -186,7 +186,7 @@ TEST_F(Placement, NewChildWindowsCascadeAndStartAgainAtTheTopLeft) {
     QApplication::processEvents();
     QList<QPoint> places;
     for (int i = 0; i < 3; ++i) {
-        trigger(command::NewBasic);
+        trigger("actionNewBasic");
         places << frame().activeChild()->pos();
     }
     const int step = frame().activeChild()->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr,
@@ -199,31 +199,23 @@ TEST_F(Placement, NewChildWindowsCascadeAndStartAgainAtTheTopLeft) {
     const QSize area = frame().mdiArea().viewport()->size();
     frame().resize(frame().size() - area + child + QSize(3 * step - 1, 3 * step - 1));
     QApplication::processEvents();
-    trigger(command::NewBasic);
+    trigger("actionNewBasic");
     EXPECT_EQ(frame().activeChild()->pos(), QPoint(0, 0));
 }
 
-TEST_F(Placement, TheNextStartShowsTheRestoredRectangleNotMaximised) {
+TEST_F(Placement, TheNextStartShowsTheRestoredRectangleNotMaximisedAndTheToolbarAsLeft) {
     start();
     frame().setGeometry(60, 70, 700, 500);
     QApplication::processEvents();
     frame().showMaximized();
-    QApplication::processEvents();
+    trigger("actionViewToolbar");
     quit();
 
     start();
     EXPECT_EQ(frame().geometry(), QRect(60, 70, 700, 500));
     EXPECT_FALSE(frame().isMaximized());
-}
-
-TEST(WindowPlacement, ARectangleOnNoScreenOrWithoutSizeIsNotRestored) {
-    const QList<QRect> screens{QRect(0, 0, 1920, 1080)};
-    EXPECT_EQ(placementToRestore({100, 100, 800, 600}, screens), QRect(100, 100, 800, 600));
-    EXPECT_EQ(placementToRestore({3000, 100, 800, 600}, screens), std::nullopt);
-    EXPECT_EQ(placementToRestore({100, 100, 0, 600}, screens), std::nullopt);
-    EXPECT_EQ(placementToRestore(WindowPlacement{}, screens), std::nullopt); // nothing saved
-    EXPECT_EQ(placementToRestore({-700, 10, 800, 600}, screens), QRect(-700, 10, 800, 600));
-    EXPECT_EQ(placementToRestore({3000, 100, 800, 600}, {}), QRect(3000, 100, 800, 600));
+    EXPECT_FALSE(frame().toolBar().isVisible());
+    EXPECT_FALSE(action("actionViewToolbar")->isChecked());
 }
 
 TEST(WindowPlacement, AFirstStartRectangleStaysWithinTheAvailableArea) {
