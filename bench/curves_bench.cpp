@@ -57,7 +57,7 @@ void sweep300(benchmark::State& state, OilInputs (*oil)()) {
     const OilInputs inputs = oil();
     for (auto _ : state) {
         const SweepResult sweep = runSweep(inputs, settings, {}, &answers);
-        benchmark::DoNotOptimize(sweep.points.back().results.liquidDensity);
+        benchmark::DoNotOptimize(sweep.points.back().results.liquid.density);
     }
 }
 

@@ -38,7 +38,7 @@ template <typename Results> std::vector<ResultLine> linesOf(const Results& resul
         if (field.result == nullptr) {
             continue;
         }
-        const double value = results.*field.result;
+        const double value = field.result(results);
         switch (field.unit) {
         case FieldUnit::Own:
         case FieldUnit::Shared:

@@ -31,7 +31,7 @@ constexpr RecordField<Record, Results>
 result(std::string_view name, FieldGroup group, Quantity quantity, double Record::*base,
        std::string Record::*text, int Record::*unitIndex, std::string Record::*unitName,
        std::string_view unitBox, int defaultUnitIndex, std::string_view label,
-       std::string_view resultName, double Results::*value) {
+       std::string_view resultName, double (*value)(const Results&)) {
     RecordField<Record, Results> field =
         input<Record, Results>(name, FieldUnit::Own, quantity, text, unitIndex, unitName, unitBox,
                                defaultUnitIndex, label);
@@ -45,7 +45,7 @@ result(std::string_view name, FieldGroup group, Quantity quantity, double Record
 template <typename Record, typename Results>
 constexpr RecordField<Record, Results>
 plainResult(std::string_view name, FieldGroup group, FieldUnit unit, std::string Record::*text,
-            std::string_view label, std::string_view resultName, double Results::*value,
+            std::string_view label, std::string_view resultName, double (*value)(const Results&),
             std::string Results::*valueText) {
     return {.name = name,
             .group = group,
@@ -60,6 +60,7 @@ plainResult(std::string_view name, FieldGroup group, FieldUnit unit, std::string
 
 using B = BasicDocumentRecord;
 using BR = BasicResults;
+using Ref = ReferenceProperties;
 constexpr auto basicInput = input<B, BR>;
 constexpr auto basicResult = result<B, BR>;
 
@@ -70,33 +71,39 @@ constexpr BasicField kBasicFields[] = {
                &B::tempUnitIndex, &B::tempUnitName, "tempUnit", 1, l::kAtTemperature),
     basicResult("resDensity", FieldGroup::Results, Quantity::Density, &B::resDensityBase,
                 &B::resDensityText, &B::resDensityUnitIndex, &B::resDensityUnitName,
-                "resDensityUnit", 0, l::kDensity, "density", &BR::density),
+                "resDensityUnit", 0, l::kDensity, "density", resultAt<&BR::density>),
     basicResult("resHeat", FieldGroup::Results, Quantity::SpecificHeat, &B::resHeatBase,
                 &B::resHeatText, &B::resHeatUnitIndex, &B::resHeatUnitName, "resHeatUnit", 1,
-                l::kSpecificHeat, "specificHeat", &BR::specificHeat),
+                l::kSpecificHeat, "specificHeat", resultAt<&BR::atReference, &Ref::specificHeat>),
     basicResult("resConductivity", FieldGroup::Results, Quantity::Conductivity,
                 &B::resConductivityBase, &B::resConductivityText, &B::resConductivityUnitIndex,
                 &B::resConductivityUnitName, "resConductivityUnit", 0, l::kConductivity,
-                "thermalConductivity", &BR::thermalConductivity),
+                "thermalConductivity", resultAt<&BR::atReference, &Ref::thermalConductivity>),
     basicResult("resViscosity", FieldGroup::Results, Quantity::Viscosity, &B::resViscosityBase,
                 &B::resViscosityText, &B::resViscosityUnitIndex, &B::resViscosityUnitName,
                 "resViscosityUnit", 1, l::kViscosity, "kinematicViscosity",
-                &BR::kinematicViscosity),
+                resultAt<&BR::atReference, &Ref::kinematicViscosity>),
     basicResult("resTension", FieldGroup::Results, Quantity::SurfaceTension, &B::resTensionBase,
                 &B::resTensionText, &B::resTensionUnitIndex, &B::resTensionUnitName,
-                "resTensionUnit", 0, l::kSurfaceTension, "surfaceTension", &BR::surfaceTension),
+                "resTensionUnit", 0, l::kSurfaceTension, "surfaceTension",
+                resultAt<&BR::atReference, &Ref::surfaceTension>),
     basicResult("resVapour", FieldGroup::Results, Quantity::Pressure, &B::resVapourBase,
                 &B::resVapourText, &B::resVapourUnitIndex, &B::resVapourUnitName, "resVapourUnit",
-                3, l::kVapourPressure, "vapourPressure", &BR::vapourPressure),
+                3, l::kVapourPressure, "vapourPressure",
+                resultAt<&BR::atReference, &Ref::vapourPressure>),
     basicResult("resCritTemp", FieldGroup::Results, Quantity::Temperature, &B::resCritTempBase,
                 &B::resCritTempText, &B::resCritTempUnitIndex, &B::resCritTempUnitName,
-                "resCritTempUnit", 1, l::kCritTemperature, "pseudoCritTemp", &BR::pseudoCritTemp),
+                "resCritTempUnit", 1, l::kCritTemperature, "pseudoCritTemp",
+                resultAt<&BR::pseudoCritTemp>),
     plainResult("resPrandtl", FieldGroup::Results, FieldUnit::Number, &B::resPrandtlText,
-                l::kPrandtl, "prandtl", &BR::prandtl, &BR::prandtlText),
+                l::kPrandtl, "prandtl", resultAt<&BR::atReference, &Ref::prandtl>,
+                &BR::prandtlText),
 };
 
 using A = AdditionalDocumentRecord;
 using AR = AdditionalResults;
+using Gas = GasProperties;
+using Liquid = LiquidProperties;
 constexpr auto additionalInput = input<A, AR>;
 constexpr auto additionalResult = result<A, AR>;
 constexpr auto gas = FieldGroup::GasPhase;
@@ -114,51 +121,53 @@ constexpr AdditionalField kAdditionalFields[] = {
                     &A::pressureUnitIndex, &A::pressureUnitName, "pressureUnit", 3,
                     l::kDesignPressure),
     plainResult("gasShare", gas, FieldUnit::Percent, &A::gasShareText, l::kShare, "gasMassShare",
-                &AR::gasMassShare, &AR::gasShareText),
+                resultAt<&AR::gasMassShare>, &AR::gasShareText),
     additionalResult("gasDensity", gas, Quantity::Density, &A::gasDensityBase, &A::gasDensityText,
                      &A::gasDensityUnitIndex, &A::gasDensityUnitName, "gasDensityUnit", 0,
-                     l::kDensity, "gasDensity", &AR::gasDensity),
+                     l::kDensity, "gasDensity", resultAt<&AR::gas, &Gas::density>),
     additionalResult("gasHeat", gas, Quantity::SpecificHeat, &A::gasHeatBase, &A::gasHeatText,
                      &A::gasHeatUnitIndex, &A::gasHeatUnitName, "gasHeatUnit", 1, l::kSpecificHeat,
-                     "gasSpecificHeat", &AR::gasSpecificHeat),
+                     "gasSpecificHeat", resultAt<&AR::gas, &Gas::specificHeat>),
     additionalResult("gasConductivity", gas, Quantity::Conductivity, &A::gasConductivityBase,
                      &A::gasConductivityText, &A::gasConductivityUnitIndex,
                      &A::gasConductivityUnitName, "gasConductivityUnit", 0, l::kConductivity,
-                     "gasConductivity", &AR::gasConductivity),
+                     "gasConductivity", resultAt<&AR::gas, &Gas::conductivity>),
     additionalResult("gasViscosity", gas, Quantity::Viscosity, &A::gasViscosityBase,
                      &A::gasViscosityText, &A::gasViscosityUnitIndex, &A::gasViscosityUnitName,
-                     "gasViscosityUnit", 1, l::kViscosity, "gasViscosity", &AR::gasViscosity),
+                     "gasViscosityUnit", 1, l::kViscosity, "gasViscosity",
+                     resultAt<&AR::gas, &Gas::viscosity>),
     additionalResult("gasEnthalpy", gas, Quantity::Enthalpy, &A::gasEnthalpyBase,
                      &A::gasEnthalpyText, &A::gasEnthalpyUnitIndex, &A::gasEnthalpyUnitName,
                      "gasEnthalpyUnit", 1, l::kEnthalpy, "gasVaporisationEnthalpy",
-                     &AR::gasVaporisationEnthalpy),
+                     resultAt<&AR::gas, &Gas::vaporisationEnthalpy>),
     plainResult("gasPrandtl", gas, FieldUnit::Number, &A::gasPrandtlText, l::kPrandtl, "gasPrandtl",
-                &AR::gasPrandtl, &AR::gasPrandtlText),
+                resultAt<&AR::gas, &Gas::prandtl>, &AR::gasPrandtlText),
     plainResult("liquidShare", liquid, FieldUnit::Percent, &A::liquidShareText, l::kShare,
-                "liquidMassShare", &AR::liquidMassShare, &AR::liquidShareText),
+                "liquidMassShare", resultAt<&AR::liquidMassShare>, &AR::liquidShareText),
     additionalResult("liquidDensity", liquid, Quantity::Density, &A::liquidDensityBase,
                      &A::liquidDensityText, &A::liquidDensityUnitIndex, &A::liquidDensityUnitName,
-                     "liquidDensityUnit", 0, l::kDensity, "liquidDensity", &AR::liquidDensity),
+                     "liquidDensityUnit", 0, l::kDensity, "liquidDensity",
+                     resultAt<&AR::liquid, &Liquid::density>),
     additionalResult("liquidHeat", liquid, Quantity::SpecificHeat, &A::liquidHeatBase,
                      &A::liquidHeatText, &A::liquidHeatUnitIndex, &A::liquidHeatUnitName,
                      "liquidHeatUnit", 1, l::kSpecificHeat, "liquidSpecificHeat",
-                     &AR::liquidSpecificHeat),
+                     resultAt<&AR::liquid, &Liquid::specificHeat>),
     additionalResult("liquidConductivity", liquid, Quantity::Conductivity,
                      &A::liquidConductivityBase, &A::liquidConductivityText,
                      &A::liquidConductivityUnitIndex, &A::liquidConductivityUnitName,
                      "liquidConductivityUnit", 0, l::kConductivity, "liquidConductivity",
-                     &AR::liquidConductivity),
+                     resultAt<&AR::liquid, &Liquid::conductivity>),
     additionalResult("liquidViscosity", liquid, Quantity::Viscosity, &A::liquidViscosityBase,
                      &A::liquidViscosityText, &A::liquidViscosityUnitIndex,
                      &A::liquidViscosityUnitName, "liquidViscosityUnit", 1, l::kViscosity,
-                     "liquidViscosity", &AR::liquidViscosity),
+                     "liquidViscosity", resultAt<&AR::liquid, &Liquid::viscosity>),
     additionalResult("liquidTension", liquid, Quantity::SurfaceTension, &A::liquidTensionBase,
                      &A::liquidTensionText, &A::liquidTensionUnitIndex, &A::liquidTensionUnitName,
                      "liquidTensionUnit", 0, l::kSurfaceTension, "liquidSurfaceTension",
-                     &AR::liquidSurfaceTension),
+                     resultAt<&AR::liquid, &Liquid::surfaceTension>),
     // The liquid phase's Prandtl number keeps the basic calculation's name.
     plainResult("liquidPrandtl", liquid, FieldUnit::Number, &A::liquidPrandtlText, l::kPrandtl,
-                "prandtl", &AR::prandtl, &AR::liquidPrandtlText),
+                "prandtl", resultAt<&AR::liquid, &Liquid::prandtl>, &AR::liquidPrandtlText),
 };
 
 } // namespace

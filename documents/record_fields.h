@@ -51,13 +51,22 @@ template <typename Record, typename Results> struct RecordField {
     std::string_view unitBox = {};
     int defaultUnitIndex = 0;    // selected on a new form
     std::string_view label = {}; // on the form and in the reports
-    // A result's name in the calculator's output ("density"), its value in
-    // the engine's results, and for a share or a number the text the form
-    // shows of it.
+    // A result's name in the calculator's output ("density"), the reading of
+    // its value from the engine's results (a value may lie in a phase's
+    // properties, which no member pointer of the results reaches: see
+    // resultAt), and for a share or a number the text the form shows of it.
     std::string_view resultName = {};
-    double Results::*result = nullptr;
+    double (*result)(const Results&) = nullptr;
     std::string Results::*resultText = nullptr;
 };
+
+// Reads the value a chain of members leads to, as a field's result:
+// resultAt<&AdditionalResults::gas, &GasProperties::density> reads
+// results.gas.density, resultAt<&BasicResults::density> results.density.
+// The body folds .* over the members from the left.
+template <auto... members, typename Results> double resultAt(const Results& results) {
+    return (results.*....*members);
+}
 
 using BasicField = RecordField<BasicDocumentRecord, BasicResults>;
 using AdditionalField = RecordField<AdditionalDocumentRecord, AdditionalResults>;
@@ -82,7 +91,7 @@ template <typename Record, typename Results>
 void storeResults(const Results& results, Record& record) {
     for (const auto& field : recordFields(results)) {
         if (field.base != nullptr) {
-            record.*field.base = results.*field.result;
+            record.*field.base = field.result(results);
             showInSelectedUnit(field, record);
         } else if (field.resultText != nullptr) {
             record.*field.text = results.*field.resultText;

@@ -4,7 +4,8 @@
 
 // What a completed calculation gives, as plain data: the forms, the
 // calculator and the documents' field tables read these without any of the
-// engine's code.
+// engine's code. The steps of engine/calc_steps.h give the properties of the
+// oil and of its phases in the same shapes.
 namespace viskora {
 
 // How a calculation finds the liquid's kinematic viscosity: from the oil's
@@ -19,39 +20,61 @@ enum class CalcOutcome {
     Failed,    // the calculation broke down; the user has been told
 };
 
-// The results of the basic calculation in base units, and the Prandtl
-// number as the form shows it.
-struct BasicResults {
-    double density = 0;             // kg/m3
+// The properties of a characterised oil at the reference temperature and
+// atmospheric pressure.
+struct ReferenceProperties {
     double specificHeat = 0;        // kJ/(kg K)
     double thermalConductivity = 0; // W/(m K)
     double kinematicViscosity = 0;  // mm2/s
-    double surfaceTension = 0;      // N/m
     double vapourPressure = 0;      // MPa
-    double pseudoCritTemp = 0;      // deg.C
     double prandtl = 0;
+    double surfaceTension = 0; // N/m
+};
+
+// The properties of a characterised part as a liquid at a design state.
+struct LiquidProperties {
+    double vaporisationEnthalpy = 0; // kJ/kg
+    double density = 0;              // kg/m3
+    double specificHeat = 0;         // kJ/(kg K)
+    double conductivity = 0;         // W/(m K)
+    double viscosity = 0;            // mm2/s
+    double surfaceTension = 0;       // N/m
+    double prandtl = 0;
+};
+
+// The properties of a characterised part as a gas at a design state, by the
+// Lee-Kesler corresponding-states method.
+struct GasProperties {
+    double density = 0;      // kg/m3
+    double specificHeat = 0; // kJ/(kg K)
+    double conductivity = 0; // W/(m K)
+    double viscosity = 0;    // mm2/s
+    double prandtl = 0;
+    // kJ/kg, that of the part's liquid at the design state; the record fills
+    // it, gasPropertiesAt leaves it 0.
+    double vaporisationEnthalpy = 0;
+};
+
+// The results of the basic calculation in base units: the whole oil's
+// density, its properties at the reference temperature and its
+// pseudocritical temperature, and the Prandtl number as the form shows it.
+struct BasicResults {
+    double density = 0; // kg/m3
+    ReferenceProperties atReference;
+    double pseudoCritTemp = 0; // deg.C
     std::string prandtlText;
 };
 
-// The results of the additional calculation in base units, the Prandtl
-// numbers as the form shows them, and the two mass shares as the form shows
-// them: the gas share with one decimal, the liquid share as 100 minus the
-// number shown for the gas, so that the two always add up to 100.0.
+// The results of the additional calculation in base units: each phase's
+// properties (those of a phase that is absent all 0), its Prandtl number as
+// the form shows it, and the two mass shares as the form shows them: the gas
+// share with one decimal, the liquid share as 100 minus the number shown for
+// the gas, so that the two always add up to 100.0.
 struct AdditionalResults {
-    double gasMassShare = 0;            // %
-    double liquidMassShare = 0;         // %
-    double gasDensity = 0;              // kg/m3
-    double gasSpecificHeat = 0;         // kJ/(kg K)
-    double gasConductivity = 0;         // W/(m K)
-    double gasViscosity = 0;            // mm2/s
-    double gasVaporisationEnthalpy = 0; // kJ/kg
-    double gasPrandtl = 0;
-    double liquidDensity = 0;        // kg/m3
-    double liquidSpecificHeat = 0;   // kJ/(kg K)
-    double liquidConductivity = 0;   // W/(m K)
-    double liquidViscosity = 0;      // mm2/s
-    double liquidSurfaceTension = 0; // N/m
-    double prandtl = 0;              // of the liquid phase
+    double gasMassShare = 0;    // %
+    double liquidMassShare = 0; // %
+    GasProperties gas;
+    LiquidProperties liquid;
     std::string gasPrandtlText;
     std::string liquidPrandtlText;
     std::string gasShareText;

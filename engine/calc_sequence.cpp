@@ -132,13 +132,13 @@ CalcOutcome runBasicCalculation(COilCalc& calc) {
 BasicResults basicResults(const COilCalc& calc) {
     BasicResults results;
     results.density = calc.wholeOil.density;
-    results.specificHeat = calc.specificHeat;
-    results.thermalConductivity = calc.thermalConductivity;
-    results.kinematicViscosity = calc.kinematicViscosity;
-    results.surfaceTension = calc.surfaceTension;
-    results.vapourPressure = calc.vapourPressure;
+    results.atReference = {.specificHeat = calc.specificHeat,
+                           .thermalConductivity = calc.thermalConductivity,
+                           .kinematicViscosity = calc.kinematicViscosity,
+                           .vapourPressure = calc.vapourPressure,
+                           .prandtl = calc.prandtl,
+                           .surfaceTension = calc.surfaceTension};
     results.pseudoCritTemp = calc.pseudoCritTemp;
-    results.prandtl = calc.prandtl;
     results.prandtlText = formatForDisplay(calc.prandtl);
     return results;
 }
@@ -178,18 +178,8 @@ AdditionalResults additionalResults(const COilCalc& calc) {
     AdditionalResults results;
     results.gasMassShare = calc.gasMassShare;
     results.liquidMassShare = calc.liquidMassShare;
-    results.gasDensity = calc.gas.density;
-    results.gasSpecificHeat = calc.gas.specificHeat;
-    results.gasConductivity = calc.gas.conductivity;
-    results.gasViscosity = calc.gas.viscosity;
-    results.gasVaporisationEnthalpy = calc.gas.vaporisationEnthalpy;
-    results.gasPrandtl = calc.gas.prandtl;
-    results.liquidDensity = calc.liquid.density;
-    results.liquidSpecificHeat = calc.liquid.specificHeat;
-    results.liquidConductivity = calc.liquid.conductivity;
-    results.liquidViscosity = calc.liquid.viscosity;
-    results.liquidSurfaceTension = calc.liquid.surfaceTension;
-    results.prandtl = calc.liquid.prandtl;
+    results.gas = calc.gas;
+    results.liquid = calc.liquid;
     results.gasPrandtlText = formatForDisplay(calc.gas.prandtl);
     results.liquidPrandtlText = formatForDisplay(calc.liquid.prandtl);
     // The liquid share is taken from the gas share as shown, so that the two

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/calc_results.h"
+
 #include <array>
 #include <optional>
 
@@ -61,17 +63,8 @@ bool characterisationIsFinite(const Characterisation& characterisation,
 // below the Kesler-Lee temperature (K). 700 K gives 412.85 deg.C.
 double reportedPseudoCritTemp(double critTemp);
 
-// The properties of a characterised oil at the reference temperature and
-// atmospheric pressure.
-struct ReferenceProperties {
-    double specificHeat = 0;        // kJ/(kg K)
-    double thermalConductivity = 0; // W/(m K)
-    double kinematicViscosity = 0;  // mm2/s
-    double vapourPressure = 0;      // MPa
-    double prandtl = 0;
-    double surfaceTension = 0; // N/m
-};
-
+// The properties of a characterised oil at the reference temperature
+// `refTemp` (deg.C) and atmospheric pressure.
 ReferenceProperties referencePropertiesOf(const Characterisation& oil, double refTemp);
 
 // A design state: temperature and absolute pressure.
@@ -113,17 +106,6 @@ struct PhaseSplit {
 std::optional<PhaseSplit> splitIntoParts(const CutDistribution& oil, const DesignState& state,
                                          CutArray& highAtPressure);
 
-// The properties of a characterised part as a liquid at a design state.
-struct LiquidProperties {
-    double vaporisationEnthalpy = 0; // kJ/kg
-    double density = 0;              // kg/m3
-    double specificHeat = 0;         // kJ/(kg K)
-    double conductivity = 0;         // W/(m K)
-    double viscosity = 0;            // mm2/s
-    double surfaceTension = 0;       // N/m
-    double prandtl = 0;
-};
-
 // The viscosity of a characterised part as a liquid at a design state,
 // mm2/s, from its own viscosity at the reference temperature (the method of
 // the oil as a whole): carried along the line through 20 and 50 deg.C set by
@@ -131,6 +113,7 @@ struct LiquidProperties {
 double wholeOilLiquidViscosity(const Characterisation& part, const ReferenceProperties& atReference,
                                const DesignState& state);
 
+// The properties of a characterised part as a liquid at a design state;
 // `atReference` are the part's own properties at the reference temperature
 // `refTemp` (deg.C).
 LiquidProperties liquidPropertiesAt(const Characterisation& part,
@@ -138,19 +121,8 @@ LiquidProperties liquidPropertiesAt(const Characterisation& part,
                                     const DesignState& state);
 
 // The properties of a characterised part as a gas at a design state, by the
-// Lee-Kesler corresponding-states method.
-struct GasProperties {
-    double density = 0;      // kg/m3
-    double specificHeat = 0; // kJ/(kg K)
-    double conductivity = 0; // W/(m K)
-    double viscosity = 0;    // mm2/s
-    double prandtl = 0;
-    // kJ/kg, that of the part's liquid at the design state; the record fills
-    // it, gasPropertiesAt leaves it 0.
-    double vaporisationEnthalpy = 0;
-};
-
-// Nothing when the Lee-Kesler volume iteration does not settle.
+// Lee-Kesler corresponding-states method; nothing when its volume iteration
+// does not settle.
 std::optional<GasProperties> gasPropertiesAt(const Characterisation& part,
                                              const DesignState& state);
 

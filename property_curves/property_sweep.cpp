@@ -88,7 +88,7 @@ std::optional<double> anchoredLiquidViscosity(double onLine, const StateOutcome&
     if (!point.wholeOilViscosity) {
         return std::nullopt;
     }
-    const double ratio = point.additional.results.liquidViscosity / *point.wholeOilViscosity;
+    const double ratio = point.additional.results.liquid.viscosity / *point.wholeOilViscosity;
     if (!std::isfinite(ratio) || !(ratio > 0)) {
         return std::nullopt;
     }

@@ -43,7 +43,7 @@ struct SweepPoint {
     bool stoppedByAnswer = false; // the message is a warning or question answered No
     AdditionalResults results;
     // mm2/s: the liquid's viscosity by each method (0 without a liquid
-    // phase, as the other liquid results); results.liquidViscosity is the
+    // phase, as the other liquid results); results.liquid.viscosity is the
     // one of the oil's own method, which its Prandtl number follows.
     double liquidViscosityWholeOil = 0;
     double liquidViscosityByCuts = 0;

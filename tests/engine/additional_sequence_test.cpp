@@ -43,14 +43,14 @@ TEST(AdditionalCalculation, DefaultFormInputsEndToEnd) {
     // Nothing boils off at 50 deg.C under 0.3 MPa: every cut is liquid.
     EXPECT_EQ(r.gasShareText, " 0.0");
     EXPECT_EQ(r.liquidShareText, "100.0");
-    EXPECT_EQ(r.gasDensity, 0);
+    EXPECT_EQ(r.gas.density, 0);
     EXPECT_EQ(r.gasPrandtlText, "0");
-    expectPhaseSound(r.liquidDensity, r.liquidSpecificHeat, r.liquidConductivity, r.liquidViscosity,
-                     r.prandtl);
+    expectPhaseSound(r.liquid.density, r.liquid.specificHeat, r.liquid.conductivity,
+                     r.liquid.viscosity, r.liquid.prandtl);
     // Warmer than 20 deg.C, so lighter than the given 702.7 kg/m3 and a
     // little compressed by 0.3 MPa.
-    EXPECT_NEAR(r.liquidDensity, 675.8, 0.1);
-    EXPECT_GT(r.liquidSurfaceTension, 0);
+    EXPECT_NEAR(r.liquid.density, 675.8, 0.1);
+    EXPECT_GT(r.liquid.surfaceTension, 0);
     EXPECT_EQ(r.liquidPrandtlText, "7.86");
 }
 
@@ -64,11 +64,11 @@ TEST(AdditionalCalculation, SmallRoundedGasShareConvergesToARealGasDensity) {
     const AdditionalResults r = additionalResults(calc);
     EXPECT_EQ(r.gasShareText, " 1.0");
     EXPECT_EQ(r.liquidShareText, "99.0");
-    EXPECT_NEAR(r.gasDensity, 28, 1);
-    expectPhaseSound(r.gasDensity, r.gasSpecificHeat, r.gasConductivity, r.gasViscosity,
-                     r.gasPrandtl);
-    expectPhaseSound(r.liquidDensity, r.liquidSpecificHeat, r.liquidConductivity, r.liquidViscosity,
-                     r.prandtl);
+    EXPECT_NEAR(r.gas.density, 28, 1);
+    expectPhaseSound(r.gas.density, r.gas.specificHeat, r.gas.conductivity, r.gas.viscosity,
+                     r.gas.prandtl);
+    expectPhaseSound(r.liquid.density, r.liquid.specificHeat, r.liquid.conductivity,
+                     r.liquid.viscosity, r.liquid.prandtl);
 }
 
 TEST(AdditionalCalculation, EverythingBoiledOffLeavesNoLiquidPart) {
@@ -82,12 +82,12 @@ TEST(AdditionalCalculation, EverythingBoiledOffLeavesNoLiquidPart) {
     EXPECT_EQ(r.gasShareText, "100.0");
     EXPECT_EQ(r.liquidShareText, " 0.0");
     EXPECT_EQ(calc.phaseState, PhaseState::GasOnly);
-    expectPhaseSound(r.gasDensity, r.gasSpecificHeat, r.gasConductivity, r.gasViscosity,
-                     r.gasPrandtl);
-    EXPECT_GT(r.gasVaporisationEnthalpy, 0);
-    EXPECT_EQ(r.liquidDensity, 0);
-    EXPECT_EQ(r.liquidSurfaceTension, 0);
-    EXPECT_EQ(r.prandtl, 0);
+    expectPhaseSound(r.gas.density, r.gas.specificHeat, r.gas.conductivity, r.gas.viscosity,
+                     r.gas.prandtl);
+    EXPECT_GT(r.gas.vaporisationEnthalpy, 0);
+    EXPECT_EQ(r.liquid.density, 0);
+    EXPECT_EQ(r.liquid.surfaceTension, 0);
+    EXPECT_EQ(r.liquid.prandtl, 0);
     EXPECT_EQ(r.liquidPrandtlText, "0");
     // The oil last described is the gas part, which is the whole oil.
     EXPECT_NEAR(characterisationOf(calc).tvAvg, wholeOil.tvAvg, 1e-9);
@@ -103,7 +103,7 @@ TEST(AdditionalCalculation, HighDesignPressureCompressesTheLiquid) {
     ASSERT_EQ(runAdditionalCalculation(calc), CalcOutcome::Completed);
     const AdditionalResults r = additionalResults(calc);
     EXPECT_EQ(r.gasShareText, " 0.0");
-    EXPECT_TRUE(testing::roundsTo(r.liquidDensity, "799.3993"));
+    EXPECT_TRUE(testing::roundsTo(r.liquid.density, "799.3993"));
 }
 
 TEST(AdditionalCalculation, NoAnswerToAQuestionStopsWithoutResults) {
@@ -162,12 +162,12 @@ TEST_P(ExtremeDesignStates, NeverShowImpossibleResults) {
     ASSERT_EQ(outcome, CalcOutcome::Completed);
     const AdditionalResults r = additionalResults(calc);
     if (r.gasMassShare > 0) {
-        expectPhaseSound(r.gasDensity, r.gasSpecificHeat, r.gasConductivity, r.gasViscosity,
-                         r.gasPrandtl);
+        expectPhaseSound(r.gas.density, r.gas.specificHeat, r.gas.conductivity, r.gas.viscosity,
+                         r.gas.prandtl);
     }
     if (r.liquidMassShare > 0) {
-        expectPhaseSound(r.liquidDensity, r.liquidSpecificHeat, r.liquidConductivity,
-                         r.liquidViscosity, r.prandtl);
+        expectPhaseSound(r.liquid.density, r.liquid.specificHeat, r.liquid.conductivity,
+                         r.liquid.viscosity, r.liquid.prandtl);
     }
 }
 

@@ -21,7 +21,7 @@ TEST(BasicCalculation, TwoRunsOnFreshRecordsGiveTheSameResults) {
     const BasicResults a = basicResults(first);
     const BasicResults b = basicResults(second);
     EXPECT_EQ(a.density, b.density);
-    EXPECT_EQ(a.kinematicViscosity, b.kinematicViscosity);
+    EXPECT_EQ(a.atReference.kinematicViscosity, b.atReference.kinematicViscosity);
     EXPECT_EQ(a.pseudoCritTemp, b.pseudoCritTemp);
     EXPECT_EQ(a.prandtlText, "469");
 }
@@ -33,7 +33,8 @@ TEST(BasicCalculation, DefaultFractionRowsAreNotReadInDensityOnlyMode) {
     withRows.fracStartIn[1] = 999;
     ASSERT_EQ(runBasicCalculation(plain), CalcOutcome::Completed);
     ASSERT_EQ(runBasicCalculation(withRows), CalcOutcome::Completed);
-    EXPECT_EQ(basicResults(plain).specificHeat, basicResults(withRows).specificHeat);
+    EXPECT_EQ(basicResults(plain).atReference.specificHeat,
+              basicResults(withRows).atReference.specificHeat);
 }
 
 TEST(BasicCalculation, StopsOnAnInputErrorOrANoAnswer) {
@@ -57,8 +58,8 @@ TEST(BasicCalculation, ResultsThatAreNotNumbersAreRefusedNotShown) {
         const CalcOutcome outcome = runBasicCalculation(calc);
         if (outcome == CalcOutcome::Completed) {
             const BasicResults results = basicResults(calc);
-            EXPECT_TRUE(std::isfinite(results.prandtl)) << density;
-            EXPECT_GT(results.kinematicViscosity, 0) << density;
+            EXPECT_TRUE(std::isfinite(results.atReference.prandtl)) << density;
+            EXPECT_GT(results.atReference.kinematicViscosity, 0) << density;
         } else {
             EXPECT_EQ(outcome, CalcOutcome::Failed) << density;
             ASSERT_FALSE(messages.shown().empty());

@@ -76,8 +76,8 @@ TEST_P(Face, EqualsTheRecordFilledByHand) {
     const AdditionalOutcome outcome = calculateAdditional(in, nullptr);
     ASSERT_EQ(outcome.status, CalcOutcome::Completed);
     EXPECT_EQ(outcome.results.gasMassShare, calc->gasMassShare);
-    EXPECT_EQ(outcome.results.gasDensity, calc->gas.density);
-    EXPECT_EQ(outcome.results.liquidViscosity, calc->liquid.viscosity);
+    EXPECT_EQ(outcome.results.gas.density, calc->gas.density);
+    EXPECT_EQ(outcome.results.liquid.viscosity, calc->liquid.viscosity);
     EXPECT_EQ(outcome.characterisation.molarMass, calc->liquidPart.molarMass);
     EXPECT_GT(outcome.results.gasMassShare, 0);
     EXPECT_GT(outcome.results.liquidMassShare, 0);

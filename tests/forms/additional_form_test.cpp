@@ -98,9 +98,9 @@ TEST(AdditionalForm, CalculateShowsBothPhasesWithSharesAddingUpToHundred) {
     const AdditionalResults expected = additionalResults(calc);
 
     const AdditionalDocumentRecord& record = f.view->record();
-    EXPECT_EQ(record.gasDensityBase, expected.gasDensity);
-    EXPECT_EQ(record.gasEnthalpyBase, expected.gasVaporisationEnthalpy);
-    EXPECT_EQ(record.liquidTensionBase, expected.liquidSurfaceTension);
+    EXPECT_EQ(record.gasDensityBase, expected.gas.density);
+    EXPECT_EQ(record.gasEnthalpyBase, expected.gas.vaporisationEnthalpy);
+    EXPECT_EQ(record.liquidTensionBase, expected.liquid.surfaceTension);
     EXPECT_EQ(f.text("gasShare"), QString::fromStdString(expected.gasShareText));
     EXPECT_EQ(f.text("liquidShare"), QString::fromStdString(expected.liquidShareText));
     EXPECT_EQ(f.text("gasShare").size(), 4);
@@ -109,11 +109,11 @@ TEST(AdditionalForm, CalculateShowsBothPhasesWithSharesAddingUpToHundred) {
                      100.0);
     EXPECT_EQ(f.text("gasPrandtl"), QString::fromStdString(expected.gasPrandtlText));
     EXPECT_EQ(f.text("liquidPrandtl"), QString::fromStdString(expected.liquidPrandtlText));
-    EXPECT_EQ(f.text("gasDensity"), QString::fromStdString(formatForDisplay(expected.gasDensity)));
+    EXPECT_EQ(f.text("gasDensity"), QString::fromStdString(formatForDisplay(expected.gas.density)));
     EXPECT_EQ(f.text("liquidDensity"),
-              QString::fromStdString(formatForDisplay(expected.liquidDensity / 1000)));
+              QString::fromStdString(formatForDisplay(expected.liquid.density / 1000)));
     EXPECT_EQ(f.text("gasEnthalpy"),
-              QString::fromStdString(formatForDisplay(expected.gasVaporisationEnthalpy)));
+              QString::fromStdString(formatForDisplay(expected.gas.vaporisationEnthalpy)));
 }
 
 TEST(AdditionalForm, ACalculationStoppedByAQuestionChangesNothing) {

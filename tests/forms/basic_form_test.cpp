@@ -204,17 +204,17 @@ TEST(BasicForm, CalculateShowsTheEnginesResultsAndMarksTheDocument) {
     const BasicResults expected = engineResults(850);
     const BasicDocumentRecord& record = f.view->record();
     EXPECT_EQ(record.resDensityBase, expected.density);
-    EXPECT_EQ(record.resHeatBase, expected.specificHeat);
+    EXPECT_EQ(record.resHeatBase, expected.atReference.specificHeat);
     EXPECT_EQ(record.resCritTempBase, expected.pseudoCritTemp);
     const std::pair<const char*, double> shown[] = {
         {"resDensity", expected.density},
-        {"resHeat", expected.specificHeat},
-        {"resConductivity", expected.thermalConductivity},
-        {"resViscosity", expected.kinematicViscosity},
-        {"resTension", expected.surfaceTension},
-        {"resVapour", expected.vapourPressure},
+        {"resHeat", expected.atReference.specificHeat},
+        {"resConductivity", expected.atReference.thermalConductivity},
+        {"resViscosity", expected.atReference.kinematicViscosity},
+        {"resTension", expected.atReference.surfaceTension},
+        {"resVapour", expected.atReference.vapourPressure},
         {"resCritTemp", expected.pseudoCritTemp},
-        {"resPrandtl", expected.prandtl},
+        {"resPrandtl", expected.atReference.prandtl},
     };
     for (const auto& [control, value] : shown) {
         EXPECT_EQ(f.text(control), QString::fromStdString(formatForDisplay(value))) << control;
@@ -390,7 +390,8 @@ TEST(BasicForm, CalculateReadsTheTableRows) {
     table.setText(0, 0, QStringLiteral("999"));
     f.click("useFractions");
     f.click("calculate");
-    EXPECT_EQ(f.view->record().resViscosityBase, engineResults(702.7).kinematicViscosity);
+    EXPECT_EQ(f.view->record().resViscosityBase,
+              engineResults(702.7).atReference.kinematicViscosity);
 }
 
 TEST(BasicForm, ACountBeyondTheTableIsReadAsApplyWouldBringIt) {

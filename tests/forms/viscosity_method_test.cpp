@@ -36,12 +36,12 @@ double engineViscosity(bool additional, ViscosityMethod method) {
     calc.viscosityMethod = method;
     if (!additional) {
         EXPECT_EQ(runBasicCalculation(calc), CalcOutcome::Completed);
-        return basicResults(calc).kinematicViscosity;
+        return basicResults(calc).atReference.kinematicViscosity;
     }
     calc.designTempIn = 50;
     calc.designPressureIn = 0.3;
     EXPECT_EQ(runAdditionalCalculation(calc), CalcOutcome::Completed);
-    return additionalResults(calc).liquidViscosity;
+    return additionalResults(calc).liquid.viscosity;
 }
 
 class ViscosityChoice : public ::testing::TestWithParam<MethodCase> {};

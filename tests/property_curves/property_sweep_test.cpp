@@ -50,18 +50,18 @@ class SweepPointsEqualSingleCalculations : public ::testing::TestWithParam<Sweep
 void expectSameResults(const AdditionalResults& a, const AdditionalResults& b) {
     EXPECT_EQ(a.gasMassShare, b.gasMassShare);
     EXPECT_EQ(a.liquidMassShare, b.liquidMassShare);
-    EXPECT_EQ(a.gasDensity, b.gasDensity);
-    EXPECT_EQ(a.gasSpecificHeat, b.gasSpecificHeat);
-    EXPECT_EQ(a.gasConductivity, b.gasConductivity);
-    EXPECT_EQ(a.gasViscosity, b.gasViscosity);
-    EXPECT_EQ(a.gasVaporisationEnthalpy, b.gasVaporisationEnthalpy);
-    EXPECT_EQ(a.gasPrandtl, b.gasPrandtl);
-    EXPECT_EQ(a.liquidDensity, b.liquidDensity);
-    EXPECT_EQ(a.liquidSpecificHeat, b.liquidSpecificHeat);
-    EXPECT_EQ(a.liquidConductivity, b.liquidConductivity);
-    EXPECT_EQ(a.liquidViscosity, b.liquidViscosity);
-    EXPECT_EQ(a.liquidSurfaceTension, b.liquidSurfaceTension);
-    EXPECT_EQ(a.prandtl, b.prandtl);
+    EXPECT_EQ(a.gas.density, b.gas.density);
+    EXPECT_EQ(a.gas.specificHeat, b.gas.specificHeat);
+    EXPECT_EQ(a.gas.conductivity, b.gas.conductivity);
+    EXPECT_EQ(a.gas.viscosity, b.gas.viscosity);
+    EXPECT_EQ(a.gas.vaporisationEnthalpy, b.gas.vaporisationEnthalpy);
+    EXPECT_EQ(a.gas.prandtl, b.gas.prandtl);
+    EXPECT_EQ(a.liquid.density, b.liquid.density);
+    EXPECT_EQ(a.liquid.specificHeat, b.liquid.specificHeat);
+    EXPECT_EQ(a.liquid.conductivity, b.liquid.conductivity);
+    EXPECT_EQ(a.liquid.viscosity, b.liquid.viscosity);
+    EXPECT_EQ(a.liquid.surfaceTension, b.liquid.surfaceTension);
+    EXPECT_EQ(a.liquid.prandtl, b.liquid.prandtl);
     EXPECT_EQ(a.gasShareText, b.gasShareText);
     EXPECT_EQ(a.liquidPrandtlText, b.liquidPrandtlText);
 }
@@ -193,7 +193,7 @@ TEST(PropertySweep, VapourPressureCurveMeetsTheBasicCalculationAt20) {
         const SweepResult sweep = runSweep(oil, overTemperature(0, 100, 20, 0.3), {}, nullptr);
         ASSERT_EQ(sweep.points.size(), 6u);
         ASSERT_TRUE(sweep.points[1].vapourPressure);
-        EXPECT_EQ(*sweep.points[1].vapourPressure, basic.results.vapourPressure);
+        EXPECT_EQ(*sweep.points[1].vapourPressure, basic.results.atReference.vapourPressure);
         for (std::size_t i = 1; i < sweep.points.size(); ++i) {
             EXPECT_GT(*sweep.points[i].vapourPressure, *sweep.points[i - 1].vapourPressure);
         }
@@ -313,7 +313,7 @@ TEST_P(AnchorWhereLightEndsBoil, SlopeOfTheWholeOilRatioOfTheLiquid) {
     ASSERT_EQ(single.status, CalcOutcome::Completed);
     const auto whole = PreparedOil(oil, &answersYes).wholeOilViscosity(c.method, {40, 0.101325});
     ASSERT_TRUE(whole);
-    const double ratio = single.results.liquidViscosity / *whole;
+    const double ratio = single.results.liquid.viscosity / *whole;
     EXPECT_GT(ratio, 1);
     ASSERT_TRUE(at40.anchoredViscosity);
     EXPECT_NEAR(*at40.anchoredViscosity, 6.419 * ratio, 1e-12);
@@ -338,11 +338,11 @@ TEST(PropertySweep, GivesTheLiquidViscosityByBothMethods) {
         const SweepPoint& w = whole.points[i];
         const SweepPoint& c = cuts.points[i];
         ASSERT_EQ(w.outcome, CalcOutcome::Completed);
-        EXPECT_EQ(w.liquidViscosityWholeOil, w.results.liquidViscosity);
-        EXPECT_EQ(c.liquidViscosityByCuts, c.results.liquidViscosity);
+        EXPECT_EQ(w.liquidViscosityWholeOil, w.results.liquid.viscosity);
+        EXPECT_EQ(c.liquidViscosityByCuts, c.results.liquid.viscosity);
         EXPECT_EQ(w.liquidViscosityByCuts, c.liquidViscosityByCuts);
         EXPECT_EQ(w.liquidViscosityWholeOil, c.liquidViscosityWholeOil);
-        EXPECT_NE(w.results.prandtl, c.results.prandtl);
+        EXPECT_NE(w.results.liquid.prandtl, c.results.liquid.prandtl);
     }
 }
 

@@ -12,10 +12,10 @@ SweepPoint completedPoint(double gasShare) {
     AdditionalResults& r = point.results;
     r.gasMassShare = gasShare;
     r.liquidMassShare = 100 - gasShare;
-    r.gasDensity = gasShare > 0 ? 3.1 : 0;
-    r.gasPrandtl = gasShare > 0 ? 0.8 : 0;
-    r.liquidDensity = gasShare < 100 ? 790 : 0;
-    r.prandtl = gasShare < 100 ? 12 : 0;
+    r.gas.density = gasShare > 0 ? 3.1 : 0;
+    r.gas.prandtl = gasShare > 0 ? 0.8 : 0;
+    r.liquid.density = gasShare < 100 ? 790 : 0;
+    r.liquid.prandtl = gasShare < 100 ? 12 : 0;
     point.liquidViscosityWholeOil = gasShare < 100 ? 1.2 : 0;
     return point;
 }

@@ -17,9 +17,9 @@ inline SweepResult sampleSweep() {
         AdditionalResults& r = point.results;
         r.gasMassShare = gasShares[i];
         r.liquidMassShare = 100 - gasShares[i];
-        r.gasDensity = gasShares[i] > 0 ? 3.25 : 0;
-        r.liquidDensity = 800 - 30 * i;
-        r.liquidConductivity = 0.12;
+        r.gas.density = gasShares[i] > 0 ? 3.25 : 0;
+        r.liquid.density = 800 - 30 * i;
+        r.liquid.conductivity = 0.12;
         // Within one decade, as a light oil's viscosity over a short sweep.
         point.liquidViscosityWholeOil = 0.9 - 0.2 * i;
         point.liquidViscosityByCuts = 0.8 - 0.2 * i;

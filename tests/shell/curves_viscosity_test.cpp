@@ -63,9 +63,9 @@ TEST_P(CurvesViscosity, TheWindowTakesTheCalculationsMethodAndItsSweepFollowsIt)
         ASSERT_GT(point.results.liquidMassShare, 0) << row;
         EXPECT_DOUBLE_EQ(*model.value(row, whole), point.liquidViscosityWholeOil);
         EXPECT_DOUBLE_EQ(*model.value(row, byCuts), point.liquidViscosityByCuts);
-        EXPECT_DOUBLE_EQ(point.results.liquidViscosity, method == ViscosityMethod::NarrowCuts
-                                                            ? point.liquidViscosityByCuts
-                                                            : point.liquidViscosityWholeOil);
+        EXPECT_DOUBLE_EQ(point.results.liquid.viscosity, method == ViscosityMethod::NarrowCuts
+                                                             ? point.liquidViscosityByCuts
+                                                             : point.liquidViscosityWholeOil);
         differing += point.liquidViscosityWholeOil != point.liquidViscosityByCuts ? 1 : 0;
     }
     EXPECT_GT(differing, 0);
