@@ -1,5 +1,4 @@
 #include "documents/cp1251.h"
-#include "golden_files.h"
 #include "reports/html_escape.h"
 #include "reports/html_report.h"
 #include "reports/report_templates.h"
@@ -14,35 +13,9 @@
 namespace viskora {
 namespace {
 
-using testing::goldenFile;
 
 bool contains(std::string_view text, std::string_view part) {
     return text.find(part) != std::string_view::npos;
-}
-
-TEST(HtmlReport, BasicWithoutFractionsMatchesGolden) {
-    const auto record = testing::sampleBasicRecord();
-    EXPECT_EQ(basicHtmlReport(record, RecordFractionRows(record)), goldenFile("basic_plain.html"));
-}
-
-TEST(HtmlReport, BasicWithFractionsMatchesGolden) {
-    auto record = testing::sampleBasicRecord();
-    testing::useRows(record, testing::fewFractionRows());
-    EXPECT_EQ(basicHtmlReport(record, RecordFractionRows(record)),
-              goldenFile("basic_fractions.html"));
-}
-
-TEST(HtmlReport, AdditionalWithoutFractionsMatchesGolden) {
-    const auto record = testing::sampleAdditionalRecord();
-    EXPECT_EQ(additionalHtmlReport(record, RecordFractionRows(record)),
-              goldenFile("additional_plain.html"));
-}
-
-TEST(HtmlReport, AdditionalWithHundredRowsMatchesGolden) {
-    auto record = testing::sampleAdditionalRecord();
-    testing::useRows(record, testing::hundredFractionRows());
-    EXPECT_EQ(additionalHtmlReport(record, RecordFractionRows(record)),
-              goldenFile("additional_hundred_rows.html"));
 }
 
 TEST(HtmlReport, TemplatesAreBuiltInWindows1251Pages) {
@@ -65,15 +38,6 @@ TEST(HtmlReport, TemplatesAreBuiltInWindows1251Pages) {
     }
     EXPECT_TRUE(contains(basicHtmlTemplate(), utf8ToCp1251(report_texts::kBasicTitle)));
     EXPECT_TRUE(contains(additionalHtmlTemplate(), report_texts::kAdditionalTitle));
-}
-
-TEST(HtmlReport, WithoutFractionsInputTableLeadsToResults) {
-    const auto record = testing::sampleBasicRecord();
-    const std::string page = basicHtmlReport(record, RecordFractionRows(record));
-    EXPECT_TRUE(contains(page,
-                         " ) </td></tr></table><p>&nbsp;</p><table width=\"80%\"  border=\"0\" "
-                         "class=\"d\">"));
-    EXPECT_FALSE(contains(page, "Fractional composition"));
 }
 
 // A document's text and how a page writes it.

@@ -1,10 +1,14 @@
 #include "golden_files.h"
+#include "reports/html_report.h"
 #include "reports/text_report.h"
 #include "sample_documents.h"
 
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <algorithm>
+#include <ostream>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace viskora {
@@ -22,41 +26,62 @@ std::vector<std::string> linesOf(const std::string& bytes) {
     return lines;
 }
 
-TEST(TextReport, BasicWithoutFractionsMatchesGolden) {
-    const auto record = testing::sampleBasicRecord();
-    EXPECT_EQ(basicTextReport(record, RecordFractionRows(record)), goldenFile("basic_plain.txt"));
+// Both reports of both calculations, without fractions, with a few and with
+// the whole table of a hundred rows, against the files a user opens.
+enum class Rows { None, Few, Hundred };
+
+struct GoldenCase {
+    const char* golden;
+    bool additional;
+    Rows rows;
+};
+
+void PrintTo(const GoldenCase& c, std::ostream* out) {
+    *out << c.golden;
 }
 
-TEST(TextReport, BasicWithFractionsMatchesGolden) {
-    auto record = testing::sampleBasicRecord();
-    testing::useRows(record, testing::fewFractionRows());
-    EXPECT_EQ(basicTextReport(record, RecordFractionRows(record)),
-              goldenFile("basic_fractions.txt"));
+template <typename Record> Record withRows(Record record, Rows rows) {
+    if (rows == Rows::Few) {
+        testing::useRows(record, testing::fewFractionRows());
+    } else if (rows == Rows::Hundred) {
+        testing::useRows(record, testing::hundredFractionRows());
+    }
+    return record;
 }
 
-TEST(TextReport, AdditionalWithoutFractionsMatchesGolden) {
-    const auto record = testing::sampleAdditionalRecord();
-    EXPECT_EQ(additionalTextReport(record, RecordFractionRows(record)),
-              goldenFile("additional_plain.txt"));
+class ReportGoldens : public ::testing::TestWithParam<GoldenCase> {};
+
+TEST_P(ReportGoldens, AreWrittenByteForByte) {
+    const GoldenCase& c = GetParam();
+    const bool html = std::string_view(c.golden).ends_with(".html");
+    std::string written;
+    if (c.additional) {
+        const auto record = withRows(testing::sampleAdditionalRecord(), c.rows);
+        const RecordFractionRows rows(record);
+        written = html ? additionalHtmlReport(record, rows) : additionalTextReport(record, rows);
+    } else {
+        const auto record = withRows(testing::sampleBasicRecord(), c.rows);
+        const RecordFractionRows rows(record);
+        written = html ? basicHtmlReport(record, rows) : basicTextReport(record, rows);
+    }
+    EXPECT_EQ(written, goldenFile(c.golden));
 }
 
-TEST(TextReport, AdditionalWithHundredRowsMatchesGolden) {
-    auto record = testing::sampleAdditionalRecord();
-    testing::useRows(record, testing::hundredFractionRows());
-    EXPECT_EQ(additionalTextReport(record, RecordFractionRows(record)),
-              goldenFile("additional_hundred_rows.txt"));
-}
-
-TEST(TextReport, WithoutFractionsResultsFollowThreeEmptyLines) {
-    const auto record = testing::sampleBasicRecord();
-    const auto lines = linesOf(basicTextReport(record, RecordFractionRows(record)));
-    ASSERT_GT(lines.size(), 19u);
-    EXPECT_EQ(lines[14].rfind("\tDensity : 702.7 (kg/m3)  at the temperature : 20 (", 0), 0u);
-    EXPECT_EQ(lines[15], "");
-    EXPECT_EQ(lines[16], "");
-    EXPECT_EQ(lines[17], "");
-    EXPECT_EQ(lines[18], "\tCalculation results");
-}
+INSTANTIATE_TEST_SUITE_P(
+    TextAndHtml, ReportGoldens,
+    ::testing::Values(GoldenCase{"basic_plain.txt", false, Rows::None},
+                      GoldenCase{"basic_fractions.txt", false, Rows::Few},
+                      GoldenCase{"additional_plain.txt", true, Rows::None},
+                      GoldenCase{"additional_hundred_rows.txt", true, Rows::Hundred},
+                      GoldenCase{"basic_plain.html", false, Rows::None},
+                      GoldenCase{"basic_fractions.html", false, Rows::Few},
+                      GoldenCase{"additional_plain.html", true, Rows::None},
+                      GoldenCase{"additional_hundred_rows.html", true, Rows::Hundred}),
+    [](const ::testing::TestParamInfo<GoldenCase>& info) {
+        std::string name = info.param.golden;
+        std::replace(name.begin(), name.end(), '.', '_');
+        return name;
+    });
 
 TEST(TextReport, ColumnsArePaddedByCharactersNotBytes) {
     // "°", "С" and "Ж" take two bytes each in UTF-8 but one column on screen;
@@ -86,20 +111,6 @@ TEST(TextReport, RowsFollowTheRecordCountNotTheGrid) {
     const auto many = linesOf(basicTextReport(record, RecordFractionRows(record)));
     const auto basicPlainLines = linesOf(goldenFile("basic_plain.txt")).size();
     EXPECT_EQ(many.size(), basicPlainLines + 9 + 100);
-}
-
-TEST(TextReport, AdditionalPhaseLinesHaveNoEmptyLinesBetween) {
-    const auto record = testing::sampleAdditionalRecord();
-    const auto lines = linesOf(additionalTextReport(record, RecordFractionRows(record)));
-    ASSERT_EQ(lines.size(), 45u);
-    EXPECT_EQ(lines[23], "\tGas phase");
-    EXPECT_EQ(lines[26], "\tThe share in the total mass, %% : 12.5");
-    EXPECT_EQ(lines[27], "\tDensity : 4.91 (kg/m3)  ");
-    EXPECT_EQ(lines[32], "\tPrandtl number : 0.74");
-    EXPECT_EQ(lines[33], "");
-    EXPECT_EQ(lines[34], "");
-    EXPECT_EQ(lines[35], "\tLiquid phase");
-    EXPECT_EQ(lines[44], "\tPrandtl number : 9.2");
 }
 
 } // namespace
