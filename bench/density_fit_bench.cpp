@@ -29,7 +29,7 @@ double engineCalculation(COilCalc& calc, double density) {
     calc.inputMode = 1;
     calc.densityIn = density;
     benchmark::DoNotOptimize(runBasicCalculation(calc));
-    return calc.vapourPressure;
+    return calc.atReference.vapourPressure;
 }
 
 // The same steps with the literal fit. At 20 deg.C and in kg/m3 the entered
@@ -41,7 +41,7 @@ double literalCalculation(COilCalc& calc, double density) {
     fitDensityLiterally(calc);
     calc.computeBaseProperties();
     calc.computeCriticalProperties();
-    return calc.vapourPressure;
+    return calc.atReference.vapourPressure;
 }
 
 // Times both calculations of every density in `densities` alternately and

@@ -95,12 +95,7 @@ void COilCalc::computeBaseProperties() {
         p.prandtl = prandtlNumber(p.kinematicViscosity, wholeOil.density, p.specificHeat,
                                   p.thermalConductivity);
     }
-    specificHeat = p.specificHeat;
-    thermalConductivity = p.thermalConductivity;
-    kinematicViscosity = p.kinematicViscosity;
-    vapourPressure = p.vapourPressure;
-    prandtl = p.prandtl;
-    surfaceTension = p.surfaceTension;
+    atReference = p;
 }
 
 std::optional<Characterisation> COilCalc::characterisePart(int first, int end, double shareScale) {

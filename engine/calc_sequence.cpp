@@ -44,11 +44,12 @@ bool characterise(COilCalc& calc) {
 }
 
 bool basicResultsAreSound(const COilCalc& calc) {
-    return allFinite({calc.wholeOil.density, calc.specificHeat, calc.thermalConductivity,
-                      calc.kinematicViscosity, calc.surfaceTension, calc.vapourPressure,
-                      calc.pseudoCritTemp, calc.prandtl}) &&
-           allPositive({calc.wholeOil.density, calc.specificHeat, calc.thermalConductivity,
-                        calc.kinematicViscosity});
+    return allFinite({calc.wholeOil.density, calc.atReference.specificHeat,
+                      calc.atReference.thermalConductivity, calc.atReference.kinematicViscosity,
+                      calc.atReference.surfaceTension, calc.atReference.vapourPressure,
+                      calc.pseudoCritTemp, calc.atReference.prandtl}) &&
+           allPositive({calc.wholeOil.density, calc.atReference.specificHeat,
+                        calc.atReference.thermalConductivity, calc.atReference.kinematicViscosity});
 }
 
 CalcOutcome runBasicSteps(COilCalc& calc) {
@@ -132,14 +133,9 @@ CalcOutcome runBasicCalculation(COilCalc& calc) {
 BasicResults basicResults(const COilCalc& calc) {
     BasicResults results;
     results.density = calc.wholeOil.density;
-    results.atReference = {.specificHeat = calc.specificHeat,
-                           .thermalConductivity = calc.thermalConductivity,
-                           .kinematicViscosity = calc.kinematicViscosity,
-                           .vapourPressure = calc.vapourPressure,
-                           .prandtl = calc.prandtl,
-                           .surfaceTension = calc.surfaceTension};
+    results.atReference = calc.atReference;
     results.pseudoCritTemp = calc.pseudoCritTemp;
-    results.prandtlText = formatForDisplay(calc.prandtl);
+    results.prandtlText = formatForDisplay(calc.atReference.prandtl);
     return results;
 }
 

@@ -139,12 +139,7 @@ class COilCalc {
     Characterisation wholeOil;
 
     // --- The whole oil at refTemp: the basic calculation's results ------------
-    double specificHeat = 0;
-    double thermalConductivity = 0;
-    double kinematicViscosity = 0;
-    double surfaceTension = 0;
-    double vapourPressure = 0;
-    double prandtl = 0;
+    ReferenceProperties atReference;
     double pseudoCritTemp = 0; // deg.C
 
     // --- The split at the design state (splitPhases) ------------------------

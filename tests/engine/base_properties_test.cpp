@@ -67,7 +67,7 @@ TEST(BaseProperties, TheRecordKeepsTheEnteredDensityBesideTheWholeOils) {
     calc.computeCriticalProperties();
     EXPECT_EQ(calc.density, 850);
     EXPECT_EQ(calc.wholeOil.density, c.oil.density);
-    EXPECT_EQ(calc.prandtl, c.at20.prandtl);
+    EXPECT_EQ(calc.atReference.prandtl, c.at20.prandtl);
     EXPECT_EQ(calc.pseudoCritTemp, reportedPseudoCritTemp(calc.wholeOil.critTemp));
 }
 

@@ -36,15 +36,24 @@ void fill(COilCalc& calc, const Entered& in) {
 
 // Every figure the basic calculation gives for the oil.
 std::vector<double> figures(const COilCalc& calc) {
-    return {calc.wholeOil.density,     calc.specificHeat,
-            calc.thermalConductivity,  calc.kinematicViscosity,
-            calc.surfaceTension,       calc.vapourPressure,
-            calc.pseudoCritTemp,       calc.prandtl,
-            calc.wholeOil.tvAvg,       calc.wholeOil.tmAvg,
-            calc.wholeOil.t50,         calc.wholeOil.d20,
-            calc.wholeOil.molarMass,   calc.wholeOil.watsonK,
-            calc.wholeOil.critTemp,    calc.wholeOil.critPressure,
-            calc.wholeOil.critDensity, calc.wholeOil.acentric};
+    return {calc.wholeOil.density,
+            calc.atReference.specificHeat,
+            calc.atReference.thermalConductivity,
+            calc.atReference.kinematicViscosity,
+            calc.atReference.surfaceTension,
+            calc.atReference.vapourPressure,
+            calc.pseudoCritTemp,
+            calc.atReference.prandtl,
+            calc.wholeOil.tvAvg,
+            calc.wholeOil.tmAvg,
+            calc.wholeOil.t50,
+            calc.wholeOil.d20,
+            calc.wholeOil.molarMass,
+            calc.wholeOil.watsonK,
+            calc.wholeOil.critTemp,
+            calc.wholeOil.critPressure,
+            calc.wholeOil.critDensity,
+            calc.wholeOil.acentric};
 }
 
 double largestRelativeDifference(const std::vector<double>& a, const std::vector<double>& b) {

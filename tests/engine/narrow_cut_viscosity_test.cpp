@@ -149,11 +149,13 @@ TEST(NarrowCutViscosity, BasicCalculationPrandtlFollowsTheViscosity) {
     cuts.viscosityMethod = ViscosityMethod::NarrowCuts;
     ASSERT_EQ(runBasicCalculation(whole), CalcOutcome::Completed);
     ASSERT_EQ(runBasicCalculation(cuts), CalcOutcome::Completed);
-    EXPECT_NE(cuts.kinematicViscosity, whole.kinematicViscosity);
-    EXPECT_EQ(cuts.specificHeat, whole.specificHeat);
-    EXPECT_EQ(cuts.thermalConductivity, whole.thermalConductivity);
-    EXPECT_DOUBLE_EQ(cuts.prandtl, prandtlNumber(cuts.kinematicViscosity, cuts.wholeOil.density,
-                                                 cuts.specificHeat, cuts.thermalConductivity));
+    EXPECT_NE(cuts.atReference.kinematicViscosity, whole.atReference.kinematicViscosity);
+    EXPECT_EQ(cuts.atReference.specificHeat, whole.atReference.specificHeat);
+    EXPECT_EQ(cuts.atReference.thermalConductivity, whole.atReference.thermalConductivity);
+    EXPECT_DOUBLE_EQ(cuts.atReference.prandtl,
+                     prandtlNumber(cuts.atReference.kinematicViscosity, cuts.wholeOil.density,
+                                   cuts.atReference.specificHeat,
+                                   cuts.atReference.thermalConductivity));
 }
 
 TEST(NarrowCutViscosity, AdditionalCalculationTakesTheLiquidPartsCuts) {

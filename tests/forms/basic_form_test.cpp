@@ -384,7 +384,7 @@ TEST(BasicForm, CalculateReadsTheTableRows) {
         calc.fracShare[row + 1] = values[row][2];
     }
     ASSERT_EQ(runBasicCalculation(calc), CalcOutcome::Completed);
-    EXPECT_EQ(f.view->record().resViscosityBase, calc.kinematicViscosity);
+    EXPECT_EQ(f.view->record().resViscosityBase, calc.atReference.kinematicViscosity);
 
     // With the switch off the table is not read, whatever it holds.
     table.setText(0, 0, QStringLiteral("999"));
