@@ -43,6 +43,7 @@ QVariant FractionTableModel::data(const QModelIndex& index, int role) const {
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
+    case Qt::ToolTipRole: // the whole text of a cell too narrow for it
         return text(index.row(), index.column());
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
