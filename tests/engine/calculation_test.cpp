@@ -1,13 +1,13 @@
-#include "engine/calc_sequence.h"
 #include "engine/calculation.h"
 #include "engine/message_texts.h"
-#include "engine/oil_calc.h"
 #include "scripted_messages.h"
+#include "units/unit_tables.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <ostream>
+#include <string>
+#include <utility>
 
 namespace viskora {
 namespace {
@@ -18,80 +18,91 @@ using testing::ScriptedMessages;
 constexpr int kGramsPerCm3 = 1;
 constexpr int kBar = 5;
 
-// An oil given in other units than the defaults, with a design state where
-// both phases exist, and the same oil written into a record field by field.
+// The oil of the cases in base units: 850 kg/m3 at `densityTemp` deg.C, by
+// its density alone or by three fractions (deg.C), at a design state where
+// both phases exist.
+OilInputs oil(double densityTemp, bool fractions, double designTemp, double pressure,
+              ViscosityMethod method) {
+    OilInputs in;
+    in.density = 850;
+    in.densityTemp = densityTemp;
+    in.useFractions = fractions;
+    if (fractions) {
+        in.fractions = {{40, 100, 20}, {100, 200, 30}, {200, 400, 50}};
+    }
+    in.designTemp = designTemp;
+    in.designPressure = pressure;
+    in.viscosityMethod = method;
+    return in;
+}
+
+// The same oil given in other units: every temperature in `tempUnit`, the
+// density in g/cm3, the pressure in `pressureUnit`.
+OilInputs inOtherUnits(OilInputs in, int tempUnit, int pressureUnit) {
+    const auto temperature = [tempUnit](double celsius) {
+        return convertTemperature(celsius, unit::kCelsius, tempUnit);
+    };
+    in.density = 0.85;
+    in.densityUnit = kGramsPerCm3;
+    in.tempUnit = tempUnit;
+    in.densityTemp = temperature(in.densityTemp);
+    in.designTemp = temperature(in.designTemp);
+    for (FractionInput& row : in.fractions) {
+        row.start = temperature(row.start);
+        row.end = temperature(row.end);
+    }
+    in.pressureUnit = pressureUnit;
+    in.designPressure = convert(Quantity::Pressure, in.designPressure, unit::kMPa, pressureUnit);
+    return in;
+}
+
 struct FaceCase {
     const char* name;
-    OilInputs oil;
+    OilInputs inBaseUnits;
+    int tempUnit;
+    int pressureUnit;
 };
 
 void PrintTo(const FaceCase& c, std::ostream* out) {
     *out << c.name;
 }
 
-void fillByHand(COilCalc& calc, const OilInputs& oil) {
-    calc.densityIn = oil.density;
-    calc.densityTempIn = oil.densityTemp;
-    calc.densityUnit = oil.densityUnit;
-    calc.tempUnit = oil.tempUnit;
-    calc.designTempIn = oil.designTemp;
-    calc.designPressureIn = oil.designPressure;
-    calc.pressureUnit = oil.pressureUnit;
-    calc.viscosityMethod = oil.viscosityMethod;
-    calc.inputMode = oil.useFractions ? 2 : 1;
-    calc.fracCountIn = static_cast<int>(oil.fractions.size());
-    for (std::size_t i = 0; i < oil.fractions.size(); ++i) {
-        calc.fracStartIn[i + 1] = oil.fractions[i].start;
-        calc.fracEndIn[i + 1] = oil.fractions[i].end;
-        calc.fracShare[i + 1] = oil.fractions[i].share;
-    }
-}
-
-OilInputs oil(int tempUnit, double densityTemp, bool fractions, double designTemp, int pressureUnit,
-              double pressure, ViscosityMethod method) {
-    OilInputs in;
-    in.density = 0.85;
-    in.densityUnit = kGramsPerCm3;
-    in.tempUnit = tempUnit;
-    in.densityTemp = densityTemp;
-    in.useFractions = fractions;
-    if (fractions) {
-        in.fractions = {{104, 212, 20}, {212, 392, 30}, {392, 752, 50}}; // deg.F
-    }
-    in.designTemp = designTemp;
-    in.pressureUnit = pressureUnit;
-    in.designPressure = pressure;
-    in.viscosityMethod = method;
-    return in;
-}
-
 class Face : public ::testing::TestWithParam<FaceCase> {};
 
-// The face gives the figures of the record filled field by field, to the bit.
-TEST_P(Face, EqualsTheRecordFilledByHand) {
-    const OilInputs& in = GetParam().oil;
-    const auto calc = std::make_unique<COilCalc>();
-    fillByHand(*calc, in);
-    ASSERT_EQ(runAdditionalCalculation(*calc), CalcOutcome::Completed);
-    const AdditionalOutcome outcome = calculateAdditional(in, nullptr);
-    ASSERT_EQ(outcome.status, CalcOutcome::Completed);
-    EXPECT_EQ(outcome.results.gasMassShare, calc->gasMassShare);
-    EXPECT_EQ(outcome.results.gas.density, calc->gas.density);
-    EXPECT_EQ(outcome.results.liquid.viscosity, calc->liquid.viscosity);
-    EXPECT_EQ(outcome.characterisation.molarMass, calc->liquidPart.molarMass);
-    EXPECT_GT(outcome.results.gasMassShare, 0);
-    EXPECT_GT(outcome.results.liquidMassShare, 0);
+// A unit code read the wrong way (as when the engine counted codes from 1
+// and the boxes from 0) gives another oil; the same oil in any units gives
+// the same phases.
+TEST_P(Face, GivesTheSameOilInAnyUnits) {
+    const FaceCase& c = GetParam();
+    const AdditionalOutcome base = calculateAdditional(c.inBaseUnits, nullptr);
+    const AdditionalOutcome other =
+        calculateAdditional(inOtherUnits(c.inBaseUnits, c.tempUnit, c.pressureUnit), nullptr);
+    ASSERT_EQ(base.status, CalcOutcome::Completed);
+    ASSERT_EQ(other.status, CalcOutcome::Completed);
+    EXPECT_GT(base.results.gasMassShare, 0);
+    EXPECT_GT(base.results.liquidMassShare, 0);
+    const std::pair<double, double> figures[] = {
+        {other.results.gasMassShare, base.results.gasMassShare},
+        {other.results.gas.density, base.results.gas.density},
+        {other.results.liquid.viscosity, base.results.liquid.viscosity},
+        {other.characterisation.molarMass, base.characterisation.molarMass},
+    };
+    for (const auto& [given, expected] : figures) {
+        EXPECT_NEAR(given, expected, 1e-9 * expected);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Oils, Face,
-    ::testing::Values(
-        FaceCase{"DensityOnlyInFahrenheitAndBar",
-                 oil(unit::kFahrenheit, 68, false, 482, kBar, 2, ViscosityMethod::WholeOil)},
-        FaceCase{"FractionsInFahrenheitByCuts", oil(unit::kFahrenheit, 59, true, 392, unit::kMPa,
-                                                    0.05, ViscosityMethod::NarrowCuts)},
-        FaceCase{"DensityOnlyInKelvin", oil(unit::kKelvin, 293.15, false, 473.15, unit::kMPa, 0.05,
-                                            ViscosityMethod::WholeOil)}),
+    ::testing::Values(FaceCase{"DensityOnlyInFahrenheitAndBar",
+                               oil(20, false, 250, 0.2, ViscosityMethod::WholeOil),
+                               unit::kFahrenheit, kBar},
+                      FaceCase{"FractionsInFahrenheitByCuts",
+                               oil(15, true, 200, 0.05, ViscosityMethod::NarrowCuts),
+                               unit::kFahrenheit, unit::kMPa},
+                      FaceCase{"DensityOnlyInKelvin",
+                               oil(20, false, 200, 0.05, ViscosityMethod::WholeOil), unit::kKelvin,
+                               unit::kMPa}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A table in use must have 1 to kMaxFractions rows; more are not cut off.
