@@ -48,14 +48,9 @@ AssayNarrowCuts::build(const EngineOil& oil,
         return {std::nullopt,
                 messages.text().empty() ? "The oil cannot be calculated." : messages.text()};
     }
-    const OilCuts& calc = distributed->cuts;
     AssayNarrowCuts cuts;
-    cuts.low_ = calc.low;
-    cuts.high_ = calc.high;
-    cuts.share_ = calc.share;
-    cuts.first_ = calc.first;
-    cuts.end_ = calc.end;
-    cuts.characterisation_ = calc.wholeOil;
+    cuts.oil_ = std::move(distributed->cuts);
+    OilCuts& calc = cuts.oil_;
 
     // The engine's rows are the assay's, in order, each over the cuts inside
     // its boundaries as the engine placed them.
@@ -73,25 +68,23 @@ AssayNarrowCuts::build(const EngineOil& oil,
         cuts.rowCuts_.emplace_back(first, end);
         rows.push_back({first, end, oil.rows[r].density20});
     }
-    const CutDistribution engineCuts = calc.distribution();
-    const std::optional<CutArray> shifted = rowShiftedDensities(engineCuts, rows);
+    const std::optional<CutArray> shifted = rowShiftedDensities(calc.distribution(), rows);
     if (!shifted) {
         return {std::nullopt, "The cut densities cannot be spread over the narrow cuts."};
     }
-    cuts.density_ = *shifted;
+    calc.density = *shifted;
     // The cuts give the shape of the density over the boiling range, the
     // whole oil's measured density its level: cuts distilled and weighed
     // apart add up to a slightly lighter oil than the one measured (light
     // ends lost in the still), and the viscosity follows the oil's own.
-    const std::optional<double> level =
-        volumeAdditiveShift(cuts.cutsOf(cuts.first_, cuts.end_), calc.density20);
+    const std::optional<double> level = volumeAdditiveShift(calc.distribution(), calc.density20);
     if (!level) {
         return {std::nullopt, "The cut densities cannot be spread over the narrow cuts."};
     }
-    for (int i = cuts.first_; i < cuts.end_; ++i) {
-        cuts.density_[i] += *level;
+    for (int i = calc.first; i < calc.end; ++i) {
+        calc.density[i] += *level;
     }
-    drawCutViscosityLinesAtDensities(cuts.cutsOf(cuts.first_, cuts.end_), cuts.lines_);
+    drawCutViscosityLinesAtDensities(calc.distribution(), cuts.lines_);
     for (std::size_t r = 0; r < measured.size() && r < oil.rows.size(); ++r) {
         if (measured[r]) {
             if (auto problem = cuts.anchor(r, *measured[r], oil.rows[r].endCut)) {
@@ -103,11 +96,11 @@ AssayNarrowCuts::build(const EngineOil& oil,
 }
 
 CutDistribution AssayNarrowCuts::cutsOf(int first, int end) const {
-    return {low_, high_, density_, share_, first, end};
+    return {oil_.low, oil_.high, oil_.density, oil_.share, first, end};
 }
 
 double AssayNarrowCuts::wholeOilViscosity(double tempC) const {
-    return blendedCutViscosity(lines_, cutsOf(first_, end_), tempC);
+    return blendedCutViscosity(lines_, oil_.distribution(), tempC);
 }
 
 double AssayNarrowCuts::rowViscosity(std::size_t row, double tempC) const {

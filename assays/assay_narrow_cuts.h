@@ -4,6 +4,7 @@
 #include "assays/engine_oil.h"
 #include "engine/calc_steps.h"
 #include "engine/narrow_cut_viscosity.h"
+#include "engine/oil_cuts.h"
 
 #include <optional>
 #include <string>
@@ -44,7 +45,7 @@ class AssayNarrowCuts {
 
     // The whole oil as the engine characterises it in the basic
     // calculation (Watson K, molar mass, relative densities).
-    const Characterisation& characterisation() const { return characterisation_; }
+    const Characterisation& characterisation() const { return oil_.wholeOil; }
 
   private:
     AssayNarrowCuts() = default;
@@ -54,15 +55,11 @@ class AssayNarrowCuts {
     std::optional<std::string> anchor(std::size_t row, const StatedViscosity& measured,
                                       std::size_t cutNumber);
 
-    CutArray low_{};
-    CutArray high_{};
-    CutArray density_{};
-    CutArray share_{};
-    int first_ = 0;
-    int end_ = 0;
+    // The engine's distribution of the oil, its cut densities replaced by
+    // those shifted to the assay's row densities.
+    OilCuts oil_;
     std::vector<std::pair<int, int>> rowCuts_; // first..end of each row
     CutViscosityLines lines_;
-    Characterisation characterisation_;
 };
 
 struct AssayNarrowCuts::Build {
