@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/oil_inputs.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -67,10 +69,10 @@ inline constexpr double kTableTopC = 835;
 // where the engine's fraction table takes the oil.
 inline constexpr double kLightEndsTopC = 36;
 
-// Shares of a blend must add up to 100 % within this, the engine's own
-// tolerance for its fraction table: a sum typed with a few decimals is
-// 100 exactly but for binary rounding.
-inline constexpr double kShareSumTolerance = 1e-9;
+// Shares of a blend must add up to 100 % within the engine's own tolerance
+// for its fraction table: a sum typed with a few decimals is 100 exactly
+// but for binary rounding.
+inline constexpr double kShareSumTolerance = viskora::kShareSumTolerance;
 
 // A laboratory reports each yield rounded (to 0.1 % or to a few decimals of
 // a volume), so an assay's yields seldom add up to 100 exactly: a sum within

@@ -95,6 +95,11 @@ void COilCalc::computeBaseProperties() {
         p.prandtl = prandtlNumber(p.kinematicViscosity, wholeOil.density, p.specificHeat,
                                   p.thermalConductivity);
     }
+    if (vapourPressureMethod == VapourPressureMethod::NarrowCuts) {
+        // The true vapour pressure; without the oil's components there is
+        // none, and the sequence refuses the results.
+        p.vapourPressure = volatility ? volatility->bubblePointPressure(refTemp) : NAN;
+    }
     atReference = p;
 }
 

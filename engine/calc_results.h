@@ -13,6 +13,11 @@ namespace viskora {
 // cuts' own viscosities.
 enum class ViscosityMethod { WholeOil, NarrowCuts };
 
+// How a calculation finds the oil's vapour pressure: that of one substance
+// boiling at the oil's average boiling point (Ashworth's relation), or the
+// true vapour pressure of its narrow cuts and light ends as a mixture.
+enum class VapourPressureMethod { AverageBoilingPoint, NarrowCuts };
+
 // How a calculation ended.
 enum class CalcOutcome {
     Completed, // results may be copied out
@@ -79,6 +84,9 @@ struct AdditionalResults {
     std::string liquidPrandtlText;
     std::string gasShareText;
     std::string liquidShareText;
+    // MPa, the whole oil's bubble-point pressure at the design temperature
+    // by narrow cuts; 0 when the calculation is not by narrow cuts.
+    double bubblePointPressure = 0;
 };
 
 } // namespace viskora

@@ -49,7 +49,10 @@ bool basicResultsAreSound(const COilCalc& calc) {
                       calc.atReference.surfaceTension, calc.atReference.vapourPressure,
                       calc.pseudoCritTemp, calc.atReference.prandtl}) &&
            allPositive({calc.wholeOil.density, calc.atReference.specificHeat,
-                        calc.atReference.thermalConductivity, calc.atReference.kinematicViscosity});
+                        calc.atReference.thermalConductivity,
+                        calc.atReference.kinematicViscosity}) &&
+           (calc.vapourPressureMethod != VapourPressureMethod::NarrowCuts ||
+            calc.atReference.vapourPressure > 0);
 }
 
 CalcOutcome runBasicSteps(COilCalc& calc) {
@@ -102,7 +105,8 @@ CalcOutcome runAdditionalStepsAfterInputs(COilCalc& calc, Characterisation* whol
     if (!calc.splitPhases()) {
         return calc.stepFailed ? CalcOutcome::Failed : CalcOutcome::Stopped;
     }
-    if (!calc.computeGasProperties() || !calc.computeLiquidProperties()) {
+    if (!calc.computeGasProperties() || !calc.computeLiquidProperties() ||
+        !calc.computeBubblePoint()) {
         return CalcOutcome::Failed;
     }
     if (!additionalResultsAreSound(calc)) {
@@ -183,6 +187,7 @@ AdditionalResults additionalResults(const COilCalc& calc) {
     results.gasShareText = formatFixed(calc.gasMassShare, 1, 4);
     const double gasShown = textToNumber(results.gasShareText);
     results.liquidShareText = formatFixed(100.0 - gasShown, 1, 4);
+    results.bubblePointPressure = calc.bubblePointPressure;
     return results;
 }
 

@@ -18,10 +18,6 @@ constexpr double kResidualTolerance = 0.0001;
 // The renormalisation converges geometrically within a few passes; the
 // bound only keeps a damaged distribution from spinning.
 constexpr int kMaxRenormalisePasses = 10000;
-// Shares typed with a few decimals rarely add up to 100 exactly in binary:
-// 13.4 + 16.585 + 47.499 + 17.09 + 5.426 is 100.00000000000001. A sum this
-// close to 100 is a complete table, neither over 100 % nor short of it.
-constexpr double kShareSumTolerance = 1e-9;
 
 // A share of 0 or less is lifted to this, in per cent.
 constexpr double kShareFloor = 0.0001;

@@ -16,6 +16,8 @@ void fillOilCalc(COilCalc& calc, const OilInputs& oil) {
     calc.designPressureIn = oil.designPressure;
     calc.pressureUnit = oil.pressureUnit;
     calc.viscosityMethod = oil.viscosityMethod;
+    calc.vapourPressureMethod = oil.vapourPressureMethod;
+    calc.lightEndsIn = lightEndAmounts(oil.lightEnds);
     calc.inputMode = oil.useFractions ? COilCalc::kFractionTable : COilCalc::kDensityOnly;
     if (!oil.useFractions) {
         return;

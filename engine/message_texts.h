@@ -59,6 +59,13 @@ inline constexpr const char* kFractionWithoutCut =
 inline constexpr const char* kSharesShortWithoutRange =
     "Input data error.\nThe fractions add up to less than 100 %,\n"
     "and no boiling range is left above the last fraction.";
+inline constexpr const char* kLightEndShareNegative =
+    "Input data error.\nThe share of a light end must not be negative.";
+inline constexpr const char* kLightEndsOverFirstFraction =
+    "Input data error.\nThe light ends add up to more than the share\n"
+    "of the first fraction, which holds them.";
+inline constexpr const char* kLightEndsOverOil =
+    "Input data error.\nThe light ends add up to more than the whole oil.";
 
 // Failures of a calculation.
 inline constexpr const char* kCalculationError = "Error!";

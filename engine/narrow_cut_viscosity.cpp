@@ -170,16 +170,24 @@ std::optional<double> volumeAdditiveShift(const CutDistribution& cuts, double de
     return std::nullopt;
 }
 
-bool drawCutViscosityLines(const CutDistribution& oil, double density20, CutViscosityLines& lines) {
-    const std::optional<double> shift = volumeAdditiveShift(oil, density20);
+std::optional<CutArray> volumeAdditiveDensities(const CutDistribution& cuts, double density20) {
+    const std::optional<double> shift = volumeAdditiveShift(cuts, density20);
     if (!shift) {
+        return std::nullopt;
+    }
+    CutArray shifted = cuts.density;
+    for (int i = cuts.first; i < cuts.end; ++i) {
+        shifted[i] = cuts.density[i] + *shift;
+    }
+    return shifted;
+}
+
+bool drawCutViscosityLines(const CutDistribution& oil, double density20, CutViscosityLines& lines) {
+    const std::optional<CutArray> shifted = volumeAdditiveDensities(oil, density20);
+    if (!shifted) {
         return false;
     }
-    CutArray shifted = oil.density;
-    for (int i = oil.first; i < oil.end; ++i) {
-        shifted[i] = oil.density[i] + *shift;
-    }
-    drawCutViscosityLinesAtDensities({oil.low, oil.high, shifted, oil.share, oil.first, oil.end},
+    drawCutViscosityLinesAtDensities({oil.low, oil.high, *shifted, oil.share, oil.first, oil.end},
                                      lines);
     return true;
 }

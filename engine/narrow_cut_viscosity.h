@@ -81,6 +81,10 @@ double cutSpecificGravity(double density20);
 // s = 12.3106 kg/m3. Nothing when no shift gives it.
 std::optional<double> volumeAdditiveShift(const CutDistribution& cuts, double density20);
 
+// The densities of `cuts` moved by that shift (those outside the range as
+// they were); nothing when no shift gives the density.
+std::optional<CutArray> volumeAdditiveDensities(const CutDistribution& cuts, double density20);
+
 // --- The lines of the cuts -----------------------------------------------------------
 // The D341 line of every cut of the oil with a share, from Twu's two
 // viscosities at the cut's mid boiling point and its shifted density's

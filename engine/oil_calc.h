@@ -2,6 +2,7 @@
 
 #include "engine/calc_results.h"
 #include "engine/calc_steps.h"
+#include "engine/narrow_cut_vapour_pressure.h"
 #include "engine/narrow_cut_viscosity.h"
 #include "engine/oil_inputs.h"
 #include "engine/tilted_sums.h"
@@ -74,6 +75,18 @@ class COilCalc {
     // volume-additive; the viscosities by narrow cuts are then 0.
     bool prepareCutViscosity();
 
+    // The whole oil as the components of its vapour (its cuts at the
+    // densities the viscosity by narrow cuts takes, and its light ends),
+    // once its cuts are distributed; prepareInputs makes it when the vapour
+    // pressure is by narrow cuts. False when the cut densities cannot be
+    // made volume-additive; there is then no vapour pressure by narrow cuts.
+    bool prepareVolatility();
+
+    // The whole oil's bubble-point pressure at the design temperature by
+    // narrow cuts (bubblePointPressure); false, having told the user, when
+    // it has no value.
+    bool computeBubblePoint();
+
     // The kinematic viscosity, mm2/s, of the part of cuts first..end with
     // the characterisation `part` as a liquid at `state`, by `method`.
     double partViscosity(const Characterisation& part, int first, int end, ViscosityMethod method,
@@ -111,6 +124,8 @@ class COilCalc {
     int pressureUnit = unit::kMPa;
     double refTemp = 20; // deg.C
     ViscosityMethod viscosityMethod = ViscosityMethod::WholeOil;
+    VapourPressureMethod vapourPressureMethod = VapourPressureMethod::AverageBoilingPoint;
+    LightEndAmounts lightEndsIn{}; // per cent of the whole oil's mass
 
     // --- Inputs in base units (prepareInputs) -----------------------------
     double density = 0; // at refTemp: as given, or the cuts' mixture's if not given
@@ -132,6 +147,7 @@ class COilCalc {
     std::array<int, kRowSlots> fracCutCount{};
     CutViscosityLines cutViscosity; // prepareCutViscosity
     bool cutViscosityReady = false;
+    std::optional<OilVolatility> volatility; // prepareVolatility
 
     // --- The whole oil's characterisation ------------------------------------
     // Its density is the mixture's of the fitted or distributed cuts; the
@@ -144,12 +160,13 @@ class COilCalc {
 
     // --- The split at the design state (splitPhases) ------------------------
     PhaseState phaseState = PhaseState::Unsplit;
-    double gasMassShare = 0;     // %, as shown
-    double liquidMassShare = 0;  // %, as shown
-    int splitCut = 0;            // gas part: cutFirst..splitCut; liquid: splitCut..cutEnd
-    CutArray cutHighAtP{};       // deg.C, cutHigh at the design pressure
-    double gasShareScale = 1;    // the gas part's shares are cutShare times it
-    double liquidShareScale = 1; // the liquid part's likewise
+    double gasMassShare = 0;        // %, as shown
+    double liquidMassShare = 0;     // %, as shown
+    int splitCut = 0;               // gas part: cutFirst..splitCut; liquid: splitCut..cutEnd
+    CutArray cutHighAtP{};          // deg.C, cutHigh at the design pressure
+    double gasShareScale = 1;       // the gas part's shares are cutShare times it
+    double liquidShareScale = 1;    // the liquid part's likewise
+    double bubblePointPressure = 0; // MPa, computeBubblePoint
 
     // --- The parts at the design state --------------------------------------
     Characterisation gasPart;
@@ -177,6 +194,10 @@ class COilCalc {
     bool takeInputs();
     bool inputsAreFinite() const;
     bool checkFractionRows();
+    bool checkLightEnds();
+    // The fraction that holds the light ends: the first of the table, or
+    // the whole oil given by its density alone.
+    LowestFraction lowestFraction() const;
     void fitDensityOnly();
     bool distributeFractions();
     double fractionShareSum() const;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/calc_results.h"
+#include "engine/light_ends.h"
 #include "units/unit_tables.h"
 
 #include <vector>
@@ -9,6 +10,11 @@ namespace viskora {
 
 // Rows a fraction table can hold.
 inline constexpr int kMaxFractions = 100;
+
+// Shares typed with a few decimals rarely add up to 100 exactly in binary:
+// 13.4 + 16.585 + 47.499 + 17.09 + 5.426 is 100.00000000000001. A sum this
+// close to 100 is a complete table, neither over 100 % nor short of it.
+inline constexpr double kShareSumTolerance = 1e-9;
 
 // A row of the fraction table as the user gave it: boundaries in the oil's
 // temperature unit (0 is "not given"), the share in per cent of mass.
@@ -39,6 +45,12 @@ struct OilInputs {
     double designPressure = 0.3;
     int pressureUnit = unit::kMPa;
     ViscosityMethod viscosityMethod = ViscosityMethod::WholeOil;
+    VapourPressureMethod vapourPressureMethod = VapourPressureMethod::AverageBoilingPoint;
+    // What of the oil boils below the first narrow cut, each a share of the
+    // whole oil's mass; with a fraction table they are counted within its
+    // first row. They are checked whenever given and used by the vapour
+    // pressure by narrow cuts.
+    LightEnds lightEnds;
 };
 
 } // namespace viskora

@@ -54,6 +54,11 @@ bool COilCalc::inputsAreFinite() const {
         !std::isfinite(designTempIn) || !std::isfinite(designPressureIn)) {
         return false;
     }
+    for (double share : lightEndsIn) {
+        if (!std::isfinite(share)) {
+            return false;
+        }
+    }
     if (inputMode != kFractionTable) {
         return true;
     }
@@ -68,13 +73,65 @@ bool COilCalc::inputsAreFinite() const {
 }
 
 bool COilCalc::prepareInputs() {
-    if (!takeInputs()) {
+    if (!takeInputs() || !checkLightEnds()) {
         return false;
     }
     if (viscosityMethod == ViscosityMethod::NarrowCuts) {
         prepareCutViscosity();
     }
+    if (vapourPressureMethod == VapourPressureMethod::NarrowCuts) {
+        prepareVolatility();
+    }
     return true;
+}
+
+// The light ends boil below the first narrow cut: they are part of the
+// fraction that boils lowest (or of the oil given by its density alone),
+// which must hold them.
+bool COilCalc::checkLightEnds() {
+    double total = 0;
+    for (double share : lightEndsIn) {
+        if (share < 0) {
+            reportInputError(texts::kLightEndShareNegative);
+            return false;
+        }
+        total += share;
+    }
+    if (total == 0) {
+        return true;
+    }
+    const LowestFraction lowest = lowestFraction();
+    double held = 0;
+    for (int i = lowest.first; i < lowest.end; ++i) {
+        held += cutShare[i];
+    }
+    if (total > held + kShareSumTolerance) {
+        reportInputError(inputMode == kDensityOnly ? texts::kLightEndsOverOil
+                                                   : texts::kLightEndsOverFirstFraction);
+        return false;
+    }
+    return true;
+}
+
+LowestFraction COilCalc::lowestFraction() const {
+    if (inputMode == kDensityOnly) {
+        return {cutFirst, cutEnd, cutLow[cutFirst]};
+    }
+    int first = cutEnd;
+    int end = cutFirst;
+    for (int i = cutFirst; i < cutEnd; ++i) {
+        if (fracStart[1] <= cutLow[i] && fracEnd[1] >= cutHigh[i]) {
+            first = std::min(first, i);
+            end = std::max(end, i + 1);
+        }
+    }
+    // The start as given: the distribution moved one not given, or below
+    // the table, up to the first cut.
+    double start = kLowestCutC;
+    if (fracStartIn[1] != 0) {
+        start = isTemperatureCode(tempUnit) ? toCelsius(fracStartIn[1], tempUnit) : fracStartIn[1];
+    }
+    return {first, std::max(first, end), start};
 }
 
 bool COilCalc::takeInputs() {

@@ -54,6 +54,22 @@ double liquidViscosityBy(const COilCalc& state, ViscosityMethod method) {
                                            : state.liquidViscosityBy(method);
 }
 
+// A completed state's true vapour pressure: the calculation's own bubble
+// point where it is by narrow cuts, else found from the oil's components.
+std::optional<double> trueVapourPressureOf(const COilCalc& state) {
+    if (state.vapourPressureMethod == VapourPressureMethod::NarrowCuts) {
+        return state.bubblePointPressure;
+    }
+    if (!state.volatility) {
+        return std::nullopt;
+    }
+    const double pressure = state.volatility->bubblePointPressure(state.designTemp);
+    if (!std::isfinite(pressure) || !(pressure > 0)) {
+        return std::nullopt;
+    }
+    return pressure;
+}
+
 } // namespace
 
 PreparedOil::PreparedOil(const OilInputs& oil, CalcMessages* messages)
@@ -69,6 +85,9 @@ PreparedOil::PreparedOil(const OilInputs& oil, CalcMessages* messages)
         // viscosity by narrow cuts whatever the calculation's own method.
         if (outcome_ == CalcOutcome::Completed && !prepared_->cutViscosityReady) {
             prepared_->prepareCutViscosity();
+        }
+        if (outcome_ == CalcOutcome::Completed && !prepared_->volatility) {
+            prepared_->prepareVolatility();
         }
     } catch (const std::exception&) {
         prepared_->reportFailure(texts::kCalculationError);
@@ -117,6 +136,7 @@ StateOutcome PreparedOil::runAdditional(double designTemp, double designPressure
     outcome.results = additionalResults(*result);
     state.liquidViscosityWholeOil = liquidViscosityBy(*result, ViscosityMethod::WholeOil);
     state.liquidViscosityByCuts = liquidViscosityBy(*result, ViscosityMethod::NarrowCuts);
+    state.trueVapourPressure = trueVapourPressureOf(*result);
     if (withWholeOilViscosity && result->liquidMassShare > 0) {
         state.wholeOilViscosity =
             result->wholeOilViscosityBy(result->viscosityMethod, result->designState());

@@ -21,6 +21,10 @@ struct StateOutcome {
     // mm2/s, the whole oil's at the state by its own method, all its cuts held
     // in the liquid; only when asked for and the state has a liquid phase.
     std::optional<double> wholeOilViscosity;
+    // MPa, the whole oil's true vapour pressure (bubble-point pressure) at
+    // the state's temperature by narrow cuts, whatever the calculation's
+    // own method; nothing when the state did not complete or it has no value.
+    std::optional<double> trueVapourPressure;
 };
 
 // An oil whose inputs have been checked and whose narrow-cut distribution
