@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/light_ends.h"
 #include "engine/oil_inputs.h"
 
 #include <optional>
@@ -45,13 +46,26 @@ struct AssayCut {
     bool operator==(const AssayCut&) const = default;
 };
 
+// A light end reported by component, as laboratories give a crude's gases
+// and pentanes: its yield on the assay's basis, per cent of the whole oil.
+struct LightEndYield {
+    LightEnd component = LightEnd::Propane;
+    double yield = 0;
+
+    bool operator==(const LightEndYield&) const = default;
+};
+
 // An assay. The whole oil's density may be left out when every cut has
-// one: it is then the cuts' volume-additive density.
+// one: it is then the cuts' volume-additive density. The light ends are
+// given either as a cut ending at or below 36 deg.C (the assays' "butanes
+// and lighter", with its density) or by component in `lightEnds`, whose
+// yields add up to 100 % with the cuts'.
 struct Assay {
     std::string name;
     YieldBasis basis = YieldBasis::Volume;
     std::vector<AssayCut> cuts;
     std::optional<StatedDensity> density;
+    std::vector<LightEndYield> lightEnds;
 
     bool operator==(const Assay&) const = default;
 };
@@ -66,7 +80,8 @@ inline constexpr double kTableTopC = 835;
 // A cut ending at or below this is the assay's light ends (the butanes and
 // pentanes; n-pentane boils at 36.1 deg.C). It holds no whole 1 deg.C cut of
 // the engine, whose cuts start at 35 deg.C, and is merged into the next cut
-// where the engine's fraction table takes the oil.
+// where the engine's fraction table takes the oil; the vapour pressure by
+// narrow cuts takes it apart again as its components.
 inline constexpr double kLightEndsTopC = 36;
 
 // Shares of a blend must add up to 100 % within the engine's own tolerance

@@ -1,5 +1,7 @@
 #include "assays/assay_check.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 
@@ -115,6 +117,30 @@ std::optional<std::string> cutProblem(const Assay& assay, std::size_t index) {
     return std::nullopt;
 }
 
+// The light ends given by component: each once, with a yield, and not
+// beside a light-ends cut that would count them twice.
+std::optional<std::string> lightEndsProblem(const Assay& assay) {
+    std::array<bool, kLightEndCount> seen{};
+    for (const LightEndYield& given : assay.lightEnds) {
+        const std::string name = "Light end " + std::string(constantsOf(given.component).name);
+        if (!std::isfinite(given.yield) || given.yield < 0) {
+            return name + ": the yield must be a number of 0 or more.";
+        }
+        bool& already = seen[static_cast<std::size_t>(given.component)];
+        if (already) {
+            return name + " is given twice.";
+        }
+        already = true;
+    }
+    const bool lightEndsCut =
+        std::any_of(assay.cuts.begin(), assay.cuts.end(),
+                    [](const AssayCut& c) { return c.endC && *c.endC <= kLightEndsTopC; });
+    if (!assay.lightEnds.empty() && lightEndsCut) {
+        return std::string("The light ends are given both as a cut and by component: give one.");
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 std::string numberForMessage(double value) {
@@ -145,6 +171,12 @@ std::optional<std::string> assayProblem(const Assay& assay) {
     }
     if (assay.cuts.back().endC && *assay.cuts.back().endC <= kLightEndsTopC) {
         return "The assay has no cut boiling above 36 deg.C.";
+    }
+    if (auto problem = lightEndsProblem(assay)) {
+        return problem;
+    }
+    for (const LightEndYield& given : assay.lightEnds) {
+        yieldSum += given.yield;
     }
     if (std::fabs(yieldSum - 100) > kYieldRoundingTolerance) {
         return "The yields add up to " + numberForMessage(yieldSum) + " %, not 100 %.";

@@ -12,7 +12,8 @@ namespace viskora::assays {
 // figure; nothing for a sound assay. Cuts must follow each other without
 // overlap or gap, each end above its start, at or below 835 deg.C, each
 // holding a whole 1 deg.C cut of the engine unless it is light ends;
-// yields 0 or more adding up to 100 %; densities of 500 to 1100 kg/m3 at
+// light ends by component each once and not beside a light-ends cut;
+// yields 0 or more adding up to 100 % with the light ends'; densities of 500 to 1100 kg/m3 at
 // -50 to 150 deg.C (the range of the oil's linear expansion rule);
 // viscosities above 0 at -50 to 400 deg.C; the whole oil's density when a
 // cut has none.

@@ -113,6 +113,39 @@ void readCuts(const json& cuts, Assay& assay, std::string& fault) {
     }
 }
 
+// The light ends given by component: at most one entry per component.
+void readLightEnds(const json& lightEnds, Assay& assay, std::string& fault) {
+    if (!lightEnds.is_array()) {
+        fault = damaged("lightEnds is not a list");
+        return;
+    }
+    if (lightEnds.size() > kLightEndCount) {
+        fault = damaged("it has more than " + std::to_string(kLightEndCount) + " light ends");
+        return;
+    }
+    for (std::size_t i = 0; i < lightEnds.size() && fault.empty(); ++i) {
+        const std::string where = "in light end " + std::to_string(i + 1) + ", ";
+        if (!lightEnds[i].is_object()) {
+            fault = damaged(where + "the light end is not an object");
+            return;
+        }
+        FieldReader reader(lightEnds[i], where, fault);
+        LightEndYield given;
+        const json* component = reader.field("component");
+        const std::optional<LightEnd> known = component != nullptr && component->is_string()
+                                                  ? lightEndNamed(component->get<std::string>())
+                                                  : std::nullopt;
+        if (component != nullptr && !known) {
+            reader.fail("component is none of ethane, propane, isobutane, n-butane, isopentane, "
+                        "n-pentane");
+        } else if (known) {
+            given.component = *known;
+        }
+        reader.number("yield", given.yield);
+        assay.lightEnds.push_back(given);
+    }
+}
+
 } // namespace
 
 std::string assayDocumentText(const Assay& assay) {
@@ -127,7 +160,7 @@ std::string assayDocumentText(const Assay& assay) {
              {"viscosity", cut.viscosity ? stated(cut.viscosity->mm2PerS, cut.viscosity->tempC)
                                          : json(nullptr)}});
     }
-    const json document = {
+    json document = {
         {"format", kFormatName},
         {"version", kAssayFormatVersion},
         {"name", assay.name},
@@ -136,6 +169,16 @@ std::string assayDocumentText(const Assay& assay) {
          assay.density ? stated(assay.density->kgPerM3, assay.density->tempC) : json(nullptr)},
         {"cuts", cuts},
     };
+    // Written only when given, so that an assay without them is the file
+    // it always was.
+    if (!assay.lightEnds.empty()) {
+        json lightEnds = json::array();
+        for (const LightEndYield& given : assay.lightEnds) {
+            lightEnds.push_back(
+                {{"component", constantsOf(given.component).name}, {"yield", given.yield}});
+        }
+        document["lightEnds"] = lightEnds;
+    }
     // A name that is not valid UTF-8 (only a damaged input brings one) is
     // written with replacement characters rather than not at all.
     return document.dump(2, ' ', false, json::error_handler_t::replace) + "\n";
@@ -184,6 +227,9 @@ AssayReadResult readAssayDocument(std::string_view bytes) {
         top.fail("cuts is not a list");
     } else if (cuts != nullptr && fault.empty()) {
         readCuts(*cuts, assay, fault);
+    }
+    if (const auto lightEnds = root.find("lightEnds"); lightEnds != root.end() && fault.empty()) {
+        readLightEnds(*lightEnds, assay, fault);
     }
     if (!fault.empty()) {
         return {std::nullopt, fault};

@@ -13,6 +13,7 @@ CutFigures cutFigures(const ResolvedCut& cut) {
     f.startC = cut.startC;
     f.endC = cut.endC;
     f.lightEnds = cut.lightEnds;
+    f.component = cut.component;
     f.massPct = cut.massPct;
     f.volumePct = cut.volumePct;
     f.density15 = cut.density15;
@@ -23,7 +24,8 @@ CutFigures cutFigures(const ResolvedCut& cut) {
     f.specificGravity = specificGravityOf(cut.density20);
     f.apiGravity = apiGravity(f.specificGravity);
     f.watsonK = watsonK(kelvin, f.specificGravity);
-    f.molarMass = riaziDaubertMolarMass(kelvin, f.specificGravity);
+    f.molarMass = cut.component ? constantsOf(*cut.component).molarMass
+                                : riaziDaubertMolarMass(kelvin, f.specificGravity);
     return f;
 }
 
@@ -50,11 +52,19 @@ FiguresOutcome characteriseAssay(const Assay& assay) {
     }
     const AssayNarrowCuts& narrow = *built.cuts;
 
+    // The light ends given by component lead the list, as they boil first.
+    std::size_t components = 0;
     for (const ResolvedCut& cut : resolved.cuts) {
-        figures.cuts.push_back(cutFigures(cut));
+        if (cut.component) {
+            figures.cuts.insert(figures.cuts.begin() + static_cast<std::ptrdiff_t>(components),
+                                cutFigures(cut));
+            ++components;
+        } else {
+            figures.cuts.push_back(cutFigures(cut));
+        }
     }
     for (std::size_t r = 0; r < figures.engineOil.rows.size(); ++r) {
-        CutFigures& cut = figures.cuts[figures.engineOil.rows[r].endCut - 1];
+        CutFigures& cut = figures.cuts[components + figures.engineOil.rows[r].endCut - 1];
         cut.viscosity40 = narrow.rowViscosity(r, 40);
         cut.viscosity100 = narrow.rowViscosity(r, 100);
         cut.viscosityAnchored = measured[r].has_value();
@@ -80,6 +90,12 @@ FiguresOutcome characteriseAssay(const Assay& assay) {
         }
     }
     oil.estimatingWatsonK = resolved.estimatingWatsonK;
+    oil.lightEnds = resolved.lightEnds;
+    if (const std::optional<OilVolatility> volatility = narrow.volatility(resolved.lightEnds)) {
+        oil.reidVapourPressure = volatility->reidVapourPressure();
+        oil.trueVapourPressure20 = volatility->bubblePointPressure(20);
+        oil.trueVapourPressure37_8 = volatility->bubblePointPressure(kReidTempC);
+    }
     return {std::move(figures), {}};
 }
 

@@ -11,11 +11,13 @@ namespace viskora::assays {
 
 // One cut of an assay characterised. Boiling figures refer to the range
 // the engine holds the cut over (a start not given is 35 deg.C, or -0.5
-// deg.C for light ends; a residue runs to 835 deg.C).
+// deg.C for light ends; a residue runs to 835 deg.C); a light end given by
+// component boils at its normal boiling point.
 struct CutFigures {
     std::optional<double> startC; // as given
     std::optional<double> endC;   // as given
     bool lightEnds = false;
+    std::optional<LightEnd> component; // a light end given by component
     double massPct = 0;
     double volumePct = 0;
     double density15 = 0; // kg/m3
@@ -49,13 +51,20 @@ struct OilFigures {
     std::optional<double> viscosityIndex; // ASTM D2270, from the 40 and 100 deg.C figures
     double lightEndsMassPct = 0;
     double lightEndsVolumePct = 0;
+    LightEnds lightEnds; // by component, per cent of the oil's mass
+    // MPa, by narrow cuts and light ends (Raoult's law; dissolved air left
+    // out): the Reid vapour pressure (ASTM D323, D6377's VPCR4) and the true
+    // vapour pressure at 20 and 37.8 deg.C; nothing when they have no value.
+    std::optional<double> reidVapourPressure;
+    std::optional<double> trueVapourPressure20;
+    std::optional<double> trueVapourPressure37_8;
     std::optional<double> estimatingWatsonK; // given to the cuts without a density
 };
 
 struct AssayFigures {
     std::string name;
     YieldBasis basis = YieldBasis::Volume;
-    std::vector<CutFigures> cuts;
+    std::vector<CutFigures> cuts; // light ends given by component first, then the cuts
     OilFigures oil;
     EngineOil engineOil; // the basic and additional calculations' inputs
 };

@@ -50,6 +50,7 @@ AssayNarrowCuts::build(const EngineOil& oil,
     }
     AssayNarrowCuts cuts;
     cuts.oil_ = std::move(distributed->cuts);
+    cuts.firstRowStartC = oil.rows.empty() ? 0 : oil.rows.front().startC;
     OilCuts& calc = cuts.oil_;
 
     // The engine's rows are the assay's, in order, each over the cuts inside
@@ -93,6 +94,16 @@ AssayNarrowCuts::build(const EngineOil& oil,
         }
     }
     return {std::move(cuts), {}};
+}
+
+std::optional<OilVolatility> AssayNarrowCuts::volatility(const LightEnds& lightEnds) const {
+    if (rowCuts_.empty()) {
+        return std::nullopt;
+    }
+    const LowestFraction lowest{rowCuts_.front().first, rowCuts_.front().second,
+                                firstRowStartC == 0 ? kLowestCutC : firstRowStartC};
+    return OilVolatility::of(oil_.distribution(), lowest, lightEndAmounts(lightEnds),
+                             oil_.density20);
 }
 
 CutDistribution AssayNarrowCuts::cutsOf(int first, int end) const {

@@ -3,6 +3,7 @@
 #include "assays/assay.h"
 #include "assays/engine_oil.h"
 #include "engine/calc_steps.h"
+#include "engine/narrow_cut_vapour_pressure.h"
 #include "engine/narrow_cut_viscosity.h"
 #include "engine/oil_cuts.h"
 
@@ -43,6 +44,11 @@ class AssayNarrowCuts {
     // The same for row `row` of the fraction table alone.
     double rowViscosity(std::size_t row, double tempC) const;
 
+    // The whole oil as the components of its vapour: these cuts at their
+    // densities and `lightEnds`, per cent of the oil's mass, counted within
+    // the first row; nothing when they have no value.
+    std::optional<OilVolatility> volatility(const LightEnds& lightEnds) const;
+
     // The whole oil as the engine characterises it in the basic
     // calculation (Watson K, molar mass, relative densities).
     const Characterisation& characterisation() const { return oil_.wholeOil; }
@@ -59,6 +65,7 @@ class AssayNarrowCuts {
     // those shifted to the assay's row densities.
     OilCuts oil_;
     std::vector<std::pair<int, int>> rowCuts_; // first..end of each row
+    double firstRowStartC = 0;                 // as the fraction table gives it: 0 not given
     CutViscosityLines lines_;
 };
 

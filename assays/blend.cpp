@@ -3,6 +3,7 @@
 #include "assays/assay_check.h"
 #include "assays/resolved_assay.h"
 #include "distillation/monotone_cubic.h"
+#include "engine/narrow_cut_vapour_pressure.h"
 
 #include <algorithm>
 #include <cmath>
@@ -22,6 +23,7 @@ struct BlendedOil {
     double lightMass = 0;           // per cent of the oil
     double lightVolume = 0;         // lightMass over its density at 15 deg.C
     double lightEnd = 0;            // deg.C, the top of the light ends
+    bool componentsGiven = false;   // light ends by component
 };
 
 BlendedOil prepare(ResolvedAssay assay, double massFraction) {
@@ -32,7 +34,11 @@ BlendedOil prepare(ResolvedAssay assay, double massFraction) {
         if (cut.lightEnds) {
             oil.lightMass += cut.massPct;
             oil.lightVolume += cut.massPct / cut.density15;
-            oil.lightEnd = std::max(oil.lightEnd, cut.highC);
+            oil.componentsGiven = oil.componentsGiven || cut.component.has_value();
+            if (!cut.component) {
+                // A component boils at one temperature, which no cut bounds.
+                oil.lightEnd = std::max(oil.lightEnd, cut.highC);
+            }
             continue;
         }
         if (oil.boundaries.empty()) {
@@ -118,15 +124,30 @@ BlendOutcome blendOils(const std::vector<BlendPart>& parts, ShareBasis basis,
     blend.basis = YieldBasis::Mass;
     blend.density = StatedDensity{1 / oilVolume, 15};
 
+    // The blend's light ends: one cut of them all, by mass and volume, when
+    // every oil gives its own as a cut; else by component, each oil's (a
+    // light-ends cut taken apart) by its share of the blend's mass.
     double lightMass = 0;
     double lightVolume = 0;
     double lightEnd = 0;
+    bool byComponent = false;
+    LightEndAmounts lightEnds{};
     for (const BlendedOil& oil : oils) {
         lightMass += oil.massFraction * oil.lightMass;
         lightVolume += oil.massFraction * oil.lightVolume;
         lightEnd = std::max(lightEnd, oil.lightEnd);
+        byComponent = byComponent || (oil.massFraction > 0 && oil.componentsGiven);
+        for (const LightEndShare& share : oil.assay.lightEnds) {
+            lightEnds[static_cast<std::size_t>(share.component)] +=
+                oil.massFraction * share.massPct;
+        }
     }
-    if (lightMass > 0) {
+    for (std::size_t j = 0; j < lightEnds.size() && byComponent; ++j) {
+        if (lightEnds[j] > 0) {
+            blend.lightEnds.push_back({static_cast<LightEnd>(j), lightEnds[j]});
+        }
+    }
+    if (lightMass > 0 && !byComponent) {
         blend.cuts.push_back(
             {std::nullopt, lightEnd, lightMass, StatedDensity{lightMass / lightVolume, 15}, {}});
     }

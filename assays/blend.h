@@ -32,7 +32,9 @@ struct BlendOutcome {
 // monotone cubic interpolation, which keeps every cut's own yield and
 // spreads it smoothly inside the cut), and carries the density of the cut
 // it comes from. A common cut's density is its pieces' volume-additive one,
-// as is the blend's. The oils' light ends make the blend's light ends.
+// as is the blend's. The oils' light ends make the blend's: one cut when
+// each oil gives them as a cut, else by component (a light-ends cut taken
+// apart as lumpedLightEnds does).
 // Shares must be 0 or more and add up to 100 within kShareSumTolerance.
 // Measured viscosities of the oils' cuts do not carry over: the blend's
 // cuts hold other oils too.

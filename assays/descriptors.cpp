@@ -1,5 +1,7 @@
 #include "assays/descriptors.h"
 
+#include "engine/vapour_pressure_correlations.h"
+
 #include "assays/viscosity_index_table.h"
 #include "engine/common_correlations.h"
 #include "engine/narrow_cut_viscosity.h"
@@ -70,10 +72,7 @@ std::optional<double> riaziDaubertMolarMass(double boilingKelvin, double specifi
         !(specificGravity > 0)) {
         return std::nullopt;
     }
-    const double tb = boilingKelvin;
-    const double sg = specificGravity;
-    return 42.965 * std::exp(2.097e-4 * tb - 7.78712 * sg + 2.08476e-3 * tb * sg) *
-           std::pow(tb, 1.26007) * std::pow(sg, 4.98308);
+    return vapour::riaziDaubert(vapour::kMolarMass, boilingKelvin, specificGravity);
 }
 
 std::optional<double> viscosityIndex(double viscosity40, double viscosity100) {

@@ -32,13 +32,11 @@ double watsonK(double boilingKelvin, double specificGravity);
 // relation solved for SG. Worked value: Tb 400 K, K 11.49 gives 0.78.
 double specificGravityOfWatsonK(double boilingKelvin, double watsonK);
 
-// Molecular weight of a petroleum cut, Riazi and Daubert (1980); Riazi,
-// Characterization and Properties of Petroleum Fractions (ASTM MNL50,
-// 2005), eq. 2.51:
-//   M = 42.965 exp(2.097e-4 Tb - 7.78712 SG + 2.08476e-3 Tb SG) Tb^1.26007 SG^4.98308,
-// Tb in K, M in kg/kmol. Made for M of 70 to 700, mean boiling points of
-// 20 to 560 deg.C (about 7 % average error): nothing outside that boiling
-// range. Worked value: n-decane, Tb 447.3 K, SG 0.7342, gives 144.4 (it
+// Molecular weight of a petroleum cut, Riazi and Daubert (1980), kg/kmol:
+// viskora::vapour::kMolarMass, which the vapour pressure by narrow cuts
+// carries over every cut, here only within the range it was made for, mean
+// boiling points of 20 to 560 deg.C (about 7 % average error): nothing
+// outside it. Worked value: n-decane, Tb 447.3 K, SG 0.7342, gives 144.4 (it
 // weighs 142.3).
 std::optional<double> riaziDaubertMolarMass(double boilingKelvin, double specificGravity);
 

@@ -9,15 +9,20 @@ namespace viskora::assays {
 EngineOil engineOilOf(const ResolvedAssay& assay) {
     EngineOil oil;
     oil.density15 = assay.density15;
+    oil.lightEnds = assay.lightEnds;
     double lightMass = 0;
     double lightVolume = 0; // mass over density at 20 deg.C
     std::size_t lightCount = 0;
-    for (std::size_t i = 0; i < assay.cuts.size(); ++i) {
-        const ResolvedCut& cut = assay.cuts[i];
+    for (const ResolvedCut& cut : assay.cuts) {
         if (cut.lightEnds) {
             lightMass += cut.massPct;
             lightVolume += cut.massPct / cut.density20;
             ++lightCount;
+        }
+    }
+    for (std::size_t i = 0; i < assay.cuts.size(); ++i) {
+        const ResolvedCut& cut = assay.cuts[i];
+        if (cut.lightEnds) {
             continue;
         }
         EngineRow row;
@@ -58,7 +63,8 @@ EngineOilTexts engineOilTexts(const EngineOil& oil) {
     return texts;
 }
 
-OilInputs engineInputsOf(const EngineOil& oil, ViscosityMethod method) {
+OilInputs engineInputsOf(const EngineOil& oil, ViscosityMethod method,
+                         VapourPressureMethod vapourMethod) {
     OilInputs inputs;
     inputs.density = oil.density15;
     inputs.densityTemp = 15;
@@ -66,6 +72,8 @@ OilInputs engineInputsOf(const EngineOil& oil, ViscosityMethod method) {
     inputs.tempUnit = unit::kCelsius;
     inputs.useFractions = true;
     inputs.viscosityMethod = method;
+    inputs.vapourPressureMethod = vapourMethod;
+    inputs.lightEnds = oil.lightEnds;
     for (const EngineRow& row : oil.rows) {
         inputs.fractions.push_back({row.startC, row.endC, row.massPct});
     }

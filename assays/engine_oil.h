@@ -30,6 +30,7 @@ struct EngineRow {
 struct EngineOil {
     double density15 = 0; // kg/m3 at 15 deg.C
     std::vector<EngineRow> rows;
+    LightEnds lightEnds; // by component, within the first row's share
 };
 
 EngineOil engineOilOf(const ResolvedAssay& assay);
@@ -47,7 +48,10 @@ struct EngineOilTexts {
 EngineOilTexts engineOilTexts(const EngineOil& oil);
 
 // The engine's inputs as a form's Calculate takes those texts read: density
-// at 15 deg.C in kg/m3, temperatures in deg.C, the fraction table.
-OilInputs engineInputsOf(const EngineOil& oil, ViscosityMethod method);
+// at 15 deg.C in kg/m3, temperatures in deg.C, the fraction table, the light
+// ends.
+OilInputs
+engineInputsOf(const EngineOil& oil, ViscosityMethod method,
+               VapourPressureMethod vapourMethod = VapourPressureMethod::AverageBoilingPoint);
 
 } // namespace viskora::assays

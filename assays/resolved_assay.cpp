@@ -2,6 +2,7 @@
 
 #include "assays/assay_check.h"
 #include "assays/descriptors.h"
+#include "assays/light_end_split.h"
 #include "engine/common_correlations.h"
 
 #include <cmath>
@@ -20,6 +21,34 @@ constexpr int kBisectionSteps = 200;
 void setDensities(ResolvedCut& cut, const StatedDensity& stated) {
     cut.density20 = densityAtReference(stated.kgPerM3, stated.tempC, 20);
     cut.density15 = stated.tempC == 15 ? stated.kgPerM3 : density15Of(cut.density20);
+}
+
+// A light end given by component: a cut at its normal boiling point and
+// its own density.
+ResolvedCut componentCut(LightEnd component) {
+    const LightEndConstants& constants = constantsOf(component);
+    ResolvedCut cut;
+    cut.lightEnds = true;
+    cut.component = component;
+    cut.lowC = constants.boilingK - 273.15;
+    cut.highC = cut.lowC;
+    setDensities(cut, {densityOfSpecificGravity(constants.specificGravity), kSpecificGravityTempC});
+    return cut;
+}
+
+// Every light end by component: those given so, and the light-ends cuts
+// taken apart.
+LightEnds lightEndsOf(const std::vector<ResolvedCut>& cuts) {
+    LightEnds light;
+    for (const ResolvedCut& cut : cuts) {
+        if (cut.component) {
+            light.push_back({*cut.component, cut.massPct});
+        } else if (cut.lightEnds) {
+            const LightEnds parts = lumpedLightEnds(cut.massPct, cut.density15);
+            light.insert(light.end(), parts.begin(), parts.end());
+        }
+    }
+    return light;
 }
 
 ResolvedCut rangeOf(const AssayCut& given) {
@@ -135,6 +164,10 @@ Resolution resolveAssay(const Assay& assay) {
         resolved.cuts.push_back(cut);
         yields.push_back(given.yield);
     }
+    for (const LightEndYield& given : assay.lightEnds) {
+        resolved.cuts.push_back(componentCut(given.component));
+        yields.push_back(given.yield);
+    }
     if (assay.density) {
         ResolvedCut oil;
         setDensities(oil, *assay.density);
@@ -158,6 +191,7 @@ Resolution resolveAssay(const Assay& assay) {
         resolved.density20 = densityAtReference(resolved.density15, 15, 20);
     }
     convertYields(resolved.cuts, yieldsScaledTo100(yields), assay.basis);
+    resolved.lightEnds = lightEndsOf(resolved.cuts);
     return {std::move(resolved), {}};
 }
 

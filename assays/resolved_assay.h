@@ -19,10 +19,11 @@ struct ResolvedCut {
     double highC = 0;             // the end, or 835 deg.C for a residue
     double massPct = 0;
     double volumePct = 0;
-    double density15 = 0;          // kg/m3
-    double density20 = 0;          // kg/m3
-    bool densityEstimated = false; // from the oil's Watson K, not given
-    bool lightEnds = false;        // ends at or below 36 deg.C
+    double density15 = 0;              // kg/m3
+    double density20 = 0;              // kg/m3
+    bool densityEstimated = false;     // from the oil's Watson K, not given
+    bool lightEnds = false;            // ends at or below 36 deg.C, or a component
+    std::optional<LightEnd> component; // a light end given by component
     std::optional<StatedViscosity> viscosity;
 
     // The mid boiling point, deg.C, of the range lowC..highC.
@@ -32,8 +33,13 @@ struct ResolvedCut {
 struct ResolvedAssay {
     std::string name;
     YieldBasis basis = YieldBasis::Volume;
-    std::vector<ResolvedCut> cuts; // light ends first
-    double density15 = 0;          // kg/m3, the whole oil's
+    // The assay's cuts in order, then its light ends given by component,
+    // each at its normal boiling point.
+    std::vector<ResolvedCut> cuts;
+    // Every light end by component, per cent of the whole oil's mass: those
+    // given so, and a light-ends cut taken apart (lumpedLightEnds).
+    LightEnds lightEnds;
+    double density15 = 0; // kg/m3, the whole oil's
     double density20 = 0;
     bool densityFromCuts = false; // not given: the cuts' volume-additive density
     // The Watson K given to the cuts without a density, when any.
@@ -55,7 +61,8 @@ struct Resolution {
 // all the cuts add up by volume to the whole oil's density (Watson K is
 // about constant across the cuts of one crude, so the missing cuts follow
 // the oil's character rather than one flat density); a K outside 8 to 15
-// is refused as cuts that cannot make that oil.
+// is refused as cuts that cannot make that oil. Light ends given by
+// component are cuts of their own at the component's density.
 Resolution resolveAssay(const Assay& assay);
 
 } // namespace viskora::assays

@@ -16,20 +16,6 @@ namespace {
 constexpr double kPourPointMargin = 10;  // K, as for the other accuracy figures
 constexpr double kEveryTemperature = -1; // every measured temperature at once
 
-// A published crude entered as its assay: the cuts by volume with their
-// densities at 15 deg.C, and the whole oil's measured density, the yields
-// as published (rounded: they add up to 100 within about 1e-3 %).
-assays::Assay assayOf(const PublishedOil& oil) {
-    assays::Assay assay;
-    assay.name = oil.id;
-    assay.basis = assays::YieldBasis::Volume;
-    for (const PublishedAssayCut& cut : oil.assayCuts) {
-        assay.cuts.push_back({cut.fromC, cut.toC, cut.volumePct, {{cut.density15, 15}}, {}});
-    }
-    assay.density = assays::StatedDensity{oil.density, oil.densityTemp};
-    return assay;
-}
-
 std::optional<double> assayViscosity(const assays::OilFigures& figures, double tempC) {
     // The assays' crudes are measured at 20, 40 and 50 deg.C.
     if (tempC == 20) {

@@ -1,5 +1,7 @@
 #include "published_oils.h"
 
+#include "assays/blend.h"
+
 #include "engine/calculation.h"
 #include "engine/prepared_oil.h"
 #include "scripted_messages.h"
@@ -29,6 +31,10 @@ std::vector<PublishedOil> publishedOils() {
         oil.fractions = entry.at("fractions").get<std::vector<std::string>>();
         if (entry.contains("pour_point_C") && entry["pour_point_C"].is_number()) {
             oil.pourPoint = entry["pour_point_C"].get<double>();
+        }
+        constexpr double kMPaPerPsi = 0.006894757;
+        if (entry.at("measured").contains("rvp_psi")) {
+            oil.reidVapourPressure = entry["measured"]["rvp_psi"].get<double>() * kMPaPerPsi;
         }
         for (const nlohmann::json& point : entry.at("measured").at("kinematic_viscosity_mm2s")) {
             oil.viscosities.push_back({point.at("T"), point.at("value")});
@@ -87,6 +93,25 @@ std::optional<double> computedViscosity(const PublishedOil& oil, OilInput input,
         return std::nullopt;
     }
     return PreparedOil(inputs, &yesToAll).wholeOilViscosity(method, {tempC, 0.101325});
+}
+
+assays::Assay assayOf(const PublishedOil& oil) {
+    assays::Assay assay;
+    assay.name = oil.id;
+    assay.basis = assays::YieldBasis::Volume;
+    for (const PublishedAssayCut& cut : oil.assayCuts) {
+        assay.cuts.push_back({cut.fromC, cut.toC, cut.volumePct, {{cut.density15, 15}}, {}});
+    }
+    assay.density = assays::StatedDensity{oil.density, oil.densityTemp};
+    return assay;
+}
+
+assays::Assay fractionTableAssayOf(const PublishedOil& oil) {
+    std::vector<assays::FractionTableRow> rows;
+    for (const FractionInput& row : fractionsOf(oil.fractions)) {
+        rows.push_back({row.start, row.end, row.share});
+    }
+    return assays::assayOfFractionTable(oil.id, rows, {oil.density, oil.densityTemp});
 }
 
 double medianOf(std::vector<double> values) {

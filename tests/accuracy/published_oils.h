@@ -1,5 +1,6 @@
 #pragma once
 
+#include "assays/assay.h"
 #include "engine/calc_results.h"
 #include "engine/oil_inputs.h"
 
@@ -35,6 +36,7 @@ struct PublishedOil {
     std::optional<double> pourPoint;    // deg.C
     std::vector<MeasuredPoint> viscosities;
     std::vector<PublishedAssayCut> assayCuts; // the crudes' own assays
+    std::optional<double> reidVapourPressure; // MPa, measured
 };
 
 std::vector<PublishedOil> publishedOils();
@@ -50,6 +52,16 @@ OilInputs oilInputsOf(const PublishedOil& oil, OilInput input, ViscosityMethod m
 // engine refuses the oil.
 std::optional<double> computedViscosity(const PublishedOil& oil, OilInput input,
                                         ViscosityMethod method, double tempC);
+
+// A published crude as its own assay: the cuts by volume with their
+// densities at 15 deg.C (the light ends as the one cut the assay gives),
+// the yields as published (rounded: they add up to 100 within about
+// 1e-3 %), and the whole oil's measured density.
+assays::Assay assayOf(const PublishedOil& oil);
+
+// The oil's fraction table (its light ends within the first row) and
+// density as an assay by mass.
+assays::Assay fractionTableAssayOf(const PublishedOil& oil);
 
 // The median of a list that is not empty.
 double medianOf(std::vector<double> values);

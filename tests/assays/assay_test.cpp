@@ -75,7 +75,31 @@ INSTANTIATE_TEST_SUITE_P(
                     a.density.reset();
                 },
                 "The whole oil's density is needed: cut 5 has no density."},
-        Refusal{"NoCuts", [](Assay& a) { a.cuts.clear(); }, "The assay has no cuts."}),
+        Refusal{"NoCuts", [](Assay& a) { a.cuts.clear(); }, "The assay has no cuts."},
+        Refusal{"LightEndsBesideTheirCut",
+                [](Assay& a) {
+                    a.cuts[1].yield -= 1;
+                    a.lightEnds = {{LightEnd::Propane, 1}};
+                },
+                "The light ends are given both as a cut and by component: give one."},
+        Refusal{"LightEndTwice",
+                [](Assay& a) {
+                    a.cuts.erase(a.cuts.begin());
+                    a.lightEnds = {{LightEnd::NButane, 2}, {LightEnd::NButane, 1.9}};
+                },
+                "Light end n-butane is given twice."},
+        Refusal{"LightEndNegative",
+                [](Assay& a) {
+                    a.cuts.erase(a.cuts.begin());
+                    a.lightEnds = {{LightEnd::Propane, 4.4}, {LightEnd::Isopentane, -0.5}};
+                },
+                "Light end isopentane: the yield must be a number of 0 or more."},
+        Refusal{"LightEndsLeaveYieldsShort",
+                [](Assay& a) {
+                    a.cuts.erase(a.cuts.begin());
+                    a.lightEnds = {{LightEnd::NButane, 3.5}};
+                },
+                "The yields add up to 99.6 %, not 100 %."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Yields by volume become yields by mass through the cut densities, and the
