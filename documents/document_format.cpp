@@ -4,6 +4,7 @@
 #include "documents/line_reader.h"
 #include "documents/profile_lookup.h"
 #include "documents/record_fields.h"
+#include "documents/vapour_pressure_method_words.h"
 #include "documents/viscosity_method_words.h"
 #include "units/display_format.h"
 #include "units/number_text.h"
@@ -12,27 +13,46 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <utility>
 
 namespace viskora {
 namespace {
 
 constexpr std::string_view kFileType = "Viskora";
 
-// The viscosity method's line follows the fraction rows, in the header's
-// key=value style, and only when the viscosity is by narrow cuts
-// ("viscosity=cuts"): a reader that knows no such line stops before it, and
-// the file of a calculation of the oil as a whole is the file it always was.
+// Lines of the key=value kind follow the fraction rows, each only when it
+// has something to say: "viscosity=cuts" when the viscosity is by narrow
+// cuts, "vapourPressure=cuts" when the vapour pressure is, a
+// "lightEnd=COMPONENT:SHARE" line for each light end given, and for an
+// additional calculation by narrow cuts its bubble point's base value and
+// unit. A reader that knows none of them stops before them, and the file of
+// a calculation without them is the file it always was.
 constexpr std::string_view kViscosityKey = "viscosity=";
+constexpr std::string_view kVapourPressureKey = "vapourPressure=";
+constexpr std::string_view kLightEndKey = "lightEnd=";
+constexpr std::string_view kBubblePointKey = "bubblePoint=";
+constexpr std::string_view kBubblePointUnitKey = "bubblePointUnit=";
 
-// The method a method line names. A missing line, any other text and a word
-// the program does not know all leave the oil-as-a-whole method: the line is
-// a note on how the results were found, not a reason to refuse the file.
-ViscosityMethod methodOfLine(std::string_view line) {
-    if (!line.starts_with(kViscosityKey)) {
-        return ViscosityMethod::WholeOil;
+// A method line's word. Any other text and a word the program does not know
+// leave the method as it was: the line is a note on how the results were
+// found, not a reason to refuse the file.
+void takeViscosityMethod(std::string_view word, ViscosityMethod& method) {
+    method = viscosityMethodOfWord(word).value_or(ViscosityMethod::WholeOil);
+}
+
+void takeVapourPressureMethod(std::string_view word, VapourPressureMethod& method) {
+    method = vapourPressureMethodOfWord(word).value_or(VapourPressureMethod::AverageBoilingPoint);
+}
+
+// "COMPONENT:SHARE", the share as typed; an unknown component is passed by.
+void takeLightEnd(std::string_view value, LightEndTexts& lightEnds) {
+    const std::size_t colon = value.find(':');
+    if (colon == std::string_view::npos) {
+        return;
     }
-    return viscosityMethodOfWord(line.substr(kViscosityKey.size()))
-        .value_or(ViscosityMethod::WholeOil);
+    if (const std::optional<LightEnd> component = lightEndNamed(value.substr(0, colon))) {
+        lightEnds[static_cast<std::size_t>(*component)] = cp1251ToUtf8(value.substr(colon + 1));
+    }
 }
 
 int clampedRowCount(int fractionCount) {
@@ -82,9 +102,30 @@ class DocumentWriter {
         line("[Data]");
     }
 
-    void viscosityMethod(ViscosityMethod method) {
-        if (method == ViscosityMethod::NarrowCuts) {
-            line(std::string(kViscosityKey) + std::string(viscosityMethodWord(method)));
+    void keyLine(std::string_view key, std::string_view value) {
+        line(std::string(key) + std::string(value));
+    }
+
+    template <typename Record> void trailingLines(const Record& record) {
+        if (record.viscosityMethod == ViscosityMethod::NarrowCuts) {
+            keyLine(kViscosityKey, viscosityMethodWord(record.viscosityMethod));
+        }
+        if (record.vapourPressureMethod == VapourPressureMethod::NarrowCuts) {
+            keyLine(kVapourPressureKey, vapourPressureMethodWord(record.vapourPressureMethod));
+        }
+        for (std::size_t j = 0; j < record.lightEnds.size(); ++j) {
+            if (!record.lightEnds[j].empty()) {
+                std::string share(record.lightEnds[j]);
+                std::ranges::replace(share, '\n', ' ');
+                std::ranges::replace(share, '\r', ' ');
+                keyLine(kLightEndKey, std::string(kLightEnds[j].name) + ":" + utf8ToCp1251(share));
+            }
+        }
+        if constexpr (requires { record.bubblePointBase; }) {
+            if (record.bubblePointBase != 0) {
+                keyLine(kBubblePointKey, baseValueText(record.bubblePointBase));
+                keyLine(kBubblePointUnitKey, std::to_string(record.bubblePointUnitIndex));
+            }
         }
     }
 
@@ -118,7 +159,54 @@ class DocumentReader {
 
     std::string text() { return cp1251ToUtf8(lines_.next()); }
 
-    ViscosityMethod viscosityMethod() { return methodOfLine(lines_.next()); }
+    // The key=value lines right after the fraction rows, up to the first
+    // line that is none of them; a method's or the bubble point's first line
+    // counts. What they do not say is the default: of the oil as a whole,
+    // of the average boiling point, no light ends, no bubble point.
+    template <typename Record> void trailingLines(Record& record) {
+        record.viscosityMethod = ViscosityMethod::WholeOil;
+        record.vapourPressureMethod = VapourPressureMethod::AverageBoilingPoint;
+        record.lightEnds = {};
+        if constexpr (requires { record.bubblePointBase; }) {
+            record.bubblePointBase = 0.0;
+        }
+        bool viscositySeen = false;
+        bool vapourSeen = false;
+        bool bubblePointSeen = false;
+        bool bubblePointUnitSeen = false;
+        while (!lines_.atEnd()) {
+            const std::string_view line = lines_.next();
+            const std::string_view key = line.substr(0, line.find('=') + 1);
+            const std::string_view value = line.substr(key.size());
+            const auto firstOf = [](bool& seen) { return !std::exchange(seen, true); };
+            if (key == kViscosityKey) {
+                if (firstOf(viscositySeen)) {
+                    takeViscosityMethod(value, record.viscosityMethod);
+                }
+            } else if (key == kVapourPressureKey) {
+                if (firstOf(vapourSeen)) {
+                    takeVapourPressureMethod(value, record.vapourPressureMethod);
+                }
+            } else if (key == kLightEndKey) {
+                takeLightEnd(value, record.lightEnds);
+            } else if constexpr (requires { record.bubblePointBase; }) {
+                if (key == kBubblePointKey) {
+                    const double base = textToNumber(value);
+                    if (firstOf(bubblePointSeen)) {
+                        record.bubblePointBase = std::isfinite(base) ? base : 0.0;
+                    }
+                } else if (key == kBubblePointUnitKey) {
+                    if (firstOf(bubblePointUnitSeen)) {
+                        record.bubblePointUnitIndex = textToInt(value);
+                    }
+                } else {
+                    return;
+                }
+            } else {
+                return;
+            }
+        }
+    }
 
     int integer() { return textToInt(lines_.next()); }
 
@@ -176,7 +264,7 @@ std::string documentText(DocumentKind kind, const Record& record, const Fraction
     }
     out.integer(record.useFractions);
     out.fractions(record.fractionCount, rows);
-    out.viscosityMethod(record.viscosityMethod);
+    out.trailingLines(record);
     return out.take();
 }
 
@@ -206,11 +294,16 @@ template <typename Record> void readDocument(std::string_view bytes, Record& rec
     }
     record.useFractions = in.integer();
     in.fractions(record.fractionCount, record.fractions);
-    record.viscosityMethod = in.viscosityMethod();
+    in.trailingLines(record);
     for (const auto& field : recordFields(record)) {
         if (field.unit == FieldUnit::Own) {
             keepInList(record.*field.unitIndex, field.quantity);
         }
+    }
+    if constexpr (requires { record.bubblePointBase; }) {
+        keepInList(record.bubblePointUnitIndex, Quantity::Pressure);
+        record.bubblePointText =
+            formatInUnit(Quantity::Pressure, record.bubblePointBase, record.bubblePointUnitIndex);
     }
 }
 

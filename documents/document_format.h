@@ -23,16 +23,19 @@ std::optional<DocumentKind> recogniseDocument(std::string_view bytes);
 // rows come from rows, record.fractionCount of them (brought into 0..100);
 // a row that rows does not have is written as empty cells. A line break
 // inside a text would shift every later line, so it is written as a blank.
-// A record whose viscosity is by narrow cuts gets one line more after the
-// fraction rows, "viscosity=cuts"; one by the oil as a whole gets none.
+// Key=value lines follow the fraction rows, each only when it has something
+// to say: "viscosity=cuts", "vapourPressure=cuts", "lightEnd=COMPONENT:SHARE"
+// for each light end given, and an additional calculation's
+// "bubblePoint=BASE" and "bubblePointUnit=INDEX"; a calculation without
+// them writes the file it always did.
 std::string basicDocumentText(const BasicDocumentRecord& record, const FractionRows& rows);
 std::string additionalDocumentText(const AdditionalDocumentRecord& record,
                                    const FractionRows& rows);
 
 // Fill a record from document file bytes. Missing lines read as empty text,
-// 0 or 0.0; the line after the fraction rows gives the viscosity method
-// (by narrow cuts only when it is "viscosity=cuts", else of the oil as a
-// whole) and any later lines are ignored; a number that is not
+// 0 or 0.0; the key=value lines after the fraction rows give the methods (by
+// narrow cuts only when a line says "cuts"), the light ends and the bubble
+// point, in any order, other lines being passed by; a number that is not
 // finite reads as 0. At most the table's 100 rows are read and
 // fractionCount is kept within 0..100. A unit index outside its quantity's
 // list reads as the base unit's, as the value beside it is read in the base

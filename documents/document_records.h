@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/calc_results.h"
+#include "engine/light_ends.h"
 
 #include <algorithm>
 #include <array>
@@ -16,6 +17,11 @@ inline constexpr int kFractionRowCapacity = 100;
 // share of the total mass in %, each as typed.
 using FractionRow = std::array<std::string, 3>;
 using FractionTable = std::array<FractionRow, kFractionRowCapacity>;
+
+// The light ends as a form holds them: each component's share of the whole
+// oil's mass in per cent, as typed, in the order of kLightEnds; an empty
+// text is a component not given.
+using LightEndTexts = std::array<std::string, kLightEndCount>;
 
 // A table with every cell "0", as a new form starts.
 inline FractionTable defaultFractionTable() {
@@ -81,6 +87,11 @@ struct BasicDocumentRecord {
 
     // How the viscosity (and so the Prandtl number) was found.
     ViscosityMethod viscosityMethod = ViscosityMethod::WholeOil;
+
+    // How the vapour pressure was found, and the light ends it takes by
+    // narrow cuts.
+    VapourPressureMethod vapourPressureMethod = VapourPressureMethod::AverageBoilingPoint;
+    LightEndTexts lightEnds{};
 };
 
 // Everything an additional calculation form holds. The design temperature is
@@ -163,6 +174,16 @@ struct AdditionalDocumentRecord {
 
     // How the liquid's viscosity (and so its Prandtl number) was found.
     ViscosityMethod viscosityMethod = ViscosityMethod::WholeOil;
+
+    // How the vapour pressure is found, and the light ends it takes by
+    // narrow cuts; by narrow cuts, the whole oil's bubble-point pressure at
+    // the design temperature is a result (0 until calculated).
+    VapourPressureMethod vapourPressureMethod = VapourPressureMethod::AverageBoilingPoint;
+    LightEndTexts lightEnds{};
+    double bubblePointBase = 0.0;
+    std::string bubblePointText = "0";
+    int bubblePointUnitIndex = 3;
+    std::string bubblePointUnitName;
 
     bool loadedFromFile = false;
 };

@@ -97,6 +97,11 @@ void storeResults(const Results& results, Record& record) {
             record.*field.text = results.*field.resultText;
         }
     }
+    if constexpr (requires { record.bubblePointBase; }) {
+        record.bubblePointBase = results.bubblePointPressure;
+        record.bubblePointText =
+            formatInUnit(Quantity::Pressure, record.bubblePointBase, record.bubblePointUnitIndex);
+    }
 }
 
 // Every unit name of the record, from its unit index, as the form's boxes
@@ -107,6 +112,9 @@ template <typename Record> void fillUnitNames(Record& record) {
         if (field.unitIndex != nullptr) {
             record.*field.unitName = lists.nameAt(field.quantity, record.*field.unitIndex);
         }
+    }
+    if constexpr (requires { record.bubblePointUnitName; }) {
+        record.bubblePointUnitName = lists.nameAt(Quantity::Pressure, record.bubblePointUnitIndex);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "documents/document_records.h"
+#include "documents/light_end_texts.h"
 #include "engine/calculation.h"
 #include "forms/distillation_curve_dialog.h"
 #include "forms/message_box_messages.h"
@@ -102,11 +103,13 @@ class OilFormView : public QWidget {
 
     // The inputs both forms give the engine alike at Calculate: the fraction
     // rows when the table is in use, the density with its unit, the
-    // temperature it was measured at with the unit of every temperature, and
-    // the way the viscosity is found.
+    // temperature it was measured at with the unit of every temperature, the
+    // ways the viscosity and the vapour pressure are found and the light ends.
     template <typename Record> void fillOilInputs(OilInputs& oil, const Record& record) const {
         fillFractionInputs(oil, record.useFractions, record.fractionCount);
         oil.viscosityMethod = record.viscosityMethod;
+        oil.vapourPressureMethod = record.vapourPressureMethod;
+        oil.lightEnds = lightEndsOfTexts(record.lightEnds);
         oil.density = textToNumber(record.densityText);
         oil.densityUnit = record.densityUnitIndex;
         oil.densityTemp = textToNumber(record.densityTempText);

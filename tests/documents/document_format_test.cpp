@@ -1,6 +1,8 @@
 #include "document_samples.h"
 #include "documents/document_format.h"
 
+#include "units/display_format.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -178,6 +180,35 @@ TEST(DocumentFormat, NarrowCutsAddOneLineAfterTheRows) {
     EXPECT_EQ(basicDocumentText(record, RecordFractionRows(record)), whole + "viscosity=cuts\n");
     EXPECT_EQ(readBasicDocument(whole + "viscosity=cuts\n").viscosityMethod,
               ViscosityMethod::NarrowCuts);
+}
+
+// By narrow cuts, the vapour pressure's method, the light ends as typed and
+// an additional calculation's bubble point follow the rows, and read back;
+// a light end whose share box is empty writes no line.
+TEST(DocumentFormat, VapourPressureByNarrowCutsKeepsItsLightEndsAndBubblePoint) {
+    AdditionalDocumentRecord record = testing::sampleAdditional();
+    record.viscosityMethod = ViscosityMethod::WholeOil;
+    const std::string before = additionalDocumentText(record, RecordFractionRows(record));
+    record.vapourPressureMethod = VapourPressureMethod::NarrowCuts;
+    record.lightEnds[static_cast<int>(LightEnd::Propane)] = "0.35";
+    record.lightEnds[static_cast<int>(LightEnd::NButane)] = "1,5";
+    record.bubblePointBase = 0.0423;
+    record.bubblePointUnitIndex = 1;
+    const std::string bytes = additionalDocumentText(record, RecordFractionRows(record));
+    EXPECT_EQ(bytes, before + "vapourPressure=cuts\nlightEnd=propane:0.35\nlightEnd=n-butane:1,5\n"
+                              "bubblePoint=0.042300\nbubblePointUnit=1\n");
+    AdditionalDocumentRecord read;
+    readAdditionalDocument(bytes, read);
+    EXPECT_EQ(read.vapourPressureMethod, VapourPressureMethod::NarrowCuts);
+    EXPECT_EQ(read.lightEnds, record.lightEnds);
+    EXPECT_EQ(read.bubblePointBase, 0.0423);
+    EXPECT_EQ(read.bubblePointUnitIndex, 1);
+    EXPECT_EQ(read.bubblePointText, formatInUnit(Quantity::Pressure, 0.0423, 1));
+    // Read into a record that held them, a file without the lines clears them.
+    readAdditionalDocument(before, read);
+    EXPECT_EQ(read.vapourPressureMethod, VapourPressureMethod::AverageBoilingPoint);
+    EXPECT_EQ(read.lightEnds, LightEndTexts{});
+    EXPECT_EQ(read.bubblePointBase, 0);
 }
 
 // What follows the last fraction row, and the method read into a record that
