@@ -194,7 +194,7 @@ BlendOutcome blendOils(const std::vector<BlendPart>& parts, ShareBasis basis,
 }
 
 Assay assayOfFractionTable(const std::string& name, const std::vector<FractionTableRow>& rows,
-                           StatedDensity density) {
+                           StatedDensity density, const LightEnds& lightEnds) {
     Assay assay;
     assay.name = name;
     assay.basis = YieldBasis::Mass;
@@ -209,6 +209,13 @@ Assay assayOfFractionTable(const std::string& name, const std::vector<FractionTa
         }
         cut.yield = rows[i].massPct;
         assay.cuts.push_back(cut);
+    }
+    const LightEndAmounts amounts = lightEndAmounts(lightEnds);
+    for (std::size_t j = 0; j < amounts.size(); ++j) {
+        if (amounts[j] > 0 && !assay.cuts.empty()) {
+            assay.lightEnds.push_back({static_cast<LightEnd>(j), amounts[j]});
+            assay.cuts.front().yield -= amounts[j];
+        }
     }
     return assay;
 }

@@ -50,7 +50,9 @@ struct FractionTableRow {
     double massPct = 0;
 };
 
+// Light ends given with the table (mass % of the whole oil, counted within
+// its first row) become components, taken out of the first row's yield.
 Assay assayOfFractionTable(const std::string& name, const std::vector<FractionTableRow>& rows,
-                           StatedDensity density);
+                           StatedDensity density, const LightEnds& lightEnds = {});
 
 } // namespace viskora::assays

@@ -2,6 +2,7 @@
 
 #include "assays/blend.h"
 #include "documents/document_records.h"
+#include "documents/light_end_texts.h"
 #include "units/number_text.h"
 #include "units/unit_tables.h"
 
@@ -13,7 +14,7 @@ namespace viskora {
 // The oil of a calculation form's record as an assay by mass without cut
 // densities (assayOfFractionTable): the density and its temperature read
 // as the form's Calculate reads them, in the form's units, and the fraction
-// table's rows. Nothing, with `problem` for the user, when the form does not
+// table's rows, with its light ends. Nothing, with `problem` for the user, when the form does not
 // use a fraction table or its density is not a number.
 template <typename Record>
 std::optional<assays::Assay> assayOfRecord(const std::string& name, const Record& record,
@@ -43,7 +44,7 @@ std::optional<assays::Assay> assayOfRecord(const std::string& name, const Record
     const assays::StatedDensity stated{
         convert(Quantity::Density, *density, record.densityUnitIndex, unit::kKgPerM3),
         convertTemperature(*densityTemp, tempCode, unit::kCelsius)};
-    return assays::assayOfFractionTable(name, rows, stated);
+    return assays::assayOfFractionTable(name, rows, stated, lightEndsOfTexts(record.lightEnds));
 }
 
 } // namespace viskora

@@ -5,7 +5,9 @@
 #include "cli/distillation_curve_options.h"
 #include "cli/document_output.h"
 #include "documents/document_format.h"
+#include "documents/vapour_pressure_method_words.h"
 #include "documents/viscosity_method_words.h"
+#include "engine/bubble_point_note.h"
 #include "engine/calculation.h"
 #include "units/number_text.h"
 
@@ -55,10 +57,12 @@ int runAdditionalCommand(const AdditionalCommandOptions& options) {
         lines = resultLines(run.results);
     }
     if (options.oil.json) {
-        nlohmann::json out = {{"kind", "additional"},
-                              {"status", status.word},
-                              {"messages", messagesJson(run.messages)},
-                              {"viscosityMethod", viscosityMethodWord(oil->viscosityMethod)}};
+        nlohmann::json out = {
+            {"kind", "additional"},
+            {"status", status.word},
+            {"messages", messagesJson(run.messages)},
+            {"viscosityMethod", viscosityMethodWord(oil->viscosityMethod)},
+            {"vapourPressureMethod", vapourPressureMethodWord(oil->vapourPressureMethod)}};
         if (!curve.json.is_null()) {
             out["curve"] = curve.json;
         }
@@ -67,6 +71,9 @@ int runAdditionalCommand(const AdditionalCommandOptions& options) {
             out["wholeOilCharacterisation"] = characterisationJson(run.wholeOil);
             out["results"] = resultsJson(lines);
             out["shown"] = shownJson(lines);
+            if (run.bubblePointNote) {
+                out["bubblePointNote"] = *run.bubblePointNote;
+            }
         }
         std::cout << out.dump(2) << '\n';
     } else if (run.outcome == CalcOutcome::Completed) {
@@ -74,6 +81,10 @@ int runAdditionalCommand(const AdditionalCommandOptions& options) {
                          "Calculation at given absolute pressure and temperature within the "
                          "under-critical range",
                          lines);
+        printVapourPressureMethod(std::cout, oil->vapourPressureMethod);
+        if (run.bubblePointNote) {
+            std::cout << *run.bubblePointNote << '\n';
+        }
     }
     if (run.outcome == CalcOutcome::Completed && !options.savePath.empty()) {
         const AdditionalDocumentRecord record =
@@ -110,6 +121,10 @@ AdditionalRun runAdditional(const ResolvedOil& oil, const DesignOptions& design,
     if (run.outcome == CalcOutcome::Completed) {
         run.results = outcome.results;
         run.characterisation = outcome.characterisation;
+        const double designPressure = convert(Quantity::Pressure, inputs.designPressure,
+                                              pressureUnit, baseUnitCode(Quantity::Pressure));
+        run.bubblePointNote = bubblePointNote(designPressure, run.results.bubblePointPressure,
+                                              run.results.gasMassShare);
     }
     return run;
 }

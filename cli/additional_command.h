@@ -29,6 +29,8 @@ struct AdditionalRun {
     AdditionalResults results;
     Characterisation wholeOil;         // after the whole oil's pseudocritical step
     Characterisation characterisation; // of the liquid part, or the gas part without liquid
+    // By narrow cuts, where the split and the bubble point disagree.
+    std::optional<std::string_view> bubblePointNote;
 };
 
 // `viskora-calc additional`: the oil at a design pressure and temperature,

@@ -1,4 +1,5 @@
 #include "cli/assay_command.h"
+#include "documents/light_end_texts.h"
 
 #include "assays/assay_document.h"
 #include "assays/blend.h"
@@ -27,6 +28,7 @@ struct AssayOutputOptions {
 struct AssayOptions {
     std::string file;
     std::vector<std::string> cuts;
+    std::vector<std::string> lightEnds; // COMPONENT:YIELD
     std::string yield = "mass";
     std::string name;
     std::string density;
@@ -97,7 +99,7 @@ std::optional<assays::AssayCut> parseCut(const std::string& text) {
 
 std::variant<Assay, Refusal> assayOfOptions(const AssayOptions& options) {
     if (!options.file.empty()) {
-        if (!options.cuts.empty() || !options.density.empty()) {
+        if (!options.cuts.empty() || !options.density.empty() || !options.lightEnds.empty()) {
             return Refusal{"give either an assay file or --cut rows, not both"};
         }
         const assays::AssayReadResult read = assays::openAssayDocument(options.file);
@@ -121,6 +123,19 @@ std::variant<Assay, Refusal> assayOfOptions(const AssayOptions& options) {
             return Refusal{"--cut " + text + " is not START:END:YIELD[:DENSITY[@TEMP]]"};
         }
         assay.cuts.push_back(*cut);
+    }
+    for (const std::string& text : options.lightEnds) {
+        const std::size_t colon = text.find(':');
+        const std::optional<LightEnd> component =
+            colon == std::string::npos ? std::nullopt : lightEndNamed(text.substr(0, colon));
+        const std::optional<double> yield =
+            component ? readWholeNumber(text.substr(colon + 1)) : std::nullopt;
+        if (!yield) {
+            return Refusal{"--light-end " + text +
+                           " is not COMPONENT:YIELD with one of ethane, propane, isobutane, "
+                           "n-butane, isopentane, n-pentane"};
+        }
+        assay.lightEnds.push_back({*component, *yield});
     }
     if (!options.density.empty()) {
         const std::optional<double> density = readWholeNumber(options.density);
@@ -178,7 +193,8 @@ std::variant<Assay, Refusal> assayOfCalculation(const std::string& path) {
             }
             const double kgPerM3 = convert(Quantity::Density, *density, record.densityUnitIndex,
                                            baseUnitCode(Quantity::Density));
-            return assays::assayOfFractionTable(path, rows, {kgPerM3, *densityTemp});
+            return assays::assayOfFractionTable(path, rows, {kgPerM3, *densityTemp},
+                                                lightEndsOfTexts(record.lightEnds));
         },
         *opened.record);
 }
@@ -310,6 +326,9 @@ void addAssayCommand(CLI::App& app, int& exitStatus) {
     command->add_option("--cut", options->cuts,
                         "START:END:YIELD[:DENSITY[@TEMP]]: one TBP cut, deg.C, % and kg/m3 "
                         "(at 15 deg.C unless TEMP); START or END empty when not given");
+    command->add_option("--light-end", options->lightEnds,
+                        "COMPONENT:YIELD: a light end by component (ethane, propane, isobutane, "
+                        "n-butane, isopentane, n-pentane), on the yields' basis; repeat");
     command->add_option("--yield", options->yield, "Yields by mass or volume")
         ->capture_default_str();
     command->add_option("--name", options->name, "Name of the assay");

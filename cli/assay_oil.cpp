@@ -3,9 +3,11 @@
 #include "assays/assay_document.h"
 #include "assays/assay_figures.h"
 #include "cli/calc_report.h"
+#include "documents/light_end_texts.h"
 #include "units/display_format.h"
 #include "units/unit_tables.h"
 
+#include <algorithm>
 #include <iostream>
 
 namespace viskora {
@@ -27,8 +29,11 @@ std::optional<int> applyAssayToOil(const std::string& path, ResolvedOil& oil,
     if (path.empty()) {
         return std::nullopt;
     }
-    if (!oil.fractions.empty()) {
-        std::cerr << "viskora-calc " << command << ": --assay and --fraction exclude each other\n"
+    const bool lightEndsGiven =
+        std::ranges::any_of(oil.lightEnds, [](const std::string& share) { return !share.empty(); });
+    if (!oil.fractions.empty() || lightEndsGiven) {
+        std::cerr << "viskora-calc " << command << ": --assay and "
+                  << (lightEndsGiven ? "--light-end" : "--fraction") << " exclude each other\n"
                   << "(see viskora-calc " << command << " --help)\n";
         return kExitUsage;
     }
@@ -51,6 +56,7 @@ std::optional<int> applyAssayToOil(const std::string& path, ResolvedOil& oil,
                                  boundaryText(row.endC, oil.tempUnit),
                                  shortestNumberText(row.massPct)});
     }
+    oil.lightEnds = lightEndTextsOf(engineOil.lightEnds);
     return std::nullopt;
 }
 

@@ -24,6 +24,9 @@ nlohmann::json optionalJson(const std::optional<double>& value) {
 }
 
 std::string rangeText(const CutFigures& cut) {
+    if (cut.component) {
+        return std::string(constantsOf(*cut.component).name);
+    }
     return (cut.startC ? formatFixed(*cut.startC, 1) : std::string("IBP")) + " - " +
            (cut.endC ? formatFixed(*cut.endC, 1) : std::string("FBP"));
 }
@@ -72,18 +75,31 @@ void printAssayFigures(std::ostream& out, const assays::AssayFigures& figures) {
     row("viscosity index", oil.viscosityIndex ? formatFixed(*oil.viscosityIndex, 0) : "-",
         oil.viscosityIndex ? "(ASTM D2270)" : "(not defined below 2 mm2/s at 100 deg.C)");
     row("light ends", formatFixed(oil.lightEndsMassPct, 3), "mass %");
+    const auto pressure = [](const std::optional<double>& value) {
+        return value ? formatForDisplay(*value) : std::string("-");
+    };
+    row("Reid vapour pressure", pressure(oil.reidVapourPressure),
+        "MPa (by narrow cuts; dissolved air left out)");
+    row("true vapour pressure 20 C", pressure(oil.trueVapourPressure20), "MPa");
+    row("true vapour pressure 37.8 C", pressure(oil.trueVapourPressure37_8), "MPa");
     out << "\nFraction table (mass %), density " << number(figures.engineOil.density15)
         << " kg/m3 at 15 deg.C\n";
     for (const assays::EngineRow& r : figures.engineOil.rows) {
         out << "  --fraction " << number(r.startC) << ':' << number(r.endC) << ':'
             << number(r.massPct) << '\n';
     }
+    for (const LightEndShare& share : figures.engineOil.lightEnds) {
+        out << "  --light-end " << constantsOf(share.component).name << ':'
+            << number(share.massPct) << '\n';
+    }
 }
 
 nlohmann::json assayFiguresJson(const assays::AssayFigures& figures, const char* kind) {
     nlohmann::json cuts = nlohmann::json::array();
     for (const CutFigures& c : figures.cuts) {
-        cuts.push_back({{"start", optionalJson(c.startC)},
+        cuts.push_back({{"component", c.component ? nlohmann::json(constantsOf(*c.component).name)
+                                                  : nlohmann::json(nullptr)},
+                        {"start", optionalJson(c.startC)},
                         {"end", optionalJson(c.endC)},
                         {"lightEnds", c.lightEnds},
                         {"massPct", c.massPct},
@@ -101,6 +117,12 @@ nlohmann::json assayFiguresJson(const assays::AssayFigures& figures, const char*
                         {"viscosityAnchored", c.viscosityAnchored}});
     }
     const OilFigures& o = figures.oil;
+    // Every light end by component, a light-ends cut taken apart.
+    nlohmann::json lightEnds = nlohmann::json::array();
+    for (const LightEndShare& share : o.lightEnds) {
+        lightEnds.push_back(
+            {{"component", constantsOf(share.component).name}, {"massPct", share.massPct}});
+    }
     nlohmann::json fractions = nlohmann::json::array();
     for (const assays::EngineRow& r : figures.engineOil.rows) {
         fractions.push_back({{"start", r.startC},
@@ -127,7 +149,11 @@ nlohmann::json assayFiguresJson(const assays::AssayFigures& figures, const char*
               {"viscosity100", o.viscosity100},
               {"viscosityIndex", optionalJson(o.viscosityIndex)},
               {"lightEndsMassPct", o.lightEndsMassPct},
-              {"lightEndsVolumePct", o.lightEndsVolumePct}}},
+              {"lightEndsVolumePct", o.lightEndsVolumePct},
+              {"lightEnds", lightEnds},
+              {"reidVapourPressure", optionalJson(o.reidVapourPressure)},
+              {"trueVapourPressure20", optionalJson(o.trueVapourPressure20)},
+              {"trueVapourPressure37_8", optionalJson(o.trueVapourPressure37_8)}}},
             {"fractions", {{"density15", figures.engineOil.density15}, {"rows", fractions}}}};
 }
 
@@ -136,11 +162,14 @@ void writeAssayCsv(std::ostream& out, const assays::AssayFigures& figures) {
                       "midBoilingPoint", "specificGravity", "apiGravity", "watsonK",
                       "molecularWeight", "viscosity40", "viscosity100"});
     for (const CutFigures& c : figures.cuts) {
-        out << csv::line({c.lightEnds ? "lightEnds" : "cut", optionalText(c.startC),
-                          optionalText(c.endC), number(c.massPct), number(c.volumePct),
-                          number(c.density15), number(c.midBoilingC), number(c.specificGravity),
-                          number(c.apiGravity), number(c.watsonK), optionalText(c.molarMass),
-                          optionalText(c.viscosity40), optionalText(c.viscosity100)});
+        const std::string record = c.component   ? std::string(constantsOf(*c.component).name)
+                                   : c.lightEnds ? "lightEnds"
+                                                 : "cut";
+        out << csv::line({record, optionalText(c.startC), optionalText(c.endC), number(c.massPct),
+                          number(c.volumePct), number(c.density15), number(c.midBoilingC),
+                          number(c.specificGravity), number(c.apiGravity), number(c.watsonK),
+                          optionalText(c.molarMass), optionalText(c.viscosity40),
+                          optionalText(c.viscosity100)});
     }
     const OilFigures& o = figures.oil;
     out << csv::line({"oil", "", "", "100", "100", number(o.density15), "",
@@ -149,6 +178,9 @@ void writeAssayCsv(std::ostream& out, const assays::AssayFigures& figures) {
     out << csv::line({"oilViscosity", "20", number(o.viscosity20)});
     out << csv::line({"oilViscosity", "50", number(o.viscosity50)});
     out << csv::line({"viscosityIndex", optionalText(o.viscosityIndex)});
+    out << csv::line({"reidVapourPressure", optionalText(o.reidVapourPressure)});
+    out << csv::line({"trueVapourPressure", "20", optionalText(o.trueVapourPressure20)});
+    out << csv::line({"trueVapourPressure", "37.8", optionalText(o.trueVapourPressure37_8)});
 }
 
 } // namespace viskora

@@ -6,6 +6,7 @@
 #include "cli/distillation_curve_options.h"
 #include "cli/document_output.h"
 #include "documents/document_format.h"
+#include "documents/vapour_pressure_method_words.h"
 #include "documents/viscosity_method_words.h"
 #include "engine/calculation.h"
 
@@ -40,10 +41,12 @@ int runBasic(const OilOptions& options, const CurveOptions& curveOptions,
         lines = resultLines(basic.results);
     }
     if (options.json) {
-        nlohmann::json out = {{"kind", "basic"},
-                              {"status", status.word},
-                              {"messages", messagesJson(messages.shown())},
-                              {"viscosityMethod", viscosityMethodWord(oil->viscosityMethod)}};
+        nlohmann::json out = {
+            {"kind", "basic"},
+            {"status", status.word},
+            {"messages", messagesJson(messages.shown())},
+            {"viscosityMethod", viscosityMethodWord(oil->viscosityMethod)},
+            {"vapourPressureMethod", vapourPressureMethodWord(oil->vapourPressureMethod)}};
         if (!curve.json.is_null()) {
             out["curve"] = curve.json;
         }
@@ -58,6 +61,7 @@ int runBasic(const OilOptions& options, const CurveOptions& curveOptions,
                          "Calculation at the atmosphere pressure and the temperature 20 "
                          "deg.\u0421 (68 deg.F)",
                          lines);
+        printVapourPressureMethod(std::cout, oil->vapourPressureMethod);
     }
     if (outcome == CalcOutcome::Completed && !savePath.empty()) {
         const BasicDocumentRecord record = basicDocumentAfterCalculate(*oil, basic.results);

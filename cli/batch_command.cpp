@@ -93,12 +93,14 @@ void addBatchCommand(CLI::App& app, int& exitStatus) {
     CLI::App* command = app.add_subcommand(
         "batch", "Many calculations from a CSV file, one per row, calculated in parallel");
     command
-        ->add_option("file", options->file,
-                     "CSV file with a header row naming some of: kind (basic or additional; "
-                     "default additional), density, density_unit, density_temp, temp_unit, "
-                     "design_temp, design_pressure, pressure_unit, fractions "
-                     "(START:END:SHARE rows joined by ';', empty for density only), "
-                     "viscosityMethod (whole or cuts; default whole); - for standard input")
+        ->add_option(
+            "file", options->file,
+            "CSV file with a header row naming some of: kind (basic or additional; "
+            "default additional), density, density_unit, density_temp, temp_unit, "
+            "design_temp, design_pressure, pressure_unit, fractions "
+            "(START:END:SHARE rows joined by ';', empty for density only), "
+            "viscosityMethod (whole or cuts; default whole), vapourPressureMethod (average or "
+            "cuts; default average); - for standard input")
         ->capture_default_str();
     command->add_flag("--yes", options->yes, "Answer Yes to every warning (default: No)");
     command

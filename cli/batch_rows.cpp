@@ -28,6 +28,7 @@ const std::map<std::string, BatchColumn, std::less<>>& columnNames() {
         {"pressure_unit", BatchColumn::PressureUnit},
         {"fractions", BatchColumn::Fractions},
         {"viscosityMethod", BatchColumn::ViscosityMethod},
+        {"vapourPressureMethod", BatchColumn::VapourPressureMethod},
     };
     return names;
 }
@@ -133,6 +134,9 @@ BatchRow resolveRow(const csv::Record& fields, const BatchColumns& columns) {
         case BatchColumn::ViscosityMethod:
             oil.viscosityMethod = value.empty() ? oil.viscosityMethod : value;
             break;
+        case BatchColumn::VapourPressureMethod:
+            oil.vapourPressureMethod = value.empty() ? oil.vapourPressureMethod : value;
+            break;
         }
     }
     if (row.kind != "basic" && row.kind != "additional") {
@@ -141,7 +145,7 @@ BatchRow resolveRow(const csv::Record& fields, const BatchColumns& columns) {
         return row;
     }
     const OilValueNames names = {"column density", "column density_temp", "column fractions",
-                                 "column viscosityMethod"};
+                                 "column viscosityMethod", "column vapourPressureMethod"};
     const auto resolved = resolveOil(oil, row.problem, names);
     if (!resolved) {
         // The problem may quote a field; a row's message stays short.

@@ -37,6 +37,7 @@ enum class BatchColumn {
     PressureUnit,
     Fractions,
     ViscosityMethod,
+    VapourPressureMethod,
 };
 using BatchColumns = std::vector<BatchColumn>;
 

@@ -1,6 +1,7 @@
 #include "cli/calc_report.h"
 
 #include "documents/record_fields.h"
+#include "documents/vapour_pressure_method_words.h"
 #include "units/display_format.h"
 
 #include <algorithm>
@@ -67,7 +68,15 @@ std::vector<ResultLine> resultLines(const BasicResults& results) {
 }
 
 std::vector<ResultLine> resultLines(const AdditionalResults& results) {
-    return linesOf(results);
+    std::vector<ResultLine> lines = linesOf(results);
+    // By narrow cuts only, so that every other calculation reads as it did.
+    if (results.bubblePointPressure > 0) {
+        constexpr int kMPaIndex = 3;
+        lines.push_back({"bubblePointPressure", results.bubblePointPressure,
+                         std::string(baseUnitText(Quantity::Pressure)),
+                         formatInUnit(Quantity::Pressure, results.bubblePointPressure, kMPaIndex)});
+    }
+    return lines;
 }
 
 CalcStatus statusOf(CalcOutcome outcome, const ConsoleMessages& messages) {
@@ -137,6 +146,12 @@ void printResultTable(std::ostream& out, const std::string& title,
         const std::string value = shortestNumberText(line.value) + " " + line.baseUnit;
         out << std::left << std::setw(26) << line.name << std::setw(36) << value << line.shown
             << '\n';
+    }
+}
+
+void printVapourPressureMethod(std::ostream& out, VapourPressureMethod method) {
+    if (method == VapourPressureMethod::NarrowCuts) {
+        out << kVapourPressureByNarrowCutsLine << '\n';
     }
 }
 

@@ -57,4 +57,8 @@ nlohmann::json shownJson(const std::vector<ResultLine>& lines);
 void printResultTable(std::ostream& out, const std::string& title,
                       const std::vector<ResultLine>& lines);
 
+// After the table, the line that names the vapour pressure's method when it
+// is by narrow cuts; nothing for the default, whose tables read as before.
+void printVapourPressureMethod(std::ostream& out, VapourPressureMethod method);
+
 } // namespace viskora

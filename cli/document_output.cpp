@@ -15,6 +15,8 @@ template <typename Record> void takeInputs(Record& record, const ResolvedOil& oi
     record.densityTempText = oil.densityTempText;
     record.tempUnitIndex = oil.tempUnit;
     record.viscosityMethod = oil.viscosityMethod;
+    record.vapourPressureMethod = oil.vapourPressureMethod;
+    record.lightEnds = oil.lightEnds;
     if (oil.fractions.empty()) {
         return;
     }

@@ -1,5 +1,7 @@
 #include "cli/oil_options.h"
 
+#include "documents/light_end_texts.h"
+#include "documents/vapour_pressure_method_words.h"
 #include "documents/viscosity_method_words.h"
 #include "units/number_text.h"
 
@@ -27,6 +29,15 @@ void addOilOptions(CLI::App& command, OilOptions& options) {
                     "Kinematic viscosity of the liquid: whole (of the oil as a whole) or cuts "
                     "(by narrow cuts)")
         ->capture_default_str();
+    command
+        .add_option("--vapour-pressure-method", options.vapourPressureMethod,
+                    "Vapour pressure: average (of one substance boiling at the average boiling "
+                    "point) or cuts (true, by narrow cuts and light ends)")
+        ->capture_default_str();
+    command.add_option("--light-end", options.lightEnds,
+                       "A light end COMPONENT:SHARE, mass % of the whole oil within the first "
+                       "fraction (repeat; ethane, propane, isobutane, n-butane, isopentane, "
+                       "n-pentane)");
     command.add_flag("--yes", options.yes, "Answer Yes to every warning (default: No)");
     command.add_flag("--json", options.json, "Write one JSON object instead of a table");
 }
@@ -76,6 +87,34 @@ std::optional<FractionTexts> parseFractionRow(std::string_view text) {
     return row;
 }
 
+namespace {
+
+// "COMPONENT:SHARE" into the light ends' texts: a component the program
+// knows, given once, with a share that is a number.
+bool takeLightEndOption(const std::string& text, LightEndTexts& lightEnds, std::string& problem) {
+    const std::size_t colon = text.find(':');
+    const std::optional<LightEnd> component =
+        colon == std::string::npos ? std::nullopt : lightEndNamed(text.substr(0, colon));
+    if (!component) {
+        problem = "--light-end: \"" + text +
+                  "\" is not COMPONENT:SHARE with one of ethane, propane, isobutane, n-butane, "
+                  "isopentane, n-pentane";
+        return false;
+    }
+    std::string& share = lightEnds[static_cast<std::size_t>(*component)];
+    if (!share.empty()) {
+        problem = "--light-end: " + std::string(constantsOf(*component).name) + " is given twice";
+        return false;
+    }
+    share = text.substr(colon + 1);
+    if (share.empty()) {
+        share = "0";
+    }
+    return checkNumberText("--light-end " + text, share, problem);
+}
+
+} // namespace
+
 std::optional<ResolvedOil> resolveOil(const OilOptions& options, std::string& problem,
                                       const OilValueNames& names) {
     if (!checkNumberText(names.density, options.density, problem) ||
@@ -104,6 +143,19 @@ std::optional<ResolvedOil> resolveOil(const OilOptions& options, std::string& pr
         return std::nullopt;
     }
     oil.viscosityMethod = *method;
+    const auto vapourMethod = vapourPressureMethodOfWord(options.vapourPressureMethod);
+    if (!vapourMethod) {
+        problem = names.vapourPressureMethod + ": \"" + options.vapourPressureMethod +
+                  "\" is neither " + std::string(kAverageBoilingPointWord) + " nor " +
+                  std::string(kVapourByNarrowCutsWord);
+        return std::nullopt;
+    }
+    oil.vapourPressureMethod = *vapourMethod;
+    for (const std::string& text : options.lightEnds) {
+        if (!takeLightEndOption(text, oil.lightEnds, problem)) {
+            return std::nullopt;
+        }
+    }
     if (options.fractions.size() > static_cast<std::size_t>(kMaxFractions)) {
         problem = "at most 100 fraction rows";
         return std::nullopt;
@@ -136,6 +188,8 @@ OilInputs oilInputsOf(const ResolvedOil& oil) {
     inputs.densityTemp = textToNumber(oil.densityTempText);
     inputs.tempUnit = oil.tempUnit;
     inputs.viscosityMethod = oil.viscosityMethod;
+    inputs.vapourPressureMethod = oil.vapourPressureMethod;
+    inputs.lightEnds = lightEndsOfTexts(oil.lightEnds);
     return inputs;
 }
 

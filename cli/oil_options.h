@@ -1,5 +1,6 @@
 #pragma once
 
+#include "documents/document_records.h"
 #include "engine/calc_results.h"
 #include "engine/oil_inputs.h"
 #include "units/unit_tables.h"
@@ -25,6 +26,8 @@ struct OilOptions {
     std::vector<std::string> fractions;
     std::string assayPath; // --assay: the oil of a .vka file instead
     std::string viscosityMethod = "whole";
+    std::string vapourPressureMethod = "average";
+    std::vector<std::string> lightEnds; // COMPONENT:SHARE
     bool yes = false;
     bool json = false;
 };
@@ -40,6 +43,8 @@ struct ResolvedOil {
     int tempUnit = unit::kCelsius;
     std::vector<FractionTexts> fractions;
     ViscosityMethod viscosityMethod = ViscosityMethod::WholeOil;
+    VapourPressureMethod vapourPressureMethod = VapourPressureMethod::AverageBoilingPoint;
+    LightEndTexts lightEnds{};
 };
 
 // How the values are named in messages: as options on the command line, as
@@ -49,6 +54,7 @@ struct OilValueNames {
     std::string densityTemp = "--density-temp";
     std::string fraction = "--fraction";
     std::string viscosityMethod = "--viscosity-method";
+    std::string vapourPressureMethod = "--vapour-pressure-method";
 };
 
 void addOilOptions(CLI::App& command, OilOptions& options);
@@ -66,15 +72,17 @@ std::optional<int> parseUnitCode(Quantity quantity, std::string_view text);
 // "START:END:SHARE" into three texts; nothing when it has another shape.
 std::optional<FractionTexts> parseFractionRow(std::string_view text);
 
-// Resolves units, fraction rows and the viscosity method ("whole" or
-// "cuts") and checks the values; on a wrong option
+// Resolves units, fraction rows, the viscosity method ("whole" or "cuts"),
+// the vapour pressure method ("average" or "cuts") and the light ends
+// (each component once, its share a number) and checks the values; on a
+// wrong option
 // returns nothing and sets `problem` to a message for the user.
 std::optional<ResolvedOil> resolveOil(const OilOptions& options, std::string& problem,
                                       const OilValueNames& names = {});
 
 // The oil's inputs as a form's Calculate takes them: the fraction rows only
 // when there are any, the density and its temperature with their units,
-// and the viscosity method.
+// the methods and the light ends.
 OilInputs oilInputsOf(const ResolvedOil& oil);
 
 } // namespace viskora

@@ -6,6 +6,7 @@
 #include "cli/console_messages.h"
 #include "cli/csv.h"
 #include "cli/oil_options.h"
+#include "documents/vapour_pressure_method_words.h"
 #include "documents/viscosity_method_words.h"
 #include "property_curves/sweep_columns.h"
 #include "units/display_format.h"
@@ -158,6 +159,8 @@ nlohmann::json pointJson(const SweepPoint& point, bool anchored) {
     if (point.outcome == CalcOutcome::Completed) {
         item["results"] = resultsJson(sweepLines(point));
         item["vapourPressure"] = *point.vapourPressure;
+        item["trueVapourPressure"] =
+            point.trueVapourPressure ? nlohmann::json(*point.trueVapourPressure) : nlohmann::json();
     } else {
         item["message"] = point.message;
     }
@@ -250,13 +253,15 @@ int runCurvesCommand(const CurvesCommandOptions& options) {
         for (const Heading& head : heads) {
             units[head.name] = head.unit;
         }
-        nlohmann::json out = {{"kind", "curves"},
-                              {"status", status.word},
-                              {"viscosityMethod", viscosityMethodWord(oil->viscosityMethod)},
-                              {"variable", overTemperature ? "temperature" : "pressure"},
-                              {"units", units},
-                              {"messages", messagesJson(messages.shown())},
-                              {"points", points}};
+        nlohmann::json out = {
+            {"kind", "curves"},
+            {"status", status.word},
+            {"viscosityMethod", viscosityMethodWord(oil->viscosityMethod)},
+            {"vapourPressureMethod", vapourPressureMethodWord(oil->vapourPressureMethod)},
+            {"variable", overTemperature ? "temperature" : "pressure"},
+            {"units", units},
+            {"messages", messagesJson(messages.shown())},
+            {"points", points}};
         if (anchored) {
             out["anchorNote"] = sweep.anchorNote;
         }

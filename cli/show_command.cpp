@@ -4,6 +4,7 @@
 #include "cli/document_output.h"
 #include "documents/record_fields.h"
 #include "documents/unit_name_lists.h"
+#include "documents/vapour_pressure_method_words.h"
 #include "documents/viscosity_method_words.h"
 #include "units/display_format.h"
 
@@ -46,6 +47,27 @@ template <typename Record> void addFields(nlohmann::ordered_json& out, const Rec
     }
     out["fractions"] = rows;
     out["viscosityMethod"] = std::string(viscosityMethodWord(record.viscosityMethod));
+    out["vapourPressureMethod"] =
+        std::string(vapourPressureMethodWord(record.vapourPressureMethod));
+    // The light ends and the bubble point only when the file has them.
+    nlohmann::ordered_json lightEnds = nlohmann::ordered_json::object();
+    for (std::size_t j = 0; j < record.lightEnds.size(); ++j) {
+        if (!record.lightEnds[j].empty()) {
+            lightEnds[std::string(kLightEnds[j].name)] = record.lightEnds[j];
+        }
+    }
+    if (!lightEnds.empty()) {
+        out["lightEnds"] = lightEnds;
+    }
+    if constexpr (requires { record.bubblePointBase; }) {
+        if (record.bubblePointBase != 0) {
+            out["bubblePointBase"] = record.bubblePointBase;
+            out["bubblePointText"] = record.bubblePointText;
+            out["bubblePointUnitIndex"] = record.bubblePointUnitIndex;
+            out["bubblePointUnitName"] =
+                lists.nameAt(Quantity::Pressure, record.bubblePointUnitIndex);
+        }
+    }
 }
 
 // A document's text as it can go to a terminal: a control character (an
@@ -91,11 +113,20 @@ std::string printableValue(const nlohmann::ordered_json& value) {
 }
 
 // One "name: value" line per field; the fraction rows one per line below.
-// The viscosity method is listed only when it is by narrow cuts, as only
-// then does the file have a line for it.
+// The methods are listed only when they are by narrow cuts, as only then
+// does the file have a line for them.
 void printFields(std::ostream& out, const nlohmann::ordered_json& fields) {
     for (const auto& [name, value] : fields.items()) {
-        if (name == "viscosityMethod" && value.get<std::string>() == kWholeOilWord) {
+        if ((name == "viscosityMethod" && value.get<std::string>() == kWholeOilWord) ||
+            (name == "vapourPressureMethod" &&
+             value.get<std::string>() == kAverageBoilingPointWord)) {
+            continue;
+        }
+        if (name == "lightEnds") {
+            out << "lightEnds:\n";
+            for (const auto& [component, share] : value.items()) {
+                out << "  " << component << ": " << printableValue(share) << '\n';
+            }
             continue;
         }
         if (name == "fractions") {

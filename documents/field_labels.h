@@ -15,6 +15,7 @@ inline constexpr std::string_view kConductivity = "Thermal conductivity : ";
 inline constexpr std::string_view kViscosity = "Kinematic viscosity : ";
 inline constexpr std::string_view kSurfaceTension = "Surface tension : ";
 inline constexpr std::string_view kVapourPressure = "Saturated vapor pressure : ";
+inline constexpr std::string_view kBubblePoint = "Bubble-point pressure : ";
 inline constexpr std::string_view kCritTemperature = "Pseudocritical temperature : ";
 inline constexpr std::string_view kEnthalpy = "Vaporisation enthalpy : ";
 inline constexpr std::string_view kPrandtl = "Prandtl number : ";

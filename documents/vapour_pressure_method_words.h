@@ -18,6 +18,17 @@ inline std::string_view vapourPressureMethodWord(VapourPressureMethod method) {
                                                       : kAverageBoilingPointWord;
 }
 
+// The methods as the forms' choice names them.
+inline constexpr std::string_view kAverageBoilingPointText =
+    "as specified (of the average boiling point)";
+inline constexpr std::string_view kVapourByNarrowCutsText = "true, by narrow cuts";
+
+// The line reports and the calculator's tables write after the results
+// when the vapour pressure is by narrow cuts (none for the default, whose
+// reports read as they always have).
+inline constexpr std::string_view kVapourPressureByNarrowCutsLine =
+    "Vapour pressure: true, by narrow cuts";
+
 // The method a word names, letter for letter; nothing for any other text.
 inline std::optional<VapourPressureMethod> vapourPressureMethodOfWord(std::string_view word) {
     if (word == kAverageBoilingPointWord) {

@@ -1,5 +1,6 @@
 #include "property_curves/curve_inputs.h"
 
+#include "documents/light_end_texts.h"
 #include "units/number_text.h"
 #include "units/unit_tables.h"
 
@@ -29,6 +30,7 @@ OilInputs oilOf(const CurveDocument& d) {
     oil.densityTemp = numberOf(d.densityTempText);
     oil.tempUnit = d.tempUnitIndex;
     oil.viscosityMethod = d.viscosityMethod;
+    oil.lightEnds = lightEndsOfTexts(d.lightEnds);
     return oil;
 }
 

@@ -93,6 +93,24 @@ bool isTextRow(const json& row) {
     return true;
 }
 
+// {"COMPONENT": "SHARE", ...}, each component once (a JSON object's keys
+// are), each share a text as typed.
+void readLightEnds(FieldReader& reader, const json& oil, LightEndTexts& lightEnds) {
+    const json* given = reader.field("lightEnds", json::value_t::object, "an object");
+    if (given == nullptr) {
+        return;
+    }
+    for (const auto& [name, share] : given->items()) {
+        const std::optional<LightEnd> component = lightEndNamed(name);
+        if (!component || !share.is_string()) {
+            reader.fail("lightEnds holds " + name.substr(0, 40) +
+                        ", which is not a light end with its share as a text");
+            return;
+        }
+        lightEnds[static_cast<std::size_t>(*component)] = share.get<std::string>();
+    }
+}
+
 void readOil(const json& oil, CurveDocument& document, std::string& fault) {
     FieldReader reader(oil, "in oil, ", fault);
     reader.text("density", document.densityText);
@@ -110,6 +128,10 @@ void readOil(const json& oil, CurveDocument& document, std::string& fault) {
             reader.fail("viscosityMethod is neither whole nor cuts");
         }
         document.viscosityMethod = method.value_or(ViscosityMethod::WholeOil);
+    }
+    // Written only when given, as the method.
+    if (oil.contains("lightEnds")) {
+        readLightEnds(reader, oil, document.lightEnds);
     }
     const json* rows = reader.field("fractions", json::value_t::array, "a list");
     if (rows == nullptr) {
@@ -225,6 +247,15 @@ std::string curveDocumentText(const CurveDocument& d) {
     };
     if (d.viscosityMethod == ViscosityMethod::NarrowCuts) {
         document["oil"]["viscosityMethod"] = viscosityMethodWord(d.viscosityMethod);
+    }
+    json lightEnds = json::object();
+    for (std::size_t j = 0; j < d.lightEnds.size(); ++j) {
+        if (!d.lightEnds[j].empty()) {
+            lightEnds[std::string(kLightEnds[j].name)] = d.lightEnds[j];
+        }
+    }
+    if (!lightEnds.empty()) {
+        document["oil"]["lightEnds"] = lightEnds;
     }
     // A text that is not valid UTF-8 (only a damaged input brings one) is
     // written with replacement characters rather than not at all.

@@ -54,6 +54,8 @@ struct CurveDocument {
     // The method of the Prandtl number, the anchored curve's slope and the
     // additional calculations a curve opens; both viscosities are tabled.
     ViscosityMethod viscosityMethod = ViscosityMethod::WholeOil;
+    // The oil's light ends as typed, for its true vapour pressure.
+    LightEndTexts lightEnds{};
 
     bool operator==(const CurveDocument&) const = default;
 };

@@ -148,6 +148,7 @@ SweepResult runSweep(const OilInputs& oilInputs, const SweepSettings& settings,
                 reference::vapourPressure(state.additional.wholeOil.tvAvg, state.designTempC);
             point.liquidViscosityWholeOil = state.liquidViscosityWholeOil;
             point.liquidViscosityByCuts = state.liquidViscosityByCuts;
+            point.trueVapourPressure = state.trueVapourPressure;
         } else {
             const bool ownMessage = !messages.pointMessage().empty();
             point.message = ownMessage ? messages.pointMessage() : oilMessage;

@@ -51,6 +51,10 @@ struct SweepPoint {
     // MPa: the whole oil's saturated vapour pressure at the point's
     // temperature, when the point was calculated.
     std::optional<double> vapourPressure;
+    // MPa: the whole oil's true vapour pressure (bubble point) there by
+    // narrow cuts and light ends, when the point was calculated and it has
+    // a value.
+    std::optional<double> trueVapourPressure;
 };
 
 struct SweepResult {

@@ -29,6 +29,7 @@ constexpr std::array kColumns = {
     SweepColumn{"liquidSurfaceTension", Quantity::SurfaceTension, {}, kLiquid},
     SweepColumn{"prandtl", std::nullopt, "-", kLiquid},
     SweepColumn{"vapourPressure", Quantity::Pressure, {}},
+    SweepColumn{"trueVapourPressure", Quantity::Pressure, {}},
     SweepColumn{"anchoredLiquidViscosity", Quantity::Viscosity, {}, kLiquid},
 };
 
@@ -104,6 +105,9 @@ std::optional<double> sweepColumnValue(const SweepPoint& point, const SweepColum
     }
     if (name == "vapourPressure") {
         return point.vapourPressure;
+    }
+    if (name == "trueVapourPressure") {
+        return point.trueVapourPressure;
     }
     if (point.outcome == CalcOutcome::Completed && !hasPhase(point.results, column.phase)) {
         return std::nullopt;

@@ -57,6 +57,9 @@ ColumnTitle columnTitle(const SweepColumn& column) {
     if (name == "vapourPressure") {
         return {{}, labelTitle(t::kVapourPressure)};
     }
+    if (name == "trueVapourPressure") {
+        return {{}, QStringLiteral("True vapour pressure, by narrow cuts")};
+    }
     // The liquid's viscosity by each method, and on the line through the
     // measured values.
     if (name == "liquidViscosity") {

@@ -36,7 +36,8 @@ constexpr double kTipReach = 8;
 // Viscosity and vapour pressure span decades over a sweep: their axis is
 // logarithmic.
 bool spansDecades(std::string_view name) {
-    return name.find("Viscosity") != std::string_view::npos || name == "vapourPressure";
+    return name.find("Viscosity") != std::string_view::npos || name == "vapourPressure" ||
+           name == "trueVapourPressure";
 }
 
 // 0 liquid, 1 two phases, 2 gas, by the gas share in %; nothing where the

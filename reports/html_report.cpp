@@ -135,12 +135,13 @@ void phaseRows(Markup& page, std::string_view phase, const std::vector<ReportLin
     resultRows(page, lines);
 }
 
-// The method line spans both columns of the results table.
-void viscosityMethodRow(Markup& page, ViscosityMethod method) {
-    if (const auto line = viscosityMethodLine(method)) {
+// Each method line spans both columns of the results table.
+void methodRows(Markup& page, const std::vector<std::string>& lines) {
+    for (const std::string& line : lines) {
+        // The light ends' shares are typed texts: markup in them stays text.
         page << "<tr>"
-             << R"(<td height="30" colspan="2" bgcolor="#FFFFFF" class="d">)" << *line
-             << "</td></tr>";
+             << R"(<td height="30" colspan="2" bgcolor="#FFFFFF" class="d">)";
+        page.text(line) << "</td></tr>";
     }
 }
 
@@ -163,7 +164,7 @@ std::string basicHtmlReport(const BasicDocumentRecord& record, const FractionRow
     }
     resultsOpening(page);
     resultRows(page, reportLines(record, FieldGroup::Results));
-    viscosityMethodRow(page, record.viscosityMethod);
+    methodRows(page, methodLines(record));
     return finishedPage(basicHtmlTemplate(), page);
 }
 
@@ -179,7 +180,7 @@ std::string additionalHtmlReport(const AdditionalDocumentRecord& record, const F
     resultsOpening(page);
     phaseRows(page, t::kGasPhase, reportLines(record, FieldGroup::GasPhase));
     phaseRows(page, t::kLiquidPhase, reportLines(record, FieldGroup::LiquidPhase));
-    viscosityMethodRow(page, record.viscosityMethod);
+    methodRows(page, methodLines(record));
     return finishedPage(additionalHtmlTemplate(), page);
 }
 

@@ -31,6 +31,15 @@ std::vector<ReportLine> reportLines(const AdditionalDocumentRecord& record, Fiel
 // whole reads as it always has.
 std::optional<std::string_view> viscosityMethodLine(ViscosityMethod method);
 
+// Every line a report writes after the last result: the viscosity method's,
+// then, when the vapour pressure is by narrow cuts, that method's line, the
+// light ends given and, for an additional calculation, the whole oil's
+// bubble point with the note where the phase split disagrees with it. None
+// of them for a calculation by the default methods, whose reports read as
+// they always have.
+std::vector<std::string> methodLines(const BasicDocumentRecord& record);
+std::vector<std::string> methodLines(const AdditionalDocumentRecord& record);
+
 // How many fraction rows a report lists: the record's count, never more than
 // the table holds.
 int reportedFractionRows(int fractionCount);

@@ -26,6 +26,9 @@ inline constexpr std::string_view kGasPhase = "Gas phase";
 inline constexpr std::string_view kLiquidPhase = "Liquid phase";
 // After the results the viscosity method decides, when they are by narrow cuts.
 inline constexpr std::string_view kViscosityByNarrowCuts = "Viscosity: by narrow cuts";
+// Before the light ends given, by component, when the vapour pressure is by
+// narrow cuts.
+inline constexpr std::string_view kLightEndsOfMass = "Light ends, % of mass: ";
 
 inline constexpr std::string_view kFractionalComposition = "Fractional composition";
 inline constexpr std::string_view kTemperatureHeading = "Temperature at the atmosphere pressure";

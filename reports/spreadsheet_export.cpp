@@ -146,10 +146,10 @@ class SheetFiller {
         return row;
     }
 
-    // The method line, alone in its row, when the method has one.
-    void viscosityMethod(int row, ViscosityMethod method) {
-        if (const auto line = viscosityMethodLine(method)) {
-            put(row, kLabelColumn, *line, kLastColumn);
+    // The method lines, each alone in its row.
+    void methodLines(int row, const std::vector<std::string>& lines) {
+        for (const std::string& line : lines) {
+            put(row++, kLabelColumn, line, kLastColumn);
         }
     }
 
@@ -226,7 +226,7 @@ SheetModel basicSheet(const BasicDocumentRecord& record, const FractionRows& row
     row += 2;
     sheet.resultsTitle(row);
     const int below = sheet.resultLines(row + 1, reportLines(record, FieldGroup::Results));
-    sheet.viscosityMethod(below, record.viscosityMethod);
+    sheet.methodLines(below, methodLines(record));
     return sheet.finished();
 }
 
@@ -249,7 +249,7 @@ SheetModel additionalSheet(const AdditionalDocumentRecord& record, const Fractio
     sheet.phaseTitle(liquidRow, t::kLiquidPhase);
     const int below =
         sheet.resultLines(liquidRow + 1, reportLines(record, FieldGroup::LiquidPhase));
-    sheet.viscosityMethod(below, record.viscosityMethod);
+    sheet.methodLines(below, methodLines(record));
     return sheet.finished();
 }
 

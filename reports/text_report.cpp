@@ -140,9 +140,9 @@ std::string basicTextReport(const BasicDocumentRecord& record, const FractionRow
             report.line();
         }
     }
-    if (const auto method = viscosityMethodLine(record.viscosityMethod)) {
+    for (const std::string& line : methodLines(record)) {
         report.line();
-        report.tabbed(*method);
+        report.tabbed(line);
     }
     return report.bytes();
 }
@@ -161,8 +161,8 @@ std::string additionalTextReport(const AdditionalDocumentRecord& record, const F
     writePhase(report, t::kGasPhase, reportLines(record, FieldGroup::GasPhase));
     report.emptyLines(2);
     writePhase(report, t::kLiquidPhase, reportLines(record, FieldGroup::LiquidPhase));
-    if (const auto method = viscosityMethodLine(record.viscosityMethod)) {
-        report.tabbed(*method);
+    for (const std::string& line : methodLines(record)) {
+        report.tabbed(line);
     }
     return report.bytes();
 }
