@@ -1,5 +1,6 @@
 #include "assays/engine_oil.h"
 
+#include "documents/light_end_texts.h"
 #include "units/display_format.h"
 
 #include <cmath>
@@ -51,6 +52,7 @@ EngineOilTexts engineOilTexts(const EngineOil& oil) {
     EngineOilTexts texts;
     texts.densityText = shortestNumberText(std::round(oil.density15 * 100) / 100);
     texts.densityTempText = "15";
+    texts.lightEnds = lightEndTextsOf(oil.lightEnds);
     long long given = 0;
     for (std::size_t i = 0; i < oil.rows.size(); ++i) {
         const EngineRow& row = oil.rows[i];

@@ -43,6 +43,7 @@ struct EngineOilTexts {
     std::string densityText;
     std::string densityTempText;
     std::vector<FractionRow> fractions;
+    LightEndTexts lightEnds; // by component, mass % within the first row
 };
 
 EngineOilTexts engineOilTexts(const EngineOil& oil);

@@ -10,6 +10,7 @@ CurveDocument curvesForAssayOil(const assays::EngineOilTexts& oil) {
     document.tempUnitIndex = 1;
     document.useFractions = true;
     document.viscosityMethod = ViscosityMethod::NarrowCuts;
+    document.lightEnds = oil.lightEnds;
     const std::size_t rows =
         std::min(oil.fractions.size(), static_cast<std::size_t>(kFractionRowCapacity));
     document.fractions.assign(oil.fractions.begin(), oil.fractions.begin() + rows);

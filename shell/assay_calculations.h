@@ -9,9 +9,9 @@
 namespace viskora {
 
 // An assay's oil as a calculation form holds it: its density at 15 deg.C
-// in kg/m3, temperatures in deg.C, the fraction table switched on, and the
-// viscosity by narrow cuts, the method the assay's own viscosity figures
-// are made by.
+// in kg/m3, temperatures in deg.C, the fraction table switched on, its light
+// ends, and the viscosity and vapour pressure by narrow cuts, the methods the
+// assay's own figures are made by.
 template <typename Record> void fillAssayOil(Record& record, const assays::EngineOilTexts& oil) {
     record.densityText = oil.densityText;
     record.densityUnitIndex = 0;
@@ -22,6 +22,8 @@ template <typename Record> void fillAssayOil(Record& record, const assays::Engin
     record.fractionCount = rows;
     std::copy_n(oil.fractions.begin(), rows, record.fractions.begin());
     record.viscosityMethod = ViscosityMethod::NarrowCuts;
+    record.vapourPressureMethod = VapourPressureMethod::NarrowCuts;
+    record.lightEnds = oil.lightEnds;
 }
 
 // A property curves document for an assay's oil, likewise.

@@ -14,6 +14,7 @@ template <typename Record> CurveDocument curvesForRecord(const Record& record) {
     document.tempUnitIndex = record.tempUnitIndex;
     document.useFractions = record.useFractions != 0;
     document.viscosityMethod = record.viscosityMethod;
+    document.lightEnds = record.lightEnds;
     const int rows = std::clamp(record.fractionCount, 0, kFractionRowCapacity);
     document.fractions.assign(record.fractions.begin(), record.fractions.begin() + rows);
     if constexpr (std::is_same_v<Record, AdditionalDocumentRecord>) {
