@@ -2,7 +2,9 @@
 // both input modes and by both viscosity methods: the additional one
 // repeats the characterisation for the gas and liquid parts, but the density
 // fit, which dominates both, runs once; by narrow cuts each cut's viscosity
-// line is drawn once more.
+// line is drawn once more. "AndTrueVapour" adds the vapour pressure by narrow
+// cuts: every cut's constants once, then its vapour pressure at each
+// temperature asked for.
 #include "engine/calculation.h"
 #include "tests/engine/example_oils.h"
 
@@ -30,9 +32,11 @@ struct CalculationCase {
     OilInputs (*oil)();
     CalcOutcome (*run)(OilInputs&);
     ViscosityMethod method = ViscosityMethod::WholeOil;
+    VapourPressureMethod vapourMethod = VapourPressureMethod::AverageBoilingPoint;
 };
 
 constexpr auto kByCuts = ViscosityMethod::NarrowCuts;
+constexpr auto kTrueVapour = VapourPressureMethod::NarrowCuts;
 constexpr auto kDensityOnly = testing::densityExampleInputs;
 constexpr auto kFractionMode = testing::fractionExampleInputs;
 
@@ -45,6 +49,12 @@ constexpr CalculationCase kCases[] = {
     {"BM_BasicFractionModeByCuts", kFractionMode, runBasic, kByCuts},
     {"BM_AdditionalDensityOnlyByCuts", kDensityOnly, runAdditional, kByCuts},
     {"BM_AdditionalFractionModeByCuts", kFractionMode, runAdditional, kByCuts},
+    {"BM_BasicDensityOnlyByCutsAndTrueVapour", kDensityOnly, runBasic, kByCuts, kTrueVapour},
+    {"BM_BasicFractionModeByCutsAndTrueVapour", kFractionMode, runBasic, kByCuts, kTrueVapour},
+    {"BM_AdditionalDensityOnlyByCutsAndTrueVapour", kDensityOnly, runAdditional, kByCuts,
+     kTrueVapour},
+    {"BM_AdditionalFractionModeByCutsAndTrueVapour", kFractionMode, runAdditional, kByCuts,
+     kTrueVapour},
 };
 
 // The table registered before main() runs, as BENCHMARK does.
@@ -53,6 +63,7 @@ const bool registered = [] {
         benchmark::RegisterBenchmark(c.name, [c](benchmark::State& state) {
             OilInputs oil = c.oil();
             oil.viscosityMethod = c.method;
+            oil.vapourPressureMethod = c.vapourMethod;
             for (auto _ : state) {
                 benchmark::DoNotOptimize(c.run(oil));
             }

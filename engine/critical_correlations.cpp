@@ -27,11 +27,14 @@ double keslerLeeCriticalPressure(double tb, double d15) {
 }
 
 double leeKeslerAcentric(double theta, double critPressure) {
-    const double pa = 0.101325 / critPressure;
+    return leeKeslerAcentricOfLogs(theta, std::log(theta), std::log(0.101325 / critPressure));
+}
+
+double leeKeslerAcentricOfLogs(double theta, double logTheta, double logReducedAtmosphere) {
     const double theta6 = intPower(theta, 6);
-    return (std::log(pa) - 5.92714 + 6.09648 / theta + 1.28862 * std::log(theta) -
+    return (logReducedAtmosphere - 5.92714 + 6.09648 / theta + 1.28862 * logTheta -
             0.169347 * theta6) /
-           (15.2518 - 15.6875 / theta - 13.4721 * std::log(theta) + 0.43577 * theta6);
+           (15.2518 - 15.6875 / theta - 13.4721 * logTheta + 0.43577 * theta6);
 }
 
 double keslerLeeAcentric(double theta, double tb, double d15) {

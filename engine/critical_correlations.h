@@ -40,6 +40,10 @@ double keslerLeeCriticalPressure(double tb, double d15);
 // Worked value: theta 0.7053, Pc 2.521 MPa give 0.4335.
 double leeKeslerAcentric(double theta, double critPressure);
 
+// The same from the logarithms a caller holds already: ln theta and
+// ln(0.101325 / Pc), Pc in MPa.
+double leeKeslerAcentricOfLogs(double theta, double logTheta, double logReducedAtmosphere);
+
 // Kesler-Lee acentric factor for theta above 0.8 (Kesler and Lee 1976;
 // Riazi 2005):
 //   omega = -7.904 + 0.1352 K - 0.007465 K^2 + 8.359 theta

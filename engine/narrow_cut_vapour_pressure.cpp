@@ -25,6 +25,7 @@ namespace {
 // The molar gas constant, J/(kmol K) (CODATA 2018).
 constexpr double kGasConstant = 8314.462618;
 constexpr double kPascalPerMPa = 1e6;
+const double kLogAtmosphere = std::log(0.101325); // ln(1 atm / MPa)
 
 // Newton's steps on the liquid's moles in the Reid flash: each squares the
 // error, so a few dozen reach the last bit from any start the bracket keeps.
@@ -139,7 +140,8 @@ bool OilVolatility::addCut(const CutBoilingTerms& boiling, double density20, dou
     c.critTemp = std::exp(c.logCritTemp);
     c.logCritPressure =
         vapour::logRiaziDaubert(vapour::kCriticalPressure, boiling.critPressure, sg, logSg);
-    c.acentric = critical::leeKeslerAcentric(boiling.tb / c.critTemp, std::exp(c.logCritPressure));
+    c.acentric = critical::leeKeslerAcentricOfLogs(
+        boiling.tb / c.critTemp, boiling.logTb - c.logCritTemp, kLogAtmosphere - c.logCritPressure);
     const double molarMass =
         std::exp(vapour::logRiaziDaubert(vapour::kMolarMass, boiling.molarMass, sg, logSg));
     c.moles = massPct / 100 / molarMass;

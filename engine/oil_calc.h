@@ -148,6 +148,11 @@ class COilCalc {
     CutViscosityLines cutViscosity; // prepareCutViscosity
     bool cutViscosityReady = false;
     std::optional<OilVolatility> volatility; // prepareVolatility
+    // The cut densities shifted to add up by volume to the oil's density,
+    // which both narrow-cut methods take; made once the cuts are
+    // distributed, at the first call of volumeAdditiveCutDensities.
+    std::optional<CutArray> cutDensityByVolume;
+    bool cutDensityByVolumeMade = false;
 
     // --- The whole oil's characterisation ------------------------------------
     // Its density is the mixture's of the fitted or distributed cuts; the
@@ -195,6 +200,7 @@ class COilCalc {
     bool inputsAreFinite() const;
     bool checkFractionRows();
     bool checkLightEnds();
+    const std::optional<CutArray>& volumeAdditiveCutDensities();
     // The fraction that holds the light ends: the first of the table, or
     // the whole oil given by its density alone.
     LowestFraction lowestFraction() const;

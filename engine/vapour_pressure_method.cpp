@@ -11,7 +11,7 @@ namespace viskora {
 
 bool COilCalc::prepareVolatility() {
     volatility.reset();
-    const std::optional<CutArray> densities = volumeAdditiveDensities(wholeOilCuts(), density);
+    const std::optional<CutArray>& densities = volumeAdditiveCutDensities();
     if (!densities) {
         return false;
     }

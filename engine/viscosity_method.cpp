@@ -7,8 +7,21 @@
 namespace viskora {
 
 bool COilCalc::prepareCutViscosity() {
-    cutViscosityReady = drawCutViscosityLines(wholeOilCuts(), density, cutViscosity);
+    const std::optional<CutArray>& densities = volumeAdditiveCutDensities();
+    cutViscosityReady = densities.has_value();
+    if (cutViscosityReady) {
+        drawCutViscosityLinesAtDensities({cutLow, cutHigh, *densities, cutShare, cutFirst, cutEnd},
+                                         cutViscosity);
+    }
     return cutViscosityReady;
+}
+
+const std::optional<CutArray>& COilCalc::volumeAdditiveCutDensities() {
+    if (!cutDensityByVolumeMade) {
+        cutDensityByVolume = volumeAdditiveDensities(wholeOilCuts(), density);
+        cutDensityByVolumeMade = true;
+    }
+    return cutDensityByVolume;
 }
 
 double COilCalc::partViscosity(const Characterisation& part, int first, int end,
