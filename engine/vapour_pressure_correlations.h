@@ -63,7 +63,7 @@ double riaziDaubert(const RiaziDaubertForm& form, double tb, double sg);
 // for Tr of about 0.3 to 1; above the critical temperature it is carried on
 // as the hypothetical vapour pressure that Raoult's law takes for a light
 // component. Worked values: n-heptane (Tc 542.06 K, Pc 2.6773 MPa, omega
-// 0.3247) 0.011278 MPa at 37.8 deg.C (0.0112 measured); propane (369.83 K,
+// 0.3247) 0.011280 MPa at 37.8 deg.C (0.0112 measured); propane (369.83 K,
 // 4.248 MPa, 0.152) 1.3057 MPa.
 struct LeeKeslerTerms {
     double f0 = 0;

