@@ -185,8 +185,18 @@ std::string assayDocumentText(const Assay& assay) {
 }
 
 bool isAssayDocument(std::string_view bytes) {
-    return openJsonEnvelope(bytes, kFormatName, kAssayFormatVersion).fault !=
-           EnvelopeFault::NotThisKind;
+    switch (openJsonEnvelope(bytes, kFormatName, kAssayFormatVersion).fault) {
+    case EnvelopeFault::NotThisKind:
+        return false;
+    case EnvelopeFault::Oversized:
+        // Not parsed: it is taken as an assay when it names the format.
+        return bytes.find("\"" + std::string(kFormatName) + "\"") != std::string_view::npos;
+    case EnvelopeFault::NoVersion:
+    case EnvelopeFault::NewerVersion:
+    case EnvelopeFault::None:
+        break;
+    }
+    return true;
 }
 
 AssayReadResult readAssayDocument(std::string_view bytes) {
@@ -196,6 +206,10 @@ AssayReadResult readAssayDocument(std::string_view bytes) {
         return {std::nullopt, kNotAnAssayDocument};
     case EnvelopeFault::NoVersion:
         return {std::nullopt, damaged("its format version is missing")};
+    case EnvelopeFault::Oversized:
+        return {std::nullopt, damaged("it nests deeper than " + std::to_string(kMaxJsonDepth) +
+                                      " levels or holds more than " +
+                                      std::to_string(kMaxJsonValues) + " values")};
     case EnvelopeFault::NewerVersion:
         return {std::nullopt, "Cannot read this file.\nIt was written by a newer version of "
                               "Viskora (assay format " +

@@ -13,7 +13,16 @@ enum class EnvelopeFault {
     NotThisKind,  // no JSON object, or its "format" names another kind
     NoVersion,    // "version" missing or not a whole number of at least 1
     NewerVersion, // written by a newer program than this one
+    Oversized,    // nests deeper, or holds more values, than any document of ours
 };
+
+// The most a document of ours holds: its lists and objects nest four deep
+// and it has a few thousand values; the bounds leave room for later fields
+// and refuse, before any parsing, a damaged or hostile file whose parse would
+// take memory and time in proportion to its size (16 MiB of "[" alone would
+// take over a gigabyte).
+inline constexpr int kMaxJsonDepth = 16;
+inline constexpr long long kMaxJsonValues = 100000;
 
 struct JsonEnvelope {
     nlohmann::json root; // the parsed document, when it is of the kind
@@ -24,7 +33,8 @@ struct JsonEnvelope {
 // The envelope every JSON document of the program has, {"format": NAME,
 // "version": N, ...}, checked for the kind `formatName` read by a program
 // that knows versions up to `newestVersion`. The document's own fields are
-// the caller's to read from `root`.
+// the caller's to read from `root`. Bytes beyond the bounds above are
+// refused unparsed (Oversized).
 JsonEnvelope openJsonEnvelope(std::string_view bytes, std::string_view formatName,
                               long long newestVersion);
 

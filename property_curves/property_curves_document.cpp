@@ -269,6 +269,10 @@ CurveReadResult readCurveDocument(std::string_view bytes) {
         return {std::nullopt, kNotACurveDocument};
     case EnvelopeFault::NoVersion:
         return {std::nullopt, damaged("its format version is missing")};
+    case EnvelopeFault::Oversized:
+        return {std::nullopt, damaged("it nests deeper than " + std::to_string(kMaxJsonDepth) +
+                                      " levels or holds more than " +
+                                      std::to_string(kMaxJsonValues) + " values")};
     case EnvelopeFault::NewerVersion:
         return {std::nullopt,
                 "Cannot read this file.\nIt was written by a newer version of Viskora "

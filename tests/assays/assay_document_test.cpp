@@ -21,6 +21,24 @@ TEST(AssayDocument, ReadsBackWhatItWrites) {
     EXPECT_TRUE(isAssayDocument(assayDocumentText(assay)));
 }
 
+// A file that nests without end, or holds a flood of values, is refused at
+// once, unparsed, by what is wrong with it, and still known as an assay.
+TEST(AssayDocument, AFloodOfValuesIsRefusedUnparsed) {
+    const std::string head = R"({"format": "viskora-assay", "version": 1, "cuts": )";
+    const std::string expected =
+        "Cannot read this file.\nThe assay document is damaged: it nests deeper than 16 levels "
+        "or holds more than 100000 values.";
+    for (const std::string& text :
+         {head + std::string(4'000'000, '['), head + "[" + std::string(400'000, ',') + "]}"}) {
+        EXPECT_TRUE(isAssayDocument(text));
+        EXPECT_EQ(readAssayDocument(text).message, expected);
+    }
+    // Sixteen levels are still read as JSON (and refused for what they hold).
+    const std::string sixteen = head + std::string(15, '[') + std::string(15, ']') + "}";
+    EXPECT_NE(readAssayDocument(sixteen).message, expected);
+    EXPECT_FALSE(isAssayDocument(std::string(100, '[')));
+}
+
 struct DamagedDocument {
     const char* name;
     const char* from; // a text of the sound document
