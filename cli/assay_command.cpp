@@ -1,4 +1,5 @@
 #include "cli/assay_command.h"
+#include "cli/terminal_text.h"
 #include "documents/light_end_texts.h"
 
 #include "assays/assay_document.h"
@@ -237,7 +238,7 @@ std::variant<assays::BlendPart, Refusal> blendPartOf(const std::string& text,
 int finish(const char* command, const Assay& assay, const AssayOutputOptions& output) {
     const assays::FiguresOutcome outcome = assays::characteriseAssay(assay);
     if (!outcome.figures) {
-        std::cerr << "viskora-calc " << command << ": " << outcome.problem << '\n';
+        std::cerr << "viskora-calc " << command << ": " << printable(outcome.problem, true) << '\n';
         return kExitInputError;
     }
     if (output.json) {
@@ -250,7 +251,8 @@ int finish(const char* command, const Assay& assay, const AssayOutputOptions& ou
     if (!output.save.empty()) {
         const SaveResult saved = assays::saveAssayDocument(output.save, assay);
         if (!saved) {
-            std::cerr << "viskora-calc " << command << ": " << saved.message << '\n';
+            std::cerr << "viskora-calc " << command << ": " << printable(saved.message, true)
+                      << '\n';
             return kExitSaveFailed;
         }
     }
@@ -258,7 +260,7 @@ int finish(const char* command, const Assay& assay, const AssayOutputOptions& ou
 }
 
 int refuse(const char* command, const Refusal& refusal) {
-    std::cerr << "viskora-calc " << command << ": " << refusal.message << '\n';
+    std::cerr << "viskora-calc " << command << ": " << printable(refusal.message, true) << '\n';
     if (refusal.status == kExitUsage) {
         std::cerr << "(see viskora-calc " << command << " --help)\n";
     }

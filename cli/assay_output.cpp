@@ -1,5 +1,6 @@
 #include "cli/assay_output.h"
 
+#include "cli/terminal_text.h"
 #include "csv/csv_writing.h"
 #include "units/display_format.h"
 
@@ -38,7 +39,7 @@ std::string shown(const std::optional<double>& value, int decimals) {
 } // namespace
 
 void printAssayFigures(std::ostream& out, const assays::AssayFigures& figures) {
-    out << "Assay " << figures.name << " (yields by "
+    out << "Assay " << printable(figures.name) << " (yields by "
         << (figures.basis == assays::YieldBasis::Mass ? "mass" : "volume") << ")\n\n";
     out << std::left << std::setw(16) << "TBP, deg.C" << std::setw(9) << "mass %" << std::setw(9)
         << "vol %" << std::setw(10) << "rho15" << std::setw(9) << "Tb, C" << std::setw(8) << "SG"
@@ -89,8 +90,8 @@ void printAssayFigures(std::ostream& out, const assays::AssayFigures& figures) {
             << number(r.massPct) << '\n';
     }
     for (const LightEndShare& share : figures.engineOil.lightEnds) {
-        out << "  --light-end " << constantsOf(share.component).name << ':'
-            << number(share.massPct) << '\n';
+        out << "  --light-end " << constantsOf(share.component).name << ':' << number(share.massPct)
+            << '\n';
     }
 }
 

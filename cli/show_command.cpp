@@ -2,6 +2,7 @@
 
 #include "cli/calc_report.h"
 #include "cli/document_output.h"
+#include "cli/terminal_text.h"
 #include "documents/record_fields.h"
 #include "documents/unit_name_lists.h"
 #include "documents/vapour_pressure_method_words.h"
@@ -68,44 +69,6 @@ template <typename Record> void addFields(nlohmann::ordered_json& out, const Rec
                 lists.nameAt(Quantity::Pressure, record.bubblePointUnitIndex);
         }
     }
-}
-
-// A document's text as it can go to a terminal: a control character (an
-// escape sequence would be run by the terminal, a line break would forge a
-// field) is written as a C escape, and so is a backslash, so that the
-// escapes cannot be forged either. UTF-8 C1 controls (U+0080..U+009F) are
-// escaped like the others.
-std::string printable(std::string_view text) {
-    static constexpr char kHex[] = "0123456789abcdef";
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        const bool c1 = byte == 0xC2 && i + 1 < text.size() &&
-                        static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
-                        static_cast<unsigned char>(text[i + 1]) <= 0x9F;
-        if (byte == '\\') {
-            out += "\\\\";
-        } else if (byte == '\t') {
-            out += "\\t";
-        } else if (byte == '\n') {
-            out += "\\n";
-        } else if (byte == '\r') {
-            out += "\\r";
-        } else if (byte < 0x20 || byte == 0x7F) {
-            out += "\\x";
-            out += kHex[byte >> 4];
-            out += kHex[byte & 0xF];
-        } else if (c1) {
-            const auto code = static_cast<unsigned char>(text[++i]);
-            out += "\\u00";
-            out += kHex[code >> 4];
-            out += kHex[code & 0xF];
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
 }
 
 std::string printableValue(const nlohmann::ordered_json& value) {

@@ -119,11 +119,43 @@ INSTANTIATE_TEST_SUITE_P(
                   {"additional", "--assay", kBlendOil, "--fraction", "35:400:100"},
                   64,
                   "--assay and --fraction exclude each other"},
+        AssayCall{"CalculationOfAssayAndLightEnds",
+                  {"basic", "--assay", kBlendOil, "--light-end", "propane:1"},
+                  64,
+                  "--assay and --light-end exclude each other"},
+        AssayCall{"LightEndUnknown",
+                  {"assay", "--cut", "35:400:99", "--light-end", "methane:1", "--density", "850"},
+                  64,
+                  "--light-end methane:1 is not COMPONENT:YIELD"},
+        AssayCall{"LightEndsBesideTheirCut",
+                  {"assay", "--cut", ":36:1", "--cut", "36:400:98", "--light-end", "propane:1",
+                   "--density", "850"},
+                  2,
+                  "The light ends are given both as a cut and by component: give one."},
         AssayCall{"BlendSomeShares",
                   {"blend", kBlendOil + ":50", kBlendOil, "--by", "mass"},
                   64,
                   "give every oil a share"}),
     [](const auto& info) { return info.param.name; });
+
+// An assay's name comes from its file: control characters in it reach a
+// terminal escaped, as show writes them, never as the bytes that would run.
+TEST(AssayCommand, EscapesControlCharactersOfItsName) {
+    const std::string file =
+        scratchFile("viskora-escapes.vka",
+                    "{\"format\":\"viskora-assay\",\"version\":1,\"name\":\"\\u001b]0;PWNED\\u0007"
+                    "\\u001b[2J\\r\\nFake line\",\"yieldBasis\":\"mass\",\"density\":{\"value\":"
+                    "850,\"temp\":15},\"cuts\":[{\"start\":null,\"end\":300,\"yield\":50,"
+                    "\"density\":null,\"viscosity\":null},{\"start\":300,\"end\":null,\"yield\":50,"
+                    "\"density\":null,\"viscosity\":null}]}")
+            .string();
+    const auto run = runCalculator({"assay", file});
+    ASSERT_EQ(run.exitStatus, 0) << run.err;
+    EXPECT_EQ(run.out.find('\x1b'), std::string::npos);
+    EXPECT_NE(run.out.find("Assay \\x1b]0;PWNED\\x07\\x1b[2J\\r\\nFake line (yields"),
+              std::string::npos)
+        << run.out;
+}
 
 // An assay's oil in a calculation is its fraction table and its density at
 // 15 deg.C, carried into the calculation's temperature unit.
