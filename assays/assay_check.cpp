@@ -35,7 +35,8 @@ std::optional<std::string> densityProblem(const StatedDensity& density, const st
     }
     if (density.kgPerM3 < kLightestDensity || density.kgPerM3 > kHeaviestDensity) {
         return whose + ": the density, " + numberForMessage(density.kgPerM3) +
-               " kg/m3, lies outside 500 to 1100 kg/m3.";
+               " kg/m3, lies outside " + numberForMessage(kLightestDensity) + " to " +
+               numberForMessage(kHeaviestDensity) + " kg/m3.";
     }
     if (density.tempC < kLowestStatedTempC || density.tempC > kHighestDensityTempC) {
         return whose + ": the density's temperature, " + degrees(density.tempC) +

@@ -11,6 +11,7 @@
 #include "units/number_text.h"
 #include "units/unit_tables.h"
 
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <variant>
@@ -23,6 +24,7 @@ using assays::Assay;
 struct AssayOutputOptions {
     bool json = false;
     bool csv = false;
+    bool yes = false; // taken, as every calculating command takes it
     std::string save;
 };
 
@@ -216,7 +218,10 @@ std::variant<Assay, Refusal> oilOfFile(const std::string& path) {
 }
 
 // FILE[:SHARE]; the share is taken after the last colon when it reads as a
-// number, so that a path may hold colons. Without a share: nothing.
+// number, so that a path may hold colons. Without a share: nothing. A text
+// after the last colon that is no number, where the text before it names a
+// file and the whole names none, is a share mistyped ("nan", "50%"), not a
+// file that is missing.
 std::variant<assays::BlendPart, Refusal> blendPartOf(const std::string& text,
                                                      std::optional<double>& share) {
     const std::size_t colon = text.rfind(':');
@@ -226,6 +231,13 @@ std::variant<assays::BlendPart, Refusal> blendPartOf(const std::string& text,
         share = readWholeNumber(text.substr(colon + 1));
         if (share) {
             path = text.substr(0, colon);
+        } else {
+            std::error_code error;
+            if (std::filesystem::exists(text.substr(0, colon), error) &&
+                !std::filesystem::exists(text, error)) {
+                return Refusal{text.substr(0, colon) + ": the share \"" + text.substr(colon + 1) +
+                               "\" is not a number"};
+            }
         }
     }
     std::variant<Assay, Refusal> oil = oilOfFile(path);
@@ -310,6 +322,9 @@ int runBlend(const BlendOptions& options) {
 }
 
 void addOutputOptions(CLI::App& command, AssayOutputOptions& output) {
+    // An assay asks nothing; --yes is taken, and changes nothing, so that a
+    // script may pass every calculating command the same options.
+    command.add_flag("--yes", output.yes, "Taken for scripts: an assay asks no question");
     auto* json = command.add_flag("--json", output.json, "Write one JSON object");
     command.add_flag("--csv", output.csv, "Write comma-separated records")->excludes(json);
     command.add_option("--save", output.save, "Save the assay as a .vka document")

@@ -6,6 +6,7 @@
 #include "cli/parallel_rows.h"
 
 #include <exception>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <memory>
@@ -22,6 +23,12 @@ struct BatchOptions {
 int streamBatchFile(const BatchOptions& options) {
     std::ifstream file;
     if (options.file != "-") {
+        std::error_code error;
+        if (std::filesystem::is_directory(options.file, error)) {
+            std::cerr << "viskora-calc batch: " << options.file
+                      << " is a folder, not a CSV file\n(see viskora-calc batch --help)\n";
+            return kExitUsage;
+        }
         file.open(options.file, std::ios::binary);
         if (!file) {
             std::cerr << "viskora-calc batch: cannot read " << options.file << '\n';

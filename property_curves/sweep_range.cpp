@@ -64,7 +64,9 @@ std::optional<std::vector<double>> sweepValues(const SweepRange& range, std::str
     if (range.from == range.to) {
         return std::vector<double>{range.from};
     }
-    const double step = std::fabs(range.step);
+    // The direction is from FROM to TO; a step below 0 would say the other
+    // way, so it is refused as 0 is rather than read by its size.
+    const double step = range.step;
     if (!std::isfinite(step) || !(step > 0)) {
         problem = "The sweep's step must be a number above 0.";
         return std::nullopt;

@@ -54,10 +54,10 @@ INSTANTIATE_TEST_SUITE_P(
                 "at 166 deg.C."},
         Refusal{"EndNotAboveStart", [](Assay& a) { a.cuts[2].endC = 74; },
                 "Cut 3: its end is not above its start."},
-        Refusal{"DensityTooHigh", [](Assay& a) { a.cuts[6].density->kgPerM3 = 1150; },
-                "Cut 7: the density, 1150 kg/m3, lies outside 500 to 1100 kg/m3."},
+        Refusal{"DensityTooHigh", [](Assay& a) { a.cuts[6].density->kgPerM3 = 1200.5; },
+                "Cut 7: the density, 1200.5 kg/m3, lies outside 500 to 1200 kg/m3."},
         Refusal{"OilDensityTooLow", [](Assay& a) { a.density->kgPerM3 = 450; },
-                "The whole oil: the density, 450 kg/m3, lies outside 500 to 1100 kg/m3."},
+                "The whole oil: the density, 450 kg/m3, lies outside 500 to 1200 kg/m3."},
         Refusal{"OpenEndInside", [](Assay& a) { a.cuts[3].endC.reset(); },
                 "Cut 4: only the last cut may leave its end out (a residue)."},
         Refusal{"AboveTableTop", [](Assay& a) { a.cuts[6].endC = 900; },
@@ -101,6 +101,18 @@ INSTANTIATE_TEST_SUITE_P(
                 },
                 "The yields add up to 99.6 %, not 100 %."}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Vacuum residues of heavy crudes are published up to 1,134 kg/m3, asphalts
+// reach 1,200: both are characterised, not refused.
+TEST(AssayResolution, HeavyResiduesAreTaken) {
+    for (const double residue : {1134.0, 1200.0}) {
+        Assay assay = mediumCrude();
+        assay.cuts[6].density->kgPerM3 = residue;
+        assay.density.reset();
+        EXPECT_FALSE(assayProblem(assay)) << residue;
+        EXPECT_TRUE(characteriseAssay(assay).figures) << residue;
+    }
+}
 
 // Yields by volume become yields by mass through the cut densities, and the
 // cuts add up by volume to the oil's density when it is not given.

@@ -83,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
         AssayCall{"DensityOutOfRange",
                   {"assay", "--cut", "35:200:60:450", "--cut", "200:400:40:880"},
                   2,
-                  "Cut 1: the density, 450 kg/m3, lies outside 500 to 1100 kg/m3."},
+                  "Cut 1: the density, 450 kg/m3, lies outside 500 to 1200 kg/m3."},
         AssayCall{"NoOilDensity",
                   {"assay", "--cut", "35:200:60", "--cut", "200:400:40:880"},
                   2,
@@ -132,6 +132,14 @@ INSTANTIATE_TEST_SUITE_P(
                    "--density", "850"},
                   2,
                   "The light ends are given both as a cut and by component: give one."},
+        AssayCall{"BlendShareNotANumber",
+                  {"blend", kBlendOil + ":50%", kBlendOil + ":50", "--by", "mass"},
+                  64,
+                  ": the share \"50%\" is not a number"},
+        AssayCall{"BlendShareNan",
+                  {"blend", kBlendOil + ":nan", kBlendOil + ":50", "--by", "mass"},
+                  64,
+                  ": the share \"nan\" is not a number"},
         AssayCall{"BlendSomeShares",
                   {"blend", kBlendOil + ":50", kBlendOil, "--by", "mass"},
                   64,
@@ -155,6 +163,16 @@ TEST(AssayCommand, EscapesControlCharactersOfItsName) {
     EXPECT_NE(run.out.find("Assay \\x1b]0;PWNED\\x07\\x1b[2J\\r\\nFake line (yields"),
               std::string::npos)
         << run.out;
+}
+
+// A script passes every calculating command the same options: assay and
+// blend take --yes as basic, additional and curves do.
+TEST(AssayCommand, TakesYesAsEveryCalculatingCommandDoes) {
+    EXPECT_EQ(runCalculator(assayCall({"--yes", "--json"})).exitStatus, 0);
+    EXPECT_EQ(
+        runCalculator({"blend", kBlendOil + ":50", kBlendOil + ":50", "--by", "mass", "--yes"})
+            .exitStatus,
+        0);
 }
 
 // An assay's oil in a calculation is its fraction table and its density at

@@ -141,6 +141,11 @@ TEST(BatchCommand, CalculatorReadsAFileOrStandardInputAndWritesCsv) {
     EXPECT_NE(run.out.find("\r\n"), std::string::npos);
 
     EXPECT_EQ(testing::runCalculator({"batch", "/no/such/file.csv"}).exitStatus, 64);
+    // A folder opens as a file on Linux and reads as one without a header:
+    // it is named as the wrong input it is.
+    const auto folder = testing::runCalculator({"batch", "/tmp"});
+    EXPECT_EQ(folder.exitStatus, 64);
+    EXPECT_NE(folder.err.find("/tmp is a folder, not a CSV file"), std::string::npos) << folder.err;
     EXPECT_EQ(testing::runCalculator({"batch", "-"}).exitStatus, 2); // empty standard input
     EXPECT_EQ(testing::runCalculator({"batch"}).exitStatus, 2);      // the same without "-"
 }
