@@ -22,14 +22,37 @@ fs::path folderOf(const fs::path& file) {
     return file.has_parent_path() ? file.parent_path() : fs::path(".");
 }
 
+// Whether the kernel's rule for links in shared folders (fs.protected_symlinks,
+// on by default) keeps this process from following the link at `link`: it
+// sits in a sticky folder that everyone may write to, and neither the
+// folder's owner nor this user owns it. Another user could otherwise plant a
+// link there and have a save replace, or make, a file of their choosing. The
+// rule is kept even where a machine switched it off: it refuses only what an
+// attacker's link asks for.
+bool kernelRefusesToFollow(const fs::path& link) {
+    struct stat linkStat {};
+    struct stat folderStat {};
+    if (::lstat(link.c_str(), &linkStat) != 0 || ::stat(folderOf(link).c_str(), &folderStat) != 0) {
+        return false;
+    }
+    const bool sharedFolder =
+        (folderStat.st_mode & S_ISVTX) != 0 && (folderStat.st_mode & S_IWOTH) != 0;
+    return sharedFolder && linkStat.st_uid != folderStat.st_uid && linkStat.st_uid != ::geteuid();
+}
+
 // The file a save replaces: the end of a chain of symbolic links, else path
 // itself. The end need not exist: a link to a file not made yet has it made.
 // A relative link is read from its own folder. A chain that does not end
-// (a loop) leaves the path as it is, for the checks to refuse.
-fs::path followLink(const fs::path& path) {
+// (a loop) leaves the path as it is, for the checks to refuse. A link the
+// kernel would not follow sets `refusal`.
+fs::path followLink(const fs::path& path, std::string& refusal) {
     std::error_code ec;
     fs::path target = path;
     for (int hop = 0; fs::is_symlink(target, ec); ++hop) {
+        if (kernelRefusesToFollow(target)) {
+            refusal = kForeignLinkReason;
+            return path;
+        }
         const fs::path next = fs::read_symlink(target, ec);
         if (ec || hop == kMaxLinkHops) {
             return path;
@@ -154,8 +177,10 @@ std::string systemErrorText(int error) {
     return std::generic_category().message(error) + ".";
 }
 
-ReplacementFile::ReplacementFile(fs::path path) : target_(followLink(path)) {
-    if (refuseTarget()) {
+ReplacementFile::ReplacementFile(fs::path path) {
+    // In the body: failure_ is made after target_.
+    target_ = followLink(path, failure_);
+    if (!failure_.empty() || refuseTarget()) {
         return;
     }
     const int fd = createTemporary(folderOf(target_), temporary_);

@@ -14,11 +14,13 @@ namespace viskora {
 // file with a short name in the same folder (a name near the file system's
 // limit still leaves room for it). A symbolic link is followed: the file it
 // points to is replaced, or made when it does not exist yet, and the link
-// stays. The path is refused, with a reason, when it holds something other
-// than a regular file (a folder, a device, a pipe), when the user could not
-// write the file in place (a read-only file is left alone even where the
-// superuser could replace it), or when the new file could not keep the old
-// one's owner and group.
+// stays; but only where the kernel would let an open follow it (its rule
+// fs.protected_symlinks, on by default, kept here also where a machine
+// switched it off): a link in a sticky folder that everyone may write to is
+// followed only for its own owner or when the folder's owner owns it. The path is refused, with a
+// reason, when it holds something other than a regular file (a folder, a device, a pipe), when the
+// user could not write the file in place (a read-only file is left alone even where the superuser
+// could replace it), or when the new file could not keep the old one's owner and group.
 //
 // The new content is written to temporaryPath() or descriptor(); commit()
 // flushes it to the disk and renames it over the old file. A file with other
@@ -71,6 +73,9 @@ class ReplacementFile {
 inline constexpr std::string_view kNotARegularFileReason =
     "It is not a regular file (a folder, a device or a pipe), so it is not replaced.";
 inline constexpr std::string_view kReadOnlyFileReason = "The file is read-only.";
+inline constexpr std::string_view kForeignLinkReason =
+    "It is a link that another user placed in a folder everyone may write to (such as /tmp); "
+    "the system does not follow such a link for you, and neither does the program.";
 inline constexpr std::string_view kOwnerNotKeptReason =
     "Its owner and group could not be kept, so it is not replaced.";
 

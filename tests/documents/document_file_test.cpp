@@ -255,6 +255,42 @@ TEST_F(DocumentFileTest, SaveKeepsTheOwnerAndGroupOfAnotherUsersFile) {
     EXPECT_EQ(contents(path), "new");
 }
 
+// A link another user planted in a shared sticky folder (like /tmp) is one
+// the kernel would not follow for us: the save is refused with the reason,
+// and neither the link's target nor a file it points to that does not exist
+// yet is touched. A link the folder's owner made is followed as before. Who
+// owns a link can only be set by the superuser: elsewhere the test skips.
+TEST_F(DocumentFileTest, ALinkAnotherUserPlantedInASharedFolderIsNotFollowed) {
+    const fs::path shared = folder_ / "shared";
+    fs::create_directory(shared);
+    fs::permissions(shared, fs::perms::all | fs::perms::sticky_bit);
+    const fs::path victim = folder_ / "victim.txt";
+    put(victim, "precious");
+    const fs::path planted = shared / "evil.vkr";
+    const fs::path dangling = shared / "dangling.vkr";
+    fs::create_symlink(victim, planted);
+    fs::create_symlink(folder_ / "made-for-them.txt", dangling);
+    constexpr uid_t kAnotherUser = 65534;
+    if (::lchown(planted.c_str(), kAnotherUser, kAnotherUser) != 0 ||
+        ::lchown(dangling.c_str(), kAnotherUser, kAnotherUser) != 0 ||
+        ::geteuid() == kAnotherUser) {
+        GTEST_SKIP() << "only the superuser can give a link to another user";
+    }
+    for (const fs::path& link : {planted, dangling}) {
+        const SaveResult saved = saveDocumentFile(link, "replaced");
+        EXPECT_FALSE(saved.ok) << link;
+        EXPECT_NE(saved.message.find(kForeignLinkReason), std::string::npos) << saved.message;
+        EXPECT_TRUE(fs::is_symlink(link));
+    }
+    EXPECT_EQ(contents(victim), "precious");
+    EXPECT_FALSE(fs::exists(folder_ / "made-for-them.txt"));
+
+    const fs::path own = shared / "own.vkr";
+    fs::create_symlink(victim, own);
+    EXPECT_TRUE(saveDocumentFile(own, "replaced").ok);
+    EXPECT_EQ(contents(victim), "replaced");
+}
+
 TEST_F(DocumentFileTest, SaveWritesThroughHardLinks) {
     const fs::path path = folder_ / "calc.vkr";
     const fs::path other = folder_ / "other name.vkr";
