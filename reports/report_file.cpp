@@ -18,6 +18,17 @@ std::string failureWithReason(std::string_view message, std::string_view reason)
 
 fs::path reportFilePath(const fs::path& folder, std::string_view baseName,
                         std::string_view extension) {
+    // The name's bytes are cut to what the file system takes with the
+    // extension, back to the start of a UTF-8 character so that none is
+    // cut in two (its continuation bytes are 10xxxxxx).
+    std::size_t room =
+        kLongestFileName > extension.size() ? kLongestFileName - extension.size() : 0;
+    if (baseName.size() > room) {
+        while (room > 0 && (static_cast<unsigned char>(baseName[room]) & 0xC0) == 0x80) {
+            --room;
+        }
+        baseName = baseName.substr(0, room);
+    }
     std::string name(baseName);
     name += extension;
     return folder / name;

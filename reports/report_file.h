@@ -28,7 +28,11 @@ struct ReportOutcome {
 // own.
 std::string failureWithReason(std::string_view message, std::string_view reason);
 
-// folder / (baseName + extension).
+// The longest file name, in bytes, that Linux's file systems take (NAME_MAX).
+inline constexpr std::size_t kLongestFileName = 255;
+
+// folder / (baseName + extension), the base name shortened where the whole
+// would be longer than kLongestFileName bytes (never within a character).
 std::filesystem::path reportFilePath(const std::filesystem::path& folder, std::string_view baseName,
                                      std::string_view extension);
 

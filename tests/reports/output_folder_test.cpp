@@ -203,5 +203,47 @@ TEST(OutputFolder, CleanUpDeletesFilesAndKeepsSubfolders) {
     cleanOutputFolder(temp.path() / "missing"); // nothing to do, nothing thrown
 }
 
+// A document named with 251 letters gave "pipe.txt" and "pipe.pdf" but no
+// HTML report or workbook: the derived name is cut to what the file system
+// takes with its extension, and never inside a character.
+struct LongName {
+    const char* name;
+    std::string baseName;
+    const char* extension;
+    std::string expected;
+};
+
+void PrintTo(const LongName& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class LongReportNames : public ::testing::TestWithParam<LongName> {};
+
+TEST_P(LongReportNames, FitTheFileSystem) {
+    const LongName& c = GetParam();
+    const fs::path path = reportFilePath("/out", c.baseName, c.extension);
+    EXPECT_EQ(path.filename().string(), c.expected + c.extension);
+    EXPECT_LE(path.filename().string().size(), kLongestFileName);
+}
+
+std::string repeated(std::string_view piece, int times) {
+    std::string text;
+    for (int i = 0; i < times; ++i) {
+        text += piece;
+    }
+    return text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, LongReportNames,
+    ::testing::Values(LongName{"FitsAsItIs", repeated("L", 251), ".txt", repeated("L", 251)},
+                      LongName{"OneByteTooLong", repeated("L", 251), ".html", repeated("L", 250)},
+                      LongName{"Workbook", repeated("L", 251), ".xlsx", repeated("L", 250)},
+                      // 127 two-byte letters: 254 bytes, cut to 125 letters, not to the
+                      // 251 bytes that would end inside the 126th.
+                      LongName{"CyrillicNotCutInTwo", repeated("\u0416", 127), ".txt",
+                               repeated("\u0416", 125)}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 } // namespace
 } // namespace viskora
