@@ -161,7 +161,8 @@ nlohmann::json pointJson(const SweepPoint& point, bool anchored) {
         item["vapourPressure"] = *point.vapourPressure;
         item["trueVapourPressure"] =
             point.trueVapourPressure ? nlohmann::json(*point.trueVapourPressure) : nlohmann::json();
-    } else {
+    }
+    if (point.outcome != CalcOutcome::Completed || !point.message.empty()) {
         item["message"] = point.message;
     }
     if (anchored) {

@@ -19,8 +19,10 @@ std::string measuredProblem(const std::vector<MeasuredViscosity>& measured, int 
         return "At most two measured viscosities can anchor the curve.";
     }
     for (const MeasuredViscosity& point : measured) {
-        if (!walther::ordinate(point.viscosity)) {
-            return "A measured viscosity must be a number above 0.11 mm2/s.";
+        if (!(point.viscosity >= kLowestMeasuredViscosity &&
+              point.viscosity <= kHighestMeasuredViscosity)) {
+            return "A measured viscosity must lie within 0.2 to 300000 mm2/s, the range of "
+                   "kinematic viscometers (ASTM D445).";
         }
         const double kelvin = temperatureInKelvin(point.temperature, tempUnit);
         if (!std::isfinite(kelvin) || !(kelvin > 0)) {
@@ -159,6 +161,12 @@ SweepResult runSweep(const OilInputs& oilInputs, const SweepSettings& settings,
                 result.anchor->viscosityAt(temperatureInKelvin(point.temperature, tempUnit));
             if (point.anchoredViscosity && point.outcome == CalcOutcome::Completed) {
                 point.anchoredViscosity = anchoredLiquidViscosity(*point.anchoredViscosity, state);
+            }
+            // A point with a liquid and no anchored figure says why, so that
+            // an empty cell never reads as "no liquid".
+            if (!point.anchoredViscosity && point.outcome == CalcOutcome::Completed &&
+                point.results.liquidMassShare > 0) {
+                point.message = kNoAnchoredViscosityHere;
             }
         }
         result.points.push_back(std::move(point));

@@ -32,9 +32,23 @@ struct MeasuredViscosity {
     double temperature = 0;
 };
 
+// The range of measured kinematic viscosities, mm2/s, that can anchor a
+// curve: what glass capillary viscometers measure (ASTM D445, 0.2 to
+// 300 000 mm2/s). A figure outside it is a typing slip, not a measurement,
+// and would carry the Walther line beyond the numbers.
+inline constexpr double kLowestMeasuredViscosity = 0.2;
+inline constexpr double kHighestMeasuredViscosity = 300000;
+
+// The note of a point with a liquid where the anchored line gives no
+// viscosity (it runs beyond the numbers there).
+inline constexpr const char* kNoAnchoredViscosityHere =
+    "The anchored viscosity cannot be had here: the line through the measured values runs "
+    "out of range.";
+
 // One point of a sweep: its state as given, and the additional calculation's
 // results in base units when the engine completed; otherwise the message
-// that stopped it.
+// that stopped it. A completed point's message is a note on a figure it
+// could not give.
 struct SweepPoint {
     double temperature = 0; // in the oil's temperature unit
     double pressure = 0;    // in the sweep's pressure unit

@@ -237,6 +237,33 @@ void PrintTo(const MeasuredCase& row, std::ostream* out) {
     *out << row.name;
 }
 
+// The ends of a viscometer's range anchor a curve; a point with a liquid
+// where the line runs out of the numbers (far below the heavy oil's measured
+// temperature) says so in its message instead of an empty cell that would
+// read as "no liquid". The steepest line a viscometer's range allows, from
+// 300 000 mm2/s at 0 deg.C to 0.2 at 100, runs out of the numbers by -200.
+TEST(PropertySweep, AViscometersRangeAnchorsAndAFigureOutOfReachIsSaid) {
+    ScriptedMessages answersYes(true);
+    for (const double viscosity : {kLowestMeasuredViscosity, kHighestMeasuredViscosity}) {
+        const SweepResult sweep = runSweep(densityOnly(850), overTemperature(0, 40, 20, 0.3),
+                                           {{viscosity, 20}}, &answersYes);
+        EXPECT_TRUE(sweep.problem.empty()) << viscosity << ": " << sweep.problem;
+    }
+    const SweepResult far =
+        runSweep(densityOnly(850), overTemperature(-200, 100, 100, 0.3),
+                 {{kHighestMeasuredViscosity, 0}, {kLowestMeasuredViscosity, 100}}, &answersYes);
+    ASSERT_TRUE(far.problem.empty()) << far.problem;
+    bool said = false;
+    for (const SweepPoint& point : far.points) {
+        if (point.outcome == CalcOutcome::Completed && point.results.liquidMassShare > 0) {
+            EXPECT_TRUE(point.anchoredViscosity || point.message == kNoAnchoredViscosityHere)
+                << point.temperature;
+            said = said || !point.anchoredViscosity;
+        }
+    }
+    EXPECT_TRUE(said);
+}
+
 class RefusedMeasuredViscosities : public ::testing::TestWithParam<MeasuredCase> {};
 
 TEST_P(RefusedMeasuredViscosities, StopTheSweepWithAReason) {
@@ -252,6 +279,8 @@ INSTANTIATE_TEST_SUITE_P(Measured, RefusedMeasuredViscosities,
                                                         {{3, 20}, {5, 40}}},
                                            MeasuredCase{"SameTemperature", {{5, 20}, {3, 20}}},
                                            MeasuredCase{"ZeroViscosity", {{0, 20}}},
+                                           MeasuredCase{"BelowAViscometer", {{0.19, 20}}},
+                                           MeasuredCase{"BeyondAViscometer", {{1e300, 0}}},
                                            MeasuredCase{"BelowAbsoluteZero", {{5, -300}}}),
                          [](const auto& info) { return std::string(info.param.name); });
 
