@@ -210,6 +210,16 @@ Assay assayOfFractionTable(const std::string& name, const std::vector<FractionTa
         cut.yield = rows[i].massPct;
         assay.cuts.push_back(cut);
     }
+    // Shares short of 100 % with the last end given leave a remainder that
+    // boils above it, as the calculation's own table takes them: one more
+    // cut, a residue.
+    double shareSum = 0;
+    for (const FractionTableRow& row : rows) {
+        shareSum += row.massPct;
+    }
+    if (!rows.empty() && rows.back().endC != 0 && shareSum < 100 - kShareSumTolerance) {
+        assay.cuts.push_back({rows.back().endC, std::nullopt, 100 - shareSum, {}, {}});
+    }
     const LightEndAmounts amounts = lightEndAmounts(lightEnds);
     for (std::size_t j = 0; j < amounts.size(); ++j) {
         if (amounts[j] > 0 && !assay.cuts.empty()) {

@@ -52,6 +52,8 @@ struct FractionTableRow {
 
 // Light ends given with the table (mass % of the whole oil, counted within
 // its first row) become components, taken out of the first row's yield.
+// Shares short of 100 % with the last end given make a residue above it of
+// the rest, as the calculation forms take such a table.
 Assay assayOfFractionTable(const std::string& name, const std::vector<FractionTableRow>& rows,
                            StatedDensity density, const LightEnds& lightEnds = {});
 

@@ -115,7 +115,7 @@ std::variant<Assay, Refusal> assayOfOptions(const AssayOptions& options) {
         return Refusal{"give an assay file or --cut rows"};
     }
     Assay assay;
-    assay.name = options.name.empty() ? "Assay" : options.name;
+    assay.name = options.name;
     if (options.yield != "mass" && options.yield != "volume") {
         return Refusal{"--yield must be mass or volume"};
     }

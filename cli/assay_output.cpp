@@ -39,8 +39,9 @@ std::string shown(const std::optional<double>& value, int decimals) {
 } // namespace
 
 void printAssayFigures(std::ostream& out, const assays::AssayFigures& figures) {
-    out << "Assay " << printable(figures.name) << " (yields by "
-        << (figures.basis == assays::YieldBasis::Mass ? "mass" : "volume") << ")\n\n";
+    out << (figures.name.empty() ? std::string("Assay") : "Assay " + printable(figures.name))
+        << " (yields by " << (figures.basis == assays::YieldBasis::Mass ? "mass" : "volume")
+        << ")\n\n";
     out << std::left << std::setw(16) << "TBP, deg.C" << std::setw(9) << "mass %" << std::setw(9)
         << "vol %" << std::setw(10) << "rho15" << std::setw(9) << "Tb, C" << std::setw(8) << "SG"
         << std::setw(7) << "API" << std::setw(7) << "K" << std::setw(8) << "MW" << std::setw(10)
@@ -83,7 +84,7 @@ void printAssayFigures(std::ostream& out, const assays::AssayFigures& figures) {
         "MPa (by narrow cuts; dissolved air left out)");
     row("true vapour pressure 20 C", pressure(oil.trueVapourPressure20), "MPa");
     row("true vapour pressure 37.8 C", pressure(oil.trueVapourPressure37_8), "MPa");
-    out << "\nFraction table (mass %), density " << number(figures.engineOil.density15)
+    out << "\nFraction table (mass %), density " << formatFixed(figures.engineOil.density15, 2)
         << " kg/m3 at 15 deg.C\n";
     for (const assays::EngineRow& r : figures.engineOil.rows) {
         out << "  --fraction " << number(r.startC) << ':' << number(r.endC) << ':'

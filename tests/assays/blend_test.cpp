@@ -54,6 +54,22 @@ TEST(Blend, HalfAndHalfByVolumeIsVolumeAdditive) {
     EXPECT_LT(mixed.figures->oil.viscosity20, a.figures->oil.viscosity20);
 }
 
+// A form's table whose shares total 96 % with the last end given is
+// calculated with the rest above that end: as a blend part it is the same
+// oil, not one refused for its yields.
+TEST(Blend, AFormsTableShortOf100HasItsRemainderAbove) {
+    const Assay table =
+        assayOfFractionTable("Form", {{0, 100, 20}, {100, 300, 46}, {300, 400, 30}}, {850, 20});
+    ASSERT_EQ(table.cuts.size(), 4u);
+    EXPECT_EQ(table.cuts.back().startC, 400);
+    EXPECT_FALSE(table.cuts.back().endC);
+    EXPECT_NEAR(table.cuts.back().yield, 4, 1e-12);
+    EXPECT_TRUE(characteriseAssay(table).figures);
+    // Without a last end the rest has nowhere to go: the yields stay short.
+    const Assay open = assayOfFractionTable("Open", {{0, 100, 20}, {100, 0, 76}}, {850, 20});
+    EXPECT_EQ(open.cuts.size(), 2u);
+}
+
 TEST(Blend, SharesMustAddUpTo100) {
     const BlendOutcome blend =
         blendOils({{mediumCrude(), 50}, {lightTableCrude(), 49}}, ShareBasis::Mass, "Short");
