@@ -39,6 +39,24 @@ TEST(AssayDocument, AFloodOfValuesIsRefusedUnparsed) {
     EXPECT_FALSE(isAssayDocument(std::string(100, '[')));
 }
 
+// The most cuts an assay holds read back whole; one more is refused by its
+// count before any cut is read.
+TEST(AssayDocument, HoldsAtMostItsCapacityOfCuts) {
+    Assay assay;
+    assay.basis = YieldBasis::Mass;
+    assay.density = StatedDensity{850, 15};
+    for (std::size_t i = 0; i < kMaxAssayCuts; ++i) {
+        assay.cuts.push_back(
+            {35.0 + 5 * static_cast<double>(i), 40.0 + 5 * static_cast<double>(i), 1, {}, {}});
+    }
+    const AssayReadResult full = readAssayDocument(assayDocumentText(assay));
+    ASSERT_TRUE(full.assay) << full.message;
+    EXPECT_EQ(full.assay->cuts.size(), kMaxAssayCuts);
+    assay.cuts.push_back({535, 540, 1, {}, {}});
+    EXPECT_EQ(readAssayDocument(assayDocumentText(assay)).message,
+              "Cannot read this file.\nThe assay document is damaged: it has more than 100 cuts.");
+}
+
 struct DamagedDocument {
     const char* name;
     const char* from; // a text of the sound document

@@ -102,6 +102,25 @@ INSTANTIATE_TEST_SUITE_P(
                 "The yields add up to 99.6 %, not 100 %."}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Yields that a laboratory rounded, 0.05 % short of 100 or as far as the
+// rounding allows, are scaled to add up to 100 % by both bases.
+TEST(AssayResolution, RoundedYieldsAreScaledTo100) {
+    for (const double shortfall : {0.05, 0.1}) {
+        Assay assay = mediumCrude();
+        assay.cuts[2].yield -= shortfall;
+        const Resolution r = resolveAssay(assay);
+        ASSERT_TRUE(r.assay) << shortfall << ": " << r.problem;
+        double mass = 0;
+        double volume = 0;
+        for (const ResolvedCut& cut : r.assay->cuts) {
+            mass += cut.massPct;
+            volume += cut.volumePct;
+        }
+        EXPECT_NEAR(mass, 100, 1e-9) << shortfall;
+        EXPECT_NEAR(volume, 100, 1e-9) << shortfall;
+    }
+}
+
 // Vacuum residues of heavy crudes are published up to 1,134 kg/m3, asphalts
 // reach 1,200: both are characterised, not refused.
 TEST(AssayResolution, HeavyResiduesAreTaken) {

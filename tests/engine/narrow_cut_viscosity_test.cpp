@@ -174,5 +174,33 @@ TEST(NarrowCutViscosity, AdditionalCalculationTakesTheLiquidPartsCuts) {
                                    calc.liquid.specificHeat, calc.liquid.conductivity));
 }
 
+// An oil far lighter than its cuts (a density-only oil of 50 to 400 kg/m3,
+// which the engine calculates once its warning is answered Yes) has no
+// shift that keeps every cut above 0 kg/m3: there is none, rather than one
+// that makes a cut weigh nothing or less.
+TEST(VolumeAdditiveShift, NeverPutsACutAtOrBelowZero) {
+    CutArray low{};
+    CutArray high{};
+    CutArray density{};
+    CutArray share{};
+    for (int i = 0; i < 3; ++i) {
+        low[i] = 35 + i;
+        high[i] = 36 + i;
+        share[i] = 100.0 / 3;
+    }
+    density[0] = 600;
+    density[1] = 800;
+    density[2] = 1000;
+    const CutDistribution cuts{low, high, density, share, 0, 3};
+    for (const double target : {50.0, 200.0, 400.0, 700.0}) {
+        const std::optional<double> shift = volumeAdditiveShift(cuts, target);
+        if (shift) {
+            EXPECT_GT(density[0] + *shift, 0) << target;
+        }
+    }
+    EXPECT_FALSE(volumeAdditiveShift(cuts, 50));
+    EXPECT_TRUE(volumeAdditiveShift(cuts, 700));
+}
+
 } // namespace
 } // namespace viskora

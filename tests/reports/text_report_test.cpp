@@ -90,6 +90,7 @@ TEST(TextReport, ColumnsArePaddedByCharactersNotBytes) {
     auto record = testing::sampleBasicRecord();
     testing::useRows(record, {{"350", "°С°С", "Ж✓\xFF"}});
     const auto lines = linesOf(basicTextReport(record, RecordFractionRows(record)));
+    ASSERT_GT(lines.size(), 23u);
     EXPECT_EQ(lines[23], "\t|1  |350" + std::string(19, ' ') + "|°С°С" + std::string(15, ' ') +
                              "|Ж??" + std::string(30, ' ') + "|");
 }
@@ -102,6 +103,7 @@ TEST(TextReport, RowsFollowTheRecordCountNotTheGrid) {
     record.fractionCount = 3;
     const testing::GridRows grid({{"35", "100", "50"}});
     const auto lines = linesOf(basicTextReport(record, grid));
+    ASSERT_GT(lines.size(), 26u);
     EXPECT_EQ(lines[23].substr(0, 8), "\t|1  |35");
     EXPECT_EQ(lines[24], "\t|   |" + std::string(22, ' ') + "|" + std::string(19, ' ') + "|" +
                              std::string(33, ' ') + "|");
