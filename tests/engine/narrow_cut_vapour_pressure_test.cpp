@@ -1,3 +1,4 @@
+#include "engine/bubble_point_note.h"
 #include "engine/calculation.h"
 #include "engine/critical_correlations.h"
 #include "engine/light_ends.h"
@@ -91,6 +92,35 @@ TEST(OilVolatility, TwoComponentBubblePointByHand) {
                            pentane * psatAt(LightEnd::NPentane, kelvin)) /
                           (propane + pentane);
     EXPECT_NEAR(oil->bubblePointPressure(25), byHand, 1e-9 * byHand);
+}
+
+// The Reid flash of a mixture by the fixed point the method is published
+// with: each component's liquid moles n_L,i = n_i / (1 + Psat_i V_V / (R T
+// N_L)), N_L their sum, from N_L = sum(n_i) until it settles; the pressure
+// is sum(n_L,i / N_L Psat_i). 5 % propane in n-pentane, its liquid 600 kg/m3,
+// four volumes of vapour.
+TEST(OilVolatility, ReidFlashByTheFixedPoint) {
+    LightEndAmounts amounts{};
+    amounts[static_cast<int>(LightEnd::Propane)] = 5;
+    amounts[static_cast<int>(LightEnd::NPentane)] = 95;
+    const auto oil = lightEndsOnly(amounts, 600);
+    ASSERT_TRUE(oil);
+    const double n[] = {0.05 / constantsOf(LightEnd::Propane).molarMass,
+                        0.95 / constantsOf(LightEnd::NPentane).molarMass};
+    const double p[] = {psatAt(LightEnd::Propane, kReidKelvin) * 1e6,
+                        psatAt(LightEnd::NPentane, kReidKelvin) * 1e6};
+    const double vapourVolume = 4.0 / 600; // m3 per kg of oil
+    const double rt = 8314.462618 * kReidKelvin;
+    double liquid = n[0] + n[1];
+    double held[2] = {n[0], n[1]};
+    for (int round = 0; round < 1000; ++round) {
+        for (int i = 0; i < 2; ++i) {
+            held[i] = n[i] / (1 + p[i] * vapourVolume / (rt * liquid));
+        }
+        liquid = held[0] + held[1];
+    }
+    const double byHand = (held[0] * p[0] + held[1] * p[1]) / liquid / 1e6;
+    EXPECT_NEAR(oil->reidVapourPressure(), byHand, 1e-9 * byHand);
 }
 
 struct ReidCase {
@@ -250,6 +280,37 @@ INSTANTIATE_TEST_SUITE_P(
                       "must not be negative"},
         LightEndsCase{"HalfADensityOnlyOil", false, {{LightEnd::NPentane, 50}}, nullptr},
         LightEndsCase{"MoreThanTheOil", false, {{LightEnd::NPentane, 100.5}}, "whole oil"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct NoteCase {
+    const char* name;
+    double designPressure; // MPa
+    double bubblePoint;    // MPa
+    double gasShare;       // %
+    std::optional<std::string_view> note;
+};
+
+void PrintTo(const NoteCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class BubblePointNote : public ::testing::TestWithParam<NoteCase> {};
+
+// The note speaks only where the split and the bubble point disagree on
+// whether gas forms; at the bubble point itself both are right.
+TEST_P(BubblePointNote, OnlyWhereTheSplitAndTheBubblePointDisagree) {
+    const NoteCase& c = GetParam();
+    EXPECT_EQ(bubblePointNote(c.designPressure, c.bubblePoint, c.gasShare), c.note);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    States, BubblePointNote,
+    ::testing::Values(NoteCase{"AboveWithGas", 0.2, 0.1, 3, kAboveBubblePointNote},
+                      NoteCase{"AboveAllLiquid", 0.2, 0.1, 0, std::nullopt},
+                      NoteCase{"BelowWithoutGas", 0.05, 0.1, 0, kBelowBubblePointNote},
+                      NoteCase{"BelowWithGas", 0.05, 0.1, 3, std::nullopt},
+                      NoteCase{"AtTheBubblePoint", 0.1, 0.1, 0, std::nullopt},
+                      NoteCase{"NotByNarrowCuts", 0.05, 0, 0, std::nullopt}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
