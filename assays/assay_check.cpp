@@ -1,4 +1,5 @@
 #include "assays/assay_check.h"
+#include "units/unit_tables.h"
 
 #include <algorithm>
 #include <array>
@@ -8,7 +9,7 @@
 namespace viskora::assays {
 namespace {
 
-constexpr double kAbsoluteZeroC = -273.15;
+constexpr double kAbsoluteZeroC = -kKelvinOffset;
 constexpr double kLowestStatedTempC = -50;
 constexpr double kHighestDensityTempC = 150;
 constexpr double kHighestViscosityTempC = 400;

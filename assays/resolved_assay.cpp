@@ -1,4 +1,5 @@
 #include "assays/resolved_assay.h"
+#include "units/unit_tables.h"
 
 #include "assays/assay_check.h"
 #include "assays/descriptors.h"
@@ -30,7 +31,7 @@ ResolvedCut componentCut(LightEnd component) {
     ResolvedCut cut;
     cut.lightEnds = true;
     cut.component = component;
-    cut.lowC = constants.boilingK - 273.15;
+    cut.lowC = constants.boilingK - kKelvinOffset;
     cut.highC = cut.lowC;
     setDensities(cut, {densityOfSpecificGravity(constants.specificGravity), kSpecificGravityTempC});
     return cut;
@@ -81,7 +82,8 @@ double volumeAdditiveDensity(const std::vector<ResolvedCut>& cuts,
 void setEstimatedDensities(std::vector<ResolvedCut>& cuts, double watsonK) {
     for (ResolvedCut& cut : cuts) {
         if (cut.densityEstimated) {
-            const double gravity = specificGravityOfWatsonK(cut.midBoilingC() + 273.15, watsonK);
+            const double gravity =
+                specificGravityOfWatsonK(cut.midBoilingC() + kKelvinOffset, watsonK);
             setDensities(cut, {densityOfSpecificGravity(gravity), kSpecificGravityTempC});
         }
     }

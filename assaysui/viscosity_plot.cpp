@@ -3,6 +3,7 @@
 #include "engine/walther.h"
 #include "property_curves_ui/log_category_axis.h"
 #include "units/display_format.h"
+#include "units/unit_tables.h"
 
 #include <QCategoryAxis>
 #include <QChart>
@@ -18,7 +19,6 @@
 namespace viskora {
 namespace {
 
-constexpr double kKelvinOffset = 273.15;
 constexpr double kFromC = 20;
 constexpr double kToC = 150;
 constexpr double kStepC = 2;

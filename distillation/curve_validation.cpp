@@ -61,7 +61,7 @@ CheckedCurve checkCurve(const std::vector<CurvePointText>& texts, int tempUnit) 
                                std::to_string(texts.size()) + " given.");
         return curve;
     }
-    constexpr double kAbsoluteZero = -273.15;
+    constexpr double kAbsoluteZero = -kKelvinOffset;
     for (std::size_t i = 0; i < texts.size(); ++i) {
         const auto percent = wholeNumber(texts[i].percent);
         const auto temperature = wholeNumber(texts[i].temperature);

@@ -1,4 +1,5 @@
 #include "distillation/extended_curve.h"
+#include "units/unit_tables.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,7 +7,7 @@
 namespace viskora::distillation {
 namespace {
 
-constexpr double kKelvin = 273.15;
+constexpr double kKelvin = kKelvinOffset;
 // The highest percent below 100 that the fitted tail is evaluated at: the
 // distribution reaches thousands of degrees long before it.
 constexpr double kTopPercent = 100 - 1e-9;

@@ -1,4 +1,5 @@
 #include "distillation/tbp_conversion.h"
+#include "units/unit_tables.h"
 
 #include "distillation/extended_curve.h"
 #include "distillation/interconversion.h"
@@ -12,7 +13,7 @@
 namespace viskora::distillation {
 namespace {
 
-constexpr double kKelvin = 273.15;
+constexpr double kKelvin = kKelvinOffset;
 constexpr double kVacuumPressure = 10; // mmHg of a D1160 curve
 constexpr double kTypicalWatsonK = 12;
 

@@ -1,13 +1,15 @@
 #pragma once
 
+#include "units/unit_tables.h"
+
 // Constants that the engine's correlations share. Each correlation keeps the
 // offset and the kilocalorie it was written with: they differ in the fourth
 // or fifth figure, and changing one would move the published figures.
 namespace viskora {
 
-// deg.C to K. The exact offset, used wherever a correlation takes an
-// absolute temperature unless one of the two below says otherwise.
-inline constexpr double kKelvinOffset = 273.15;
+// deg.C to K: the exact offset kKelvinOffset (units/unit_tables.h), used
+// wherever a correlation takes an absolute temperature unless one of the two
+// below says otherwise.
 
 // deg.C to K rounded to a tenth: the volume- and mass-average boiling
 // temperatures of a cut distribution and the distance to the Riazi-Daubert

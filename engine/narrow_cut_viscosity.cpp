@@ -1,4 +1,5 @@
 #include "engine/narrow_cut_viscosity.h"
+#include "units/unit_tables.h"
 
 #include "engine/common_correlations.h"
 
@@ -55,7 +56,7 @@ const std::array<TwuReference, kCutCount>& standardCutReferences() {
         std::array<TwuReference, kCutCount> table;
         for (int i = 0; i < kCutCount; ++i) {
             table[static_cast<std::size_t>(i)] =
-                twuReference(std::min(35.5 + i + 273.15, kHighestTwuBoiling));
+                twuReference(std::min(35.5 + i + kKelvinOffset, kHighestTwuBoiling));
         }
         return table;
     }();
@@ -201,7 +202,7 @@ void drawCutViscosityLinesAtDensities(const CutDistribution& oil, CutViscosityLi
         }
         const bool standardCut = oil.low[i] == 35 + i && oil.high[i] == 36 + i;
         const double midpoint =
-            std::min((oil.low[i] + oil.high[i]) / 2 + 273.15, kHighestTwuBoiling);
+            std::min((oil.low[i] + oil.high[i]) / 2 + kKelvinOffset, kHighestTwuBoiling);
         const TwuViscosities twu = twuViscosities(
             standardCut ? standard[static_cast<std::size_t>(i)] : twuReference(midpoint),
             cutSpecificGravity(oil.density[i]));
@@ -235,7 +236,7 @@ std::optional<CutArray> rowShiftedDensities(const CutDistribution& oil,
 
 double blendedCutViscosity(const CutViscosityLines& lines, const CutDistribution& part,
                            double tempC) {
-    const double logKelvin = std::log((tempC + 273.15) / kKelvinAt100F);
+    const double logKelvin = std::log((tempC + kKelvinOffset) / kKelvinAt100F);
     double massSum = 0;
     double numberSum = 0;
     for (int i = part.first; i < part.end; ++i) {

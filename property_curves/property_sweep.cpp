@@ -51,7 +51,7 @@ std::optional<double> computedSlope(const PreparedOil& oil, ViscosityMethod meth
     double ordinates[2] = {};
     for (int side = 0; side < 2; ++side) {
         const auto viscosity =
-            oil.wholeOilViscosity(method, {kelvins[side] - 273.15, kAtmosphericPressure});
+            oil.wholeOilViscosity(method, {kelvins[side] - kKelvinOffset, kAtmosphericPressure});
         const auto w = viscosity ? walther::ordinate(*viscosity) : std::nullopt;
         if (!w) {
             return std::nullopt;
@@ -100,7 +100,7 @@ std::optional<double> anchoredLiquidViscosity(double onLine, const StateOutcome&
 } // namespace
 
 double temperatureInKelvin(double value, int tempUnit) {
-    return (isTemperatureCode(tempUnit) ? toCelsius(value, tempUnit) : value) + 273.15;
+    return (isTemperatureCode(tempUnit) ? toCelsius(value, tempUnit) : value) + kKelvinOffset;
 }
 
 SweepResult runSweep(const OilInputs& oilInputs, const SweepSettings& settings,

@@ -133,7 +133,7 @@ double convert(Quantity quantity, double value, int fromCode, int toCode) {
 double toCelsius(double value, int code) {
     switch (code) {
     case unit::kKelvin:
-        return value - 273.15;
+        return value - kKelvinOffset;
     case unit::kCelsius:
         return value;
     case unit::kFahrenheit:
@@ -149,7 +149,7 @@ double convertTemperature(double value, int fromCode, int toCode) {
     const double celsius = toCelsius(value, fromCode);
     switch (toCode) {
     case unit::kKelvin:
-        return celsius + 273.15;
+        return celsius + kKelvinOffset;
     case unit::kCelsius:
         return celsius;
     case unit::kFahrenheit:

@@ -20,6 +20,11 @@ enum class Quantity {
 
 inline constexpr int kQuantityCount = 8;
 
+// deg.C to K, exactly; the one place the offset is written (the engine's
+// correlations that were made with rounded offsets keep theirs in
+// engine/correlation_constants.h).
+inline constexpr double kKelvinOffset = 273.15;
+
 // A unit code is the unit's index in its quantity's list, from 0: the index
 // the documents store and the unit boxes select. The codes used by name:
 namespace unit {
