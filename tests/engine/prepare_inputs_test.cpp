@@ -143,6 +143,39 @@ TEST(PrepareInputs, ValuesOnTheWarningLimitsAskNothing) {
     EXPECT_TRUE(messages.shown().empty());
 }
 
+struct DensityLimit {
+    const char* name;
+    double density; // kg/m3 at 20 deg.C, a density-only oil
+    bool warned;
+};
+
+void PrintTo(const DensityLimit& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class DensityLimits : public ::testing::TestWithParam<DensityLimit> {};
+
+// The correlations' density range, 600 to 990 kg/m3 at 20 deg.C, asks
+// nothing on its limits and warns just past either of them.
+TEST_P(DensityLimits, WarnOnlyOutsideTheRange) {
+    const DensityLimit& c = GetParam();
+    ScriptedMessages messages(true);
+    COilCalc calc(&messages);
+    calc.inputMode = COilCalc::kDensityOnly;
+    calc.densityIn = c.density;
+    calc.densityTempIn = 20;
+    EXPECT_TRUE(calc.prepareInputs());
+    EXPECT_EQ(messages.texts(), c.warned ? std::vector<std::string>{texts::kDensityOutOfRange}
+                                         : std::vector<std::string>{});
+}
+
+INSTANTIATE_TEST_SUITE_P(PrepareInputs, DensityLimits,
+                         ::testing::Values(DensityLimit{"Lightest", 600, false},
+                                           DensityLimit{"BelowIt", 599.9, true},
+                                           DensityLimit{"Heaviest", 990, false},
+                                           DensityLimit{"AboveIt", 990.1, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 struct FractionTableError {
     const char* name;
     std::vector<Row> rows;
