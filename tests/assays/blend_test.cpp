@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <vector>
+
 namespace viskora::assays {
 namespace {
 
@@ -70,12 +73,37 @@ TEST(Blend, AFormsTableShortOf100HasItsRemainderAbove) {
     EXPECT_EQ(open.cuts.size(), 2u);
 }
 
-TEST(Blend, SharesMustAddUpTo100) {
-    const BlendOutcome blend =
-        blendOils({{mediumCrude(), 50}, {lightTableCrude(), 49}}, ShareBasis::Mass, "Short");
-    EXPECT_FALSE(blend.blend);
-    EXPECT_EQ(blend.problem, "The shares add up to 99 %, not 100 %.");
+struct BlendRefusal {
+    const char* name;
+    std::vector<double> shares; // one oil each, the medium crude
+    const char* problem;
+};
+
+void PrintTo(const BlendRefusal& row, std::ostream* out) {
+    *out << row.name;
 }
+
+class BlendRefusals : public ::testing::TestWithParam<BlendRefusal> {};
+
+// The library refuses what the blend window refuses, whoever calls it.
+TEST_P(BlendRefusals, SayWhy) {
+    std::vector<BlendPart> parts;
+    for (const double share : GetParam().shares) {
+        parts.push_back({mediumCrude(), share});
+    }
+    const BlendOutcome blend = blendOils(parts, ShareBasis::Mass, "Refused");
+    EXPECT_FALSE(blend.blend);
+    EXPECT_EQ(blend.problem, GetParam().problem);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Shares, BlendRefusals,
+    ::testing::Values(
+        BlendRefusal{"ShortOf100", {50, 49}, "The shares add up to 99 %, not 100 %."},
+        BlendRefusal{"Negative", {110, -10}, "Oil 2: the share must be a number of 0 or more."},
+        BlendRefusal{"NotANumber", {NAN, 100}, "Oil 1: the share must be a number of 0 or more."},
+        BlendRefusal{"OneOil", {100}, "A blend needs two oils or more."}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace viskora::assays
