@@ -95,7 +95,7 @@ bool isTextRow(const json& row) {
 
 // {"COMPONENT": "SHARE", ...}, each component once (a JSON object's keys
 // are), each share a text as typed.
-void readLightEnds(FieldReader& reader, const json& oil, LightEndTexts& lightEnds) {
+void readLightEnds(FieldReader& reader, LightEndTexts& lightEnds) {
     const json* given = reader.field("lightEnds", json::value_t::object, "an object");
     if (given == nullptr) {
         return;
@@ -131,7 +131,7 @@ void readOil(const json& oil, CurveDocument& document, std::string& fault) {
     }
     // Written only when given, as the method.
     if (oil.contains("lightEnds")) {
-        readLightEnds(reader, oil, document.lightEnds);
+        readLightEnds(reader, document.lightEnds);
     }
     const json* rows = reader.field("fractions", json::value_t::array, "a list");
     if (rows == nullptr) {
