@@ -64,6 +64,7 @@ OilFormView::OilFormView(SetUpUi setUpUi, QWidget* parent)
     auto* method = get<QComboBox>("viscosityMethod");
     fillViscosityMethodBox(*method);
     get<QLabel>("viscosityMethodLabel")->setBuddy(method);
+    setUpVapourPressureChoice();
 
     connect(get<QPushButton>("apply"), &QPushButton::clicked, this, &OilFormView::apply);
     connect(get<QPushButton>("fromCurve"), &QPushButton::clicked, this,
@@ -90,6 +91,8 @@ void OilFormView::watchUserChanges() {
     connect(get<QSpinBox>("fractionCount"), &QSpinBox::valueChanged, this,
             &OilFormView::documentModified);
     connect(&fractionTable_, &FractionTableModel::cellEdited, this, &OilFormView::documentModified);
+    connect(&lightEndTable_, &LightEndTableModel::shareEdited, this,
+            &OilFormView::documentModified);
 }
 
 void OilFormView::apply() {

@@ -7,6 +7,7 @@
 #include "forms/message_box_messages.h"
 #include "forms/table_fraction_rows.h"
 #include "grid/fraction_table_model.h"
+#include "grid/light_end_table_model.h"
 #include "units/number_text.h"
 
 #include <QWidget>
@@ -19,13 +20,14 @@ namespace viskora {
 
 class BusyCursor;
 class FractionTableView;
+class LightEndTableView;
 
 // What both calculation forms share: the controls laid out by the form's
 // Designer file, the fraction table with its count box, Apply button and
-// switch, the Enter
-// and Escape filter, and the engine's messages as message boxes. Each form
-// owns its record; this class reaches the record's fraction fields through
-// the virtual accessors.
+// switch, the light-end table with the vapour pressure's method that
+// enables it, the Enter and Escape filter, and the engine's messages as
+// message boxes. Each form owns its record; this class reaches the record's
+// fraction fields through the virtual accessors.
 class OilFormView : public QWidget {
     Q_OBJECT
 
@@ -56,6 +58,9 @@ class OilFormView : public QWidget {
     const FractionTableModel& fractionTable() const { return fractionTable_; }
     FractionTableModel& fractionTable() { return fractionTable_; }
     FractionTableView& tableView() const { return *table_; }
+    // The light ends as the form shows them; the record takes them at every
+    // exchange.
+    LightEndTableModel& lightEndTable() { return lightEndTable_; }
 
     // A control by its object name.
     QWidget* control(const QString& name) const { return get<QWidget>(name); }
@@ -64,8 +69,8 @@ class OilFormView : public QWidget {
     // A calculation completed and changed the results.
     void calculationCompleted();
     // The document now differs from its file: the user changed an input, a
-    // unit box, the fraction count, a cell or the switch, or a calculation
-    // completed. Filling the form from a record never emits it.
+    // unit box, the fraction count, a cell of either table or the switch, or
+    // a calculation completed. Filling the form from a record never emits it.
     void documentModified();
 
   protected:
@@ -86,6 +91,13 @@ class OilFormView : public QWidget {
     void showFractionLabels();
     ViscosityMethod readViscosityChoice() const;
     void showViscosityChoice(ViscosityMethod method);
+    VapourPressureMethod readVapourPressureChoice() const;
+    // Selects the method; the light-end table is enabled only by narrow
+    // cuts, the one method that takes the light ends (their texts stay).
+    void showVapourPressureChoice(VapourPressureMethod method);
+    // Ends an edit still open in the light-end table and reads its texts.
+    void readLightEnds(LightEndTexts& texts);
+    void showLightEnds(const LightEndTexts& texts);
 
     // The note "by narrow cuts" beside the (liquid) viscosity result, shown
     // while the results on the form were found by narrow cuts: those of the
@@ -139,11 +151,17 @@ class OilFormView : public QWidget {
 
     FractionTableView* table_;
     FractionTableModel fractionTable_;
+    LightEndTableView* lightEndsView_ = nullptr;
+    LightEndTableModel lightEndTable_;
     MessageBoxMessages messages_;
 
   private:
     // Connects every way the user changes an input to documentModified.
     void watchUserChanges();
+    // The vapour pressure's method box with its label, and the light-end
+    // table it enables.
+    void setUpVapourPressureChoice();
+    void enableLightEnds(VapourPressureMethod method);
 
     bool quietCountBox_ = false;
     TableFractionRows fractionRows_;

@@ -27,9 +27,9 @@ template <typename Record> class RecordFormView : public OilFormView {
     Record& record() { return record_; }
     const Record& record() const { return record_; }
 
-    // Controls to record: the texts, the switch, the viscosity method, the
-    // count box (where the exchange stops when it holds no integer), then
-    // the units.
+    // Controls to record: the texts, the switch, the viscosity and vapour
+    // pressure methods, the light ends, the count box (where the exchange
+    // stops when it holds no integer), then the units.
     bool exchangeToRecord() override {
         table_->finishEditing();
         for (const auto& field : recordFields(record_)) {
@@ -37,6 +37,8 @@ template <typename Record> class RecordFormView : public OilFormView {
         }
         record_.useFractions = readFractionSwitch();
         record_.viscosityMethod = readViscosityChoice();
+        record_.vapourPressureMethod = readVapourPressureChoice();
+        readLightEnds(record_.lightEnds);
         if (!readFractionCount(record_.fractionCount)) {
             return false;
         }
@@ -60,6 +62,8 @@ template <typename Record> class RecordFormView : public OilFormView {
         }
         showFractionSwitch(record_.useFractions);
         showViscosityChoice(record_.viscosityMethod);
+        showVapourPressureChoice(record_.vapourPressureMethod);
+        showLightEnds(record_.lightEnds);
         showFractionCount(record_.fractionCount);
         for (const auto& field : recordFields(record_)) {
             get<QLabel>(nameOf(field.name) + QStringLiteral("Label"))

@@ -24,6 +24,7 @@ void CSimpleOilView::initialUpdate() {
     exchangeToControls();
     enableFractionControls(record_.useFractions == 1);
     showViscosityNote(record_.viscosityMethod);
+    showVapourPressureNote(record_.vapourPressureMethod);
 }
 
 void CSimpleOilView::calculate() {
@@ -37,7 +38,13 @@ void CSimpleOilView::calculate() {
         return;
     }
     showViscosityNote(oil.viscosityMethod);
+    showVapourPressureNote(oil.vapourPressureMethod);
     showResults(outcome.results, busy);
+}
+
+void CSimpleOilView::showVapourPressureNote(VapourPressureMethod resultsMethod) {
+    control("vapourPressureMethodNote")
+        ->setVisible(resultsMethod == VapourPressureMethod::NarrowCuts);
 }
 
 } // namespace viskora

@@ -15,6 +15,12 @@ class CSimpleOilView : public RecordFormView<BasicDocumentRecord> {
 
     void initialUpdate() override;
     void calculate() override;
+
+  private:
+    // The note "true, by narrow cuts" beside the vapour pressure, shown
+    // while the results on the form were found so, by the same rule as the
+    // viscosity's note.
+    void showVapourPressureNote(VapourPressureMethod resultsMethod);
 };
 
 } // namespace viskora

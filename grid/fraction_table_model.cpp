@@ -1,6 +1,7 @@
 #include "grid/fraction_table_model.h"
 
 #include "grid/number_validator.h"
+#include "grid/spreadsheet_block.h"
 
 namespace viskora {
 namespace {
@@ -8,20 +9,6 @@ namespace {
 QString withoutBlanks(QString text) {
     text.removeIf([](QChar c) { return c.isSpace(); });
     return text;
-}
-
-// The rows of a pasted block, each split into its values; the line break
-// that ends a spreadsheet's copy makes no row.
-QList<QStringList> blockValues(QString text) {
-    text.remove(QLatin1Char('\r'));
-    while (text.endsWith(QLatin1Char('\n'))) {
-        text.chop(1);
-    }
-    QList<QStringList> rows;
-    for (const QString& line : text.split(QLatin1Char('\n'))) {
-        rows.append(line.split(QLatin1Char('\t')));
-    }
-    return rows;
 }
 
 } // namespace
@@ -109,7 +96,7 @@ void FractionTableModel::setRows(int count) {
 }
 
 void FractionTableModel::pasteBlock(int row, int column, const QString& block) {
-    const QList<QStringList> values = blockValues(block);
+    const QList<QStringList> values = spreadsheetBlockValues(block);
     for (int r = 0; r < values.size() && contains(row + r, column); ++r) {
         for (int c = 0; c < values[r].size() && contains(row + r, column + c); ++c) {
             if (const auto number = NumberValidator::cellNumber(values[r][c])) {

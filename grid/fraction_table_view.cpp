@@ -1,111 +1,17 @@
 #include "grid/fraction_table_view.h"
 
 #include "grid/fraction_table_model.h"
-#include "grid/number_validator.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QHeaderView>
-#include <QKeyEvent>
-#include <QLineEdit>
-
-#include <optional>
 
 namespace viskora {
-namespace {
 
-// The neighbour an arrow key leads to from the edited text, as a column and
-// row step; none for a key that moves within the text.
-std::optional<QPoint> arrowStep(const QLineEdit& line, const QKeyEvent& key) {
-    if (key.modifiers() != Qt::NoModifier && key.modifiers() != Qt::KeypadModifier) {
-        return std::nullopt;
-    }
-    const bool noSelection = !line.hasSelectedText();
-    switch (key.key()) {
-    case Qt::Key_Up:
-        return QPoint(0, -1);
-    case Qt::Key_Down:
-        return QPoint(0, 1);
-    case Qt::Key_Left:
-        return noSelection && line.cursorPosition() == 0 ? std::optional(QPoint(-1, 0))
-                                                         : std::nullopt;
-    case Qt::Key_Right:
-        return noSelection && line.cursorPosition() == line.text().size()
-                   ? std::optional(QPoint(1, 0))
-                   : std::nullopt;
-    default:
-        return std::nullopt;
-    }
-}
-
-} // namespace
-
-NumberCellDelegate::NumberCellDelegate(QTableView* view) : QStyledItemDelegate(view), view_(view) {}
-
-QWidget* NumberCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& /*option*/,
-                                          const QModelIndex& /*index*/) const {
-    auto* line = new QLineEdit(parent);
-    line->setFrame(false);
-    line->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    line->setValidator(new NumberValidator(line, NumberValidator::Blocks::Allowed));
-    openEditor_ = line;
-    return line;
-}
-
-void NumberCellDelegate::finishEditing() {
-    if (openEditor_ != nullptr) {
-        QWidget* editor = openEditor_;
-        openEditor_ = nullptr;
-        endEdit(editor);
-    }
-}
-
-void NumberCellDelegate::endEdit(QWidget* editor) {
-    emit commitData(editor);
-    emit closeEditor(editor, QAbstractItemDelegate::NoHint);
-}
-
-bool NumberCellDelegate::eventFilter(QObject* object, QEvent* event) {
-    auto* line = qobject_cast<QLineEdit*>(object);
-    if (event->type() != QEvent::KeyPress || line == nullptr) {
-        return QStyledItemDelegate::eventFilter(object, event);
-    }
-    const auto* key = static_cast<QKeyEvent*>(event);
-    auto* table = static_cast<FractionTableView*>(view_);
-    if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
-        endEdit(line);
-        table->leaveByTab(key->key() == Qt::Key_Tab &&
-                          !key->modifiers().testFlag(Qt::ShiftModifier));
-        return true;
-    }
-    if (key->matches(QKeySequence::Paste)) {
-        const QString clipboard = QGuiApplication::clipboard()->text();
-        if (NumberValidator::isBlock(clipboard)) {
-            endEdit(line);
-            table->pasteBlock(clipboard);
-            return true;
-        }
-    }
-    if (const std::optional<QPoint> step = arrowStep(*line, *key)) {
-        endEdit(line);
-        table->stepCurrentCell(step->y(), step->x());
-        return true;
-    }
-    return QStyledItemDelegate::eventFilter(object, event);
-}
-
+// A fraction's cell always holds a number: Enter in an emptied editor waits
+// for one.
 FractionTableView::FractionTableView(QWidget* parent)
-    : QTableView(parent), delegate_(new NumberCellDelegate(this)) {
-    setItemDelegate(delegate_);
-    setTabKeyNavigation(false);
-    setWordWrap(false);
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                    QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
+    : NumberTableView(parent, NumberValidator::Empty::WhileTyping) {
     horizontalHeader()->hide();
     horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
 }
 
 QSize FractionTableView::sizeHint() const {
@@ -119,26 +25,9 @@ void FractionTableView::setFractionModel(FractionTableModel* model) {
     setModel(model);
 }
 
-void FractionTableView::pasteBlock(const QString& text) {
-    const QModelIndex current = currentIndex();
-    model_->pasteBlock(current.isValid() ? current.row() : 0,
-                       current.isValid() ? current.column() : 0, text);
-}
-
-void FractionTableView::keyPressEvent(QKeyEvent* event) {
-    if (event->matches(QKeySequence::Paste) && model_ != nullptr) {
-        pasteBlock(QGuiApplication::clipboard()->text());
-        return;
-    }
-    QTableView::keyPressEvent(event);
-}
-
-void FractionTableView::stepCurrentCell(int rows, int columns) {
-    const QModelIndex next = currentIndex().siblingAtRow(currentIndex().row() + rows);
-    const QModelIndex target =
-        next.isValid() ? next.siblingAtColumn(next.column() + columns) : QModelIndex();
-    if (target.isValid()) {
-        setCurrentIndex(target);
+void FractionTableView::pasteBlockAt(int row, int column, const QString& block) {
+    if (model_ != nullptr) {
+        model_->pasteBlock(row, column, block);
     }
 }
 

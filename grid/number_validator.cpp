@@ -16,8 +16,8 @@ bool beginsWithNumber(const QString& text) {
 
 } // namespace
 
-NumberValidator::NumberValidator(QObject* parent, Blocks blocks)
-    : QValidator(parent), blocks_(blocks) {}
+NumberValidator::NumberValidator(QObject* parent, Blocks blocks, Empty empty)
+    : QValidator(parent), blocks_(blocks), empty_(empty) {}
 
 QValidator::State NumberValidator::validate(QString& input, int& position) const {
     if (blocks_ == Blocks::Allowed && isBlock(input)) {
@@ -27,7 +27,7 @@ QValidator::State NumberValidator::validate(QString& input, int& position) const
     input = normalised(input);
     position = static_cast<int>(normalised(before).size());
     if (input.isEmpty()) {
-        return Intermediate;
+        return empty_ == Empty::Allowed ? Acceptable : Intermediate;
     }
     return beginsWithNumber(input) ? Acceptable : Invalid;
 }

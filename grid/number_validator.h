@@ -14,14 +14,17 @@ namespace viskora {
 //
 // A validator for a table cell lets a whole block of values through (text
 // holding a tab or a line break), so that the table can spread it over its
-// cells when the edit ends.
+// cells when the edit ends. Where an empty value means something (a light
+// end not given), an empty text is a finished value, which Enter takes.
 class NumberValidator : public QValidator {
     Q_OBJECT
 
   public:
     enum class Blocks { Refused, Allowed };
+    enum class Empty { WhileTyping, Allowed };
 
-    explicit NumberValidator(QObject* parent = nullptr, Blocks blocks = Blocks::Refused);
+    explicit NumberValidator(QObject* parent = nullptr, Blocks blocks = Blocks::Refused,
+                             Empty empty = Empty::WhileTyping);
 
     State validate(QString& input, int& position) const override;
 
@@ -33,6 +36,7 @@ class NumberValidator : public QValidator {
 
   private:
     Blocks blocks_;
+    Empty empty_;
 };
 
 } // namespace viskora

@@ -1,6 +1,10 @@
 #include "shell/app_settings.h"
 
+#include "documents/vapour_pressure_method_words.h"
 #include "shell/recent_file_list.h"
+
+#include <string>
+#include <string_view>
 
 namespace viskora {
 namespace {
@@ -13,6 +17,7 @@ const QString kReportPathKey = QStringLiteral("Settings/ReportPath");
 const QString kViscosityMethodKey = QStringLiteral("Settings/ViscosityMethod");
 const QString kNarrowCuts = QStringLiteral("NarrowCuts");
 const QString kWholeOil = QStringLiteral("WholeOil");
+const QString kVapourPressureMethodKey = QStringLiteral("Settings/VapourPressureMethod");
 const QString kRecentSection = QStringLiteral("Recent File List");
 
 QString recentKey(int number) {
@@ -78,6 +83,18 @@ ViscosityMethod AppSettings::defaultViscosityMethod() const {
 void AppSettings::setDefaultViscosityMethod(ViscosityMethod method) {
     settings_.setValue(kViscosityMethodKey,
                        method == ViscosityMethod::NarrowCuts ? kNarrowCuts : kWholeOil);
+    settings_.sync();
+}
+
+VapourPressureMethod AppSettings::defaultVapourPressureMethod() const {
+    const std::string word = settings_.value(kVapourPressureMethodKey).toString().toStdString();
+    return vapourPressureMethodOfWord(word).value_or(VapourPressureMethod::AverageBoilingPoint);
+}
+
+void AppSettings::setDefaultVapourPressureMethod(VapourPressureMethod method) {
+    const std::string_view word = vapourPressureMethodWord(method);
+    settings_.setValue(kVapourPressureMethodKey,
+                       QString::fromLatin1(word.data(), static_cast<qsizetype>(word.size())));
     settings_.sync();
 }
 

@@ -42,6 +42,13 @@ class AppSettings {
     ViscosityMethod defaultViscosityMethod() const;
     void setDefaultViscosityMethod(ViscosityMethod method);
 
+    // How new calculations find the vapour pressure
+    // ("Settings/VapourPressureMethod": "average" or "cuts", the words of
+    // the document files); anything else, or nothing, is the average
+    // boiling point.
+    VapourPressureMethod defaultVapourPressureMethod() const;
+    void setDefaultVapourPressureMethod(VapourPressureMethod method);
+
     QStringList recentFiles() const;
     void setRecentFiles(const QStringList& paths);
 

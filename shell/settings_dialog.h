@@ -22,6 +22,7 @@ class SettingsDialog : public QDialog {
   private:
     AppSettings& settings_;
     QComboBox* viscosityMethod_;
+    QComboBox* vapourPressureMethod_;
 };
 
 } // namespace viskora

@@ -119,11 +119,14 @@ OilDocument* CViskoraApp::newDocument(DocumentKind kind) {
     }
 
     std::unique_ptr<OilDocument> document = makeDocument(kind);
-    const ViscosityMethod method = settings_.defaultViscosityMethod();
+    const auto takeDefaults = [this](auto& record) {
+        record.viscosityMethod = settings_.defaultViscosityMethod();
+        record.vapourPressureMethod = settings_.defaultVapourPressureMethod();
+    };
     if (kind == DocumentKind::Basic) {
-        static_cast<CSimpleOilDoc&>(*document).view().record().viscosityMethod = method;
+        takeDefaults(static_cast<CSimpleOilDoc&>(*document).view().record());
     } else {
-        static_cast<CComplexOilDoc&>(*document).view().record().viscosityMethod = method;
+        takeDefaults(static_cast<CComplexOilDoc&>(*document).view().record());
     }
     int& count = untitledCount_[kindIndex(kind)];
     document->setTitle(documentName(kind) + QString::number(++count));

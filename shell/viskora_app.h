@@ -87,8 +87,9 @@ class CViskoraApp : public QObject, public DocumentHost {
     QString helpContentsPath() const { return helpContents_; }
 
     // File > New > Basic Calculation / Additional Calculation: the
-    // settings' viscosity method, or an additional one made while a basic
-    // one is in front takes that one's inputs and method.
+    // settings' viscosity and vapour pressure methods, or an additional one
+    // made while a basic one is in front takes that one's inputs, methods
+    // and light ends.
     OilDocument* newDocument(DocumentKind kind);
     // File > New > Property Curves: a curves window for the oil and the
     // viscosity method of the calculation in front, or for the default oil

@@ -4,6 +4,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -71,7 +72,9 @@ TEST(FormKeyboard, EnterAndEscapeNeitherCalculateNorCloseButEndACellEdit) {
 struct TabOrderCase {
     const char* form;
     std::function<OilFormView*(QWidget*)> make;
-    std::vector<const char*> order; // from the density box on, the table switched on
+    // From the density box on, the fraction table switched on and the
+    // vapour pressure by narrow cuts, which opens the light-end table.
+    std::vector<const char*> order;
 };
 
 void PrintTo(const TabOrderCase& row, std::ostream* out) {
@@ -85,6 +88,10 @@ TEST_P(TabOrder, VisitsTheControlsInFormOrder) {
     OilFormView* view = GetParam().make(&window);
     view->initialUpdate();
     qobject_cast<QCheckBox*>(view->control("useFractions"))->click();
+    auto* vapourPressure = qobject_cast<QComboBox*>(view->control("vapourPressureMethod"));
+    const int byCuts = vapourPressure->findData(static_cast<int>(VapourPressureMethod::NarrowCuts));
+    vapourPressure->setCurrentIndex(byCuts);
+    emit vapourPressure->activated(byCuts);
     window.show();
     QApplication::setActiveWindow(&window);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -102,16 +109,18 @@ TEST_P(TabOrder, VisitsTheControlsInFormOrder) {
 INSTANTIATE_TEST_SUITE_P(
     BothForms, TabOrder,
     ::testing::Values(
-        TabOrderCase{
-            "Basic",
-            [](QWidget* parent) { return new CSimpleOilView(parent); },
-            {"density",         "densityUnit",      "densityTemp",     "tempUnit",
-             "viscosityMethod", "useFractions",     "fractions",       "fractionCount",
-             "apply",           "fromCurve",        "resDensity",      "resDensityUnit",
-             "resHeat",         "resHeatUnit",      "resConductivity", "resConductivityUnit",
-             "resViscosity",    "resViscosityUnit", "resTension",      "resTensionUnit",
-             "resVapour",       "resVapourUnit",    "resCritTemp",     "resCritTempUnit",
-             "resPrandtl",      "calculate"}},
+        TabOrderCase{"Basic",
+                     [](QWidget* parent) { return new CSimpleOilView(parent); },
+                     {"density",        "densityUnit",      "densityTemp",
+                      "tempUnit",       "viscosityMethod",  "vapourPressureMethod",
+                      "useFractions",   "fractions",        "fractionCount",
+                      "apply",          "fromCurve",        "lightEnds",
+                      "resDensity",     "resDensityUnit",   "resHeat",
+                      "resHeatUnit",    "resConductivity",  "resConductivityUnit",
+                      "resViscosity",   "resViscosityUnit", "resTension",
+                      "resTensionUnit", "resVapour",        "resVapourUnit",
+                      "resCritTemp",    "resCritTempUnit",  "resPrandtl",
+                      "calculate"}},
         // Calculate sits beside the inputs here, so Tab reaches it before the results.
         TabOrderCase{"Additional",
                      [](QWidget* parent) { return new CComplexOilView(parent); },
@@ -124,11 +133,13 @@ INSTANTIATE_TEST_SUITE_P(
                       "designPressure",
                       "pressureUnit",
                       "viscosityMethod",
+                      "vapourPressureMethod",
                       "useFractions",
                       "fractions",
                       "fractionCount",
                       "apply",
                       "fromCurve",
+                      "lightEnds",
                       "calculate",
                       "gasShare",
                       "gasDensity",

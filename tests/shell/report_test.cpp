@@ -298,12 +298,16 @@ TEST(HelpPages, EveryPageIsListedInTheContentsAndTellsItsSubject) {
     const QString contents = helpPage(folder, QStringLiteral("index.html"));
     ASSERT_FALSE(contents.isEmpty());
     const HelpPageCase cases[] = {
-        {"basic.html", {}},
-        {"additional.html", {}},
+        {"basic.html",
+         {"true, by narrow cuts", "Riazi–Daubert", "Lee–Kesler", "Raoult's law", "Light ends",
+          "whole</i> oil's mass", "first fraction", "lower bound"}},
+        {"additional.html", {"Bubble-point pressure", "above the bubble point", "below it"}},
         {"inputs.html", {}},
         {"fractions.html", {}},
         {"units.html", {}},
-        {"files.html", {"changed as soon as you type in its form"}},
+        {"files.html",
+         {"changed as soon as you type in its form", "vapourPressure=cuts",
+          "lightEnd=COMPONENT:SHARE", "bubblePoint=", "bubblePointUnit=", "true, by narrow cuts"}},
         {"reports.html", {}},
         {"pdf_reports.html",
          {"PDF Report", "A4", "Save Report As...", ".txt", ".html", ".xlsx", ".pdf",
@@ -314,10 +318,11 @@ TEST(HelpPages, EveryPageIsListedInTheContentsAndTellsItsSubject) {
         {"curves.html",
          {"Property Curves", "1,000", "measured", "anchored liquid viscosity",
           "of the oil as a whole", "by narrow cuts", "both</b> liquid viscosities", "Right-click",
-          "logarithmic", "CSV...", "Excel...", "Plot...", "Copy", ".vkc"}},
+          "logarithmic", "CSV...", "Excel...", "Plot...", "Copy", ".vkc", "Light ends",
+          "true vapour pressure"}},
         {"assays.html",
          {"Add Oil", "Ctrl+V", "Right-click", "Calculate", "Report...", "Open as Assay", "100 %",
-          ".vka"}},
+          ".vka", "Light ends", "Reid vapour pressure", "VPCR4", "Dissolved air"}},
     };
     QStringList listed;
     const QRegularExpression link(QStringLiteral("href=\"([^\"#]+)\""));
