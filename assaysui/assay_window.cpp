@@ -4,11 +4,13 @@
 #include "assaysui/cut_table_model.h"
 #include "assaysui/cut_table_view.h"
 #include "assaysui/figures_export.h"
+#include "assaysui/light_end_yield_model.h"
 #include "assaysui/oil_figures_model.h"
 #include "assaysui/plot_curves.h"
 #include "assaysui/viscosity_plot.h"
 #include "documents/unit_name_lists.h"
 #include "forms/message_box_messages.h"
+#include "grid/light_end_table_view.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -62,8 +64,8 @@ QTableView* figuresView(QAbstractItemModel* model, const QString& objectName) {
 } // namespace
 
 AssayWindow::AssayWindow(QWidget* parent)
-    : QWidget(parent), cuts_(new CutTableModel(this)), cutFigures_(new CutFiguresModel(this)),
-      oilFigures_(new OilFiguresModel(this)) {
+    : QWidget(parent), cuts_(new CutTableModel(this)), lightEnds_(new LightEndYieldModel(this)),
+      cutFigures_(new CutFiguresModel(this)), oilFigures_(new OilFiguresModel(this)) {
     auto* split = new QSplitter(Qt::Horizontal);
     split->addWidget(makeInputs());
     split->addWidget(makeResults());
@@ -76,6 +78,7 @@ AssayWindow::AssayWindow(QWidget* parent)
     layout->addWidget(split);
 
     connect(cuts_, &CutTableModel::edited, this, &AssayWindow::edited);
+    connect(lightEnds_, &LightEndYieldModel::shareEdited, this, &AssayWindow::edited);
     for (QLineEdit* box : {name_, density_, densityTemp_}) {
         connect(box, &QLineEdit::textEdited, this, &AssayWindow::edited);
     }
@@ -83,8 +86,10 @@ AssayWindow::AssayWindow(QWidget* parent)
         connect(box, &QComboBox::currentIndexChanged, this, &AssayWindow::edited);
     }
     connect(basis_, &QComboBox::currentIndexChanged, this, [this] {
-        cuts_->setYieldBasis(basis_->currentIndex() == 1 ? assays::YieldBasis::Mass
-                                                         : assays::YieldBasis::Volume);
+        const assays::YieldBasis basis =
+            basis_->currentIndex() == 1 ? assays::YieldBasis::Mass : assays::YieldBasis::Volume;
+        cuts_->setYieldBasis(basis);
+        lightEnds_->setYieldBasis(basis);
         edited();
     });
     recompute();
@@ -169,10 +174,34 @@ QWidget* AssayWindow::makeInputs() {
     cutsTitle->setWordWrap(true);
     column->addWidget(cutsTitle);
     column->addWidget(cutTable_, 1);
-    column->addLayout(buttons);
-    column->addWidget(problem_);
-    column->addWidget(note_);
+    // The light ends under the cuts, right of their commands and the
+    // problem line, so that the cut table keeps the width of the window's
+    // left side and the figures and plot theirs.
+    auto* commands = new QVBoxLayout;
+    commands->addLayout(buttons);
+    commands->addWidget(problem_);
+    commands->addWidget(note_);
+    commands->addStretch();
+    auto* below = new QHBoxLayout;
+    below->addLayout(commands, 1);
+    below->addWidget(makeLightEnds());
+    column->addLayout(below);
     return inputs;
+}
+
+// The light ends by component: an assay gives them so or as one cut ending
+// at or below 36 deg.C, not both.
+QWidget* AssayWindow::makeLightEnds() {
+    auto* table = new LightEndTableView;
+    table->setObjectName(QStringLiteral("lightEnds"));
+    table->setLightEndModel(lightEnds_);
+    auto* box = new QGroupBox(QStringLiteral("Light ends"));
+    box->setToolTip(QStringLiteral("By component, or as a cut ending at or below 36 °C: not "
+                                   "both. Empty: not given."));
+    auto* column = new QVBoxLayout(box);
+    column->addWidget(table);
+    column->addStretch();
+    return box;
 }
 
 QWidget* AssayWindow::makeResults() {
@@ -234,6 +263,7 @@ assays::Assay AssayWindow::assay() const {
     assay.basis =
         basis_->currentIndex() == 1 ? assays::YieldBasis::Mass : assays::YieldBasis::Volume;
     assay.cuts = cuts_->cuts();
+    assay.lightEnds = lightEnds_->yields();
     QString ignored;
     assay.density = densityOfBoxes(ignored);
     return assay;
@@ -266,6 +296,8 @@ void AssayWindow::setAssay(const assays::Assay& assay) {
     name_->setText(QString::fromStdString(assay.name));
     basis_->setCurrentIndex(assay.basis == assays::YieldBasis::Mass ? 1 : 0);
     cuts_->setYieldBasis(assay.basis);
+    lightEnds_->setYieldBasis(assay.basis);
+    lightEnds_->setYields(assay.lightEnds);
     densityUnit_->setCurrentIndex(unit::kKgPerM3);
     tempUnit_->setCurrentIndex(unit::kCelsius);
     density_->setText(assay.density ? editableNumber(assay.density->kgPerM3) : QString());
@@ -289,7 +321,9 @@ void AssayWindow::edited() {
 
 void AssayWindow::recompute() {
     QString problem;
+    // Boxes and cells that hold no number are named, first the density's.
     densityOfBoxes(problem);
+    lightEnds_->yields(&problem);
     const assays::Assay current = assay();
     figures_.reset();
     if (problem.isEmpty() && current.cuts.empty()) {

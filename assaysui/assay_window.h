@@ -19,12 +19,14 @@ namespace viskora {
 class CutFiguresModel;
 class CutTableModel;
 class CutTableView;
+class LightEndYieldModel;
 class OilFiguresModel;
 class ViscosityPlot;
 
 // The assay window: the assay's name, yield basis and whole-oil density
-// above the table of its cuts on the left; the characterised cuts, the
-// whole oil's figures and the viscosity-temperature plot on the right,
+// above the table of its cuts, with its light ends by component under it,
+// on the left; the characterised cuts, the whole oil's figures and the
+// viscosity-temperature plot on the right,
 // recomputed on every edit. When the assay cannot be characterised the
 // library's sentence naming the cut shows under the table and the figures
 // go blank.
@@ -52,6 +54,7 @@ class AssayWindow : public QWidget {
     void setExportPath(ExportPath ask) { exportPath_ = std::move(ask); }
 
     CutTableModel& cutModel() const { return *cuts_; }
+    LightEndYieldModel& lightEndModel() const { return *lightEnds_; }
     CutTableView& cutTable() const { return *cutTable_; }
 
     // Characterises the assay the controls hold and shows the figures.
@@ -62,6 +65,7 @@ class AssayWindow : public QWidget {
 
   private:
     QWidget* makeInputs();
+    QWidget* makeLightEnds();
     QWidget* makeResults();
     void edited();
     // The whole oil's density from its boxes; `problem` says which box
@@ -78,6 +82,7 @@ class AssayWindow : public QWidget {
     QComboBox* tempUnit_;
     CutTableModel* cuts_;
     CutTableView* cutTable_;
+    LightEndYieldModel* lightEnds_;
     QLabel* problem_;
     QLabel* note_;
     CutFiguresModel* cutFigures_;

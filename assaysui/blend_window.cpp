@@ -118,6 +118,15 @@ QWidget* BlendWindow::makeResults() {
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     view->verticalHeader()->setDefaultSectionSize(view->verticalHeader()->minimumSectionSize() + 4);
+    // Every figure in sight under the oils' names, the plot taking the rest
+    // of the height; the names' heading has its height once there are oils.
+    const auto showEveryFigure = [view, this] {
+        view->setMinimumHeight(2 * view->frameWidth() +
+                               view->horizontalHeader()->sizeHint().height() +
+                               figures_->rowCount() * view->verticalHeader()->defaultSectionSize());
+    };
+    showEveryFigure();
+    connect(figures_, &QAbstractItemModel::modelReset, view, showEveryFigure);
     plot_ = new ViscosityPlot;
     auto* split = new QSplitter(Qt::Vertical);
     split->addWidget(view);

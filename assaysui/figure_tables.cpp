@@ -9,6 +9,16 @@ namespace {
 
 const QString kCelsius = QStringLiteral("°C");
 const QString kViscosity = QStringLiteral("mm²/s");
+// Vapour pressures of crude oils are stated in kPa (the Reid test's tens of
+// kPa; a heavy crude's fraction of one).
+const QString kPressure = QStringLiteral("kPa");
+constexpr double kKilopascalsPerMegapascal = 1000;
+const QString kVapourPressureNote =
+    QStringLiteral("by narrow cuts and light ends (Raoult's law); dissolved air left out");
+
+std::optional<double> inKilopascals(std::optional<double> megapascals) {
+    return megapascals ? std::optional(*megapascals * kKilopascalsPerMegapascal) : std::nullopt;
+}
 
 } // namespace
 
@@ -35,6 +45,10 @@ std::vector<std::optional<double>> cutFigureValues(const assays::CutFigures& cut
 }
 
 QString cutRangeText(const assays::CutFigures& cut) {
+    if (cut.component) {
+        const std::string_view name = constantsOf(*cut.component).name;
+        return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+    }
     const auto number = [](double value) { return QString::fromStdString(formatFixed(value, 0)); };
     if (!cut.startC && cut.endC) {
         return QStringLiteral("below %1").arg(number(*cut.endC));
@@ -63,14 +77,36 @@ const std::vector<FigureColumn>& oilFigureRows() {
         {QStringLiteral("Viscosity at 50 °C"), QStringLiteral("ν 50 °C"), kViscosity, -1},
         {QStringLiteral("Viscosity at 100 °C"), QStringLiteral("ν 100 °C"), kViscosity, -1},
         {QStringLiteral("Viscosity index"), QStringLiteral("VI"), QString(), 0},
+        {QStringLiteral("Reid vapour pressure"), QStringLiteral("RVP"), kPressure, -1,
+         kVapourPressureNote},
+        {QStringLiteral("True vapour pressure at 20 °C"), QStringLiteral("TVP 20 °C"), kPressure,
+         -1, kVapourPressureNote},
+        {QStringLiteral("True vapour pressure at 37.8 °C"), QStringLiteral("TVP 37.8 °C"),
+         kPressure, -1, kVapourPressureNote},
     };
     return rows;
 }
 
 std::vector<std::optional<double>> oilFigureValues(const assays::OilFigures& oil) {
-    return {oil.density15,   oil.density20,    oil.specificGravity, oil.apiGravity,
-            oil.watsonK,     oil.molarMass,    oil.viscosity20,     oil.viscosity40,
-            oil.viscosity50, oil.viscosity100, oil.viscosityIndex};
+    return {oil.density15,
+            oil.density20,
+            oil.specificGravity,
+            oil.apiGravity,
+            oil.watsonK,
+            oil.molarMass,
+            oil.viscosity20,
+            oil.viscosity40,
+            oil.viscosity50,
+            oil.viscosity100,
+            oil.viscosityIndex,
+            inKilopascals(oil.reidVapourPressure),
+            inKilopascals(oil.trueVapourPressure20),
+            inKilopascals(oil.trueVapourPressure37_8)};
+}
+
+QString shownOilFigure(std::optional<double> value, int decimals) {
+    const QString text = shownFigure(value, decimals);
+    return text.isEmpty() ? QStringLiteral("-") : text;
 }
 
 QString shownFigure(std::optional<double> value, int decimals) {

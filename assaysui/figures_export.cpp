@@ -12,6 +12,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace viskora {
@@ -72,10 +74,33 @@ TextTable oilTable(const assays::AssayFigures& figures, bool exact) {
     for (std::size_t i = 0; i < values.size(); ++i) {
         const FigureColumn& row = oilFigureRows()[i];
         table.push_back({row.title,
-                         exact ? exactFigure(values[i]) : shownFigure(values[i], row.decimals),
+                         exact ? exactFigure(values[i]) : shownOilFigure(values[i], row.decimals),
                          row.unit});
     }
     return table;
+}
+
+// How the whole-oil figures with a note were found: "A, B: note", one line
+// a note.
+std::vector<QString> oilNotes() {
+    std::vector<std::pair<QString, QStringList>> notes;
+    for (const FigureColumn& row : oilFigureRows()) {
+        if (row.note.isEmpty()) {
+            continue;
+        }
+        auto same = std::find_if(notes.begin(), notes.end(),
+                                 [&row](const auto& note) { return note.first == row.note; });
+        if (same == notes.end()) {
+            same = notes.insert(notes.end(), {row.note, {}});
+        }
+        same->second << row.title;
+    }
+    std::vector<QString> lines;
+    for (const auto& [note, titles] : notes) {
+        lines.push_back(titles.join(QStringLiteral(", ")) + QStringLiteral(": ") + note +
+                        QLatin1Char('.'));
+    }
+    return lines;
 }
 
 std::string csvText(const TextTable& table) {
@@ -148,6 +173,9 @@ std::string assayReportHtml(const assays::Assay& assay, const assays::AssayFigur
     html += "<h2>Cuts as given</h2>\n" + htmlTable(inputTable(assay));
     html += "<h2>Characterised cuts</h2>\n" + htmlTable(cutTable(figures, false));
     html += "<h2>Whole oil</h2>\n" + htmlTable(oilTable(figures, false));
+    for (const QString& note : oilNotes()) {
+        html += "<p>" + escaped(note) + "</p>\n";
+    }
     return html + "</body></html>\n";
 }
 
@@ -158,7 +186,10 @@ SheetModel assayReportSheet(const assays::Assay& assay, const assays::AssayFigur
     sheet.cell(1, 1).style.bold = true;
     int row = putTable(sheet, 3, QStringLiteral("Cuts as given"), inputTable(assay));
     row = putTable(sheet, row, QStringLiteral("Characterised cuts"), cutTable(figures, true));
-    putTable(sheet, row, QStringLiteral("Whole oil"), oilTable(figures, true));
+    row = putTable(sheet, row, QStringLiteral("Whole oil"), oilTable(figures, true));
+    for (const QString& note : oilNotes()) {
+        sheet.cell(row++, 1).value = note.toStdString();
+    }
     for (int column = 1; column <= 11; ++column) {
         sheet.columnWidths[column] = column == 1 ? 20 : 14;
     }

@@ -3,6 +3,15 @@
 #include "assaysui/figure_tables.h"
 
 namespace viskora {
+namespace {
+
+// A figure's whole name and unit, and how it was found where that matters.
+QString figureTip(const FigureColumn& row) {
+    const QString heading = figureHeading(row);
+    return row.note.isEmpty() ? heading : heading + QLatin1Char('\n') + row.note;
+}
+
+} // namespace
 
 void OilFiguresModel::setOils(std::vector<NamedFigures> oils) {
     beginResetModel();
@@ -25,18 +34,21 @@ QVariant OilFiguresModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::TextAlignmentRole) {
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     }
+    const std::size_t row = static_cast<std::size_t>(index.row());
+    if (role == Qt::ToolTipRole) {
+        return figureTip(oilFigureRows()[row]);
+    }
     if (role != Qt::DisplayRole) {
         return {};
     }
-    const std::size_t row = static_cast<std::size_t>(index.row());
     const auto values = oilFigureValues(oils_[static_cast<std::size_t>(index.column())].figures);
-    return shownFigure(values[row], oilFigureRows()[row].decimals);
+    return shownOilFigure(values[row], oilFigureRows()[row].decimals);
 }
 
 QVariant OilFiguresModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role == Qt::ToolTipRole && orientation == Qt::Vertical && section >= 0 &&
         section < rowCount()) {
-        return shortFigureHeading(oilFigureRows()[static_cast<std::size_t>(section)]);
+        return figureTip(oilFigureRows()[static_cast<std::size_t>(section)]);
     }
     if (role != Qt::DisplayRole) {
         return QAbstractTableModel::headerData(section, orientation, role);

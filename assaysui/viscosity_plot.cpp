@@ -2,11 +2,11 @@
 
 #include "engine/walther.h"
 #include "property_curves_ui/log_category_axis.h"
-#include "units/display_format.h"
 #include "units/unit_tables.h"
 
 #include <QCategoryAxis>
 #include <QChart>
+#include <QFontMetricsF>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QPen>
@@ -23,22 +23,26 @@ constexpr double kFromC = 20;
 constexpr double kToC = 150;
 constexpr double kStepC = 2;
 
-// A tick's label: plain below 1000, a power of ten from there on ("1e5"), short
-// enough to leave the plot its width.
-QString tickLabel(double tick) {
-    const double decade = std::round(std::log10(tick));
-    if (tick >= 1000 && std::abs(tick - std::pow(10.0, decade)) <= 1e-9 * tick) {
-        return QStringLiteral("1e%1").arg(static_cast<int>(decade));
-    }
-    return QString::fromStdString(formatForDisplay(tick));
-}
-
 // The viscosity axis: logarithmic, labelled where a reader reads values off
 // (1, 2, 5, 10 ...).
 QCategoryAxis* viscosityAxis(double low, double high) {
-    QCategoryAxis* axis = logCategoryAxis(low, high, tickLabel);
+    QCategoryAxis* axis = logCategoryAxis(low, high, logTickLabel);
     axis->setTitleText(QStringLiteral("Kinematic viscosity, mm²/s"));
     return axis;
+}
+
+// Ticks on whole twenties where the plot is wide enough for their labels,
+// else on fifties, as over a span wider than 200 deg.C.
+void spaceTemperatureTicks(QValueAxis& axis, double plotWidth) {
+    constexpr double kFineStep = 20;
+    constexpr double kCoarseStep = 50;
+    constexpr double kWidestFineSpan = 200;
+    // A label of three digits and a digit's room either side.
+    const double labelWidth =
+        QFontMetricsF(axis.labelsFont()).horizontalAdvance(QStringLiteral("00000"));
+    const double span = axis.max() - axis.min();
+    const bool roomy = span <= kWidestFineSpan && plotWidth / span * kFineStep >= labelWidth;
+    axis.setTickInterval(roomy ? kFineStep : kCoarseStep);
 }
 
 bool plottable(double viscosity) {
@@ -128,13 +132,14 @@ void ViscosityPlot::setCurves(const std::vector<Curve>& curves) {
     }
     auto* xAxis = new QValueAxis;
     xAxis->setRange(fromC, toC);
-    // Ticks on whole twenties (fifties over a wider span).
     xAxis->setTickType(QValueAxis::TicksDynamic);
     xAxis->setTickAnchor(0);
-    xAxis->setTickInterval(toC - fromC <= 200 ? 20 : 50);
     xAxis->setLabelFormat(QStringLiteral("%.0f"));
     xAxis->setTitleText(QStringLiteral("Temperature, °C"));
     chart->addAxis(xAxis, Qt::AlignBottom);
+    spaceTemperatureTicks(*xAxis, width());
+    connect(chart, &QChart::plotAreaChanged, xAxis,
+            [xAxis](const QRectF& area) { spaceTemperatureTicks(*xAxis, area.width()); });
     if (high > 0) {
         QCategoryAxis* yAxis = viscosityAxis(low, high);
         chart->addAxis(yAxis, Qt::AlignLeft);

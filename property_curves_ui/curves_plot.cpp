@@ -33,6 +33,9 @@ namespace {
 // tooltip to show its values.
 constexpr double kTipReach = 8;
 
+// The narrowest the list of properties gets, in characters.
+constexpr int kShortestList = 18;
+
 // Viscosity and vapour pressure span decades over a sweep: their axis is
 // logarithmic.
 bool spansDecades(std::string_view name) {
@@ -77,10 +80,15 @@ CurvesPlot::CurvesPlot(const CurvesTableModel& model, QWidget* parent)
     view_->setMouseTracking(true);
     view_->viewport()->setMouseTracking(true);
     view_->viewport()->installEventFilter(this);
+    // The list takes a third of the width, the plot the rest, but the list
+    // no more than its longest entry needs and no less than a few words of
+    // each, which then scroll sideways and show whole under the mouse.
+    list_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
+    list_->setMinimumWidth(kShortestList * list_->fontMetrics().averageCharWidth());
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(list_);
-    layout->addWidget(view_, 1);
+    layout->addWidget(list_, 1);
+    layout->addWidget(view_, 2);
     // The liquid's viscosity by both methods beside the curve through the
     // measured values, where they can be compared at a glance.
     chosen_ = {QStringLiteral("liquidViscosity"), QStringLiteral("liquidViscosityByCuts"),
@@ -130,13 +138,13 @@ void CurvesPlot::fillList() {
         }
         const QString name = nameOf(model_.column(column));
         auto* item = new QListWidgetItem(model_.title(column), list_);
+        item->setToolTip(model_.title(column));
         item->setData(Qt::UserRole, name);
         item->setCheckState(chosen_.contains(name) ? Qt::Checked : Qt::Unchecked);
         item->setIcon(colourMark(Qt::transparent));
     }
-    // As wide as its longest entry, the plot taking the rest.
-    list_->setFixedWidth(list_->sizeHintForColumn(0) + 2 * list_->frameWidth() +
-                         list_->verticalScrollBar()->sizeHint().width());
+    list_->setMaximumWidth(list_->sizeHintForColumn(0) + 2 * list_->frameWidth() +
+                           list_->verticalScrollBar()->sizeHint().width());
     filling_ = false;
 }
 
@@ -265,7 +273,7 @@ void CurvesPlot::redraw() {
     }
     for (auto& [key, g] : groups) {
         if (g.logarithmic) {
-            g.axis = logCategoryAxis(g.low, g.high, numberText);
+            g.axis = logCategoryAxis(g.low, g.high, logTickLabel);
             chart->addAxis(g.axis, chart->axes(Qt::Vertical).size() % 2 == 0 ? Qt::AlignLeft
                                                                              : Qt::AlignRight);
         }

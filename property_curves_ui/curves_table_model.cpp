@@ -37,7 +37,7 @@ QString unitLabel(Quantity quantity, int unitCode) {
 }
 
 CurvesTableModel::CurvesTableModel(QObject* parent) : QAbstractTableModel(parent) {
-    setSweep({}, 2, 4, false);
+    setSweep({}, unit::kCelsius, unit::kMPa, false);
 }
 
 void CurvesTableModel::setSweep(SweepResult sweep, int tempUnit, int pressureUnit, bool anchored) {

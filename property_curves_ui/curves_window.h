@@ -23,12 +23,15 @@ namespace viskora {
 
 class CurvesPlot;
 class CurvesTableModel;
+class LightEndTableModel;
+class LightEndTableView;
 class SweepRunner;
 
-// The property curves window: the oil's inputs, the sweep and the measured
-// viscosities on the left; the table of the points, the plot and the export
-// commands on the right. The sweep runs off the GUI thread with a progress
-// bar and Cancel. The window's contents are a curves document.
+// The property curves window: the oil's inputs (its light ends beside its
+// fraction table), the sweep and the measured viscosities on the left; the
+// table of the points, the plot and the export commands on the right. The
+// sweep runs off the GUI thread with a progress bar and Cancel. The
+// window's contents are a curves document.
 class CurvesWindow : public QWidget {
     Q_OBJECT
 
@@ -82,6 +85,7 @@ class CurvesWindow : public QWidget {
     };
     QList<NamedText> numberTexts() const;
     QList<NamedText> fractionTexts() const;
+    QList<NamedText> lightEndTexts() const;
     // Names the first box whose text is not a number; false then.
     bool numbersReadable() const;
     void showColumnUnitMenu(const QPoint& position);
@@ -98,6 +102,8 @@ class CurvesWindow : public QWidget {
     QCheckBox* useFractions_;
     QSpinBox* fractionCount_;
     QTableWidget* fractions_;
+    LightEndTableModel* lightEnds_;
+    LightEndTableView* lightEndTable_;
 
     QComboBox* variable_;
     QLineEdit* from_;

@@ -1,6 +1,8 @@
 #include "property_curves_ui/curves_window.h"
 
 #include "forms/viscosity_method_box.h"
+#include "grid/light_end_table_model.h"
+#include "grid/light_end_table_view.h"
 #include "property_curves_ui/curves_table_model.h"
 #include "units/number_text.h"
 
@@ -45,6 +47,7 @@ void CurvesWindow::watchForEdits() {
     }
     connect(useFractions_, &QCheckBox::toggled, this, changed);
     connect(fractions_, &QTableWidget::cellChanged, this, changed);
+    connect(lightEnds_, &LightEndTableModel::shareEdited, this, changed);
 }
 
 CurveDocument CurvesWindow::document() const {
@@ -63,6 +66,11 @@ CurveDocument CurvesWindow::document() const {
                 item != nullptr ? item->text().trimmed().toStdString() : std::string();
         }
         d.fractions.push_back(cells);
+    }
+    // An edit still open in a light end's cell counts, as in the forms.
+    lightEndTable_->finishEditing();
+    for (int row = 0; row < LightEndTableModel::kRows; ++row) {
+        d.lightEnds[static_cast<std::size_t>(row)] = lightEnds_->text(row).toStdString();
     }
     d.variable =
         variable_->currentIndex() == 0 ? SweepVariable::Temperature : SweepVariable::Pressure;
@@ -102,7 +110,7 @@ QList<CurvesWindow::NamedText> CurvesWindow::numberTexts() const {
     if (useFractions_->isChecked()) {
         texts << fractionTexts();
     }
-    return texts;
+    return texts << lightEndTexts();
 }
 
 QList<CurvesWindow::NamedText> CurvesWindow::fractionTexts() const {
@@ -114,6 +122,20 @@ QList<CurvesWindow::NamedText> CurvesWindow::fractionTexts() const {
                               .arg(row + 1)
                               .arg(fractions_->horizontalHeaderItem(column)->text()),
                           item != nullptr ? item->text() : QString()});
+        }
+    }
+    return texts;
+}
+
+// The light ends given; an empty cell is a component not given.
+QList<CurvesWindow::NamedText> CurvesWindow::lightEndTexts() const {
+    QList<NamedText> texts;
+    for (int row = 0; row < LightEndTableModel::kRows; ++row) {
+        const QString text = lightEnds_->text(row);
+        if (!text.isEmpty()) {
+            const QString component =
+                lightEnds_->headerData(row, Qt::Vertical, Qt::DisplayRole).toString();
+            texts.append({QStringLiteral("Light end %1").arg(component), text});
         }
     }
     return texts;
@@ -150,6 +172,10 @@ void CurvesWindow::setDocument(const CurveDocument& d) {
     }
     fractionCount_->setEnabled(d.useFractions);
     fractions_->setEnabled(d.useFractions);
+    for (int row = 0; row < LightEndTableModel::kRows; ++row) {
+        lightEnds_->setText(row,
+                            QString::fromStdString(d.lightEnds[static_cast<std::size_t>(row)]));
+    }
     variable_->setCurrentIndex(d.variable == SweepVariable::Temperature ? 0 : 1);
     designTemp_->setEnabled(d.variable == SweepVariable::Pressure);
     designPressure_->setEnabled(d.variable == SweepVariable::Temperature);

@@ -3,6 +3,8 @@
 #include "documents/unit_name_lists.h"
 #include "engine/oil_inputs.h"
 #include "forms/viscosity_method_box.h"
+#include "grid/light_end_table_model.h"
+#include "grid/light_end_table_view.h"
 #include "property_curves_ui/curves_plot.h"
 #include "property_curves_ui/curves_table_export.h"
 #include "property_curves_ui/curves_table_model.h"
@@ -72,6 +74,17 @@ QWidget* CurvesWindow::makeInputs() {
         {QStringLiteral("Start"), QStringLiteral("End"), QStringLiteral("Share, %")});
     fractions_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     fractions_->setMinimumHeight(120);
+    // As narrow as its headings and row numbers allow, the light ends
+    // beside it; wider as the panel allows.
+    const QFontMetrics metrics = fractions_->fontMetrics();
+    const int padding = 2 * metrics.averageCharWidth();
+    int fractionsWidth =
+        2 * fractions_->frameWidth() + metrics.horizontalAdvance(QStringLiteral("100")) + padding;
+    for (int column = 0; column < fractions_->columnCount(); ++column) {
+        fractionsWidth += fractions_->horizontalHeader()->sectionSizeHint(column) + padding;
+    }
+    fractions_->setMinimumWidth(fractionsWidth);
+    fractions_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
     oilForm->addRow(QStringLiteral("Density"), density_);
     oilForm->addRow(QString(), densityUnit_);
     oilForm->addRow(QStringLiteral("at temperature"), densityTemp_);
@@ -79,7 +92,20 @@ QWidget* CurvesWindow::makeInputs() {
     oilForm->addRow(QStringLiteral("Viscosity"), viscosityMethod_);
     oilForm->addRow(useFractions_);
     oilForm->addRow(QStringLiteral("Rows"), fractionCount_);
-    oilForm->addRow(fractions_);
+    // The light ends stand beside the fraction table: they are shares of
+    // the whole oil, counted within its first fraction, and they set its
+    // true vapour pressure.
+    lightEnds_ = new LightEndTableModel(this);
+    lightEndTable_ = new LightEndTableView;
+    lightEndTable_->setObjectName(QStringLiteral("lightEnds"));
+    lightEndTable_->setLightEndModel(lightEnds_);
+    auto* tables = new QGridLayout;
+    tables->addWidget(new QLabel(QStringLiteral("Fractions")), 0, 0);
+    tables->addWidget(new QLabel(QStringLiteral("Light ends")), 0, 1);
+    tables->addWidget(fractions_, 1, 0);
+    tables->addWidget(lightEndTable_, 1, 1, Qt::AlignTop);
+    tables->setColumnStretch(0, 1);
+    oilForm->addRow(tables);
     connect(fractionCount_, &QSpinBox::valueChanged, this,
             [this](int rows) { fractions_->setRowCount(rows); });
     connect(useFractions_, &QCheckBox::toggled, this, [this](bool on) {

@@ -1,6 +1,7 @@
 #include "property_curves_ui/log_category_axis.h"
 
 #include "property_curves_ui/log_axis_scale.h"
+#include "units/display_format.h"
 
 #include <QCategoryAxis>
 
@@ -23,6 +24,16 @@ QCategoryAxis* logCategoryAxis(double low, double high,
         axis->append(label(tick), std::log10(tick));
     }
     return axis;
+}
+
+QString logTickLabel(double tick) {
+    // The ticks lie within a hair of m x 10^k, m a whole number 1 to 9.
+    const int power = static_cast<int>(std::floor(std::log10(tick) + 1e-9));
+    const double multiple = std::round(tick / std::pow(10.0, power));
+    if (power >= 5 || power <= -4 || (power >= 3 && multiple == 1)) {
+        return QStringLiteral("%1e%2").arg(multiple).arg(power);
+    }
+    return QString::fromStdString(shortestNumberText(tick));
 }
 
 } // namespace viskora

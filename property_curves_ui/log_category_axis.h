@@ -17,4 +17,10 @@ namespace viskora {
 QCategoryAxis* logCategoryAxis(double low, double high,
                                const std::function<QString(double)>& label);
 
+// The label of a tick of logAxisScale, a whole multiple of a power of ten,
+// short enough to leave a narrow plot its width: plain from 0.001 to 99999
+// ("0.3", "20000"), else with the power ("2e5", "1e-4"); the powers of ten
+// from 1000 on with theirs too ("1e3"), as a reader counts decades.
+QString logTickLabel(double tick);
+
 } // namespace viskora

@@ -19,6 +19,7 @@ struct PlotCase {
     int drawnPoints;
     // What the tooltip near the first drawn point says.
     const char* tip;
+    bool logarithmic; // on an axis of the values' powers of ten
 };
 
 void PrintTo(const PlotCase& c, std::ostream* out) {
@@ -43,15 +44,24 @@ TEST_P(CurvesPlots, DrawComputedPointsAndTellTheirValues) {
     const QPoint at = plot.view().mapFromScene(plot.chart().mapToPosition(series->at(0), series));
     EXPECT_EQ(plot.pointTip(at + QPoint(3, -2)).toStdString(), GetParam().tip);
     EXPECT_EQ(plot.pointTip(at + QPoint(30, 30)), QString());
+    const bool logarithmic =
+        qobject_cast<QCategoryAxis*>(plot.chart().axes(Qt::Vertical).value(0)) != nullptr;
+    EXPECT_EQ(logarithmic, GetParam().logarithmic);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Properties, CurvesPlots,
     ::testing::Values(PlotCase{"GasDensityOnlyWithGas", "gasDensity", 1,
-                               "Gas phase: Density = 3.25 kg/m3\nDesign temperature = 100 °C"},
+                               "Gas phase: Density = 3.25 kg/m3\nDesign temperature = 100 °C",
+                               false},
                       PlotCase{"ViscosityOnALogarithmicAxis", "liquidViscosity", 3,
                                "Liquid phase: Kinematic viscosity of the oil as a whole = 0.9 "
-                               "mm2/c\nDesign temperature = 20 °C"}),
+                               "mm2/c\nDesign temperature = 20 °C",
+                               true},
+                      PlotCase{"TrueVapourPressureOnALogarithmicAxis", "trueVapourPressure", 3,
+                               "True vapour pressure, by narrow cuts = 0.05 MPa\nDesign "
+                               "temperature = 20 °C",
+                               true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Viscosities within one decade are read off labels between its powers of

@@ -24,6 +24,7 @@ inline SweepResult sampleSweep() {
         point.liquidViscosityWholeOil = 0.9 - 0.2 * i;
         point.liquidViscosityByCuts = 0.8 - 0.2 * i;
         point.vapourPressure = 0.01 * (i + 1);
+        point.trueVapourPressure = 0.05 * (i + 1);
         sweep.points.push_back(point);
     }
     SweepPoint stopped;

@@ -95,6 +95,14 @@ TEST(CurvesExports, WriteTheCalculatorsHeadingsAndNoAbsentPhase) {
     EXPECT_EQ(model.data(allLiquid.siblingAtRow(3), Qt::DisplayRole).toString(), "-");
 }
 
+// Before any sweep the swept state is headed in the units of a new
+// window's boxes.
+TEST(CurvesTable, BeforeTheFirstSweepTheStateIsInANewWindowsUnits) {
+    const CurvesTableModel model;
+    EXPECT_EQ(model.unitOf(model.columnOf("temperature")), QStringLiteral("°C"));
+    EXPECT_EQ(model.unitOf(model.columnOf("pressure")), QStringLiteral("MPa"));
+}
+
 // Before any sweep every heading has the room its text needs.
 TEST(CurvesTable, HeadingsFitBeforeTheFirstSweep) {
     CurvesWindow window;

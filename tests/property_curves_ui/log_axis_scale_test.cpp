@@ -1,4 +1,5 @@
 #include "property_curves_ui/log_axis_scale.h"
+#include "property_curves_ui/log_category_axis.h"
 
 #include <gtest/gtest.h>
 
@@ -40,6 +41,37 @@ INSTANTIATE_TEST_SUITE_P(
                   1e10,
                   {1e-10, 1e-8, 1e-6, 1e-4, 1e-2, 1, 1e2, 1e4, 1e6, 1e8, 1e10}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+struct TickCase {
+    const char* name;
+    double tick;
+    const char* label;
+};
+
+void PrintTo(const TickCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class LogTickLabels : public ::testing::TestWithParam<TickCase> {};
+
+// A tick's label reads as the tick, in a few characters either side of the
+// bounds of the plain form.
+TEST_P(LogTickLabels, AreShortAndExact) {
+    EXPECT_EQ(logTickLabel(GetParam().tick).toStdString(), GetParam().label);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ticks, LogTickLabels,
+                         ::testing::Values(TickCase{"ComputedTenth", 3 / 10.0, "0.3"},
+                                           TickCase{"LowestPlain", 0.001, "0.001"},
+                                           TickCase{"TenThousandthHasItsPower", 1e-4, "1e-4"},
+                                           TickCase{"SmallMultiple", 5e-5, "5e-5"},
+                                           TickCase{"One", 1, "1"},
+                                           TickCase{"ThousandAsADecade", 1000, "1e3"},
+                                           TickCase{"MultipleOfAThousandPlain", 2000, "2000"},
+                                           TickCase{"HighestPlain", 90000, "90000"},
+                                           TickCase{"HundredThousand", 1e5, "1e5"},
+                                           TickCase{"LargeMultiple", 2e5, "2e5"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace viskora
