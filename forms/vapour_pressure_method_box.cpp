@@ -2,8 +2,7 @@
 
 #include "documents/vapour_pressure_method_words.h"
 
-#include <QComboBox>
-#include <QSignalBlocker>
+#include "forms/method_box.h"
 
 #include <array>
 #include <string_view>
@@ -26,25 +25,15 @@ QString vapourPressureMethodText(VapourPressureMethod method) {
 }
 
 void fillVapourPressureMethodBox(QComboBox& box) {
-    const QSignalBlocker blocker(box);
-    for (VapourPressureMethod method : kMethods) {
-        box.addItem(vapourPressureMethodText(method), static_cast<int>(method));
-    }
-    box.setCurrentIndex(0);
+    fillMethodBox(box, kMethods, vapourPressureMethodText);
 }
 
 VapourPressureMethod selectedVapourPressureMethod(const QComboBox& box) {
-    return box.currentData().toInt() == static_cast<int>(VapourPressureMethod::NarrowCuts)
-               ? VapourPressureMethod::NarrowCuts
-               : VapourPressureMethod::AverageBoilingPoint;
+    return selectedMethod(box, kMethods);
 }
 
 void showVapourPressureMethod(QComboBox& box, VapourPressureMethod method) {
-    // A value outside the enumeration (a damaged record) shows as the
-    // default, the average boiling point.
-    const int entry = box.findData(static_cast<int>(method));
-    const QSignalBlocker blocker(box);
-    box.setCurrentIndex(entry >= 0 ? entry : 0);
+    showMethod(box, method);
 }
 
 } // namespace viskora

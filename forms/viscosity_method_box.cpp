@@ -1,7 +1,6 @@
 #include "forms/viscosity_method_box.h"
 
-#include <QComboBox>
-#include <QSignalBlocker>
+#include "forms/method_box.h"
 
 #include <array>
 
@@ -18,25 +17,15 @@ QString viscosityMethodText(ViscosityMethod method) {
 }
 
 void fillViscosityMethodBox(QComboBox& box) {
-    const QSignalBlocker blocker(box);
-    for (ViscosityMethod method : kMethods) {
-        box.addItem(viscosityMethodText(method), static_cast<int>(method));
-    }
-    box.setCurrentIndex(0);
+    fillMethodBox(box, kMethods, viscosityMethodText);
 }
 
 ViscosityMethod selectedViscosityMethod(const QComboBox& box) {
-    return box.currentData().toInt() == static_cast<int>(ViscosityMethod::NarrowCuts)
-               ? ViscosityMethod::NarrowCuts
-               : ViscosityMethod::WholeOil;
+    return selectedMethod(box, kMethods);
 }
 
 void showViscosityMethod(QComboBox& box, ViscosityMethod method) {
-    // A value outside the enumeration (a damaged record) shows as the
-    // default, the whole oil.
-    const int entry = box.findData(static_cast<int>(method));
-    const QSignalBlocker blocker(box);
-    box.setCurrentIndex(entry >= 0 ? entry : 0);
+    showMethod(box, method);
 }
 
 } // namespace viskora
