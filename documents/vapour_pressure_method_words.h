@@ -20,7 +20,7 @@ inline std::string_view vapourPressureMethodWord(VapourPressureMethod method) {
 
 // The methods as the forms' choice names them.
 inline constexpr std::string_view kAverageBoilingPointText =
-    "as specified (of the average boiling point)";
+    "of the average boiling point";
 inline constexpr std::string_view kVapourByNarrowCutsText = "true, by narrow cuts";
 
 // The line reports and the calculator's tables write after the results

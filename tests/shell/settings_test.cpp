@@ -51,7 +51,7 @@ void setNarrowCutsDefault(QDialogButtonBox::StandardButton button) {
         box->setCurrentIndex(box->findData(static_cast<int>(ViscosityMethod::NarrowCuts)));
         auto* vapour = dialog->findChild<QComboBox*>(QStringLiteral("vapourPressureMethod"));
         EXPECT_EQ(vapour->currentText(),
-                  QStringLiteral("as specified (of the average boiling point)"));
+                  QStringLiteral("of the average boiling point"));
         vapour->setCurrentIndex(
             vapour->findData(static_cast<int>(VapourPressureMethod::NarrowCuts)));
         dialog->findChild<QDialogButtonBox*>()->button(button)->click();
