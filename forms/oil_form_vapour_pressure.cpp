@@ -2,7 +2,7 @@
 // method by narrow cuts takes.
 #include "forms/oil_form_view.h"
 
-#include "forms/vapour_pressure_method_box.h"
+#include "forms/method_box.h"
 #include "grid/light_end_table_view.h"
 
 #include <QComboBox>
@@ -14,13 +14,13 @@ namespace viskora {
 
 void OilFormView::setUpVapourPressureChoice() {
     auto* method = get<QComboBox>("vapourPressureMethod");
-    fillVapourPressureMethodBox(*method);
+    fillMethodBox<VapourPressureMethod>(*method);
     get<QLabel>("vapourPressureMethodLabel")->setBuddy(method);
     lightEndsView_ = get<LightEndTableView>("lightEnds");
     lightEndsView_->setLightEndModel(&lightEndTable_);
-    enableLightEnds(selectedVapourPressureMethod(*method));
+    enableLightEnds(selectedMethod<VapourPressureMethod>(*method));
     connect(method, &QComboBox::activated, this,
-            [this, method] { enableLightEnds(selectedVapourPressureMethod(*method)); });
+            [this, method] { enableLightEnds(selectedMethod<VapourPressureMethod>(*method)); });
 }
 
 void OilFormView::enableLightEnds(VapourPressureMethod method) {
@@ -30,13 +30,13 @@ void OilFormView::enableLightEnds(VapourPressureMethod method) {
 }
 
 VapourPressureMethod OilFormView::readVapourPressureChoice() const {
-    return selectedVapourPressureMethod(*get<QComboBox>("vapourPressureMethod"));
+    return selectedMethod<VapourPressureMethod>(*get<QComboBox>("vapourPressureMethod"));
 }
 
 void OilFormView::showVapourPressureChoice(VapourPressureMethod method) {
     auto* box = get<QComboBox>("vapourPressureMethod");
-    showVapourPressureMethod(*box, method);
-    enableLightEnds(selectedVapourPressureMethod(*box));
+    showMethod(*box, method);
+    enableLightEnds(selectedMethod<VapourPressureMethod>(*box));
 }
 
 void OilFormView::readLightEnds(LightEndTexts& texts) {

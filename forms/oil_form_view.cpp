@@ -6,7 +6,7 @@
 #include "forms/busy_cursor.h"
 #include "forms/distillation_curve_dialog.h"
 #include "forms/enter_escape_filter.h"
-#include "forms/viscosity_method_box.h"
+#include "forms/method_box.h"
 #include "grid/fraction_table_view.h"
 #include "grid/number_validator.h"
 #include "units/number_text.h"
@@ -62,7 +62,7 @@ OilFormView::OilFormView(SetUpUi setUpUi, QWidget* parent)
     }
     installEventFilter(new EnterEscapeFilter(this));
     auto* method = get<QComboBox>("viscosityMethod");
-    fillViscosityMethodBox(*method);
+    fillMethodBox<ViscosityMethod>(*method);
     get<QLabel>("viscosityMethodLabel")->setBuddy(method);
     setUpVapourPressureChoice();
 
@@ -206,11 +206,11 @@ void OilFormView::showFractionLabels() {
 }
 
 ViscosityMethod OilFormView::readViscosityChoice() const {
-    return selectedViscosityMethod(*get<QComboBox>("viscosityMethod"));
+    return selectedMethod<ViscosityMethod>(*get<QComboBox>("viscosityMethod"));
 }
 
 void OilFormView::showViscosityChoice(ViscosityMethod method) {
-    showViscosityMethod(*get<QComboBox>("viscosityMethod"), method);
+    showMethod(*get<QComboBox>("viscosityMethod"), method);
 }
 
 void OilFormView::showViscosityNote(ViscosityMethod resultsMethod) {

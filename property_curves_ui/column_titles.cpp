@@ -1,7 +1,7 @@
 #include "property_curves_ui/column_titles.h"
 
 #include "documents/record_fields.h"
-#include "forms/viscosity_method_box.h"
+#include "forms/method_box.h"
 #include "reports/report_texts.h"
 
 namespace viskora {
@@ -63,12 +63,10 @@ ColumnTitle columnTitle(const SweepColumn& column) {
     // The liquid's viscosity by each method, and on the line through the
     // measured values.
     if (name == "liquidViscosity") {
-        return {liquid,
-                viscosity + QLatin1Char(' ') + viscosityMethodText(ViscosityMethod::WholeOil)};
+        return {liquid, viscosity + QLatin1Char(' ') + methodText(ViscosityMethod::WholeOil)};
     }
     if (name == "liquidViscosityByCuts") {
-        return {liquid,
-                viscosity + QLatin1Char(' ') + viscosityMethodText(ViscosityMethod::NarrowCuts)};
+        return {liquid, viscosity + QLatin1Char(' ') + methodText(ViscosityMethod::NarrowCuts)};
     }
     if (name == "anchoredLiquidViscosity") {
         return {liquid, viscosity + QStringLiteral(" anchored to measured values")};

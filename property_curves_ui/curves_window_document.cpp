@@ -1,6 +1,6 @@
 #include "property_curves_ui/curves_window.h"
 
-#include "forms/viscosity_method_box.h"
+#include "forms/method_box.h"
 #include "grid/light_end_table_model.h"
 #include "grid/light_end_table_view.h"
 #include "property_curves_ui/curves_table_model.h"
@@ -56,7 +56,7 @@ CurveDocument CurvesWindow::document() const {
     d.densityUnitIndex = densityUnit_->currentIndex();
     d.densityTempText = densityTemp_->text().toStdString();
     d.tempUnitIndex = tempUnit_->currentIndex();
-    d.viscosityMethod = selectedViscosityMethod(*viscosityMethod_);
+    d.viscosityMethod = selectedMethod<ViscosityMethod>(*viscosityMethod_);
     d.useFractions = useFractions_->isChecked();
     for (int row = 0; row < fractions_->rowCount(); ++row) {
         FractionRow cells;
@@ -157,7 +157,7 @@ void CurvesWindow::setDocument(const CurveDocument& d) {
     selectIndex(densityUnit_, d.densityUnitIndex);
     densityTemp_->setText(QString::fromStdString(d.densityTempText));
     selectIndex(tempUnit_, d.tempUnitIndex);
-    showViscosityMethod(*viscosityMethod_, d.viscosityMethod);
+    showMethod(*viscosityMethod_, d.viscosityMethod);
     useFractions_->setChecked(d.useFractions);
     fractionCount_->setValue(std::max(1, static_cast<int>(d.fractions.size())));
     fractions_->setRowCount(fractionCount_->value());

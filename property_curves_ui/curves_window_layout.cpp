@@ -2,7 +2,7 @@
 
 #include "documents/unit_name_lists.h"
 #include "engine/oil_inputs.h"
-#include "forms/viscosity_method_box.h"
+#include "forms/method_box.h"
 #include "grid/light_end_table_model.h"
 #include "grid/light_end_table_view.h"
 #include "property_curves_ui/curves_plot.h"
@@ -62,7 +62,7 @@ QWidget* CurvesWindow::makeInputs() {
     // the table shows the liquid's viscosity by both.
     viscosityMethod_ = new QComboBox;
     viscosityMethod_->setObjectName(QStringLiteral("viscosityMethod"));
-    fillViscosityMethodBox(*viscosityMethod_);
+    fillMethodBox<ViscosityMethod>(*viscosityMethod_);
     useFractions_ = new QCheckBox(QStringLiteral("Fraction composition"));
     useFractions_->setObjectName(QStringLiteral("useFractions"));
     fractionCount_ = new QSpinBox;

@@ -1,7 +1,6 @@
 #include "shell/settings_dialog.h"
 
-#include "forms/vapour_pressure_method_box.h"
-#include "forms/viscosity_method_box.h"
+#include "forms/method_box.h"
 #include "shell/app_settings.h"
 
 #include <QComboBox>
@@ -18,11 +17,11 @@ SettingsDialog::SettingsDialog(AppSettings& settings, QWidget* parent)
       vapourPressureMethod_(new QComboBox) {
     setWindowTitle(QStringLiteral("Settings"));
     viscosityMethod_->setObjectName(QStringLiteral("viscosityMethod"));
-    fillViscosityMethodBox(*viscosityMethod_);
-    showViscosityMethod(*viscosityMethod_, settings_.defaultViscosityMethod());
+    fillMethodBox<ViscosityMethod>(*viscosityMethod_);
+    showMethod(*viscosityMethod_, settings_.defaultViscosityMethod());
     vapourPressureMethod_->setObjectName(QStringLiteral("vapourPressureMethod"));
-    fillVapourPressureMethodBox(*vapourPressureMethod_);
-    showVapourPressureMethod(*vapourPressureMethod_, settings_.defaultVapourPressureMethod());
+    fillMethodBox<VapourPressureMethod>(*vapourPressureMethod_);
+    showMethod(*vapourPressureMethod_, settings_.defaultVapourPressureMethod());
 
     auto* calculations = new QGroupBox(QStringLiteral("New calculations"));
     auto* form = new QFormLayout(calculations);
@@ -45,8 +44,9 @@ SettingsDialog::SettingsDialog(AppSettings& settings, QWidget* parent)
 }
 
 void SettingsDialog::accept() {
-    settings_.setDefaultViscosityMethod(selectedViscosityMethod(*viscosityMethod_));
-    settings_.setDefaultVapourPressureMethod(selectedVapourPressureMethod(*vapourPressureMethod_));
+    settings_.setDefaultViscosityMethod(selectedMethod<ViscosityMethod>(*viscosityMethod_));
+    settings_.setDefaultVapourPressureMethod(
+        selectedMethod<VapourPressureMethod>(*vapourPressureMethod_));
     QDialog::accept();
 }
 

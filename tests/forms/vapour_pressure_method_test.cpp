@@ -1,8 +1,8 @@
 #include "engine/bubble_point_note.h"
 #include "engine/calculation.h"
 #include "forms/complex_oil_view.h"
+#include "forms/method_box.h"
 #include "forms/simple_oil_view.h"
-#include "forms/vapour_pressure_method_box.h"
 #include "message_box_answerer.h"
 #include "units/number_text.h"
 
@@ -116,7 +116,7 @@ TEST_P(VapourPressureChoice, ReachesTheRecordAndTheEngineAndCutsResultsFollowIt)
               engineFigure(additional, VapourPressureMethod::NarrowCuts));
     const AnyForm form(additional);
     QWidget* lightEnds = form.view->control(QStringLiteral("lightEnds"));
-    EXPECT_EQ(selectedVapourPressureMethod(form.methodBox()),
+    EXPECT_EQ(selectedMethod<VapourPressureMethod>(form.methodBox()),
               VapourPressureMethod::AverageBoilingPoint);
     EXPECT_FALSE(lightEnds->isEnabled());
     EXPECT_FALSE(form.showsCutsResult());
@@ -157,7 +157,7 @@ TEST_P(VapourPressureChoice, ReachesTheRecordAndTheEngineAndCutsResultsFollowIt)
     EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width());
     const auto* note = form.view->findChild<QLabel*>(QStringLiteral("vapourPressureMethodNote"));
     if (note != nullptr && byCuts) {
-        EXPECT_EQ(note->text(), vapourPressureMethodText(VapourPressureMethod::NarrowCuts));
+        EXPECT_EQ(note->text(), methodText(VapourPressureMethod::NarrowCuts));
         EXPECT_LE(note->fontMetrics().horizontalAdvance(note->text()), note->width());
     }
 }
