@@ -1,7 +1,6 @@
 #include "assays/assay_narrow_cuts.h"
 
 #include "assays/assay_check.h"
-#include "engine/calc_messages.h"
 #include "engine/oil_cuts.h"
 
 #include <cmath>
@@ -10,25 +9,16 @@
 namespace viskora::assays {
 namespace {
 
-// The engine's questions answered Yes (an assay's residue runs past the
-// 600 deg.C it asks about), its refusals kept for the user.
-class KeptMessages : public CalcMessages {
-  public:
-    void inputError(const std::string& text) override { keep(text); }
-    bool warning(const std::string&) override { return true; }
-    bool question(const std::string&) override { return true; }
-    void failure(const std::string& text) override { keep(text); }
-
-    const std::string& text() const { return text_; }
-
-  private:
-    void keep(const std::string& text) {
-        if (text_.empty()) {
-            text_ = text;
+// The first input error or failure an assay's calculation met, where the
+// user is told why the oil cannot be calculated.
+std::string refusalText(const std::vector<CalcMessage>& met) {
+    for (const CalcMessage& message : met) {
+        if (!message.asksYesOrNo()) {
+            return message.text;
         }
     }
-    std::string text_;
-};
+    return "The oil cannot be calculated.";
+}
 
 // The factors of ln Z tried for a measured viscosity: a viscosity from
 // about a fiftieth to fifty times Twu's in ln Z covers any real cut.
@@ -41,12 +31,12 @@ constexpr int kAnchorSteps = 100;
 AssayNarrowCuts::Build
 AssayNarrowCuts::build(const EngineOil& oil,
                        const std::vector<std::optional<StatedViscosity>>& measured) {
-    KeptMessages messages;
+    // The engine's questions are answered Yes: an assay's residue runs past
+    // the 600 deg.C it asks about.
     const auto distributed = std::make_unique<CutsOutcome>(
-        calculateCuts(engineInputsOf(oil, ViscosityMethod::NarrowCuts), &messages));
+        calculateCuts(engineInputsOf(oil, ViscosityMethod::NarrowCuts), AcceptedWarnings::all()));
     if (distributed->status != CalcOutcome::Completed) {
-        return {std::nullopt,
-                messages.text().empty() ? "The oil cannot be calculated." : messages.text()};
+        return {std::nullopt, refusalText(distributed->messages)};
     }
     AssayNarrowCuts cuts;
     cuts.oil_ = std::move(distributed->cuts);

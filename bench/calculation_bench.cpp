@@ -18,13 +18,13 @@ constexpr double kDesignTemp = 200;
 constexpr double kDesignPressure = 0.05;
 
 CalcOutcome runBasic(OilInputs& oil) {
-    return calculateBasic(oil, nullptr).status;
+    return calculateBasic(oil).status;
 }
 
 CalcOutcome runAdditional(OilInputs& oil) {
     oil.designTemp = kDesignTemp;
     oil.designPressure = kDesignPressure;
-    return calculateAdditional(oil, nullptr).status;
+    return calculateAdditional(oil).status;
 }
 
 struct CalculationCase {

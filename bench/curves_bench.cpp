@@ -4,7 +4,6 @@
 // the cut distribution (for a density-only oil the density fit) at every
 // state. The oils' own method is the whole oil's; "ByCuts" sweeps take the
 // narrow cuts' for their Prandtl numbers.
-#include "engine/calc_messages.h"
 #include "engine/calculation.h"
 #include "property_curves/property_sweep.h"
 #include "tests/engine/example_oils.h"
@@ -21,15 +20,6 @@ namespace {
 constexpr double kFrom = 1;
 constexpr double kTo = 300;
 constexpr double kPressure = 0.3;
-
-// Answers Yes, as a user going on past every doubtful state would.
-class AnswerYes : public CalcMessages {
-  public:
-    void inputError(const std::string&) override {}
-    bool warning(const std::string&) override { return true; }
-    bool question(const std::string&) override { return true; }
-    void failure(const std::string&) override {}
-};
 
 // Twenty fractions of 5 % each, 40 to 440 deg.C, density 850 kg/m3.
 OilInputs twentyFractions() {
@@ -50,25 +40,23 @@ OilInputs twentyFractionsByCuts() {
 }
 
 void sweep300(benchmark::State& state, OilInputs (*oil)()) {
-    AnswerYes answers;
     SweepSettings settings;
     settings.range = {kFrom, kTo, 1, 0};
     settings.designPressure = kPressure;
     const OilInputs inputs = oil();
     for (auto _ : state) {
-        const SweepResult sweep = runSweep(inputs, settings, {}, &answers);
+        const SweepResult sweep = runSweep(inputs, settings, {}, AcceptedWarnings::all());
         benchmark::DoNotOptimize(sweep.points.back().results.liquid.density);
     }
 }
 
 void oneByOne300(benchmark::State& state, OilInputs (*oil)()) {
-    AnswerYes answers;
     OilInputs inputs = oil();
     inputs.designPressure = kPressure;
     for (auto _ : state) {
         for (double t = kFrom; t <= kTo; t += 1) {
             inputs.designTemp = t;
-            benchmark::DoNotOptimize(calculateAdditional(inputs, &answers).status);
+            benchmark::DoNotOptimize(calculateAdditional(inputs, AcceptedWarnings::all()).status);
         }
     }
 }

@@ -111,7 +111,8 @@ AdditionalRun runAdditional(const ResolvedOil& oil, const DesignOptions& design,
     inputs.designTemp = textToNumber(design.designTemp);
     inputs.designPressure = textToNumber(design.designPressure);
     inputs.pressureUnit = pressureUnit;
-    const AdditionalOutcome outcome = calculateAdditional(inputs, &messages);
+    const AdditionalOutcome outcome = calculateAdditional(inputs, messages.accepted());
+    messages.show(outcome.messages);
 
     AdditionalRun run;
     run.outcome = outcome.status;

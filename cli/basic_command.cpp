@@ -32,7 +32,8 @@ int runBasic(const OilOptions& options, const CurveOptions& curveOptions,
         return *curve.stopStatus;
     }
     ConsoleMessages messages(options.yes, &std::cerr);
-    const BasicOutcome basic = calculateBasic(oilInputsOf(*oil), &messages);
+    const BasicOutcome basic = calculateBasic(oilInputsOf(*oil), messages.accepted());
+    messages.show(basic.messages);
     const CalcOutcome outcome = basic.status;
     const CalcStatus status = statusOf(outcome, messages);
 

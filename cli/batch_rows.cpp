@@ -190,7 +190,8 @@ RowOutcome calculateRow(const BatchRow& row, bool answerYes) {
         return outcome;
     }
     ConsoleMessages messages(answerYes, nullptr);
-    const BasicOutcome basic = calculateBasic(oilInputsOf(row.oil), &messages);
+    const BasicOutcome basic = calculateBasic(oilInputsOf(row.oil), messages.accepted());
+    messages.show(basic.messages);
     RowOutcome outcome{statusOf(basic.status, messages).word, firstText(messages.shown()), {}};
     if (basic.status == CalcOutcome::Completed) {
         outcome.lines = resultLines(basic.results);

@@ -19,31 +19,19 @@ void ConsoleMessages::write(const char* label, const std::string& text) {
     *out_ << '\n';
 }
 
-void ConsoleMessages::inputError(const std::string& text) {
-    write("error", text);
-    shown_.push_back({"error", text, std::nullopt});
-}
-
-bool ConsoleMessages::ask(const std::string& text) {
-    write("warning", text);
-    if (out_ != nullptr) {
-        *out_ << "    -> " << (answerYes_ ? "Yes" : "No (give --yes to go on)") << '\n';
+void ConsoleMessages::show(const std::vector<CalcMessage>& met) {
+    for (const CalcMessage& message : met) {
+        if (!message.asksYesOrNo()) {
+            write("error", message.text);
+            shown_.push_back({"error", message.text, std::nullopt});
+            continue;
+        }
+        write("warning", message.text);
+        if (out_ != nullptr) {
+            *out_ << "    -> " << (message.accepted ? "Yes" : "No (give --yes to go on)") << '\n';
+        }
+        shown_.push_back({"warning", message.text, message.accepted});
     }
-    shown_.push_back({"warning", text, answerYes_});
-    return answerYes_;
-}
-
-bool ConsoleMessages::warning(const std::string& text) {
-    return ask(text);
-}
-
-bool ConsoleMessages::question(const std::string& text) {
-    return ask(text);
-}
-
-void ConsoleMessages::failure(const std::string& text) {
-    write("error", text);
-    shown_.push_back({"error", text, std::nullopt});
 }
 
 bool ConsoleMessages::stoppedByAnswer() const {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/calc_messages.h"
+#include "engine/calc_warnings.h"
 
 #include <optional>
 #include <ostream>
@@ -16,17 +16,19 @@ struct ShownMessage {
     std::optional<bool> answer; // warnings and questions only: true = Yes
 };
 
-// The engine's messages on a console: each is written to `out` (when given)
-// with its kind, and warnings and questions get the answer chosen on the
-// command line (`--yes`, else No).
-class ConsoleMessages : public CalcMessages {
+// The engine's messages on a console: warnings and questions get the answer
+// chosen on the command line (`--yes`, else No), and each message a
+// calculation met is written to `out` (when given) with its kind.
+class ConsoleMessages {
   public:
     ConsoleMessages(bool answerYes, std::ostream* out);
 
-    void inputError(const std::string& text) override;
-    bool warning(const std::string& text) override;
-    bool question(const std::string& text) override;
-    void failure(const std::string& text) override;
+    // What the calculation is to accept: everything with --yes, else nothing.
+    AcceptedWarnings accepted() const {
+        return answerYes_ ? AcceptedWarnings::all() : AcceptedWarnings();
+    }
+    // Writes and keeps the messages a calculation met, in order.
+    void show(const std::vector<CalcMessage>& met);
 
     const std::vector<ShownMessage>& shown() const { return shown_; }
 
@@ -35,7 +37,6 @@ class ConsoleMessages : public CalcMessages {
 
   private:
     void write(const char* label, const std::string& text);
-    bool ask(const std::string& text);
 
     bool answerYes_;
     std::ostream* out_;

@@ -232,7 +232,8 @@ int runCurvesCommand(const CurvesCommandOptions& options) {
     settings.pressureUnit = *pressureUnit;
 
     ConsoleMessages messages(options.oil.yes, &std::cerr);
-    const SweepResult sweep = runSweep(oilInputsOf(*oil), settings, measured, &messages);
+    const SweepResult sweep = runSweep(oilInputsOf(*oil), settings, measured, messages.accepted());
+    messages.show(sweep.messages);
     if (!sweep.problem.empty()) {
         std::cerr << "viskora-calc curves: " << sweep.problem << '\n';
         return kExitUsage;

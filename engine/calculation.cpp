@@ -3,13 +3,15 @@
 #include "engine/calc_sequence.h"
 #include "engine/fill_oil_calc.h"
 #include "engine/oil_calc.h"
+#include "engine/recording_messages.h"
 
 #include <memory>
 
 namespace viskora {
 
-BasicOutcome calculateBasic(const OilInputs& oil, CalcMessages* messages) {
-    const auto calc = std::make_unique<COilCalc>(messages);
+BasicOutcome calculateBasic(const OilInputs& oil, const AcceptedWarnings& accepted) {
+    RecordingMessages messages(accepted);
+    const auto calc = std::make_unique<COilCalc>(&messages);
     fillOilCalc(*calc, oil);
     BasicOutcome outcome;
     outcome.status = runBasicCalculation(*calc);
@@ -17,11 +19,13 @@ BasicOutcome calculateBasic(const OilInputs& oil, CalcMessages* messages) {
         outcome.wholeOil = calc->wholeOil;
         outcome.results = basicResults(*calc);
     }
+    outcome.messages = messages.take();
     return outcome;
 }
 
-AdditionalOutcome calculateAdditional(const OilInputs& oil, CalcMessages* messages) {
-    const auto calc = std::make_unique<COilCalc>(messages);
+AdditionalOutcome calculateAdditional(const OilInputs& oil, const AcceptedWarnings& accepted) {
+    RecordingMessages messages(accepted);
+    const auto calc = std::make_unique<COilCalc>(&messages);
     fillOilCalc(*calc, oil);
     AdditionalOutcome outcome;
     outcome.status = runAdditionalCalculation(*calc, &outcome.wholeOil);
@@ -29,6 +33,7 @@ AdditionalOutcome calculateAdditional(const OilInputs& oil, CalcMessages* messag
         outcome.characterisation = characterisationOf(*calc);
         outcome.results = additionalResults(*calc);
     }
+    outcome.messages = messages.take();
     return outcome;
 }
 

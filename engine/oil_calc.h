@@ -102,6 +102,8 @@ class COilCalc {
 
     // Where this record's messages go; nothing when they are not shown.
     CalcMessages* messages() const { return messages_; }
+    // A copy made for another calculation reports to that calculation's own.
+    void reportTo(CalcMessages* messages) { messages_ = messages; }
 
     // The whole oil's cut distribution, and the design state in base units.
     CutDistribution wholeOilCuts() const {

@@ -3,16 +3,19 @@
 #include "engine/calc_sequence.h"
 #include "engine/fill_oil_calc.h"
 #include "engine/oil_calc.h"
+#include "engine/recording_messages.h"
 
 #include <memory>
 
 namespace viskora {
 
-CutsOutcome calculateCuts(const OilInputs& oil, CalcMessages* messages) {
-    const auto calc = std::make_unique<COilCalc>(messages);
+CutsOutcome calculateCuts(const OilInputs& oil, const AcceptedWarnings& accepted) {
+    RecordingMessages messages(accepted);
+    const auto calc = std::make_unique<COilCalc>(&messages);
     fillOilCalc(*calc, oil);
     CutsOutcome outcome;
     outcome.status = runBasicCalculation(*calc);
+    outcome.messages = messages.take();
     if (outcome.status != CalcOutcome::Completed) {
         return outcome;
     }

@@ -2,13 +2,12 @@
 
 #include "engine/calc_results.h"
 #include "engine/calc_steps.h"
+#include "engine/calc_warnings.h"
 #include "engine/oil_inputs.h"
 
 #include <vector>
 
 namespace viskora {
-
-class CalcMessages;
 
 // A fraction row's boundaries, deg.C, as the engine placed them over the
 // narrow cuts (a boundary not given is where the engine took it).
@@ -35,11 +34,12 @@ struct OilCuts {
 
 struct CutsOutcome {
     CalcOutcome status = CalcOutcome::Failed;
-    OilCuts cuts; // valid when completed
+    OilCuts cuts;                      // valid when completed
+    std::vector<CalcMessage> messages; // as calculateBasic's
 };
 
-// The basic calculation, keeping the distribution it built; its messages
-// go to `messages` as calculateBasic's do.
-CutsOutcome calculateCuts(const OilInputs& oil, CalcMessages* messages);
+// The basic calculation, keeping the distribution it built; warnings are
+// answered from `accepted` as calculateBasic's are.
+CutsOutcome calculateCuts(const OilInputs& oil, const AcceptedWarnings& accepted);
 
 } // namespace viskora

@@ -6,6 +6,7 @@
 #include "engine/fill_oil_calc.h"
 #include "engine/message_texts.h"
 #include "engine/oil_calc.h"
+#include "engine/recording_messages.h"
 
 #include <cmath>
 #include <exception>
@@ -72,8 +73,10 @@ std::optional<double> trueVapourPressureOf(const COilCalc& state) {
 
 } // namespace
 
-PreparedOil::PreparedOil(const OilInputs& oil, CalcMessages* messages)
-    : prepared_(std::make_unique<COilCalc>(messages)) {
+PreparedOil::PreparedOil(const OilInputs& oil, const AcceptedWarnings& accepted)
+    : accepted_(accepted) {
+    RecordingMessages messages(accepted_);
+    prepared_ = std::make_unique<COilCalc>(&messages);
     fillOilCalc(*prepared_, oil);
     // The input step does not use the design state beyond checking it, so a
     // state it always accepts stands in; every calculation sets its own.
@@ -93,8 +96,10 @@ PreparedOil::PreparedOil(const OilInputs& oil, CalcMessages* messages)
         prepared_->reportFailure(texts::kCalculationError);
         outcome_ = CalcOutcome::Failed;
     }
+    prepared_->reportTo(nullptr);
+    messages_ = messages.take();
     if (outcome_ == CalcOutcome::Stopped) {
-        stoppedInputs_ = std::make_unique<COilCalc>(messages);
+        stoppedInputs_ = std::make_unique<COilCalc>();
         fillOilCalc(*stoppedInputs_, oil);
     }
 }
@@ -105,30 +110,39 @@ StateOutcome PreparedOil::runAdditional(double designTemp, double designPressure
                                         bool withWholeOilViscosity) const {
     StateOutcome state;
     AdditionalOutcome& outcome = state.additional;
+    if (outcome_ != CalcOutcome::Stopped && outcome_ != CalcOutcome::Completed) {
+        outcome.status = outcome_;
+        return state;
+    }
+    RecordingMessages messages(accepted_);
     if (outcome_ == CalcOutcome::Stopped) {
         // The input step checks the state among the oil's own inputs, so it
         // is run again with the state: it stops at the state's check where
         // that comes first, else where it stopped the oil, never beyond.
         const auto result = std::make_unique<COilCalc>(*stoppedInputs_);
+        result->reportTo(&messages);
         result->designTempIn = designTemp;
         result->designPressureIn = designPressure;
         result->prepareInputs();
         outcome.status = CalcOutcome::Stopped;
+        outcome.messages = messages.take();
         return state;
     }
-    if (outcome_ != CalcOutcome::Completed) {
-        outcome.status = outcome_;
-        return state;
-    }
+    outcome.messages = messages_;
     const auto result = std::make_unique<COilCalc>(*prepared_);
+    result->reportTo(&messages);
     result->designTempIn = designTemp;
     result->designPressureIn = designPressure;
-    if (!takeDesignState(*result)) {
+    const bool stateTaken = takeDesignState(*result);
+    if (stateTaken) {
+        state.designTempC = result->designTemp;
+        outcome.status = runAdditionalCalculationAfterInputs(*result, &outcome.wholeOil);
+    } else {
         outcome.status = CalcOutcome::Stopped;
-        return state;
     }
-    state.designTempC = result->designTemp;
-    outcome.status = runAdditionalCalculationAfterInputs(*result, &outcome.wholeOil);
+    for (CalcMessage& met : messages.take()) {
+        outcome.messages.push_back(std::move(met));
+    }
     if (outcome.status != CalcOutcome::Completed) {
         return state;
     }

@@ -35,24 +35,28 @@ struct StateOutcome {
 class PreparedOil {
   public:
     // The oil's inputs and its pressure unit are taken; its design
-    // temperature and pressure are not looked at. `messages` hears the input
-    // step's warnings and errors now, and every state's later.
-    PreparedOil(const OilInputs& oil, CalcMessages* messages);
+    // temperature and pressure are not looked at. The input step's warnings
+    // and every state's are answered from `accepted`.
+    PreparedOil(const OilInputs& oil, const AcceptedWarnings& accepted);
     ~PreparedOil();
     PreparedOil(const PreparedOil&) = delete;
     PreparedOil& operator=(const PreparedOil&) = delete;
 
-    // Completed when the oil can be calculated; otherwise the user has been
-    // told why not. Where the oil's inputs stopped the input step, every
+    // Completed when the oil can be calculated; otherwise messages() says
+    // why not. Where the oil's inputs stopped the input step, every
     // state stops as the single calculation's input step stops at it: at the
     // state's own check where that comes first (a temperature below absolute
     // zero), else at the oil's again, a warning with its first answer. Where
     // the oil failed, every state fails without a message.
     CalcOutcome outcome() const { return outcome_; }
+    // The input step's messages, in the order met.
+    const std::vector<CalcMessage>& messages() const { return messages_; }
 
     // The additional calculation at a design temperature and pressure given
     // in the oil's temperature and pressure units: the same numbers, to the
-    // bit, as calculateAdditional with the same inputs.
+    // bit, as calculateAdditional with the same inputs. Its messages are the
+    // input step's accepted ones followed by the state's own; a state of an
+    // oil that failed has none. Safe to call from several threads at once.
     StateOutcome runAdditional(double designTemp, double designPressure,
                                bool withWholeOilViscosity = false) const;
 
@@ -66,6 +70,8 @@ class PreparedOil {
     std::unique_ptr<COilCalc> prepared_;
     std::unique_ptr<COilCalc> stoppedInputs_; // the oil as given, when its input step stopped
     CalcOutcome outcome_ = CalcOutcome::Failed;
+    AcceptedWarnings accepted_;
+    std::vector<CalcMessage> messages_;
 };
 
 } // namespace viskora

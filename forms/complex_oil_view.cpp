@@ -159,8 +159,9 @@ void CComplexOilView::calculate() {
     oil.designPressure = textToNumber(record_.designPressureText);
     oil.pressureUnit = record_.pressureUnitIndex;
     AdditionalOutcome outcome;
-    if (!runGuarded(busy,
-                    [&] { return (outcome = calculateAdditional(oil, &messages_)).status; })) {
+    if (!runAsking(busy, outcome, [&oil](const AcceptedWarnings& accepted) {
+            return calculateAdditional(oil, accepted);
+        })) {
         return;
     }
     showViscosityNote(oil.viscosityMethod);

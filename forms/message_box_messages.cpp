@@ -38,4 +38,20 @@ void MessageBoxMessages::failure(const std::string& text) {
     show(parent_, QMessageBox::NoIcon, QString::fromStdString(text), QMessageBox::Ok);
 }
 
+bool MessageBoxMessages::answer(const CalcMessage& message) {
+    switch (message.kind) {
+    case CalcMessage::Kind::InputError:
+        inputError(message.text);
+        return false;
+    case CalcMessage::Kind::Warning:
+        return !message.accepted && warning(message.text);
+    case CalcMessage::Kind::Question:
+        return !message.accepted && question(message.text);
+    case CalcMessage::Kind::Failure:
+        break;
+    }
+    failure(message.text);
+    return false;
+}
+
 } // namespace viskora

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/calc_messages.h"
+#include "engine/calc_warnings.h"
 
 #include <QMessageBox>
 #include <QPointer>
@@ -11,14 +11,18 @@ namespace viskora {
 // The engine's messages as modal message boxes over a form: an input error
 // with OK and a warning icon; a warning with Yes and No and a warning icon;
 // a question with Yes and No and no icon; a failure with OK and no icon.
-class MessageBoxMessages : public CalcMessages {
+class MessageBoxMessages {
   public:
     explicit MessageBoxMessages(QWidget* parent) : parent_(parent) {}
 
-    void inputError(const std::string& text) override;
-    bool warning(const std::string& text) override;
-    bool question(const std::string& text) override;
-    void failure(const std::string& text) override;
+    void inputError(const std::string& text);
+    bool warning(const std::string& text);
+    bool question(const std::string& text);
+    void failure(const std::string& text);
+
+    // A message a calculation stopped at, in its box; true for Yes to a
+    // warning or question that was not yet accepted.
+    bool answer(const CalcMessage& message);
 
     // A modal box over `parent` with the program's title. While a
     // calculation shows the busy cursor, the box shows the normal one.

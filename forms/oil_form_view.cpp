@@ -256,16 +256,18 @@ void OilFormView::fillFractionInputs(OilInputs& oil, int useFractions, int fract
     }
 }
 
-bool OilFormView::runGuarded(BusyCursor& busy, const std::function<CalcOutcome()>& sequence) {
-    CalcOutcome outcome = CalcOutcome::Failed;
-    try {
-        outcome = sequence();
-    } catch (...) {
-        busy.restore();
-        messages_.failure(texts::kCalculationError);
+bool OilFormView::askToGoOn(const std::vector<CalcMessage>& met, AcceptedWarnings& accepted) {
+    const CalcMessage* stop = stoppingMessage(met);
+    if (stop == nullptr || !messages_.answer(*stop)) {
         return false;
     }
-    return outcome == CalcOutcome::Completed;
+    accepted.accept(stop->text);
+    return true;
+}
+
+void OilFormView::showCalculationError(BusyCursor& busy) {
+    busy.restore();
+    messages_.failure(texts::kCalculationError);
 }
 
 void OilFormView::showCompletedCalculation(BusyCursor& busy) {

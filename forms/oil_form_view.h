@@ -128,9 +128,28 @@ class OilFormView : public QWidget {
         oil.tempUnit = record.tempUnitIndex;
     }
 
-    // Runs a calculation sequence under the guard that turns any exception
-    // into "Error!"; true when the calculation completed.
-    bool runGuarded(BusyCursor& busy, const std::function<CalcOutcome()>& sequence);
+    // Runs a calculation as the user meets it: the warning or question it
+    // stops at is put to the user, and Yes calculates again with that text
+    // accepted, so the questions come in the engine's order; an input error
+    // or failure is shown, and any exception becomes "Error!". True when the
+    // calculation completed; `outcome` holds the last run.
+    template <typename Outcome, typename Calculate>
+    bool runAsking(BusyCursor& busy, Outcome& outcome, Calculate calculate) {
+        AcceptedWarnings accepted;
+        do {
+            try {
+                outcome = calculate(accepted);
+            } catch (...) {
+                showCalculationError(busy);
+                return false;
+            }
+        } while (outcome.status != CalcOutcome::Completed && askToGoOn(outcome.messages, accepted));
+        return outcome.status == CalcOutcome::Completed;
+    }
+    // Shows what stopped a calculation; true when it was a warning or
+    // question the user answered Yes, now in `accepted`.
+    bool askToGoOn(const std::vector<CalcMessage>& met, AcceptedWarnings& accepted);
+    void showCalculationError(BusyCursor& busy);
 
     // The end of a completed Calculate: the record shown again, the cursor
     // back, the document marked modified.

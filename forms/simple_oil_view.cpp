@@ -34,7 +34,9 @@ void CSimpleOilView::calculate() {
     BusyCursor busy;
     fillOilInputs(oil, record_);
     BasicOutcome outcome;
-    if (!runGuarded(busy, [&] { return (outcome = calculateBasic(oil, &messages_)).status; })) {
+    if (!runAsking(busy, outcome, [&oil](const AcceptedWarnings& accepted) {
+            return calculateBasic(oil, accepted);
+        })) {
         return;
     }
     showViscosityNote(oil.viscosityMethod);

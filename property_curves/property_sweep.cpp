@@ -2,9 +2,9 @@
 
 #include "engine/prepared_oil.h"
 #include "engine/reference_correlations.h"
-#include "property_curves/sweep_messages.h"
 #include "units/unit_tables.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace viskora {
@@ -97,6 +97,17 @@ std::optional<double> anchoredLiquidViscosity(double onLine, const StateOutcome&
     return onLine * ratio;
 }
 
+// Adds the messages not yet in `kept`, by text, in order.
+void keepFirstMeetings(const std::vector<CalcMessage>& met, std::vector<CalcMessage>& kept) {
+    for (const CalcMessage& message : met) {
+        const bool known = std::any_of(
+            kept.begin(), kept.end(), [&](const CalcMessage& k) { return k.text == message.text; });
+        if (!known) {
+            kept.push_back(message);
+        }
+    }
+}
+
 } // namespace
 
 double temperatureInKelvin(double value, int tempUnit) {
@@ -104,15 +115,14 @@ double temperatureInKelvin(double value, int tempUnit) {
 }
 
 SweepResult runSweep(const OilInputs& oilInputs, const SweepSettings& settings,
-                     const std::vector<MeasuredViscosity>& measured, CalcMessages* user,
-                     const SweepProgress& progress) {
+                     const std::vector<MeasuredViscosity>& measured,
+                     const AcceptedWarnings& accepted, const SweepProgress& progress) {
     SweepResult result;
     const auto values = sweepValues(settings.range, result.problem);
     if (!values) {
         return result;
     }
 
-    SweepMessages messages(user);
     OilInputs inputs = oilInputs;
     inputs.pressureUnit = settings.pressureUnit;
     const int tempUnit = inputs.tempUnit;
@@ -121,9 +131,8 @@ SweepResult runSweep(const OilInputs& oilInputs, const SweepSettings& settings,
         return result;
     }
 
-    const PreparedOil oil(inputs, &messages);
-    const std::string oilMessage = messages.pointMessage();
-    const bool oilStoppedByAnswer = messages.stoppedByAnswer();
+    const PreparedOil oil(inputs, accepted);
+    keepFirstMeetings(oil.messages(), result.messages);
 
     if (!measured.empty() && oil.outcome() == CalcOutcome::Completed) {
         result.anchor = anchorLine(measured, oil, inputs.viscosityMethod, tempUnit);
@@ -140,9 +149,9 @@ SweepResult runSweep(const OilInputs& oilInputs, const SweepSettings& settings,
         SweepPoint point;
         point.temperature = overTemperature ? (*values)[i] : settings.designTemp;
         point.pressure = overTemperature ? settings.designPressure : (*values)[i];
-        messages.startPoint();
         const StateOutcome state =
             oil.runAdditional(point.temperature, point.pressure, result.anchor.has_value());
+        keepFirstMeetings(state.additional.messages, result.messages);
         point.outcome = state.additional.status;
         if (point.outcome == CalcOutcome::Completed) {
             point.results = state.additional.results;
@@ -152,9 +161,15 @@ SweepResult runSweep(const OilInputs& oilInputs, const SweepSettings& settings,
             point.liquidViscosityByCuts = state.liquidViscosityByCuts;
             point.trueVapourPressure = state.trueVapourPressure;
         } else {
-            const bool ownMessage = !messages.pointMessage().empty();
-            point.message = ownMessage ? messages.pointMessage() : oilMessage;
-            point.stoppedByAnswer = ownMessage ? messages.stoppedByAnswer() : oilStoppedByAnswer;
+            // A state of an oil that failed has no message of its own.
+            const CalcMessage* stop = stoppingMessage(state.additional.messages);
+            if (stop == nullptr) {
+                stop = stoppingMessage(oil.messages());
+            }
+            if (stop != nullptr) {
+                point.message = stop->text;
+                point.stoppedByAnswer = stop->asksYesOrNo() && !stop->accepted;
+            }
         }
         if (result.anchor) {
             point.anchoredViscosity =

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/calc_results.h"
+#include "engine/calc_warnings.h"
 #include "engine/oil_inputs.h"
 #include "engine/walther.h"
 #include "property_curves/sweep_range.h"
@@ -11,8 +12,6 @@
 #include <vector>
 
 namespace viskora {
-
-class CalcMessages;
 
 enum class SweepVariable { Temperature, Pressure };
 
@@ -77,6 +76,9 @@ struct SweepResult {
     std::optional<walther::Line> anchor;
     std::string anchorNote; // why measured values gave no anchored curve
     bool cancelled = false;
+    // Each message the sweep met, once, in the order first met: what a
+    // user is told or asked, and the warnings accepted on the way.
+    std::vector<CalcMessage> messages;
 };
 
 // Called after each point with the points done and the total; false cancels
@@ -89,7 +91,8 @@ using SweepProgress = std::function<bool(int done, int total)>;
 // the engine stops carries its message and the others are still computed.
 // `oil` gives the oil (its density, units and fraction table) and the
 // viscosity method; the sweep sets the pressure unit and design states.
-// Warnings and questions reach `user` once per sweep (see SweepMessages).
+// Every point answers warnings and questions from `accepted`; a point that
+// meets one not accepted stops there, as at the answer No.
 //
 // With measured viscosities the liquid viscosity is also given on the ASTM
 // D341 line anchored to them. A measured viscosity is the whole oil's, in a
@@ -100,8 +103,8 @@ using SweepProgress = std::function<bool(int done, int total)>;
 // viscosity is the line's times the computed ratio of the liquid's
 // viscosity to the whole oil's at that point.
 SweepResult runSweep(const OilInputs& oil, const SweepSettings& settings,
-                     const std::vector<MeasuredViscosity>& measured, CalcMessages* user,
-                     const SweepProgress& progress = {});
+                     const std::vector<MeasuredViscosity>& measured,
+                     const AcceptedWarnings& accepted, const SweepProgress& progress = {});
 
 // A temperature in a temperature unit code, in K; an unknown code reads as deg.C.
 double temperatureInKelvin(double value, int tempUnit);

@@ -7,23 +7,9 @@
 
 namespace viskora {
 
-// The engine's messages from the sweep's thread, each put to the user on
-// the GUI thread. The sweep asks each warning once (SweepMessages).
-class SweepRunner::Messages : public CalcMessages {
-  public:
-    explicit Messages(SweepRunner& runner) : runner_(runner) {}
-
-    void inputError(const std::string& text) override { runner_.ask(text, Ask::InputError); }
-    bool warning(const std::string& text) override { return runner_.ask(text, Ask::Warning); }
-    bool question(const std::string& text) override { return runner_.ask(text, Ask::Question); }
-    void failure(const std::string& text) override { runner_.ask(text, Ask::Failure); }
-
-  private:
-    SweepRunner& runner_;
-};
-
 SweepRunner::SweepRunner(QWidget* dialogParent) : dialogParent_(dialogParent) {
     qRegisterMetaType<viskora::SweepResult>("viskora::SweepResult");
+    connect(this, &SweepRunner::swept, this, &SweepRunner::settle, Qt::QueuedConnection);
 }
 
 SweepRunner::~SweepRunner() {
@@ -38,6 +24,10 @@ SweepRunner::~SweepRunner() {
 void SweepRunner::release() {
     stopAsking();
     disconnect();
+    released_ = true;
+    if (asking_) {
+        return; // settle() deletes it once its box has closed
+    }
     if (thread_ == nullptr) {
         delete this;
         return;
@@ -56,59 +46,66 @@ bool SweepRunner::start(const CurveDocument& document) {
     if (busy_) {
         return false;
     }
+    cancelled_ = false;
+    busy_ = true;
+    document_ = std::make_shared<const CurveDocument>(document);
+    accepted_ = AcceptedWarnings();
+    putAlready_.clear();
+    runInThread();
+    return true;
+}
+
+void SweepRunner::runInThread() {
     if (thread_ != nullptr) {
         thread_->wait();
         delete thread_;
     }
-    cancelled_ = false;
-    busy_ = true;
-    thread_ = QThread::create([this, copy = std::make_shared<CurveDocument>(document)] {
-        const CurveInputs inputs = curveInputs(*copy);
-        Messages messages(*this);
-        SweepResult result = runSweep(inputs.oil, inputs.settings, inputs.measured, &messages,
+    thread_ = QThread::create([this, document = document_, accepted = accepted_] {
+        const CurveInputs inputs = curveInputs(*document);
+        SweepResult result = runSweep(inputs.oil, inputs.settings, inputs.measured, accepted,
                                       [this](int done, int total) {
                                           emit progress(done, total);
                                           return !cancelled_.load();
                                       });
         result.cancelled = result.cancelled || cancelled_.load();
-        busy_ = false;
-        emit finished(result);
+        emit swept(result);
     });
     thread_->start();
-    return true;
 }
 
-bool SweepRunner::ask(const std::string& text, Ask kind) {
-    bool answer = false;
-    if (closing_) {
-        return false;
+void SweepRunner::settle(const SweepResult& result) {
+    asking_ = true;
+    const bool again = !closing_ && !result.cancelled && putToUser(result.messages);
+    asking_ = false;
+    if (released_) {
+        deleteLater();
+        return;
     }
-    QMetaObject::invokeMethod(
-        this,
-        [&] {
-            if (closing_) {
-                return;
-            }
-            // Over the main window: the box must not be deleted with the
-            // curves window, which may close while it is open.
-            MessageBoxMessages boxes(dialogParent_ ? dialogParent_->window() : nullptr);
-            switch (kind) {
-            case Ask::InputError:
-                boxes.inputError(text);
-                break;
-            case Ask::Warning:
-                answer = boxes.warning(text);
-                break;
-            case Ask::Question:
-                answer = boxes.question(text);
-                break;
-            case Ask::Failure:
-                boxes.failure(text);
-                break;
-            }
-        },
-        Qt::BlockingQueuedConnection);
-    return answer;
+    if (again && !closing_) {
+        runInThread();
+        return;
+    }
+    busy_ = false;
+    emit finished(result);
+}
+
+bool SweepRunner::putToUser(const std::vector<CalcMessage>& met) {
+    // Over the main window: the box must not be deleted with the curves
+    // window, which may close while it is open.
+    MessageBoxMessages boxes(dialogParent_ ? dialogParent_->window() : nullptr);
+    for (const CalcMessage& message : met) {
+        if (closing_) {
+            return false;
+        }
+        if (message.accepted || !putAlready_.insert(message.text).second) {
+            continue;
+        }
+        if (boxes.answer(message)) {
+            accepted_.accept(message.text);
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace viskora

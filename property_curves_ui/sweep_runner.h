@@ -8,6 +8,8 @@
 
 #include <atomic>
 #include <memory>
+#include <set>
+#include <string>
 
 class QThread;
 class QWidget;
@@ -15,8 +17,10 @@ class QWidget;
 namespace viskora {
 
 // Runs a sweep of a curves document off the GUI thread. Progress comes back
-// as signals; the engine's warnings and questions are put to the user in
-// message boxes on the GUI thread while the sweep waits for the answer.
+// as signals. When the sweep has run, the messages it met are put to the
+// user in message boxes on the GUI thread, each once, in the order met; a
+// warning or question answered Yes is accepted and the sweep runs again, so
+// the user meets the questions as a single calculation would put them.
 // A window that goes away releases its runner: a running sweep is
 // cancelled, asks nothing more, and the runner deletes itself once the
 // sweep's thread has stopped, so that nobody waits for it.
@@ -33,12 +37,14 @@ class SweepRunner : public QObject {
     void release();
 
     bool isRunning() const;
+
     // Starts a sweep of the document's inputs; false when one is running.
     bool start(const CurveDocument& document);
+
     // Asks the running sweep to stop after its current point.
     void cancel() { cancelled_ = true; }
-    // Cancels, and answers every later warning No without asking: the
-    // window is closing.
+
+    // Cancels, and asks nothing more: the window is closing.
     void stopAsking() {
         closing_ = true;
         cancelled_ = true;
@@ -48,19 +54,27 @@ class SweepRunner : public QObject {
     void progress(int done, int total);
     // The sweep has ended, completed or cancelled.
     void finished(const viskora::SweepResult& result);
+    // One run of the sweep's thread has ended (to the GUI thread).
+    void swept(const viskora::SweepResult& result);
 
   private:
-    // Asked from the sweep's thread; answers on the GUI thread.
-    enum class Ask { InputError, Warning, Question, Failure };
-    bool ask(const std::string& text, Ask kind);
-
-    class Messages;
+    void runInThread();
+    // On the GUI thread: asks, and runs again or ends.
+    void settle(const viskora::SweepResult& result);
+    // Tells each new error and asks each new warning or question in turn;
+    // true at the first Yes.
+    bool putToUser(const std::vector<CalcMessage>& met);
 
     QPointer<QWidget> dialogParent_;
     QThread* thread_ = nullptr;
+    std::shared_ptr<const CurveDocument> document_;
+    AcceptedWarnings accepted_;
+    std::set<std::string> putAlready_; // texts told or answered in this Calculate
     std::atomic<bool> cancelled_ = false;
     std::atomic<bool> busy_ = false;
     std::atomic<bool> closing_ = false;
+    bool asking_ = false;
+    bool released_ = false;
 };
 
 } // namespace viskora

@@ -1,8 +1,6 @@
 #include "property_curves/property_sweep.h"
 #include "published_oils.h"
 
-#include "scripted_messages.h"
-
 #include <gtest/gtest.h>
 
 #include <ostream>
@@ -49,12 +47,11 @@ TEST_P(AnchoringAccuracy, FortyToTwentyDegrees) {
             (oil.pourPoint && 20 <= *oil.pourPoint + kPourPointMargin)) {
             continue;
         }
-        ScriptedMessages yesToAll(true);
         SweepSettings settings;
         settings.range = {20, 20, 1, 0};
         settings.designPressure = 0.101325;
         const SweepResult sweep = runSweep(oilInputsOf(oil, OilInput::FractionTable, c.method),
-                                           settings, {{*at40, 40}}, &yesToAll);
+                                           settings, {{*at40, 40}}, AcceptedWarnings::all());
         ASSERT_TRUE(sweep.anchor) << oil.id << ": " << sweep.anchorNote;
         errors.push_back(std::fabs(*sweep.anchor->viscosityAt(293.15) - *at20) / *at20 * 100);
     }

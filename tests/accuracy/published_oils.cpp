@@ -4,7 +4,6 @@
 
 #include "engine/calculation.h"
 #include "engine/prepared_oil.h"
-#include "scripted_messages.h"
 #include "units/number_text.h"
 
 #include <nlohmann/json.hpp>
@@ -87,12 +86,12 @@ OilInputs oilInputsOf(const PublishedOil& oil, OilInput input, ViscosityMethod m
 
 std::optional<double> computedViscosity(const PublishedOil& oil, OilInput input,
                                         ViscosityMethod method, double tempC) {
-    ScriptedMessages yesToAll(true);
+    const AcceptedWarnings yesToAll = AcceptedWarnings::all();
     const OilInputs inputs = oilInputsOf(oil, input, method);
-    if (calculateBasic(inputs, &yesToAll).status != CalcOutcome::Completed) {
+    if (calculateBasic(inputs, yesToAll).status != CalcOutcome::Completed) {
         return std::nullopt;
     }
-    return PreparedOil(inputs, &yesToAll).wholeOilViscosity(method, {tempC, 0.101325});
+    return PreparedOil(inputs, yesToAll).wholeOilViscosity(method, {tempC, 0.101325});
 }
 
 assays::Assay assayOf(const PublishedOil& oil) {

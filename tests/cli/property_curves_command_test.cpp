@@ -166,8 +166,8 @@ TEST(CurvesCommand, ASavedDocumentGivesTheCalculatorsNumbers) {
     document.measured = {{"9.3", 4, "104"}};
     const CurveDocument reread = *readCurveDocument(curveDocumentText(document)).document;
     const CurveInputs inputs = curveInputs(reread);
-    ConsoleMessages answersYes(true, nullptr);
-    const SweepResult sweep = runSweep(inputs.oil, inputs.settings, inputs.measured, &answersYes);
+    const SweepResult sweep =
+        runSweep(inputs.oil, inputs.settings, inputs.measured, AcceptedWarnings::all());
 
     const auto run =
         runCalculator(with({"curves"}, with(kOil, {"--pressures", "0.5:3:0.5", "--design-temp",

@@ -12,8 +12,6 @@
 namespace viskora {
 namespace {
 
-using testing::ScriptedMessages;
-
 // Unit codes without a name of their own in units/unit_tables.h.
 constexpr int kGramsPerCm3 = 1;
 constexpr int kBar = 5;
@@ -74,9 +72,9 @@ class Face : public ::testing::TestWithParam<FaceCase> {};
 // the same phases.
 TEST_P(Face, GivesTheSameOilInAnyUnits) {
     const FaceCase& c = GetParam();
-    const AdditionalOutcome base = calculateAdditional(c.inBaseUnits, nullptr);
+    const AdditionalOutcome base = calculateAdditional(c.inBaseUnits);
     const AdditionalOutcome other =
-        calculateAdditional(inOtherUnits(c.inBaseUnits, c.tempUnit, c.pressureUnit), nullptr);
+        calculateAdditional(inOtherUnits(c.inBaseUnits, c.tempUnit, c.pressureUnit));
     ASSERT_EQ(base.status, CalcOutcome::Completed);
     ASSERT_EQ(other.status, CalcOutcome::Completed);
     EXPECT_GT(base.results.gasMassShare, 0);
@@ -111,10 +109,39 @@ TEST(Face, FractionTableOutsideItsRowCountIsRefused) {
         OilInputs in;
         in.useFractions = true;
         in.fractions.assign(rows, {100, 100, 0.5});
-        ScriptedMessages messages;
-        EXPECT_EQ(calculateBasic(in, &messages).status, CalcOutcome::Stopped);
-        EXPECT_EQ(messages.texts(), std::vector<std::string>{texts::kFractionCountOutOfRange});
+        const BasicOutcome outcome = calculateBasic(in, AcceptedWarnings::all());
+        EXPECT_EQ(outcome.status, CalcOutcome::Stopped);
+        EXPECT_EQ(testing::textsOf(outcome.messages),
+                  std::vector<std::string>{texts::kFractionCountOutOfRange});
     }
+}
+
+// A caller that asks its user calculates again with each answered text:
+// the warnings come one at a time in the engine's order, and the last run
+// gives to the bit what accepting everything at once gives.
+TEST(Face, AcceptingEachWarningInTurnMeetsTheNextAndEndsAsYesToAll) {
+    OilInputs in;
+    in.density = 1050; // out of the usual range at 20 deg.C too
+    in.densityTemp = -5;
+    in.designTemp = -10; // a design state below 0 deg.C
+    in.designPressure = 0.3;
+    const std::vector<std::string> order = {texts::kDensityTempBelowZero, texts::kDensityOutOfRange,
+                                            texts::kDesignTempBelowZero};
+    AcceptedWarnings accepted;
+    for (const std::string& expected : order) {
+        const AdditionalOutcome stopped = calculateAdditional(in, accepted);
+        ASSERT_EQ(stopped.status, CalcOutcome::Stopped) << expected;
+        ASSERT_FALSE(stopped.messages.empty());
+        EXPECT_EQ(stopped.messages.back().text, expected);
+        EXPECT_FALSE(stopped.messages.back().accepted);
+        accepted.accept(expected);
+    }
+    const AdditionalOutcome answered = calculateAdditional(in, accepted);
+    const AdditionalOutcome yesToAll = calculateAdditional(in, AcceptedWarnings::all());
+    ASSERT_EQ(answered.status, CalcOutcome::Completed);
+    EXPECT_EQ(testing::textsOf(answered.messages), order);
+    EXPECT_EQ(answered.results.liquid.viscosity, yesToAll.results.liquid.viscosity);
+    EXPECT_EQ(answered.results.gasMassShare, yesToAll.results.gasMassShare);
 }
 
 } // namespace

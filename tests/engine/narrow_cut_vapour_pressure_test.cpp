@@ -211,26 +211,25 @@ OilInputs crude(VapourPressureMethod method, const LightEnds& lightEnds) {
 // the light ends of the assay (2.556 % by mass of butanes and lighter)
 // multiply it again.
 TEST(VapourPressureMethod, TrueVapourPressureOfACrude) {
-    testing::ScriptedMessages yes; // the residue ends above 600 deg.C
-    const BasicOutcome asSpecified =
-        calculateBasic(crude(VapourPressureMethod::AverageBoilingPoint, {}), &yes);
-    const BasicOutcome cutsAlone =
-        calculateBasic(crude(VapourPressureMethod::NarrowCuts, {}), &yes);
+    const AcceptedWarnings yes = AcceptedWarnings::all(); // the residue ends above 600 deg.C
+    const BasicOutcome byAverageBoilingPoint =
+        calculateBasic(crude(VapourPressureMethod::AverageBoilingPoint, {}), yes);
+    const BasicOutcome cutsAlone = calculateBasic(crude(VapourPressureMethod::NarrowCuts, {}), yes);
     const BasicOutcome withButanes = calculateBasic(
         crude(VapourPressureMethod::NarrowCuts,
               {{LightEnd::Propane, 0.4}, {LightEnd::Isobutane, 0.7}, {LightEnd::NButane, 1.456}}),
-        &yes);
-    ASSERT_EQ(asSpecified.status, CalcOutcome::Completed);
+        yes);
+    ASSERT_EQ(byAverageBoilingPoint.status, CalcOutcome::Completed);
     ASSERT_EQ(cutsAlone.status, CalcOutcome::Completed);
     ASSERT_EQ(withButanes.status, CalcOutcome::Completed);
-    EXPECT_LT(asSpecified.results.atReference.vapourPressure, 1e-7);
+    EXPECT_LT(byAverageBoilingPoint.results.atReference.vapourPressure, 1e-7);
     EXPECT_GT(cutsAlone.results.atReference.vapourPressure, 0.005);
     EXPECT_GT(withButanes.results.atReference.vapourPressure,
               2 * cutsAlone.results.atReference.vapourPressure);
     // Nothing but the vapour pressure depends on the method.
-    EXPECT_EQ(withButanes.results.density, asSpecified.results.density);
+    EXPECT_EQ(withButanes.results.density, byAverageBoilingPoint.results.density);
     EXPECT_EQ(withButanes.results.atReference.kinematicViscosity,
-              asSpecified.results.atReference.kinematicViscosity);
+              byAverageBoilingPoint.results.atReference.kinematicViscosity);
 }
 
 struct LightEndsCase {
@@ -252,10 +251,9 @@ TEST_P(LightEndsCheck, RefusedOnlyBeyondWhatHoldsThem) {
     const LightEndsCase& c = GetParam();
     OilInputs oil = crude(VapourPressureMethod::NarrowCuts, c.lightEnds);
     oil.useFractions = c.useFractions;
-    testing::ScriptedMessages messages;
-    const BasicOutcome outcome = calculateBasic(oil, &messages);
+    const BasicOutcome outcome = calculateBasic(oil, AcceptedWarnings::all());
     std::string shown;
-    for (const std::string& text : messages.texts()) {
+    for (const std::string& text : testing::textsOf(outcome.messages)) {
         shown += text + "\n";
     }
     if (c.refusal == nullptr) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/calc_messages.h"
+#include "engine/calc_warnings.h"
 
 #include <deque>
 #include <string>
@@ -37,5 +38,14 @@ class ScriptedMessages : public CalcMessages {
     std::deque<bool> answers_;
     std::vector<Shown> shown_;
 };
+
+// The texts of the messages a calculation met, in order.
+inline std::vector<std::string> textsOf(const std::vector<CalcMessage>& met) {
+    std::vector<std::string> texts;
+    for (const CalcMessage& message : met) {
+        texts.push_back(message.text);
+    }
+    return texts;
+}
 
 } // namespace viskora::testing

@@ -95,11 +95,11 @@ double engineFigure(bool additional, VapourPressureMethod method) {
     oil.vapourPressureMethod = method;
     oil.lightEnds = {{LightEnd::Propane, 0.5}};
     if (!additional) {
-        const BasicOutcome outcome = calculateBasic(oil, nullptr);
+        const BasicOutcome outcome = calculateBasic(oil);
         EXPECT_EQ(outcome.status, CalcOutcome::Completed);
         return outcome.results.atReference.vapourPressure;
     }
-    const AdditionalOutcome outcome = calculateAdditional(oil, nullptr);
+    const AdditionalOutcome outcome = calculateAdditional(oil);
     EXPECT_EQ(outcome.status, CalcOutcome::Completed);
     return outcome.results.bubblePointPressure;
 }

@@ -15,8 +15,6 @@
 namespace viskora {
 namespace {
 
-using testing::ScriptedMessages;
-
 OilInputs densityOnly(double density, int tempUnit = unit::kCelsius, double densityTemp = 20) {
     OilInputs oil;
     oil.density = density;
@@ -68,24 +66,23 @@ void expectSameResults(const AdditionalResults& a, const AdditionalResults& b) {
 
 TEST_P(SweepPointsEqualSingleCalculations, ToTheBit) {
     const SweepCase& c = GetParam();
-    ScriptedMessages answersYes(true);
-    const SweepResult sweep = runSweep(c.oil, c.settings, {}, &answersYes);
+    const AcceptedWarnings answersYes = AcceptedWarnings::all();
+    const SweepResult sweep = runSweep(c.oil, c.settings, {}, answersYes);
     ASSERT_TRUE(sweep.problem.empty()) << sweep.problem;
     ASSERT_FALSE(sweep.points.empty());
     int completed = 0;
     for (const SweepPoint& point : sweep.points) {
-        ScriptedMessages single(true);
         OilInputs oil = c.oil;
         oil.pressureUnit = c.settings.pressureUnit;
         oil.designTemp = point.temperature;
         oil.designPressure = point.pressure;
-        const AdditionalOutcome outcome = calculateAdditional(oil, &single);
+        const AdditionalOutcome outcome = calculateAdditional(oil, AcceptedWarnings::all());
         ASSERT_EQ(point.outcome, outcome.status) << point.temperature << " " << point.pressure;
         if (outcome.status == CalcOutcome::Completed) {
             ++completed;
             expectSameResults(point.results, outcome.results);
         } else {
-            EXPECT_EQ(point.message, single.shown().back().text);
+            EXPECT_EQ(point.message, outcome.messages.back().text);
         }
     }
     EXPECT_GT(completed, 0);
@@ -135,9 +132,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(PropertySweep, StoppedPointsCarryTheirMessageAndQuestionsAreAskedOnce) {
     // No to "design temperature below 0": those points stop, the others are
     // computed, and the question was put once.
-    ScriptedMessages answersNo(false);
     const SweepResult sweep =
-        runSweep(densityOnly(850), overTemperature(-30, 30, 10, 0.3), {}, &answersNo);
+        runSweep(densityOnly(850), overTemperature(-30, 30, 10, 0.3), {}, AcceptedWarnings());
     ASSERT_EQ(sweep.points.size(), 7u);
     for (const SweepPoint& point : sweep.points) {
         if (point.temperature < 0) {
@@ -148,21 +144,23 @@ TEST(PropertySweep, StoppedPointsCarryTheirMessageAndQuestionsAreAskedOnce) {
             EXPECT_TRUE(point.message.empty());
         }
     }
-    EXPECT_EQ(answersNo.texts(), std::vector<std::string>{texts::kDesignTempBelowZero});
+    EXPECT_EQ(testing::textsOf(sweep.messages),
+              std::vector<std::string>{texts::kDesignTempBelowZero});
 }
 
 TEST(PropertySweep, TheOilsWarningIsAskedOnceAndItsErrorStopsEveryPoint) {
-    ScriptedMessages answersYes(true);
+    const AcceptedWarnings answersYes = AcceptedWarnings::all();
     const SweepResult heavy =
-        runSweep(densityOnly(1000), overTemperature(20, 200, 20, 0.3), {}, &answersYes);
-    EXPECT_EQ(answersYes.texts(), std::vector<std::string>{texts::kDensityOutOfRange});
+        runSweep(densityOnly(1000), overTemperature(20, 200, 20, 0.3), {}, answersYes);
+    EXPECT_EQ(testing::textsOf(heavy.messages),
+              std::vector<std::string>{texts::kDensityOutOfRange});
     for (const SweepPoint& point : heavy.points) {
         EXPECT_EQ(point.outcome, CalcOutcome::Completed);
     }
 
-    ScriptedMessages told(true);
-    const SweepResult none = runSweep(densityOnly(0), overTemperature(20, 60, 20, 0.3), {}, &told);
-    EXPECT_EQ(told.texts(), std::vector<std::string>{texts::kDensityNotGiven});
+    const SweepResult none =
+        runSweep(densityOnly(0), overTemperature(20, 60, 20, 0.3), {}, answersYes);
+    EXPECT_EQ(testing::textsOf(none.messages), std::vector<std::string>{texts::kDensityNotGiven});
     ASSERT_EQ(none.points.size(), 3u);
     for (const SweepPoint& point : none.points) {
         EXPECT_EQ(point.outcome, CalcOutcome::Stopped);
@@ -172,8 +170,8 @@ TEST(PropertySweep, TheOilsWarningIsAskedOnceAndItsErrorStopsEveryPoint) {
 
 TEST(PropertySweep, CancelStopsAfterThePointInHand) {
     int calls = 0;
-    const SweepResult sweep = runSweep(densityOnly(850), overTemperature(0, 100, 10, 0.3), {},
-                                       nullptr, [&calls](int done, int total) {
+    const SweepResult sweep = runSweep(densityOnly(850), overTemperature(0, 100, 10, 0.3), {}, {},
+                                       [&calls](int done, int total) {
                                            ++calls;
                                            EXPECT_EQ(total, 11);
                                            return done < 3;
@@ -188,9 +186,9 @@ TEST(PropertySweep, CancelStopsAfterThePointInHand) {
 // temperature.
 TEST(PropertySweep, VapourPressureCurveMeetsTheBasicCalculationAt20) {
     for (const OilInputs& oil : {densityOnly(850), fractionTable()}) {
-        const BasicOutcome basic = calculateBasic(oil, nullptr);
+        const BasicOutcome basic = calculateBasic(oil);
         ASSERT_EQ(basic.status, CalcOutcome::Completed);
-        const SweepResult sweep = runSweep(oil, overTemperature(0, 100, 20, 0.3), {}, nullptr);
+        const SweepResult sweep = runSweep(oil, overTemperature(0, 100, 20, 0.3), {}, {});
         ASSERT_EQ(sweep.points.size(), 6u);
         ASSERT_TRUE(sweep.points[1].vapourPressure);
         EXPECT_EQ(*sweep.points[1].vapourPressure, basic.results.atReference.vapourPressure);
@@ -202,8 +200,8 @@ TEST(PropertySweep, VapourPressureCurveMeetsTheBasicCalculationAt20) {
 
 TEST(PropertySweep, TwoMeasuredViscositiesGiveThePublishedValue) {
     // The published example, with temperatures in deg.C on the sweep.
-    const SweepResult sweep = runSweep(densityOnly(850), overTemperature(0, 40, 20, 0.3),
-                                       {{1.644, 0}, {0.925, 40}}, nullptr);
+    const SweepResult sweep =
+        runSweep(densityOnly(850), overTemperature(0, 40, 20, 0.3), {{1.644, 0}, {0.925, 40}}, {});
     ASSERT_EQ(sweep.points.size(), 3u);
     ASSERT_TRUE(sweep.points[1].anchoredViscosity);
     EXPECT_NEAR(*sweep.points[1].anchoredViscosity, 1.201, 0.002);
@@ -215,7 +213,7 @@ TEST(PropertySweep, OneMeasuredViscosityAnchorsThroughItsPoint) {
     // 12 mm2/s at 104 deg.F on a sweep in deg.F: the anchored curve passes
     // through the point and rises as the temperature falls.
     const SweepResult sweep = runSweep(densityOnly(870, unit::kFahrenheit, 68),
-                                       overTemperature(32, 302, 18, 0.5), {{12, 104}}, nullptr);
+                                       overTemperature(32, 302, 18, 0.5), {{12, 104}}, {});
     ASSERT_TRUE(sweep.anchor) << sweep.anchorNote;
     double previous = INFINITY;
     for (const SweepPoint& point : sweep.points) {
@@ -243,15 +241,15 @@ void PrintTo(const MeasuredCase& row, std::ostream* out) {
 // read as "no liquid". The steepest line a viscometer's range allows, from
 // 300 000 mm2/s at 0 deg.C to 0.2 at 100, runs out of the numbers by -200.
 TEST(PropertySweep, AViscometersRangeAnchorsAndAFigureOutOfReachIsSaid) {
-    ScriptedMessages answersYes(true);
+    const AcceptedWarnings answersYes = AcceptedWarnings::all();
     for (const double viscosity : {kLowestMeasuredViscosity, kHighestMeasuredViscosity}) {
         const SweepResult sweep = runSweep(densityOnly(850), overTemperature(0, 40, 20, 0.3),
-                                           {{viscosity, 20}}, &answersYes);
+                                           {{viscosity, 20}}, answersYes);
         EXPECT_TRUE(sweep.problem.empty()) << viscosity << ": " << sweep.problem;
     }
     const SweepResult far =
         runSweep(densityOnly(850), overTemperature(-200, 100, 100, 0.3),
-                 {{kHighestMeasuredViscosity, 0}, {kLowestMeasuredViscosity, 100}}, &answersYes);
+                 {{kHighestMeasuredViscosity, 0}, {kLowestMeasuredViscosity, 100}}, answersYes);
     ASSERT_TRUE(far.problem.empty()) << far.problem;
     bool said = false;
     for (const SweepPoint& point : far.points) {
@@ -268,7 +266,7 @@ class RefusedMeasuredViscosities : public ::testing::TestWithParam<MeasuredCase>
 
 TEST_P(RefusedMeasuredViscosities, StopTheSweepWithAReason) {
     const SweepResult sweep =
-        runSweep(densityOnly(850), overTemperature(0, 40, 20, 0.3), GetParam().measured, nullptr);
+        runSweep(densityOnly(850), overTemperature(0, 40, 20, 0.3), GetParam().measured, {});
     EXPECT_FALSE(sweep.problem.empty());
     EXPECT_TRUE(sweep.points.empty());
 }
@@ -323,10 +321,10 @@ class AnchorWhereLightEndsBoil : public ::testing::TestWithParam<AnchorCase> {};
 // ratio.
 TEST_P(AnchorWhereLightEndsBoil, SlopeOfTheWholeOilRatioOfTheLiquid) {
     const AnchorCase& c = GetParam();
-    ScriptedMessages answersYes(true);
+    const AcceptedWarnings answersYes = AcceptedWarnings::all();
     OilInputs oil = alaskaNorthSlope(c.method);
     const SweepResult sweep =
-        runSweep(oil, overTemperature(20, 50, 10, 0.101325), {{6.419, 40}}, &answersYes);
+        runSweep(oil, overTemperature(20, 50, 10, 0.101325), {{6.419, 40}}, answersYes);
     ASSERT_TRUE(sweep.anchor) << sweep.anchorNote;
     // The measured 11.083 mm2/s at 20 deg.C, within a fifth.
     const double at20 = *sweep.anchor->viscosityAt(293.15);
@@ -338,9 +336,9 @@ TEST_P(AnchorWhereLightEndsBoil, SlopeOfTheWholeOilRatioOfTheLiquid) {
     ASSERT_GT(at40.results.gasMassShare, 0);
     oil.designTemp = 40;
     oil.designPressure = 0.101325;
-    const AdditionalOutcome single = calculateAdditional(oil, &answersYes);
+    const AdditionalOutcome single = calculateAdditional(oil, answersYes);
     ASSERT_EQ(single.status, CalcOutcome::Completed);
-    const auto whole = PreparedOil(oil, &answersYes).wholeOilViscosity(c.method, {40, 0.101325});
+    const auto whole = PreparedOil(oil, answersYes).wholeOilViscosity(c.method, {40, 0.101325});
     ASSERT_TRUE(whole);
     const double ratio = single.results.liquid.viscosity / *whole;
     EXPECT_GT(ratio, 1);
@@ -358,7 +356,7 @@ INSTANTIATE_TEST_SUITE_P(Methods, AnchorWhereLightEndsBoil,
 // the point's own results (and its Prandtl number) are those of the method.
 TEST(PropertySweep, GivesTheLiquidViscosityByBothMethods) {
     const auto sweepBy = [](ViscosityMethod method) {
-        return runSweep(fractionTable(method), overTemperature(50, 250, 50, 0.3), {}, nullptr);
+        return runSweep(fractionTable(method), overTemperature(50, 250, 50, 0.3), {}, {});
     };
     const SweepResult whole = sweepBy(ViscosityMethod::WholeOil);
     const SweepResult cuts = sweepBy(ViscosityMethod::NarrowCuts);

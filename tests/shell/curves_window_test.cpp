@@ -123,6 +123,35 @@ TEST_F(CurvesWindows, SweepMatchesTheCalculatorAndExportsInTheChosenUnit) {
     }
 }
 
+// The sweep puts each of the engine's questions once, in the order a single
+// calculation meets them: Yes to the oil's density goes on to the design
+// temperature, and No to that stops only the points below 0 deg.C.
+TEST_F(CurvesWindows, EachQuestionIsPutOnceAndNoStopsOnlyItsPoints) {
+    start();
+    trigger("actionNewCurves");
+    CurvesWindow& window = frame().activeCurves()->window();
+    setText(window, "density", "1050");
+    setText(window, "from", "-20");
+    setText(window, "to", "20");
+    setText(window, "step", "10");
+    MessageBoxScript answers({QMessageBox::Yes, QMessageBox::No});
+    bool finished = false;
+    QObject::connect(&window, &CurvesWindow::sweepFinished, &window, [&] { finished = true; });
+    window.findChild<QPushButton*>(QStringLiteral("calculate"))->click();
+    ASSERT_TRUE(waitFor([&] { return finished; }, 30000));
+    ASSERT_EQ(answers.texts.size(), 2);
+    EXPECT_TRUE(answers.texts[0].startsWith(QStringLiteral("Density must be")))
+        << answers.texts[0].toStdString();
+    EXPECT_TRUE(answers.texts[1].startsWith(QStringLiteral("The design temperature < 0")))
+        << answers.texts[1].toStdString();
+    const SweepResult& sweep = window.model().sweep();
+    ASSERT_EQ(sweep.points.size(), 5u);
+    for (const SweepPoint& point : sweep.points) {
+        EXPECT_EQ(point.outcome == CalcOutcome::Completed, point.temperature >= 0)
+            << point.temperature;
+    }
+}
+
 // Cancel stops a long sweep after the point in hand, and a window closed
 // while its sweep runs waits for it instead of leaving the sweep's thread
 // writing into a window that is gone.
