@@ -104,6 +104,25 @@ void storeResults(const Results& results, Record& record) {
     }
 }
 
+// The record's results back to a new document's (each unit kept): figures
+// of one method must not stand under another's name.
+template <typename Record> void clearResults(Record& record) {
+    const Record fresh;
+    for (const auto& field : recordFields(record)) {
+        if (field.result == nullptr && field.resultText == nullptr) {
+            continue;
+        }
+        if (field.base != nullptr) {
+            record.*field.base = fresh.*field.base;
+        }
+        record.*field.text = fresh.*field.text;
+    }
+    if constexpr (requires { record.bubblePointBase; }) {
+        record.bubblePointBase = fresh.bubblePointBase;
+        record.bubblePointText = fresh.bubblePointText;
+    }
+}
+
 // Every unit name of the record, from its unit index, as the form's boxes
 // would show it: a file keeps unit indices only.
 template <typename Record> void fillUnitNames(Record& record) {

@@ -64,7 +64,13 @@ void CComplexOilView::initialUpdate() {
     mirrorSharedUnits();
     showViscosityNote(record_.viscosityMethod);
     showBubblePoint(record_.vapourPressureMethod);
+    keepResultsMethods(record_.viscosityMethod, record_.vapourPressureMethod);
     initialised_ = true;
+}
+
+void CComplexOilView::clearResults() {
+    RecordFormView::clearResults();
+    showBubblePoint(VapourPressureMethod::AverageBoilingPoint);
 }
 
 bool CComplexOilView::exchangeToRecord() {
@@ -165,6 +171,7 @@ void CComplexOilView::calculate() {
         return;
     }
     showViscosityNote(oil.viscosityMethod);
+    keepResultsMethods(oil.viscosityMethod, oil.vapourPressureMethod);
     storeResults(outcome.results, record_);
     showBubblePoint(oil.vapourPressureMethod);
     showCompletedCalculation(busy);

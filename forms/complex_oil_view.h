@@ -35,6 +35,7 @@ class CComplexOilView : public RecordFormView<AdditionalDocumentRecord> {
 
     void initialUpdate() override;
     void calculate() override;
+    void clearResults() override;
 
     // The exchange of every field, then of the bubble point's unit (read
     // only when the exchange got through the count box, as the other

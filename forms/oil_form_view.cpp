@@ -65,6 +65,10 @@ OilFormView::OilFormView(SetUpUi setUpUi, QWidget* parent)
     fillMethodBox<ViscosityMethod>(*method);
     get<QLabel>("viscosityMethodLabel")->setBuddy(method);
     setUpVapourPressureChoice();
+    for (const char* name : {"viscosityMethod", "vapourPressureMethod"}) {
+        connect(get<QComboBox>(QString::fromLatin1(name)), &QComboBox::activated, this,
+                &OilFormView::dropResultsOfOtherMethods);
+    }
 
     connect(get<QPushButton>("apply"), &QPushButton::clicked, this, &OilFormView::apply);
     connect(get<QPushButton>("fromCurve"), &QPushButton::clicked, this,
@@ -75,6 +79,14 @@ OilFormView::OilFormView(SetUpUi setUpUi, QWidget* parent)
         switchFractions();
     });
     watchUserChanges();
+}
+
+void OilFormView::dropResultsOfOtherMethods() {
+    const std::pair chosen{readViscosityChoice(), readVapourPressureChoice()};
+    if (chosen != resultsMethods_) {
+        resultsMethods_ = chosen;
+        clearResults();
+    }
 }
 
 void OilFormView::watchUserChanges() {

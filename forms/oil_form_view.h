@@ -15,6 +15,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 
 namespace viskora {
 
@@ -81,6 +82,18 @@ class OilFormView : public QWidget {
     template <typename T> T* get(const QString& name) const { return findChild<T*>(name); }
 
     virtual int& fractionCountField() = 0;
+
+    // The methods of the results on the form: the record's when the form is
+    // first shown, then those of each completed calculation.
+    void keepResultsMethods(ViscosityMethod viscosity, VapourPressureMethod vapourPressure) {
+        resultsMethods_ = {viscosity, vapourPressure};
+    }
+    // Results on the form belong to the methods they were calculated with:
+    // once either choice differs, they are cleared until the next Calculate,
+    // so that no figure, note, report or saved file pairs one method's
+    // numbers with another's name.
+    void dropResultsOfOtherMethods();
+    virtual void clearResults() = 0;
     virtual int useFractionsField() const = 0;
 
     // Pieces of the exchange shared by both forms.
@@ -173,6 +186,8 @@ class OilFormView : public QWidget {
     LightEndTableView* lightEndsView_ = nullptr;
     LightEndTableModel lightEndTable_;
     MessageBoxMessages messages_;
+    std::pair<ViscosityMethod, VapourPressureMethod> resultsMethods_{
+        ViscosityMethod::WholeOil, VapourPressureMethod::AverageBoilingPoint};
 
   private:
     // Connects every way the user changes an input to documentModified.

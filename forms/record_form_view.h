@@ -97,6 +97,18 @@ template <typename Record> class RecordFormView : public OilFormView {
         }
     }
 
+    // The results and the notes on them go, and the form shows a new
+    // document's results.
+    void clearResults() override {
+        viskora::clearResults(record_);
+        for (const auto& field : recordFields(record_)) {
+            if (field.result != nullptr || field.resultText != nullptr) {
+                textBox(field.name)->setText(QString::fromStdString(record_.*field.text));
+            }
+        }
+        showViscosityNote(ViscosityMethod::WholeOil);
+    }
+
     int& fractionCountField() override { return record_.fractionCount; }
     int useFractionsField() const override { return record_.useFractions; }
 

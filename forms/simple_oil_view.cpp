@@ -25,6 +25,12 @@ void CSimpleOilView::initialUpdate() {
     enableFractionControls(record_.useFractions == 1);
     showViscosityNote(record_.viscosityMethod);
     showVapourPressureNote(record_.vapourPressureMethod);
+    keepResultsMethods(record_.viscosityMethod, record_.vapourPressureMethod);
+}
+
+void CSimpleOilView::clearResults() {
+    RecordFormView::clearResults();
+    showVapourPressureNote(VapourPressureMethod::AverageBoilingPoint);
 }
 
 void CSimpleOilView::calculate() {
@@ -41,6 +47,7 @@ void CSimpleOilView::calculate() {
     }
     showViscosityNote(oil.viscosityMethod);
     showVapourPressureNote(oil.vapourPressureMethod);
+    keepResultsMethods(oil.viscosityMethod, oil.vapourPressureMethod);
     showResults(outcome.results, busy);
 }
 

@@ -15,6 +15,7 @@ class CSimpleOilView : public RecordFormView<BasicDocumentRecord> {
 
     void initialUpdate() override;
     void calculate() override;
+    void clearResults() override;
 
   private:
     // The note "true, by narrow cuts" beside the vapour pressure, shown

@@ -48,8 +48,9 @@ class ViscosityChoice : public ::testing::TestWithParam<MethodCase> {};
 
 // The choice among the inputs reaches the record and the engine, the note
 // beside the viscosity says "by narrow cuts" only for such results, a later
-// change of the choice marks the document, and the new controls show their
-// whole texts.
+// change of the choice marks the document and clears the results (they
+// were the other method's: a save or report would put them under the new
+// name), and the new controls show their whole texts.
 TEST_P(ViscosityChoice, ReachesTheEngineAndTheRecordAndTheNoteFollowsIt) {
     const auto [additional, method] = GetParam();
     ASSERT_NE(engineViscosity(additional, ViscosityMethod::WholeOil),
@@ -84,8 +85,15 @@ TEST_P(ViscosityChoice, ReachesTheEngineAndTheRecordAndTheNoteFollowsIt) {
     EXPECT_EQ(note->isHidden(), method != ViscosityMethod::NarrowCuts);
 
     QSignalSpy modified(view, &OilFormView::documentModified);
+    box->setCurrentIndex(1 - entry);
     emit box->activated(1 - entry);
     EXPECT_EQ(modified.count(), 1);
+    EXPECT_TRUE(note->isHidden());
+    view->exchangeToRecord();
+    EXPECT_EQ(additional ? complex->record().liquidViscosityBase : basic->record().resViscosityBase,
+              0);
+    EXPECT_EQ(additional ? complex->record().liquidViscosityText : basic->record().resViscosityText,
+              "0");
 
     view->show();
     EXPECT_LE(box->sizeHint().width(), box->width());
