@@ -40,8 +40,13 @@ QVariant FractionTableModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant FractionTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Vertical) {
-        return {};
+    if (orientation == Qt::Horizontal) {
+        // Shown where no labels stand above the table, and naming a cell
+        // in messages.
+        static const std::array<const char*, kColumns> headings = {"Start", "End", "Share, %"};
+        return role == Qt::DisplayRole && section >= 0 && section < kColumns
+                   ? QVariant(QString::fromLatin1(headings[static_cast<std::size_t>(section)]))
+                   : QVariant();
     }
     if (role == Qt::DisplayRole) {
         return section + 1;

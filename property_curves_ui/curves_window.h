@@ -17,12 +17,13 @@ class QProgressBar;
 class QPushButton;
 class QSpinBox;
 class QTableView;
-class QTableWidget;
 
 namespace viskora {
 
 class CurvesPlot;
 class CurvesTableModel;
+class FractionTableModel;
+class FractionTableView;
 class LightEndTableModel;
 class LightEndTableView;
 class SweepRunner;
@@ -101,7 +102,8 @@ class CurvesWindow : public QWidget {
     QComboBox* viscosityMethod_;
     QCheckBox* useFractions_;
     QSpinBox* fractionCount_;
-    QTableWidget* fractions_;
+    FractionTableModel* fractionTable_;
+    FractionTableView* fractions_;
     LightEndTableModel* lightEnds_;
     LightEndTableView* lightEndTable_;
 

@@ -1,6 +1,8 @@
 #include "property_curves_ui/curves_window.h"
 
 #include "forms/method_box.h"
+#include "grid/fraction_table_model.h"
+#include "grid/fraction_table_view.h"
 #include "grid/light_end_table_model.h"
 #include "grid/light_end_table_view.h"
 #include "property_curves_ui/curves_table_model.h"
@@ -10,7 +12,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSpinBox>
-#include <QTableWidget>
 
 namespace viskora {
 namespace {
@@ -46,7 +47,7 @@ void CurvesWindow::watchForEdits() {
         connect(box, &QSpinBox::valueChanged, this, changed);
     }
     connect(useFractions_, &QCheckBox::toggled, this, changed);
-    connect(fractions_, &QTableWidget::cellChanged, this, changed);
+    connect(fractionTable_, &FractionTableModel::cellEdited, this, changed);
     connect(lightEnds_, &LightEndTableModel::shareEdited, this, changed);
 }
 
@@ -58,12 +59,13 @@ CurveDocument CurvesWindow::document() const {
     d.tempUnitIndex = tempUnit_->currentIndex();
     d.viscosityMethod = selectedMethod<ViscosityMethod>(*viscosityMethod_);
     d.useFractions = useFractions_->isChecked();
-    for (int row = 0; row < fractions_->rowCount(); ++row) {
+    // An edit still open in a cell counts, as in the forms.
+    fractions_->finishEditing();
+    for (int row = 0; row < fractionTable_->rowCount(); ++row) {
         FractionRow cells;
-        for (int column = 0; column < 3; ++column) {
-            const QTableWidgetItem* item = fractions_->item(row, column);
+        for (int column = 0; column < FractionTableModel::kColumns; ++column) {
             cells[static_cast<std::size_t>(column)] =
-                item != nullptr ? item->text().trimmed().toStdString() : std::string();
+                fractionTable_->text(row, column).toStdString();
         }
         d.fractions.push_back(cells);
     }
@@ -115,13 +117,14 @@ QList<CurvesWindow::NamedText> CurvesWindow::numberTexts() const {
 
 QList<CurvesWindow::NamedText> CurvesWindow::fractionTexts() const {
     QList<NamedText> texts;
-    for (int row = 0; row < fractions_->rowCount(); ++row) {
-        for (int column = 0; column < fractions_->columnCount(); ++column) {
-            const QTableWidgetItem* item = fractions_->item(row, column);
-            texts.append({QStringLiteral("Fraction %1 (%2)")
-                              .arg(row + 1)
-                              .arg(fractions_->horizontalHeaderItem(column)->text()),
-                          item != nullptr ? item->text() : QString()});
+    for (int row = 0; row < fractionTable_->rowCount(); ++row) {
+        for (int column = 0; column < FractionTableModel::kColumns; ++column) {
+            texts.append(
+                {QStringLiteral("Fraction %1 (%2)")
+                     .arg(row + 1)
+                     .arg(fractionTable_->headerData(column, Qt::Horizontal, Qt::DisplayRole)
+                              .toString()),
+                 fractionTable_->text(row, column)});
         }
     }
     return texts;
@@ -160,14 +163,12 @@ void CurvesWindow::setDocument(const CurveDocument& d) {
     showMethod(*viscosityMethod_, d.viscosityMethod);
     useFractions_->setChecked(d.useFractions);
     fractionCount_->setValue(std::max(1, static_cast<int>(d.fractions.size())));
-    fractions_->setRowCount(fractionCount_->value());
-    for (int row = 0; row < fractions_->rowCount(); ++row) {
-        for (int column = 0; column < 3; ++column) {
-            const std::string text =
-                row < static_cast<int>(d.fractions.size())
-                    ? d.fractions[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)]
-                    : std::string();
-            fractions_->setItem(row, column, new QTableWidgetItem(QString::fromStdString(text)));
+    fractionTable_->setRows(fractionCount_->value());
+    for (std::size_t row = 0; row < d.fractions.size(); ++row) {
+        for (int column = 0; column < FractionTableModel::kColumns; ++column) {
+            fractionTable_->setText(
+                static_cast<int>(row), column,
+                QString::fromStdString(d.fractions[row][static_cast<std::size_t>(column)]));
         }
     }
     fractionCount_->setEnabled(d.useFractions);

@@ -3,6 +3,8 @@
 #include "documents/unit_name_lists.h"
 #include "engine/oil_inputs.h"
 #include "forms/method_box.h"
+#include "grid/fraction_table_model.h"
+#include "grid/fraction_table_view.h"
 #include "grid/light_end_table_model.h"
 #include "grid/light_end_table_view.h"
 #include "property_curves_ui/curves_plot.h"
@@ -24,7 +26,6 @@
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTableView>
-#include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace viskora {
@@ -68,11 +69,13 @@ QWidget* CurvesWindow::makeInputs() {
     fractionCount_ = new QSpinBox;
     fractionCount_->setObjectName(QStringLiteral("fractionCount"));
     fractionCount_->setRange(1, kMaxFractions);
-    fractions_ = new QTableWidget(0, 3);
+    // The forms' table: typing, arrows and pasting from a spreadsheet work
+    // as there; its headings show here, where no labels stand above it.
+    fractionTable_ = new FractionTableModel(this);
+    fractions_ = new FractionTableView;
     fractions_->setObjectName(QStringLiteral("fractions"));
-    fractions_->setHorizontalHeaderLabels(
-        {QStringLiteral("Start"), QStringLiteral("End"), QStringLiteral("Share, %")});
-    fractions_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    fractions_->setFractionModel(fractionTable_);
+    fractions_->horizontalHeader()->show();
     fractions_->setMinimumHeight(120);
     // As narrow as its headings and row numbers allow, the light ends
     // beside it; wider as the panel allows.
@@ -80,7 +83,7 @@ QWidget* CurvesWindow::makeInputs() {
     const int padding = 2 * metrics.averageCharWidth();
     int fractionsWidth =
         2 * fractions_->frameWidth() + metrics.horizontalAdvance(QStringLiteral("100")) + padding;
-    for (int column = 0; column < fractions_->columnCount(); ++column) {
+    for (int column = 0; column < FractionTableModel::kColumns; ++column) {
         fractionsWidth += fractions_->horizontalHeader()->sectionSizeHint(column) + padding;
     }
     fractions_->setMinimumWidth(fractionsWidth);
@@ -107,7 +110,7 @@ QWidget* CurvesWindow::makeInputs() {
     tables->setColumnStretch(0, 1);
     oilForm->addRow(tables);
     connect(fractionCount_, &QSpinBox::valueChanged, this,
-            [this](int rows) { fractions_->setRowCount(rows); });
+            [this](int rows) { fractionTable_->setRows(rows); });
     connect(useFractions_, &QCheckBox::toggled, this, [this](bool on) {
         fractionCount_->setEnabled(on);
         fractions_->setEnabled(on);

@@ -6,11 +6,15 @@
 #include "shell/property_curves_frame.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTableView>
 #include <QTest>
 
 namespace viskora::testing {
@@ -150,6 +154,36 @@ TEST_F(CurvesWindows, EachQuestionIsPutOnceAndNoStopsOnlyItsPoints) {
         EXPECT_EQ(point.outcome == CalcOutcome::Completed, point.temperature >= 0)
             << point.temperature;
     }
+}
+
+// The fraction table is the forms' own: typing goes on to the next cell
+// with the Right arrow, a block copied from a spreadsheet is pasted with
+// Ctrl+V, and new rows start at "0".
+TEST_F(CurvesWindows, FractionTableTakesTypingAcrossCellsAndAPastedBlock) {
+    start();
+    trigger("actionNewCurves");
+    CurvesWindow& window = frame().activeCurves()->window();
+    window.findChild<QCheckBox*>(QStringLiteral("useFractions"))->setChecked(true);
+    window.findChild<QSpinBox*>(QStringLiteral("fractionCount"))->setValue(3);
+    auto* table = window.findChild<QTableView*>(QStringLiteral("fractions"));
+    ASSERT_NE(table, nullptr);
+    window.activateWindow();
+    table->setFocus();
+    table->setCurrentIndex(table->model()->index(0, 0));
+    for (const Qt::Key key : {Qt::Key_3, Qt::Key_5, Qt::Key_Right, Qt::Key_9, Qt::Key_0,
+                              Qt::Key_Right, Qt::Key_1, Qt::Key_5, Qt::Key_Return}) {
+        QTest::keyClick(QApplication::focusWidget(), key);
+    }
+    QApplication::clipboard()->setText(QStringLiteral("90\t200\t50\n200\t350\t35\n"));
+    table->setCurrentIndex(table->model()->index(1, 0));
+    QTest::keyClick(table, Qt::Key_V, Qt::ControlModifier);
+    const CurveDocument document = window.document();
+    ASSERT_EQ(document.fractions.size(), 3u);
+    EXPECT_EQ(document.fractions[0], (FractionRow{"35", "90", "15"}));
+    EXPECT_EQ(document.fractions[1], (FractionRow{"90", "200", "50"}));
+    EXPECT_EQ(document.fractions[2], (FractionRow{"200", "350", "35"}));
+    window.findChild<QSpinBox*>(QStringLiteral("fractionCount"))->setValue(4);
+    EXPECT_EQ(window.document().fractions[3], (FractionRow{"0", "0", "0"}));
 }
 
 // Cancel stops a long sweep after the point in hand, and a window closed
