@@ -75,6 +75,7 @@ AssayNarrowCuts::build(const EngineOil& oil,
     for (int i = calc.first; i < calc.end; ++i) {
         calc.density[i] += *level;
     }
+    cuts.level_ = *level;
     drawCutViscosityLinesAtDensities(calc.distribution(), cuts.lines_);
     for (std::size_t r = 0; r < measured.size() && r < oil.rows.size(); ++r) {
         if (measured[r]) {

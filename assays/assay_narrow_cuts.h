@@ -53,6 +53,15 @@ class AssayNarrowCuts {
     // calculation (Watson K, molar mass, relative densities).
     const Characterisation& characterisation() const { return oil_.wholeOil; }
 
+    // The narrow cuts themselves: their boundaries, mass shares (per cent
+    // of the oil, light ends within the first row) and densities at 20
+    // deg.C as shifted to the assay's rows and the oil's density.
+    CutDistribution distribution() const { return oil_.distribution(); }
+
+    // kg/m3, the one shift of every narrow cut's density that took the
+    // cuts from the assay's rows to the whole oil's density.
+    double densityLevel() const { return level_; }
+
   private:
     AssayNarrowCuts() = default;
     CutDistribution cutsOf(int first, int end) const;
@@ -66,6 +75,7 @@ class AssayNarrowCuts {
     OilCuts oil_;
     std::vector<std::pair<int, int>> rowCuts_; // first..end of each row
     double firstRowStartC = 0;                 // as the fraction table gives it: 0 not given
+    double level_ = 0;
     CutViscosityLines lines_;
 };
 

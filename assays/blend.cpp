@@ -1,8 +1,10 @@
 #include "assays/blend.h"
 
 #include "assays/assay_check.h"
+#include "assays/assay_narrow_cuts.h"
+#include "assays/engine_oil.h"
 #include "assays/resolved_assay.h"
-#include "distillation/monotone_cubic.h"
+#include "engine/common_correlations.h"
 #include "engine/narrow_cut_vapour_pressure.h"
 
 #include <algorithm>
@@ -13,27 +15,32 @@ namespace {
 
 constexpr double kEngineCutsStartC = 35;
 
-// One oil's share of the blend by mass and its cuts above the light ends,
-// with the cumulative mass distilled at their boundaries.
+// One oil of the blend: its share of the blend's mass, its cut boundaries
+// above the light ends, its light ends, and the narrow cuts the engine
+// spreads it over (each row's share evenly over the 1 deg.C cuts inside
+// it, their densities shifted to the row's density and the oil's).
 struct BlendedOil {
     double massFraction = 0;
     ResolvedAssay assay;
+    EngineOil engine;
     std::vector<double> boundaries; // deg.C, start of the first cut, then each end
-    std::vector<double> cumulative; // per cent of the oil's mass distilled at each
     double lightMass = 0;           // per cent of the oil
-    double lightVolume = 0;         // lightMass over its density at 15 deg.C
+    double lightVolume15 = 0;       // lightMass over its density at 15 deg.C
     double lightEnd = 0;            // deg.C, the top of the light ends
     bool componentsGiven = false;   // light ends by component
+    // deg.C, the end of the engine's first row: the light ends are spread
+    // over it, and the vapour pressure spreads its lightest part from its
+    // start.
+    double firstRowEnd = 0;
 };
 
 BlendedOil prepare(ResolvedAssay assay, double massFraction) {
     BlendedOil oil;
     oil.massFraction = massFraction;
-    double distilled = 0;
     for (const ResolvedCut& cut : assay.cuts) {
         if (cut.lightEnds) {
             oil.lightMass += cut.massPct;
-            oil.lightVolume += cut.massPct / cut.density15;
+            oil.lightVolume15 += cut.massPct / cut.density15;
             oil.componentsGiven = oil.componentsGiven || cut.component.has_value();
             if (!cut.component) {
                 // A component boils at one temperature, which no cut bounds.
@@ -43,24 +50,61 @@ BlendedOil prepare(ResolvedAssay assay, double massFraction) {
         }
         if (oil.boundaries.empty()) {
             oil.boundaries.push_back(cut.startC.value_or(kEngineCutsStartC));
-            oil.cumulative.push_back(0);
         }
-        distilled += cut.massPct;
         oil.boundaries.push_back(cut.highC);
-        oil.cumulative.push_back(distilled);
+    }
+    oil.engine = engineOilOf(assay);
+    if (!oil.engine.rows.empty()) {
+        oil.firstRowEnd = oil.engine.rows.front().endC;
     }
     oil.assay = std::move(assay);
     return oil;
 }
 
-// The density of the oil's cut that holds the interval from `low` up.
-double densityAbove(const BlendedOil& oil, double low) {
-    for (const ResolvedCut& cut : oil.assay.cuts) {
-        if (!cut.lightEnds && cut.highC > low) {
-            return cut.density15;
+// The interval of `boundaries` (ascending) that holds `temperatureC`; below
+// the first it is the first, above the last the last.
+std::size_t intervalOf(const std::vector<double>& boundaries, double temperatureC) {
+    const auto above = std::upper_bound(boundaries.begin(), boundaries.end(), temperatureC);
+    const auto index = static_cast<std::size_t>(std::distance(boundaries.begin(), above));
+    return std::clamp<std::size_t>(index, 1, boundaries.size() - 1) - 1;
+}
+
+// Mass (per cent of the blend) and volume at 20 deg.C of what the oils
+// distil in each interval between `boundaries`: every oil's narrow cuts as
+// the engine holds them, each in the interval its middle lies in, at the
+// densities of the oil's cuts (the shift to the whole oil's density taken
+// off again: the blend's engine makes its own from the blend's density). An
+// oil recut so keeps its own narrow cuts: each piece's density is its narrow
+// cuts', not the whole cut's it comes from, and a row split on the engine's
+// 1 deg.C grid spreads its pieces over the same cuts with the same shares.
+struct Pieces {
+    std::vector<double> mass;
+    std::vector<double> volume20;
+};
+
+std::optional<Pieces> piecesOf(const std::vector<BlendedOil>& oils,
+                               const std::vector<double>& boundaries, std::string& problem) {
+    Pieces pieces;
+    pieces.mass.assign(boundaries.size() - 1, 0);
+    pieces.volume20.assign(boundaries.size() - 1, 0);
+    for (std::size_t k = 0; k < oils.size(); ++k) {
+        const AssayNarrowCuts::Build built = AssayNarrowCuts::build(oils[k].engine, {});
+        if (!built.cuts) {
+            problem = "Oil " + std::to_string(k + 1) + ": " + built.problem;
+            return std::nullopt;
+        }
+        const CutDistribution cuts = built.cuts->distribution();
+        for (int i = cuts.first; i < cuts.end; ++i) {
+            if (!(cuts.share[i] > 0)) {
+                continue;
+            }
+            const std::size_t j = intervalOf(boundaries, (cuts.low[i] + cuts.high[i]) / 2);
+            const double mass = oils[k].massFraction * cuts.share[i];
+            pieces.mass[j] += mass;
+            pieces.volume20[j] += mass / (cuts.density[i] - built.cuts->densityLevel());
         }
     }
-    return oil.assay.cuts.back().density15;
+    return pieces;
 }
 
 std::string oilName(std::size_t index) {
@@ -102,6 +146,8 @@ BlendOutcome blendOils(const std::vector<BlendPart>& parts, ShareBasis basis,
         resolved.push_back(std::move(*resolution.assay));
     }
 
+    // An oil of no share is checked like the others but takes no part:
+    // neither its boundaries nor its light ends change the blend.
     std::vector<BlendedOil> oils;
     std::vector<double> boundaries;
     bool openEnded = false;
@@ -109,7 +155,10 @@ BlendOutcome blendOils(const std::vector<BlendPart>& parts, ShareBasis basis,
     double oilVolume = 0; // of the blend, per unit mass
     for (std::size_t k = 0; k < resolved.size(); ++k) {
         const double fraction = masses[k] / massSum;
-        openEnded = openEnded || (fraction > 0 && !parts[k].oil.cuts.back().endC);
+        if (!(fraction > 0)) {
+            continue;
+        }
+        openEnded = openEnded || !parts[k].oil.cuts.back().endC;
         oilVolume += fraction / resolved[k].density15;
         BlendedOil oil = prepare(std::move(resolved[k]), fraction);
         startGiven = startGiven || oil.assay.cuts.front().startC.has_value();
@@ -128,54 +177,63 @@ BlendOutcome blendOils(const std::vector<BlendPart>& parts, ShareBasis basis,
     // every oil gives its own as a cut; else by component, each oil's (a
     // light-ends cut taken apart) by its share of the blend's mass.
     double lightMass = 0;
-    double lightVolume = 0;
+    double lightVolume15 = 0;
     double lightEnd = 0;
+    double firstRowEnd = 0;
     bool byComponent = false;
     LightEndAmounts lightEnds{};
     for (const BlendedOil& oil : oils) {
         lightMass += oil.massFraction * oil.lightMass;
-        lightVolume += oil.massFraction * oil.lightVolume;
+        lightVolume15 += oil.massFraction * oil.lightVolume15;
         lightEnd = std::max(lightEnd, oil.lightEnd);
-        byComponent = byComponent || (oil.massFraction > 0 && oil.componentsGiven);
+        firstRowEnd = std::max(firstRowEnd, oil.firstRowEnd);
+        byComponent = byComponent || oil.componentsGiven;
         for (const LightEndShare& share : oil.assay.lightEnds) {
             lightEnds[static_cast<std::size_t>(share.component)] +=
                 oil.massFraction * share.massPct;
         }
     }
+    // The light ends' volume at 20 deg.C as the blend's engine oil counts it
+    // when it merges them into its first row.
+    double lightVolume20 = 0;
     for (std::size_t j = 0; j < lightEnds.size() && byComponent; ++j) {
         if (lightEnds[j] > 0) {
             blend.lightEnds.push_back({static_cast<LightEnd>(j), lightEnds[j]});
+            lightVolume20 += lightEnds[j] / componentCut(static_cast<LightEnd>(j)).density20;
         }
     }
     if (lightMass > 0 && !byComponent) {
-        blend.cuts.push_back(
-            {std::nullopt, lightEnd, lightMass, StatedDensity{lightMass / lightVolume, 15}, {}});
+        const StatedDensity density{lightMass / lightVolume15, 15};
+        blend.cuts.push_back({std::nullopt, lightEnd, lightMass, density, {}});
+        lightVolume20 = lightMass / densityAtReference(density.kgPerM3, density.tempC, 20);
     }
 
     // Below the light ends' top the blend holds light ends only: what the
-    // oils distil there joins the first cut above them.
+    // oils distil there joins the first cut above them. The engine spreads
+    // an oil's light ends over the whole first row of its table, and the
+    // vapour pressure the row's lightest part from its start, so no boundary
+    // splits an oil's first row either: the blend's first cut holds them all.
     const double lowest = boundaries.front();
     std::optional<double> cutStart = startGiven ? std::optional(lowest) : std::nullopt;
+    const double lightTop = lightMass > 0 ? lightEnd : lowest;
     if (lightMass > 0) {
         cutStart = std::max(lightEnd, lowest);
-        std::erase_if(boundaries, [&](double b) { return b != lowest && b <= *cutStart; });
     }
-    std::vector<distillation::MonotoneCubic> curves;
-    for (const BlendedOil& oil : oils) {
-        curves.emplace_back(oil.boundaries, oil.cumulative);
+    std::erase_if(boundaries,
+                  [&](double b) { return b != lowest && (b <= lightTop || b < firstRowEnd); });
+    std::string problem;
+    std::optional<Pieces> pieces = piecesOf(oils, boundaries, problem);
+    if (!pieces) {
+        return {std::nullopt, problem};
     }
+    // The narrow cuts of the first interval hold the light ends too.
+    pieces->mass.front() -= lightMass;
+    pieces->volume20.front() -= lightVolume20;
+
     const std::size_t firstCut = blend.cuts.size();
     for (std::size_t j = 0; j + 1 < boundaries.size(); ++j) {
-        const double low = boundaries[j];
         const double high = boundaries[j + 1];
-        double mass = 0;
-        double volume = 0;
-        for (std::size_t k = 0; k < oils.size(); ++k) {
-            const double piece =
-                oils[k].massFraction * std::max(0.0, curves[k](high) - curves[k](low));
-            mass += piece;
-            volume += piece / densityAbove(oils[k], low);
-        }
+        const double mass = pieces->mass[j];
         if (!(mass > 0)) {
             // Nothing boils here: the interval joins the cut below, if any.
             if (blend.cuts.size() > firstCut) {
@@ -184,7 +242,8 @@ BlendOutcome blendOils(const std::vector<BlendPart>& parts, ShareBasis basis,
             }
             continue;
         }
-        blend.cuts.push_back({cutStart, high, mass, StatedDensity{mass / volume, 15}, {}});
+        blend.cuts.push_back(
+            {cutStart, high, mass, StatedDensity{mass / pieces->volume20[j], 20}, {}});
         cutStart = high;
     }
     if (openEnded && blend.cuts.size() > firstCut) {

@@ -23,15 +23,18 @@ struct BlendOutcome {
 };
 
 // The blend of two or more oils as an assay of its own, by mass, each cut
-// with its density at 15 deg.C and the blend's density given. Every oil is
-// resolved first (its cuts without a density take the oil's Watson K);
-// volume shares become mass shares through the oils' densities. The cuts
-// are recut to common boundaries, all the oils' boundaries together: each
-// oil's mass between two of them is read off its cumulative TBP curve
-// (mass distilled against temperature through its cut boundaries, by
-// monotone cubic interpolation, which keeps every cut's own yield and
-// spreads it smoothly inside the cut), and carries the density of the cut
-// it comes from. A common cut's density is its pieces' volume-additive one,
+// with its density at 20 deg.C (as the engine holds its narrow cuts) and the
+// blend's density at 15 deg.C given. Every oil is resolved first (its cuts
+// without a density take the oil's Watson K); volume shares become mass
+// shares through the oils' densities. The cuts are recut to common
+// boundaries, all the oils' boundaries together (an oil of no share takes no
+// part): each oil's mass and volume between two of them are those of its
+// narrow cuts there, as the engine spreads the oil over its 1 deg.C cuts
+// with their densities shifted to the oil's cuts and whole oil
+// (AssayNarrowCuts). A piece of a cut so has its own density, not the whole
+// cut's, and an oil recut at boundaries on the engine's grid keeps its
+// figures. No boundary splits the engine's first row of an oil whose light
+// ends it holds. A common cut's density is its pieces' volume-additive one,
 // as is the blend's. The oils' light ends make the blend's: one cut when
 // each oil gives them as a cut, else by component (a light-ends cut taken
 // apart as lumpedLightEnds does).

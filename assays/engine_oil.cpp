@@ -29,6 +29,7 @@ EngineOil engineOilOf(const ResolvedAssay& assay) {
         EngineRow row;
         row.startC = cut.startC.value_or(0);
         row.endC = cut.endC.value_or(kTableTopC);
+        row.residue = !cut.endC.has_value();
         row.massPct = cut.massPct;
         row.density20 = cut.density20;
         row.firstCut = i;
@@ -76,6 +77,7 @@ OilInputs engineInputsOf(const EngineOil& oil, ViscosityMethod method,
     inputs.viscosityMethod = method;
     inputs.vapourPressureMethod = vapourMethod;
     inputs.lightEnds = oil.lightEnds;
+    inputs.residueRunsToTableTop = !oil.rows.empty() && oil.rows.back().residue;
     for (const EngineRow& row : oil.rows) {
         inputs.fractions.push_back({row.startC, row.endC, row.massPct});
     }

@@ -19,6 +19,7 @@ struct EngineRow {
     double density20 = 0;
     std::size_t firstCut = 0; // the assay's cuts this row holds: first..
     std::size_t endCut = 0;   // ..end (light ends merged into the first row)
+    bool residue = false;     // the assay gave no end: it runs to kTableTopC
 };
 
 // The inputs the basic and additional calculations take for an assay: the

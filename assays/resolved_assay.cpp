@@ -24,19 +24,6 @@ void setDensities(ResolvedCut& cut, const StatedDensity& stated) {
     cut.density15 = stated.tempC == 15 ? stated.kgPerM3 : density15Of(cut.density20);
 }
 
-// A light end given by component: a cut at its normal boiling point and
-// its own density.
-ResolvedCut componentCut(LightEnd component) {
-    const LightEndConstants& constants = constantsOf(component);
-    ResolvedCut cut;
-    cut.lightEnds = true;
-    cut.component = component;
-    cut.lowC = constants.boilingK - kKelvinOffset;
-    cut.highC = cut.lowC;
-    setDensities(cut, {densityOfSpecificGravity(constants.specificGravity), kSpecificGravityTempC});
-    return cut;
-}
-
 // Every light end by component: those given so, and the light-ends cuts
 // taken apart.
 LightEnds lightEndsOf(const std::vector<ResolvedCut>& cuts) {
@@ -145,6 +132,17 @@ void convertYields(std::vector<ResolvedCut>& cuts, const std::vector<double>& yi
 }
 
 } // namespace
+
+ResolvedCut componentCut(LightEnd component) {
+    const LightEndConstants& constants = constantsOf(component);
+    ResolvedCut cut;
+    cut.lightEnds = true;
+    cut.component = component;
+    cut.lowC = constants.boilingK - kKelvinOffset;
+    cut.highC = cut.lowC;
+    setDensities(cut, {densityOfSpecificGravity(constants.specificGravity), kSpecificGravityTempC});
+    return cut;
+}
 
 Resolution resolveAssay(const Assay& assay) {
     if (auto problem = assayProblem(assay)) {

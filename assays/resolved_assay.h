@@ -51,6 +51,10 @@ struct Resolution {
     std::string problem; // why there is none, for the user
 };
 
+// A light end given by component as the resolution holds it: a cut at its
+// normal boiling point and its own density, no yield yet.
+ResolvedCut componentCut(LightEnd component);
+
 // Checks the assay (assayProblem) and resolves it. Yields go between
 // volume and mass through the cuts' densities at 15 deg.C (an assay's
 // volumes are at standard conditions): w_i = v_i rho_i / sum(v_j rho_j).

@@ -57,6 +57,7 @@ std::optional<int> applyAssayToOil(const std::string& path, ResolvedOil& oil,
                                  shortestNumberText(row.massPct)});
     }
     oil.lightEnds = lightEndTextsOf(engineOil.lightEnds);
+    oil.residueRunsToTableTop = !engineOil.rows.empty() && engineOil.rows.back().residue;
     return std::nullopt;
 }
 

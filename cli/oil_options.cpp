@@ -190,6 +190,7 @@ OilInputs oilInputsOf(const ResolvedOil& oil) {
     inputs.viscosityMethod = oil.viscosityMethod;
     inputs.vapourPressureMethod = oil.vapourPressureMethod;
     inputs.lightEnds = lightEndsOfTexts(oil.lightEnds);
+    inputs.residueRunsToTableTop = oil.residueRunsToTableTop;
     return inputs;
 }
 

@@ -45,6 +45,9 @@ struct ResolvedOil {
     ViscosityMethod viscosityMethod = ViscosityMethod::WholeOil;
     VapourPressureMethod vapourPressureMethod = VapourPressureMethod::AverageBoilingPoint;
     LightEndTexts lightEnds{};
+    // The last fraction row is an assay's residue, its end put at the top of
+    // the narrow cuts by the program (see OilInputs).
+    bool residueRunsToTableTop = false;
 };
 
 // How the values are named in messages: as options on the command line, as

@@ -18,6 +18,7 @@ void fillOilCalc(COilCalc& calc, const OilInputs& oil) {
     calc.viscosityMethod = oil.viscosityMethod;
     calc.vapourPressureMethod = oil.vapourPressureMethod;
     calc.lightEndsIn = lightEndAmounts(oil.lightEnds);
+    calc.residueRunsToTableTop = oil.residueRunsToTableTop;
     calc.inputMode = oil.useFractions ? COilCalc::kFractionTable : COilCalc::kDensityOnly;
     if (!oil.useFractions) {
         return;

@@ -127,7 +127,8 @@ class COilCalc {
     double refTemp = 20; // deg.C
     ViscosityMethod viscosityMethod = ViscosityMethod::WholeOil;
     VapourPressureMethod vapourPressureMethod = VapourPressureMethod::AverageBoilingPoint;
-    LightEndAmounts lightEndsIn{}; // per cent of the whole oil's mass
+    LightEndAmounts lightEndsIn{};      // per cent of the whole oil's mass
+    bool residueRunsToTableTop = false; // see OilInputs
 
     // --- Inputs in base units (prepareInputs) -----------------------------
     double density = 0; // at refTemp: as given, or the cuts' mixture's if not given

@@ -51,6 +51,11 @@ struct OilInputs {
     // first row. They are checked whenever given and used by the vapour
     // pressure by narrow cuts.
     LightEnds lightEnds;
+    // Whether the last fraction row is a residue that the program itself ran
+    // up to the top of the narrow cuts (an assay's residue), not an end the
+    // user gave: the engine then does not ask about a last end above
+    // 600 deg.C, an end the user never typed.
+    bool residueRunsToTableTop = false;
 };
 
 } // namespace viskora

@@ -231,7 +231,8 @@ bool COilCalc::checkFractionRows() {
     if (fracStart[1] < 30 && fracStart[1] != 0 && !confirmWarning(texts::kFirstStartTooLow)) {
         return false;
     }
-    if (fracEnd[fracCount] > 600 && !confirmWarning(texts::kLastEndTooHigh)) {
+    if (fracEnd[fracCount] > 600 && !residueRunsToTableTop &&
+        !confirmWarning(texts::kLastEndTooHigh)) {
         return false;
     }
 

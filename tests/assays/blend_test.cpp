@@ -73,6 +73,84 @@ TEST(Blend, AFormsTableShortOf100HasItsRemainderAbove) {
     EXPECT_EQ(open.cuts.size(), 2u);
 }
 
+// An oil with boundaries on the engine's 1 deg.C grid that split every cut
+// of the medium crude and of the light table crude.
+Assay finelyCutOil() {
+    Assay assay;
+    assay.name = "Fine";
+    assay.basis = YieldBasis::Mass;
+    assay.cuts = {
+        {20, 50, 5, {}, {}},    {50, 120, 15, {}, {}},  {120, 150, 10, {}, {}},
+        {150, 230, 15, {}, {}}, {230, 300, 15, {}, {}}, {300, 420, 15, {}, {}},
+        {420, 600, 15, {}, {}}, {600, 700, 10, {}, {}},
+    };
+    assay.density = StatedDensity{840, 15};
+    return assay;
+}
+
+struct Recut {
+    const char* name;
+    Assay oil;
+    Assay other;
+    double otherShare; // per cent of mass; a trace brings its boundaries alone
+};
+
+void PrintTo(const Recut& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class RecutOil : public ::testing::TestWithParam<Recut> {};
+
+// An oil cut at another oil's boundaries, or beside an oil of no share, is
+// still that oil: the whole oil's figures hold to 1e-9. (Boundaries inside
+// an oil's first row are not taken: that row holds its light ends.)
+TEST_P(RecutOil, KeepsItsFigures) {
+    const Recut& row = GetParam();
+    const BlendOutcome blend = blendOils(
+        {{row.oil, 100 - row.otherShare}, {row.other, row.otherShare}}, ShareBasis::Mass, "Recut");
+    ASSERT_TRUE(blend.blend) << blend.problem;
+    const FiguresOutcome alone = characteriseAssay(row.oil);
+    const FiguresOutcome recut = characteriseAssay(*blend.blend);
+    ASSERT_TRUE(alone.figures && recut.figures) << recut.problem;
+    const OilFigures& a = alone.figures->oil;
+    const OilFigures& b = recut.figures->oil;
+    const auto expectSame = [](const char* what, double expected, double actual) {
+        EXPECT_NEAR(actual / expected, 1, 1e-9) << what << ": " << expected << " vs " << actual;
+    };
+    expectSame("density15", a.density15, b.density15);
+    expectSame("viscosity20", a.viscosity20, b.viscosity20);
+    expectSame("viscosity40", a.viscosity40, b.viscosity40);
+    expectSame("viscosity100", a.viscosity100, b.viscosity100);
+    expectSame("molarMass", a.molarMass, b.molarMass);
+    expectSame("watsonK", a.watsonK, b.watsonK);
+    expectSame("lightEnds", a.lightEndsMassPct + 1, b.lightEndsMassPct + 1);
+    ASSERT_EQ(a.reidVapourPressure.has_value(), b.reidVapourPressure.has_value());
+    if (a.reidVapourPressure) {
+        expectSame("reidVapourPressure", *a.reidVapourPressure, *b.reidVapourPressure);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Oils, RecutOil,
+    ::testing::Values(Recut{"MediumBesideNoLightTable", mediumCrude(), lightTableCrude(), 0},
+                      Recut{"LightTableBesideNoMedium", lightTableCrude(), mediumCrude(), 0},
+                      Recut{"MediumBesideNoFineOil", mediumCrude(), finelyCutOil(), 0},
+                      Recut{"MediumAtFineBoundaries", mediumCrude(), finelyCutOil(), 1e-10},
+                      Recut{"LightTableAtFineBoundaries", lightTableCrude(), finelyCutOil(), 1e-10},
+                      Recut{"FineBesideNoMedium", finelyCutOil(), mediumCrude(), 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// An oil of no share leaves a blend of others exactly as it is without it.
+TEST(Blend, AnOilOfNoShareChangesNothing) {
+    const BlendOutcome two =
+        blendOils({{mediumCrude(), 60}, {lightTableCrude(), 40}}, ShareBasis::Volume, "Mix");
+    const BlendOutcome three =
+        blendOils({{mediumCrude(), 60}, {finelyCutOil(), 0}, {lightTableCrude(), 40}},
+                  ShareBasis::Volume, "Mix");
+    ASSERT_TRUE(two.blend && three.blend) << three.problem;
+    EXPECT_EQ(*two.blend, *three.blend);
+}
+
 struct BlendRefusal {
     const char* name;
     std::vector<double> shares; // one oil each, the medium crude
