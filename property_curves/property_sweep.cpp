@@ -111,7 +111,14 @@ SweepResult runSweep(const OilInputs& oilInputs, const SweepSettings& settings,
     if (!values) {
         return result;
     }
+    return runSweepAt(oilInputs, settings, *values, measured, user, progress);
+}
 
+SweepResult runSweepAt(const OilInputs& oilInputs, const SweepSettings& settings,
+                       const std::vector<double>& values,
+                       const std::vector<MeasuredViscosity>& measured, CalcMessages* user,
+                       const SweepProgress& progress) {
+    SweepResult result;
     SweepMessages messages(user);
     OilInputs inputs = oilInputs;
     inputs.pressureUnit = settings.pressureUnit;
@@ -134,12 +141,12 @@ SweepResult runSweep(const OilInputs& oilInputs, const SweepSettings& settings,
     }
 
     const bool overTemperature = settings.variable == SweepVariable::Temperature;
-    const int total = static_cast<int>(values->size());
-    result.points.reserve(values->size());
+    const int total = static_cast<int>(values.size());
+    result.points.reserve(values.size());
     for (int i = 0; i < total; ++i) {
         SweepPoint point;
-        point.temperature = overTemperature ? (*values)[i] : settings.designTemp;
-        point.pressure = overTemperature ? settings.designPressure : (*values)[i];
+        point.temperature = overTemperature ? values[i] : settings.designTemp;
+        point.pressure = overTemperature ? settings.designPressure : values[i];
         messages.startPoint();
         const StateOutcome state =
             oil.runAdditional(point.temperature, point.pressure, result.anchor.has_value());
