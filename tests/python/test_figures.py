@@ -101,3 +101,19 @@ def test_curves_on_threads_are_the_same_points():
     assert one.status == four.status and one.messages == four.messages
     for name in one.keys():
         assert one[name].tobytes() == four[name].tobytes(), name
+
+
+@pytest.mark.parametrize("measured", [[(25.0, 20)], [(25.0, 20), (6.5, 80)]],
+                         ids=["one point", "two points"])
+def test_an_anchored_curve_is_the_calculators(calc, measured):
+    options = []
+    for viscosity, temperature in measured:
+        options += ["--measured-viscosity", f"{viscosity}@{temperature}"]
+    expected = snake_keys(calc("curves", *oil_args(density=870), "--temps", "0:300:30",
+                               "--design-pressure", "0.3", *options, "--yes"))
+    curves = viskora.curves(viskora.Oil(density=870), temperatures=[p["temperature"] for p in
+                                                                    expected["points"]],
+                            pressure=0.3, measured_viscosities=measured, warnings="accept")
+    anchored = [p["anchored_liquid_viscosity"] for p in expected["points"]]
+    got = [None if v != v else v for v in curves["anchored_liquid_viscosity"].tolist()]
+    assert got == anchored
