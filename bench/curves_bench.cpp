@@ -12,6 +12,7 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace viskora {
 namespace {
@@ -50,6 +51,27 @@ void sweep300(benchmark::State& state, OilInputs (*oil)()) {
     }
 }
 
+// The 10,000 temperatures of the Python module's benchmark
+// (bench/python_bench.py): 1 to 300 deg.C evenly spaced, as numpy's
+// linspace spaces them, at 0.3 MPa.
+constexpr int kManyPoints = 10000;
+
+void sweep10000(benchmark::State& state, OilInputs (*oil)()) {
+    SweepSettings settings;
+    settings.designPressure = kPressure;
+    std::vector<double> temperatures;
+    const double step = (kTo - kFrom) / (kManyPoints - 1);
+    for (int i = 0; i < kManyPoints - 1; ++i) {
+        temperatures.push_back(kFrom + i * step);
+    }
+    temperatures.push_back(kTo);
+    const OilInputs inputs = oil();
+    for (auto _ : state) {
+        const SweepResult sweep = runSweepAt(inputs, settings, temperatures, {}, AcceptedWarnings::all());
+        benchmark::DoNotOptimize(sweep.points.back().results.liquid.density);
+    }
+}
+
 void oneByOne300(benchmark::State& state, OilInputs (*oil)()) {
     OilInputs inputs = oil();
     inputs.designPressure = kPressure;
@@ -83,6 +105,8 @@ const bool registered = [] {
                 ->Unit(benchmark::kMillisecond);
         }
     }
+    benchmark::RegisterBenchmark("BM_Sweep10000TwentyFractions", sweep10000, twentyFractions)
+        ->Unit(benchmark::kMillisecond);
     return true;
 }();
 

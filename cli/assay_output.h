@@ -1,6 +1,7 @@
 #pragma once
 
 #include "assays/assay_figures.h"
+#include "assays/assay_json.h"
 
 #include <nlohmann/json.hpp>
 
@@ -8,12 +9,10 @@
 
 namespace viskora {
 
-// An assay's figures as the calculator writes them: a text table, one JSON
-// object (`kind`, `status`, `name`, `yieldBasis`, `cuts`, `oil`,
-// `fractions`: the engine's fraction table and density) or CSV records
-// (`cut` and `oil` with named fields).
+// An assay's figures as the calculator writes them: a text table, the JSON
+// object of assays/assay_json.h, or CSV records (`cut` and `oil` with named
+// fields).
 void printAssayFigures(std::ostream& out, const assays::AssayFigures& figures);
-nlohmann::json assayFiguresJson(const assays::AssayFigures& figures, const char* kind);
 void writeAssayCsv(std::ostream& out, const assays::AssayFigures& figures);
 
 } // namespace viskora

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/console_messages.h"
+#include "documents/result_lines.h"
 #include "engine/calculation.h"
 
 #include <nlohmann/json.hpp>
@@ -10,15 +11,6 @@
 #include <vector>
 
 namespace viskora {
-
-// One result as the calculator prints it: its record name, its value in the
-// base unit, that unit, and the text the form would show.
-struct ResultLine {
-    std::string name;
-    double value = 0;
-    std::string baseUnit;
-    std::string shown;
-};
 
 // Exit statuses of the calculator.
 enum ExitStatus : int {
@@ -41,13 +33,6 @@ nlohmann::json messagesJson(const std::vector<ShownMessage>& messages);
 
 // The characterisation of an oil or of a part of it, under the record's names.
 nlohmann::json characterisationJson(const Characterisation& characterisation);
-
-// The results as a new form shows them after Calculate, in the order of the
-// record's fields: each under its calculator name with its value in the
-// base unit and the text of the form's default unit; the two mass shares of
-// an additional calculation open the list.
-std::vector<ResultLine> resultLines(const BasicResults& results);
-std::vector<ResultLine> resultLines(const AdditionalResults& results);
 
 // Results under their names in base units, and the shown texts.
 nlohmann::json resultsJson(const std::vector<ResultLine>& lines);

@@ -2,6 +2,7 @@
 
 #include "cli/additional_command.h"
 #include "cli/oil_options.h"
+#include "documents/calculated_documents.h"
 #include "documents/document_records.h"
 #include "engine/calculation.h"
 
@@ -19,20 +20,12 @@ inline constexpr int kExitSaveFailed = 5;
 // The option `--save FILE.vkr` of a calculation command.
 void addSaveOption(CLI::App& command, std::string& path);
 
-// The record a new basic form holds after Calculate with these inputs: the
-// inputs and their units as given, the viscosity method, the results in the
-// form's default units
-// as it shows them, and the fraction rows given (five rows of "0" and the
-// switch off when none were).
-BasicDocumentRecord basicDocumentAfterCalculate(const ResolvedOil& oil,
-                                                const BasicResults& results);
-
 // A message of the documents library for the console: its lines end in a
 // line feed alone.
 std::string consoleText(std::string text);
 
-// The same for a new additional form: the design state as given, the shares
-// and results as the form shows them.
+// additionalDocumentAfterCalculate with the design state of the command's
+// options.
 AdditionalDocumentRecord additionalDocumentAfterCalculate(const ResolvedOil& oil,
                                                           const DesignOptions& design,
                                                           int pressureUnit,

@@ -1,6 +1,5 @@
 #include "cli/oil_options.h"
 
-#include "documents/light_end_texts.h"
 #include "documents/vapour_pressure_method_words.h"
 #include "documents/viscosity_method_words.h"
 #include "units/number_text.h"
@@ -48,27 +47,6 @@ bool checkNumberText(std::string_view name, std::string_view text, std::string& 
     }
     problem = std::string(name) + ": \"" + std::string(text) + "\" is not a number";
     return false;
-}
-
-std::optional<int> parseUnitCode(Quantity quantity, std::string_view text) {
-    const auto names = unitNames(quantity);
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        // The unit's number in its list as the help counts it, from 1; the
-        // whole name, or its first word ("MPa" for "MPa (MN/m2)").
-        const std::string_view name = names[i];
-        if (text == std::to_string(i + 1) || name == text ||
-            name.substr(0, name.find(' ')) == text) {
-            return static_cast<int>(i);
-        }
-    }
-    if (quantity == Quantity::Temperature && text.size() == 1) {
-        const std::string_view letters = "KCFR";
-        const std::size_t position = letters.find(text[0]);
-        if (position != std::string_view::npos) {
-            return static_cast<int>(position);
-        }
-    }
-    return std::nullopt;
 }
 
 std::optional<FractionTexts> parseFractionRow(std::string_view text) {
@@ -174,24 +152,6 @@ std::optional<ResolvedOil> resolveOil(const OilOptions& options, std::string& pr
         oil.fractions.push_back(*row);
     }
     return oil;
-}
-
-OilInputs oilInputsOf(const ResolvedOil& oil) {
-    OilInputs inputs;
-    inputs.useFractions = !oil.fractions.empty();
-    for (const FractionTexts& row : oil.fractions) {
-        inputs.fractions.push_back(
-            {textToNumber(row[0]), textToNumber(row[1]), textToNumber(row[2])});
-    }
-    inputs.density = textToNumber(oil.densityText);
-    inputs.densityUnit = oil.densityUnit;
-    inputs.densityTemp = textToNumber(oil.densityTempText);
-    inputs.tempUnit = oil.tempUnit;
-    inputs.viscosityMethod = oil.viscosityMethod;
-    inputs.vapourPressureMethod = oil.vapourPressureMethod;
-    inputs.lightEnds = lightEndsOfTexts(oil.lightEnds);
-    inputs.residueRunsToTableTop = oil.residueRunsToTableTop;
-    return inputs;
 }
 
 } // namespace viskora

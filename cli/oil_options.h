@@ -1,8 +1,10 @@
 #pragma once
 
 #include "documents/document_records.h"
+#include "documents/oil_texts.h"
 #include "engine/calc_results.h"
 #include "engine/oil_inputs.h"
+#include "units/unit_codes.h"
 #include "units/unit_tables.h"
 
 #include <CLI/CLI.hpp>
@@ -32,24 +34,6 @@ struct OilOptions {
     bool json = false;
 };
 
-// One row of the fraction table: start, end and share texts.
-using FractionTexts = std::array<std::string, 3>;
-
-// The options after their unit codes and fraction rows have been resolved.
-struct ResolvedOil {
-    std::string densityText;
-    int densityUnit = unit::kKgPerM3;
-    std::string densityTempText;
-    int tempUnit = unit::kCelsius;
-    std::vector<FractionTexts> fractions;
-    ViscosityMethod viscosityMethod = ViscosityMethod::WholeOil;
-    VapourPressureMethod vapourPressureMethod = VapourPressureMethod::AverageBoilingPoint;
-    LightEndTexts lightEnds{};
-    // The last fraction row is an assay's residue, its end put at the top of
-    // the narrow cuts by the program (see OilInputs).
-    bool residueRunsToTableTop = false;
-};
-
 // How the values are named in messages: as options on the command line, as
 // columns in a batch file.
 struct OilValueNames {
@@ -67,11 +51,6 @@ void addOilOptions(CLI::App& command, OilOptions& options);
 // false.
 bool checkNumberText(std::string_view name, std::string_view text, std::string& problem);
 
-// A unit code given as the unit's number in its list (counted from 1, as
-// the help says and scripts write it) or as its name, for temperatures also
-// as K, C, F or R. Nothing when it names no unit.
-std::optional<int> parseUnitCode(Quantity quantity, std::string_view text);
-
 // "START:END:SHARE" into three texts; nothing when it has another shape.
 std::optional<FractionTexts> parseFractionRow(std::string_view text);
 
@@ -82,10 +61,5 @@ std::optional<FractionTexts> parseFractionRow(std::string_view text);
 // returns nothing and sets `problem` to a message for the user.
 std::optional<ResolvedOil> resolveOil(const OilOptions& options, std::string& problem,
                                       const OilValueNames& names = {});
-
-// The oil's inputs as a form's Calculate takes them: the fraction rows only
-// when there are any, the density and its temperature with their units,
-// the methods and the light ends.
-OilInputs oilInputsOf(const ResolvedOil& oil);
 
 } // namespace viskora

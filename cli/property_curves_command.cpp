@@ -9,6 +9,7 @@
 #include "documents/vapour_pressure_method_words.h"
 #include "documents/viscosity_method_words.h"
 #include "property_curves/sweep_columns.h"
+#include "property_curves/sweep_point_lines.h"
 #include "units/display_format.h"
 #include "units/number_text.h"
 
@@ -50,25 +51,6 @@ CalcStatus sweepStatus(const SweepResult& sweep) {
         }
     }
     return {"ok", kExitResults};
-}
-
-// A point's results under the calculator's names: the additional
-// calculation's, except that the liquid's viscosity is given by both
-// methods, the oil's as a whole as "liquidViscosity" and by narrow cuts
-// beside it; the Prandtl number is that of the oil's own method.
-std::vector<ResultLine> sweepLines(const SweepPoint& point) {
-    std::vector<ResultLine> lines = resultLines(point.results);
-    const auto viscosity = std::find_if(lines.begin(), lines.end(), [](const ResultLine& line) {
-        return line.name == "liquidViscosity";
-    });
-    viscosity->value = point.liquidViscosityWholeOil;
-    viscosity->shown = formatForDisplay(point.liquidViscosityWholeOil);
-    ResultLine byCuts = *viscosity;
-    byCuts.name = "liquidViscosityByCuts";
-    byCuts.value = point.liquidViscosityByCuts;
-    byCuts.shown = formatForDisplay(point.liquidViscosityByCuts);
-    lines.insert(viscosity + 1, byCuts);
-    return lines;
 }
 
 // The table's columns, as the property curves window has them: the anchored
@@ -157,7 +139,7 @@ nlohmann::json pointJson(const SweepPoint& point, bool anchored) {
                            {"pressure", point.pressure},
                            {"status", pointStatus(point).word}};
     if (point.outcome == CalcOutcome::Completed) {
-        item["results"] = resultsJson(sweepLines(point));
+        item["results"] = resultsJson(sweepPointLines(point));
         item["vapourPressure"] = *point.vapourPressure;
         item["trueVapourPressure"] =
             point.trueVapourPressure ? nlohmann::json(*point.trueVapourPressure) : nlohmann::json();

@@ -122,7 +122,14 @@ SweepResult runSweep(const OilInputs& oilInputs, const SweepSettings& settings,
     if (!values) {
         return result;
     }
+    return runSweepAt(oilInputs, settings, *values, measured, accepted, progress);
+}
 
+SweepResult runSweepAt(const OilInputs& oilInputs, const SweepSettings& settings,
+                       const std::vector<double>& values,
+                       const std::vector<MeasuredViscosity>& measured,
+                       const AcceptedWarnings& accepted, const SweepProgress& progress) {
+    SweepResult result;
     OilInputs inputs = oilInputs;
     inputs.pressureUnit = settings.pressureUnit;
     const int tempUnit = inputs.tempUnit;
@@ -143,12 +150,12 @@ SweepResult runSweep(const OilInputs& oilInputs, const SweepSettings& settings,
     }
 
     const bool overTemperature = settings.variable == SweepVariable::Temperature;
-    const int total = static_cast<int>(values->size());
-    result.points.reserve(values->size());
+    const int total = static_cast<int>(values.size());
+    result.points.reserve(values.size());
     for (int i = 0; i < total; ++i) {
         SweepPoint point;
-        point.temperature = overTemperature ? (*values)[i] : settings.designTemp;
-        point.pressure = overTemperature ? settings.designPressure : (*values)[i];
+        point.temperature = overTemperature ? values[i] : settings.designTemp;
+        point.pressure = overTemperature ? settings.designPressure : values[i];
         const StateOutcome state =
             oil.runAdditional(point.temperature, point.pressure, result.anchor.has_value());
         keepFirstMeetings(state.additional.messages, result.messages);

@@ -106,6 +106,14 @@ SweepResult runSweep(const OilInputs& oil, const SweepSettings& settings,
                      const std::vector<MeasuredViscosity>& measured,
                      const AcceptedWarnings& accepted, const SweepProgress& progress = {});
 
+// runSweep at the given values of the swept variable in place of
+// settings.range, as many as the caller has: for scripts that bring their own
+// points (the Python module's arrays).
+SweepResult runSweepAt(const OilInputs& oil, const SweepSettings& settings,
+                       const std::vector<double>& values,
+                       const std::vector<MeasuredViscosity>& measured,
+                       const AcceptedWarnings& accepted, const SweepProgress& progress = {});
+
 // A temperature in a temperature unit code, in K; an unknown code reads as deg.C.
 double temperatureInKelvin(double value, int tempUnit);
 

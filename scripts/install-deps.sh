@@ -8,6 +8,7 @@ VISKORA_PACKAGES=(
     libcli11-dev nlohmann-json3-dev libeigen3-dev
     locales python3-openpyxl xvfb xauth poppler-utils
     dpkg-dev file
+    pybind11-dev python3-dev python3-numpy python3-pytest python3-matplotlib
 )
 
 install_build_dependencies() {

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <ostream>
 
 #include <cmath>
@@ -86,6 +88,28 @@ TEST_P(SweepPointsEqualSingleCalculations, ToTheBit) {
         }
     }
     EXPECT_GT(completed, 0);
+}
+
+// A caller's own values, here the range's backwards, give each point as the
+// range does: no point depends on the ones calculated before it.
+TEST_P(SweepPointsEqualSingleCalculations, AtGivenValuesInAnyOrderAsOverTheRange) {
+    const SweepCase& c = GetParam();
+    const SweepResult overRange = runSweep(c.oil, c.settings, {}, AcceptedWarnings::all());
+    std::string problem;
+    std::vector<double> values = *sweepValues(c.settings.range, problem);
+    std::ranges::reverse(values);
+    const SweepResult atValues =
+        runSweepAt(c.oil, c.settings, values, {}, AcceptedWarnings::all());
+    ASSERT_EQ(atValues.points.size(), overRange.points.size());
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const SweepPoint& a = atValues.points[values.size() - 1 - i];
+        const SweepPoint& b = overRange.points[i];
+        ASSERT_EQ(a.outcome, b.outcome) << values[values.size() - 1 - i];
+        EXPECT_EQ(a.message, b.message);
+        expectSameResults(a.results, b.results);
+        EXPECT_EQ(a.liquidViscosityByCuts, b.liquidViscosityByCuts);
+        EXPECT_EQ(a.vapourPressure, b.vapourPressure);
+    }
 }
 
 SweepSettings overTemperature(double from, double to, double step, double pressure,
