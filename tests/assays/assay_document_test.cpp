@@ -1,3 +1,4 @@
+#include "assays/assay_check.h"
 #include "assays/assay_document.h"
 #include "example_assays.h"
 
@@ -52,9 +53,11 @@ TEST(AssayDocument, HoldsAtMostItsCapacityOfCuts) {
     const AssayReadResult full = readAssayDocument(assayDocumentText(assay));
     ASSERT_TRUE(full.assay) << full.message;
     EXPECT_EQ(full.assay->cuts.size(), kMaxAssayCuts);
+    EXPECT_EQ(assayProblem(*full.assay), std::nullopt);
     assay.cuts.push_back({535, 540, 1, {}, {}});
     EXPECT_EQ(readAssayDocument(assayDocumentText(assay)).message,
               "Cannot read this file.\nThe assay document is damaged: it has more than 100 cuts.");
+    EXPECT_EQ(assayProblem(assay), "The assay has more than 100 cuts.");
 }
 
 struct DamagedDocument {
