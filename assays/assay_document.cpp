@@ -192,7 +192,9 @@ bool isAssayDocument(std::string_view bytes) {
         // Not parsed: it is taken as an assay when it names the format.
         return bytes.find("\"" + std::string(kFormatName) + "\"") != std::string_view::npos;
     case EnvelopeFault::NoVersion:
+    case EnvelopeFault::UnreadableVersion:
     case EnvelopeFault::NewerVersion:
+    case EnvelopeFault::NumberOutOfRange:
     case EnvelopeFault::None:
         break;
     }
@@ -205,11 +207,10 @@ AssayReadResult readAssayDocument(std::string_view bytes) {
     case EnvelopeFault::NotThisKind:
         return {std::nullopt, kNotAnAssayDocument};
     case EnvelopeFault::NoVersion:
-        return {std::nullopt, damaged("its format version is missing")};
+    case EnvelopeFault::UnreadableVersion:
     case EnvelopeFault::Oversized:
-        return {std::nullopt, damaged("it nests deeper than " + std::to_string(kMaxJsonDepth) +
-                                      " levels or holds more than " +
-                                      std::to_string(kMaxJsonValues) + " values")};
+    case EnvelopeFault::NumberOutOfRange:
+        return {std::nullopt, damaged(envelopeDamage(envelope, kAssayFormatVersion))};
     case EnvelopeFault::NewerVersion:
         return {std::nullopt, "Cannot read this file.\nIt was written by a newer version of "
                               "Viskora (assay format " +

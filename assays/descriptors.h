@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string_view>
 
 // The everyday descriptors of a petroleum cut or oil, one function each.
 // Specific gravity (SG) is at 60/60 deg.F, against water's 999.0 kg/m3.
@@ -52,5 +53,9 @@ std::optional<double> riaziDaubertMolarMass(double boilingKelvin, double specifi
 // Worked values (the standard's examples): 73.30 and 8.86 mm2/s give 92.4;
 // 22.83 and 5.05 give 156.4.
 std::optional<double> viscosityIndex(double viscosity40, double viscosity100);
+
+// Why an oil has no viscosity index, as the calculator and the exports say.
+inline constexpr std::string_view kViscosityIndexUndefined =
+    "not defined below 2 mm2/s at 100 deg.C";
 
 } // namespace viskora::assays

@@ -1,7 +1,7 @@
 #include "assaysui/figures_export.h"
 
+#include "assays/assay_figures_csv.h"
 #include "assaysui/figure_tables.h"
-#include "csv/csv_writing.h"
 #include "documents/document_file.h"
 #include "printing/pdf_report.h"
 #include "reports/html_escape.h"
@@ -103,18 +103,6 @@ std::vector<QString> oilNotes() {
     return lines;
 }
 
-std::string csvText(const TextTable& table) {
-    std::string text;
-    for (const auto& row : table) {
-        csv::Record record;
-        for (const QString& cell : row) {
-            record.push_back(cell.toStdString());
-        }
-        text += csv::line(record);
-    }
-    return text;
-}
-
 std::string escaped(const QString& text) {
     return escapeHtml(text.toStdString());
 }
@@ -155,10 +143,6 @@ QString fileFailure(const SaveResult& saved) {
 }
 
 } // namespace
-
-std::string assayFiguresCsv(const assays::AssayFigures& figures) {
-    return csvText(cutTable(figures, true)) + "\r\n" + csvText(oilTable(figures, true));
-}
 
 std::string assayReportHtml(const assays::Assay& assay, const assays::AssayFigures& figures) {
     const std::string title = escaped(assayTitle(assay));
@@ -201,7 +185,7 @@ SheetModel assayReportSheet(const assays::Assay& assay, const assays::AssayFigur
 
 QString writeAssayCsv(const assays::AssayFigures& figures, const QString& path) {
     return fileFailure(
-        saveDocumentFile(QFile::encodeName(path).toStdString(), assayFiguresCsv(figures)));
+        saveDocumentFile(QFile::encodeName(path).toStdString(), assays::assayFiguresCsv(figures)));
 }
 
 QString writeAssayReport(const assays::Assay& assay, const assays::AssayFigures& figures,

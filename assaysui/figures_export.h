@@ -12,11 +12,6 @@ namespace viskora {
 
 // An assay's characterised cuts and whole-oil figures as files.
 
-// CSV: UTF-8, "." decimals at full precision, CR LF line ends. The cuts'
-// table (headings with units, a row a cut), an empty line, then the whole
-// oil's figures as "figure,value,unit" records.
-std::string assayFiguresCsv(const assays::AssayFigures& figures);
-
 // A report page (UTF-8 HTML): the assay as given, the characterised cuts
 // and the whole oil's figures, numbers as the window shows them. Every text
 // of the document is escaped.
@@ -25,10 +20,10 @@ std::string assayReportHtml(const assays::Assay& assay, const assays::AssayFigur
 // The same tables as the one sheet of a workbook, numbers at full precision.
 SheetModel assayReportSheet(const assays::Assay& assay, const assays::AssayFigures& figures);
 
-// Writes the CSV, or the report as HTML, PDF or an .xlsx workbook as the
-// file's extension says (".html"/".htm", ".pdf", ".xlsx"; anything else is
-// HTML). Each replaces an old file only once complete, and returns why the
-// file was not written, or an empty text.
+// Writes the CSV (assays::assayFiguresCsv, the calculator's layout), or
+// the report as HTML, PDF or an .xlsx workbook as the file's extension says (".html"/".htm",
+// ".pdf", ".xlsx"; anything else is HTML). Each replaces an old file only once complete, and
+// returns why the file was not written, or an empty text.
 QString writeAssayCsv(const assays::AssayFigures& figures, const QString& path);
 QString writeAssayReport(const assays::Assay& assay, const assays::AssayFigures& figures,
                          const QString& path);

@@ -1,7 +1,9 @@
 #include "cli/assay_output.h"
 
+#include "assays/assay_figures_csv.h"
+#include "assays/descriptors.h"
+
 #include "cli/terminal_text.h"
-#include "csv/csv_writing.h"
 #include "units/display_format.h"
 
 #include <iomanip>
@@ -57,7 +59,7 @@ void printAssayFigures(std::ostream& out, const assays::AssayFigures& figures) {
     out << "(* density from the oil's Watson K; m anchored to a measured viscosity; viscosities "
            "in mm2/s)\n\n";
     const OilFigures& oil = figures.oil;
-    const auto row = [&out](const char* name, const std::string& value, const char* unit) {
+    const auto row = [&out](const char* name, const std::string& value, std::string_view unit) {
         out << std::left << std::setw(28) << name << std::setw(14) << value << unit << '\n';
     };
     row("density at 15 deg.C", formatFixed(oil.density15, 1),
@@ -71,7 +73,8 @@ void printAssayFigures(std::ostream& out, const assays::AssayFigures& figures) {
     row("viscosity at 50 deg.C", formatForDisplay(oil.viscosity50), "mm2/s");
     row("viscosity at 100 deg.C", formatForDisplay(oil.viscosity100), "mm2/s");
     row("viscosity index", oil.viscosityIndex ? formatFixed(*oil.viscosityIndex, 0) : "-",
-        oil.viscosityIndex ? "(ASTM D2270)" : "(not defined below 2 mm2/s at 100 deg.C)");
+        oil.viscosityIndex ? "(ASTM D2270)"
+                           : "(" + std::string(assays::kViscosityIndexUndefined) + ")");
     row("light ends", formatFixed(oil.lightEndsMassPct, 3), "mass %");
     const auto pressure = [](const std::optional<double>& value) {
         return value ? formatForDisplay(*value) : std::string("-");
@@ -93,29 +96,7 @@ void printAssayFigures(std::ostream& out, const assays::AssayFigures& figures) {
 }
 
 void writeAssayCsv(std::ostream& out, const assays::AssayFigures& figures) {
-    out << csv::line({"record", "start", "end", "massPct", "volumePct", "density15",
-                      "midBoilingPoint", "specificGravity", "apiGravity", "watsonK",
-                      "molecularWeight", "viscosity40", "viscosity100"});
-    for (const CutFigures& c : figures.cuts) {
-        const std::string record = c.component   ? std::string(constantsOf(*c.component).name)
-                                   : c.lightEnds ? "lightEnds"
-                                                 : "cut";
-        out << csv::line({record, optionalText(c.startC), optionalText(c.endC), number(c.massPct),
-                          number(c.volumePct), number(c.density15), number(c.midBoilingC),
-                          number(c.specificGravity), number(c.apiGravity), number(c.watsonK),
-                          optionalText(c.molarMass), optionalText(c.viscosity40),
-                          optionalText(c.viscosity100)});
-    }
-    const OilFigures& o = figures.oil;
-    out << csv::line({"oil", "", "", "100", "100", number(o.density15), "",
-                      number(o.specificGravity), number(o.apiGravity), number(o.watsonK),
-                      number(o.molarMass), number(o.viscosity40), number(o.viscosity100)});
-    out << csv::line({"oilViscosity", "20", number(o.viscosity20)});
-    out << csv::line({"oilViscosity", "50", number(o.viscosity50)});
-    out << csv::line({"viscosityIndex", optionalText(o.viscosityIndex)});
-    out << csv::line({"reidVapourPressure", optionalText(o.reidVapourPressure)});
-    out << csv::line({"trueVapourPressure", "20", optionalText(o.trueVapourPressure20)});
-    out << csv::line({"trueVapourPressure", "37.8", optionalText(o.trueVapourPressure37_8)});
+    out << assays::assayFiguresCsv(figures);
 }
 
 } // namespace viskora

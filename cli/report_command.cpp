@@ -82,8 +82,9 @@ int runReport(const ReportOptions& options) {
         const std::filesystem::path folder = defaultOutputFolder();
         const std::string folderFailure = makeOutputFolder(folder);
         if (!folderFailure.empty()) {
-            std::cerr << "viskora-calc report: " << folder.string() << ": "
-                      << consoleText(failureWithReason(kDirectoryCreationFailed, folderFailure))
+            std::cerr << "viskora-calc report: "
+                      << consoleText(
+                             failureWithReason(kDirectoryCreationFailed, folder, folderFailure))
                       << '\n';
             return kExitSaveFailed;
         }
@@ -94,8 +95,7 @@ int runReport(const ReportOptions& options) {
     const auto failure = std::visit(
         [&](const auto& record) { return writeReport(kind, record, file); }, *opened.record);
     if (failure) {
-        std::cerr << "viskora-calc report: " << file.string() << ": " << consoleText(*failure)
-                  << '\n';
+        std::cerr << "viskora-calc report: " << consoleText(*failure) << '\n';
         return kExitSaveFailed;
     }
     std::cout << file.string() << '\n';

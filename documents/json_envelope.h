@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <string>
 #include <string_view>
 
 namespace viskora {
@@ -10,10 +11,12 @@ namespace viskora {
 // kind.
 enum class EnvelopeFault {
     None,
-    NotThisKind,  // no JSON object, or its "format" names another kind
-    NoVersion,    // "version" missing or not a whole number of at least 1
-    NewerVersion, // written by a newer program than this one
-    Oversized,    // nests deeper, or holds more values, than any document of ours
+    NotThisKind,       // no JSON object, or its "format" names another kind
+    NoVersion,         // "version" missing
+    UnreadableVersion, // "version" not a whole number from 1 up within a long long
+    NewerVersion,      // written by a newer program than this one
+    Oversized,         // nests deeper, or holds more values, than any document of ours
+    NumberOutOfRange,  // a number too large for a double (1e999): the field is named
 };
 
 // The most a document of ours holds: its lists and objects nest four deep
@@ -28,6 +31,9 @@ struct JsonEnvelope {
     nlohmann::json root; // the parsed document, when it is of the kind
     EnvelopeFault fault = EnvelopeFault::None;
     long long version = 0;
+    // The first number out of range, as a path from the root with items
+    // counted from 1, as a reader counts them: "cuts[2].yield".
+    std::string outOfRangeField;
 };
 
 // The envelope every JSON document of the program has, {"format": NAME,
@@ -37,5 +43,10 @@ struct JsonEnvelope {
 // refused unparsed (Oversized).
 JsonEnvelope openJsonEnvelope(std::string_view bytes, std::string_view formatName,
                               long long newestVersion);
+
+// What is damaged, for a person, when the envelope's fault is NoVersion,
+// UnreadableVersion, Oversized or NumberOutOfRange ("its format version is
+// missing"); each kind of document words NotThisKind and NewerVersion itself.
+std::string envelopeDamage(const JsonEnvelope& envelope, long long newestVersion);
 
 } // namespace viskora

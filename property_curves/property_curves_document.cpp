@@ -268,11 +268,10 @@ CurveReadResult readCurveDocument(std::string_view bytes) {
     case EnvelopeFault::NotThisKind:
         return {std::nullopt, kNotACurveDocument};
     case EnvelopeFault::NoVersion:
-        return {std::nullopt, damaged("its format version is missing")};
+    case EnvelopeFault::UnreadableVersion:
     case EnvelopeFault::Oversized:
-        return {std::nullopt, damaged("it nests deeper than " + std::to_string(kMaxJsonDepth) +
-                                      " levels or holds more than " +
-                                      std::to_string(kMaxJsonValues) + " values")};
+    case EnvelopeFault::NumberOutOfRange:
+        return {std::nullopt, damaged(envelopeDamage(envelope, kCurveFormatVersion))};
     case EnvelopeFault::NewerVersion:
         return {std::nullopt,
                 "Cannot read this file.\nIt was written by a newer version of Viskora "

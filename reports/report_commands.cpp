@@ -46,7 +46,7 @@ std::optional<std::string> exportWorkbook(const BasicDocumentRecord& record,
                                           std::string_view documentTitle, DocumentOpener& opener) {
     const std::string folderFailure = makeOutputFolder(outputFolder);
     if (!folderFailure.empty()) {
-        return failureWithReason(kBasicSpreadsheetUnavailable, folderFailure);
+        return failureWithReason(kBasicSpreadsheetUnavailable, outputFolder, folderFailure);
     }
     return exportBasicSpreadsheet(
         record, rows,
@@ -58,7 +58,7 @@ std::optional<std::string> exportWorkbook(const AdditionalDocumentRecord& record
                                           std::string_view documentTitle, DocumentOpener& opener) {
     const std::string folderFailure = makeOutputFolder(outputFolder);
     if (!folderFailure.empty()) {
-        return failureWithReason(kAdditionalSpreadsheetUnavailable, folderFailure);
+        return failureWithReason(kAdditionalSpreadsheetUnavailable, outputFolder, folderFailure);
     }
     return exportAdditionalSpreadsheet(
         record, rows,

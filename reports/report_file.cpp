@@ -7,8 +7,11 @@ namespace viskora {
 
 namespace fs = std::filesystem;
 
-std::string failureWithReason(std::string_view message, std::string_view reason) {
+std::string failureWithReason(std::string_view message, const fs::path& where,
+                              std::string_view reason) {
     std::string text(message);
+    text += "\r\n";
+    text += where.string();
     if (!reason.empty()) {
         text += "\r\n";
         text += reason;
@@ -38,7 +41,7 @@ ReportOutcome writeFileContents(const fs::path& file, std::string_view bytes) {
     PendingFile pending(file);
     // A report that could not be written whole is a failure, not a success.
     if (!pending.write(bytes) || !pending.commit()) {
-        return {file, failureWithReason(kFileCreationFailed, pending.failure())};
+        return {file, failureWithReason(kFileCreationFailed, file, pending.failure())};
     }
     return {file, {}};
 }
@@ -46,7 +49,8 @@ ReportOutcome writeFileContents(const fs::path& file, std::string_view bytes) {
 ReportOutcome writeReportFile(const fs::path& file, std::string_view bytes) {
     const std::string folderFailure = makeOutputFolder(file.parent_path());
     if (!folderFailure.empty()) {
-        return {file, failureWithReason(kDirectoryCreationFailed, folderFailure)};
+        return {file,
+                failureWithReason(kDirectoryCreationFailed, file.parent_path(), folderFailure)};
     }
     return writeFileContents(file, bytes);
 }

@@ -24,9 +24,10 @@ struct ReportOutcome {
     bool written() const { return message.empty(); }
 };
 
-// A report message followed by the reason for the failure, on a line of its
-// own.
-std::string failureWithReason(std::string_view message, std::string_view reason);
+// A report message followed, each on a line of its own, by the file or
+// folder that could not be made and the system's reason for the failure.
+std::string failureWithReason(std::string_view message, const std::filesystem::path& where,
+                              std::string_view reason);
 
 // The longest file name, in bytes, that Linux's file systems take (NAME_MAX).
 inline constexpr std::size_t kLongestFileName = 255;

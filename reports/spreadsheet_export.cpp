@@ -199,14 +199,14 @@ std::optional<std::string> saveWorkbook(const SheetModel& sheet, const std::file
                                         std::string_view unavailable, DocumentOpener* opener) {
     PendingFile pending(file);
     if (!pending.created()) {
-        return failureWithReason(unavailable, pending.failure());
+        return failureWithReason(unavailable, file, pending.failure());
     }
     const std::string failure = writeXlsxFile(sheet, pending.temporaryPath());
     if (!failure.empty()) {
-        return failureWithReason(kFileCreationFailed, failure);
+        return failureWithReason(kFileCreationFailed, file, failure);
     }
     if (!pending.commit()) {
-        return failureWithReason(kFileCreationFailed, pending.failure());
+        return failureWithReason(kFileCreationFailed, file, pending.failure());
     }
     if (opener != nullptr) {
         opener->open(file);

@@ -1,3 +1,4 @@
+#include "assays/assay_check.h"
 #include "assays/assay_document.h"
 #include "example_assays.h"
 
@@ -52,9 +53,11 @@ TEST(AssayDocument, HoldsAtMostItsCapacityOfCuts) {
     const AssayReadResult full = readAssayDocument(assayDocumentText(assay));
     ASSERT_TRUE(full.assay) << full.message;
     EXPECT_EQ(full.assay->cuts.size(), kMaxAssayCuts);
+    EXPECT_EQ(assayProblem(*full.assay), std::nullopt);
     assay.cuts.push_back({535, 540, 1, {}, {}});
     EXPECT_EQ(readAssayDocument(assayDocumentText(assay)).message,
               "Cannot read this file.\nThe assay document is damaged: it has more than 100 cuts.");
+    EXPECT_EQ(assayProblem(assay), "The assay has more than 100 cuts.");
 }
 
 struct DamagedDocument {
@@ -93,6 +96,38 @@ INSTANTIATE_TEST_SUITE_P(
         DamagedDocument{"NoVersion", "\"version\": 1", "\"versio\": 1",
                         "Cannot read this file.\nThe assay document is damaged: its format "
                         "version is missing."},
+        DamagedDocument{"VersionPastAnyInteger", "\"version\": 1",
+                        "\"version\": 99999999999999999999",
+                        "Cannot read this file.\nThe assay document is damaged: its format "
+                        "version is not one this program reads (it reads 1 to 1)."},
+        DamagedDocument{"VersionPastASignedInteger", "\"version\": 1",
+                        "\"version\": 18446744073709551615",
+                        "Cannot read this file.\nThe assay document is damaged: its format "
+                        "version is not one this program reads (it reads 1 to 1)."},
+        DamagedDocument{"FractionalVersion", "\"version\": 1", "\"version\": 1.5",
+                        "Cannot read this file.\nThe assay document is damaged: its format "
+                        "version is not one this program reads (it reads 1 to 1)."},
+        DamagedDocument{"ZeroVersion", "\"version\": 1", "\"version\": 0",
+                        "Cannot read this file.\nThe assay document is damaged: its format "
+                        "version is not one this program reads (it reads 1 to 1)."},
+        DamagedDocument{"OverflowingVersion", "\"version\": 1", "\"version\": 1e999",
+                        "Cannot read this file.\nThe assay document is damaged: its format "
+                        "version is not one this program reads (it reads 1 to 1)."},
+        DamagedDocument{"OverflowingYield", "\"yield\": 7.5", "\"yield\": 1e999",
+                        "Cannot read this file.\nThe assay document is damaged: the number in "
+                        "field cuts[2].yield is out of range."},
+        DamagedDocument{"OverflowingDensity", "\"temp\": 15.6", "\"temp\": -2E+999",
+                        "Cannot read this file.\nThe assay document is damaged: the number in "
+                        "field density.temp is out of range."},
+        DamagedDocument{"OverflowingStart", "\"start\": 36.0",
+                        "\"start\": 1000000000000000000000000000000000000000000000000000000"
+                        "0000000000000000000000000000000000000000000000000000000000000000000000"
+                        "0000000000000000000000000000000000000000000000000000000000000000000000"
+                        "0000000000000000000000000000000000000000000000000000000000000000000000"
+                        "0000000000000000000000000000000000000000000000000000000000000000000000"
+                        "00000000000000000000",
+                        "Cannot read this file.\nThe assay document is damaged: the number in "
+                        "field cuts[2].start is out of range."},
         DamagedDocument{"YieldBasis", "\"volume\"", "\"weight\"",
                         "Cannot read this file.\nThe assay document is damaged: yieldBasis is "
                         "neither mass nor volume."},

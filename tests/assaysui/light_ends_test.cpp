@@ -1,3 +1,4 @@
+#include "assays/assay_figures_csv.h"
 #include "assaysui/assay_window.h"
 #include "assaysui/blend_window.h"
 #include "assaysui/figure_tables.h"
@@ -5,7 +6,9 @@
 #include "assaysui/light_end_yield_model.h"
 #include "assaysui/plot_curves.h"
 
+#include <QFile>
 #include <QTableView>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -148,7 +151,7 @@ TEST(AssayLightEnds, TypedByComponentTheyGiveTheVapourPressures) {
     EXPECT_EQ(opened.assay(), window.assay());
 }
 
-// The exports carry the vapour pressures in kPa and name a light end given
+// The exports carry the vapour pressures and name a light end given
 // by component; the report says how the pressures were found.
 TEST(AssayLightEnds, ExportsCarryTheVapourPressures) {
     assays::Assay assay = alaskaNorthSlope(false);
@@ -157,13 +160,24 @@ TEST(AssayLightEnds, ExportsCarryTheVapourPressures) {
     ASSERT_TRUE(outcome.figures) << outcome.problem;
     const assays::OilFigures& oil = outcome.figures->oil;
     ASSERT_TRUE(oil.trueVapourPressure37_8);
-    const std::string csv = assayFiguresCsv(*outcome.figures);
+    const std::string csv = assays::assayFiguresCsv(*outcome.figures);
     EXPECT_NE(csv.find("\r\npropane,"), std::string::npos);
-    EXPECT_NE(csv.find("True vapour pressure at 37.8 °C," +
-                       exactFigure(*oil.trueVapourPressure37_8 * 1000).toStdString() + ",kPa"),
+    // The whole oil's record ends with the three vapour pressures, in MPa,
+    // and its note.
+    EXPECT_NE(csv.find("," + exactFigure(oil.reidVapourPressure).toStdString() + "," +
+                       exactFigure(oil.trueVapourPressure20).toStdString() + "," +
+                       exactFigure(oil.trueVapourPressure37_8).toStdString() + ","),
               std::string::npos);
     EXPECT_NE(assayReportHtml(assay, *outcome.figures).find("dissolved air left out"),
               std::string::npos);
+    // The window's CSV... writes the calculator's layout, byte for byte.
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("assay.csv"));
+    ASSERT_EQ(writeAssayCsv(*outcome.figures, path), QString());
+    QFile written(path);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll().toStdString(), csv);
 }
 
 // The blend window shows the Reid vapour pressure of the blend and of each

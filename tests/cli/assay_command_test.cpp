@@ -1,9 +1,12 @@
 #include "../reports/temporary_folder.h"
+#include "cli/csv_reader.h"
 #include "run_calculator.h"
+#include "units/number_text.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -267,6 +270,132 @@ TEST(AssayCommand, SavesOnlyWhatItCalculated) {
     const auto reread = runCalculator({"assay", path.string(), "--json"});
     ASSERT_EQ(reread.exitStatus, 0) << reread.err;
     EXPECT_EQ(reread.out, saved.out);
+}
+
+// The CSV an assay or a blend writes, read back by field name: its
+// figures are those of --json, each under its own heading.
+struct CsvTable {
+    std::vector<std::string> heading;
+    std::vector<std::vector<std::string>> records;
+
+    std::string at(std::size_t record, const std::string& field) const {
+        const auto column = std::find(heading.begin(), heading.end(), field);
+        if (column == heading.end() || record >= records.size()) {
+            ADD_FAILURE() << "no field " << field << " in record " << record;
+            return {};
+        }
+        return records[record][static_cast<std::size_t>(column - heading.begin())];
+    }
+};
+
+CsvTable readCsv(const std::string& text) {
+    CsvTable table;
+    csv::RecordReader reader(text);
+    csv::Record record;
+    std::string refusal;
+    EXPECT_EQ(reader.next(record, refusal), csv::RecordReader::Outcome::Record);
+    table.heading = record;
+    while (reader.next(record, refusal) == csv::RecordReader::Outcome::Record) {
+        EXPECT_EQ(record.size(), table.heading.size()) << record.front();
+        table.records.push_back(record);
+    }
+    return table;
+}
+
+// A CSV field holds the JSON figure to the bit, or is empty for null.
+void expectSameFigure(const std::string& field, const nlohmann::json& value,
+                      const std::string& where) {
+    if (value.is_null()) {
+        EXPECT_EQ(field, "") << where;
+        return;
+    }
+    const std::optional<double> read = readWholeNumber(field);
+    ASSERT_TRUE(read && !field.empty()) << where << ": " << field;
+    EXPECT_EQ(*read, value.get<double>()) << where;
+}
+
+struct CsvField {
+    const char* json; // the figure's name in --json
+    const char* csv;  // its heading in --csv
+};
+
+void PrintTo(const CsvField& field, std::ostream* out) {
+    *out << field.json;
+}
+
+class AssayCsvFields : public ::testing::TestWithParam<CsvField> {};
+
+TEST_P(AssayCsvFields, HoldTheJsonFiguresOfEveryCut) {
+    const auto json = nlohmann::json::parse(runCalculator(assayCall({"--json"})).out);
+    const CsvTable table = readCsv(runCalculator(assayCall({"--csv"})).out);
+    const auto& cuts = json["cuts"];
+    ASSERT_EQ(table.records.size(), cuts.size() + 1);
+    for (std::size_t i = 0; i < cuts.size(); ++i) {
+        expectSameFigure(table.at(i, GetParam().csv), cuts[i][GetParam().json],
+                         "cut " + std::to_string(i));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(CutFigures, AssayCsvFields,
+                         ::testing::Values(CsvField{"start", "start [deg.C]"},
+                                           CsvField{"end", "end [deg.C]"},
+                                           CsvField{"massPct", "massPct [%]"},
+                                           CsvField{"volumePct", "volumePct [%]"},
+                                           CsvField{"density15", "density15 [kg/m3]"},
+                                           CsvField{"density20", "density20 [kg/m3]"},
+                                           CsvField{"midBoilingPoint", "midBoilingPoint [deg.C]"},
+                                           CsvField{"specificGravity", "specificGravity [-]"},
+                                           CsvField{"apiGravity", "apiGravity [deg.API]"},
+                                           CsvField{"watsonK", "watsonK [-]"},
+                                           CsvField{"molecularWeight", "molecularWeight [kg/kmol]"},
+                                           CsvField{"viscosity40", "viscosity40 [mm2/s]"},
+                                           CsvField{"viscosity100", "viscosity100 [mm2/s]"}),
+                         [](const auto& info) { return std::string(info.param.json); });
+
+class OilCsvFields : public ::testing::TestWithParam<CsvField> {};
+
+TEST_P(OilCsvFields, HoldTheJsonFiguresOfTheWholeOil) {
+    const auto json = nlohmann::json::parse(runCalculator(assayCall({"--json"})).out);
+    const CsvTable table = readCsv(runCalculator(assayCall({"--csv"})).out);
+    ASSERT_FALSE(table.records.empty());
+    const std::size_t oil = table.records.size() - 1;
+    EXPECT_EQ(table.at(oil, "record"), "oil");
+    expectSameFigure(table.at(oil, GetParam().csv), json["oil"][GetParam().json], "oil");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    OilFigures, OilCsvFields,
+    ::testing::Values(CsvField{"density15", "density15 [kg/m3]"},
+                      CsvField{"density20", "density20 [kg/m3]"},
+                      CsvField{"specificGravity", "specificGravity [-]"},
+                      CsvField{"apiGravity", "apiGravity [deg.API]"},
+                      CsvField{"watsonK", "watsonK [-]"},
+                      CsvField{"molecularWeight", "molecularWeight [kg/kmol]"},
+                      CsvField{"viscosity20", "viscosity20 [mm2/s]"},
+                      CsvField{"viscosity40", "viscosity40 [mm2/s]"},
+                      CsvField{"viscosity50", "viscosity50 [mm2/s]"},
+                      CsvField{"viscosity100", "viscosity100 [mm2/s]"},
+                      CsvField{"viscosityIndex", "viscosityIndex [-]"},
+                      CsvField{"reidVapourPressure", "reidVapourPressure [MPa]"},
+                      CsvField{"trueVapourPressure20", "trueVapourPressure20 [MPa]"},
+                      CsvField{"trueVapourPressure37_8", "trueVapourPressure37_8 [MPa]"}),
+    [](const auto& info) { return std::string(info.param.json); });
+
+// Every heading names its unit in plain ASCII; an oil too light for a
+// viscosity index says why its field is empty.
+TEST(AssayCsv, HeadingsCarryAsciiUnitsAndAnEmptyIndexItsReason) {
+    const CsvTable table = readCsv(
+        runCalculator({"assay", "--cut", ":200:30:750", "--cut", "200::70:900", "--csv"}).out);
+    for (const std::string& heading : table.heading) {
+        EXPECT_TRUE(std::ranges::all_of(heading, [](char c) { return c > 0 && c < 127; }))
+            << heading;
+        if (heading != "record" && heading != "note") {
+            EXPECT_TRUE(heading.ends_with("]")) << heading;
+        }
+    }
+    ASSERT_EQ(table.records.size(), 3u);
+    EXPECT_EQ(table.at(2, "viscosityIndex [-]"), "");
+    EXPECT_NE(table.at(2, "note").find("viscosity index not defined"), std::string::npos);
 }
 
 } // namespace

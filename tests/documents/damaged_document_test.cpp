@@ -150,6 +150,7 @@ INSTANTIATE_TEST_SUITE_P(
 // the unit its value is read in.
 TEST(DamagedDocument, UnitIndicesOutsideTheirListsReadAsTheBaseUnits) {
     std::vector<std::string> lines = testing::newBasicFileLines();
+    ASSERT_GT(lines.size(), 26u);
     lines[6] = "40";  // density unit
     lines[8] = "-3";  // temperature unit
     lines[11] = "99"; // density result unit
@@ -177,6 +178,7 @@ TEST(DamagedDocument, AdditionalLineElevenIsIgnored) {
         lines.push_back(bytes.substr(start, end - start));
         start = end + 1;
     }
+    ASSERT_GT(lines.size(), 10u);
     lines[10] = "deg.F or whatever";
     const AdditionalDocumentRecord read = readAdditionalDocument(testing::joinLines(lines));
     EXPECT_EQ(read.tempUnitIndex, record.tempUnitIndex);

@@ -124,15 +124,21 @@ TEST(ReportFile, FailuresShowTheirMessageAndOpenNothing) {
     // The folder's place is taken by a file and a folder cannot go below it.
     makeFile(temp.path() / "blocked");
     auto outcome = writeAndOpenReport(temp.path() / "blocked" / "OUT" / "pipe.txt", "text", opener);
-    EXPECT_EQ(outcome.message, failureWithReason(kDirectoryCreationFailed, "Not a directory."));
+    EXPECT_EQ(outcome.message, "Error while creating directory!\r\n" +
+                                   (temp.path() / "blocked" / "OUT").string() +
+                                   "\r\nNot a directory.");
     // The folder exists but the report's name is taken by a folder.
     fs::create_directories(temp.path() / "OUT" / "pipe.html");
     outcome = writeAndOpenReport(temp.path() / "OUT" / "pipe.html", "page", opener);
-    EXPECT_EQ(outcome.message, failureWithReason(kFileCreationFailed, kNotARegularFileReason));
+    EXPECT_EQ(outcome.message, "Error while creating file!\r\n" +
+                                   (temp.path() / "OUT" / "pipe.html").string() + "\r\n" +
+                                   std::string(kNotARegularFileReason));
     // An entry named like the folder that is not a folder.
     makeFile(temp.path() / "FILE_OUT");
     outcome = writeAndOpenReport(temp.path() / "FILE_OUT" / "pipe.txt", "text", opener);
-    EXPECT_EQ(outcome.message, failureWithReason(kFileCreationFailed, "Not a directory."));
+    EXPECT_EQ(outcome.message, "Error while creating file!\r\n" +
+                                   (temp.path() / "FILE_OUT" / "pipe.txt").string() +
+                                   "\r\nNot a directory.");
     EXPECT_TRUE(opener.opened.empty());
     EXPECT_EQ(namesIn(temp.path() / "OUT"), std::vector<std::string>{"pipe.html"});
 }

@@ -190,8 +190,8 @@ TEST(ReportCommand, RefusesWhatItCannotRead) {
     const fs::path unwritable = temp.path() / "missing" / "x.html";
     run = runCalculator({"report", document.string(), "--html", "--output", unwritable.string()});
     EXPECT_EQ(run.exitStatus, 5);
-    EXPECT_EQ(run.err, "viskora-calc report: " + unwritable.string() +
-                           ": Error while creating file!\nNo such file or directory.\n");
+    EXPECT_EQ(run.err, "viskora-calc report: Error while creating file!\n" + unwritable.string() +
+                           "\nNo such file or directory.\n");
     EXPECT_FALSE(fs::exists(temp.path() / "missing"));
     // Exactly one kind of report.
     EXPECT_EQ(runCalculator({"report", document.string()}).exitStatus, 64);

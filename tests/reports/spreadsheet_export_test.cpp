@@ -132,14 +132,18 @@ TEST(WorkbookExport, UnusableFolderShowsTheKindsMessage) {
     // The output folder cannot be made.
     EXPECT_EQ(exportWorkbook(basic, RecordFractionRows(basic), temp.path() / "blocked" / "OUT",
                              "pipe.vkr", opener),
-              failureWithReason(kBasicSpreadsheetUnavailable, "Not a directory."));
+              "Cannot create Excel instance.\r\n" + (temp.path() / "blocked" / "OUT").string() +
+                  "\r\nNot a directory.");
     EXPECT_EQ(exportWorkbook(additional, RecordFractionRows(additional),
                              temp.path() / "blocked" / "OUT", "pipe.vkr", opener),
-              failureWithReason(kAdditionalSpreadsheetUnavailable, "Not a directory."));
+              std::string(kAdditionalSpreadsheetUnavailable) + "\r\n" +
+                  (temp.path() / "blocked" / "OUT").string() + "\r\nNot a directory.");
     // A file's folder is missing.
     EXPECT_EQ(exportBasicSpreadsheet(basic, RecordFractionRows(basic),
                                      temp.path() / "missing" / "pipe.xlsx", &opener),
-              failureWithReason(kBasicSpreadsheetUnavailable, "No such file or directory."));
+              "Cannot create Excel instance.\r\n" +
+                  (temp.path() / "missing" / "pipe.xlsx").string() +
+                  "\r\nNo such file or directory.");
     EXPECT_TRUE(opener.opened.empty());
 }
 
@@ -150,7 +154,8 @@ TEST(WorkbookExport, FailedSaveIsReportedAndNothingOpened) {
     RecordingOpener opener;
     const auto record = testing::sampleBasicRecord();
     EXPECT_EQ(exportWorkbook(record, RecordFractionRows(record), temp.path(), "pipe.vkr", opener),
-              failureWithReason(kBasicSpreadsheetUnavailable, kNotARegularFileReason));
+              "Cannot create Excel instance.\r\n" + (temp.path() / "pipe.xlsx").string() + "\r\n" +
+                  std::string(kNotARegularFileReason));
     EXPECT_TRUE(opener.opened.empty());
     EXPECT_TRUE(fs::exists(temp.path() / "pipe.xlsx" / "inside"));
     EXPECT_EQ(entriesIn(temp.path()), std::vector<fs::path>{"pipe.xlsx"});
@@ -177,7 +182,8 @@ TEST(WorkbookExport, TextLongerThanACellHoldsSaysSo) {
     const auto message =
         exportWorkbook(record, RecordFractionRows(record), temp.path(), "pipe.vkr", opener);
     EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
-    EXPECT_EQ(message, failureWithReason(kFileCreationFailed, kCellTextTooLongReason));
+    EXPECT_EQ(message, "Error while creating file!\r\n" + (temp.path() / "pipe.xlsx").string() +
+                           "\r\n" + std::string(kCellTextTooLongReason));
     EXPECT_EQ(opener.opened, std::vector<fs::path>{temp.path() / "full.xlsx"});
     EXPECT_EQ(entriesIn(temp.path()), (std::vector<fs::path>{"full.xlsx", "pipe.xlsx"}));
 }

@@ -185,8 +185,8 @@ TEST_F(Reports, AnOutputFolderThatCannotBeMadeIsReported) {
     trigger("actionNewBasic");
     MessageBoxScript boxes;
     trigger("actionTextReport");
-    EXPECT_EQ(boxes.texts,
-              QStringList{QStringLiteral("Error while creating directory!\nNot a directory.")});
+    EXPECT_EQ(boxes.texts, QStringList{QStringLiteral("Error while creating directory!\n") +
+                                       path("blocker/OUT") + QStringLiteral("\nNot a directory.")});
     EXPECT_TRUE(opener.urls.isEmpty());
 }
 
