@@ -113,21 +113,31 @@ std::string oilName(std::size_t index) {
 
 } // namespace
 
-BlendOutcome blendOils(const std::vector<BlendPart>& parts, ShareBasis basis,
-                       const std::string& name) {
-    if (parts.size() < 2) {
-        return {std::nullopt, "A blend needs two oils or more."};
+std::optional<std::string> blendShareProblem(const std::vector<double>& sharesPct) {
+    if (sharesPct.size() < 2) {
+        return "A blend needs two oils or more.";
     }
     double shareSum = 0;
-    for (std::size_t k = 0; k < parts.size(); ++k) {
-        if (!std::isfinite(parts[k].sharePct) || parts[k].sharePct < 0) {
-            return {std::nullopt, oilName(k) + ": the share must be a number of 0 or more."};
+    for (std::size_t k = 0; k < sharesPct.size(); ++k) {
+        if (!std::isfinite(sharesPct[k]) || sharesPct[k] < 0) {
+            return oilName(k) + ": the share must be a number of 0 or more.";
         }
-        shareSum += parts[k].sharePct;
+        shareSum += sharesPct[k];
     }
     if (std::fabs(shareSum - 100) > kShareSumTolerance) {
-        return {std::nullopt,
-                "The shares add up to " + numberForMessage(shareSum) + " %, not 100 %."};
+        return "The shares add up to " + numberForMessage(shareSum) + " %, not 100 %.";
+    }
+    return std::nullopt;
+}
+
+BlendOutcome blendOils(const std::vector<BlendPart>& parts, ShareBasis basis,
+                       const std::string& name) {
+    std::vector<double> shares;
+    for (const BlendPart& part : parts) {
+        shares.push_back(part.sharePct);
+    }
+    if (auto problem = blendShareProblem(shares)) {
+        return {std::nullopt, std::move(*problem)};
     }
 
     std::vector<ResolvedAssay> resolved;

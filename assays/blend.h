@@ -38,11 +38,17 @@ struct BlendOutcome {
 // as is the blend's. The oils' light ends make the blend's: one cut when
 // each oil gives them as a cut, else by component (a light-ends cut taken
 // apart as lumpedLightEnds does).
-// Shares must be 0 or more and add up to 100 within kShareSumTolerance.
+// The shares must make a blend (blendShareProblem).
 // Measured viscosities of the oils' cuts do not carry over: the blend's
 // cuts hold other oils too.
 BlendOutcome blendOils(const std::vector<BlendPart>& parts, ShareBasis basis,
                        const std::string& name);
+
+// Why shares (per cent, one per oil) cannot make a blend: fewer than two
+// oils, a share that is not a number of 0 or more, or shares that do not add
+// up to 100 within kShareSumTolerance (the sentence gives their sum).
+// Nothing when they can. The blend window checks its shares by it too.
+std::optional<std::string> blendShareProblem(const std::vector<double>& sharesPct);
 
 // An oil given by a fraction table (boiling ranges in deg.C, a start or end
 // of 0 not given, mass shares in per cent) and its density, as an assay by

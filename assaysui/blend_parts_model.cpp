@@ -1,9 +1,8 @@
 #include "assaysui/blend_parts_model.h"
 
+#include "assays/blend.h"
 #include "assaysui/cut_table_model.h"
 
-#include <cmath>
-#include <numeric>
 
 namespace viskora {
 
@@ -102,19 +101,8 @@ QVariant BlendPartsModel::headerData(int section, Qt::Orientation orientation, i
 }
 
 std::optional<QString> shareProblem(const std::vector<double>& shares) {
-    if (shares.size() < 2) {
-        return QStringLiteral("Add two or more oils to blend.");
-    }
-    for (std::size_t i = 0; i < shares.size(); ++i) {
-        if (shares[i] < 0) {
-            return QStringLiteral("Oil %1's share is below 0.").arg(i + 1);
-        }
-    }
-    const double sum = std::accumulate(shares.begin(), shares.end(), 0.0);
-    if (!(std::abs(sum - 100) <= assays::kShareSumTolerance)) {
-        return QStringLiteral("The shares add up to %1 %, not 100 %.").arg(editableNumber(sum));
-    }
-    return std::nullopt;
+    const std::optional<std::string> problem = assays::blendShareProblem(shares);
+    return problem ? std::optional(QString::fromStdString(*problem)) : std::nullopt;
 }
 
 } // namespace viskora

@@ -52,9 +52,8 @@ class BlendPartsModel : public QAbstractTableModel {
     std::vector<Part> parts_;
 };
 
-// Why the shares cannot make a blend, in plain words: fewer than two oils,
-// a share below 0, or shares that do not add up to 100 % within the
-// library's tolerance (the sentence gives their sum). Nothing when they can.
+// Why the shares cannot make a blend, as the blend itself says it
+// (assays::blendShareProblem); nothing when they can.
 std::optional<QString> shareProblem(const std::vector<double>& shares);
 
 } // namespace viskora

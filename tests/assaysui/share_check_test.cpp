@@ -34,13 +34,14 @@ TEST_P(ShareCheck, SaysPlainlyWhyTheSharesCannotMakeABlend) {
 
 INSTANTIATE_TEST_SUITE_P(
     Shares, ShareCheck,
-    ::testing::Values(ShareCase{"TwoHalves", {50, 50}, nullptr},
-                      ShareCase{"TypedThirdsAddUp", {33.3, 33.3, 33.4}, nullptr},
-                      ShareCase{"ZeroShareIsAllowed", {0, 100}, nullptr},
-                      ShareCase{"OneOilIsNoBlend", {100}, "Add two or more oils to blend."},
-                      ShareCase{"Short", {60, 35}, "The shares add up to 95 %, not 100 %."},
-                      ShareCase{"Over", {60, 45}, "The shares add up to 105 %, not 100 %."},
-                      ShareCase{"NegativeShare", {110, -10}, "Oil 2's share is below 0."}),
+    ::testing::Values(
+        ShareCase{"TwoHalves", {50, 50}, nullptr},
+        ShareCase{"TypedThirdsAddUp", {33.3, 33.3, 33.4}, nullptr},
+        ShareCase{"ZeroShareIsAllowed", {0, 100}, nullptr},
+        ShareCase{"OneOilIsNoBlend", {100}, "A blend needs two oils or more."},
+        ShareCase{"Short", {60, 35}, "The shares add up to 95 %, not 100 %."},
+        ShareCase{"Over", {60, 45}, "The shares add up to 105 %, not 100 %."},
+        ShareCase{"NegativeShare", {110, -10}, "Oil 2: the share must be a number of 0 or more."}),
     [](const ::testing::TestParamInfo<ShareCase>& info) { return info.param.name; });
 
 } // namespace
