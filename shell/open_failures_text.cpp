@@ -26,21 +26,28 @@ QString openFailuresText(const QList<std::pair<QString, QString>>& failures) {
         }
     }
     QString text = QStringLiteral("%1 files were not opened.").arg(failures.size());
+    // Every reason is said, with its count where the list cannot name all
+    // its files: a long list of one reason must not hide the others.
     qsizetype listed = 0;
     for (const QString& reason : reasons) {
-        QString files;
+        text += QStringLiteral("\n\n") + reason;
+        qsizetype unlisted = 0;
         for (const auto& [path, failure] : failures) {
-            if (failure == reason && listed < kFilesListed) {
-                files += QStringLiteral("\n    ") + QDir::toNativeSeparators(path);
+            if (failure != reason) {
+                continue;
+            }
+            if (listed < kFilesListed) {
+                text += QStringLiteral("\n    ") + QDir::toNativeSeparators(path);
                 ++listed;
+            } else {
+                ++unlisted;
             }
         }
-        if (!files.isEmpty()) {
-            text += QStringLiteral("\n\n") + reason + files;
+        if (unlisted > 0) {
+            text += QStringLiteral("\n    ... and %1 more %2")
+                        .arg(unlisted)
+                        .arg(unlisted == 1 ? QStringLiteral("file") : QStringLiteral("files"));
         }
-    }
-    if (listed < failures.size()) {
-        text += QStringLiteral("\n\n... and %1 more.").arg(failures.size() - listed);
     }
     return text;
 }

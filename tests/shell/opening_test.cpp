@@ -298,6 +298,18 @@ TEST(OpenFailuresTextTest, NamesEachFileWithItsReason) {
          "3 files were not opened.\n\nFirst.\n    /data/a.txt\n    /data/c.txt\n\nSecond.\n    "
          "/data/b.vkc"},
     };
+    // Twelve files of one reason and two of another: the list stops at ten,
+    // and each reason still says how many files it has left.
+    QList<std::pair<QString, QString>> many;
+    for (int i = 0; i < 12; ++i) {
+        many.append({QStringLiteral("/data/%1.txt").arg(i), QStringLiteral("First.")});
+    }
+    many.append({QStringLiteral("/data/x.vkc"), QStringLiteral("Second.")});
+    many.append({QStringLiteral("/data/y.vkc"), QStringLiteral("Second.")});
+    const QString text = openFailuresText(many);
+    EXPECT_TRUE(text.contains(QStringLiteral("/data/9.txt\n    ... and 2 more files\n\nSecond.\n"
+                                             "    ... and 2 more files")))
+        << text.toStdString();
     for (const FailuresCase& c : cases) {
         EXPECT_EQ(openFailuresText(c.failures), c.expected) << c.name;
     }
