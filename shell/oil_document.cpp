@@ -22,14 +22,20 @@
 namespace viskora {
 namespace {
 
-// The report is there even when the desktop has no program for it; say
-// where, rather than seem to have done nothing.
-void reportNotOpened(QWidget* parent, const std::filesystem::path& file) {
-    MessageBoxMessages::show(parent, QMessageBox::Warning,
-                             QStringLiteral("No program could be started to open the report.\n"
-                                            "It was written to %1")
-                                 .arg(QDir::toNativeSeparators(fromFsPath(file))),
-                             QMessageBox::Ok);
+// The report is there even when the desktop could not open it; say where,
+// rather than seem to have done nothing, and that it goes with the output
+// folder when the program closes. An opener that started and then failed
+// is not a missing program.
+void reportNotOpened(QWidget* parent, const std::filesystem::path& file, bool openerStarted) {
+    const QString why = openerStarted
+                            ? QStringLiteral("The program that opens reports could not open it.")
+                            : QStringLiteral("No program could be started to open the report.");
+    MessageBoxMessages::show(
+        parent, QMessageBox::Warning,
+        QStringLiteral("%1\nIt was written to %2\nThe output folder is emptied when Viskora "
+                       "closes: use File > Save Report As... to keep the report.")
+            .arg(why, QDir::toNativeSeparators(fromFsPath(file))),
+        QMessageBox::Ok);
 }
 
 } // namespace
@@ -110,7 +116,7 @@ void OilDocument::exportReport(ReportKind report) {
     // long over and the window perhaps closed.
     ReportFileOpener opener(host_.shellOpener(), [parent = QPointer<QWidget>(host_.dialogParent())](
                                                      const std::filesystem::path& file) {
-        reportNotOpened(parent, file);
+        reportNotOpened(parent, file, true);
     });
     std::filesystem::path written;
     if (report == ReportKind::Workbook) {
@@ -139,7 +145,7 @@ void OilDocument::exportReport(ReportKind report) {
         written = outcome.file;
     }
     if (!opener.lastOpened()) {
-        reportNotOpened(host_.dialogParent(), written);
+        reportNotOpened(host_.dialogParent(), written, false);
     }
 }
 

@@ -98,6 +98,10 @@ TEST_F(Reports, AReportWhoseOpenerFailsLaterSaysWhereItIs) {
     ASSERT_EQ(boxes.texts.size(), 1);
     EXPECT_TRUE(
         boxes.texts[0].contains(QDir::toNativeSeparators(path("OUT/ViskoraBasicCalc1.txt"))));
+    // The opener was there: the box must not say that none could be started,
+    // and the file goes with the output folder at exit.
+    EXPECT_FALSE(boxes.texts[0].contains(QStringLiteral("No program could be started")));
+    EXPECT_TRUE(boxes.texts[0].contains(QStringLiteral("Save Report As")));
 }
 
 struct OpenerCase {
