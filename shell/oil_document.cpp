@@ -157,25 +157,31 @@ bool OilDocument::saveReportAs() {
     if (!view().exchangeToRecord()) {
         return false;
     }
-    const QString suggested =
-        QDir(host_.reportFolder())
-            .filePath(QString::fromStdString(reportBaseName(title_.toStdString())) +
-                      QStringLiteral(".pdf"));
-    const QString path = host_.fileDialogs().saveReportFileName(host_.dialogParent(), suggested);
-    if (path.isEmpty()) {
-        return false;
-    }
-    const QString suffix = QFileInfo(path).suffix().toLower();
     const std::pair<QString, ReportKind> kinds[] = {
         {QStringLiteral("txt"), ReportKind::Text}, {QStringLiteral("html"), ReportKind::Html},
         {QStringLiteral("htm"), ReportKind::Html}, {QStringLiteral("xlsx"), ReportKind::Workbook},
         {QStringLiteral("pdf"), ReportKind::Pdf},
     };
-    const auto kind = std::find_if(std::begin(kinds), std::end(kinds),
-                                   [&suffix](const auto& entry) { return entry.first == suffix; });
-    if (kind == std::end(kinds)) {
-        showMessage(QStringLiteral("A report is saved as .txt, .html, .xlsx or .pdf."));
-        return false;
+    QString path = QDir(host_.reportFolder())
+                       .filePath(QString::fromStdString(reportBaseName(title_.toStdString())) +
+                                 QStringLiteral(".pdf"));
+    const std::pair<QString, ReportKind>* kind = nullptr;
+    // A name of no report kind is said, and the dialog comes back with it
+    // for the user to mend rather than losing what was typed.
+    while (kind == nullptr) {
+        path = host_.fileDialogs().saveReportFileName(host_.dialogParent(), path);
+        if (path.isEmpty()) {
+            return false;
+        }
+        const QString suffix = QFileInfo(path).suffix().toLower();
+        const auto found =
+            std::find_if(std::begin(kinds), std::end(kinds),
+                         [&suffix](const auto& entry) { return entry.first == suffix; });
+        if (found == std::end(kinds)) {
+            showMessage(QStringLiteral("A report is saved as .txt, .html, .xlsx or .pdf."));
+        } else {
+            kind = found;
+        }
     }
     if (const auto message = writeReportAs(kind->second, toFsPath(path))) {
         showMessage(messageText(*message));
