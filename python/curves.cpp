@@ -179,11 +179,6 @@ Curves curvesOf(const SweepRun& run, bool overTemperature, const std::string& te
     return curves;
 }
 
-std::string unitShortName(Quantity quantity, int code) {
-    const std::string_view name = unitNames(quantity)[static_cast<std::size_t>(code)];
-    return std::string(name.substr(0, name.find(' ')));
-}
-
 Curves curves(const Oil& oil, const py::object& temperatures, const py::object& pressures,
               const py::object& temperature, const py::object& pressure,
               const std::string& pressureUnit, const py::object& measuredViscosities,

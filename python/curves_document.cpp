@@ -14,11 +14,6 @@ namespace py = pybind11;
 namespace viskora::python {
 namespace {
 
-std::string unitShortName(Quantity quantity, int code) {
-    const std::string_view name = unitNames(quantity)[static_cast<std::size_t>(code)];
-    return std::string(name.substr(0, name.find(' ')));
-}
-
 void saveCurves(const std::filesystem::path& path, const Oil& oil, const py::object& temperatures,
                 const py::object& pressures, const py::object& temperature,
                 const py::object& pressure, const std::string& pressureUnit,

@@ -27,7 +27,8 @@ std::string kindWord(CalcMessage::Kind kind) {
 }
 
 bool asks(const CalcMessage& message) {
-    return message.kind == CalcMessage::Kind::Warning || message.kind == CalcMessage::Kind::Question;
+    return message.kind == CalcMessage::Kind::Warning ||
+           message.kind == CalcMessage::Kind::Question;
 }
 
 [[noreturn]] void raise(PyObject* cls, const std::string& text, const char* kind = nullptr) {

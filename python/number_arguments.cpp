@@ -122,4 +122,9 @@ std::string snakeCase(std::string_view name) {
     return snake;
 }
 
+std::string unitShortName(Quantity quantity, int code) {
+    const std::string_view name = unitNames(quantity)[static_cast<std::size_t>(code)];
+    return std::string(name.substr(0, name.find(' ')));
+}
+
 } // namespace viskora::python

@@ -34,6 +34,9 @@ std::vector<double> numberList(pybind11::handle values, const std::string& name)
 // units/unit_codes.h).
 int unitCode(Quantity quantity, const std::string& text, const std::string& name);
 
+// A unit's name up to its first blank ("kg/m3", "MPa"), as results name it.
+std::string unitShortName(Quantity quantity, int code);
+
 // The calculator's camelCase names as Python's snake_case:
 // "kinematicViscosity" is "kinematic_viscosity".
 std::string snakeCase(std::string_view name);

@@ -13,11 +13,6 @@ namespace py = pybind11;
 namespace viskora::python {
 namespace {
 
-std::string unitShortName(Quantity quantity, int code) {
-    const std::string_view name = unitNames(quantity)[static_cast<std::size_t>(code)];
-    return std::string(name.substr(0, name.find(' ')));
-}
-
 std::string lightEndNames() {
     std::string names;
     for (const LightEndConstants& component : kLightEnds) {
